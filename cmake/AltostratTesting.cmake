@@ -1,0 +1,26 @@
+# GoogleTest for both builds: Debian's packaged library natively, and the same sources from
+# /usr/src/googletest cross-built with MinGW for the Windows tests that run under Wine.
+if(WIN32)
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+  add_library(altostrat_gtest_main ALIAS gtest_main)
+else()
+  find_package(GTest REQUIRED)
+  add_library(altostrat_gtest_main ALIAS GTest::gtest_main)
+endif()
+
+# altostrat_add_gtest(NAME SOURCES ... [LIBRARIES ...] [ENVIRONMENT ...])
+# One ctest entry per test program: under Wine every program start costs about a second, so
+# the cases of a program run in one process rather than one process each.
+function(altostrat_add_gtest name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES;ENVIRONMENT" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} altostrat_gtest_main)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+  if(ARG_ENVIRONMENT)
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${ARG_ENVIRONMENT}")
+  endif()
+endfunction()

@@ -1,0 +1,18 @@
+#pragma once
+// What the scene code needs from the platform layer, handed in by each program's entry point
+// (the Win32 window on Windows, an offscreen context in tests and the inspection tool).
+
+#include <functional>
+
+#include "frame_clock.h"
+
+namespace altostrat {
+
+struct ScenePlatform {
+    ClockSource clock;
+    std::function<void()> swapBuffers;  // present the back buffer (loading screens)
+    std::function<void*(const char* name)> getProcAddress;  // OpenGL extension entry points
+    bool waitForFramePeriod = true;  // off for offscreen rendering, which has no frame pace
+};
+
+}  // namespace altostrat

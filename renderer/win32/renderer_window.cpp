@@ -1,0 +1,107 @@
+#include "renderer_window.h"
+
+namespace altostrat {
+namespace {
+
+constexpr DWORD kFullScreenExStyle = WS_EX_APPWINDOW;
+constexpr DWORD kFullScreenStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+constexpr DWORD kWindowedExStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
+constexpr DWORD kWindowedStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+
+// A temporary switch to 1024 x 768 x 32 that is not stored. The ANSI form is used on purpose:
+// the request carries no text, and its DEVMODEA is the 148-byte structure drivers expect.
+bool ChangeToRendererMode() {
+    DEVMODEA mode;
+    ZeroMemory(&mode, sizeof mode);
+    mode.dmSize = sizeof mode;
+    mode.dmPelsWidth = kRendererWidth;
+    mode.dmPelsHeight = kRendererHeight;
+    mode.dmBitsPerPel = 32;
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL;
+    return ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
+}
+
+bool SetRendererPixelFormat(HDC dc) {
+    PIXELFORMATDESCRIPTOR pfd;
+    ZeroMemory(&pfd, sizeof pfd);
+    pfd.nSize = sizeof pfd;
+    pfd.nVersion = 1;
+    pfd.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+    pfd.iPixelType = PFD_TYPE_RGBA;
+    pfd.cColorBits = 32;
+    pfd.cDepthBits = 32;
+    pfd.iLayerType = PFD_MAIN_PLANE;
+    const int format = ChoosePixelFormat(dc, &pfd);
+    return format != 0 && SetPixelFormat(dc, format, &pfd);
+}
+
+}  // namespace
+
+bool RegisterRendererClass(HINSTANCE instance) {
+    WNDCLASSW wc;
+    ZeroMemory(&wc, sizeof wc);
+    wc.style = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
+    wc.lpfnWndProc = WndProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(nullptr, IDI_WINLOGO);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kRendererClassName;
+    return RegisterClassW(&wc) != 0;
+}
+
+bool CreateRendererWindow(RendererWindow& window, HINSTANCE instance) {
+    DWORD exStyle = kFullScreenExStyle;
+    DWORD style = kFullScreenStyle;
+    if (ChangeToRendererMode()) {
+        ShowCursor(FALSE);
+    } else {
+        // A refused mode is no failure: the flight runs in an ordinary captioned window.
+        window.fullScreen = false;
+        exStyle = kWindowedExStyle;
+        style = kWindowedStyle;
+    }
+
+    RECT outer = {0, 0, kRendererWidth, kRendererHeight};
+    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+    window.mainWindow = CreateWindowExW(exStyle, kRendererClassName, kRendererTitle, style, 0, 0,
+                                        outer.right - outer.left, outer.bottom - outer.top, nullptr,
+                                        nullptr, instance, &window);
+    if (window.mainWindow == nullptr) {
+        return false;
+    }
+    window.mainDC = GetDC(window.mainWindow);
+    if (window.mainDC == nullptr || !SetRendererPixelFormat(window.mainDC)) {
+        return false;
+    }
+    window.renderContext = wglCreateContext(window.mainDC);
+    if (window.renderContext == nullptr || !wglMakeCurrent(window.mainDC, window.renderContext)) {
+        return false;
+    }
+    ShowWindow(window.mainWindow, SW_SHOW);
+    SetForegroundWindow(window.mainWindow);
+    SetFocus(window.mainWindow);
+    return true;
+}
+
+void KillRendererWindow(RendererWindow& window) {
+    if (window.renderContext != nullptr) {
+        wglMakeCurrent(nullptr, nullptr);
+        wglDeleteContext(window.renderContext);
+        window.renderContext = nullptr;
+    }
+    if (window.mainDC != nullptr) {
+        ReleaseDC(window.mainWindow, window.mainDC);
+        window.mainDC = nullptr;
+    }
+    if (window.mainWindow != nullptr) {
+        DestroyWindow(window.mainWindow);
+        window.mainWindow = nullptr;
+    }
+    if (window.fullScreen) {
+        ChangeDisplaySettingsA(nullptr, 0);
+        ShowCursor(TRUE);
+        window.fullScreen = false;  // restored once, however often the teardown runs
+    }
+}
+
+}  // namespace altostrat

@@ -1,0 +1,54 @@
+// The renderer's window procedure. The RendererWindow it works on is handed over at creation
+// and kept in the window's user data, so the procedure needs no globals.
+#include "../resize_scene.h"
+#include "renderer_window.h"
+
+namespace altostrat {
+namespace {
+
+RendererWindow* WindowState(HWND hwnd) {
+    return reinterpret_cast<RendererWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+}  // namespace
+
+LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    RendererWindow* window = WindowState(hwnd);
+    if (window == nullptr) {
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    switch (message) {
+        case WM_ACTIVATE:
+            window->windowActive = HIWORD(wParam) == 0;
+            return 0;
+        case WM_SYSCOMMAND:
+            // Keep the system's own screen saver and the monitor power-down away.
+            if (wParam == SC_SCREENSAVE || wParam == SC_MONITORPOWER) {
+                return 0;
+            }
+            break;
+        case WM_CLOSE:
+            // The loop ends on the quit request; the teardown destroys the window.
+            PostQuitMessage(0);
+            return 0;
+        case WM_KEYDOWN:
+            window->keyDown[wParam & 0xFF] = 1;
+            return 0;
+        case WM_KEYUP:
+            window->keyDown[wParam & 0xFF] = 0;
+            return 0;
+        case WM_SIZE:
+            ResizeScene(LOWORD(lParam), HIWORD(lParam));
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+}  // namespace altostrat

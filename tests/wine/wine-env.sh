@@ -1,0 +1,107 @@
+# Sourced by the Wine harness: the environment, the shared prefix, and private X displays.
+#
+# Everything lives under ALTOSTRAT_WINE_HOME (by default build/wine-env in the source tree):
+# the prefix, a HOME and a runtime folder of its own, so nothing of the user's is touched.
+# Programs started here are recorded by PID and stopped by stop_started, never by name.
+
+_altostrat_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+ALTOSTRAT_WINE_HOME=${ALTOSTRAT_WINE_HOME:-$_altostrat_root/build/wine-env}
+STARTED_PIDS=()
+
+wine_env_setup() {
+    local h=$ALTOSTRAT_WINE_HOME
+    mkdir -p "$h/run"
+    chmod 700 "$h/run"
+    export WINEPREFIX=$h/prefix WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+    export HOME=$h XDG_RUNTIME_DIR=$h/run
+    export LANG=${ALTOSTRAT_LANG:-C.UTF-8} LC_ALL=${ALTOSTRAT_LANG:-C.UTF-8}
+    if [ ! -f "$h/prefix/.altostrat-ready" ]; then
+        (
+            flock 9
+            if [ ! -f "$h/prefix/.altostrat-ready" ]; then
+                rm -rf "$h/prefix"
+                wine wineboot -i >/dev/null 2>&1
+                wineserver -w
+                _altostrat_register_fonts "$h"
+                touch "$h/prefix/.altostrat-ready"
+            fi
+        ) 9>"$h/prefix.lock"
+    fi
+}
+
+# Japanese GDI text needs the IPA fonts standing in for the Windows ones.
+_altostrat_register_fonts() {
+    local h=$1
+    cat >"$h/jpfonts.utf8.reg" <<'REG'
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"ＭＳ Ｐゴシック"="IPAPGothic"
+"MS PGothic"="IPAPGothic"
+"ＭＳ ゴシック"="IPAGothic"
+"MS Gothic"="IPAGothic"
+"MS UI Gothic"="IPAPGothic"
+
+[HKEY_CURRENT_USER\Software\Wine\Drivers]
+"Audio"="pulse"
+REG
+    (printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$h/jpfonts.utf8.reg") >"$h/jpfonts.reg"
+    wine regedit /S "$h/jpfonts.reg" >/dev/null 2>&1
+    wineserver -w
+}
+
+# start_xvfb WIDTHxHEIGHT: a private X server on a free display; exports DISPLAY.
+start_xvfb() {
+    local size=$1 n
+    for n in $(seq 90 190); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        Xvfb ":$n" -screen 0 "${size}x24" +extension GLX +extension RANDR -nolisten tcp \
+            -noreset >/dev/null 2>&1 &
+        local pid=$!
+        STARTED_PIDS+=("$pid")
+        local i
+        for i in $(seq 1 200); do
+            if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
+                export DISPLAY=":$n"
+                return 0
+            fi
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.05
+        done
+    done
+    echo "could not start Xvfb" >&2
+    return 1
+}
+
+# start_bg COMMAND...: runs a command in the background and records its PID in LAST_PID.
+start_bg() {
+    "$@" &
+    LAST_PID=$!
+    STARTED_PIDS+=("$LAST_PID")
+}
+
+# Stops what this shell started, newest first, then the prefix's Wine server.
+stop_started() {
+    local i pid
+    if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
+        wineserver -k >/dev/null 2>&1 || true
+    fi
+    for ((i = ${#STARTED_PIDS[@]} - 1; i >= 0; i--)); do
+        pid=${STARTED_PIDS[$i]}
+        kill "$pid" 2>/dev/null || true
+    done
+    for pid in "${STARTED_PIDS[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+    STARTED_PIDS=()
+}
+
+# poll SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds or the time is up.
+poll() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -ge "$deadline" ] && return 1
+        sleep 0.1
+    done
+}

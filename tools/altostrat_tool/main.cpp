@@ -1,0 +1,41 @@
+// altostrat-tool: looks into the renderer's portable core from the command line.
+#include <cstdio>
+#include <cstring>
+
+#include "commands.h"
+
+namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(int argc, char** argv);
+    const char* usage;
+};
+
+const Command kCommands[] = {
+    {"rand", altostrat::tool::RandCommand, "rand COUNT [SEED]"},
+    {"flight", altostrat::tool::FlightCommand, "flight STEPS TIME"},
+};
+
+int PrintUsage(FILE* out) {
+    std::fprintf(out, "usage:\n");
+    for (const Command& command : kCommands) {
+        std::fprintf(out, "  altostrat-tool %s\n", command.usage);
+    }
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        return PrintUsage(stderr);
+    }
+    for (const Command& command : kCommands) {
+        if (std::strcmp(argv[1], command.name) == 0) {
+            return command.run(argc - 2, argv + 2);
+        }
+    }
+    std::fprintf(stderr, "altostrat-tool: unknown command '%s'\n", argv[1]);
+    return PrintUsage(stderr);
+}

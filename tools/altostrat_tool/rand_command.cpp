@@ -1,0 +1,32 @@
+#include <cstdio>
+
+#include "arguments.h"
+#include "commands.h"
+#include "crt_random.h"
+
+namespace altostrat::tool {
+
+int RandCommand(int argc, char** argv) {
+    static const char kUsage[] = "rand COUNT [SEED]";
+    if (argc < 1 || argc > 2) {
+        return UsageError("rand takes a count and an optional seed", kUsage);
+    }
+    const auto count = ParseInteger(argv[0], 0, INT64_MAX);
+    if (!count) {
+        return UsageError("COUNT must be a whole number of 0 or more", kUsage);
+    }
+    CrtRandom random;
+    if (argc == 2) {
+        const auto seed = ParseInteger(argv[1], 0, UINT32_MAX);
+        if (!seed) {
+            return UsageError("SEED must be a whole number from 0 to 4294967295", kUsage);
+        }
+        SeedRandom(random, static_cast<std::uint32_t>(*seed));
+    }
+    for (std::int64_t i = 0; i < *count; ++i) {
+        std::printf("%d\n", NextRandom(random));
+    }
+    return 0;
+}
+
+}  // namespace altostrat::tool
