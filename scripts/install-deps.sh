@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the builds, the tests and the run need, if any is missing.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ clang libclang-rt-14-dev
+  googletest libgtest-dev libbenchmark-dev
+  libosmesa6-dev libglu1-mesa-dev mesa-common-dev mesa-utils
+  g++-mingw-w64-x86-64 wine wine64
+  xvfb x11-utils x11-xserver-utils xdotool imagemagick
+  fonts-ipafont-gothic locales
+  pulseaudio pulseaudio-utils sox libsox-fmt-mp3 lame gstreamer1.0-plugins-good
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null || true)
+  [ "$status" = "installed" ] || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "missing packages (run as root to install them): ${missing[*]}" >&2
+  exit 1
+fi
+echo "installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

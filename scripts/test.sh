@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Every test tier: native unit and offscreen OpenGL tests, the Windows programs and their tests
+# under Wine, and short fuzzing runs. Installs what it lacks when run as root.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+echo "== native build and tests"
+cmake --preset native
+cmake --build --preset native
+ctest --preset native -j2
+
+echo "== windows build and tests under Wine"
+cmake --preset windows
+cmake --build --preset windows
+tests/wine/run-windows-tier.sh
+
+if compgen -G "fuzz/*_fuzzer.cpp" >/dev/null; then
+  echo "== fuzzing (short runs)"
+  scripts/fuzz.sh "${ALTOSTRAT_FUZZ_SECONDS:-20}"
+fi
+echo "== all test tiers passed"

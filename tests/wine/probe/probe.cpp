@@ -1,0 +1,63 @@
+// altostrat-probe.exe: looks at and pokes windows from the scenario scripts, from inside Wine,
+// where the Win32 view of a window (its class, client area, styles) can be seen.
+//
+//   altostrat-probe window CLASS TITLE   prints "client=WxH style=popup|overlapped|other
+//                                         visible=0|1", exit 1 when no such window exists
+//                                         (CLASS "-" matches any class)
+//   altostrat-probe post TITLE MESSAGE WPARAM LPARAM
+//                                         posts a message (numbers in C notation), exit 1
+//                                         when no window has that title
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+
+namespace {
+
+HWND Find(const wchar_t* className, const wchar_t* title) {
+    return FindWindowW(std::wcscmp(className, L"-") == 0 ? nullptr : className, title);
+}
+
+int Window(const wchar_t* className, const wchar_t* title) {
+    HWND hwnd = Find(className, title);
+    if (hwnd == nullptr) {
+        std::printf("none\n");
+        return 1;
+    }
+    RECT client;
+    GetClientRect(hwnd, &client);
+    const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+    const char* kind = (style & WS_POPUP)                                       ? "popup"
+                       : ((style & WS_OVERLAPPEDWINDOW) == WS_OVERLAPPEDWINDOW) ? "overlapped"
+                                                                                : "other";
+    std::printf("client=%ldx%ld style=%s visible=%d\n", client.right - client.left,
+                client.bottom - client.top, kind, IsWindowVisible(hwnd) ? 1 : 0);
+    return 0;
+}
+
+int Post(const wchar_t* title, const wchar_t* message, const wchar_t* wParam,
+         const wchar_t* lParam) {
+    HWND hwnd = Find(L"-", title);
+    if (hwnd == nullptr) {
+        std::printf("none\n");
+        return 1;
+    }
+    const auto number = [](const wchar_t* text) { return std::wcstoull(text, nullptr, 0); };
+    return PostMessageW(hwnd, static_cast<UINT>(number(message)),
+                        static_cast<WPARAM>(number(wParam)), static_cast<LPARAM>(number(lParam)))
+               ? 0
+               : 1;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc == 4 && std::wcscmp(argv[1], L"window") == 0) {
+        return Window(argv[2], argv[3]);
+    }
+    if (argc == 6 && std::wcscmp(argv[1], L"post") == 0) {
+        return Post(argv[2], argv[3], argv[4], argv[5]);
+    }
+    std::fprintf(stderr, "usage: altostrat-probe window CLASS TITLE | post TITLE MSG WP LP\n");
+    return 2;
+}

@@ -1,0 +1,93 @@
+# Helpers for scenario scripts (sourced after wine-env.sh).
+BUILD=${ALTOSTRAT_BUILD_DIR:?ALTOSTRAT_BUILD_DIR names the windows build folder}
+RENDERER_EXE="$BUILD/renderer/アルトストラト.dll"
+PROBE_EXE="$BUILD/tests/altostrat-probe.exe"
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Keeps one Wine server alive for the scenario, so each probe starts in a fraction of a second.
+warm_wine() {
+    wineserver -p
+}
+
+probe() {
+    wine "$PROBE_EXE" "$@" 2>/dev/null | tr -d '\r'
+}
+
+# window_info CLASS TITLE: the probe's line for that window, or "none".
+window_info() {
+    probe window "$1" "$2" || true
+}
+
+window_exists() {
+    [ "$(window_info "$1" "$2")" != "none" ]
+}
+
+window_gone() {
+    ! window_exists "$1" "$2"
+}
+
+# start_program EXE [ARGS...]: starts a Windows program; its PID (of the wine loader, whose
+# exit code is the program's) goes to PROGRAM_PID.
+start_program() {
+    start_bg wine "$@"
+    PROGRAM_PID=$LAST_PID
+}
+
+# running PID: the process exists and has not ended (an ended child not yet waited for is a
+# zombie, which kill -0 would still report).
+running() {
+    local state
+    state=$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null) || return 1
+    [ -n "$state" ] && [ "$state" != Z ]
+}
+
+# wait_exit PID SECONDS: waits for the program to end; its exit code goes to EXIT_CODE.
+wait_exit() {
+    local pid=$1 watchdog
+    (
+        trap 'kill $nap 2>/dev/null; exit 0' TERM
+        sleep "$2" &
+        nap=$!
+        wait $nap
+        kill "$pid" 2>/dev/null
+    ) &
+    watchdog=$!
+    EXIT_CODE=0
+    wait "$pid" || EXIT_CODE=$?
+    if ! kill "$watchdog" 2>/dev/null; then
+        fail "program $pid still running after $2 s"
+    fi
+    wait "$watchdog" 2>/dev/null || true
+}
+
+# still_running_after PID SECONDS: true when the program is still there after that long.
+still_running_after() {
+    local deadline=$((SECONDS + $2))
+    while [ "$SECONDS" -lt "$deadline" ]; do
+        running "$1" || return 1
+        sleep 0.2
+    done
+    running "$1"
+}
+
+# screenshot FILE: the whole X screen as a PNG.
+screenshot() {
+    import -window root "$1"
+}
+
+# window_shown CLASS TITLE: the window exists and is visible.
+window_shown() {
+    [[ $(window_info "$1" "$2") == *visible=1 ]]
+}
+
+# press_key KEY: holds the key for a moment. The renderer reads Escape from its key state after
+# emptying the queue, so a press and release handled in the same pass would go unseen.
+press_key() {
+    xdotool keydown "$1"
+    sleep 0.3
+    xdotool keyup "$1"
+}

@@ -1,0 +1,24 @@
+# On a 1280 x 1024 display the 1024 x 768 mode is refused, so the renderer runs in a captioned
+# overlapped window with a 1024 x 768 client area. A close request (WM_CLOSE) ends it with exit
+# code 0; so does Alt+F4 on a second run.
+start_xvfb 1280x1024
+warm_wine
+start_program "$RENDERER_EXE"
+renderer=$PROGRAM_PID
+poll 60 window_shown OpenGL Altostrat_VC || fail "no visible window Altostrat_VC of class OpenGL"
+info=$(window_info OpenGL Altostrat_VC)
+echo "renderer window: $info"
+[[ $info == "client=1024x768 style=overlapped visible=1" ]] || fail "unexpected window: $info"
+
+probe post Altostrat_VC 0x0010 0 0 || fail "could not post WM_CLOSE"
+wait_exit "$renderer" 30
+[ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE after WM_CLOSE"
+window_gone OpenGL Altostrat_VC || fail "window still there after WM_CLOSE"
+
+start_program "$RENDERER_EXE"
+renderer=$PROGRAM_PID
+poll 60 window_shown OpenGL Altostrat_VC || fail "no window on the second run"
+xdotool key alt+F4
+wait_exit "$renderer" 30
+[ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE after Alt+F4"
+window_gone OpenGL Altostrat_VC || fail "window still there after Alt+F4"
