@@ -15,6 +15,7 @@ struct Command {
 const Command kCommands[] = {
     {"rand", altostrat::tool::RandCommand, "rand COUNT [SEED]"},
     {"flight", altostrat::tool::FlightCommand, "flight STEPS TIME"},
+    {"terrain", altostrat::tool::TerrainCommand, "terrain OUT"},
 };
 
 int PrintUsage(FILE* out) {

@@ -1,0 +1,13 @@
+# The terrain file: 509 x 509 little-endian float32, row by row; the first row is flat.
+execute_process(COMMAND ${TOOL} terrain ${OUT} RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "altostrat-tool terrain exited with ${rc}")
+endif()
+file(SIZE ${OUT} size)
+if(NOT size EQUAL 1036324)
+  message(FATAL_ERROR "terrain file has ${size} bytes, expected 509 * 509 * 4")
+endif()
+file(READ ${OUT} head LIMIT 2036 HEX)
+if(NOT head MATCHES "^0+$")
+  message(FATAL_ERROR "row 0 of the terrain is not flat")
+endif()
