@@ -157,7 +157,8 @@ std::optional<std::string> FindIniValue(std::string_view text, std::string_view 
                    NamesEqual(parsed.name, key, charset)) {
             std::string_view value = parsed.value;
             value = value.substr(0, value.find('\0'));
-            if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+            if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                value.back() == value.front()) {
                 value = value.substr(1, value.size() - 2);
             }
             return std::string(value);

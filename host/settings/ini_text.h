@@ -3,8 +3,8 @@
 // treat it:
 //   - "[name]" starts a section; "name=value" is an entry; a line starting with ';' is a comment;
 //   - section and key names match without regard to the case of ASCII letters;
-//   - blanks around names and values do not count, and one pair of double quotes enclosing a
-//     value is dropped on reading;
+//   - blanks around names and values do not count, and one pair of quotes (double or single)
+//     enclosing a value is dropped on reading;
 //   - only the first section of a name counts, and in it the first entry of a key.
 // An edit changes one line or adds one; every other byte of the text stays as it was, and lines
 // it writes end in CR LF.

@@ -54,17 +54,20 @@ TEST(IniRead, SecondBytesThatLookLikeSyntaxAreNotSyntax) {
     EXPECT_EQ(Find(u8"[ル]\nキー=値\n", u8"ル", u8"キー", kUtf8), u8"値");
 }
 
-TEST(IniRead, DropsOnePairOfEnclosingDoubleQuotes) {
+TEST(IniRead, DropsOnePairOfEnclosingQuotes) {
     const std::string text =
-        "[S]\na=\"C:\\a b.mp3\"\nb=\"\"x\"\"\nc=\"x\nd=x\"\ne='x'\nf=\" x \"\ng=\"\"\nh=\"\n";
+        "[S]\na=\"C:\\a b.mp3\"\nb=\"\"x\"\"\nc=\"x\nd=x\"\ne='x'\nf=\" x \"\ng=\"\"\nh=\"\n"
+        "i='x\"\nj=\"x'\n";
     EXPECT_EQ(Find(text, "S", "a"), "C:\\a b.mp3");
     EXPECT_EQ(Find(text, "S", "b"), "\"x\"");
     EXPECT_EQ(Find(text, "S", "c"), "\"x");
     EXPECT_EQ(Find(text, "S", "d"), "x\"");
-    EXPECT_EQ(Find(text, "S", "e"), "'x'");
+    EXPECT_EQ(Find(text, "S", "e"), "x");
     EXPECT_EQ(Find(text, "S", "f"), " x ");
     EXPECT_EQ(Find(text, "S", "g"), "");
     EXPECT_EQ(Find(text, "S", "h"), "\"");
+    EXPECT_EQ(Find(text, "S", "i"), "'x\"");
+    EXPECT_EQ(Find(text, "S", "j"), "\"x'");
 }
 
 TEST(IniRead, FirstSectionAndFirstKeyWinCommentsAndStrayLinesDoNot) {
