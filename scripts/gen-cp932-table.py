@@ -23,8 +23,9 @@ for lead in LEADS:
             row.append(ord(text) if len(text) == 1 else 0)
         except UnicodeDecodeError:
             row.append(0)
-    lines.append(f"// lead 0x{lead:02X}")
+    lines.append(f"{{  // lead 0x{lead:02X}")
     for i in range(0, len(row), 12):
         lines.append(" ".join(f"0x{v:04X}," for v in row[i:i + 12]))
+    lines.append("},")
 out.write_text("\n".join(lines) + "\n")
 print(f"wrote {out}")
