@@ -20,7 +20,7 @@ const std::string kKindSjis = "BGM\x8B\xE6\x95\xAA";
 const std::string kRepeatSjis = "BGM\xD8\xCB\xDF\xB0\xC4";
 const std::string kFileSjis = "BGM\xCC\xA7\xB2\xD9";
 
-// The system's reading, as the original wrappers call it: a 256-byte buffer, default "".
+// The system's reading with the buffer ReadIni stands for: 256 bytes, default "".
 std::string SystemRead(const std::string& section, const std::string& key,
                        const std::string& file) {
     char buffer[256] = {};
