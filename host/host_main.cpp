@@ -6,7 +6,7 @@
 namespace altostrat {
 
 int Main(HostState& state, HostPlatform& platform) {
-    // Both look-ups are always made.
+    // Both titles are looked up on every start; either window ends it.
     const bool saverRunning = platform.WindowExists(kSaverFormTitle);
     const bool dialogOpen = platform.WindowExists(kSettingsDialogTitle);
     if (saverRunning || dialogOpen) {
