@@ -2,6 +2,7 @@
 BUILD=${ALTOSTRAT_BUILD_DIR:?ALTOSTRAT_BUILD_DIR names the windows build folder}
 RENDERER_EXE="$BUILD/renderer/アルトストラト.dll"
 PROBE_EXE="$BUILD/tests/altostrat-probe.exe"
+HOST_EXE="$BUILD/host/アルトストラト.scr"
 
 fail() {
     echo "FAIL: $*" >&2
@@ -90,4 +91,36 @@ press_key() {
     xdotool keydown "$1"
     sleep 0.3
     xdotool keyup "$1"
+}
+
+# capture_folder: where C:\t_wisp lies on the Unix side.
+capture_folder() {
+    echo "$WINEPREFIX/drive_c/t_wisp"
+}
+
+# host_in_folder: copies the host into a folder of the scenario's own, so that the settings file
+# beside it (HOST_INI) is the scenario's. The copy is HOST_COPY.
+host_in_folder() {
+    HOST_DIR=$ALTOSTRAT_WINE_HOME/scenario-host
+    rm -rf "$HOST_DIR"
+    mkdir -p "$HOST_DIR"
+    cp "$HOST_EXE" "$HOST_DIR/"
+    HOST_COPY="$HOST_DIR/アルトストラト.scr"
+    HOST_INI="$HOST_DIR/アルトストラト.ini"
+}
+
+# run_host SECONDS [ARGS...]: runs the host copy with Wine's file trace on and waits up to SECONDS
+# for it to end; the exit code goes to EXIT_CODE, the trace to HOST_TRACE.
+run_host() {
+    local seconds=$1
+    shift
+    HOST_TRACE=$HOST_DIR/trace.txt
+    start_bg env WINEDEBUG=+file wine "$HOST_COPY" "$@" 2>"$HOST_TRACE"
+    wait_exit "$LAST_PID" "$seconds"
+}
+
+# host_read_settings: the last run_host looked at its settings file (the trace shows Japanese
+# names as \xxxx escapes: アルトストラト.ini ends in \30c8\30e9\30c8.ini).
+host_read_settings() {
+    grep -qF '\30c8\30e9\30c8.ini' "$HOST_TRACE"
 }

@@ -15,6 +15,7 @@ wine_env_setup() {
     export WINEPREFIX=$h/prefix WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
     export HOME=$h XDG_RUNTIME_DIR=$h/run
     export LANG=${ALTOSTRAT_LANG:-C.UTF-8} LC_ALL=${ALTOSTRAT_LANG:-C.UTF-8}
+    _altostrat_locale "$h" "$LANG"
     if [ ! -f "$h/prefix/.altostrat-ready" ]; then
         (
             flock 9
@@ -27,6 +28,30 @@ wine_env_setup() {
             fi
         ) 9>"$h/prefix.lock"
     fi
+}
+
+# _altostrat_locale HOME LOCALE: a UTF-8 locale the system lacks (ja_JP.UTF-8 gives Wine the
+# Japanese ANSI code page 932) is generated once under HOME/locale and used through LOCPATH.
+_altostrat_locale() {
+    local h=$1 name=$2 base
+    case $name in C.UTF-8 | C.utf8 | C | POSIX) return 0 ;; esac
+    if locale -a 2>/dev/null | grep -qix "${name/UTF-8/utf8}"; then
+        return 0
+    fi
+    base=${name%%.*}
+    if [ ! -f "$h/locale/$name/LC_CTYPE" ]; then
+        mkdir -p "$h/locale"
+        (
+            flock 9
+            [ -f "$h/locale/$name/LC_CTYPE" ] ||
+                localedef -i "$base" -f UTF-8 "$h/locale/$name" >/dev/null 2>&1 || true
+        ) 9>"$h/locale.lock"
+    fi
+    [ -f "$h/locale/$name/LC_CTYPE" ] || {
+        echo "could not generate the locale $name" >&2
+        return 1
+    }
+    export LOCPATH=$h/locale
 }
 
 # Japanese GDI text needs the IPA fonts standing in for the Windows ones.

@@ -1,4 +1,5 @@
-// altostrat-tool: looks into the renderer's portable core from the command line.
+// altostrat-tool: looks into the portable cores of the renderer and the host from the command
+// line.
 #include <cstdio>
 #include <cstring>
 
@@ -16,6 +17,8 @@ const Command kCommands[] = {
     {"rand", altostrat::tool::RandCommand, "rand COUNT [SEED]"},
     {"flight", altostrat::tool::FlightCommand, "flight STEPS TIME"},
     {"terrain", altostrat::tool::TerrainCommand, "terrain OUT"},
+    {"settings", altostrat::tool::SettingsCommand, "settings INI_PATH PROGRAM_FOLDER"},
+    {"mode", altostrat::tool::ModeCommand, "mode [ARGUMENTS...]"},
 };
 
 int PrintUsage(FILE* out) {

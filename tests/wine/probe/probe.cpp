@@ -7,6 +7,9 @@
 //   altostrat-probe post TITLE MESSAGE WPARAM LPARAM
 //                                         posts a message (numbers in C notation), exit 1
 //                                         when no window has that title
+//   altostrat-probe hold TITLE hidden|visible
+//                                         creates a top-level window with that title and keeps
+//                                         it until the window gets a close request (WM_CLOSE)
 #include <windows.h>
 
 #include <cstdio>
@@ -49,6 +52,35 @@ int Post(const wchar_t* title, const wchar_t* message, const wchar_t* wParam,
                : 1;
 }
 
+LRESULT CALLBACK HoldProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+int Hold(const wchar_t* title, bool visible) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = HoldProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"AltostratProbeHold";
+    if (!RegisterClassW(&windowClass)) {
+        return 1;
+    }
+    HWND hwnd = CreateWindowExW(0, windowClass.lpszClassName, title,
+                                WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0), 10, 10, 200, 100,
+                                nullptr, nullptr, windowClass.hInstance, nullptr);
+    if (hwnd == nullptr) {
+        return 1;
+    }
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        DispatchMessageW(&message);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -58,6 +90,11 @@ int wmain(int argc, wchar_t** argv) {
     if (argc == 6 && std::wcscmp(argv[1], L"post") == 0) {
         return Post(argv[2], argv[3], argv[4], argv[5]);
     }
-    std::fprintf(stderr, "usage: altostrat-probe window CLASS TITLE | post TITLE MSG WP LP\n");
+    if (argc == 4 && std::wcscmp(argv[1], L"hold") == 0) {
+        return Hold(argv[2], std::wcscmp(argv[3], L"visible") == 0);
+    }
+    std::fprintf(stderr,
+                 "usage: altostrat-probe window CLASS TITLE | post TITLE MSG WP LP"
+                 " | hold TITLE hidden|visible\n");
     return 2;
 }

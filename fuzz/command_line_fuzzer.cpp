@@ -1,0 +1,47 @@
+// Command lines and number texts of any content: nothing fails or reads past the end, and where
+// the strict number reading accepts a text, the command line's forgiving one agrees with it.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "command_line.h"
+#include "leading_number.h"
+#include "number_conversion.h"
+#include "paths.h"
+#include "start_decision.h"
+
+namespace {
+
+void Require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace altostrat;
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+
+    const std::string arguments = ArgumentsOf(text);
+    Require(arguments.size() <= text.size());
+    Require(text.substr(text.size() - arguments.size()) == arguments);
+    const StartDecision decision = DecideStart(arguments);
+    Require(decision.mode != StartMode::Preview || !decision.loadsSettings);
+    Require(decision.letter.size() <= 4);
+
+    const double leading = LeadingNumber(text);
+    LeadingNumberAsInt32(text);
+    if (const auto strict = ParseNumericText(text)) {
+        Require(leading == *strict);
+    }
+    TextFloorToInt16(text);
+    TextRoundToInt16(text);
+
+    const std::string folder = FolderOfPath(text);
+    Require(text.substr(0, folder.size()) == folder);
+    Require(folder.empty() || folder.back() != '\\' || folder.size() < text.size());
+    return 0;
+}

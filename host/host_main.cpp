@@ -1,0 +1,55 @@
+#include "host_main.h"
+
+#include "paths.h"
+#include "start_decision.h"
+
+namespace altostrat {
+
+int Main(HostState& state, HostPlatform& platform) {
+    // Both titles are looked up on every start; either window ends it.
+    const bool saverRunning = platform.WindowExists(kSaverFormTitle);
+    const bool dialogOpen = platform.WindowExists(kSettingsDialogTitle);
+    if (saverRunning || dialogOpen) {
+        return 0;
+    }
+    const StartDecision decision = DecideStart(state.arguments);
+    if (decision.mode == StartMode::Preview) {
+        state.PreviewParent = decision.previewParent;
+        return platform.RunPreview(state);
+    }
+    if (decision.createsCaptureFolder) {
+        platform.CreateFolder(kCaptureFolder);
+    }
+    if (decision.loadsSettings) {
+        platform.LoadSettings(state);
+    }
+    if (decision.mode == StartMode::Settings) {
+        return platform.RunSettingsDialog(state);
+    }
+    if (decision.mode == StartMode::End) {
+        return 0;
+    }
+    if (decision.hidesCursor) {
+        HideCursorForSaver(state, platform);
+    }
+    const int exitCode = platform.RunSaver(state);
+    RestoreCursor(state, platform);
+    return exitCode;
+}
+
+void HideCursorForSaver(HostState& state, HostPlatform& platform) {
+    state.SavedCursorCount = platform.ShowCursor(false);
+    state.cursorHidden = true;
+}
+
+void RestoreCursor(HostState& state, HostPlatform& platform) {
+    if (!state.cursorHidden) {
+        return;
+    }
+    // Always a show request: passing the saved count as the flag would hide the cursor once more
+    // whenever that count happened to be 0.
+    state.SavedCursorCount = platform.ShowCursor(true);
+    state.cursorHidden = false;
+}
+
+}  // namespace altostrat

@@ -1,0 +1,44 @@
+#pragma once
+// Main: the host's start-up, from the single-instance test to the hand-over to a mode. The
+// platform work goes through HostPlatform, so the order of steps can be checked without Windows.
+
+#include <string_view>
+
+#include "host_state.h"
+
+namespace altostrat {
+
+// A running saver's hidden form and the settings dialog carry these titles; while either
+// window exists, a new start of the host does nothing.
+inline constexpr char kSaverFormTitle[] = "Altostrat_Main";
+inline constexpr char kSettingsDialogTitle[] =
+    u8"<\u30A2\u30EB\u30C8\u30B9\u30C8\u30E9\u30C8>";  // <アルトストラト>
+
+class HostPlatform {
+  public:
+    virtual ~HostPlatform() = default;
+    // A top-level window with exactly this title exists, hidden windows included.
+    virtual bool WindowExists(std::string_view title) = 0;
+    // Creates the folder; an existing folder or a failure is no concern of the caller.
+    virtual void CreateFolder(std::string_view path) = 0;
+    virtual void LoadSettings(HostState& state) = 0;
+    // Shows (true) or hides (false) the mouse cursor; gives the new display count.
+    virtual int ShowCursor(bool show) = 0;
+    // The three modes. Each returns when its mode has ended, with the process exit code.
+    virtual int RunPreview(HostState& state) = 0;
+    virtual int RunSettingsDialog(HostState& state) = 0;
+    virtual int RunSaver(HostState& state) = 0;
+};
+
+// Runs the start-up for state.arguments and gives the exit code. Whatever way a saver run ends,
+// a cursor that was hidden for it is shown again before Main returns.
+int Main(HostState& state, HostPlatform& platform);
+
+// Hides the cursor for a saver run, keeping the display count in SavedCursorCount.
+void HideCursorForSaver(HostState& state, HostPlatform& platform);
+
+// Shows the cursor again if HideCursorForSaver hid it and it has not been shown since; the new
+// count goes to SavedCursorCount. Safe to call on every way out.
+void RestoreCursor(HostState& state, HostPlatform& platform);
+
+}  // namespace altostrat

@@ -1,0 +1,104 @@
+#include "ini_file.h"
+
+#include "file_access.h"
+#include "ini_encoding.h"
+#include "ini_text.h"
+#include "text/cp932.h"
+#include "text/utf8.h"
+
+namespace altostrat {
+
+namespace {
+
+// The longest start of a Shift-JIS text that fits LIMIT bytes without splitting a character.
+std::string_view CutCp932(std::string_view s, std::size_t limit) {
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const bool pair = IsCp932LeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size() &&
+                          IsCp932TrailByte(static_cast<unsigned char>(s[i + 1]));
+        const std::size_t next = i + (pair ? 2 : 1);
+        if (next > limit) {
+            break;
+        }
+        i = next;
+    }
+    return s.substr(0, i);
+}
+
+// The first LIMIT characters of a UTF-8 text, malformed bytes replaced.
+std::string CutUtf8(std::string_view s, std::size_t limit) {
+    std::string out;
+    std::size_t count = 0;
+    for (std::size_t pos = 0; pos < s.size() && count < limit; ++count) {
+        AppendUtf8(out, NextUtf8(s, pos));
+    }
+    return out;
+}
+
+// A UTF-8 name or value in the file's own encoding; nothing when it cannot be held there.
+std::optional<std::string> InFileEncoding(std::string_view text, IniCharset charset) {
+    if (charset == IniCharset::Cp932) {
+        return Utf8ToCp932Exactly(text);
+    }
+    if (!IsValidUtf8(text)) {
+        return std::nullopt;
+    }
+    return std::string(text);
+}
+
+}  // namespace
+
+std::string ReadIniFromBytes(std::string_view fileBytes, std::string_view section,
+                             std::string_view key) {
+    const IniText ini = DecodeIniFile(fileBytes);
+    const IniCharset charset = CharsetOf(ini.form);
+    const std::optional<std::string> fileSection = InFileEncoding(section, charset);
+    const std::optional<std::string> fileKey = InFileEncoding(key, charset);
+    if (!fileSection || !fileKey) {
+        return "";
+    }
+    const std::optional<std::string> value =
+        FindIniValue(ini.text, *fileSection, *fileKey, charset);
+    if (!value) {
+        return "";
+    }
+    if (charset == IniCharset::Cp932) {
+        return Cp932ToUtf8(CutCp932(*value, kMaxIniValueLength));
+    }
+    return CutUtf8(*value, kMaxIniValueLength);
+}
+
+std::optional<std::string> WriteIniToBytes(std::string_view fileBytes, std::string_view section,
+                                           std::string_view key, std::string_view value) {
+    IniText ini = DecodeIniFile(fileBytes);
+    const IniCharset charset = CharsetOf(ini.form);
+    const std::optional<std::string> fileSection = InFileEncoding(section, charset);
+    const std::optional<std::string> fileKey = InFileEncoding(key, charset);
+    const std::optional<std::string> fileValue = InFileEncoding(value, charset);
+    if (!fileSection || !fileKey || !fileValue || !IsWritableSectionName(*fileSection, charset) ||
+        !IsWritableKeyName(*fileKey, charset) || !IsWritableValue(*fileValue)) {
+        return std::nullopt;
+    }
+    ini.text = SetIniValue(ini.text, *fileSection, *fileKey, *fileValue, charset);
+    return EncodeIniFile(ini);
+}
+
+std::string ReadIni(std::string_view section, std::string_view key, std::string_view fileName) {
+    const FileReadResult file = ReadWholeFile(fileName, kMaxIniFileBytes);
+    if (file.status != FileReadStatus::Read) {
+        return "";
+    }
+    return ReadIniFromBytes(file.bytes, section, key);
+}
+
+bool WriteIni(std::string_view section, std::string_view key, std::string_view value,
+              std::string_view fileName) {
+    const FileReadResult file = ReadWholeFile(fileName, kMaxIniFileBytes);
+    if (file.status != FileReadStatus::Read && file.status != FileReadStatus::Missing) {
+        return false;  // an unreadable file must not be replaced by one that lacks its contents
+    }
+    const std::optional<std::string> updated = WriteIniToBytes(file.bytes, section, key, value);
+    return updated && ReplaceFileContents(fileName, *updated);
+}
+
+}  // namespace altostrat

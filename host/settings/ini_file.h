@@ -1,0 +1,39 @@
+#pragma once
+// ReadIni and WriteIni: the host's only access to its settings file. Arguments and results are
+// UTF-8; the file keeps its own encoding (Shift-JIS unless it carries a byte-order mark).
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace altostrat {
+
+// A longer file is not a settings file: it reads as empty and is never rewritten.
+constexpr std::size_t kMaxIniFileBytes = 16 * 1024 * 1024;
+
+// A value is cut to this many bytes of Shift-JIS (characters in a Unicode file), as the
+// 256-byte buffer of the profile function cuts it; a two-byte character is never split.
+constexpr std::size_t kMaxIniValueLength = 255;
+
+// The value of KEY in SECTION of FILE_NAME; "" when the file, section or key is missing or the
+// file cannot be read.
+std::string ReadIni(std::string_view section, std::string_view key, std::string_view fileName);
+
+// Sets KEY in SECTION of FILE_NAME to VALUE, creating the file or section when missing and
+// leaving everything else in the file as it was. The file is replaced whole (see
+// ReplaceFileContents), never left half-written. False, with the file untouched, when it exists
+// but cannot be read, when the names or value cannot be written (see IsWritable... in
+// ini_text.h), when the value has characters the file's encoding cannot hold, or when the
+// write fails.
+bool WriteIni(std::string_view section, std::string_view key, std::string_view value,
+              std::string_view fileName);
+
+// The same two over the bytes of a file held in memory (WriteIniToBytes of a missing file
+// starts from no bytes). Nothing from WriteIniToBytes when the write is refused.
+std::string ReadIniFromBytes(std::string_view fileBytes, std::string_view section,
+                             std::string_view key);
+std::optional<std::string> WriteIniToBytes(std::string_view fileBytes, std::string_view section,
+                                           std::string_view key, std::string_view value);
+
+}  // namespace altostrat

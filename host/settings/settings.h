@@ -1,0 +1,37 @@
+#pragma once
+// The background-music settings: what the settings file holds, and how they are loaded at
+// start-up and saved by the settings dialog.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace altostrat {
+
+struct HostSettings {
+    std::int16_t BgmKind = 0;    // 0 no music, 1 audio CD, 2 music file; anything else: none
+    std::int16_t BgmRepeat = 0;  // CD track to loop, 0 for none
+    std::string BgmFile;         // path of the music file
+    std::string BgmFolder;       // where the music-file chooser opens; not stored in the file
+};
+
+// The file's section and keys. The keys are half-width katakana and kanji, and stay exactly so
+// in the file's Shift-JIS bytes: existing files are matched byte for byte.
+inline constexpr char kSettingsSection[] = "Section";
+inline constexpr char kBgmKindKey[] = u8"BGM\u533A\u5206";                      // BGM区分
+inline constexpr char kBgmRepeatKey[] = u8"BGM\uFF98\uFF8B\uFF9F\uFF70\uFF84";  // BGMﾘﾋﾟｰﾄ
+inline constexpr char kBgmFileKey[] = u8"BGM\uFF8C\uFF67\uFF72\uFF99";          // BGMﾌｧｲﾙ
+
+// Fills SETTINGS from the file at INI_PATH. Numbers are rounded down into 16 bits; a number that
+// is not one or does not fit leaves the setting as it was. BgmFolder becomes PROGRAM_FOLDER, or
+// the folder of BgmFile when that file exists; a music file that does not exist is forgotten
+// (BgmFile "", and kind 2 falls back to 0). The file itself is not changed.
+void LoadSettings(HostSettings& settings, std::string_view iniPath, std::string_view programFolder);
+
+// Writes the three stored settings in their order (kind, repeat track, file) as the dialog
+// saves them: numbers as " 5" or "-5", the path as it is. All three go into the file in one
+// replacement, so they land together or not at all; false when nothing was written (the file
+// could not be read or written, or the path has characters the file cannot hold).
+bool SaveSettings(const HostSettings& settings, std::string_view iniPath);
+
+}  // namespace altostrat

@@ -1,0 +1,33 @@
+#pragma once
+// What a start of the host does with its arguments (no other instance running):
+//
+//   arguments           mode      capture folder + settings   cursor hidden
+//   /p 1234             preview   no                          no
+//   /c, /c:1234         settings  yes                         no
+//   /s (also /S, -s)    saver     yes                         yes
+//   (empty)             saver     yes                         no
+//   /a, /x, s, ...      end       yes                         no
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace altostrat {
+
+enum class StartMode { Saver, Preview, Settings, End };
+
+struct StartDecision {
+    std::string letter;  // the mode letter, "" when there is none
+    StartMode mode = StartMode::End;
+    bool createsCaptureFolder = false;
+    bool loadsSettings = false;
+    bool hidesCursor = false;
+    std::int32_t previewParent = 0;  // preview mode only
+};
+
+StartDecision DecideStart(std::string_view arguments);
+
+// "saver", "preview", "settings", "end".
+const char* StartModeName(StartMode mode);
+
+}  // namespace altostrat

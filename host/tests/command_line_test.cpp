@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include "command_line.h"
+#include "start_decision.h"
+
+namespace altostrat {
+namespace {
+
+TEST(ArgumentsOf, SkipsTheProgramPathQuotedOrNotAndTheBlanksAfterIt) {
+    EXPECT_EQ(ArgumentsOf(u8"\"C:\\Program Files\\アルトストラト.scr\" /p 1234"), "/p 1234");
+    EXPECT_EQ(ArgumentsOf(u8"C:\\WINDOWS\\アルトストラト.scr /s"), "/s");
+    EXPECT_EQ(ArgumentsOf("x.scr \t /c:1234  "), "/c:1234  ");
+    EXPECT_EQ(ArgumentsOf("\"x.scr\"/s"), "/s");
+    EXPECT_EQ(ArgumentsOf("x.scr"), "");
+    EXPECT_EQ(ArgumentsOf("\"x.scr\""), "");
+    EXPECT_EQ(ArgumentsOf("\"C:\\a b\\x.scr"), "");  // unclosed quote: all of it is the path
+    EXPECT_EQ(ArgumentsOf(""), "");
+}
+
+TEST(ModeLetter, IsTheSecondCharacterUpperCased) {
+    EXPECT_EQ(ModeLetter("/s"), "S");
+    EXPECT_EQ(ModeLetter("-S"), "S");
+    EXPECT_EQ(ModeLetter("xs"), "S");
+    EXPECT_EQ(ModeLetter("/p 1234"), "P");
+    EXPECT_EQ(ModeLetter("/c:1234"), "C");
+    EXPECT_EQ(ModeLetter("s"), "");
+    EXPECT_EQ(ModeLetter(""), "");
+    EXPECT_EQ(ModeLetter(u8"／ｓ"), u8"ｓ");  // full-width: a character, but no mode letter
+    EXPECT_EQ(ModeLetter(u8"ア/s"), "/");     // the first character counts as one, whatever size
+}
+
+TEST(PreviewParentOf, ReadsTheNumberFromTheFourthCharacterOn) {
+    EXPECT_EQ(PreviewParentOf("/p 1234"), 1234);
+    EXPECT_EQ(PreviewParentOf("/P:1234"), 1234);
+    EXPECT_EQ(PreviewParentOf("xp 1234"), 1234);
+    EXPECT_EQ(PreviewParentOf("/p   12 34"), 1234);
+    EXPECT_EQ(PreviewParentOf("/p &H4D2"), 1234);
+    EXPECT_EQ(PreviewParentOf("/p 4294967295"), -1);  // handle written unsigned
+    EXPECT_EQ(PreviewParentOf("/p"), 0);
+    EXPECT_EQ(PreviewParentOf("/p "), 0);
+    EXPECT_EQ(PreviewParentOf("/p1234"), 234);  // the third character is skipped, whatever it is
+    EXPECT_EQ(PreviewParentOf("/p 99999999999"), 0);
+    EXPECT_EQ(PreviewParentOf(u8"/pア12"), 12);
+}
+
+struct Row {
+    const char* arguments;
+    const char* letter;
+    StartMode mode;
+    bool folderAndSettings;
+    bool cursorHidden;
+};
+
+TEST(DecideStart, FollowsTheModeTable) {
+    const Row rows[] = {
+        {"/p 1234", "P", StartMode::Preview, false, false},
+        {"/p", "P", StartMode::Preview, false, false},
+        {"/c", "C", StartMode::Settings, true, false},
+        {"/c:1234", "C", StartMode::Settings, true, false},
+        {"/s", "S", StartMode::Saver, true, true},
+        {"/S", "S", StartMode::Saver, true, true},
+        {"-s", "S", StartMode::Saver, true, true},
+        {"xs", "S", StartMode::Saver, true, true},
+        {"", "", StartMode::Saver, true, false},
+        {"/a", "A", StartMode::End, true, false},
+        {"/x", "X", StartMode::End, true, false},
+        {"s", "", StartMode::End, true, false},
+        {" ", "", StartMode::End, true, false},
+    };
+    for (const Row& row : rows) {
+        const StartDecision decision = DecideStart(row.arguments);
+        EXPECT_EQ(decision.letter, row.letter) << row.arguments;
+        EXPECT_EQ(decision.mode, row.mode) << row.arguments;
+        EXPECT_EQ(decision.createsCaptureFolder, row.folderAndSettings) << row.arguments;
+        EXPECT_EQ(decision.loadsSettings, row.folderAndSettings) << row.arguments;
+        EXPECT_EQ(decision.hidesCursor, row.cursorHidden) << row.arguments;
+    }
+    EXPECT_EQ(DecideStart("/p 1234").previewParent, 1234);
+    EXPECT_EQ(DecideStart("/c:1234").previewParent, 0);  // the settings handle is not read
+}
+
+}  // namespace
+}  // namespace altostrat

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "settings/settings.h"
+#include "test_folder.h"
+
+namespace altostrat {
+namespace {
+
+using testing::TestFolder;
+
+const std::string kKind = "BGM\x8B\xE6\x95\xAA";
+const std::string kRepeat = "BGM\xD8\xCB\xDF\xB0\xC4";
+const std::string kFile = "BGM\xCC\xA7\xB2\xD9";
+
+struct SettingsTest : ::testing::Test {
+    TestFolder folder;
+    const std::string program = "C:\\Program";
+
+    // Loads from a file holding the given lines under [Section]; no lines, no file.
+    HostSettings Load(const std::string& lines, HostSettings settings = {}) {
+        if (!lines.empty()) {
+            folder.Write("a.ini", "[Section]\r\n" + lines);
+        }
+        LoadSettings(settings, folder.File("a.ini"), program);
+        return settings;
+    }
+
+    // A music file at FOLDER\sub\NAME. Only ':' and '\' separate folders in the settings, so
+    // natively the file is called "sub\NAME", and on Windows it lies in the folder sub: the
+    // same text names it on both.
+    std::string MusicFile(const std::string& name) {
+        folder.MakeFolder("sub");
+        folder.Write("sub\\" + name, "ID3");
+        return folder.File("sub\\" + name);
+    }
+    std::string MusicFolder() { return folder.File("sub"); }
+};
+
+TEST_F(SettingsTest, NoFileGivesTheDefaults) {
+    const HostSettings settings = Load("");
+    EXPECT_EQ(settings.BgmKind, 0);
+    EXPECT_EQ(settings.BgmRepeat, 0);
+    EXPECT_EQ(settings.BgmFile, "");
+    EXPECT_EQ(settings.BgmFolder, program);
+}
+
+TEST_F(SettingsTest, AnExistingMusicFileIsKeptAndOpensTheChooserInItsFolder) {
+    const std::string file = MusicFile("a.mp3");
+    const HostSettings settings =
+        Load(kKind + "= 2\r\n" + kRepeat + "= 7\r\n" + kFile + "=" + file + "\r\n");
+    EXPECT_EQ(settings.BgmKind, 2);
+    EXPECT_EQ(settings.BgmRepeat, 7);
+    EXPECT_EQ(settings.BgmFile, file);
+    EXPECT_EQ(settings.BgmFolder, MusicFolder());
+}
+
+TEST_F(SettingsTest, AMissingOrEmptyMusicFileIsForgottenAndTheFileKindFallsBack) {
+    HostSettings settings =
+        Load(kKind + "= 2\r\n" + kFile + "=" + folder.File("gone.mp3") + "\r\n");
+    EXPECT_EQ(settings.BgmKind, 0);
+    EXPECT_EQ(settings.BgmFile, "");
+    EXPECT_EQ(settings.BgmFolder, program);
+
+    settings = Load(kKind + "=2\r\n" + kFile + "=\r\n");
+    EXPECT_EQ(settings.BgmKind, 0);
+
+    // The audio CD does not need a file: kind 1 stays, with or without a (missing) file.
+    settings = Load(kKind + "=1\r\n");
+    EXPECT_EQ(settings.BgmKind, 1);
+    EXPECT_EQ(settings.BgmFile, "");
+    settings = Load(kKind + "=1\r\n" + kFile + "=" + folder.File("gone.mp3") + "\r\n");
+    EXPECT_EQ(settings.BgmKind, 1);
+    EXPECT_EQ(settings.BgmFile, "");
+}
+
+TEST_F(SettingsTest, NumbersRoundDownAndBadOnesKeepTheEarlierValue) {
+    const std::string file = MusicFile("a.wav");
+    EXPECT_EQ(Load(kKind + "=2.9\r\n" + kFile + "=" + file + "\r\n").BgmKind, 2);
+    EXPECT_EQ(Load(kKind + "=-0.5\r\n").BgmKind, -1);
+    EXPECT_EQ(Load(kKind + "=7\r\n").BgmKind, 7);  // an unknown kind stays; users treat it as none
+    EXPECT_EQ(Load(kRepeat + "=  12  \r\n").BgmRepeat, 12);
+    EXPECT_EQ(Load(kRepeat + "=\"3\"\r\n").BgmRepeat, 3);
+
+    HostSettings earlier;
+    earlier.BgmKind = 1;
+    earlier.BgmRepeat = 4;
+    for (const char* bad : {"40000", "abc", "1 2", "-32769", "1e9", "&H10"}) {
+        const HostSettings settings =
+            Load(kKind + "=" + bad + "\r\n" + kRepeat + "=" + bad + "\r\n", earlier);
+        EXPECT_EQ(settings.BgmKind, 1) << bad;
+        EXPECT_EQ(settings.BgmRepeat, 4) << bad;
+    }
+    // An empty value is not a bad number: it means 0.
+    const HostSettings settings = Load(kKind + "=\r\n" + kRepeat + "= \r\n", earlier);
+    EXPECT_EQ(settings.BgmKind, 0);
+    EXPECT_EQ(settings.BgmRepeat, 0);
+}
+
+TEST_F(SettingsTest, KeysMatchOnlyTheirExactKatakanaAndKanjiBytes) {
+    // ASCII case does not matter, as with the Windows profile functions...
+    EXPECT_EQ(Load("bgm\x8B\xE6\x95\xAA=1\r\n").BgmKind, 1);
+    // ...but full-width forms of the half-width katakana, or full-width Latin, are other keys.
+    EXPECT_EQ(Load("BGM\x83\x8A\x83\x73\x81\x5B\x83\x67=5\r\n").BgmRepeat, 0);  // BGMリピート
+    EXPECT_EQ(Load("\x82\x61\x82\x66\x82\x6C\x8B\xE6\x95\xAA=1\r\n").BgmKind, 0);  // ＢＧＭ区分
+}
+
+TEST_F(SettingsTest, AStoredPathLongerThan255BytesIsCutAndThenUsuallyMissing) {
+    const std::string longPath = "C:\\" + std::string(300, 'm') + ".mp3";
+    const HostSettings settings = Load(kKind + "=2\r\n" + kFile + "=" + longPath + "\r\n");
+    EXPECT_EQ(settings.BgmFile, "");
+    EXPECT_EQ(settings.BgmKind, 0);
+}
+
+TEST_F(SettingsTest, SavingWritesTheThreeLinesInOrderAsShiftJis) {
+    HostSettings settings;
+    settings.BgmKind = 1;
+    settings.BgmRepeat = 5;
+    ASSERT_TRUE(SaveSettings(settings, folder.File("a.ini")));
+    EXPECT_EQ(folder.Read("a.ini"),
+              "[Section]\r\n" + kKind + "= 1\r\n" + kRepeat + "= 5\r\n" + kFile + "=\r\n");
+
+    settings.BgmKind = -1;
+    settings.BgmRepeat = 0;
+    settings.BgmFile = u8"C:\\音楽\\ソ.mp3";
+    ASSERT_TRUE(SaveSettings(settings, folder.File("a.ini")));
+    EXPECT_EQ(folder.Read("a.ini"), "[Section]\r\n" + kKind + "=-1\r\n" + kRepeat + "= 0\r\n" +
+                                        kFile + "=C:\\\x89\xB9\x8A\x79\\\x83\x5C.mp3\r\n");
+}
+
+TEST_F(SettingsTest, SavingKeepsWhatElseTheFileHoldsAndLoadsBack) {
+    folder.Write("a.ini", "; my notes\r\n[Other]\r\nx=1\r\n[section]\r\n" + kRepeat + "=9\r\n");
+    HostSettings settings;
+    settings.BgmKind = 2;
+    settings.BgmRepeat = 3;
+    settings.BgmFile = MusicFile(u8"表ソ.mp3");
+    ASSERT_TRUE(SaveSettings(settings, folder.File("a.ini")));
+    const std::string sjisFile = folder.File("sub\\") + "\x95\x5C\x83\x5C.mp3";
+    EXPECT_EQ(folder.Read("a.ini"), "; my notes\r\n[Other]\r\nx=1\r\n[section]\r\n" + kRepeat +
+                                        "= 3\r\n" + kKind + "= 2\r\n" + kFile + "=" + sjisFile +
+                                        "\r\n");
+    const HostSettings loaded = Load("", HostSettings{});
+    EXPECT_EQ(loaded.BgmKind, 2);
+    EXPECT_EQ(loaded.BgmRepeat, 3);
+    EXPECT_EQ(loaded.BgmFile, settings.BgmFile);
+    EXPECT_EQ(loaded.BgmFolder, MusicFolder());
+}
+
+TEST_F(SettingsTest, APathTheFileCannotHoldWritesNothingAtAll) {
+    const std::string original = "[Section]\r\n" + kKind + "= 1\r\n";
+    folder.Write("a.ini", original);
+    HostSettings settings;
+    settings.BgmKind = 2;
+    settings.BgmFile = u8"C:\\Musique\\été.mp3";
+    EXPECT_FALSE(SaveSettings(settings, folder.File("a.ini")));
+    EXPECT_EQ(folder.Read("a.ini"), original);
+}
+
+}  // namespace
+}  // namespace altostrat

@@ -1,0 +1,77 @@
+// The host's Windows layer, run for real under Wine.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "host_main.h"
+#include "paths.h"
+#include "program_folder.h"
+#include "test_folder.h"
+#include "test_window.h"
+#include "wide_text.h"
+#include "win32_host_platform.h"
+
+namespace altostrat {
+namespace {
+
+using testing::TestFolder;
+using testing::TestWindow;
+
+TEST(WideText, ConvertsJapaneseBothWays) {
+    EXPECT_EQ(Wide(u8"<アルトストラト>"), L"<アルトストラト>");
+    EXPECT_EQ(Narrow(L"C:\\音楽\\ﾘﾋﾟｰﾄ.mp3"), u8"C:\\音楽\\ﾘﾋﾟｰﾄ.mp3");
+}
+
+TEST(Win32HostPlatform, FindsHiddenAndShownWindowsByTheirTitleAlone) {
+    Win32HostPlatform platform;
+    EXPECT_FALSE(platform.WindowExists(kSettingsDialogTitle));
+    {
+        TestWindow hidden(L"<アルトストラト>", false);
+        ASSERT_NE(hidden.handle(), nullptr);
+        EXPECT_TRUE(platform.WindowExists(kSettingsDialogTitle));
+        EXPECT_FALSE(platform.WindowExists(kSaverFormTitle));
+    }
+    EXPECT_FALSE(platform.WindowExists(kSettingsDialogTitle));
+    TestWindow shown(L"Altostrat_Main", true);
+    EXPECT_TRUE(platform.WindowExists(kSaverFormTitle));
+    EXPECT_FALSE(platform.WindowExists("Altostrat_Mai"));  // the whole title must match
+}
+
+TEST(Win32HostPlatform, CreatesFoldersQuietlyAndLoadsTheIniBesideTheProgram) {
+    TestFolder folder;
+    Win32HostPlatform platform;
+    const std::string created = folder.File(u8"t_wisp ソ");
+    platform.CreateFolder(created);
+    platform.CreateFolder(created);  // already there: no complaint
+    EXPECT_TRUE(folder.Exists(u8"t_wisp ソ"));
+
+    folder.Write(u8"アルトストラト.ini", "[Section]\r\nBGM\x8B\xE6\x95\xAA=1\r\n");
+    HostState state;
+    state.programFolder = folder.path();
+    platform.LoadSettings(state);
+    EXPECT_EQ(state.settings.BgmKind, 1);
+    EXPECT_EQ(state.settings.BgmFolder, folder.path());
+}
+
+TEST(ProgramFolder, IsTheTestProgramsFolderWithoutATrailingBackslash) {
+    const std::string folder = ProgramFolder();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_NE(folder.back(), '\\');
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    EXPECT_EQ(folder + "\\" + Narrow(wcsrchr(path, L'\\') + 1), Narrow(path));
+}
+
+TEST(Win32HostPlatform, CursorHideIsUndoneByTheRestore) {
+    Win32HostPlatform platform;
+    HostState state;
+    const int before = ShowCursor(TRUE) - 1;
+    ShowCursor(FALSE);
+    HideCursorForSaver(state, platform);
+    EXPECT_EQ(state.SavedCursorCount, before - 1);
+    RestoreCursor(state, platform);
+    EXPECT_EQ(state.SavedCursorCount, before);
+}
+
+}  // namespace
+}  // namespace altostrat

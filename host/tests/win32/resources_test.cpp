@@ -1,0 +1,86 @@
+// The two programs as Windows sees them in Explorer and in the screensaver list: an icon, the
+// version information, and for the host its name as string 1.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "program_folder.h"
+#include "wide_text.h"
+
+namespace altostrat {
+namespace {
+
+// The test program lies in BUILD\host\tests; the programs in BUILD\host and BUILD\renderer.
+std::wstring Built(const wchar_t* relative) {
+    return Wide(ProgramFolder()) + L"\\..\\..\\" + relative;
+}
+
+class Module {
+  public:
+    explicit Module(const std::wstring& path)
+        : module_(LoadLibraryExW(path.c_str(), nullptr,
+                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
+    ~Module() {
+        if (module_ != nullptr) {
+            FreeLibrary(module_);
+        }
+    }
+    Module(const Module&) = delete;
+    Module& operator=(const Module&) = delete;
+    HMODULE get() const { return module_; }
+
+  private:
+    HMODULE module_;
+};
+
+std::wstring VersionString(const std::wstring& file, const wchar_t* name) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(file.c_str(), &ignored);
+    if (size == 0) {
+        return L"";
+    }
+    std::vector<char> data(size);
+    if (!GetFileVersionInfoW(file.c_str(), 0, size, data.data())) {
+        return L"";
+    }
+    const std::wstring query = std::wstring(L"\\StringFileInfo\\041104B0\\") + name;
+    wchar_t* value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(data.data(), query.c_str(), reinterpret_cast<void**>(&value), &length)) {
+        return L"";
+    }
+    return value;
+}
+
+void ExpectIconAndVersion(const std::wstring& file, const wchar_t* originalName) {
+    const Module module(file);
+    ASSERT_NE(module.get(), nullptr) << Narrow(file);
+    EXPECT_NE(FindResourceW(module.get(), MAKEINTRESOURCEW(100), RT_GROUP_ICON), nullptr);
+    const HICON icon = ExtractIconW(GetModuleHandleW(nullptr), file.c_str(), 0);
+    EXPECT_GT(reinterpret_cast<INT_PTR>(icon), 1);  // 0: none, 1: not a program file
+    DestroyIcon(icon);
+    EXPECT_EQ(VersionString(file, L"FileVersion"), L"1.0.0");
+    EXPECT_EQ(VersionString(file, L"ProductName"), L"アルトストラト");
+    EXPECT_EQ(VersionString(file, L"OriginalFilename"), originalName);
+}
+
+TEST(Resources, TheHostHasItsIconVersionAndNameAsStringOne) {
+    const std::wstring host = Built(L"host\\アルトストラト.scr");
+    ExpectIconAndVersion(host, L"アルトストラト.scr");
+    const Module module(host);
+    wchar_t name[64] = {};
+    ASSERT_GT(LoadStringW(module.get(), 1, name, 64), 0);
+    EXPECT_STREQ(name, L"アルトストラト");
+}
+
+TEST(Resources, TheRendererHasItsIconAndVersion) {
+    ExpectIconAndVersion(Built(L"renderer\\アルトストラト.dll"), L"アルトストラト.dll");
+}
+
+}  // namespace
+}  // namespace altostrat

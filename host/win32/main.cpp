@@ -1,0 +1,19 @@
+// アルトストラト.scr: the screensaver host. Windows starts it with /s, /p HANDLE or /c; a user
+// who opens the file starts it with nothing.
+#include <windows.h>
+
+#include "command_line.h"
+#include "host_main.h"
+#include "host_state.h"
+#include "program_folder.h"
+#include "wide_text.h"
+#include "win32_host_platform.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    altostrat::HostState state;
+    // The whole command line, not the runtime's split of it: the arguments are read as one text.
+    state.arguments = altostrat::ArgumentsOf(altostrat::Narrow(GetCommandLineW()));
+    state.programFolder = altostrat::ProgramFolder();
+    altostrat::Win32HostPlatform platform;
+    return altostrat::Main(state, platform);
+}

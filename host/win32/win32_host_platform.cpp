@@ -1,0 +1,41 @@
+#include "win32_host_platform.h"
+
+#include <windows.h>
+
+#include "mode_entries.h"
+#include "paths.h"
+#include "settings/settings.h"
+#include "wide_text.h"
+
+namespace altostrat {
+
+bool Win32HostPlatform::WindowExists(std::string_view title) {
+    // With no class given, FindWindow compares the title alone and sees hidden windows too.
+    return FindWindowW(nullptr, Wide(title).c_str()) != nullptr;
+}
+
+void Win32HostPlatform::CreateFolder(std::string_view path) {
+    CreateDirectoryW(Wide(path).c_str(), nullptr);
+}
+
+void Win32HostPlatform::LoadSettings(HostState& state) {
+    altostrat::LoadSettings(state.settings, SettingsPath(state.programFolder), state.programFolder);
+}
+
+int Win32HostPlatform::ShowCursor(bool show) {
+    return ::ShowCursor(show ? TRUE : FALSE);
+}
+
+int Win32HostPlatform::RunPreview(HostState& state) {
+    return altostrat::RunPreview(state);
+}
+
+int Win32HostPlatform::RunSettingsDialog(HostState& state) {
+    return altostrat::RunSettingsDialog(state);
+}
+
+int Win32HostPlatform::RunSaver(HostState& state) {
+    return altostrat::RunSaver(state);
+}
+
+}  // namespace altostrat

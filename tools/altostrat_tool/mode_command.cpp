@@ -1,0 +1,30 @@
+#include <cstdio>
+#include <string>
+
+#include "commands.h"
+#include "start_decision.h"
+
+namespace altostrat::tool {
+
+int ModeCommand(int argc, char** argv) {
+    // The arguments may come as one word ("/p 1234") or several (/p 1234): joined by blanks,
+    // they are the text the host would read.
+    std::string arguments;
+    for (int i = 0; i < argc; ++i) {
+        if (i > 0) {
+            arguments += ' ';
+        }
+        arguments += argv[i];
+    }
+    const StartDecision decision = DecideStart(arguments);
+    std::printf("letter=%s mode=%s folder=%s settings=%s cursor=%s", decision.letter.c_str(),
+                StartModeName(decision.mode), decision.createsCaptureFolder ? "yes" : "no",
+                decision.loadsSettings ? "yes" : "no", decision.hidesCursor ? "hidden" : "visible");
+    if (decision.mode == StartMode::Preview) {
+        std::printf(" parent=%ld", static_cast<long>(decision.previewParent));
+    }
+    std::printf("\n");
+    return 0;
+}
+
+}  // namespace altostrat::tool

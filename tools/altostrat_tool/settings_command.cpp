@@ -1,0 +1,30 @@
+#include <cstdio>
+
+#include "arguments.h"
+#include "commands.h"
+#include "file_access.h"
+#include "settings/ini_file.h"
+#include "settings/settings.h"
+
+namespace altostrat::tool {
+
+int SettingsCommand(int argc, char** argv) {
+    static const char kUsage[] = "settings INI_PATH PROGRAM_FOLDER";
+    if (argc != 2) {
+        return UsageError("settings takes the settings file and the program's folder", kUsage);
+    }
+    // A missing file is an ordinary state (the defaults); one that is there but cannot be read
+    // gives the defaults too, and says so on the error stream.
+    const FileReadStatus status = ReadWholeFile(argv[0], kMaxIniFileBytes).status;
+    if (status == FileReadStatus::Unreadable || status == FileReadStatus::TooLarge) {
+        std::fprintf(stderr, "altostrat-tool: %s cannot be read as a settings file; defaults\n",
+                     argv[0]);
+    }
+    HostSettings settings;
+    LoadSettings(settings, argv[0], argv[1]);
+    std::printf("BgmKind=%d\nBgmRepeat=%d\nBgmFile=%s\nBgmFolder=%s\n", settings.BgmKind,
+                settings.BgmRepeat, settings.BgmFile.c_str(), settings.BgmFolder.c_str());
+    return 0;
+}
+
+}  // namespace altostrat::tool
