@@ -7,5 +7,6 @@ namespace altostrat::tool {
 
 int RandCommand(int argc, char** argv);
 int FlightCommand(int argc, char** argv);
+int BmpCommand(int argc, char** argv);
 
 }  // namespace altostrat::tool

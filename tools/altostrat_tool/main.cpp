@@ -15,6 +15,7 @@ struct Command {
 const Command kCommands[] = {
     {"rand", altostrat::tool::RandCommand, "rand COUNT [SEED]"},
     {"flight", altostrat::tool::FlightCommand, "flight STEPS TIME"},
+    {"bmp", altostrat::tool::BmpCommand, "bmp FILE [--ppm OUT]"},
 };
 
 int PrintUsage(FILE* out) {
