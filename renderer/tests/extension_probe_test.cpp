@@ -45,17 +45,6 @@ struct FakeLookup {
     }
 };
 
-TEST(ProbeMultitexture, TakesBothEntryPointsWhenTheExtensionIsListed) {
-    FakeLookup lookup{{"glActiveTextureARB", "glMultiTexCoord2fARB"}, {}};
-    MultitextureState state;
-    EXPECT_TRUE(ProbeMultitextureIn(" GL_EXT_a GL_ARB_multitexture", lookup.Function(), state));
-    EXPECT_TRUE(state.multitextureAvailable);
-    EXPECT_EQ(reinterpret_cast<void*>(state.glActiveTextureARB),
-              reinterpret_cast<void*>(&ActiveTexture));
-    EXPECT_EQ(reinterpret_cast<void*>(state.glMultiTexCoord2fARB),
-              reinterpret_cast<void*>(&MultiTexCoord));
-}
-
 TEST(ProbeMultitexture, IsFalseWithoutTheExtensionOrEitherEntryPoint) {
     const auto expectUnavailable = [](const MultitextureState& state) {
         EXPECT_FALSE(state.multitextureAvailable);
