@@ -28,7 +28,7 @@ struct RleTarget {
     }
 };
 
-// The i-th 4-bit index of a byte pair sequence: high nibble first.
+// The i-th 4-bit index of a run or an absolute stretch: the high half of a byte comes first.
 std::uint8_t Nibble(std::uint8_t byte, unsigned i) {
     return (i & 1) ? (byte & 15u) : (byte >> 4);
 }
