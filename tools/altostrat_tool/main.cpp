@@ -19,6 +19,7 @@ const Command kCommands[] = {
     {"terrain", altostrat::tool::TerrainCommand, "terrain OUT"},
     {"settings", altostrat::tool::SettingsCommand, "settings INI_PATH PROGRAM_FOLDER"},
     {"mode", altostrat::tool::ModeCommand, "mode [ARGUMENTS...]"},
+    {"bmp", altostrat::tool::BmpCommand, "bmp FILE [--ppm OUT]"},
 };
 
 int PrintUsage(FILE* out) {
