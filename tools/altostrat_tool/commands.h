@@ -8,5 +8,6 @@ namespace altostrat::tool {
 int RandCommand(int argc, char** argv);
 int FlightCommand(int argc, char** argv);
 int TerrainCommand(int argc, char** argv);
+int Ms3dCommand(int argc, char** argv);
 
 }  // namespace altostrat::tool

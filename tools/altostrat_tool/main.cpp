@@ -16,6 +16,7 @@ const Command kCommands[] = {
     {"rand", altostrat::tool::RandCommand, "rand COUNT [SEED]"},
     {"flight", altostrat::tool::FlightCommand, "flight STEPS TIME"},
     {"terrain", altostrat::tool::TerrainCommand, "terrain OUT"},
+    {"ms3d", altostrat::tool::Ms3dCommand, "ms3d FILE"},
 };
 
 int PrintUsage(FILE* out) {
