@@ -4,11 +4,11 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "dib_test_files.h"
 #include "gl_headers.h"
 #include "ms3d_model.h"
 #include "ms3d_test_file.h"
@@ -30,36 +30,15 @@ std::string TempPath(const std::string& name) {
 
 // A 24-bit bottom-up bitmap file; rgb holds width x height pixels, bottom row first.
 void WriteBitmap(const std::string& path, int width, int height, const std::vector<Rgb>& rgb) {
-    const int rowBytes = (width * 3 + 3) / 4 * 4;
-    const int size = 54 + rowBytes * height;
-    std::vector<std::uint8_t> out(static_cast<std::size_t>(size), 0);
-    const auto put32 = [&](int at, std::uint32_t value) {
-        for (int b = 0; b < 4; ++b) {
-            out[static_cast<std::size_t>(at + b)] = static_cast<std::uint8_t>(value >> (8 * b));
-        }
-    };
-    out[0] = 'B';
-    out[1] = 'M';
-    put32(2, static_cast<std::uint32_t>(size));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, static_cast<std::uint32_t>(width));
-    put32(22, static_cast<std::uint32_t>(height));
-    out[26] = 1;   // planes
-    out[28] = 24;  // bits per pixel
+    testing::Bytes packed = testing::InfoHeader(width, height, 24);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const Rgb& p = rgb[static_cast<std::size_t>(y * width + x)];
-            std::uint8_t* at = &out[static_cast<std::size_t>(54 + y * rowBytes + x * 3)];
-            at[0] = p[2];
-            at[1] = p[1];
-            at[2] = p[0];
+            packed.U8({p[2], p[1], p[0]});
         }
+        packed.Fill(static_cast<std::size_t>((4 - width * 3 % 4) % 4), 0);
     }
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(file, nullptr);
-    ASSERT_EQ(std::fwrite(out.data(), 1, out.size(), file), out.size());
-    std::fclose(file);
+    ASSERT_TRUE(WriteTestFile(path, testing::WithFileHeader(packed, 40)));
 }
 
 void WriteSolidBitmap(const std::string& path, Rgb colour) {
@@ -160,10 +139,7 @@ TEST_F(Ms3dModelDrawing, EachMeshShowsItsOwnMaterialsTexture) {
 TEST_F(Ms3dModelDrawing, PicturesThatCannotBeUsedLeaveTheirMeshesUntextured) {
     const std::string garbage = TempPath("garbage.bmp");
     files_.push_back(garbage);
-    std::FILE* out = std::fopen(garbage.c_str(), "wb");
-    ASSERT_NE(out, nullptr);
-    std::fputs("BM but nothing more", out);
-    std::fclose(out);
+    ASSERT_TRUE(WriteTestFile(garbage, {'B', 'M', 0, 0}));
 
     Ms3dTestFile file;
     file.materials = {PlainMaterial(""), PlainMaterial(TempPath("missing.bmp")),

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "dib_test_files.h"
 #include "ms3d_test_file.h"
 
 namespace altostrat {
@@ -38,24 +39,12 @@ bool IsEmpty(const Model& model) {
            data.vertices.empty();
 }
 
-struct RecordedReports {
-    std::vector<std::string> messages;
-    DibErrorReport Hook() {
-        return [this](const std::string& message) { messages.push_back(message); };
-    }
-};
-
-TEST(Ms3dModel, StartsEmpty) {
-    const Ms3dModel model;
-    EXPECT_TRUE(IsEmpty(model));
-}
-
 TEST(Ms3dModel, LoadsAFileAndLeavesMissingPicturesUntextured) {
     const std::string path = TempPath("two_meshes.ms3d");
     ASSERT_TRUE(TwoMeshFile().Write(path));
     Ms3dModel model;
-    RecordedReports reports;
-    ASSERT_TRUE(model.Load(path, reports.Hook()));
+    testing::RecordedReports reports;
+    ASSERT_TRUE(model.Load(path, reports.Sink()));
     const ModelData& data = model.Data();
     EXPECT_EQ(data.vertices.size(), 8u);
     EXPECT_EQ(data.triangles.size(), 4u);
@@ -72,18 +61,13 @@ TEST(Ms3dModel, LoadsAFileAndLeavesMissingPicturesUntextured) {
 TEST(Ms3dModel, PictureThatCannotBeDecodedIsReportedOnceAndLeftUntextured) {
     Ms3dTestFile file = TwoMeshFile();
     const std::string picture = TempPath("not_a_picture.bmp");
-    {
-        std::FILE* out = std::fopen(picture.c_str(), "wb");
-        ASSERT_NE(out, nullptr);
-        std::fputs("this is no bitmap", out);
-        std::fclose(out);
-    }
+    ASSERT_TRUE(WriteTestFile(picture, {'n', 'o', ' ', 'b', 'i', 't', 'm', 'a', 'p'}));
     file.materials[1].texture = picture;
     const std::string path = TempPath("bad_picture.ms3d");
     ASSERT_TRUE(file.Write(path));
     Ms3dModel model;
-    RecordedReports reports;
-    ASSERT_TRUE(model.Load(path, reports.Hook()));
+    testing::RecordedReports reports;
+    ASSERT_TRUE(model.Load(path, reports.Sink()));
     EXPECT_EQ(model.Data().materials[1].texture, 0u);
     EXPECT_EQ(reports.messages.size(), 1u);
     // Without a hook nothing is reported, and nothing breaks either.
@@ -97,6 +81,7 @@ TEST(Ms3dModel, FailedLoadLeavesTheModelEmpty) {
     const std::string path = TempPath("refused.ms3d");
     Ms3dTestFile file = TwoMeshFile();
     Ms3dModel model;
+    EXPECT_TRUE(IsEmpty(model));
     EXPECT_FALSE(model.Load(TempPath("no_such_model.ms3d")));
     EXPECT_TRUE(IsEmpty(model));
 

@@ -10,6 +10,15 @@
 
 namespace altostrat {
 
+inline bool WriteTestFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) {
+        return false;
+    }
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && written;
+}
+
 struct Ms3dTestFile {
     struct Vertex {
         float x, y, z;
@@ -89,15 +98,7 @@ struct Ms3dTestFile {
         return out;
     }
 
-    bool Write(const std::string& path) const {
-        const std::vector<std::uint8_t> bytes = Bytes();
-        std::FILE* file = std::fopen(path.c_str(), "wb");
-        if (file == nullptr) {
-            return false;
-        }
-        const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-        return std::fclose(file) == 0 && written;
-    }
+    bool Write(const std::string& path) const { return WriteTestFile(path, Bytes()); }
 
     // One flat, upright square from (x0, y0) to (x1, y1) at z = 0 facing +z, as two triangles
     // whose texture coordinates cover the whole picture; returns the two triangle indices.

@@ -21,17 +21,6 @@ material 0 texture wing.bmp
 material 1 texture -
 bounds -1.5 -0.25 -0.5 3 2 4
 ")
-expect_listing(version3.ms3d 0 "ok
-vertices 8
-triangles 4
-meshes 2
-materials 2
-mesh 0 material 0 triangles 2
-mesh 1 material 1 triangles 2
-material 0 texture wing.bmp
-material 1 texture -
-bounds -1.5 -0.25 -0.5 3 2 4
-")
 expect_listing(empty.ms3d 0 "ok
 vertices 0
 triangles 0
