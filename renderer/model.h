@@ -16,9 +16,9 @@ class Model {
     // Texture names are not given back to OpenGL: the model lives as long as the renderer's
     // rendering context and may outlive it, when no context is current any more.
     virtual ~Model() = default;
-    // Fills an empty model from the file at path and creates its textures (ReloadTextures with
-    // report). False when the file cannot be read or is not a model this class understands;
-    // the model is then empty, whatever it held before.
+    // Fills the model from the file at path, replacing whatever it held, and creates its
+    // textures (ReloadTextures with report). False when the file cannot be read or is not a
+    // model this class understands; the model is then empty, whatever it held before.
     virtual bool Load(const std::string& path, const DibErrorReport& report = nullptr) = 0;
 
     Model(const Model&) = delete;

@@ -66,7 +66,7 @@ class Cursor {
     std::size_t left_;
 };
 
-// The count that opens each section, and room for that many records of a fixed width.
+// The count in front of each run of records, and room in the file for that many of them.
 bool ReadCount(Cursor& in, std::size_t recordBytes, std::uint16_t& count) {
     if (!in.Fits(1, 2)) {
         return false;

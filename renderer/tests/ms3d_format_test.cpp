@@ -143,7 +143,7 @@ TEST(Ms3dFormat, RefusesOtherIdentifiersAndVersions) {
     EXPECT_TRUE(IsEmpty(data));
 }
 
-// A cut anywhere, including at every boundary between sections and records and inside the
+// A cut anywhere, including at every boundary between record kinds and records and inside the
 // records that a count announces, is refused; only the animation data after the materials may
 // be missing.
 TEST(Ms3dFormat, RefusesEveryTruncation) {
