@@ -128,13 +128,9 @@ std::unique_ptr<RgbImage> LoadDibImage(const std::string& path, const DibErrorRe
             Report(report, kDibOutOfMemory);
             return nullptr;
         case FileReadResult::kCannotRead:
+            // Also an empty file, which Windows cannot map into memory either.
             Report(report, DibOpenFailureMessage(path));
             return nullptr;
-    }
-    // An empty file cannot be mapped on Windows: it counts as one that cannot be opened.
-    if (bytes.size == 0) {
-        Report(report, DibOpenFailureMessage(path));
-        return nullptr;
     }
     return DecodeDib(bytes.data.get(), bytes.size, report);
 }

@@ -17,8 +17,8 @@ struct FileBytes {
     std::size_t size = 0;
 };
 
-// Reads the file at path (a narrow path, as the C library takes it). A file longer than
-// maxBytes is not read at all.
+// Reads the file at path (a narrow path, as the C library takes it). A missing, unreadable or
+// empty file gives kCannotRead; one longer than maxBytes is not read at all.
 FileReadResult ReadFileBytes(const std::string& path, std::uint64_t maxBytes, FileBytes& bytes);
 
 }  // namespace altostrat

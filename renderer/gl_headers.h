@@ -32,3 +32,10 @@
 #undef CALLBACK
 #undef ALTOSTRAT_DEFINED_CALLBACK
 #endif
+
+// The calling convention of OpenGL entry points, for the pointers fetched at run time.
+#if defined(_WIN32)
+#define ALTOSTRAT_GLAPIENTRY __stdcall
+#else
+#define ALTOSTRAT_GLAPIENTRY
+#endif

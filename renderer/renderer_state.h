@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "crt_random.h"
+#include "extension_probe.h"
 #include "flight_model.h"
 #include "frame_clock.h"
 
@@ -14,7 +15,8 @@ struct RendererState {
     FlightState flight;
     CrtRandom random;
     FrameClock frameClock;
-    std::int64_t lastFrameEnd = 0;  // clock ticks at the end of the previous frame
+    std::int64_t lastFrameEnd = 0;   // clock ticks at the end of the previous frame
+    MultitextureState multitexture;  // probed once at scene set-up
 };
 
 }  // namespace altostrat

@@ -2,8 +2,12 @@
 // Small bitmap files built byte by byte for the reader's tests, and a sink that records the
 // messages a load reports.
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
+#include <filesystem>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -56,11 +60,41 @@ inline std::vector<std::uint8_t> WithFileHeader(const Bytes& packed, std::uint32
     return file.data;
 }
 
+// Writes bytes to a file of the given name in the temporary folder; gives its path.
+inline std::string WriteTempFile(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+    const std::string path = (std::filesystem::temp_directory_path() / name).string();
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file != nullptr) {
+        if (!bytes.empty()) {
+            std::fwrite(bytes.data(), 1, bytes.size(), file);
+        }
+        std::fclose(file);
+    }
+    return path;
+}
+
 struct RecordedReports {
     std::vector<std::string> messages;
     DibErrorReport Sink() {
         return [this](const std::string& message) { messages.push_back(message); };
     }
 };
+
+struct Decoded {
+    std::unique_ptr<RgbImage> image;
+    std::vector<std::string> messages;
+};
+
+// Decodes a copy of the file in a heap block of exactly its length, so that AddressSanitizer
+// stops any read past the end.
+inline Decoded DecodeExact(const std::vector<std::uint8_t>& file) {
+    std::unique_ptr<std::uint8_t[]> exact(new std::uint8_t[file.size()]);
+    std::copy(file.begin(), file.end(), exact.get());
+    RecordedReports reports;
+    Decoded decoded;
+    decoded.image = DecodeDib(exact.get(), file.size(), reports.Sink());
+    decoded.messages = reports.messages;
+    return decoded;
+}
 
 }  // namespace altostrat::testing

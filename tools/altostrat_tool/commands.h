@@ -9,5 +9,6 @@ int RandCommand(int argc, char** argv);
 int FlightCommand(int argc, char** argv);
 int TerrainCommand(int argc, char** argv);
 int Ms3dCommand(int argc, char** argv);
+int BmpCommand(int argc, char** argv);
 
 }  // namespace altostrat::tool

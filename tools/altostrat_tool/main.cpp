@@ -17,6 +17,7 @@ const Command kCommands[] = {
     {"flight", altostrat::tool::FlightCommand, "flight STEPS TIME"},
     {"terrain", altostrat::tool::TerrainCommand, "terrain OUT"},
     {"ms3d", altostrat::tool::Ms3dCommand, "ms3d FILE"},
+    {"bmp", altostrat::tool::BmpCommand, "bmp FILE [--ppm OUT]"},
 };
 
 int PrintUsage(FILE* out) {
