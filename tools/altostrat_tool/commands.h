@@ -10,6 +10,7 @@ int FlightCommand(int argc, char** argv);
 int TerrainCommand(int argc, char** argv);
 int SettingsCommand(int argc, char** argv);
 int ModeCommand(int argc, char** argv);
+int Ms3dCommand(int argc, char** argv);
 int BmpCommand(int argc, char** argv);
 
 }  // namespace altostrat::tool

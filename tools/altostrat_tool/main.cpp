@@ -19,6 +19,7 @@ const Command kCommands[] = {
     {"terrain", altostrat::tool::TerrainCommand, "terrain OUT"},
     {"settings", altostrat::tool::SettingsCommand, "settings INI_PATH PROGRAM_FOLDER"},
     {"mode", altostrat::tool::ModeCommand, "mode [ARGUMENTS...]"},
+    {"ms3d", altostrat::tool::Ms3dCommand, "ms3d FILE"},
     {"bmp", altostrat::tool::BmpCommand, "bmp FILE [--ppm OUT]"},
 };
 
