@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "dib_image.h"
 #include "frame_clock.h"
 
 namespace altostrat {
@@ -12,6 +13,7 @@ struct ScenePlatform {
     ClockSource clock;
     std::function<void()> swapBuffers;  // present the back buffer (loading screens)
     std::function<void*(const char* name)> getProcAddress;  // OpenGL extension entry points
+    DibErrorReport showError;        // tells the user of a picture file that cannot be read
     bool waitForFramePeriod = true;  // off for offscreen rendering, which has no frame pace
 };
 

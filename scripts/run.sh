@@ -10,11 +10,13 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows --target altostrat_renderer
 
 source tests/wine/wine-env.sh
+source scripts/capture-files.sh
 trap stop_started EXIT
 renderer="$PWD/build/windows/renderer/アルトストラト.dll"
 
 if [ -n "${DISPLAY:-}" ]; then
     wine_env_setup
+    write_capture_files "$WINEPREFIX/drive_c/t_wisp"
     wine "$renderer"
     exit 0
 fi
@@ -24,6 +26,7 @@ start_xvfb 1024x768
 wine_env_setup
 # ImageMagick reports a failure after setting the root picture, so its status is not used.
 display -window root assets/sample-desktop.png || true
+write_capture_files "$WINEPREFIX/drive_c/t_wisp"
 start_bg wine "$renderer"
 renderer_pid=$LAST_PID
 sleep "$seconds"

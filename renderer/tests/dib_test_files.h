@@ -98,3 +98,27 @@ inline Decoded DecodeExact(const std::vector<std::uint8_t>& file) {
 }
 
 }  // namespace altostrat::testing
+
+namespace altostrat::testing {
+
+struct Rgb {
+    std::uint8_t r, g, b;
+};
+
+// A 24-bit bottom-up bitmap file, as the host writes its captures; pixel(x, y) counts y from
+// the top of the picture.
+template <typename PixelFunction>
+std::vector<std::uint8_t> Bitmap24(int width, int height, PixelFunction pixel) {
+    const int rowBytes = (width * 3 + 3) / 4 * 4;
+    Bytes packed = InfoHeader(width, height, 24);
+    for (int row = 0; row < height; ++row) {
+        for (int x = 0; x < width; ++x) {
+            const Rgb c = pixel(x, height - 1 - row);
+            packed.U8({c.b, c.g, c.r});
+        }
+        packed.Fill(static_cast<std::size_t>(rowBytes - width * 3), 0);
+    }
+    return WithFileHeader(packed, 40);
+}
+
+}  // namespace altostrat::testing

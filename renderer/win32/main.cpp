@@ -46,8 +46,12 @@ int RunFrameLoop(RendererWindow& window, RendererState& state, const ScenePlatfo
     }
 }
 
+// The host writes its three pictures here before it starts the renderer.
+constexpr char kCaptureFolder[] = "c:\\t_wisp\\";
+
 int RunRenderer(HINSTANCE instance) {
-    RendererState state;
+    RendererState state;  // the empty aircraft model is created first of all
+    state.captureFolder = kCaptureFolder;
     if (!RegisterRendererClass(instance)) {
         return 0;
     }

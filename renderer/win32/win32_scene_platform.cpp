@@ -2,6 +2,10 @@
 
 #include <mmsystem.h>
 
+#include <cstdint>
+
+#include "error_message_box.h"
+
 namespace altostrat {
 
 ScenePlatform MakeWin32ScenePlatform(HDC mainDC) {
@@ -22,9 +26,16 @@ ScenePlatform MakeWin32ScenePlatform(HDC mainDC) {
     platform.clock.millisecondClock = [] { return static_cast<std::uint32_t>(timeGetTime()); };
     platform.clock.sleep = [](unsigned milliseconds) { Sleep(milliseconds); };
     platform.swapBuffers = [mainDC] { SwapBuffers(mainDC); };
-    platform.getProcAddress = [](const char* name) {
-        return reinterpret_cast<void*>(wglGetProcAddress(name));
+    platform.getProcAddress = [](const char* name) -> void* {
+        // Some drivers answer an unknown name with a small number or -1 instead of null.
+        PROC proc = wglGetProcAddress(name);
+        const auto value = reinterpret_cast<std::intptr_t>(proc);
+        if (value >= -1 && value <= 3) {
+            return nullptr;
+        }
+        return reinterpret_cast<void*>(proc);
     };
+    platform.showError = ShowErrorMessageBox;
     return platform;
 }
 

@@ -124,3 +124,8 @@ run_host() {
 host_read_settings() {
     grep -qF '\30c8\30e9\30c8.ini' "$HOST_TRACE"
 }
+
+# pixel FILE X Y: "R G B" of one pixel of a picture.
+pixel() {
+    convert "$1" -format '%[fx:int(255*p{'"$2,$3"'}.r)] %[fx:int(255*p{'"$2,$3"'}.g)] %[fx:int(255*p{'"$2,$3"'}.b)]\n' info:
+}

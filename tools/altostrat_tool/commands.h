@@ -8,6 +8,7 @@ namespace altostrat::tool {
 int RandCommand(int argc, char** argv);
 int FlightCommand(int argc, char** argv);
 int TerrainCommand(int argc, char** argv);
+int RenderCommand(int argc, char** argv);
 int SettingsCommand(int argc, char** argv);
 int ModeCommand(int argc, char** argv);
 int Ms3dCommand(int argc, char** argv);

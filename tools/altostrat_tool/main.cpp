@@ -17,6 +17,8 @@ const Command kCommands[] = {
     {"rand", altostrat::tool::RandCommand, "rand COUNT [SEED]"},
     {"flight", altostrat::tool::FlightCommand, "flight STEPS TIME"},
     {"terrain", altostrat::tool::TerrainCommand, "terrain OUT"},
+    {"render", altostrat::tool::RenderCommand,
+     "render --capture-dir DIR --frames N --time T --out OUT.ppm [--single-unit]"},
     {"settings", altostrat::tool::SettingsCommand, "settings INI_PATH PROGRAM_FOLDER"},
     {"mode", altostrat::tool::ModeCommand, "mode [ARGUMENTS...]"},
     {"ms3d", altostrat::tool::Ms3dCommand, "ms3d FILE"},

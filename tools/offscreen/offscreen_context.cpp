@@ -2,6 +2,15 @@
 
 #include <GL/osmesa.h>
 
+// Mesa keeps a few allocations of its own until the process ends; the leak checker of the
+// sanitizer builds is told to look past them, and only them.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libOSMesa.so\n";
+}
+extern "C" const char* __lsan_default_options() {
+    return "print_suppressions=0";
+}
+
 namespace altostrat {
 
 OffscreenContext::OffscreenContext(int width, int height)

@@ -1,0 +1,250 @@
+// The scene drawn for real into Mesa's offscreen renderer, checked by its pixels.
+#include <GL/osmesa.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "dib_test_files.h"
+#include "gl_headers.h"
+#include "offscreen_context.h"
+#include "resize_scene.h"
+#include "scene.h"
+
+namespace altostrat {
+namespace {
+
+using testing::Rgb;
+namespace fs = std::filesystem;
+
+constexpr Rgb kSky = {211, 237, 254};
+constexpr Rgb kQuadrants[4] = {{220, 30, 30}, {30, 200, 40}, {40, 60, 220}, {230, 220, 40}};
+
+// A desktop of four coloured quadrants, a sky in the fog colour and a glow that is a small
+// bright disc on black, so each can be told apart on the screen.
+struct CaptureFolder {
+    fs::path dir;
+
+    CaptureFolder() {
+        char name[] = "/tmp/altostrat-scene-XXXXXX";
+        dir = mkdtemp(name);
+    }
+    ~CaptureFolder() { fs::remove_all(dir); }
+
+    std::string Folder() const { return dir.string() + "/"; }
+
+    template <typename PixelFunction>
+    void Write(const char* name, int width, int height, PixelFunction pixel) const {
+        const std::vector<std::uint8_t> bytes = testing::Bitmap24(width, height, pixel);
+        std::FILE* file = std::fopen((dir / name).string().c_str(), "wb");
+        ASSERT_NE(file, nullptr);
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        std::fclose(file);
+    }
+
+    void WriteSky() const {
+        Write("Altostrat1.bmp", 64, 64, [](int, int) { return kSky; });
+    }
+    void WriteDesktop() const {
+        Write("Altostrat2.bmp", 256, 192,
+              [](int x, int y) { return kQuadrants[(x < 128 ? 0 : 1) + (y < 96 ? 0 : 2)]; });
+    }
+    void WriteGlow() const {
+        Write("Altostrat3.bmp", 64, 64, [](int x, int y) {
+            const int dx = x - 32, dy = y - 32;
+            const bool disc = dx * dx + dy * dy < 36;
+            return disc ? Rgb{255, 255, 255} : Rgb{0, 0, 0};
+        });
+    }
+    void WriteAll() const {
+        WriteSky();
+        WriteDesktop();
+        WriteGlow();
+    }
+};
+
+class SceneTest : public ::testing::Test {
+  protected:
+    OffscreenContext context{1024, 768};
+    CaptureFolder captures;
+    RendererState state;
+    ScenePlatform platform;
+    std::vector<std::string> errors;
+
+    void SetUp() override {
+        ASSERT_TRUE(context.Valid());
+        ResizeScene(1024, 768);
+        state.captureFolder = captures.Folder();
+        platform.clock = SystemClockSource();
+        platform.swapBuffers = [this] { ++swaps; };
+        platform.getProcAddress = [](const char* name) {
+            return reinterpret_cast<void*>(OSMesaGetProcAddress(name));
+        };
+        platform.showError = [this](const std::string& m) { errors.push_back(m); };
+        platform.waitForFramePeriod = false;
+    }
+
+    // Sets the scene up and draws a few frames of the flight; the screen, top row first.
+    std::vector<std::uint8_t> Fly(int frames, bool singleUnit = false) {
+        return Fly(state, frames, singleUnit);
+    }
+    std::vector<std::uint8_t> Fly(RendererState& flying, int frames, bool singleUnit) {
+        EXPECT_TRUE(InitScene(flying, platform));
+        if (singleUnit) {
+            flying.multitexture.multitextureAvailable = false;
+        }
+        for (int i = 0; i < frames; ++i) {
+            DrawFrame(flying, platform);
+            UpdateFlight(flying.flight, flying.random, 1700000000);
+        }
+        return context.ReadRgbTopDown();
+    }
+
+    static Rgb At(const std::vector<std::uint8_t>& screen, int x, int y) {
+        const std::uint8_t* p = &screen[(static_cast<std::size_t>(y) * 1024 + x) * 3];
+        return {p[0], p[1], p[2]};
+    }
+
+    int swaps = 0;
+};
+
+int Distance(Rgb a, Rgb b) {
+    return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
+}
+
+int NearestQuadrant(Rgb c) {
+    int best = 0;
+    for (int i = 1; i < 4; ++i) {
+        if (Distance(c, kQuadrants[i]) < Distance(c, kQuadrants[best]))
+            best = i;
+    }
+    return best;
+}
+
+TEST_F(SceneTest, NoCaptureFileMeansNoSceneAndNoLoadingScreen) {
+    EXPECT_FALSE(InitScene(state, platform));
+    EXPECT_EQ(swaps, 0);
+    EXPECT_EQ(state.frameClock.frequency, 0u);
+    EXPECT_FALSE(glIsEnabled(GL_FOG));
+    EXPECT_EQ(state.heightMap.at(250, 250), 0.0f);
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(SceneTest, AnyOneCaptureFileIsEnough) {
+    for (int present = 1; present < 8; ++present) {
+        CaptureFolder folder;
+        if (present & 1)
+            folder.WriteSky();
+        if (present & 2)
+            folder.WriteDesktop();
+        if (present & 4)
+            folder.WriteGlow();
+        RendererState fresh;
+        fresh.captureFolder = folder.Folder();
+        ASSERT_TRUE(InitScene(fresh, platform)) << "files " << present;
+        EXPECT_EQ(fresh.textures.sky != 0, (present & 1) != 0);
+        EXPECT_EQ(fresh.textures.ground != 0, (present & 2) != 0);
+        EXPECT_EQ(fresh.textures.glow != 0, (present & 4) != 0);
+        EXPECT_TRUE(glIsEnabled(GL_FOG));
+        EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+        EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
+    }
+}
+
+TEST_F(SceneTest, SetUpShowsThreeLoadingScreensAndBuildsTheTerrain) {
+    captures.WriteAll();
+    ASSERT_TRUE(InitScene(state, platform));
+    EXPECT_EQ(swaps, 4);  // the plain sky colour, then three loading screens
+    EXPECT_FLOAT_EQ(state.loadingProgress, 0.04f);
+    HeightMap expected;
+    CrtRandom random;
+    BuildTerrain(expected, random);
+    EXPECT_EQ(state.heightMap.heights, expected.heights);
+    EXPECT_NE(state.aircraftList, 0u);
+}
+
+TEST_F(SceneTest, SkyAboveGlowAheadAndTheDesktopOnTheGround) {
+    captures.WriteAll();
+    const auto screen = Fly(3);
+    // Sky and fog share one colour at the top of the screen.
+    EXPECT_LT(Distance(At(screen, 20, 5), kSky), 12);
+    EXPECT_LT(Distance(At(screen, 1000, 5), kSky), 12);
+    // Heading 0 puts the glow a little right of centre and above the horizon.
+    const Rgb glow = At(screen, 558, 199);
+    EXPECT_EQ(glow.r, 255);
+    EXPECT_GT(glow.r - glow.b, 0);
+    EXPECT_LT(Distance(At(screen, 200, 60), kSky), 12);
+    // Around the aircraft, which starts over the middle of the desktop picture, the ground
+    // shows the picture's quadrants meeting.
+    int seen[4] = {};
+    for (int y = 600; y < 768; y += 4) {
+        for (int x = 0; x < 1024; x += 8) {
+            const Rgb c = At(screen, x, y);
+            const int q = NearestQuadrant(c);
+            if (Distance(c, kQuadrants[q]) < 90) ++seen[q];
+        }
+    }
+    int quadrants = 0;
+    for (int count : seen) quadrants += count >= 20 ? 1 : 0;
+    EXPECT_GE(quadrants, 2) << seen[0] << " " << seen[1] << " " << seen[2] << " " << seen[3];
+}
+
+TEST_F(SceneTest, BothTexturePathsLayTheSameDesktopOnTheGround) {
+    captures.WriteAll();
+    const auto twoUnits = Fly(2);
+    ASSERT_TRUE(state.multitexture.multitextureAvailable);
+    RendererState other;
+    other.captureFolder = captures.Folder();
+    const auto oneUnit = Fly(other, 2, /*singleUnit=*/true);
+    int compared = 0;
+    for (int y = 560; y < 768; y += 16) {
+        for (int x = 16; x < 1024; x += 64) {
+            const Rgb a = At(twoUnits, x, y), b = At(oneUnit, x, y);
+            EXPECT_LT(Distance(a, b), 40) << x << "," << y;
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 100);
+}
+
+TEST_F(SceneTest, MissingDesktopLeavesAWhiteGroundUnderFog) {
+    captures.WriteSky();
+    captures.WriteGlow();
+    const auto screen = Fly(2);
+    const Rgb ground = At(screen, 512, 740);
+    EXPECT_GT(ground.r, 200);
+    EXPECT_GT(ground.g, 200);
+    EXPECT_GT(ground.b, 200);
+}
+
+TEST_F(SceneTest, FrameLeavesTheDocumentedStateBehind) {
+    captures.WriteAll();
+    Fly(1);
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    EXPECT_FALSE(glIsEnabled(GL_FOG));
+    EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
+    EXPECT_FALSE(glIsEnabled(GL_CULL_FACE));
+    GLint depthFunc = 0;
+    glGetIntegerv(GL_DEPTH_FUNC, &depthFunc);
+    EXPECT_EQ(depthFunc, GL_LESS);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(SceneTest, PositionIsKeptInsideOnePeriod) {
+    captures.WriteAll();
+    ASSERT_TRUE(InitScene(state, platform));
+    state.flight.flightX = 0.4f;
+    state.flight.flightZ = -500.2f;
+    DrawFrame(state, platform);
+    EXPECT_FLOAT_EQ(state.flight.flightX, -499.6f);
+    EXPECT_NEAR(state.flight.flightZ, -0.2f, 1e-4f);
+}
+
+}  // namespace
+}  // namespace altostrat

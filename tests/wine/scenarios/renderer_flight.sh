@@ -1,0 +1,39 @@
+# With the three capture files in C:\t_wisp the renderer flies: sky above, the desktop picture
+# on the ground below, and the orange glow ahead. Escape ends it with exit code 0.
+source "$ALTOSTRAT_SOURCE_DIR/scripts/capture-files.sh"
+start_xvfb 1024x768
+display -window root "$ALTOSTRAT_SOURCE_DIR/assets/sample-desktop.png" || true
+captures="$WINEPREFIX/drive_c/t_wisp"
+rm -rf "$captures"
+write_capture_files "$captures"
+warm_wine
+start_program "$RENDERER_EXE"
+renderer=$PROGRAM_PID
+poll 60 window_shown OpenGL Altostrat_VC || fail "no visible renderer window"
+
+shot="$BUILD/scenario-flight.png"
+# The terrain is built behind a loading screen; the flight shows once the ground is there.
+ground_shown() {
+    screenshot "$shot"
+    read -r r g b < <(pixel "$shot" 512 740)
+    [ $((r + g + b)) -lt 600 ] && [ "$r$g$b" != "211237254" ]
+}
+poll 60 ground_shown || fail "no ground after a minute"
+
+read -r r g b < <(pixel "$shot" 512 20)
+echo "sky at the top: $r $g $b"
+[ "$b" -ge "$r" ] && [ "$b" -gt 150 ] || fail "the top of the screen is not sky: $r $g $b"
+read -r r g b < <(pixel "$shot" 512 740)
+echo "ground below: $r $g $b"
+# The glow is where the sky turns most orange; the aircraft may already be turning, so it is
+# looked for anywhere on the screen.
+glow=$(convert "$shot" -resize 256x192 -fx 'r-b' -format '%[fx:int(255*maxima)]\n' info:)
+read -r r g b < <(pixel "$shot" 20 20)
+echo "most orange: red - blue = $glow; at the corner $((r - b))"
+[ "$glow" -gt $((r - b + 30)) ] || fail "no orange glow in the sky"
+rm -rf "$captures"
+
+press_key Escape
+wait_exit "$renderer" 30
+[ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE after Escape"
+window_gone OpenGL Altostrat_VC || fail "window still there after Escape"

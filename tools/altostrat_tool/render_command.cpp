@@ -1,0 +1,143 @@
+#include <GL/osmesa.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "arguments.h"
+#include "commands.h"
+#include "offscreen_context.h"
+#include "ppm_file.h"
+#include "resize_scene.h"
+#include "scene.h"
+
+namespace altostrat::tool {
+namespace {
+
+constexpr char kUsage[] =
+    "render --capture-dir DIR --frames N --time T --out OUT.ppm [--single-unit]";
+
+struct RenderOptions {
+    std::string captureDir;
+    std::int64_t frames = -1;
+    std::int64_t time = 0;
+    bool timeGiven = false;
+    std::string out;
+    bool singleUnit = false;
+};
+
+bool ParseOptions(int argc, char** argv, RenderOptions& options, std::string& error) {
+    for (int i = 0; i < argc; ++i) {
+        const std::string name = argv[i];
+        if (name == "--single-unit") {
+            options.singleUnit = true;
+            continue;
+        }
+        if (i + 1 >= argc) {
+            error = name + " needs a value";
+            return false;
+        }
+        const std::string value = argv[++i];
+        if (name == "--capture-dir") {
+            options.captureDir = value;
+        } else if (name == "--out") {
+            options.out = value;
+        } else if (name == "--frames") {
+            const auto frames = ParseInteger(value, 1, INT32_MAX);
+            if (!frames) {
+                error = "--frames must be a whole number of 1 or more";
+                return false;
+            }
+            options.frames = *frames;
+        } else if (name == "--time") {
+            const auto time = ParseInteger(value, INT64_MIN, INT64_MAX);
+            if (!time) {
+                error = "--time must be a whole number of seconds";
+                return false;
+            }
+            options.time = *time;
+            options.timeGiven = true;
+        } else {
+            error = "unknown option " + name;
+            return false;
+        }
+    }
+    if (options.captureDir.empty() || options.out.empty() || options.frames < 1 ||
+        !options.timeGiven) {
+        error = "--capture-dir, --frames, --time and --out are all needed";
+        return false;
+    }
+    return true;
+}
+
+// The screen as the bitmap reader lays out pictures: bottom row first.
+std::vector<std::uint8_t> BottomUp(const std::vector<std::uint8_t>& topDown, int width,
+                                   int height) {
+    const std::size_t row = static_cast<std::size_t>(width) * 3;
+    std::vector<std::uint8_t> flipped(topDown.size());
+    for (int y = 0; y < height; ++y) {
+        std::copy_n(topDown.begin() + static_cast<std::ptrdiff_t>(row * y), row,
+                    flipped.begin() + static_cast<std::ptrdiff_t>(row * (height - 1 - y)));
+    }
+    return flipped;
+}
+
+ScenePlatform OffscreenPlatform() {
+    ScenePlatform platform;
+    platform.clock = SystemClockSource();
+    platform.swapBuffers = [] {};
+    platform.getProcAddress = [](const char* name) {
+        return reinterpret_cast<void*>(OSMesaGetProcAddress(name));
+    };
+    platform.showError = [](const std::string& message) {
+        std::fprintf(stderr, "altostrat-tool: %s", message.c_str());
+        if (message.empty() || message.back() != '\n') {
+            std::fputc('\n', stderr);
+        }
+    };
+    platform.waitForFramePeriod = false;
+    return platform;
+}
+
+}  // namespace
+
+int RenderCommand(int argc, char** argv) {
+    RenderOptions options;
+    std::string error;
+    if (!ParseOptions(argc, argv, options, error)) {
+        return UsageError(error, kUsage);
+    }
+    OffscreenContext context(1024, 768);
+    if (!context.Valid()) {
+        std::fprintf(stderr, "altostrat-tool: no offscreen OpenGL context\n");
+        return 1;
+    }
+    ResizeScene(1024, 768);
+    RendererState state;
+    state.captureFolder = options.captureDir + "/";
+    const ScenePlatform platform = OffscreenPlatform();
+    if (!InitScene(state, platform)) {
+        std::fprintf(stderr, "altostrat-tool: none of the capture files in %s could be loaded\n",
+                     options.captureDir.c_str());
+        return 1;
+    }
+    if (options.singleUnit) {
+        state.multitexture.multitextureAvailable = false;
+    }
+    for (std::int64_t frame = 0; frame < options.frames; ++frame) {
+        DrawFrame(state, platform);
+        UpdateFlight(state.flight, state.random, options.time);
+    }
+    RgbImage frame;
+    frame.width = context.Width();
+    frame.height = context.Height();
+    frame.pixels = BottomUp(context.ReadRgbTopDown(), frame.width, frame.height);
+    if (!WritePpm(options.out, frame)) {
+        std::fprintf(stderr, "altostrat-tool: cannot write %s\n", options.out.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace altostrat::tool
