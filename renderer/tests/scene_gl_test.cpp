@@ -185,11 +185,13 @@ TEST_F(SceneTest, SkyAboveGlowAheadAndTheDesktopOnTheGround) {
         for (int x = 0; x < 1024; x += 8) {
             const Rgb c = At(screen, x, y);
             const int q = NearestQuadrant(c);
-            if (Distance(c, kQuadrants[q]) < 90) ++seen[q];
+            if (Distance(c, kQuadrants[q]) < 90)
+                ++seen[q];
         }
     }
     int quadrants = 0;
-    for (int count : seen) quadrants += count >= 20 ? 1 : 0;
+    for (int count : seen)
+        quadrants += count >= 20 ? 1 : 0;
     EXPECT_GE(quadrants, 2) << seen[0] << " " << seen[1] << " " << seen[2] << " " << seen[3];
 }
 

@@ -5,10 +5,10 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=wine-env.sh
 source "$here/wine-env.sh"
-# shellcheck source=scenario-lib.sh
-source "$here/scenario-lib.sh"
 trap stop_started EXIT
 wine_env_setup
+# shellcheck source=scenario-lib.sh
+source "$here/scenario-lib.sh"
 # A Wine server left from programs on another display would keep its desktop there; the
 # scenario's programs must start a server of their own on the scenario's display.
 wineserver -k >/dev/null 2>&1 || true

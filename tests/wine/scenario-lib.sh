@@ -4,6 +4,21 @@ RENDERER_EXE="$BUILD/renderer/アルトストラト.dll"
 PROBE_EXE="$BUILD/tests/altostrat-probe.exe"
 HOST_EXE="$BUILD/host/アルトストラト.scr"
 
+# shellcheck source=../../scripts/capture-files.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/capture-files.sh"
+CAPTURES="$WINEPREFIX/drive_c/t_wisp"
+
+# The renderer needs at least one of its three pictures in C:\t_wisp to show its window for
+# long; with none it ends before its first frame.
+prepare_captures() {
+    rm -rf "$CAPTURES"
+    write_capture_files "$CAPTURES"
+}
+
+remove_captures() {
+    rm -rf "$CAPTURES"
+}
+
 fail() {
     echo "FAIL: $*" >&2
     exit 1

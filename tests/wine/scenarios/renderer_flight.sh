@@ -1,11 +1,8 @@
 # With the three capture files in C:\t_wisp the renderer flies: sky above, the desktop picture
 # on the ground below, and the orange glow ahead. Escape ends it with exit code 0.
-source "$ALTOSTRAT_SOURCE_DIR/scripts/capture-files.sh"
 start_xvfb 1024x768
 display -window root "$ALTOSTRAT_SOURCE_DIR/assets/sample-desktop.png" || true
-captures="$WINEPREFIX/drive_c/t_wisp"
-rm -rf "$captures"
-write_capture_files "$captures"
+prepare_captures
 warm_wine
 start_program "$RENDERER_EXE"
 renderer=$PROGRAM_PID
@@ -31,7 +28,7 @@ glow=$(convert "$shot" -resize 256x192 -fx 'r-b' -format '%[fx:int(255*maxima)]\
 read -r r g b < <(pixel "$shot" 20 20)
 echo "most orange: red - blue = $glow; at the corner $((r - b))"
 [ "$glow" -gt $((r - b + 30)) ] || fail "no orange glow in the sky"
-rm -rf "$captures"
+remove_captures
 
 press_key Escape
 wait_exit "$renderer" 30

@@ -3,6 +3,7 @@
 # command leave it running; Escape ends it with exit code 0 and takes the window away.
 start_xvfb 1024x768
 warm_wine
+prepare_captures
 start_program "$RENDERER_EXE"
 renderer=$PROGRAM_PID
 poll 60 window_shown OpenGL Altostrat_VC || fail "no visible window Altostrat_VC of class OpenGL"

@@ -1,8 +1,10 @@
 # On a 1280 x 1024 display the 1024 x 768 mode is refused, so the renderer runs in a captioned
 # overlapped window with a 1024 x 768 client area. A close request (WM_CLOSE) ends it with exit
-# code 0; so does Alt+F4 on a second run.
+# code 0; so does Alt+F4 on a second run. Without any capture file the renderer ends by itself
+# before its first frame, with exit code 0.
 start_xvfb 1280x1024
 warm_wine
+prepare_captures
 start_program "$RENDERER_EXE"
 renderer=$PROGRAM_PID
 poll 60 window_shown OpenGL Altostrat_VC || fail "no visible window Altostrat_VC of class OpenGL"
@@ -22,3 +24,9 @@ xdotool key alt+F4
 wait_exit "$renderer" 30
 [ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE after Alt+F4"
 window_gone OpenGL Altostrat_VC || fail "window still there after Alt+F4"
+
+remove_captures
+start_program "$RENDERER_EXE"
+wait_exit "$PROGRAM_PID" 60
+[ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE without capture files"
+window_gone OpenGL Altostrat_VC || fail "window left behind without capture files"

@@ -1,0 +1,235 @@
+// The scene on Mesa's software rasterizer at 1024 x 768: building the terrain, the whole
+// set-up with a 1024 x 768 desktop, and one frame on each texture path. Two floors are measured
+// in the same run: the mipmap building the set-up cannot avoid, and a frame that sends the
+// same primitives (one clear, the terrain cells, the sphere, the two glow strips) with the
+// least possible state work.
+#include <GL/osmesa.h>
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "gl_headers.h"
+#include "offscreen_context.h"
+#include "resize_scene.h"
+#include "scene.h"
+#include "terrain_window.h"
+
+namespace altostrat {
+namespace {
+
+constexpr int kWidth = 1024;
+constexpr int kHeight = 768;
+
+std::vector<std::uint8_t> NoisyPixels(int width, int height) {
+    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * height * 3);
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        pixels[i] = static_cast<std::uint8_t>(i * 2654435761u >> 24);
+    }
+    return pixels;
+}
+
+void WriteBitmap(const std::filesystem::path& path, int width, int height) {
+    const std::vector<std::uint8_t> pixels = NoisyPixels(width, height);
+    std::vector<std::uint8_t> file(54, 0);
+    auto put32 = [&](std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            file[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+    };
+    file[0] = 'B';
+    file[1] = 'M';
+    put32(2, static_cast<std::uint32_t>(54 + pixels.size()));
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, static_cast<std::uint32_t>(width));
+    put32(22, static_cast<std::uint32_t>(height));
+    file[26] = 1;
+    file[28] = 24;
+    file.insert(file.end(), pixels.begin(), pixels.end());  // widths here are multiples of 4
+    std::FILE* out = std::fopen(path.string().c_str(), "wb");
+    std::fwrite(file.data(), 1, file.size(), out);
+    std::fclose(out);
+}
+
+// A capture folder as the host leaves it: 256 x 256 sky and glow, a 1024 x 768 desktop.
+struct Captures {
+    std::filesystem::path dir;
+    Captures() {
+        char name[] = "/tmp/altostrat-bench-XXXXXX";
+        dir = mkdtemp(name);
+        WriteBitmap(dir / "Altostrat1.bmp", 256, 256);
+        WriteBitmap(dir / "Altostrat2.bmp", kWidth, kHeight);
+        WriteBitmap(dir / "Altostrat3.bmp", 256, 256);
+    }
+    ~Captures() { std::filesystem::remove_all(dir); }
+};
+
+ScenePlatform OffscreenPlatform() {
+    ScenePlatform platform;
+    platform.clock = SystemClockSource();
+    platform.swapBuffers = [] {};
+    platform.getProcAddress = [](const char* name) {
+        return reinterpret_cast<void*>(OSMesaGetProcAddress(name));
+    };
+    platform.showError = [](const std::string&) {};
+    platform.waitForFramePeriod = false;
+    return platform;
+}
+
+void ForgetTextures(RendererState& state) {
+    const GLuint names[3] = {state.textures.sky, state.textures.ground, state.textures.glow};
+    glDeleteTextures(3, names);
+    glDeleteLists(state.aircraftList, 1);
+}
+
+void BM_Terrain(benchmark::State& bench) {
+    for (auto _ : bench) {
+        HeightMap map;
+        CrtRandom random;
+        BuildTerrain(map, random);
+        benchmark::DoNotOptimize(map.heights.data());
+    }
+}
+BENCHMARK(BM_Terrain)->Unit(benchmark::kMillisecond);
+
+void BuildMipmaps(int width, int height, const std::vector<std::uint8_t>& pixels) {
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    gluBuild2DMipmaps(GL_TEXTURE_2D, 3, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    glFinish();
+    glDeleteTextures(1, &texture);
+}
+
+void BM_MipmapsOfTheDesktop(benchmark::State& bench) {
+    OffscreenContext context(kWidth, kHeight);
+    const std::vector<std::uint8_t> pixels = NoisyPixels(kWidth, kHeight);
+    for (auto _ : bench) {
+        BuildMipmaps(kWidth, kHeight, pixels);
+    }
+}
+BENCHMARK(BM_MipmapsOfTheDesktop)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// All the mipmap building the set-up must do: the desktop and the two 256 x 256 pictures.
+void BM_MipmapsOfAllCaptures(benchmark::State& bench) {
+    OffscreenContext context(kWidth, kHeight);
+    const std::vector<std::uint8_t> desktop = NoisyPixels(kWidth, kHeight);
+    const std::vector<std::uint8_t> small = NoisyPixels(256, 256);
+    for (auto _ : bench) {
+        BuildMipmaps(256, 256, small);
+        BuildMipmaps(kWidth, kHeight, desktop);
+        BuildMipmaps(256, 256, small);
+    }
+}
+BENCHMARK(BM_MipmapsOfAllCaptures)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_InitScene(benchmark::State& bench) {
+    OffscreenContext context(kWidth, kHeight);
+    Captures captures;
+    const ScenePlatform platform = OffscreenPlatform();
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        ResizeScene(kWidth, kHeight);
+        auto state = std::make_unique<RendererState>();
+        state->captureFolder = captures.dir.string() + "/";
+        bench.ResumeTiming();
+        InitScene(*state, platform);
+        glFinish();
+        bench.PauseTiming();
+        ForgetTextures(*state);
+        bench.ResumeTiming();
+    }
+}
+BENCHMARK(BM_InitScene)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void DrawFrames(benchmark::State& bench, bool singleUnit) {
+    OffscreenContext context(kWidth, kHeight);
+    Captures captures;
+    const ScenePlatform platform = OffscreenPlatform();
+    ResizeScene(kWidth, kHeight);
+    auto state = std::make_unique<RendererState>();
+    state->captureFolder = captures.dir.string() + "/";
+    InitScene(*state, platform);
+    if (singleUnit) {
+        state->multitexture.multitextureAvailable = false;
+    }
+    for (auto _ : bench) {
+        DrawFrame(*state, platform);
+        glFinish();
+        UpdateFlight(state->flight, state->random, 1700000000);
+    }
+}
+
+void BM_DrawFrameTwoUnits(benchmark::State& bench) {
+    DrawFrames(bench, false);
+}
+void BM_DrawFrameOneUnit(benchmark::State& bench) {
+    DrawFrames(bench, true);
+}
+BENCHMARK(BM_DrawFrameTwoUnits)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DrawFrameOneUnit)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The floor for a frame: the same clear, terrain cells, sphere and glow strips, with the
+// state set once and the textures bound once.
+void BM_FrameBaseline(benchmark::State& bench) {
+    OffscreenContext context(kWidth, kHeight);
+    Captures captures;
+    const ScenePlatform platform = OffscreenPlatform();
+    ResizeScene(kWidth, kHeight);
+    auto state = std::make_unique<RendererState>();
+    state->captureFolder = captures.dir.string() + "/";
+    InitScene(*state, platform);
+    glDisable(GL_FOG);
+    glEnable(GL_TEXTURE_2D);
+    const TerrainWindow window = ComputeTerrainWindow(250.0f, 250.0f, state->viewRange);
+    for (auto _ : bench) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glEnable(GL_DEPTH_TEST);
+        glLoadIdentity();
+        glTranslatef(250.0f, -8.0f, 240.0f);  // above the middle of the drawn square
+        glBindTexture(GL_TEXTURE_2D, state->textures.ground);
+        for (int x = window.xMin; x < window.xMax; x += kGridStep) {
+            const int n = WrapGridIndex(x);
+            for (int z = window.zMin; z < window.zMax; z += kGridStep) {
+                const int o = WrapGridIndex(z);
+                glBegin(GL_TRIANGLE_STRIP);
+                for (int corner = 0; corner < 4; ++corner) {
+                    const int dx = corner < 2 ? kGridStep : 0;
+                    const int dz = corner % 2 == 0 ? kGridStep : 0;
+                    glTexCoord2f((n + dx) * 0.002f, (o + dz) * 0.002f);
+                    glVertex3f(static_cast<float>(x + dx - 500),
+                               state->heightMap.at(n + dx, o + dz),
+                               static_cast<float>(z + dz - 500));
+                }
+                glEnd();
+            }
+        }
+        glBindTexture(GL_TEXTURE_2D, state->textures.sky);
+        glLoadIdentity();
+        glTranslatef(0.0f, -24000.0f, 0.0f);
+        gluSphere(state->skyQuadric.get(), 25000.0, 20, 20);
+        glDisable(GL_DEPTH_TEST);
+        glBindTexture(GL_TEXTURE_2D, state->textures.glow);
+        glLoadIdentity();
+        for (float half : {5000.0f, 500.0f}) {
+            glBegin(GL_TRIANGLE_STRIP);
+            glTexCoord2f(1, 1);
+            glVertex3f(250 + half, 1000 + half, -5000);
+            glTexCoord2f(0, 1);
+            glVertex3f(250 - half, 1000 + half, -5000);
+            glTexCoord2f(1, 0);
+            glVertex3f(250 + half, 1000 - half, -5000);
+            glTexCoord2f(0, 0);
+            glVertex3f(250 - half, 1000 - half, -5000);
+            glEnd();
+        }
+        glFinish();
+    }
+}
+BENCHMARK(BM_FrameBaseline)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+}  // namespace altostrat
