@@ -3,7 +3,6 @@
 // in the same run: the mipmap building the set-up cannot avoid, and a frame that sends the
 // same primitives (one clear, the terrain cells, the sphere, the two glow strips) with the
 // least possible state work.
-#include <GL/osmesa.h>
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
@@ -14,6 +13,7 @@
 
 #include "gl_headers.h"
 #include "offscreen_context.h"
+#include "offscreen_scene_platform.h"
 #include "resize_scene.h"
 #include "scene.h"
 #include "terrain_window.h"
@@ -67,18 +67,6 @@ struct Captures {
     ~Captures() { std::filesystem::remove_all(dir); }
 };
 
-ScenePlatform OffscreenPlatform() {
-    ScenePlatform platform;
-    platform.clock = SystemClockSource();
-    platform.swapBuffers = [] {};
-    platform.getProcAddress = [](const char* name) {
-        return reinterpret_cast<void*>(OSMesaGetProcAddress(name));
-    };
-    platform.showError = [](const std::string&) {};
-    platform.waitForFramePeriod = false;
-    return platform;
-}
-
 void ForgetTextures(RendererState& state) {
     const GLuint names[3] = {state.textures.sky, state.textures.ground, state.textures.glow};
     glDeleteTextures(3, names);
@@ -129,7 +117,7 @@ BENCHMARK(BM_MipmapsOfAllCaptures)->Unit(benchmark::kMillisecond)->UseRealTime()
 void BM_InitScene(benchmark::State& bench) {
     OffscreenContext context(kWidth, kHeight);
     Captures captures;
-    const ScenePlatform platform = OffscreenPlatform();
+    const ScenePlatform platform = OffscreenScenePlatform(nullptr);
     for (auto _ : bench) {
         bench.PauseTiming();
         ResizeScene(kWidth, kHeight);
@@ -145,14 +133,20 @@ void BM_InitScene(benchmark::State& bench) {
 }
 BENCHMARK(BM_InitScene)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void DrawFrames(benchmark::State& bench, bool singleUnit) {
-    OffscreenContext context(kWidth, kHeight);
-    Captures captures;
-    const ScenePlatform platform = OffscreenPlatform();
+// A scene set up over the benchmark's captures, ready for its first frame.
+std::unique_ptr<RendererState> ReadyScene(const Captures& captures, const ScenePlatform& platform) {
     ResizeScene(kWidth, kHeight);
     auto state = std::make_unique<RendererState>();
     state->captureFolder = captures.dir.string() + "/";
     InitScene(*state, platform);
+    return state;
+}
+
+void DrawFrames(benchmark::State& bench, bool singleUnit) {
+    OffscreenContext context(kWidth, kHeight);
+    Captures captures;
+    const ScenePlatform platform = OffscreenScenePlatform(nullptr);
+    const auto state = ReadyScene(captures, platform);
     if (singleUnit) {
         state->multitexture.multitextureAvailable = false;
     }
@@ -177,11 +171,8 @@ BENCHMARK(BM_DrawFrameOneUnit)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_FrameBaseline(benchmark::State& bench) {
     OffscreenContext context(kWidth, kHeight);
     Captures captures;
-    const ScenePlatform platform = OffscreenPlatform();
-    ResizeScene(kWidth, kHeight);
-    auto state = std::make_unique<RendererState>();
-    state->captureFolder = captures.dir.string() + "/";
-    InitScene(*state, platform);
+    const ScenePlatform platform = OffscreenScenePlatform(nullptr);
+    const auto state = ReadyScene(captures, platform);
     glDisable(GL_FOG);
     glEnable(GL_TEXTURE_2D);
     const TerrainWindow window = ComputeTerrainWindow(250.0f, 250.0f, state->viewRange);

@@ -41,14 +41,6 @@ std::string Significant(std::string_view text) {
     return out;
 }
 
-std::string_view DigitRun(std::string_view s, std::size_t& i) {
-    const std::size_t start = i;
-    while (i < s.size() && IsDigit(s[i])) {
-        ++i;
-    }
-    return s.substr(start, i - start);
-}
-
 double RadixNumber(std::string_view digits, int radix) {
     double value = 0;
     for (char c : digits) {
@@ -65,16 +57,7 @@ double RadixNumber(std::string_view digits, int radix) {
 double DecimalNumber(std::string_view s) {
     DecimalParts parts;
     std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        parts.negative = s[i] == '-';
-        ++i;
-    }
-    parts.integerDigits = DigitRun(s, i);
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        parts.fractionDigits = DigitRun(s, i);
-    }
-    if (parts.integerDigits.empty() && parts.fractionDigits.empty()) {
+    if (!ReadSignedDigits(s, i, parts)) {
         return 0;
     }
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {

@@ -17,14 +17,6 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-std::string_view DigitRun(std::string_view s, std::size_t& i) {
-    const std::size_t start = i;
-    while (i < s.size() && IsDigit(s[i])) {
-        ++i;
-    }
-    return s.substr(start, i - start);
-}
-
 // The power of ten of the leading significant digit, plus one; exponents beyond any double
 // are clamped, which keeps the estimate free of overflow.
 long DecimalMagnitude(const DecimalParts& parts) {
@@ -49,6 +41,27 @@ long DecimalMagnitude(const DecimalParts& parts) {
 }
 
 }  // namespace
+
+std::string_view DigitRun(std::string_view s, std::size_t& i) {
+    const std::size_t start = i;
+    while (i < s.size() && IsDigit(s[i])) {
+        ++i;
+    }
+    return s.substr(start, i - start);
+}
+
+bool ReadSignedDigits(std::string_view s, std::size_t& i, DecimalParts& parts) {
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        parts.negative = s[i] == '-';
+        ++i;
+    }
+    parts.integerDigits = DigitRun(s, i);
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        parts.fractionDigits = DigitRun(s, i);
+    }
+    return !parts.integerDigits.empty() || !parts.fractionDigits.empty();
+}
 
 double DecimalValue(const DecimalParts& parts) {
     std::string number(parts.integerDigits.empty() ? std::string_view("0") : parts.integerDigits);
@@ -80,16 +93,7 @@ std::optional<double> ParseNumericText(std::string_view text) {
     const std::string_view s = text.substr(begin, end - begin);
     DecimalParts parts;
     std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        parts.negative = s[i] == '-';
-        ++i;
-    }
-    parts.integerDigits = DigitRun(s, i);
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        parts.fractionDigits = DigitRun(s, i);
-    }
-    if (parts.integerDigits.empty() && parts.fractionDigits.empty()) {
+    if (!ReadSignedDigits(s, i, parts)) {
         return std::nullopt;
     }
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {

@@ -19,6 +19,13 @@ struct DecimalParts {
     std::string_view exponentDigits;
 };
 
+// The run of decimal digits starting at s[i]; i moves past it.
+std::string_view DigitRun(std::string_view s, std::size_t& i);
+
+// An optional sign, digits and an optional fraction starting at s[i], into parts; i moves past
+// them. False when neither digit run has a digit.
+bool ReadSignedDigits(std::string_view s, std::size_t& i, DecimalParts& parts);
+
 // The nearest double; too large gives an infinity, too small a zero (both with the sign).
 double DecimalValue(const DecimalParts& parts);
 

@@ -1,5 +1,4 @@
 // The scene drawn for real into Mesa's offscreen renderer, checked by its pixels.
-#include <GL/osmesa.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -12,6 +11,7 @@
 #include "dib_test_files.h"
 #include "gl_headers.h"
 #include "offscreen_context.h"
+#include "offscreen_scene_platform.h"
 #include "resize_scene.h"
 #include "scene.h"
 
@@ -79,13 +79,8 @@ class SceneTest : public ::testing::Test {
         ASSERT_TRUE(context.Valid());
         ResizeScene(1024, 768);
         state.captureFolder = captures.Folder();
-        platform.clock = SystemClockSource();
+        platform = OffscreenScenePlatform([this](const std::string& m) { errors.push_back(m); });
         platform.swapBuffers = [this] { ++swaps; };
-        platform.getProcAddress = [](const char* name) {
-            return reinterpret_cast<void*>(OSMesaGetProcAddress(name));
-        };
-        platform.showError = [this](const std::string& m) { errors.push_back(m); };
-        platform.waitForFramePeriod = false;
     }
 
     // Sets the scene up and draws a few frames of the flight; the screen, top row first.

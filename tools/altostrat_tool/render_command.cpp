@@ -1,5 +1,3 @@
-#include <GL/osmesa.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -8,6 +6,7 @@
 #include "arguments.h"
 #include "commands.h"
 #include "offscreen_context.h"
+#include "offscreen_scene_platform.h"
 #include "ppm_file.h"
 #include "resize_scene.h"
 #include "scene.h"
@@ -83,23 +82,6 @@ std::vector<std::uint8_t> BottomUp(const std::vector<std::uint8_t>& topDown, int
     return flipped;
 }
 
-ScenePlatform OffscreenPlatform() {
-    ScenePlatform platform;
-    platform.clock = SystemClockSource();
-    platform.swapBuffers = [] {};
-    platform.getProcAddress = [](const char* name) {
-        return reinterpret_cast<void*>(OSMesaGetProcAddress(name));
-    };
-    platform.showError = [](const std::string& message) {
-        std::fprintf(stderr, "altostrat-tool: %s", message.c_str());
-        if (message.empty() || message.back() != '\n') {
-            std::fputc('\n', stderr);
-        }
-    };
-    platform.waitForFramePeriod = false;
-    return platform;
-}
-
 }  // namespace
 
 int RenderCommand(int argc, char** argv) {
@@ -116,7 +98,12 @@ int RenderCommand(int argc, char** argv) {
     ResizeScene(1024, 768);
     RendererState state;
     state.captureFolder = options.captureDir + "/";
-    const ScenePlatform platform = OffscreenPlatform();
+    const ScenePlatform platform = OffscreenScenePlatform([](const std::string& message) {
+        std::fprintf(stderr, "altostrat-tool: %s", message.c_str());
+        if (message.empty() || message.back() != '\n') {
+            std::fputc('\n', stderr);
+        }
+    });
     if (!InitScene(state, platform)) {
         std::fprintf(stderr, "altostrat-tool: none of the capture files in %s could be loaded\n",
                      options.captureDir.c_str());
