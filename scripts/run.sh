@@ -33,9 +33,6 @@ sleep "$seconds"
 mkdir -p build/run
 shot="$PWD/build/run/screenshot.png"
 import -window root "$shot"
-# Escape ends the flight; it is held briefly, as the renderer reads the key's state.
-xdotool keydown Escape
-sleep 0.3
-xdotool keyup Escape
+press_key Escape
 wait "$renderer_pid" || true
 echo "screenshot: $shot"

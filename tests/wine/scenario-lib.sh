@@ -61,6 +61,15 @@ running() {
     [ -n "$state" ] && [ "$state" != Z ]
 }
 
+# start_renderer: starts the renderer and waits until its window is shown; its PID goes to
+# RENDERER_PID.
+start_renderer() {
+    start_program "$RENDERER_EXE"
+    RENDERER_PID=$PROGRAM_PID
+    poll 60 window_shown OpenGL Altostrat_VC ||
+        fail "no visible window Altostrat_VC of class OpenGL"
+}
+
 # wait_exit PID SECONDS: waits for the program to end; its exit code goes to EXIT_CODE.
 wait_exit() {
     local pid=$1 watchdog
@@ -98,14 +107,6 @@ screenshot() {
 # window_shown CLASS TITLE: the window exists and is visible.
 window_shown() {
     [[ $(window_info "$1" "$2") == *visible=1 ]]
-}
-
-# press_key KEY: holds the key for a moment. The renderer reads Escape from its key state after
-# emptying the queue, so a press and release handled in the same pass would go unseen.
-press_key() {
-    xdotool keydown "$1"
-    sleep 0.3
-    xdotool keyup "$1"
 }
 
 # capture_folder: where C:\t_wisp lies on the Unix side.

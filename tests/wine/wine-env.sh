@@ -130,3 +130,11 @@ poll() {
         sleep 0.1
     done
 }
+
+# press_key KEY: holds the key for a moment. The renderer reads Escape from its key state after
+# emptying the queue, so a press and release handled in the same pass would go unseen.
+press_key() {
+    xdotool keydown "$1"
+    sleep 0.3
+    xdotool keyup "$1"
+}

@@ -4,9 +4,8 @@ start_xvfb 1024x768
 display -window root "$ALTOSTRAT_SOURCE_DIR/assets/sample-desktop.png" || true
 prepare_captures
 warm_wine
-start_program "$RENDERER_EXE"
-renderer=$PROGRAM_PID
-poll 60 window_shown OpenGL Altostrat_VC || fail "no visible renderer window"
+start_renderer
+renderer=$RENDERER_PID
 
 shot="$BUILD/scenario-flight.png"
 # The terrain is built behind a loading screen; the flight shows once the ground is there.

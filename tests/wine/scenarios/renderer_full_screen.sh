@@ -4,9 +4,8 @@
 start_xvfb 1024x768
 warm_wine
 prepare_captures
-start_program "$RENDERER_EXE"
-renderer=$PROGRAM_PID
-poll 60 window_shown OpenGL Altostrat_VC || fail "no visible window Altostrat_VC of class OpenGL"
+start_renderer
+renderer=$RENDERER_PID
 info=$(window_info OpenGL Altostrat_VC)
 echo "renderer window: $info"
 [[ $info == client=1024x768\ * ]] || fail "client area is not 1024 x 768: $info"

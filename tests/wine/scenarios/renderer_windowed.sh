@@ -5,9 +5,8 @@
 start_xvfb 1280x1024
 warm_wine
 prepare_captures
-start_program "$RENDERER_EXE"
-renderer=$PROGRAM_PID
-poll 60 window_shown OpenGL Altostrat_VC || fail "no visible window Altostrat_VC of class OpenGL"
+start_renderer
+renderer=$RENDERER_PID
 info=$(window_info OpenGL Altostrat_VC)
 echo "renderer window: $info"
 [[ $info == "client=1024x768 style=overlapped visible=1" ]] || fail "unexpected window: $info"
@@ -17,9 +16,8 @@ wait_exit "$renderer" 30
 [ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE after WM_CLOSE"
 window_gone OpenGL Altostrat_VC || fail "window still there after WM_CLOSE"
 
-start_program "$RENDERER_EXE"
-renderer=$PROGRAM_PID
-poll 60 window_shown OpenGL Altostrat_VC || fail "no window on the second run"
+start_renderer
+renderer=$RENDERER_PID
 xdotool key alt+F4
 wait_exit "$renderer" 30
 [ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE after Alt+F4"
