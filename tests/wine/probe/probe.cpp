@@ -10,6 +10,13 @@
 //   altostrat-probe hold TITLE hidden|visible
 //                                         creates a top-level window with that title and keeps
 //                                         it until the window gets a close request (WM_CLOSE)
+//   altostrat-probe parent TITLE W H       a borderless visible top-level window of that client
+//                                         size at 100, 100, kept like hold's; prints its handle
+//                                         as a decimal number once it exists
+//   altostrat-probe child PARENT TITLE     of the child window TITLE of window PARENT (decimal):
+//                                         "x=X y=Y size=WxH child=0|1 popup=0|1 visible=0|1"
+//                                         (position in the parent's client area), exit 1 when
+//                                         there is none
 #include <windows.h>
 
 #include <cstdio>
@@ -60,24 +67,53 @@ LRESULT CALLBACK HoldProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-int Hold(const wchar_t* title, bool visible) {
+int Hold(const wchar_t* title, bool visible, int width = 0, int height = 0) {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = HoldProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = L"AltostratProbeHold";
+    // A white parent, so whatever covers it shows.
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     if (!RegisterClassW(&windowClass)) {
         return 1;
     }
-    HWND hwnd = CreateWindowExW(0, windowClass.lpszClassName, title,
-                                WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0), 10, 10, 200, 100,
-                                nullptr, nullptr, windowClass.hInstance, nullptr);
+    const bool asParent = width > 0;
+    HWND hwnd = asParent
+                    ? CreateWindowExW(0, windowClass.lpszClassName, title,
+                                      WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 100, 100, width,
+                                      height, nullptr, nullptr, windowClass.hInstance, nullptr)
+                    : CreateWindowExW(0, windowClass.lpszClassName, title,
+                                      WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0), 10, 10, 200,
+                                      100, nullptr, nullptr, windowClass.hInstance, nullptr);
     if (hwnd == nullptr) {
         return 1;
+    }
+    if (asParent) {
+        std::printf("%lld\n", static_cast<long long>(reinterpret_cast<INT_PTR>(hwnd)));
+        std::fflush(stdout);
     }
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         DispatchMessageW(&message);
     }
+    return 0;
+}
+
+int Child(const wchar_t* parentText, const wchar_t* title) {
+    HWND parent =
+        reinterpret_cast<HWND>(static_cast<INT_PTR>(std::wcstoll(parentText, nullptr, 10)));
+    HWND child = FindWindowExW(parent, nullptr, nullptr, title);
+    if (child == nullptr) {
+        std::printf("none\n");
+        return 1;
+    }
+    RECT frame;
+    GetWindowRect(child, &frame);
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&frame), 2);
+    const LONG style = GetWindowLongW(child, GWL_STYLE);
+    std::printf("x=%ld y=%ld size=%ldx%ld child=%d popup=%d visible=%d\n", frame.left, frame.top,
+                frame.right - frame.left, frame.bottom - frame.top, (style & WS_CHILD) ? 1 : 0,
+                (style & WS_POPUP) ? 1 : 0, IsWindowVisible(child) ? 1 : 0);
     return 0;
 }
 
@@ -93,8 +129,14 @@ int wmain(int argc, wchar_t** argv) {
     if (argc == 4 && std::wcscmp(argv[1], L"hold") == 0) {
         return Hold(argv[2], std::wcscmp(argv[3], L"visible") == 0);
     }
+    if (argc == 5 && std::wcscmp(argv[1], L"parent") == 0) {
+        return Hold(argv[2], true, _wtoi(argv[3]), _wtoi(argv[4]));
+    }
+    if (argc == 4 && std::wcscmp(argv[1], L"child") == 0) {
+        return Child(argv[2], argv[3]);
+    }
     std::fprintf(stderr,
                  "usage: altostrat-probe window CLASS TITLE | post TITLE MSG WP LP"
-                 " | hold TITLE hidden|visible\n");
+                 " | hold TITLE hidden|visible | parent TITLE W H | child PARENT TITLE\n");
     return 2;
 }
