@@ -1,23 +1,27 @@
 #!/usr/bin/env bash
-# Builds what is missing and starts the screensaver under Wine.
+# Builds what is missing and starts the screensaver under Wine, as Windows would: the host with /s
+# photographs the screen into C:\t_wisp, starts the renderer beside it and ends when it ends.
 # With DISPLAY set it runs on that display until you press Escape. Without one it starts a
-# private 1024 x 768 X server showing a sample desktop, lets the flight run for a few
-# seconds, saves a screenshot and prints its path.
+# private 1024 x 768 X server showing the sample desktop, runs the saver for a few seconds,
+# saves a screenshot, ends the flight with one Escape and prints where the screenshot and the
+# three pictures are.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target altostrat_renderer
+cmake --build --preset windows --target altostrat_host altostrat_renderer
 
 source tests/wine/wine-env.sh
-source scripts/capture-files.sh
 trap stop_started EXIT
-renderer="$PWD/build/windows/renderer/アルトストラト.dll"
+# The host starts the renderer from its own folder: both go into one.
+saver_dir=$PWD/build/run/saver
+mkdir -p "$saver_dir"
+cp build/windows/host/アルトストラト.scr build/windows/renderer/アルトストラト.dll "$saver_dir/"
+host="$saver_dir/アルトストラト.scr"
 
 if [ -n "${DISPLAY:-}" ]; then
     wine_env_setup
-    write_capture_files "$WINEPREFIX/drive_c/t_wisp"
-    wine "$renderer"
+    wine "$host" /s
     exit 0
 fi
 
@@ -25,14 +29,13 @@ seconds=${ALTOSTRAT_RUN_SECONDS:-6}
 start_xvfb 1024x768
 wine_env_setup
 # ImageMagick reports a failure after setting the root picture, so its status is not used.
-display -window root assets/sample-desktop.png || true
-write_capture_files "$WINEPREFIX/drive_c/t_wisp"
-start_bg wine "$renderer"
-renderer_pid=$LAST_PID
+display -window root assets/sample-desktop.png 2>/dev/null || true
+start_bg wine "$host" /s
+host_pid=$LAST_PID
 sleep "$seconds"
-mkdir -p build/run
 shot="$PWD/build/run/screenshot.png"
 import -window root "$shot"
 press_key Escape
-wait "$renderer_pid" || true
+wait "$host_pid" || true
 echo "screenshot: $shot"
+echo "pictures:   $WINEPREFIX/drive_c/t_wisp/Altostrat1.bmp, Altostrat2.bmp, Altostrat3.bmp"
