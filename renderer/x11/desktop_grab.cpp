@@ -1,0 +1,110 @@
+#include "renderer/x11/desktop_grab.h"
+
+#include <X11/Xutil.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+#include "renderer/x11/capture_folder.h"
+
+extern char** environ;
+
+namespace altostrat {
+namespace {
+
+// Debian installs the helper beside the hacks, outside PATH; xscreensaver puts that folder on
+// the PATH of the hacks it starts, and a hack started by hand finds it at its Debian place.
+constexpr const char* kHelperName = "xscreensaver-getimage";
+constexpr const char* kHelperPath = "/usr/libexec/xscreensaver/xscreensaver-getimage";
+
+bool SpawnHelper(const std::string& window, const std::string& pixmap, pid_t& pid) {
+    char* const arguments[] = {const_cast<char*>(kHelperName), const_cast<char*>(window.c_str()),
+                               const_cast<char*>(pixmap.c_str()), nullptr};
+    if (posix_spawnp(&pid, kHelperName, nullptr, nullptr, arguments, environ) == 0) {
+        return true;
+    }
+    return posix_spawn(&pid, kHelperPath, nullptr, nullptr, arguments, environ) == 0;
+}
+
+// The helper's exit status, or -1 when it had to be stopped after the deadline.
+int WaitForHelper(pid_t pid) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    for (;;) {
+        int status = 0;
+        const pid_t done = waitpid(pid, &status, WNOHANG);
+        if (done == pid) {
+            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+        if (done < 0) {
+            return -1;
+        }
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            return -1;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+std::string Hex(unsigned long id) {
+    char text[32];
+    std::snprintf(text, sizeof text, "0x%lx", id);
+    return text;
+}
+
+}  // namespace
+
+bool GrabDesktopPicture(Display* display, Drawable drawable, int width, int height,
+                        const std::string& folder) {
+    XImage* image = XGetImage(display, drawable, 0, 0, static_cast<unsigned>(width),
+                              static_cast<unsigned>(height), AllPlanes, ZPixmap);
+    if (image == nullptr) {
+        return false;
+    }
+    XPixels pixels;
+    pixels.width = image->width;
+    pixels.height = image->height;
+    pixels.data = reinterpret_cast<const std::uint8_t*>(image->data);
+    pixels.bytesPerLine = static_cast<std::size_t>(image->bytes_per_line);
+    pixels.bitsPerPixel = image->bits_per_pixel;
+    pixels.msbFirst = image->byte_order == MSBFirst;
+    pixels.redMask = static_cast<std::uint32_t>(image->red_mask);
+    pixels.greenMask = static_cast<std::uint32_t>(image->green_mask);
+    pixels.blueMask = static_cast<std::uint32_t>(image->blue_mask);
+    const bool written = WriteDesktopPicture(folder, pixels);
+    XDestroyImage(image);
+    return written;
+}
+
+bool LoadPictureThroughHelper(Display* display, Window window, int width, int height,
+                              const std::string& folder) {
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display, window, &attributes)) {
+        return false;
+    }
+    Pixmap pixmap = XCreatePixmap(display, window, static_cast<unsigned>(width),
+                                  static_cast<unsigned>(height),
+                                  static_cast<unsigned>(attributes.depth));
+    GC gc = XCreateGC(display, pixmap, 0, nullptr);
+    XSetForeground(display, gc, BlackPixel(display, DefaultScreen(display)));
+    XFillRectangle(display, pixmap, gc, 0, 0, static_cast<unsigned>(width),
+                   static_cast<unsigned>(height));
+    XFreeGC(display, gc);
+    // The helper is another client: the pixmap must exist on the server before it looks.
+    XSync(display, False);
+    bool loaded = false;
+    pid_t pid = 0;
+    if (SpawnHelper(Hex(window), Hex(pixmap), pid)) {
+        loaded = WaitForHelper(pid) == 0 &&
+                 GrabDesktopPicture(display, pixmap, width, height, folder);
+    }
+    XFreePixmap(display, pixmap);
+    return loaded;
+}
+
+}  // namespace altostrat
