@@ -85,7 +85,10 @@ HackOptions ParseHackOptions(const std::vector<std::string>& arguments,
             return options;
         }
     }
-    if (!targetGiven && windowVariable != nullptr && *windowVariable != '\0') {
+    // xscreensaver's window stands in for the root window ("virtual root"): a hack started
+    // with "--root" draws there when the variable is set, and so does one started bare.
+    const bool rootOrNothing = !targetGiven || options.target == FlightTarget::kRootWindow;
+    if (rootOrNothing && windowVariable != nullptr && *windowVariable != '\0') {
         if (!ParseWindowId(windowVariable, options.windowId)) {
             options.error = std::string("XSCREENSAVER_WINDOW is not a window id: ") +
                             windowVariable;

@@ -3,10 +3,10 @@
 // photographs the root window and flies full screen until Escape. As an xscreensaver hack it
 // follows xscreensaver's conventions for hacks: "--root" draws on the root window,
 // "--window-id ID" (decimal or 0x hex) on a given window, and XSCREENSAVER_WINDOW, which
-// xscreensaver sets for the hacks it starts, names the window when no option does. An option
-// wins over the variable, so a hack started by hand inside a screensaver's session still obeys
-// its command line. Either dash form ("-root", "--root") is taken, as xscreensaver's own
-// hacks do.
+// xscreensaver sets for the hacks it starts, names its own window, which stands in for the
+// root window: with the variable set, "--root" (the command xscreensaver's settings give) and
+// no option at all both draw there. "--window-id" wins over the variable. Either dash form
+// ("-root", "--root") is taken, as xscreensaver's own hacks do.
 
 #include <cstdint>
 #include <string>
