@@ -59,8 +59,12 @@ std::string Hex(unsigned long id) {
 
 }  // namespace
 
-bool GrabDesktopPicture(Display* display, Drawable drawable, int width, int height,
-                        const std::string& folder) {
+namespace {
+
+// A pixmap has no visual, and X then leaves the image's colour masks at zero: the colours are
+// laid out as in the visual of the window the pixmap was made for.
+bool GrabWithVisual(Display* display, Drawable drawable, const Visual* visual, int width,
+                    int height, const std::string& folder) {
     XImage* image = XGetImage(display, drawable, 0, 0, static_cast<unsigned>(width),
                               static_cast<unsigned>(height), AllPlanes, ZPixmap);
     if (image == nullptr) {
@@ -73,12 +77,22 @@ bool GrabDesktopPicture(Display* display, Drawable drawable, int width, int heig
     pixels.bytesPerLine = static_cast<std::size_t>(image->bytes_per_line);
     pixels.bitsPerPixel = image->bits_per_pixel;
     pixels.msbFirst = image->byte_order == MSBFirst;
-    pixels.redMask = static_cast<std::uint32_t>(image->red_mask);
-    pixels.greenMask = static_cast<std::uint32_t>(image->green_mask);
-    pixels.blueMask = static_cast<std::uint32_t>(image->blue_mask);
+    const bool noMasks = image->red_mask == 0 && image->green_mask == 0 && image->blue_mask == 0;
+    pixels.redMask = static_cast<std::uint32_t>(noMasks ? visual->red_mask : image->red_mask);
+    pixels.greenMask = static_cast<std::uint32_t>(noMasks ? visual->green_mask : image->green_mask);
+    pixels.blueMask = static_cast<std::uint32_t>(noMasks ? visual->blue_mask : image->blue_mask);
     const bool written = WriteDesktopPicture(folder, pixels);
     XDestroyImage(image);
     return written;
+}
+
+}  // namespace
+
+bool GrabDesktopPicture(Display* display, Window window, int width, int height,
+                        const std::string& folder) {
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(display, window, &attributes) &&
+           GrabWithVisual(display, window, attributes.visual, width, height, folder);
 }
 
 bool LoadPictureThroughHelper(Display* display, Window window, int width, int height,
@@ -87,9 +101,9 @@ bool LoadPictureThroughHelper(Display* display, Window window, int width, int he
     if (!XGetWindowAttributes(display, window, &attributes)) {
         return false;
     }
-    Pixmap pixmap = XCreatePixmap(display, window, static_cast<unsigned>(width),
-                                  static_cast<unsigned>(height),
-                                  static_cast<unsigned>(attributes.depth));
+    Pixmap pixmap =
+        XCreatePixmap(display, window, static_cast<unsigned>(width), static_cast<unsigned>(height),
+                      static_cast<unsigned>(attributes.depth));
     GC gc = XCreateGC(display, pixmap, 0, nullptr);
     XSetForeground(display, gc, BlackPixel(display, DefaultScreen(display)));
     XFillRectangle(display, pixmap, gc, 0, 0, static_cast<unsigned>(width),
@@ -101,7 +115,7 @@ bool LoadPictureThroughHelper(Display* display, Window window, int width, int he
     pid_t pid = 0;
     if (SpawnHelper(Hex(window), Hex(pixmap), pid)) {
         loaded = WaitForHelper(pid) == 0 &&
-                 GrabDesktopPicture(display, pixmap, width, height, folder);
+                 GrabWithVisual(display, pixmap, attributes.visual, width, height, folder);
     }
     XFreePixmap(display, pixmap);
     return loaded;

@@ -12,8 +12,8 @@
 
 namespace altostrat {
 
-// Reads the drawable's pixels and writes them as the desktop capture file.
-bool GrabDesktopPicture(Display* display, Drawable drawable, int width, int height,
+// Reads the window's pixels and writes them as the desktop capture file.
+bool GrabDesktopPicture(Display* display, Window window, int width, int height,
                         const std::string& folder);
 
 // Asks xscreensaver-getimage for a picture for `window` at its size and writes it as the

@@ -90,8 +90,8 @@ HackOptions ParseHackOptions(const std::vector<std::string>& arguments,
     const bool rootOrNothing = !targetGiven || options.target == FlightTarget::kRootWindow;
     if (rootOrNothing && windowVariable != nullptr && *windowVariable != '\0') {
         if (!ParseWindowId(windowVariable, options.windowId)) {
-            options.error = std::string("XSCREENSAVER_WINDOW is not a window id: ") +
-                            windowVariable;
+            options.error =
+                std::string("XSCREENSAVER_WINDOW is not a window id: ") + windowVariable;
             return options;
         }
         options.target = FlightTarget::kGivenWindow;

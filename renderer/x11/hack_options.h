@@ -30,8 +30,7 @@ bool ParseWindowId(const std::string& text, std::uint64_t& id);
 
 // arguments excludes the program name; windowVariable is XSCREENSAVER_WINDOW's value, or null
 // when it is not set.
-HackOptions ParseHackOptions(const std::vector<std::string>& arguments,
-                             const char* windowVariable);
+HackOptions ParseHackOptions(const std::vector<std::string>& arguments, const char* windowVariable);
 
 // One line of usage for the error message.
 const char* HackUsage();

@@ -42,8 +42,7 @@ void WriteDesktop(X11Flight& flight, const std::string& folder) {
     }
 }
 
-void RunFrameLoop(X11Flight& flight, RendererState& state, ScenePlatform platform,
-                  bool printFps) {
+void RunFrameLoop(X11Flight& flight, RendererState& state, ScenePlatform platform, bool printFps) {
     platform.stopRequested = [&flight] {
         const bool stop = flight.escapeTapped || flight.parentGone || StopSignalled();
         flight.escapeTapped = false;

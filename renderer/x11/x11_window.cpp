@@ -78,9 +78,9 @@ bool OpenFlightTarget(X11Flight& flight, const HackOptions& options) {
 bool OpenFlightWindow(X11Flight& flight) {
     Display* display = flight.display;
     const int screen = DefaultScreen(display);
-    int glxAttributes[] = {GLX_RGBA,      GLX_DOUBLEBUFFER, GLX_RED_SIZE,   8,
-                           GLX_GREEN_SIZE, 8,               GLX_BLUE_SIZE,  8,
-                           GLX_DEPTH_SIZE, 24,              None};
+    int glxAttributes[] = {
+        GLX_RGBA, GLX_DOUBLEBUFFER, GLX_RED_SIZE, 8,   GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE,
+        8,        GLX_DEPTH_SIZE,   24,           None};
     XVisualInfo* visual = glXChooseVisual(display, screen, glxAttributes);
     if (visual == nullptr) {
         std::fprintf(stderr, "altostrat: no double-buffered RGBA visual with depth\n");
