@@ -1,0 +1,42 @@
+#pragma once
+// The three pictures reach the scene as they do on Windows: as capture files that the scene
+// reads from RendererState::captureFolder. Here the folder is private to one run (made with
+// mkdtemp, so no other user can place or swap a picture in it) and removed at the end, since
+// nothing else reads it afterwards.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace altostrat {
+
+// Makes "altostrat-XXXXXX" under $XDG_RUNTIME_DIR when that is an absolute path, else under
+// /tmp. The path ends in '/'; empty when no folder could be made.
+std::string MakeCaptureFolder();
+
+// Removes the folder and what it holds; an empty path is left alone.
+void RemoveCaptureFolder(const std::string& folder);
+
+// Writes the built-in sky and glow pictures as the first and third capture file.
+bool WriteBuiltInPictures(const std::string& folder);
+
+// A plain stand-in for the desktop when no picture of it can be had: a 256 x 256 grid of
+// muted fields, so the ground still shows its motion.
+bool WritePlainDesktopPicture(const std::string& folder);
+
+// 32-bit pixels as X delivers them (ZPixmap, top row first), turned into the desktop capture
+// file. The masks say where red, green and blue lie in each pixel.
+struct XPixels {
+    int width = 0;
+    int height = 0;
+    const std::uint8_t* data = nullptr;
+    std::size_t bytesPerLine = 0;
+    int bitsPerPixel = 0;  // 24 or 32 are taken
+    bool msbFirst = false;
+    std::uint32_t redMask = 0;
+    std::uint32_t greenMask = 0;
+    std::uint32_t blueMask = 0;
+};
+bool WriteDesktopPicture(const std::string& folder, const XPixels& pixels);
+
+}  // namespace altostrat

@@ -1,0 +1,124 @@
+#include "renderer/x11/desktop_grab.h"
+
+#include <X11/Xutil.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+#include "renderer/x11/capture_folder.h"
+
+extern char** environ;
+
+namespace altostrat {
+namespace {
+
+// Debian installs the helper beside the hacks, outside PATH; xscreensaver puts that folder on
+// the PATH of the hacks it starts, and a hack started by hand finds it at its Debian place.
+constexpr const char* kHelperName = "xscreensaver-getimage";
+constexpr const char* kHelperPath = "/usr/libexec/xscreensaver/xscreensaver-getimage";
+
+bool SpawnHelper(const std::string& window, const std::string& pixmap, pid_t& pid) {
+    char* const arguments[] = {const_cast<char*>(kHelperName), const_cast<char*>(window.c_str()),
+                               const_cast<char*>(pixmap.c_str()), nullptr};
+    if (posix_spawnp(&pid, kHelperName, nullptr, nullptr, arguments, environ) == 0) {
+        return true;
+    }
+    return posix_spawn(&pid, kHelperPath, nullptr, nullptr, arguments, environ) == 0;
+}
+
+// The helper's exit status, or -1 when it had to be stopped after the deadline.
+int WaitForHelper(pid_t pid) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    for (;;) {
+        int status = 0;
+        const pid_t done = waitpid(pid, &status, WNOHANG);
+        if (done == pid) {
+            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+        if (done < 0) {
+            return -1;
+        }
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            return -1;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+std::string Hex(unsigned long id) {
+    char text[32];
+    std::snprintf(text, sizeof text, "0x%lx", id);
+    return text;
+}
+
+}  // namespace
+
+namespace {
+
+// A pixmap has no visual, and X then leaves the image's colour masks at zero: the colours are
+// laid out as in the visual of the window the pixmap was made for.
+bool GrabWithVisual(Display* display, Drawable drawable, const Visual* visual, int width,
+                    int height, const std::string& folder) {
+    XImage* image = XGetImage(display, drawable, 0, 0, static_cast<unsigned>(width),
+                              static_cast<unsigned>(height), AllPlanes, ZPixmap);
+    if (image == nullptr) {
+        return false;
+    }
+    XPixels pixels;
+    pixels.width = image->width;
+    pixels.height = image->height;
+    pixels.data = reinterpret_cast<const std::uint8_t*>(image->data);
+    pixels.bytesPerLine = static_cast<std::size_t>(image->bytes_per_line);
+    pixels.bitsPerPixel = image->bits_per_pixel;
+    pixels.msbFirst = image->byte_order == MSBFirst;
+    const bool noMasks = image->red_mask == 0 && image->green_mask == 0 && image->blue_mask == 0;
+    pixels.redMask = static_cast<std::uint32_t>(noMasks ? visual->red_mask : image->red_mask);
+    pixels.greenMask = static_cast<std::uint32_t>(noMasks ? visual->green_mask : image->green_mask);
+    pixels.blueMask = static_cast<std::uint32_t>(noMasks ? visual->blue_mask : image->blue_mask);
+    const bool written = WriteDesktopPicture(folder, pixels);
+    XDestroyImage(image);
+    return written;
+}
+
+}  // namespace
+
+bool GrabDesktopPicture(Display* display, Window window, int width, int height,
+                        const std::string& folder) {
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(display, window, &attributes) &&
+           GrabWithVisual(display, window, attributes.visual, width, height, folder);
+}
+
+bool LoadPictureThroughHelper(Display* display, Window window, int width, int height,
+                              const std::string& folder) {
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display, window, &attributes)) {
+        return false;
+    }
+    Pixmap pixmap =
+        XCreatePixmap(display, window, static_cast<unsigned>(width), static_cast<unsigned>(height),
+                      static_cast<unsigned>(attributes.depth));
+    GC gc = XCreateGC(display, pixmap, 0, nullptr);
+    XSetForeground(display, gc, BlackPixel(display, DefaultScreen(display)));
+    XFillRectangle(display, pixmap, gc, 0, 0, static_cast<unsigned>(width),
+                   static_cast<unsigned>(height));
+    XFreeGC(display, gc);
+    // The helper is another client: the pixmap must exist on the server before it looks.
+    XSync(display, False);
+    bool loaded = false;
+    pid_t pid = 0;
+    if (SpawnHelper(Hex(window), Hex(pixmap), pid)) {
+        loaded = WaitForHelper(pid) == 0 &&
+                 GrabWithVisual(display, pixmap, attributes.visual, width, height, folder);
+    }
+    XFreePixmap(display, pixmap);
+    return loaded;
+}
+
+}  // namespace altostrat

@@ -1,0 +1,24 @@
+#include "renderer/x11/glx_scene_platform.h"
+
+#include <GL/glx.h>
+
+#include <cstdio>
+
+namespace altostrat {
+
+ScenePlatform MakeGlxScenePlatform(Display* display, Window window, bool framePeriodWait) {
+    ScenePlatform platform;
+    platform.clock = SystemClockSource();
+    platform.swapBuffers = [display, window] { glXSwapBuffers(display, window); };
+    platform.getProcAddress = [](const char* name) {
+        return reinterpret_cast<void*>(
+            glXGetProcAddressARB(reinterpret_cast<const GLubyte*>(name)));
+    };
+    platform.showError = [](const std::string& text) {
+        std::fprintf(stderr, "altostrat: %s\n", text.c_str());
+    };
+    platform.waitForFramePeriod = framePeriodWait;
+    return platform;
+}
+
+}  // namespace altostrat

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include "renderer/scene/scene_platform.h"
+
+namespace altostrat {
+
+// The scene's platform on X11: this machine's steady clock and sleep, glXSwapBuffers on the
+// flight's window, glXGetProcAddressARB, and picture errors on stderr (a hack has no one to
+// show a box to).
+ScenePlatform MakeGlxScenePlatform(Display* display, Window window, bool framePeriodWait);
+
+}  // namespace altostrat

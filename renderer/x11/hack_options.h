@@ -1,0 +1,38 @@
+#pragma once
+// The command line of the Linux program. With no arguments it is a program of its own: it
+// photographs the root window and flies full screen until Escape. As an xscreensaver hack it
+// follows xscreensaver's conventions for hacks: "--root" draws on the root window,
+// "--window-id ID" (decimal or 0x hex) on a given window, and XSCREENSAVER_WINDOW, which
+// xscreensaver sets for the hacks it starts, names its own window, which stands in for the
+// root window: with the variable set, "--root" (the command xscreensaver's settings give) and
+// no option at all both draw there. "--window-id" wins over the variable. Either dash form
+// ("-root", "--root") is taken, as xscreensaver's own hacks do.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace altostrat {
+
+enum class FlightTarget { kStandalone, kRootWindow, kGivenWindow };
+
+struct HackOptions {
+    FlightTarget target = FlightTarget::kStandalone;
+    std::uint64_t windowId = 0;  // kGivenWindow only
+    bool printFps = false;
+    bool framePeriodWait = true;  // "--no-frame-wait" turns it off, for speed measurements
+    std::string error;            // not empty: the command line is refused, with this reason
+};
+
+// Reads a window id as xscreensaver writes it: decimal, or hexadecimal after 0x/0X. False for
+// anything else (empty, signs, trailing characters, 0, or beyond 32 bits: X ids are 29 bits).
+bool ParseWindowId(const std::string& text, std::uint64_t& id);
+
+// arguments excludes the program name; windowVariable is XSCREENSAVER_WINDOW's value, or null
+// when it is not set.
+HackOptions ParseHackOptions(const std::vector<std::string>& arguments, const char* windowVariable);
+
+// One line of usage for the error message.
+const char* HackUsage();
+
+}  // namespace altostrat

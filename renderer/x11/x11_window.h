@@ -1,0 +1,51 @@
+#pragma once
+// The window the flight is drawn in, and its GLX context.
+//
+// Standalone, it is an override-redirect window over the whole screen that holds the keyboard
+// (so Escape reaches it whatever had the focus) and hides the pointer; giving the screen back
+// means destroying that window and releasing the grab, after which the server shows the
+// desktop and the pointer as they were. As a hack, the flight is drawn in a child window of
+// ours that fills the window xscreensaver (or the caller) gave: the given window may have any
+// visual, while the child has the double-buffered RGBA visual with depth that GLX needs. The
+// child follows the given window's size, and the flight ends when that window is destroyed.
+
+#include <X11/Xlib.h>
+
+#include <GL/glx.h>
+
+#include "renderer/x11/hack_options.h"
+
+namespace altostrat {
+
+struct X11Flight {
+    Display* display = nullptr;
+    FlightTarget target = FlightTarget::kStandalone;
+    Window parent = 0;  // the root window, or the window given
+    Window window = 0;  // ours, drawn into
+    Colormap colormap = 0;
+    Cursor blankCursor = 0;
+    GLXContext context = nullptr;
+    int width = 0;
+    int height = 0;
+    bool keyboardGrabbed = false;
+    bool escapeTapped = false;  // Escape went down since the frame loop last looked
+    bool parentGone = false;
+    bool resized = false;  // width and height changed since the frame loop last looked
+};
+
+// Opens the display and finds the window to draw in (parent and its size). False, with a
+// message on stderr, when there is no display or the given window does not exist.
+bool OpenFlightTarget(X11Flight& flight, const HackOptions& options);
+
+// Creates our window and a current GLX context in it, shows it, and in standalone mode grabs
+// the keyboard and hides the pointer. False when no visual or context can be had; the caller
+// then runs CloseFlightWindow.
+bool OpenFlightWindow(X11Flight& flight);
+
+// Handles every event waiting, without blocking.
+void PumpFlightEvents(X11Flight& flight);
+
+// Releases the context, the grab, the window and the display. Safe with any of them missing.
+void CloseFlightWindow(X11Flight& flight);
+
+}  // namespace altostrat

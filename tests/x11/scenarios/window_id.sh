@@ -1,0 +1,35 @@
+# As a hack given a window with --window-id, altostrat fills that window with the flight at the
+# window's own size (a wide 800 x 300 window, far from 4:3), and SIGTERM ends it with exit
+# code 0 and no capture folder left behind.
+start_xvfb 1024x768
+private_runtime
+# A window of a plain magenta picture, shown by ImageMagick at a known place.
+convert -size 800x300 xc:'#ff00ff' "$XDG_RUNTIME_DIR/magenta.png"
+start_bg display -geometry +100+200 -title altostrat-target "$XDG_RUNTIME_DIR/magenta.png"
+find_target() { target=$(xdotool search --name altostrat-target | head -1) && [ -n "$target" ]; }
+poll 30 find_target || fail "the test window did not appear"
+read -r wx wy < <(xwininfo -id "$target" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}')
+
+start_bg "$ALTOSTRAT" --window-id "$target"
+program=$LAST_PID
+shot="$SHOTS/x11-window-id.png"
+filled() {
+    screenshot "$shot"
+    flight_shown "$shot" "$wx" "$wy" $((wx + 799)) $((wy + 299)) || return 1
+    local x y r g b
+    for x in $((wx + 1)) $((wx + 798)); do
+        for y in $((wy + 1)) $((wy + 298)); do
+            read -r r g b < <(pixel "$shot" "$x" "$y")
+            [ "$r $g $b" != "255 0 255" ] || return 1
+        done
+    done
+}
+poll 120 filled || fail "the flight does not fill the window"
+echo "corners of the window are flight, not magenta"
+read -r r g b < <(pixel "$shot" $((wx + 400)) $((wy - 20)))
+[ "$r $g $b" = "0 0 0" ] || fail "the flight reaches outside the window: $r $g $b"
+
+kill -TERM "$program"
+wait_exit "$program" 30
+[ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE after SIGTERM"
+[ "$(capture_folders)" -eq 0 ] || fail "the capture folder is left behind"

@@ -1,0 +1,42 @@
+# Debian's own xscreensaver, configured in a private HOME to run only altostrat, shows the flight
+# over the desktop it grabbed when activated, and ends the hack when deactivated. xscreensaver
+# starts no hacks as root, so it runs as the unprivileged user nobody.
+start_xvfb 1024x768
+display -window root "$ALTOSTRAT_SOURCE_DIR/assets/sample-desktop.png" || true
+home=$(mktemp -d)
+cat >"$home/.xscreensaver" <<CONFIG
+mode: one
+selected: 0
+timeout: 0:30:00
+lock: False
+fade: False
+unfade: False
+splash: False
+grabDesktopImages: True
+chooseRandomImages: False
+grabVideoFrames: False
+programs: $ALTOSTRAT --root \\n
+CONFIG
+chown -R nobody "$home"
+as_nobody() { runuser -u nobody -- env HOME="$home" DISPLAY="$DISPLAY" "$@"; }
+start_bg runuser -u nobody -- env HOME="$home" DISPLAY="$DISPLAY" xscreensaver -no-splash
+saver_ready() { as_nobody xscreensaver-command -time >/dev/null 2>&1; }
+poll 30 saver_ready || fail "xscreensaver did not start"
+
+as_nobody xscreensaver-command -activate
+hack_running() { pgrep -f -- "$ALTOSTRAT --root" >/dev/null; }
+poll 30 hack_running || fail "xscreensaver did not start the hack"
+shot="$SHOTS/x11-xscreensaver.png"
+# The hack's ground is the desktop xscreensaver saw before blanking, handed over by its image
+# helper: the sample desktop's teal, as in the standalone scenario.
+shown() {
+    screenshot "$shot" && flight_shown "$shot" 0 0 1023 767 || return 1
+    read -r r g b < <(pixel "$shot" 200 700)
+    [ "$g" -gt $((r + 20)) ] && [ "$b" -gt $((r + 20)) ]
+}
+poll 120 shown || fail "no flight over the desktop: sky $(pixel "$shot" 512 10), ground $(pixel "$shot" 200 700)"
+echo "flight under xscreensaver: sky $(pixel "$shot" 512 10), ground $(pixel "$shot" 200 700)"
+
+as_nobody xscreensaver-command -deactivate
+poll 30 eval '! hack_running' || fail "the hack still runs after deactivation"
+rm -rf "$home"

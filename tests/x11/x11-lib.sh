@@ -1,0 +1,54 @@
+# Helpers for the native X scenarios (sourced by run-scenario.sh after tests/wine/wine-env.sh,
+# whose private Xvfb, PID records, poll and key presses they share; no Wine is started here).
+ALTOSTRAT=${ALTOSTRAT_PROGRAM:?ALTOSTRAT_PROGRAM names the altostrat program}
+SHOTS=${ALTOSTRAT_SHOTS:-$(pwd)}
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# running PID: the process exists and has not ended (a zombie counts as ended).
+running() {
+    local state
+    state=$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null) || return 1
+    [ -n "$state" ] && [ "$state" != Z ]
+}
+
+# wait_exit PID SECONDS: waits for a child of this shell to end; its exit code goes to EXIT_CODE.
+wait_exit() {
+    local pid=$1
+    poll "$2" eval '! running '"$pid" || fail "program $pid still running after $2 s"
+    EXIT_CODE=0
+    wait "$pid" || EXIT_CODE=$?
+}
+
+screenshot() {
+    import -window root "$1"
+}
+
+# pixel FILE X Y: "R G B" of one pixel of a picture.
+pixel() {
+    convert "$1" -format '%[fx:int(255*p{'"$2,$3"'}.r)] %[fx:int(255*p{'"$2,$3"'}.g)] %[fx:int(255*p{'"$2,$3"'}.b)]\n' info:
+}
+
+# flight_shown FILE X0 Y0 X1 Y1: sky (blue the strongest, bright) at the top of the region and
+# something darker than the fog on the ground at its bottom, in the screenshot FILE.
+flight_shown() {
+    local r g b x=$((($2 + $4) / 2))
+    read -r r g b < <(pixel "$1" "$x" $(($3 + 10)))
+    [ "$b" -ge "$r" ] && [ "$b" -gt 150 ] || return 1
+    read -r r g b < <(pixel "$1" "$x" $(($5 - 10)))
+    [ $((r + g + b)) -lt 600 ]
+}
+
+# An empty XDG_RUNTIME_DIR of the scenario's own, to see the capture folder come and go.
+private_runtime() {
+    export XDG_RUNTIME_DIR
+    XDG_RUNTIME_DIR=$(mktemp -d)
+    chmod 755 "$XDG_RUNTIME_DIR"
+}
+
+capture_folders() {
+    find "$XDG_RUNTIME_DIR" -maxdepth 1 -name 'altostrat-*' | wc -l
+}
