@@ -9,13 +9,7 @@ start_renderer
 renderer=$RENDERER_PID
 
 # Keys only count once the frame loop runs: wait until the flight is drawn.
-shot="$BUILD/scenario-escape-tap.png"
-flying() {
-    screenshot "$shot"
-    read -r r g b < <(pixel "$shot" 512 740)
-    [ $((r + g + b)) -lt 600 ] && [ "$r$g$b" != "211237254" ]
-}
-poll 60 flying || fail "no flight after a minute"
+poll 60 flight_shown "$BUILD/scenario-escape-tap.png" || fail "no flight after a minute"
 remove_captures
 
 xdotool key a space Return F1 Tab
