@@ -292,7 +292,7 @@ TEST_F(SceneTest, BothTexturePathsLayTheSameDesktopOnTheGround) {
 // the world's -x to the eye's -z (ahead) and the world's -z to the eye's +x (right). So ahead
 // lies the picture's left, and to the right its top, as a map's north lies to the right of
 // someone facing west.
-TEST_F(SceneTest, DesktopLiesTheRightWayRoundAtEveryHeadingOnBothPaths) {
+TEST_F(SceneTest, DesktopLiesTheRightWayRoundAtHeadingsZeroAndNinetyOnBothPaths) {
     captures.WriteSky();
     captures.WriteCoordinateDesktop();
     captures.WriteGlow();
