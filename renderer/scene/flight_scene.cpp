@@ -5,6 +5,10 @@
 // counter-clockwise front faces and back faces culled: the camera sees the ground's upper
 // side. The one-unit path draws the cells twice at identical depths; its second pass lets
 // equal depths through so that the desktop picture is multiplied onto the first layer.
+//
+// The desktop picture lies on the ground as a map on a table: flying at heading 0 (towards -z,
+// decreasing grid column) goes towards the picture's top with its left on the left. The
+// picture's rows run bottom first, so its t coordinate must fall as the column grows.
 #include <cmath>
 
 #include "renderer/gl_headers.h"
@@ -31,7 +35,7 @@ struct Camera {
 void TerrainVertex(const RendererState& state, TerrainCoordinates mode, int row, int column,
                    int worldX, int worldZ) {
     const float s = static_cast<float>(row) * kGroundTextureScale;
-    const float t = static_cast<float>(column) * kGroundTextureScale;
+    const float t = 1.0f - static_cast<float>(column) * kGroundTextureScale;
     const MultitextureState& multi = state.multitexture;
     switch (mode) {
         case TerrainCoordinates::kBothUnits:
@@ -92,7 +96,13 @@ void DrawTerrainOneUnit(const RendererState& state, const TerrainWindow& window)
     glBindTexture(GL_TEXTURE_2D, state.textures.fineGround);
     DrawTerrainCells(state, window, TerrainCoordinates::kFineOnly);
 
-    // The second layer multiplies the desktop picture onto the first, at the same depths.
+    // The second layer multiplies the desktop picture onto the first, at the same depths. The
+    // first layer has already faded into the fog; were this one fogged towards the sky colour
+    // too, the far ground would take that colour twice over and show as a dark band on the
+    // horizon. Fogged towards white, it fades into "multiply by one" and leaves the first
+    // layer's fog as it is, so both paths meet the sky alike.
+    constexpr float kWhite[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+    glFogfv(GL_FOG_COLOR, kWhite);
     glEnable(GL_BLEND);
     glBlendFunc(GL_DST_COLOR, GL_ZERO);
     glBindTexture(GL_TEXTURE_2D, state.textures.ground);
@@ -100,6 +110,7 @@ void DrawTerrainOneUnit(const RendererState& state, const TerrainWindow& window)
     glDepthFunc(GL_LEQUAL);
     DrawTerrainCells(state, window, TerrainCoordinates::kGroundOnly);
     glDepthFunc(GL_LESS);
+    glFogfv(GL_FOG_COLOR, kClearColour);
 
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glDisable(GL_BLEND);
@@ -161,8 +172,13 @@ void GlowSquare(float halfSize, float alpha) {
     glEnd();
 }
 
-// The glow turns with the view but never moves, so it stays at one place in the sky.
+// The glow turns with the view but never moves, so it stays at one place in the sky. Without
+// its picture the two additive squares would wash the whole view out in orange-white, so a
+// missing glow is left out.
 void DrawGlow(const RendererState& state, const Camera& camera) {
+    if (state.textures.glow == 0) {
+        return;
+    }
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);

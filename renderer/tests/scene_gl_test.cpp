@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -61,6 +62,21 @@ struct CaptureFolder {
             return disc ? Rgb{255, 255, 255} : Rgb{0, 0, 0};
         });
     }
+    // A desktop whose colour tells where on it a point lies: red grows from the picture's left
+    // edge to its right, green from its bottom edge to its top, both steeply across the middle
+    // quarter of the picture where the flight starts (and flat beyond), and blue is 0, so that
+    // the fog (which brings blue towards the sky's 254) can be measured and taken out again.
+    void WriteCoordinateDesktop() const {
+        const auto steep = [](int i) {
+            return static_cast<std::uint8_t>(std::clamp(128 + 4 * (i - 128), 0, 255));
+        };
+        Write("Altostrat2.bmp", 256, 256, [steep](int x, int y) {
+            return Rgb{steep(x), steep(255 - y), 0};
+        });
+    }
+    void WriteBlackGlow() const {
+        Write("Altostrat3.bmp", 64, 64, [](int, int) { return Rgb{0, 0, 0}; });
+    }
     void WriteAll() const {
         WriteSky();
         WriteDesktop();
@@ -99,6 +115,15 @@ class SceneTest : public ::testing::Test {
         return context.ReadRgbTopDown();
     }
 
+    // Sets the scene up and draws one frame at the given heading.
+    std::vector<std::uint8_t> FlyAtHeading(RendererState& flying, float heading, bool singleUnit) {
+        EXPECT_TRUE(InitScene(flying, platform));
+        flying.multitexture.multitextureAvailable = !singleUnit;
+        flying.flight.heading = heading;
+        RunFrameStep(flying, platform, true, 1700000000);
+        return context.ReadRgbTopDown();
+    }
+
     static Rgb At(const std::vector<std::uint8_t>& screen, int x, int y) {
         const std::uint8_t* p = &screen[(static_cast<std::size_t>(y) * 1024 + x) * 3];
         return {p[0], p[1], p[2]};
@@ -118,6 +143,57 @@ int NearestQuadrant(Rgb c) {
             best = i;
     }
     return best;
+}
+
+// How the picture lies on the screen, read from a frame over the coordinate desktop: for the
+// picture's x and y, how much larger it is on the right half of the visible ground than on the
+// left, and on the upper half than on the lower. Only ground that the fog has coloured by less
+// than half is read; there the fog's share is blue / 254 and comes out of red and green.
+struct PictureDirections {
+    double xRight = 0, xUp = 0, yRight = 0, yUp = 0;
+    int samples = 0;
+};
+
+// The mean of the values on one side of a line minus the mean of those on the other.
+struct SideDifference {
+    double sum[2] = {};
+    int count[2] = {};
+    void Add(bool firstSide, double value) {
+        sum[firstSide ? 0 : 1] += value;
+        ++count[firstSide ? 0 : 1];
+    }
+    double Value() const { return sum[0] / std::max(count[0], 1) - sum[1] / std::max(count[1], 1); }
+};
+
+PictureDirections ReadPictureDirections(const std::vector<std::uint8_t>& screen) {
+    struct Sample {
+        int sx, sy;
+        double px, py;
+    };
+    std::vector<Sample> ground;
+    double rowSum = 0;
+    for (int sy = 0; sy < 768; sy += 6) {
+        for (int sx = 0; sx < 1024; sx += 6) {
+            const std::uint8_t* p = &screen[(static_cast<std::size_t>(sy) * 1024 + sx) * 3];
+            const double fog = p[2] / 254.0;
+            if (fog > 0.5)
+                continue;
+            ground.push_back(
+                {sx, sy, (p[0] - fog * kSky.r) / (1 - fog), (p[1] - fog * kSky.g) / (1 - fog)});
+            rowSum += sy;
+        }
+    }
+    const double middleRow = rowSum / std::max<std::size_t>(ground.size(), 1);
+    SideDifference xRight, xUp, yRight, yUp;
+    for (const Sample& g : ground) {
+        const bool right = g.sx >= 512, up = g.sy < middleRow;
+        xRight.Add(right, g.px);
+        xUp.Add(up, g.px);
+        yRight.Add(right, g.py);
+        yUp.Add(up, g.py);
+    }
+    return {xRight.Value(), xUp.Value(), yRight.Value(), yUp.Value(),
+            static_cast<int>(ground.size())};
 }
 
 TEST_F(SceneTest, NoCaptureFileMeansNoSceneAndNoLoadingScreen) {
@@ -197,15 +273,69 @@ TEST_F(SceneTest, BothTexturePathsLayTheSameDesktopOnTheGround) {
     RendererState other;
     other.captureFolder = captures.Folder();
     const auto oneUnit = Fly(other, 2, /*singleUnit=*/true);
+    // The whole screen, so the horizon too: far away both paths fade to the sky's colour.
     int compared = 0;
-    for (int y = 560; y < 768; y += 16) {
+    for (int y = 8; y < 768; y += 16) {
         for (int x = 16; x < 1024; x += 64) {
             const Rgb a = At(twoUnits, x, y), b = At(oneUnit, x, y);
-            EXPECT_LT(Distance(a, b), 40) << x << "," << y;
+            EXPECT_LT(Distance(a, b), 25) << x << "," << y;
             ++compared;
         }
     }
-    EXPECT_GT(compared, 100);
+    EXPECT_GT(compared, 700);
+}
+
+// The picture lies on the ground as a map lies on a table seen from above. At heading 0 the
+// flight goes along -z, and the view's right is +x: the ground ahead (higher on the screen)
+// shows the picture's top, the ground to the right its right. Heading 90 flies along -x
+// (direction -sin, -cos of the heading); the view is turned by 270 degrees about y, which takes
+// the world's -x to the eye's -z (ahead) and the world's -z to the eye's +x (right). So ahead
+// lies the picture's left, and to the right its top, as a map's north lies to the right of
+// someone facing west.
+TEST_F(SceneTest, DesktopLiesTheRightWayRoundAtHeadingsZeroAndNinetyOnBothPaths) {
+    captures.WriteSky();
+    captures.WriteCoordinateDesktop();
+    captures.WriteGlow();
+    for (bool singleUnit : {false, true}) {
+        for (float heading : {0.0f, 90.0f}) {
+            RendererState flying;
+            flying.captureFolder = captures.Folder();
+            const PictureDirections d =
+                ReadPictureDirections(FlyAtHeading(flying, heading, singleUnit));
+            SCOPED_TRACE(::testing::Message()
+                         << "heading " << heading << (singleUnit ? " one unit" : " two units")
+                         << ": x right " << d.xRight << " up " << d.xUp << ", y right " << d.yRight
+                         << " up " << d.yUp << ", " << d.samples << " samples");
+            ASSERT_GT(d.samples, 1000);
+            if (heading == 0.0f) {
+                EXPECT_GT(d.xRight, 8.0);
+                EXPECT_GT(d.yUp, 8.0);
+            } else {
+                EXPECT_LT(d.xUp, -8.0);
+                EXPECT_GT(d.yRight, 8.0);
+            }
+        }
+    }
+}
+
+// Without a glow picture the glow is left out. A black glow adds nothing to the sky, so the
+// frame must be the one drawn with a black glow picture.
+TEST_F(SceneTest, MissingGlowLooksLikeABlackGlow) {
+    captures.WriteSky();
+    captures.WriteDesktop();
+    const auto withoutGlow = Fly(2);
+    CaptureFolder black;
+    black.WriteSky();
+    black.WriteDesktop();
+    black.WriteBlackGlow();
+    RendererState other;
+    other.captureFolder = black.Folder();
+    const auto blackGlow = Fly(other, 2, false);
+    EXPECT_LT(Distance(At(withoutGlow, 558, 199), kSky), 12);
+    int differing = 0;
+    for (std::size_t i = 0; i < withoutGlow.size(); ++i)
+        differing += std::abs(withoutGlow[i] - blackGlow[i]) > 2 ? 1 : 0;
+    EXPECT_EQ(differing, 0);
 }
 
 TEST_F(SceneTest, MissingDesktopLeavesAWhiteGroundUnderFog) {

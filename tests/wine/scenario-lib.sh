@@ -141,6 +141,17 @@ host_read_settings() {
     grep -qF '\30c8\30e9\30c8.ini' "$HOST_TRACE"
 }
 
+# flight_shown FILE: takes a screenshot into FILE and tells whether it shows the flight. The top
+# of the screen then wears the sky picture, light and blue; the set-up's screens show the plain
+# sky colour there, and the desktop behind a window not yet drawn is darker. What lies on the
+# ground says nothing: under the aircraft at the start may be a white window of the desktop.
+flight_shown() {
+    local r g b
+    screenshot "$1"
+    read -r r g b < <(pixel "$1" 512 20)
+    [ "$r" -gt 150 ] && [ "$b" -gt 200 ] && [ "$r$g$b" != "211237254" ]
+}
+
 # pixel FILE X Y: "R G B" of one pixel of a picture.
 pixel() {
     convert "$1" -format '%[fx:int(255*p{'"$2,$3"'}.r)] %[fx:int(255*p{'"$2,$3"'}.g)] %[fx:int(255*p{'"$2,$3"'}.b)]\n' info:
