@@ -1,0 +1,11 @@
+/* Resource numbers of アルトストラト.scr, shared by the resource script and the code. Plain
+   defines: the resource compiler reads this file too. */
+#pragma once
+
+#define ALTOSTRAT_ICON 100
+/* The Command button's skins, in the order of ButtonSkin: Normal, HighLight, HighLightSelect,
+   Pressed, Disable, Selected. */
+#define ALTOSTRAT_BITMAP_SKIN_FIRST 200
+#define ALTOSTRAT_BITMAP_DIALOG_STRIP 210
+#define ALTOSTRAT_BITMAP_CHOICE_UNCHOSEN 211
+#define ALTOSTRAT_BITMAP_CHOICE_CHOSEN 212
