@@ -7,13 +7,17 @@ PropertyBag StoredButtonData(DialogButton button) {
     // button's write defaults. Enabled, FirstRun, FontColour and Visible are at theirs.
     switch (button) {
         case DialogButton::kFile:
-            return PropertyBag{
-                {{"_extentx", "1085"}, {"_extenty", "556"}, {"caption", "..."}, {"font", kCommandDesignFont}},
-                {}};
+            return PropertyBag{{{"_extentx", "1085"},
+                                {"_extenty", "556"},
+                                {"caption", "..."},
+                                {"font", kCommandDesignFont}},
+                               {}};
         case DialogButton::kSet:
-            return PropertyBag{
-                {{"_extentx", "2037"}, {"_extenty", "661"}, {"caption", u8"設定"}, {"font", kCommandDesignFont}},
-                {}};
+            return PropertyBag{{{"_extentx", "2037"},
+                                {"_extenty", "661"},
+                                {"caption", u8"設定"},
+                                {"font", kCommandDesignFont}},
+                               {}};
         case DialogButton::kCancel:
         default:
             return PropertyBag{{{"_extentx", "2037"},

@@ -80,14 +80,14 @@ void PaintBorder(HDC dc, HDC skin, int w, int h, int b) {
         int dx, dy, dw, dh, sx, sy, sw, sh;
     };
     const Piece pieces[] = {
-        {0, 0, b, b, 0, 0, s, s},                                      // top-left
-        {b, 0, w - 2 * b, b, s, 0, midW, s},                           // top
-        {w - b, 0, b, b, kSkinWidth - s, 0, s, s},                     // top-right
-        {w - b, b, b, h - 2 * b, kSkinWidth - s, s, s, midH},          // right
-        {w - b, h - b, b, b, kSkinWidth - s, kSkinHeight - s, s, s},   // bottom-right
-        {b, h - b, w - 2 * b, b, s, kSkinHeight - s, midW, s},         // bottom
-        {0, h - b, b, b, 0, kSkinHeight - s, s, s},                    // bottom-left
-        {0, b, b, h - 2 * b, 0, s, s, midH},                           // left
+        {0, 0, b, b, 0, 0, s, s},                                     // top-left
+        {b, 0, w - 2 * b, b, s, 0, midW, s},                          // top
+        {w - b, 0, b, b, kSkinWidth - s, 0, s, s},                    // top-right
+        {w - b, b, b, h - 2 * b, kSkinWidth - s, s, s, midH},         // right
+        {w - b, h - b, b, b, kSkinWidth - s, kSkinHeight - s, s, s},  // bottom-right
+        {b, h - b, w - 2 * b, b, s, kSkinHeight - s, midW, s},        // bottom
+        {0, h - b, b, b, 0, kSkinHeight - s, s, s},                   // bottom-left
+        {0, b, b, h - 2 * b, 0, s, s, midH},                          // left
     };
     SetStretchBltMode(dc, COLORONCOLOR);
     for (const Piece& p : pieces) {
@@ -226,8 +226,7 @@ LRESULT CALLBACK CommandProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         case WM_TIMER:
             if (wParam == kPointerTimer) {
                 POINT pointer{};
-                const bool over =
-                    GetCursorPos(&pointer) && WindowFromPoint(pointer) == window;
+                const bool over = GetCursorPos(&pointer) && WindowFromPoint(pointer) == window;
                 OnPointerTimer(button, surface, over);
             }
             return 0;
@@ -282,10 +281,10 @@ HWND CreateCommandWindow(CommandWindow& state, HWND parent, int id, const RECT& 
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterOnce(instance);
     state.look = &look;
-    const HWND window = CreateWindowExW(
-        0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, pixels.left, pixels.top,
-        pixels.right - pixels.left, pixels.bottom - pixels.top, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, &state);
+    const HWND window =
+        CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, pixels.left,
+                        pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, &state);
     if (!window) {
         return nullptr;
     }

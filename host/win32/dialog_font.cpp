@@ -46,8 +46,8 @@ HFONT CreateDialogFont(int dpi, bool underlined) {
     // 9.75 points: the character height in pixels, negative for the em height.
     const int height = -MulDiv(975, dpi, 7200);
     return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, underlined ? TRUE : FALSE, FALSE,
-                       SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+                       SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, face.c_str());
 }
 
 }  // namespace altostrat

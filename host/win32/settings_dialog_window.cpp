@@ -1,7 +1,7 @@
 #include "host/win32/settings_dialog_window.h"
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <array>
@@ -28,8 +28,8 @@ constexpr int kFirstChoiceId = 201;  // by music kind
 constexpr int kRepeatComboId = 301;
 constexpr int kMarkPixels = 12;
 constexpr COLORREF kPanelColour = RGB(224, 224, 224);
-constexpr DWORD kDialogStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
-                               WS_CLIPCHILDREN;
+constexpr DWORD kDialogStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 struct SettingsDialogWindow;
 
@@ -117,10 +117,9 @@ void TileBackground(SettingsDialogWindow& d, HDC dc, const RECT& panel) {
     const HGDIOBJ old = SelectObject(source, d.strip);
     const int saved = SaveDC(dc);
     IntersectClipRect(dc, panel.left, panel.top, panel.right, panel.bottom);
-    for (const PixelPoint& at : TilePositions(panel.right - panel.left,
-                                              panel.bottom - panel.top, strip.cx, strip.cy)) {
-        BitBlt(dc, panel.left + at.x, panel.top + at.y, strip.cx, strip.cy, source, 0, 0,
-               SRCCOPY);
+    for (const PixelPoint& at :
+         TilePositions(panel.right - panel.left, panel.bottom - panel.top, strip.cx, strip.cy)) {
+        BitBlt(dc, panel.left + at.x, panel.top + at.y, strip.cx, strip.cy, source, 0, 0, SRCCOPY);
     }
     RestoreDC(dc, saved);
     SelectObject(source, old);
@@ -252,10 +251,13 @@ LRESULT CALLBACK ChoiceProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case WM_KILLFOCUS:
             InvalidateRect(window, nullptr, FALSE);
             return 0;
-        case WM_GETDLGCODE:
-            return DLGC_WANTARROWS | DLGC_WANTCHARS;
+        case WM_GETDLGCODE: {
+            const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+            const bool enter = msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN;
+            return DLGC_WANTARROWS | DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
+        }
         case WM_KEYDOWN:
-            if (wParam == VK_SPACE) {
+            if (wParam == VK_SPACE || wParam == VK_RETURN) {
                 choose();
             } else if (wParam == VK_UP || wParam == VK_DOWN || wParam == VK_LEFT ||
                        wParam == VK_RIGHT) {
@@ -506,19 +508,17 @@ void CreateControls(SettingsDialogWindow& d, HINSTANCE instance) {
         ReleaseDC(d.window, screen);
         const int width = Px(d, row.caption.left - row.mark.left) + text.cx + 2;
         const int height = std::max<int>(mark.bottom - mark.top, text.cy);
-        d.choices[kind] = CreateWindowExW(
-            0, kChoiceClass, caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP, mark.left,
-            mark.top, width, height, d.window,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstChoiceId + kind)), instance,
-            nullptr);
+        d.choices[kind] =
+            CreateWindowExW(0, kChoiceClass, caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+                            mark.left, mark.top, width, height, d.window,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstChoiceId + kind)),
+                            instance, nullptr);
     }
     const RECT combo = PixelRect(d, kRepeatComboPlace);
-    d.combo = CreateWindowExW(0, L"COMBOBOX", L"",
-                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
-                              combo.left, combo.top, combo.right - combo.left,
-                              Px(d, 300) * 10, d.window,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kRepeatComboId)),
-                              instance, nullptr);
+    d.combo = CreateWindowExW(
+        0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
+        combo.left, combo.top, combo.right - combo.left, Px(d, 300) * 10, d.window,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kRepeatComboId)), instance, nullptr);
     SendMessageW(d.combo, WM_SETFONT, reinterpret_cast<WPARAM>(d.look.font), FALSE);
     // Tab order: the buttons were made first; put them after the panel's controls.
     SetWindowPos(d.combo, d.choices[1], 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -536,11 +536,11 @@ void LoadForm(SettingsDialogWindow& d, HINSTANCE instance) {
     AdjustWindowRectEx(&outer, kDialogStyle, FALSE, 0);
     const int width = outer.right - outer.left;
     const int height = outer.bottom - outer.top;
-    const PixelPoint at = DialogPosition(GetSystemMetrics(SM_CXSCREEN),
-                                         GetSystemMetrics(SM_CYSCREEN), width, height);
-    d.window = CreateWindowExW(WS_EX_CONTROLPARENT, kDialogClass,
-                               Wide(kSettingsDialogTitle).c_str(), kDialogStyle, at.x, at.y,
-                               width, height, nullptr, nullptr, instance, &d);
+    const PixelPoint at =
+        DialogPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), width, height);
+    d.window =
+        CreateWindowExW(WS_EX_CONTROLPARENT, kDialogClass, Wide(kSettingsDialogTitle).c_str(),
+                        kDialogStyle, at.x, at.y, width, height, nullptr, nullptr, instance, &d);
     if (!d.window) {
         return;
     }
@@ -590,6 +590,10 @@ int ShowSettingsDialog(HostState& state) {
     }
     ShowWindow(d.window, SW_SHOWNORMAL);
     SetForegroundWindow(d.window);
+    // The keyboard starts on the first control Tab visits.
+    if (const HWND first = GetNextDlgTabItem(d.window, nullptr, FALSE)) {
+        SetFocus(first);
+    }
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // Tab, Escape and the buttons' Enter and Space go through the dialog keyboard rules.
