@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "host/settings/settings_dialog.h"
-#include "test_folder.h"
+#include "host/tests/test_folder.h"
 
 namespace altostrat {
 namespace {

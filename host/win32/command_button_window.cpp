@@ -3,7 +3,7 @@
 #include <windowsx.h>
 
 #include "host/settings/dialog_layout.h"
-#include "host/win32/wide_text.h"
+#include "common/win32/wide_text.h"
 
 namespace altostrat {
 

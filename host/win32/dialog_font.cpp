@@ -1,7 +1,7 @@
 #include "host/win32/dialog_font.h"
 
 #include "host/controls/command_button.h"
-#include "host/win32/wide_text.h"
+#include "common/win32/wide_text.h"
 
 namespace altostrat {
 

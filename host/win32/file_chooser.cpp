@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "host/settings/dialog_controls.h"
-#include "host/win32/wide_text.h"
+#include "common/win32/wide_text.h"
 
 namespace altostrat {
 

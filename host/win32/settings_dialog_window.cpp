@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <array>
 
-#include "host/host_main.h"
+#include "common/agreement.h"
 #include "host/paths.h"
 #include "host/settings/dialog_controls.h"
 #include "host/settings/settings_dialog.h"
@@ -14,7 +14,7 @@
 #include "host/win32/dialog_font.h"
 #include "host/win32/file_chooser.h"
 #include "host/win32/resource_ids.h"
-#include "host/win32/wide_text.h"
+#include "common/win32/wide_text.h"
 #include "host/win32/zoom.h"
 
 namespace altostrat {

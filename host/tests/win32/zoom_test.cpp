@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "host/tests/win32/test_window.h"
 #include "host/win32/zoom.h"
-#include "test_window.h"
 
 namespace altostrat {
 namespace {
