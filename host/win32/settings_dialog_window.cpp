@@ -1,12 +1,14 @@
 #include "host/win32/settings_dialog_window.h"
 
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it builds on.
+#include <shellapi.h>
 
 #include <algorithm>
 #include <array>
 
 #include "common/agreement.h"
+#include "common/win32/wide_text.h"
 #include "host/paths.h"
 #include "host/settings/dialog_controls.h"
 #include "host/settings/settings_dialog.h"
@@ -14,7 +16,6 @@
 #include "host/win32/dialog_font.h"
 #include "host/win32/file_chooser.h"
 #include "host/win32/resource_ids.h"
-#include "common/win32/wide_text.h"
 #include "host/win32/zoom.h"
 
 namespace altostrat {
