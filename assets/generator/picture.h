@@ -39,4 +39,20 @@ bool MakeSky(const GeneratorInput& input, GeneratedPicture& picture, std::string
 bool MakeGlow(const GeneratorInput& input, GeneratedPicture& picture, std::string& error);
 bool MakePreviewStill(const GeneratorInput& input, GeneratedPicture& picture, std::string& error);
 
+// The Command button's skins (button_skins.cpp).
+bool MakeSkinNormal(const GeneratorInput& input, GeneratedPicture& picture, std::string& error);
+bool MakeSkinHighLight(const GeneratorInput& input, GeneratedPicture& picture, std::string& error);
+bool MakeSkinHighLightSelect(const GeneratorInput& input, GeneratedPicture& picture,
+                             std::string& error);
+bool MakeSkinPressed(const GeneratorInput& input, GeneratedPicture& picture, std::string& error);
+bool MakeSkinDisable(const GeneratorInput& input, GeneratedPicture& picture, std::string& error);
+bool MakeSkinSelected(const GeneratorInput& input, GeneratedPicture& picture, std::string& error);
+
+// The settings dialog's strip and choice marks (dialog_pictures.cpp).
+bool MakeDialogStrip(const GeneratorInput& input, GeneratedPicture& picture, std::string& error);
+bool MakeChoiceMarkUnchosen(const GeneratorInput& input, GeneratedPicture& picture,
+                            std::string& error);
+bool MakeChoiceMarkChosen(const GeneratorInput& input, GeneratedPicture& picture,
+                          std::string& error);
+
 }  // namespace altostrat::assets

@@ -8,6 +8,15 @@ const std::vector<PictureEntry>& Pictures() {
         {"sky.bmp", MakeSky, false},
         {"glow.bmp", MakeGlow, false},
         {"preview_still.bmp", MakePreviewStill, true},
+        {"skin_normal.bmp", MakeSkinNormal, false},
+        {"skin_highlight.bmp", MakeSkinHighLight, false},
+        {"skin_highlight_select.bmp", MakeSkinHighLightSelect, false},
+        {"skin_pressed.bmp", MakeSkinPressed, false},
+        {"skin_disable.bmp", MakeSkinDisable, false},
+        {"skin_selected.bmp", MakeSkinSelected, false},
+        {"dialog_strip.bmp", MakeDialogStrip, false},
+        {"choice_unchosen.bmp", MakeChoiceMarkUnchosen, false},
+        {"choice_chosen.bmp", MakeChoiceMarkChosen, false},
     };
     return pictures;
 }

@@ -1,12 +1,13 @@
 #include "host/win32/mode_entries.h"
 
+#include "host/win32/settings_dialog_window.h"
+
 namespace altostrat {
 
-// The settings dialog is not built yet: until it is, the settings mode ends the program at once,
-// showing nothing. The preview is in preview_form.cpp, the saver run in saver_form.cpp.
+// The preview is in preview_form.cpp, the saver run in saver_form.cpp.
 
-int RunSettingsDialog(HostState&) {
-    return 0;
+int RunSettingsDialog(HostState& state) {
+    return ShowSettingsDialog(state);
 }
 
 }  // namespace altostrat

@@ -1,7 +1,15 @@
+/* Resource numbers of アルトストラト.scr, shared by the resource script and the code. Plain
+   defines: the resource compiler reads this file too. */
 #pragma once
-// Numbers of the host's built-in pictures (BITMAP resources in host.rc, files in assets/).
-// Read by the resource compiler too, so plain macros only.
 
-#define ALTOSTRAT_IDB_SKY 201
-#define ALTOSTRAT_IDB_GLOW 202
-#define ALTOSTRAT_IDB_PREVIEW_STILL 203
+#define ALTOSTRAT_ICON 100
+/* The Command button's skins, in the order of ButtonSkin: Normal, HighLight, HighLightSelect,
+   Pressed, Disable, Selected. */
+#define ALTOSTRAT_BITMAP_SKIN_FIRST 200
+#define ALTOSTRAT_BITMAP_DIALOG_STRIP 210
+#define ALTOSTRAT_BITMAP_CHOICE_UNCHOSEN 211
+#define ALTOSTRAT_BITMAP_CHOICE_CHOSEN 212
+/* The saver's built-in pictures. */
+#define ALTOSTRAT_IDB_SKY 220
+#define ALTOSTRAT_IDB_GLOW 221
+#define ALTOSTRAT_IDB_PREVIEW_STILL 222

@@ -4,29 +4,31 @@ namespace altostrat {
 
 namespace {
 
-RECT AnchorRect(const HostState& state) {
-    return RECT{state.AnchorX, state.AnchorY, state.AnchorX, state.AnchorY};
+RECT ToRect(const ScreenRect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
 }
 
-// An invalid window leaves its rectangle at zeros, which draws nothing to notice.
-RECT WindowRect(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect;
+void Play(HWND window, const ZoomPath& path) {
+    const RECT from = ToRect(path.from);
+    const RECT to = ToRect(path.to);
+    DrawAnimatedRects(window, IDANI_CAPTION, &from, &to);
 }
 
 }  // namespace
 
+ZoomPath ZoomPathOf(const HostState& state, HWND window, ZoomDirection direction) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return ZoomPathFor(direction, state.AnchorX, state.AnchorY,
+                       ScreenRect{rect.left, rect.top, rect.right, rect.bottom});
+}
+
 void ZoomOpen(const HostState& state, HWND window) {
-    const RECT from = AnchorRect(state);
-    const RECT to = WindowRect(window);
-    DrawAnimatedRects(window, IDANI_CAPTION, &from, &to);
+    Play(window, ZoomPathOf(state, window, ZoomDirection::kOpen));
 }
 
 void ZoomClose(const HostState& state, HWND window) {
-    const RECT from = WindowRect(window);
-    const RECT to = AnchorRect(state);
-    DrawAnimatedRects(window, IDANI_CAPTION, &from, &to);
+    Play(window, ZoomPathOf(state, window, ZoomDirection::kClose));
 }
 
 }  // namespace altostrat

@@ -1,13 +1,19 @@
 #pragma once
 // The settings dialog's opening and closing effect: an outline that grows from the anchor point
 // (the mouse position when the dialog opened) to the window, and shrinks back into it. The
-// window itself is not moved, shown or hidden.
+// window itself is not moved, shown or hidden. ZoomClose needs the window still there: it reads
+// the window's rectangle.
 
 #include <windows.h>
 
 #include "host/host_state.h"
+#include "host/zoom_path.h"
 
 namespace altostrat {
+
+// The rectangles the effect runs between for WINDOW as it is now (an invalid window gives a
+// rectangle of zeros).
+ZoomPath ZoomPathOf(const HostState& state, HWND window, ZoomDirection direction);
 
 void ZoomOpen(const HostState& state, HWND window);
 void ZoomClose(const HostState& state, HWND window);

@@ -7,6 +7,8 @@
 //   altostrat-probe post TITLE MESSAGE WPARAM LPARAM
 //                                         posts a message (numbers in C notation), exit 1
 //                                         when no window has that title
+//   altostrat-probe origin TITLE         prints "X Y", where the window's client area starts on
+//                                         the screen, exit 1 when no such window exists
 //   altostrat-probe hold TITLE hidden|visible
 //                                         creates a top-level window with that title and keeps
 //                                         it until the window gets a close request (WM_CLOSE)
@@ -42,6 +44,17 @@ int Window(const wchar_t* className, const wchar_t* title) {
                                                                                 : "other";
     std::printf("client=%ldx%ld style=%s visible=%d\n", client.right - client.left,
                 client.bottom - client.top, kind, IsWindowVisible(hwnd) ? 1 : 0);
+    return 0;
+}
+
+int Origin(const wchar_t* title) {
+    HWND hwnd = Find(L"-", title);
+    POINT origin{0, 0};
+    if (hwnd == nullptr || !ClientToScreen(hwnd, &origin)) {
+        std::printf("none\n");
+        return 1;
+    }
+    std::printf("%ld %ld\n", origin.x, origin.y);
     return 0;
 }
 
@@ -126,6 +139,9 @@ int wmain(int argc, wchar_t** argv) {
     if (argc == 6 && std::wcscmp(argv[1], L"post") == 0) {
         return Post(argv[2], argv[3], argv[4], argv[5]);
     }
+    if (argc == 3 && std::wcscmp(argv[1], L"origin") == 0) {
+        return Origin(argv[2]);
+    }
     if (argc == 4 && std::wcscmp(argv[1], L"hold") == 0) {
         return Hold(argv[2], std::wcscmp(argv[3], L"visible") == 0);
     }
@@ -137,6 +153,8 @@ int wmain(int argc, wchar_t** argv) {
     }
     std::fprintf(stderr,
                  "usage: altostrat-probe window CLASS TITLE | post TITLE MSG WP LP"
-                 " | hold TITLE hidden|visible | parent TITLE W H | child PARENT TITLE\n");
+                 " | origin TITLE | hold TITLE hidden|visible | parent TITLE W H"
+                 " | child PARENT TITLE
+");
     return 2;
 }

@@ -1,6 +1,7 @@
-# Each kind of command line, with no other instance running: the preview neither creates the
-# capture folder nor reads the settings file; every other start does both (an existing folder is
-# no obstacle) and, as long as the modes' forms are not built, ends with exit code 0.
+# Each kind of command line but the settings dialog's (settings_dialog.sh has those), with no
+# other instance running: the preview neither creates the capture folder nor reads the settings
+# file; every other start does both (an existing folder is no obstacle) and, as long as the
+# modes' forms are not built, ends with exit code 0.
 start_xvfb 1024x768
 warm_wine
 host_in_folder
@@ -16,7 +17,7 @@ for arguments in "/p 1234" "/P:1234" "/p"; do
     ! host_read_settings || fail "'$arguments' read the settings file"
 done
 
-for arguments in "/a" "s" "/c" "/c:1234" "/s" "-S" ""; do
+for arguments in "/a" "s" "/s" "-S" ""; do
     rm -rf "$capture"
     # shellcheck disable=SC2086
     run_host 20 $arguments

@@ -1,0 +1,100 @@
+// The settings dialog's own pictures: the 556 x 20 strip tiled over its music panel (a light
+// grey at the left fading to a darker grey at the right, slightly mottled by a fixed integer
+// hash so every build makes the same bytes), and the two 12 x 12 choice marks, a sunken round
+// well that is empty for an unchosen kind and holds a blue dot for the chosen one. The marks'
+// corners are magenta, the colour the dialog leaves out when it draws them.
+#include <cmath>
+#include <cstdint>
+
+#include "canvas.h"
+
+namespace altostrat::assets {
+namespace {
+
+constexpr Rgb kKey{255, 0, 255};
+
+int Mottle(int x, int y) {
+    std::uint32_t h = static_cast<std::uint32_t>(x) * 0x9E3779B1u ^
+                      static_cast<std::uint32_t>(y) * 0x85EBCA77u ^ 0x0D1A106u;
+    h ^= h >> 15;
+    h *= 0x2C1B3C6Du;
+    h ^= h >> 12;
+    return static_cast<int>(h % 5) - 2;  // -2 .. 2
+}
+
+std::uint8_t Clamp(double v) {
+    return static_cast<std::uint8_t>(v < 0 ? 0 : v > 255 ? 255 : std::lround(v));
+}
+
+// How much of the pixel (x, y) lies within RADIUS of the mark's centre, by 4 x 4 samples.
+double Coverage(int x, int y, double radius) {
+    int inside = 0;
+    for (int sy = 0; sy < 4; ++sy) {
+        for (int sx = 0; sx < 4; ++sx) {
+            const double dx = x + (sx + 0.5) / 4 - 6.0;
+            const double dy = y + (sy + 0.5) / 4 - 6.0;
+            inside += dx * dx + dy * dy <= radius * radius ? 1 : 0;
+        }
+    }
+    return inside / 16.0;
+}
+
+bool MakeMark(bool chosen, GeneratedPicture& picture) {
+    Canvas canvas(12, 12, kKey);
+    const Rgb rimDark = Hex(0x808080);
+    const Rgb rimLight = Hex(0xFFFFFF);
+    const Rgb well = Hex(0xFFFFFF);
+    const Rgb dot = Hex(0x1C3F94);
+    const Rgb blendBase = Hex(0xD8D2CA);  // about the strip under the marks
+    for (int y = 0; y < 12; ++y) {
+        for (int x = 0; x < 12; ++x) {
+            const double outer = Coverage(x, y, 6.0);
+            if (outer <= 0.0) {
+                continue;
+            }
+            // The rim is dark on the upper left and light on the lower right: a sunken well.
+            const Rgb rim = (x + y) < 11 ? rimDark : Mix(rimLight, rimDark, 0.4);
+            Rgb colour = Mix(rim, blendBase, outer);
+            const double inner = Coverage(x, y, 4.8);
+            colour = Mix(well, colour, inner);
+            if (chosen) {
+                colour = Mix(dot, colour, Coverage(x, y, 2.6));
+            }
+            canvas.Set(x, y, outer < 0.25 ? kKey : colour);
+        }
+    }
+    canvas.MoveTo(picture);
+    return true;
+}
+
+}  // namespace
+
+bool MakeDialogStrip(const GeneratorInput&, GeneratedPicture& picture, std::string&) {
+    constexpr int kWidth = 556;
+    constexpr int kHeight = 20;
+    const Rgb left{223, 216, 208};
+    const Rgb right{176, 175, 175};
+    Canvas canvas(kWidth, kHeight, left);
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            const double t = static_cast<double>(x) / (kWidth - 1);
+            const int noise = Mottle(x, y);
+            canvas.Set(x, y,
+                       Rgb{Clamp(left.r + (right.r - left.r) * t + noise),
+                           Clamp(left.g + (right.g - left.g) * t + noise),
+                           Clamp(left.b + (right.b - left.b) * t + noise)});
+        }
+    }
+    canvas.MoveTo(picture);
+    return true;
+}
+
+bool MakeChoiceMarkUnchosen(const GeneratorInput&, GeneratedPicture& picture, std::string&) {
+    return MakeMark(false, picture);
+}
+
+bool MakeChoiceMarkChosen(const GeneratorInput&, GeneratedPicture& picture, std::string&) {
+    return MakeMark(true, picture);
+}
+
+}  // namespace altostrat::assets

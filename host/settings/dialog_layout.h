@@ -1,0 +1,55 @@
+#pragma once
+// Where the settings dialog's pieces go and how its background is painted, in numbers.
+//
+// The form is laid out in twips, 1/1440 inch; a display's logical pixels per inch turn them into
+// pixels (15 twips to the pixel at 96), so the dialog keeps its size on a scaled display. The
+// background gradient divides by a third of the client height and the strip tiling steps by
+// the strip's size: a minimised window (height 0) and an empty strip paint nothing instead of
+// dividing by zero or stepping for ever.
+
+#include <cstdint>
+#include <vector>
+
+namespace altostrat {
+
+struct TwipsRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+struct PixelPoint {
+    int x = 0;
+    int y = 0;
+};
+
+// Twips to pixels at DPI logical pixels per inch, to the nearest pixel.
+int TwipsToPixels(int twips, int dpi);
+
+// The form's client area and the places of its controls, in twips relative to the form's
+// client area (the panel's controls are already moved by the panel's place).
+inline constexpr int kDialogClientWidthTwips = 7440;
+inline constexpr int kDialogClientHeightTwips = 3690;
+inline constexpr TwipsRect kPanelPlace{180, 240, 7035, 2475};  // Pic_C
+
+// A place inside the panel, in form coordinates.
+TwipsRect OnPanel(const TwipsRect& placeInPanel);
+
+// The dialog's top-left corner: centred across, a third of the free height from the top;
+// integer division truncating toward zero, so a dialog larger than the screen sits above or
+// left of it.
+PixelPoint DialogPosition(int screenWidth, int screenHeight, int dialogWidth, int dialogHeight);
+
+// Where the strip is copied, in order, to cover a panel: column by column from the top-left,
+// each column going one strip past the panel's bottom, until a column starts past its right
+// edge. Nothing for a strip of no size.
+std::vector<PixelPoint> TilePositions(int panelWidth, int panelHeight, int stripWidth,
+                                      int stripHeight);
+
+// The grey level c of each pixel row 0 .. clientHeight of the background gradient, drawn in
+// RGB(c, c, c + 30): |sin(row / (height / 3.142)) * 220| rounded, halves to even. Nothing for a
+// height of 0 or less.
+std::vector<std::uint8_t> GradientRows(int clientHeight);
+
+}  // namespace altostrat

@@ -1,0 +1,106 @@
+#include "host/settings/settings_dialog.h"
+
+#include "host/number_conversion.h"
+#include "host/number_format.h"
+#include "host/paths.h"
+#include "host/text/cp932.h"
+
+namespace altostrat {
+
+namespace {
+
+constexpr int kRepeatItemCount = 31;  // no repeat, then tracks 1 to 30
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+void MarkChosen(SettingsDialogForm& form, std::int16_t kind) {
+    form.chosenMark = {false, false, false};
+    if (kind >= 0 && kind <= 2) {
+        form.chosenMark[static_cast<std::size_t>(kind)] = true;
+    }
+}
+
+bool Storable(std::string_view path) {
+    return Utf8ToCp932Exactly(path).has_value();
+}
+
+}  // namespace
+
+void LoadSettingsDialog(SettingsDialogForm& form, const HostSettings& settings) {
+    form.repeatEnabled = false;
+    MarkChosen(form, settings.BgmKind);
+    if (settings.BgmKind == 1) {
+        form.repeatEnabled = true;
+    }
+    form.fileButtonEnabled = settings.BgmKind == 2;
+    form.repeatText = NumberOrEmpty(settings.BgmRepeat);
+    form.repeatItems.clear();
+    for (int i = 0; i < kRepeatItemCount; ++i) {
+        form.repeatItems.push_back(NumberOrEmpty(i));
+    }
+    form.fileLabel = settings.BgmFile;
+}
+
+void ChooseMusicKind(SettingsDialogForm& form, HostSettings& settings, std::int16_t kind) {
+    settings.BgmKind = kind;
+    form.fileButtonEnabled = false;
+    form.repeatEnabled = false;
+    MarkChosen(form, kind);
+    if (kind == 1) {
+        form.repeatEnabled = true;
+    } else if (kind == 2) {
+        form.fileButtonEnabled = true;
+    }
+}
+
+std::int16_t RepeatFromText(std::string_view text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && IsBlank(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && IsBlank(text[end - 1])) {
+        --end;
+    }
+    const std::string_view number = text.substr(begin, end - begin);
+    DecimalParts parts;
+    std::size_t i = 0;
+    if (!ReadSignedDigits(number, i, parts) || i != number.size()) {
+        return 0;
+    }
+    // Out of the 16-bit range gives nothing here, and the setting 0, rather than a wrap.
+    return RoundToInt16(DecimalValue(parts)).value_or(0);
+}
+
+std::optional<std::string> StorablePath(std::string_view path, std::string_view shortPath) {
+    if (Storable(path)) {
+        return std::string(path);
+    }
+    if (!shortPath.empty() && Storable(shortPath)) {
+        return std::string(shortPath);
+    }
+    return std::nullopt;
+}
+
+void TakePickedFile(SettingsDialogForm& form, HostSettings& settings, const std::string& path) {
+    settings.BgmFile = path;
+    form.fileLabel = path;
+    settings.BgmFolder = FolderOfPath(path);
+}
+
+bool ConfirmSettings(SettingsDialogForm& form, HostSettings& settings, SettingsStore& store) {
+    settings.BgmRepeat = RepeatFromText(form.repeatText);
+    if (!store.Save(settings)) {
+        return false;
+    }
+    form.closed = true;
+    return true;
+}
+
+void CancelSettings(SettingsDialogForm& form) {
+    form.closed = true;
+}
+
+}  // namespace altostrat

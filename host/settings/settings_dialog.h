@@ -1,0 +1,65 @@
+#pragma once
+// What the settings dialog decides, apart from its windows: which controls a music kind
+// enables, the marks of the three choices, the repeat-track list, which picked path can be
+// kept, and what "設定" saves.
+//
+// The repeat entry is read by the dialog's own rule, not the settings file's: an optional sign,
+// digits and an optional fraction with blanks around it ("1e1" is not a number here), rounded to
+// the nearest integer with halves to even. Whatever is not such a number, or does not fit the
+// 16-bit setting, saves as 0.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/settings/settings.h"
+
+namespace altostrat {
+
+// The dialog's controls as far as its logic goes.
+struct SettingsDialogForm {
+    std::array<bool, 3> chosenMark{};  // Img_BGM(i) shows the chosen mark; by kind 0, 1, 2
+    bool repeatEnabled = false;        // BGM_Repeat, the combo of the CD track to repeat
+    bool fileButtonEnabled = false;    // Cmd_File, "..."
+    std::string repeatText;            // the combo's text
+    std::vector<std::string> repeatItems;
+    std::string fileLabel;  // lbl_Fname
+    bool closed = false;
+};
+
+// Saves the three stored settings in their order; false when nothing could be written.
+class SettingsStore {
+  public:
+    virtual ~SettingsStore() = default;
+    virtual bool Save(const HostSettings& settings) = 0;
+};
+
+// The controls for the settings as loaded (the dialog's load, after the buttons and the panel).
+void LoadSettingsDialog(SettingsDialogForm& form, const HostSettings& settings);
+
+// A press on a choice's mark or caption (or the choice picked by keyboard). The path and the
+// combo's text stay as they are.
+void ChooseMusicKind(SettingsDialogForm& form, HostSettings& settings, std::int16_t kind);
+
+// The repeat entry's value by the dialog's rule; 0 for anything else.
+std::int16_t RepeatFromText(std::string_view text);
+
+// The form of a picked file's path the Shift-JIS settings file can hold: the path itself, else
+// its short (8.3) form SHORT_PATH when that one can be held, else nothing (the caller then
+// tells the user and keeps the previous choice).
+std::optional<std::string> StorablePath(std::string_view path, std::string_view shortPath);
+
+// A file picked in the file chooser, in the form StorablePath gave.
+void TakePickedFile(SettingsDialogForm& form, HostSettings& settings, const std::string& path);
+
+// "設定": the repeat track from the combo's text, then the three keys through STORE. The form
+// closes when they were saved; false (form left open) when the store failed.
+bool ConfirmSettings(SettingsDialogForm& form, HostSettings& settings, SettingsStore& store);
+
+// "ｷｬﾝｾﾙ", Escape and the close box: the form closes and nothing is written.
+void CancelSettings(SettingsDialogForm& form);
+
+}  // namespace altostrat

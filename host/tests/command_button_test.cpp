@@ -1,0 +1,186 @@
+// The Command button's pointer, focus and property behaviour, checked against the sequences of
+// faces, states and clicks its design gives for each case, through a surface that records what
+// it was asked to draw.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "host/controls/command_button.h"
+#include "host/controls/command_properties.h"
+
+namespace altostrat {
+namespace {
+
+class RecordingSurface : public CommandSurface {
+  public:
+    void PaintSkin(ButtonSkin skin, bool reverse) override {
+        static const char* const kNames[] = {"Normal",  "HighLight", "HighLightSelect",
+                                             "Pressed", "Disable",   "Selected"};
+        log.push_back(std::string(kNames[static_cast<int>(skin)]) + (reverse ? "/r" : ""));
+    }
+    void SetCaptionEnabled(bool enabled) override {
+        log.push_back(enabled ? "caption" : "caption-disabled");
+    }
+    void PropertyChanged() override { log.push_back("changed"); }
+    void Click() override { log.push_back("Click"); }
+    std::vector<std::string> Take() {
+        std::vector<std::string> out;
+        out.swap(log);
+        return out;
+    }
+    std::vector<std::string> log;
+};
+
+using Log = std::vector<std::string>;
+
+// A button as the dialog has one after loading: enabled, initialised, never focused.
+CommandButton LoadedButton() {
+    CommandButton button;
+    button.Enabled = true;
+    button.FirstRun = 1;
+    Initialize(button);
+    return button;
+}
+
+TEST(CommandButton, PointerAndFocusSequences) {
+    RecordingSurface s;
+    {
+        // Hover an unfocused button and click it: focus comes with the press.
+        CommandButton b = LoadedButton();
+        OnMouseMove(b, s);
+        OnFocusReceived(b, s);
+        OnMouseDown(b, s, MouseButton::kLeft);
+        OnMouseUp(b, s, MouseButton::kLeft);
+        EXPECT_EQ(s.Take(),
+                  (Log{"HighLight/r", "Pressed/r", "Pressed/r", "HighLightSelect/r", "Click"}));
+        EXPECT_EQ(b.State, 4);
+        OnPointerTimer(b, s, true);
+        EXPECT_TRUE(s.Take().empty());
+        OnPointerTimer(b, s, false);  // moved away: Selected within one poll
+        EXPECT_EQ(s.Take(), (Log{"Selected"}));
+        EXPECT_EQ(b.State, 3);
+    }
+    {
+        // Press on the focused button, drag off, come back and release: no click.
+        CommandButton b = LoadedButton();
+        OnFocusReceived(b, s);
+        OnMouseMove(b, s);  // 3 -> 4
+        OnMouseDown(b, s, MouseButton::kLeft);
+        OnPointerTimer(b, s, false);  // 4 -> 3
+        OnMouseMove(b, s);            // back over it, button still held: stays 3
+        OnMouseUp(b, s, MouseButton::kLeft);
+        EXPECT_EQ(s.Take(), (Log{"Selected", "HighLightSelect", "Pressed", "Selected"}));
+        EXPECT_EQ(b.State, 3);
+        // Only a new hover and press can click again.
+        OnMouseMove(b, s);
+        OnMouseDown(b, s, MouseButton::kLeft);
+        OnMouseUp(b, s, MouseButton::kLeft);
+        EXPECT_EQ(s.Take(), (Log{"HighLightSelect", "Pressed", "HighLightSelect", "Click"}));
+    }
+    {
+        // Right and middle releases click a hovered button; their presses draw nothing.
+        CommandButton b = LoadedButton();
+        OnMouseMove(b, s);
+        OnMouseDown(b, s, MouseButton::kRight);
+        OnMouseUp(b, s, MouseButton::kRight);
+        OnMouseUp(b, s, MouseButton::kMiddle);
+        EXPECT_EQ(s.Take(), (Log{"HighLight/r", "Click", "Click"}));
+        // A left release in state 2 draws Normal but keeps the state: the next move draws
+        // nothing until the pointer has left.
+        OnMouseDown(b, s, MouseButton::kLeft);
+        OnMouseUp(b, s, MouseButton::kLeft);
+        OnMouseMove(b, s);
+        EXPECT_EQ(s.Take(), (Log{"Pressed/r", "Normal/r", "Click"}));
+        EXPECT_EQ(b.State, 2);
+        OnPointerTimer(b, s, false);
+        OnMouseMove(b, s);
+        EXPECT_EQ(s.Take(), (Log{"Normal", "HighLight/r"}));
+        OnFocusLost(b, s);
+        EXPECT_EQ(s.Take(), (Log{"Normal"}));
+    }
+    {
+        // Never initialised: no hover face, but focus still shows Selected.
+        CommandButton b;
+        b.Enabled = true;
+        OnMouseMove(b, s);
+        OnFocusReceived(b, s);
+        EXPECT_EQ(s.Take(), (Log{"Selected"}));
+    }
+}
+
+TEST(CommandButton, DisabledAndTransparentButtons) {
+    RecordingSurface s;
+    CommandButton b = LoadedButton();
+    SetEnabled(b, s, false);
+    EXPECT_EQ(s.Take(), (Log{"changed", "Disable", "caption-disabled"}));
+    OnMouseMove(b, s);
+    OnFocusReceived(b, s);
+    OnMouseDown(b, s, MouseButton::kLeft);
+    OnMouseUp(b, s, MouseButton::kLeft);
+    OnKeyPress(b, s);
+    OnPointerTimer(b, s, false);
+    EXPECT_TRUE(s.Take().empty());
+    EXPECT_EQ(b.State, 1);
+
+    // Transparent: still clicks; reading a true Visible or FontColour redraws Normal.
+    SetEnabled(b, s, true);
+    s.Take();
+    SetVisible(b, s, false);
+    EXPECT_FALSE(GetVisible(b, s));
+    OnMouseMove(b, s);
+    OnMouseUp(b, s, MouseButton::kLeft);
+    EXPECT_EQ(s.Take(), (Log{"changed", "HighLight/r", "Normal/r", "Click"}));
+    SetVisible(b, s, true);
+    EXPECT_TRUE(GetVisible(b, s));
+    GetFontColour(b, s);
+    EXPECT_EQ(s.Take(), (Log{"caption", "Normal/r", "changed", "caption", "Normal/r", "caption",
+                             "Normal/r"}));
+
+    // A button never loaded is disabled until its container first reads Enabled.
+    CommandButton fresh;
+    EXPECT_TRUE(GetEnabled(fresh, s));
+    EXPECT_EQ(s.Take(), (Log{"Normal", "caption"}));
+    EXPECT_EQ(fresh.FirstRun, 1);
+}
+
+TEST(CommandButton, StoredPropertiesRoundTrip) {
+    RecordingSurface s;
+    const std::string ambient = "Arial";
+    // The dialog's own data: lower-case keys, as its form file has them.
+    PropertyBag stored{{{"_extentx", "2037"}, {"caption", u8"設定"}, {"font", "Tahoma"}}, {}};
+    CommandButton b;
+    ReadProperties(b, s, stored, ambient);
+    EXPECT_EQ(stored.readOrder, (std::vector<std::string>{"Enabled", "Caption", "Font", "FirstRun",
+                                                          "FontColour", "Visible"}));
+    EXPECT_EQ(b.Caption, u8"設定");
+    EXPECT_EQ(b.FontName, "Tahoma");
+    EXPECT_TRUE(b.Enabled);
+    EXPECT_EQ(b.FirstRun, 1);
+    EXPECT_EQ(s.Take(), (Log{"caption", "Normal"}));
+
+    // Write defaults are not stored; the order is Enabled, Caption, FirstRun, Font, ...
+    PropertyBag saved;
+    b.Enabled = false;
+    b.FontColour = 255;
+    WriteProperties(b, s, saved, ambient);
+    EXPECT_EQ(
+        saved.entries,
+        (std::vector<std::pair<std::string, std::string>>{
+            {"Enabled", "0"}, {"Caption", u8"設定"}, {"Font", "Tahoma"}, {"FontColour", "255"}}));
+
+    // A caption of exactly "Command" is not stored and comes back as "Command1".
+    b.Caption = "Command";
+    b.FontName = ambient;
+    PropertyBag again;
+    WriteProperties(b, s, again, ambient);
+    CommandButton reloaded;
+    ReadProperties(reloaded, s, again, ambient);
+    EXPECT_EQ(reloaded.Caption, "Command1");
+    EXPECT_EQ(reloaded.FontName, ambient);
+    EXPECT_FALSE(reloaded.Enabled);
+    EXPECT_EQ(reloaded.FontColour, 255u);
+}
+
+}  // namespace
+}  // namespace altostrat

@@ -1,0 +1,78 @@
+// The settings dialog's numbers: twips to pixels, its place on the screen, the tiling of the
+// panel and the background gradient (against a plain reference computation), and the direction
+// of the zoom effects.
+#include <gtest/gtest.h>
+
+#include <cfenv>
+#include <cmath>
+
+#include "host/settings/dialog_layout.h"
+#include "host/zoom_path.h"
+
+namespace altostrat {
+namespace {
+
+TEST(DialogLayout, PixelsPlaceAndTiles) {
+    EXPECT_EQ(TwipsToPixels(kDialogClientWidthTwips, 96), 496);
+    EXPECT_EQ(TwipsToPixels(kDialogClientHeightTwips, 96), 246);
+    EXPECT_EQ(TwipsToPixels(kDialogClientWidthTwips, 144), 744);
+    EXPECT_EQ(TwipsToPixels(kDialogClientHeightTwips, 120), 308);  // 307.5 rounds up
+    EXPECT_EQ(TwipsToPixels(-15, 96), -1);
+
+    EXPECT_EQ(DialogPosition(1024, 768, 502, 272).x, 261);
+    EXPECT_EQ(DialogPosition(1024, 768, 502, 272).y, 165);
+    EXPECT_EQ(DialogPosition(400, 200, 503, 272).x, -51);  // toward zero, not down
+    EXPECT_EQ(DialogPosition(400, 200, 503, 272).y, -24);
+
+    // A 10 x 5 panel under a 4 x 2 strip: columns at 0, 4, 8, 12, each to y = 6 (> 5).
+    const std::vector<PixelPoint> tiles = TilePositions(10, 5, 4, 2);
+    ASSERT_EQ(tiles.size(), 16u);
+    EXPECT_EQ(tiles[3].x, 0);
+    EXPECT_EQ(tiles[3].y, 6);
+    EXPECT_EQ(tiles[4].x, 4);
+    EXPECT_EQ(tiles[4].y, 0);
+    EXPECT_EQ(tiles.back().x, 12);
+    EXPECT_EQ(tiles.back().y, 6);
+    // The dialog's panel (469 x 165) under its 556 x 20 strip: one column of strips.
+    const std::vector<PixelPoint> panel = TilePositions(469, 165, 556, 20);
+    EXPECT_EQ(panel.size(), 2u * 10u);
+    EXPECT_TRUE(TilePositions(469, 165, 0, 20).empty());
+    EXPECT_TRUE(TilePositions(469, 165, 556, 0).empty());
+}
+
+TEST(DialogLayout, BackgroundGradient) {
+    ASSERT_EQ(std::fegetround(), FE_TONEAREST);
+    for (int height : {1, 2, 246, 369}) {
+        const std::vector<std::uint8_t> rows = GradientRows(height);
+        ASSERT_EQ(rows.size(), static_cast<std::size_t>(height) + 1);
+        for (int i = 0; i <= height; ++i) {
+            const double reference = std::nearbyint(std::fabs(std::sin(i * 3.142 / height)) * 220);
+            EXPECT_NEAR(rows[i], reference, 0.0) << height << " row " << i;
+        }
+    }
+    EXPECT_EQ(GradientRows(246)[123], 220);
+    EXPECT_EQ(GradientRows(246)[0], 0);
+    EXPECT_TRUE(GradientRows(0).empty());
+    EXPECT_TRUE(GradientRows(-4).empty());
+}
+
+TEST(ZoomPath, OpensFromTheAnchorAndClosesIntoIt) {
+    const ScreenRect window{261, 165, 763, 437};
+    const ZoomPath open = ZoomPathFor(ZoomDirection::kOpen, 700, 500, window);
+    const ZoomPath close = ZoomPathFor(ZoomDirection::kClose, 700, 500, window);
+    auto same = [](const ScreenRect& a, const ScreenRect& b) {
+        return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+    };
+    EXPECT_TRUE(same(open.from, ScreenRect{700, 500, 700, 500}));
+    EXPECT_TRUE(same(open.to, window));
+    EXPECT_TRUE(same(close.from, window));
+    EXPECT_TRUE(same(close.to, ScreenRect{700, 500, 700, 500}));
+    // Unreadable mouse position: the screen's top-left corner.
+    EXPECT_TRUE(same(ZoomPathFor(ZoomDirection::kOpen, 0, 0, window).from, ScreenRect{}));
+    EXPECT_TRUE(same(ZoomPathFor(ZoomDirection::kClose, 0, 0, window).to, ScreenRect{}));
+    // Negative anchors (a monitor left of the primary one) stay negative.
+    EXPECT_EQ(ZoomPathFor(ZoomDirection::kOpen, -300, -20, window).from.left, -300);
+}
+
+}  // namespace
+}  // namespace altostrat

@@ -1,0 +1,139 @@
+// The settings dialog's decisions: which controls each music kind enables, what the repeat entry
+// saves, which picked paths can be kept, and the exact bytes "設定" leaves in the settings file
+// (written out literally below as the oracle).
+#include <gtest/gtest.h>
+
+#include "host/settings/settings_dialog.h"
+#include "host/tests/test_folder.h"
+
+namespace altostrat {
+namespace {
+
+using testing::TestFolder;
+
+struct RecordingStore : SettingsStore {
+    bool Save(const HostSettings& settings) override {
+        saved.push_back(settings);
+        return succeed;
+    }
+    std::vector<HostSettings> saved;
+    bool succeed = true;
+};
+
+struct FileStore : SettingsStore {
+    explicit FileStore(std::string path) : path(std::move(path)) {}
+    bool Save(const HostSettings& settings) override { return SaveSettings(settings, path); }
+    std::string path;
+};
+
+TEST(SettingsDialog, ChoicesEnableTheirControlsAndKeepThePath) {
+    HostSettings settings;
+    settings.BgmKind = 2;
+    settings.BgmRepeat = 0;
+    settings.BgmFile = "C:\\Music\\a.mp3";
+    SettingsDialogForm form;
+    LoadSettingsDialog(form, settings);
+    EXPECT_EQ(form.chosenMark, (std::array<bool, 3>{false, false, true}));
+    EXPECT_TRUE(form.fileButtonEnabled);
+    EXPECT_FALSE(form.repeatEnabled);
+    EXPECT_EQ(form.repeatText, "");
+    ASSERT_EQ(form.repeatItems.size(), 31u);
+    EXPECT_EQ(form.repeatItems[0], "");
+    EXPECT_EQ(form.repeatItems[1], "1");
+    EXPECT_EQ(form.repeatItems[30], "30");
+    EXPECT_EQ(form.fileLabel, "C:\\Music\\a.mp3");
+
+    ChooseMusicKind(form, settings, 1);
+    EXPECT_EQ(form.chosenMark, (std::array<bool, 3>{false, true, false}));
+    EXPECT_TRUE(form.repeatEnabled);
+    EXPECT_FALSE(form.fileButtonEnabled);
+    ChooseMusicKind(form, settings, 0);
+    EXPECT_EQ(form.chosenMark, (std::array<bool, 3>{true, false, false}));
+    EXPECT_FALSE(form.repeatEnabled);
+    EXPECT_FALSE(form.fileButtonEnabled);
+    EXPECT_EQ(settings.BgmFile, "C:\\Music\\a.mp3");
+    EXPECT_EQ(form.fileLabel, "C:\\Music\\a.mp3");
+
+    // A kind from the file outside 0 to 2: nothing marked, both controls off.
+    settings.BgmKind = 7;
+    settings.BgmRepeat = -3;
+    LoadSettingsDialog(form, settings);
+    EXPECT_EQ(form.chosenMark, (std::array<bool, 3>{false, false, false}));
+    EXPECT_FALSE(form.repeatEnabled || form.fileButtonEnabled);
+    EXPECT_EQ(form.repeatText, "-3");
+
+    // A picked file moves the chooser's start folder; a path the file cannot hold falls back
+    // to its short form, or is refused.
+    TakePickedFile(form, settings, "C:\\Music\\b.wav");
+    EXPECT_EQ(form.fileLabel, "C:\\Music\\b.wav");
+    EXPECT_EQ(settings.BgmFolder, "C:\\Music");
+    EXPECT_EQ(StorablePath(u8"C:\\曲\\a.mp3", ""), u8"C:\\曲\\a.mp3");
+    EXPECT_EQ(StorablePath(u8"C:\\Músic\\a.mp3", "C:\\MSIC~1\\a.mp3"), "C:\\MSIC~1\\a.mp3");
+    EXPECT_EQ(StorablePath(u8"C:\\한\\a.mp3", ""), std::nullopt);
+    EXPECT_EQ(StorablePath(u8"C:\\한\\a.mp3", u8"C:\\한\\a.mp3"), std::nullopt);
+}
+
+TEST(SettingsDialog, RepeatTexts) {
+    const std::pair<const char*, int> cases[] = {
+        {"5", 5},
+        {"2.5", 2},
+        {"3.5", 4},
+        {"abc", 0},
+        {"-2", -2},
+        {"", 0},
+        {" 7 ", 7},
+        {"+3", 3},
+        {".5", 0},
+        {"1.5", 2},
+        {"1e1", 0},
+        {"&H10", 0},
+        {"32767", 32767},
+        {"32768", 0},
+        {"-32768", -32768},
+        {"-32769", 0},
+        {"99999999999999999999", 0},
+        {"5x", 0},
+        {"- 5", 0},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(RepeatFromText(text), expected) << '"' << text << '"';
+    }
+}
+
+TEST(SettingsDialog, SetWritesTheThreeKeysAndCancelWritesNothing) {
+    TestFolder folder;
+    const std::string ini = folder.File("a.ini");
+    HostSettings settings;
+    settings.BgmKind = 2;
+    settings.BgmFile = "C:\\Music\\a.mp3";
+    SettingsDialogForm form;
+    LoadSettingsDialog(form, settings);
+    ChooseMusicKind(form, settings, 0);  // "なし" keeps the path
+    form.repeatText = "3.5";
+    FileStore store(ini);
+    ASSERT_TRUE(ConfirmSettings(form, settings, store));
+    EXPECT_TRUE(form.closed);
+    EXPECT_EQ(folder.Read("a.ini"),
+              "[Section]\r\n"
+              "BGM\x8B\xE6\x95\xAA= 0\r\n"
+              "BGM\xD8\xCB\xDF\xB0\xC4= 4\r\n"
+              "BGM\xCC\xA7\xB2\xD9=C:\\Music\\a.mp3\r\n");
+
+    RecordingStore recorder;
+    SettingsDialogForm cancelled;
+    LoadSettingsDialog(cancelled, settings);
+    ChooseMusicKind(cancelled, settings, 1);
+    CancelSettings(cancelled);
+    EXPECT_TRUE(cancelled.closed);
+    EXPECT_TRUE(recorder.saved.empty());
+
+    // A store that fails leaves the dialog open.
+    recorder.succeed = false;
+    SettingsDialogForm failing;
+    EXPECT_FALSE(ConfirmSettings(failing, settings, recorder));
+    EXPECT_FALSE(failing.closed);
+    EXPECT_EQ(recorder.saved.size(), 1u);
+}
+
+}  // namespace
+}  // namespace altostrat

@@ -1,0 +1,65 @@
+#include "host/win32/file_chooser.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+#include "host/settings/dialog_controls.h"
+#include "common/win32/wide_text.h"
+
+namespace altostrat {
+
+namespace {
+
+// 255 characters and the terminating NUL, as the settings file holds at most 255.
+constexpr DWORD kPathBuffer = 256;
+
+std::string ShortPathOf(const std::wstring& path) {
+    const DWORD needed = GetShortPathNameW(path.c_str(), nullptr, 0);
+    if (needed == 0) {
+        return {};
+    }
+    std::vector<wchar_t> buffer(needed);
+    const DWORD written = GetShortPathNameW(path.c_str(), buffer.data(), needed);
+    if (written == 0 || written >= needed) {
+        return {};
+    }
+    return Narrow(std::wstring_view(buffer.data(), written));
+}
+
+}  // namespace
+
+std::optional<PickedFile> ChooseMusicFile(HostState& state, HWND owner) {
+    std::wstring filter = Wide(kFileFilterName);
+    filter.push_back(L'\0');
+    filter += Wide(kFileFilterPattern);
+    filter.push_back(L'\0');
+    filter.push_back(L'\0');
+    const std::wstring title = Wide(kFileChooserTitle);
+    const std::wstring folder = Wide(state.settings.BgmFolder);
+    std::vector<wchar_t> file(kPathBuffer, L'\0');
+    std::vector<wchar_t> fileTitle(kPathBuffer, L'\0');
+
+    OPENFILENAMEW request{};
+    // The structure's real size: a 64-bit Open dialog refuses the old 32-bit one.
+    request.lStructSize = sizeof request;
+    request.hwndOwner = owner;
+    request.hInstance = GetModuleHandleW(nullptr);
+    request.lpstrFilter = filter.c_str();
+    request.lpstrFile = file.data();
+    request.nMaxFile = kPathBuffer;
+    request.lpstrFileTitle = fileTitle.data();
+    request.nMaxFileTitle = kPathBuffer;
+    request.lpstrInitialDir = folder.c_str();
+    request.lpstrTitle = title.c_str();
+    request.Flags = 0;  // a typed name of a file that does not exist is accepted too
+    const BOOL result = GetOpenFileNameW(&request);
+    state.ApiResult = result;
+    if (result <= 0) {
+        return std::nullopt;
+    }
+    const std::wstring path(file.data());
+    return PickedFile{Narrow(path), ShortPathOf(path)};
+}
+
+}  // namespace altostrat

@@ -1,0 +1,127 @@
+# The settings dialog under /c: it shows titled "<アルトストラト>" with its Japanese captions
+# drawn as glyphs (a column of a kanji like 目 crosses four or more strokes; the box a missing
+# glyph leaves crosses at most two); the three choices and "設定" write the settings file with
+# exactly the Shift-JIS bytes written out below; "ｷｬﾝｾﾙ" and Escape leave the file as it was;
+# the Open dialog, driven by typing a path and Return, puts the path into the label and, after
+# "設定", into the file. Clicks go to places in the dialog's client area at 96 DPI.
+start_xvfb 1024x768
+warm_wine
+host_in_folder
+TITLE="<アルトストラト>"
+SHOTS=$ALTOSTRAT_WINE_HOME/settings-dialog
+mkdir -p "$SHOTS"
+
+dialog_shown() {
+    window_shown - "$TITLE"
+}
+
+# open_dialog [ARGS]: starts the host with /c and waits for the dialog; its client area's
+# screen position goes to OX, OY.
+open_dialog() {
+    xdotool mousemove 900 700
+    start_program "$HOST_COPY" "${1:-/c}"
+    HOST_PID=$PROGRAM_PID
+    poll 60 dialog_shown || fail "no visible window $TITLE"
+    read -r OX OY <<<"$(probe origin "$TITLE")"
+    [ "$(window_info - "$TITLE")" = "client=496x246 style=other visible=1" ] ||
+        fail "dialog client area: $(window_info - "$TITLE")"
+}
+
+# click X Y [BUTTON]: a click at a point of the dialog's client area.
+click() {
+    xdotool mousemove $((OX + $1)) $((OY + $2)) click "${3:-1}"
+}
+
+# ink_runs FILE X Y W H: the most separate runs of dark pixels (grey < 110) in any one column of
+# the box, the count of dark pixels after a slash.
+ink_runs() {
+    convert "$1" -crop "$4x$5+$2+$3" +repage -colorspace Gray -compress none pgm:- |
+        tr -s ' \n' '\n\n' | awk '
+            NR == 2 { w = $1 } NR == 3 { h = $1 } NR <= 4 { next }
+            { i = NR - 5; x = i % w; y = int(i / w); d = ($1 < 110)
+              if (d) { dark++; if (!prev[x]) runs[x]++ } prev[x] = d }
+            END { m = 0; for (x in runs) if (runs[x] > m) m = runs[x]; print m "/" dark + 0 }'
+}
+
+# The measure itself can tell a box from a glyph: a hollow box crosses at most two runs.
+convert -size 40x20 xc:'#d8d2ca' -fill none -stroke black -draw 'rectangle 3,3 12,16' \
+    -draw 'rectangle 16,3 25,16' "$SHOTS/box.png"
+[ "$(ink_runs "$SHOTS/box.png" 0 0 40 20 | cut -d/ -f1)" -le 2 ] || fail "the box measure"
+
+pointer_on_open_dialog() {
+    local id
+    id=$(xdotool search --name '^ﾌｧｲﾙを開く$' 2>/dev/null | head -1)
+    [ -n "$id" ] && xdotool mousemove --window "$id" 40 60
+}
+
+# The label of the path has ink once the path is drawn into it.
+label_shows_path() {
+    screenshot "$SHOTS/picked.png"
+    picked=$(ink_runs "$SHOTS/picked.png" $((OX + 86)) $((OY + 134)) 369 29)
+    [ "${picked#*/}" -gt 150 ]
+}
+
+sjis_settings() {  # KIND REPEAT FILE: the bytes "設定" writes, Shift-JIS keys
+    printf '[Section]\r\nBGM\x8b\xe6\x95\xaa= %s\r\nBGM\xd8\xcb\xdf\xb0\xc4= %s\r\nBGM\xcc\xa7\xb2\xd9=%s\r\n' \
+        "$1" "$2" "$3"
+}
+
+# 1. The three choices and "設定", with 5 typed as the track to repeat.
+rm -f "$HOST_INI"
+open_dialog /c
+screenshot "$SHOTS/opened.png"
+runs=$(ink_runs "$SHOTS/opened.png" $((OX + 168)) $((OY + 70)) 90 16)
+[ "${runs%/*}" -ge 4 ] || fail "曲目をﾘﾋﾟｰﾄ not drawn as glyphs (runs/dark: $runs)"
+runs=$(ink_runs "$SHOTS/opened.png" $((OX + 340)) $((OY + 204)) 44 16)
+[ "${runs%/*}" -ge 4 ] || fail "設定 not drawn as glyphs (runs/dark: $runs)"
+click 45 118   # MP3、WAV
+click 45 98    # なし
+click 45 78    # 音楽CD
+click 135 76   # the combo's text
+xdotool type 5
+click 362 212  # 設定
+wait_exit "$HOST_PID" 30
+[ "$EXIT_CODE" -eq 0 ] || fail "設定: exit code $EXIT_CODE"
+sjis_settings 1 5 "" >"$SHOTS/expected.ini"
+cmp "$SHOTS/expected.ini" "$HOST_INI" || fail "設定 wrote: $(od -c "$HOST_INI" | head)"
+
+# 2. "ｷｬﾝｾﾙ" after a change writes nothing.
+printf '[Other]\r\nkeep=1\r\n' >"$HOST_INI"
+cp "$HOST_INI" "$SHOTS/before.ini"
+open_dialog /c
+click 45 118
+click 442 212  # ｷｬﾝｾﾙ
+wait_exit "$HOST_PID" 30
+cmp "$SHOTS/before.ini" "$HOST_INI" || fail "ｷｬﾝｾﾙ changed the settings file"
+
+# 3. Escape, here after /c:1234 (Windows' own form of the settings switch), writes nothing.
+open_dialog /c:1234
+click 45 98
+xdotool key Escape
+wait_exit "$HOST_PID" 30
+[ "$EXIT_CODE" -eq 0 ] || fail "Escape: exit code $EXIT_CODE"
+cmp "$SHOTS/before.ini" "$HOST_INI" || fail "Escape changed the settings file"
+[ -d "$(capture_folder)" ] || fail "/c:1234 did not create C:\\t_wisp"
+
+# 4. The file chooser: type a path, Return; the label shows it and "設定" saves it.
+rm -f "$HOST_INI"
+mkdir -p "$WINEPREFIX/drive_c/music"
+printf 'RIFF' >"$WINEPREFIX/drive_c/music/song.wav"
+open_dialog /c
+screenshot "$SHOTS/before-pick.png"
+empty=$(ink_runs "$SHOTS/before-pick.png" $((OX + 86)) $((OY + 134)) 369 29)
+click 45 118   # MP3、WAV enables "..."
+click 60 142   # ...
+poll 30 window_exists - "ﾌｧｲﾙを開く" || fail "no Open dialog"
+# Without a window manager the keyboard follows the pointer: rest it on the Open dialog.
+poll 30 pointer_on_open_dialog || fail "the Open dialog has no X window"
+xdotool type --delay 30 'C:\music\song.wav'
+xdotool key Return
+poll 30 window_gone - "ﾌｧｲﾙを開く" || fail "the Open dialog stayed"
+xdotool mousemove 900 700
+[ "${empty#*/}" -eq 0 ] || fail "the path label was not empty: $empty"
+poll 20 label_shows_path || fail "the path label did not change (dark pixels: $picked)"
+click 362 212
+wait_exit "$HOST_PID" 30
+sjis_settings 2 0 'C:\music\song.wav' >"$SHOTS/expected.ini"
+cmp "$SHOTS/expected.ini" "$HOST_INI" || fail "the picked file was not saved: $(od -c "$HOST_INI")"
