@@ -165,6 +165,7 @@ _sound_server_up() {
 # record_sound FILE: records the sound server's output into FILE (raw 16-bit stereo at 44.1 kHz)
 # until stop_recording. The pipe hands over up to 0.4 s of older sound first.
 record_sound() {
+    # shellcheck disable=SC2016 # the inner shell expands its own arguments
     start_bg bash -c 'exec cat "$0" >"$1"' "$SOUND_DIR/cap.fifo" "$1"
     RECORDING_PID=$LAST_PID
 }
