@@ -53,6 +53,7 @@ saver_run_with_music() {
         fail "$name: the sound server stopped recording"
     rms=$(sound_rms "$recording" "$(awk -v e="$end" 'BEGIN {print e + 1}')" 2)
     at_least 0.01 "$rms" || fail "$name: still sounding after the run ended (RMS $rms)"
+    echo "$name: $(sounding_seconds "$recording" "$start") s of sound in the run, RMS $rms after it"
 }
 
 saver_run_with_music 'C:\music test\tone.wav' WAV 1
