@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "dib_image.h"
+#include "renderer/bitmap/dib_image.h"
 
 namespace {
 

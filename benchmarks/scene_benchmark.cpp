@@ -11,12 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "gl_headers.h"
-#include "offscreen_context.h"
-#include "offscreen_scene_platform.h"
-#include "resize_scene.h"
-#include "scene.h"
-#include "terrain_window.h"
+#include "renderer/gl_headers.h"
+#include "renderer/offscreen/offscreen_context.h"
+#include "renderer/offscreen/offscreen_scene_platform.h"
+#include "renderer/scene/frame_step.h"
+#include "renderer/scene/resize_scene.h"
+#include "renderer/scene/scene.h"
+#include "renderer/scene/terrain_window.h"
 
 namespace altostrat {
 namespace {
@@ -151,9 +152,8 @@ void DrawFrames(benchmark::State& bench, bool singleUnit) {
         state->multitexture.multitextureAvailable = false;
     }
     for (auto _ : bench) {
-        DrawFrame(*state, platform);
+        RunFrameStep(*state, platform, true, 1700000000);
         glFinish();
-        UpdateFlight(state->flight, state->random, 1700000000);
     }
 }
 

@@ -5,11 +5,11 @@
 #include <string>
 #include <string_view>
 
-#include "command_line.h"
-#include "leading_number.h"
-#include "number_conversion.h"
-#include "paths.h"
-#include "start_decision.h"
+#include "host/command_line.h"
+#include "host/leading_number.h"
+#include "host/number_conversion.h"
+#include "host/paths.h"
+#include "host/start_decision.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(arguments.size() <= text.size());
     Require(text.substr(text.size() - arguments.size()) == arguments);
     const StartDecision decision = DecideStart(arguments);
-    Require(decision.mode != StartMode::Preview || !decision.loadsSettings);
+    Require(decision.mode != StartMode::kPreview || !decision.loadsSettings);
     Require(decision.letter.size() <= 4);
 
     const double leading = LeadingNumber(text);

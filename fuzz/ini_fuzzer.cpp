@@ -6,11 +6,11 @@
 #include <string>
 #include <string_view>
 
-#include "number_conversion.h"
-#include "settings/ini_encoding.h"
-#include "settings/ini_file.h"
-#include "settings/settings.h"
-#include "text/utf8.h"
+#include "common/utf8.h"
+#include "host/number_conversion.h"
+#include "host/settings/ini_encoding.h"
+#include "host/settings/ini_file.h"
+#include "host/settings/settings.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const IniText ini = DecodeIniFile(bytes);
-    if (ini.form == IniFileForm::Cp932 || ini.form == IniFileForm::Utf8Bom) {
+    if (ini.form == IniFileForm::kCp932 || ini.form == IniFileForm::kUtf8Bom) {
         Require(EncodeIniFile(ini) == bytes);  // nothing is lost by reading a file in
     }
 

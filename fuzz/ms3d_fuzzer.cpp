@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "ms3d_model.h"
+#include "renderer/model/ms3d_model.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     altostrat::Ms3dModel model;

@@ -1,7 +1,7 @@
-#include "command_line.h"
+#include "host/command_line.h"
 
-#include "leading_number.h"
-#include "text/utf8.h"
+#include "common/utf8.h"
+#include "host/leading_number.h"
 
 namespace altostrat {
 

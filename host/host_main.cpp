@@ -1,7 +1,8 @@
-#include "host_main.h"
+#include "host/host_main.h"
 
-#include "paths.h"
-#include "start_decision.h"
+#include "common/agreement.h"
+#include "host/paths.h"
+#include "host/start_decision.h"
 
 namespace altostrat {
 
@@ -13,7 +14,7 @@ int Main(HostState& state, HostPlatform& platform) {
         return 0;
     }
     const StartDecision decision = DecideStart(state.arguments);
-    if (decision.mode == StartMode::Preview) {
+    if (decision.mode == StartMode::kPreview) {
         state.PreviewParent = decision.previewParent;
         return platform.RunPreview(state);
     }
@@ -23,10 +24,10 @@ int Main(HostState& state, HostPlatform& platform) {
     if (decision.loadsSettings) {
         platform.LoadSettings(state);
     }
-    if (decision.mode == StartMode::Settings) {
+    if (decision.mode == StartMode::kSettings) {
         return platform.RunSettingsDialog(state);
     }
-    if (decision.mode == StartMode::End) {
+    if (decision.mode == StartMode::kEnd) {
         return 0;
     }
     if (decision.hidesCursor) {

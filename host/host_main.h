@@ -4,15 +4,10 @@
 
 #include <string_view>
 
-#include "host_state.h"
+#include "common/agreement.h"
+#include "host/host_state.h"
 
 namespace altostrat {
-
-// A running saver's hidden form and the settings dialog carry these titles; while either
-// window exists, a new start of the host does nothing.
-inline constexpr char kSaverFormTitle[] = "Altostrat_Main";
-inline constexpr char kSettingsDialogTitle[] =
-    u8"<\u30A2\u30EB\u30C8\u30B9\u30C8\u30E9\u30C8>";  // <アルトストラト>
 
 class HostPlatform {
   public:

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "settings/settings.h"
+#include "host/settings/settings.h"
 
 namespace altostrat {
 

@@ -1,8 +1,8 @@
-#include "leading_number.h"
+#include "host/leading_number.h"
 
 #include <string>
 
-#include "number_conversion.h"
+#include "host/number_conversion.h"
 
 namespace altostrat {
 

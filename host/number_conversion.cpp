@@ -1,4 +1,4 @@
-#include "number_conversion.h"
+#include "host/number_conversion.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "number_format.h"
+#include "host/number_format.h"
 
 namespace altostrat {
 

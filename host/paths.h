@@ -7,8 +7,9 @@
 
 namespace altostrat {
 
-// Where a saver run leaves the desktop picture and its two companions for the renderer.
-constexpr char kCaptureFolder[] = "C:\\t_wisp";
+// True when the path names something that opens for reading; a folder does not count. One
+// trailing backslash is dropped first, so "C:\Music\a.mp3\" tests the file a.mp3.
+bool FileExists(std::string_view path);
 
 // The settings file beside the program: PROGRAM_FOLDER\アルトストラト.ini.
 std::string SettingsPath(std::string_view programFolder);

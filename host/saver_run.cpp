@@ -1,17 +1,14 @@
-#include "saver_run.h"
+#include "host/saver_run.h"
 
 #include <cctype>
 
-#include "paths.h"
+#include "common/agreement.h"
 
 namespace altostrat {
 namespace {
 
-constexpr char kRendererFileName[] =
-    u8"\\\u30A2\u30EB\u30C8\u30B9\u30C8\u30E9\u30C8.dll";  // \アルトストラト.dll
-
-std::string CapturePath(int number) {
-    return std::string(kCaptureFolder) + "\\Altostrat" + std::to_string(number) + ".bmp";
+std::string CapturePath(CapturePicture picture) {
+    return std::string(kCaptureFolder) + "\\" + CapturePictureName(picture);
 }
 
 void SetTimer(SaverRun& run, SaverTimer timer, bool& flag, bool enabled) {
@@ -36,9 +33,9 @@ std::string MusicFileType(std::string_view bgmFile) {
 
 void SaverFormLoad(SaverRun& run) {
     // The screen first, while nothing of ours covers it; then the two fixed pictures.
-    run.platform.CaptureScreen(CapturePath(2));
-    run.platform.WriteBuiltInPicture(BuiltInPicture::kSky, CapturePath(1));
-    run.platform.WriteBuiltInPicture(BuiltInPicture::kGlow, CapturePath(3));
+    run.platform.CaptureScreen(CapturePath(CapturePicture::kDesktop));
+    run.platform.WriteBuiltInPicture(BuiltInPicture::kSky, CapturePath(CapturePicture::kSky));
+    run.platform.WriteBuiltInPicture(BuiltInPicture::kGlow, CapturePath(CapturePicture::kGlow));
 
     const HostSettings& settings = run.host.settings;
     if (settings.BgmKind == 1) {
@@ -55,7 +52,7 @@ void SaverFormLoad(SaverRun& run) {
         }
     }
 
-    run.RendererPath = run.host.programFolder + kRendererFileName;
+    run.RendererPath = run.host.programFolder + "\\" + kRendererFileName;
     run.rendererStarted = run.platform.StartRenderer(run.RendererPath);
     run.rendererStartedAt = run.platform.Milliseconds();
     SetTimer(run, SaverTimer::kTimer3, run.Timer3Enabled, true);

@@ -16,9 +16,9 @@
 #include <string>
 #include <string_view>
 
-#include "host_state.h"
-#include "music/mci_sender.h"
-#include "music/music.h"
+#include "host/host_state.h"
+#include "host/music/mci_sender.h"
+#include "host/music/music.h"
 
 namespace altostrat {
 

@@ -1,6 +1,6 @@
-#include "start_decision.h"
+#include "host/start_decision.h"
 
-#include "command_line.h"
+#include "host/command_line.h"
 
 namespace altostrat {
 
@@ -8,34 +8,34 @@ StartDecision DecideStart(std::string_view arguments) {
     StartDecision decision;
     decision.letter = ModeLetter(arguments);
     if (decision.letter == "P") {
-        decision.mode = StartMode::Preview;
+        decision.mode = StartMode::kPreview;
         decision.previewParent = PreviewParentOf(arguments);
         return decision;
     }
     decision.createsCaptureFolder = true;
     decision.loadsSettings = true;
     if (decision.letter == "C") {
-        decision.mode = StartMode::Settings;
+        decision.mode = StartMode::kSettings;
     } else if (decision.letter == "S") {
-        decision.mode = StartMode::Saver;
+        decision.mode = StartMode::kSaver;
         decision.hidesCursor = true;
     } else if (arguments.empty()) {
-        decision.mode = StartMode::Saver;  // opened directly: a saver run, cursor left visible
+        decision.mode = StartMode::kSaver;  // opened directly: a saver run, cursor left visible
     } else {
-        decision.mode = StartMode::End;
+        decision.mode = StartMode::kEnd;
     }
     return decision;
 }
 
 const char* StartModeName(StartMode mode) {
     switch (mode) {
-        case StartMode::Saver:
+        case StartMode::kSaver:
             return "saver";
-        case StartMode::Preview:
+        case StartMode::kPreview:
             return "preview";
-        case StartMode::Settings:
+        case StartMode::kSettings:
             return "settings";
-        case StartMode::End:
+        case StartMode::kEnd:
             break;
     }
     return "end";

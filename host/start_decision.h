@@ -14,11 +14,11 @@
 
 namespace altostrat {
 
-enum class StartMode { Saver, Preview, Settings, End };
+enum class StartMode { kSaver, kPreview, kSettings, kEnd };
 
 struct StartDecision {
     std::string letter;  // the mode letter, "" when there is none
-    StartMode mode = StartMode::End;
+    StartMode mode = StartMode::kEnd;
     bool createsCaptureFolder = false;
     bool loadsSettings = false;
     bool hidesCursor = false;

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "gl_headers.h"
+#include "renderer/gl_headers.h"
 
 namespace altostrat {
 

@@ -3,7 +3,7 @@
 // grey-ramp palette (entry n is red n, green n, blue n), as the renderer's glow texture expects.
 #include <cmath>
 
-#include "picture.h"
+#include "assets/generator/picture.h"
 
 namespace altostrat::assets {
 

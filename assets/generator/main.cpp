@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "picture.h"
+#include "assets/generator/picture.h"
 
 using namespace altostrat;
 using namespace altostrat::assets;

@@ -1,4 +1,4 @@
-#include "picture.h"
+#include "assets/generator/picture.h"
 
 namespace altostrat::assets {
 

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "picture.h"
+#include "assets/generator/picture.h"
 
 namespace altostrat::assets {
 namespace {

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "picture.h"
+#include "assets/generator/picture.h"
 
 namespace altostrat::assets {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <optional>
 
-#include "music/music.h"
-#include "number_conversion.h"
+#include "host/music/music.h"
+#include "host/number_conversion.h"
 
 namespace altostrat {
 

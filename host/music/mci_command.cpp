@@ -2,7 +2,7 @@
 // NUL from a 512-character buffer, error texts from a 256-character one; a code that Windows has no
 // text for still gives a text, so a caller never sees an empty reply for a failure.
 
-#include "music/music.h"
+#include "host/music/music.h"
 
 namespace altostrat {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "music/mci_sender.h"
+#include "host/music/mci_sender.h"
 
 namespace altostrat {
 

@@ -3,7 +3,7 @@
 // (never looked up as a sound alias) and without the default-sound fallback: a missing or
 // unreadable file plays nothing rather than the system's default sound for the whole run.
 
-#include "music/music.h"
+#include "host/music/music.h"
 
 namespace altostrat {
 

@@ -1,6 +1,6 @@
-#include "ini_encoding.h"
+#include "host/settings/ini_encoding.h"
 
-#include "text/utf8.h"
+#include "common/utf8.h"
 
 namespace altostrat {
 
@@ -42,13 +42,13 @@ std::string Utf16Bytes(std::u16string_view units, bool bigEndian) {
 IniText DecodeIniFile(std::string_view bytes) {
     IniText ini;
     if (StartsWith(bytes, kUtf8Mark)) {
-        ini.form = IniFileForm::Utf8Bom;
+        ini.form = IniFileForm::kUtf8Bom;
         ini.text.assign(bytes.substr(kUtf8Mark.size()));
     } else if (StartsWith(bytes, kUtf16LeMark)) {
-        ini.form = IniFileForm::Utf16LeBom;
+        ini.form = IniFileForm::kUtf16LeBom;
         ini.text = Utf16ToUtf8(Utf16Units(bytes.substr(kUtf16LeMark.size()), false));
     } else if (StartsWith(bytes, kUtf16BeMark)) {
-        ini.form = IniFileForm::Utf16BeBom;
+        ini.form = IniFileForm::kUtf16BeBom;
         ini.text = Utf16ToUtf8(Utf16Units(bytes.substr(kUtf16BeMark.size()), true));
     } else {
         ini.text.assign(bytes);
@@ -58,20 +58,20 @@ IniText DecodeIniFile(std::string_view bytes) {
 
 std::string EncodeIniFile(const IniText& ini) {
     switch (ini.form) {
-        case IniFileForm::Utf8Bom:
+        case IniFileForm::kUtf8Bom:
             return std::string(kUtf8Mark) + ini.text;
-        case IniFileForm::Utf16LeBom:
+        case IniFileForm::kUtf16LeBom:
             return std::string(kUtf16LeMark) + Utf16Bytes(Utf8ToUtf16(ini.text), false);
-        case IniFileForm::Utf16BeBom:
+        case IniFileForm::kUtf16BeBom:
             return std::string(kUtf16BeMark) + Utf16Bytes(Utf8ToUtf16(ini.text), true);
-        case IniFileForm::Cp932:
+        case IniFileForm::kCp932:
             break;
     }
     return ini.text;
 }
 
 IniCharset CharsetOf(IniFileForm form) {
-    return form == IniFileForm::Cp932 ? IniCharset::Cp932 : IniCharset::Utf8;
+    return form == IniFileForm::kCp932 ? IniCharset::kCp932 : IniCharset::kUtf8;
 }
 
 }  // namespace altostrat

@@ -7,14 +7,14 @@
 #include <string>
 #include <string_view>
 
-#include "ini_text.h"
+#include "host/settings/ini_text.h"
 
 namespace altostrat {
 
-enum class IniFileForm { Cp932, Utf8Bom, Utf16LeBom, Utf16BeBom };
+enum class IniFileForm { kCp932, kUtf8Bom, kUtf16LeBom, kUtf16BeBom };
 
 struct IniText {
-    IniFileForm form = IniFileForm::Cp932;
+    IniFileForm form = IniFileForm::kCp932;
     std::string text;  // Shift-JIS bytes for Cp932, UTF-8 otherwise (without the mark)
 };
 

@@ -1,10 +1,10 @@
-#include "ini_file.h"
+#include "host/settings/ini_file.h"
 
-#include "file_access.h"
-#include "ini_encoding.h"
-#include "ini_text.h"
-#include "text/cp932.h"
-#include "text/utf8.h"
+#include "common/file_bytes.h"
+#include "common/utf8.h"
+#include "host/settings/ini_encoding.h"
+#include "host/settings/ini_text.h"
+#include "host/text/cp932.h"
 
 namespace altostrat {
 
@@ -37,7 +37,7 @@ std::string CutUtf8(std::string_view s, std::size_t limit) {
 
 // A UTF-8 name or value in the file's own encoding; nothing when it cannot be held there.
 std::optional<std::string> InFileEncoding(std::string_view text, IniCharset charset) {
-    if (charset == IniCharset::Cp932) {
+    if (charset == IniCharset::kCp932) {
         return Utf8ToCp932Exactly(text);
     }
     if (!IsValidUtf8(text)) {
@@ -50,7 +50,10 @@ std::optional<std::string> InFileEncoding(std::string_view text, IniCharset char
 
 std::string ReadIniFromBytes(std::string_view fileBytes, std::string_view section,
                              std::string_view key) {
-    const IniText ini = DecodeIniFile(fileBytes);
+    return ReadIniValue(DecodeIniFile(fileBytes), section, key);
+}
+
+std::string ReadIniValue(const IniText& ini, std::string_view section, std::string_view key) {
     const IniCharset charset = CharsetOf(ini.form);
     const std::optional<std::string> fileSection = InFileEncoding(section, charset);
     const std::optional<std::string> fileKey = InFileEncoding(key, charset);
@@ -62,7 +65,7 @@ std::string ReadIniFromBytes(std::string_view fileBytes, std::string_view sectio
     if (!value) {
         return "";
     }
-    if (charset == IniCharset::Cp932) {
+    if (charset == IniCharset::kCp932) {
         return Cp932ToUtf8(CutCp932(*value, kMaxIniValueLength));
     }
     return CutUtf8(*value, kMaxIniValueLength);
@@ -85,19 +88,19 @@ std::optional<std::string> WriteIniToBytes(std::string_view fileBytes, std::stri
 
 std::string ReadIni(std::string_view section, std::string_view key, std::string_view fileName) {
     const FileReadResult file = ReadWholeFile(fileName, kMaxIniFileBytes);
-    if (file.status != FileReadStatus::Read) {
+    if (file.status != FileReadStatus::kRead) {
         return "";
     }
-    return ReadIniFromBytes(file.bytes, section, key);
+    return ReadIniFromBytes(file.Text(), section, key);
 }
 
 bool WriteIni(std::string_view section, std::string_view key, std::string_view value,
               std::string_view fileName) {
     const FileReadResult file = ReadWholeFile(fileName, kMaxIniFileBytes);
-    if (file.status != FileReadStatus::Read && file.status != FileReadStatus::Missing) {
+    if (file.status != FileReadStatus::kRead && file.status != FileReadStatus::kMissing) {
         return false;  // an unreadable file must not be replaced by one that lacks its contents
     }
-    const std::optional<std::string> updated = WriteIniToBytes(file.bytes, section, key, value);
+    const std::optional<std::string> updated = WriteIniToBytes(file.Text(), section, key, value);
     return updated && ReplaceFileContents(fileName, *updated);
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "host/settings/ini_encoding.h"
+
 namespace altostrat {
 
 // A longer file is not a settings file: it reads as empty and is never rewritten.
@@ -35,5 +37,8 @@ std::string ReadIniFromBytes(std::string_view fileBytes, std::string_view sectio
                              std::string_view key);
 std::optional<std::string> WriteIniToBytes(std::string_view fileBytes, std::string_view section,
                                            std::string_view key, std::string_view value);
+
+// ReadIni over a file already decoded, for a reader of several keys.
+std::string ReadIniValue(const IniText& ini, std::string_view section, std::string_view key);
 
 }  // namespace altostrat

@@ -1,6 +1,6 @@
-#include "ini_text.h"
+#include "host/settings/ini_text.h"
 
-#include "text/cp932.h"
+#include "host/text/cp932.h"
 
 namespace altostrat {
 
@@ -24,7 +24,7 @@ std::string_view Trim(std::string_view s) {
 
 // The index after the character that starts at s[i].
 std::size_t Step(std::string_view s, std::size_t i, IniCharset charset) {
-    if (charset == IniCharset::Cp932 && IsCp932LeadByte(static_cast<unsigned char>(s[i])) &&
+    if (charset == IniCharset::kCp932 && IsCp932LeadByte(static_cast<unsigned char>(s[i])) &&
         i + 1 < s.size() && IsCp932TrailByte(static_cast<unsigned char>(s[i + 1]))) {
         return i + 2;
     }
@@ -93,10 +93,10 @@ bool NextLine(std::string_view text, std::size_t& pos, Line& line) {
     return true;
 }
 
-enum class LineKind { Blank, Comment, Section, Entry, Other };
+enum class LineKind { kBlank, kComment, kSection, kEntry, kOther };
 
 struct ParsedLine {
-    LineKind kind = LineKind::Other;
+    LineKind kind = LineKind::kOther;
     std::string_view name;
     std::string_view value;
 };
@@ -105,24 +105,24 @@ ParsedLine ParseLine(std::string_view content, IniCharset charset) {
     ParsedLine parsed;
     const std::string_view s = Trim(content);
     if (s.empty()) {
-        parsed.kind = LineKind::Blank;
+        parsed.kind = LineKind::kBlank;
         return parsed;
     }
     if (s.front() == ';') {
-        parsed.kind = LineKind::Comment;
+        parsed.kind = LineKind::kComment;
         return parsed;
     }
     if (s.front() == '[') {
         const std::size_t close = FindSingle(s, ']', charset, true);
         if (close != std::string_view::npos) {
-            parsed.kind = LineKind::Section;
+            parsed.kind = LineKind::kSection;
             parsed.name = Trim(s.substr(1, close - 1));
         }
         return parsed;  // an opening bracket without a closing one: a line that matches nothing
     }
     const std::size_t equals = FindSingle(s, '=', charset);
     if (equals != std::string_view::npos) {
-        parsed.kind = LineKind::Entry;
+        parsed.kind = LineKind::kEntry;
         parsed.name = Trim(s.substr(0, equals));
         parsed.value = Trim(s.substr(equals + 1));
     }
@@ -148,12 +148,12 @@ std::optional<std::string> FindIniValue(std::string_view text, std::string_view 
     while (NextLine(text, pos, line)) {
         const ParsedLine parsed =
             ParseLine(text.substr(line.begin, line.end - line.begin), charset);
-        if (parsed.kind == LineKind::Section) {
+        if (parsed.kind == LineKind::kSection) {
             if (inSection) {
                 return std::nullopt;  // past the end of the first section of that name
             }
             inSection = NamesEqual(parsed.name, section, charset);
-        } else if (inSection && parsed.kind == LineKind::Entry &&
+        } else if (inSection && parsed.kind == LineKind::kEntry &&
                    NamesEqual(parsed.name, key, charset)) {
             std::string_view value = parsed.value;
             value = value.substr(0, value.find('\0'));
@@ -193,7 +193,7 @@ std::string SetIniValue(std::string_view text, std::string_view section, std::st
     while (NextLine(text, pos, line)) {
         const ParsedLine parsed =
             ParseLine(text.substr(line.begin, line.end - line.begin), charset);
-        if (parsed.kind == LineKind::Section) {
+        if (parsed.kind == LineKind::kSection) {
             if (inSection) {
                 break;
             }
@@ -206,13 +206,13 @@ std::string SetIniValue(std::string_view text, std::string_view section, std::st
         if (!inSection) {
             continue;
         }
-        if (parsed.kind == LineKind::Entry && NamesEqual(parsed.name, key, charset)) {
+        if (parsed.kind == LineKind::kEntry && NamesEqual(parsed.name, key, charset)) {
             std::string out(text.substr(0, line.begin));
             out += entry;
             out.append(text.substr(line.end));
             return out;
         }
-        if (parsed.kind != LineKind::Blank) {
+        if (parsed.kind != LineKind::kBlank) {
             insertAfter = line;
         }
     }

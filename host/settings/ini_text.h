@@ -20,8 +20,8 @@
 namespace altostrat {
 
 enum class IniCharset {
-    Cp932,  // Shift-JIS bytes, the file's own form
-    Utf8,   // a file that carries a UTF-8 or UTF-16 byte-order mark, converted to UTF-8
+    kCp932,  // Shift-JIS bytes, the file's own form
+    kUtf8,   // a file that carries a UTF-8 or UTF-16 byte-order mark, converted to UTF-8
 };
 
 // The value of KEY in SECTION, or nothing when there is no such entry. The value ends at a NUL

@@ -1,19 +1,20 @@
-#include "settings.h"
+#include "host/settings/settings.h"
 
 #include <optional>
 
-#include "file_access.h"
-#include "ini_file.h"
-#include "number_conversion.h"
-#include "number_format.h"
-#include "paths.h"
+#include "common/file_bytes.h"
+#include "host/number_conversion.h"
+#include "host/number_format.h"
+#include "host/paths.h"
+#include "host/settings/ini_encoding.h"
+#include "host/settings/ini_file.h"
 
 namespace altostrat {
 
 namespace {
 
-void LoadNumber(std::int16_t& setting, std::string_view key, std::string_view iniPath) {
-    const std::string value = ReadIni(kSettingsSection, key, iniPath);
+void LoadNumber(std::int16_t& setting, const IniText& ini, std::string_view key) {
+    const std::string value = ReadIniValue(ini, kSettingsSection, key);
     if (value.empty()) {
         setting = 0;
         return;
@@ -27,10 +28,14 @@ void LoadNumber(std::int16_t& setting, std::string_view key, std::string_view in
 
 void LoadSettings(HostSettings& settings, std::string_view iniPath,
                   std::string_view programFolder) {
-    LoadNumber(settings.BgmKind, kBgmKindKey, iniPath);
-    LoadNumber(settings.BgmRepeat, kBgmRepeatKey, iniPath);
+    // One read and one decoding for all three keys; a file that cannot be read reads as empty.
+    const FileReadResult file = ReadWholeFile(iniPath, kMaxIniFileBytes);
+    const IniText ini =
+        DecodeIniFile(file.status == FileReadStatus::kRead ? file.Text() : std::string_view());
+    LoadNumber(settings.BgmKind, ini, kBgmKindKey);
+    LoadNumber(settings.BgmRepeat, ini, kBgmRepeatKey);
     settings.BgmFolder.assign(programFolder);
-    settings.BgmFile = ReadIni(kSettingsSection, kBgmFileKey, iniPath);
+    settings.BgmFile = ReadIniValue(ini, kSettingsSection, kBgmFileKey);
     if (!settings.BgmFile.empty() && FileExists(settings.BgmFile)) {
         settings.BgmFolder = FolderOfPath(settings.BgmFile);
         return;
@@ -43,10 +48,10 @@ void LoadSettings(HostSettings& settings, std::string_view iniPath,
 
 bool SaveSettings(const HostSettings& settings, std::string_view iniPath) {
     const FileReadResult file = ReadWholeFile(iniPath, kMaxIniFileBytes);
-    if (file.status != FileReadStatus::Read && file.status != FileReadStatus::Missing) {
+    if (file.status != FileReadStatus::kRead && file.status != FileReadStatus::kMissing) {
         return false;
     }
-    std::optional<std::string> bytes = WriteIniToBytes(file.bytes, kSettingsSection, kBgmKindKey,
+    std::optional<std::string> bytes = WriteIniToBytes(file.Text(), kSettingsSection, kBgmKindKey,
                                                        NumberWithSignSpace(settings.BgmKind));
     if (bytes) {
         bytes = WriteIniToBytes(*bytes, kSettingsSection, kBgmRepeatKey,

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "command_line.h"
-#include "start_decision.h"
+#include "host/command_line.h"
+#include "host/start_decision.h"
 
 namespace altostrat {
 namespace {
@@ -53,19 +53,19 @@ struct Row {
 
 TEST(DecideStart, FollowsTheModeTable) {
     const Row rows[] = {
-        {"/p 1234", "P", StartMode::Preview, false, false},
-        {"/p", "P", StartMode::Preview, false, false},
-        {"/c", "C", StartMode::Settings, true, false},
-        {"/c:1234", "C", StartMode::Settings, true, false},
-        {"/s", "S", StartMode::Saver, true, true},
-        {"/S", "S", StartMode::Saver, true, true},
-        {"-s", "S", StartMode::Saver, true, true},
-        {"xs", "S", StartMode::Saver, true, true},
-        {"", "", StartMode::Saver, true, false},
-        {"/a", "A", StartMode::End, true, false},
-        {"/x", "X", StartMode::End, true, false},
-        {"s", "", StartMode::End, true, false},
-        {" ", "", StartMode::End, true, false},
+        {"/p 1234", "P", StartMode::kPreview, false, false},
+        {"/p", "P", StartMode::kPreview, false, false},
+        {"/c", "C", StartMode::kSettings, true, false},
+        {"/c:1234", "C", StartMode::kSettings, true, false},
+        {"/s", "S", StartMode::kSaver, true, true},
+        {"/S", "S", StartMode::kSaver, true, true},
+        {"-s", "S", StartMode::kSaver, true, true},
+        {"xs", "S", StartMode::kSaver, true, true},
+        {"", "", StartMode::kSaver, true, false},
+        {"/a", "A", StartMode::kEnd, true, false},
+        {"/x", "X", StartMode::kEnd, true, false},
+        {"s", "", StartMode::kEnd, true, false},
+        {" ", "", StartMode::kEnd, true, false},
     };
     for (const Row& row : rows) {
         const StartDecision decision = DecideStart(row.arguments);

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "host_main.h"
-#include "paths.h"
+#include "host/host_main.h"
+#include "host/paths.h"
 
 namespace altostrat {
 namespace {

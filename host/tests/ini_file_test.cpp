@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "settings/ini_file.h"
-#include "test_folder.h"
+#include "host/settings/ini_file.h"
+#include "host/tests/test_folder.h"
 
 namespace altostrat {
 namespace {

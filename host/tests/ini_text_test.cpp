@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "settings/ini_text.h"
-#include "test_folder.h"
+#include "host/settings/ini_text.h"
+#include "host/tests/test_folder.h"
 
 namespace altostrat {
 namespace {
 
 using testing::ExactBuffer;
 
-constexpr IniCharset kSjis = IniCharset::Cp932;
-constexpr IniCharset kUtf8 = IniCharset::Utf8;
+constexpr IniCharset kSjis = IniCharset::kCp932;
+constexpr IniCharset kUtf8 = IniCharset::kUtf8;
 
 // The three keys in Shift-JIS.
 const std::string kKind = "BGM\x8B\xE6\x95\xAA";

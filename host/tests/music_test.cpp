@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "music/music.h"
+#include "host/music/music.h"
 
 namespace altostrat {
 namespace {

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <limits>
 
-#include "leading_number.h"
-#include "number_conversion.h"
-#include "number_format.h"
+#include "host/leading_number.h"
+#include "host/number_conversion.h"
+#include "host/number_format.h"
 
 namespace altostrat {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "file_access.h"
-#include "paths.h"
-#include "test_folder.h"
+#include "common/file_bytes.h"
+#include "host/paths.h"
+#include "host/tests/test_folder.h"
 
 namespace altostrat {
 namespace {
@@ -51,19 +51,19 @@ TEST(ReadWholeFile, TellsMissingFromUnreadableAndKeepsToItsLimit) {
     folder.MakeFolder("dir");
 
     FileReadResult result = ReadWholeFile(folder.File("small"), 100);
-    EXPECT_EQ(result.status, FileReadStatus::Read);
-    EXPECT_EQ(result.bytes, std::string("a\0b", 3));
+    EXPECT_EQ(result.status, FileReadStatus::kRead);
+    EXPECT_EQ(result.Text(), std::string_view("a\0b", 3));
 
     result = ReadWholeFile(folder.File("large"), 200000);
-    EXPECT_EQ(result.status, FileReadStatus::Read);
-    EXPECT_EQ(result.bytes.size(), 200000u);
+    EXPECT_EQ(result.status, FileReadStatus::kRead);
+    EXPECT_EQ(result.size, 200000u);
 
     result = ReadWholeFile(folder.File("large"), 199999);
-    EXPECT_EQ(result.status, FileReadStatus::TooLarge);
-    EXPECT_TRUE(result.bytes.empty());
+    EXPECT_EQ(result.status, FileReadStatus::kTooLarge);
+    EXPECT_EQ(result.data, nullptr);
 
-    EXPECT_EQ(ReadWholeFile(folder.File("none"), 100).status, FileReadStatus::Missing);
-    EXPECT_EQ(ReadWholeFile(folder.File("dir"), 100).status, FileReadStatus::Unreadable);
+    EXPECT_EQ(ReadWholeFile(folder.File("none"), 100).status, FileReadStatus::kMissing);
+    EXPECT_EQ(ReadWholeFile(folder.File("dir"), 100).status, FileReadStatus::kUnreadable);
 }
 
 TEST(ReplaceFileContents, ReplacesWholeAndLeavesNoTemporaryFile) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "saver_run.h"
+#include "host/saver_run.h"
 
 namespace altostrat {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "settings/settings.h"
-#include "test_folder.h"
+#include "host/settings/settings.h"
+#include "host/tests/test_folder.h"
 
 namespace altostrat {
 namespace {

@@ -1,4 +1,4 @@
-#include "test_folder.h"
+#include "host/tests/test_folder.h"
 
 #include <algorithm>
 #include <atomic>

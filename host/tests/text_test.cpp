@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "test_folder.h"
-#include "text/cp932.h"
-#include "text/utf8.h"
+#include "common/utf8.h"
+#include "host/tests/test_folder.h"
+#include "host/text/cp932.h"
 
 namespace altostrat {
 namespace {

@@ -1,4 +1,4 @@
-#include "cp932.h"
+#include "host/text/cp932.h"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "utf8.h"
+#include "common/utf8.h"
 
 namespace altostrat {
 
@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kTrailCount = 192;  // trail bytes 0x40-0xFF
 constexpr std::uint16_t kDoubleByte[][kTrailCount] = {
-#include "cp932_table.inc"
+#include "host/text/cp932_table.inc"
 };
 constexpr int kLeadCount = sizeof(kDoubleByte) / sizeof(kDoubleByte[0]);
 static_assert(kLeadCount == 60, "one row per lead byte 0x81-0x9F, 0xE0-0xFC");

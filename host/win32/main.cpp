@@ -2,12 +2,12 @@
 // who opens the file starts it with nothing.
 #include <windows.h>
 
-#include "command_line.h"
-#include "host_main.h"
-#include "host_state.h"
-#include "program_folder.h"
-#include "wide_text.h"
-#include "win32_host_platform.h"
+#include "common/win32/wide_text.h"
+#include "host/command_line.h"
+#include "host/host_main.h"
+#include "host/host_state.h"
+#include "host/win32/program_folder.h"
+#include "host/win32/win32_host_platform.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     altostrat::HostState state;

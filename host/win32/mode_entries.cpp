@@ -1,4 +1,4 @@
-#include "mode_entries.h"
+#include "host/win32/mode_entries.h"
 
 namespace altostrat {
 

@@ -2,7 +2,7 @@
 // The three modes the start-up hands over to. Each returns when its mode is over, with the
 // process exit code.
 
-#include "host_state.h"
+#include "host/host_state.h"
 
 namespace altostrat {
 

@@ -11,14 +11,15 @@
 
 #include <cstdint>
 
-#include "mode_entries.h"
-#include "resource_ids.h"
+#include "common/agreement.h"
+#include "common/win32/wide_text.h"
+#include "host/win32/mode_entries.h"
+#include "host/win32/resource_ids.h"
 
 namespace altostrat {
 namespace {
 
 constexpr wchar_t kPreviewClass[] = L"AltostratPreviewForm";
-constexpr wchar_t kPreviewTitle[] = L"Preview Window";
 constexpr UINT_PTR kParentPoll = 1;
 constexpr UINT kParentPollInterval = 250;
 
@@ -110,8 +111,9 @@ int RunPreview(HostState& state) {
     previewClass.lpszClassName = kPreviewClass;
     previewClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     RegisterClassW(&previewClass);
-    HWND window = CreateWindowExW(0, kPreviewClass, kPreviewTitle, WS_CHILD | WS_CLIPSIBLINGS, 0, 0,
-                                  width, height, parent, nullptr, instance, nullptr);
+    HWND window = CreateWindowExW(0, kPreviewClass, Wide(kPreviewWindowTitle).c_str(),
+                                  WS_CHILD | WS_CLIPSIBLINGS, 0, 0, width, height, parent, nullptr,
+                                  instance, nullptr);
     if (window == nullptr) {
         DeleteObject(form.still);
         return 0;

@@ -1,7 +1,7 @@
-#include "program_folder.h"
+#include "host/win32/program_folder.h"
 
-#include "paths.h"
-#include "wide_text.h"
+#include "common/win32/wide_text.h"
+#include "host/paths.h"
 
 namespace altostrat {
 

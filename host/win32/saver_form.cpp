@@ -3,19 +3,18 @@
 // the Windows side of the saver run whose order saver_run.cpp decides.
 #include <windows.h>
 
-#include "host_main.h"
-#include "mode_entries.h"
-#include "resource_ids.h"
-#include "saver_run.h"
-#include "screen_capture.h"
-#include "wide_text.h"
-#include "win32_mci_sender.h"
+#include "common/agreement.h"
+#include "common/win32/wide_text.h"
+#include "host/saver_run.h"
+#include "host/win32/mode_entries.h"
+#include "host/win32/resource_ids.h"
+#include "host/win32/screen_capture.h"
+#include "host/win32/win32_mci_sender.h"
 
 namespace altostrat {
 namespace {
 
 constexpr wchar_t kFormClass[] = L"AltostratSaverForm";
-constexpr wchar_t kRendererWindowTitle[] = L"Altostrat_VC";
 
 UINT_PTR TimerId(SaverTimer timer) {
     switch (timer) {
@@ -79,7 +78,7 @@ class Win32SaverPlatform final : public SaverPlatform {
     }
 
     bool RendererWindowExists() override {
-        return FindWindowW(nullptr, kRendererWindowTitle) != nullptr;
+        return FindWindowW(nullptr, rendererTitle_.c_str()) != nullptr;
     }
 
     bool RendererRunning() override {
@@ -104,6 +103,7 @@ class Win32SaverPlatform final : public SaverPlatform {
     HWND form_;
     HINSTANCE instance_;
     HANDLE renderer_ = nullptr;
+    const std::wstring rendererTitle_ = Wide(kRendererWindowTitle);
 };
 
 LRESULT CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {

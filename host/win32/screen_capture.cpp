@@ -1,4 +1,4 @@
-#include "screen_capture.h"
+#include "host/win32/screen_capture.h"
 
 #include <vector>
 

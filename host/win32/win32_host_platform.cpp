@@ -1,11 +1,11 @@
-#include "win32_host_platform.h"
+#include "host/win32/win32_host_platform.h"
 
 #include <windows.h>
 
-#include "mode_entries.h"
-#include "paths.h"
-#include "settings/settings.h"
-#include "wide_text.h"
+#include "common/win32/wide_text.h"
+#include "host/paths.h"
+#include "host/settings/settings.h"
+#include "host/win32/mode_entries.h"
 
 namespace altostrat {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The host's start-up steps carried out by Windows.
 
-#include "host_main.h"
+#include "host/host_main.h"
 
 namespace altostrat {
 

@@ -1,4 +1,4 @@
-#include "win32_mci_sender.h"
+#include "host/win32/win32_mci_sender.h"
 
 #include <windows.h>
 // After <windows.h>: the multimedia declarations need its types.
@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "music/music.h"
-#include "wide_text.h"
+#include "common/win32/wide_text.h"
+#include "host/music/music.h"
 
 // <mmsystem.h> maps PlaySound to PlaySoundA or PlaySoundW; here it is the interface's method, and
 // the wide function is called by its own name.

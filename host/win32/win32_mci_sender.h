@@ -2,7 +2,7 @@
 // The music procedures' multimedia calls carried out by Windows: MCI command strings and their
 // error texts, the system sound player and the count of wave output devices.
 
-#include "music/mci_sender.h"
+#include "host/music/mci_sender.h"
 
 namespace altostrat {
 

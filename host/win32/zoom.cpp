@@ -1,4 +1,4 @@
-#include "zoom.h"
+#include "host/win32/zoom.h"
 
 namespace altostrat {
 

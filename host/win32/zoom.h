@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "host_state.h"
+#include "host/host_state.h"
 
 namespace altostrat {
 

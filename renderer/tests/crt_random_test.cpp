@@ -1,4 +1,4 @@
-#include "crt_random.h"
+#include "renderer/crt_random.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // What the public bitmap suite does not cover: packed bitmaps without a file header, refusals,
 // truncated files, and reading from files. The pixel formats themselves are checked against
 // Windows' results over the suite (dib_suite_test.cpp).
-#include "dib_image.h"
+#include "renderer/bitmap/dib_image.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <vector>
 
-#include "dib_test_files.h"
+#include "renderer/tests/dib_test_files.h"
 
 namespace altostrat {
 namespace {

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "dib_image.h"
-#include "dib_test_files.h"
-#include "sha256.h"
+#include "renderer/bitmap/dib_image.h"
+#include "renderer/tests/dib_test_files.h"
+#include "tools/sha256/sha256.h"
 
 namespace altostrat {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <GL/osmesa.h>
 
-#include "extension_probe.h"
-#include "offscreen_context.h"
+#include "renderer/extension_probe.h"
+#include "renderer/offscreen/offscreen_context.h"
 
 namespace altostrat {
 namespace {

@@ -1,4 +1,4 @@
-#include "extension_probe.h"
+#include "renderer/extension_probe.h"
 
 #include <gtest/gtest.h>
 

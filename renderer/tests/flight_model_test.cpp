@@ -1,4 +1,4 @@
-#include "flight_model.h"
+#include "renderer/scene/flight_model.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "ms3d_format.h"
+#include "renderer/model/ms3d_format.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "ms3d_test_file.h"
+#include "renderer/tests/ms3d_test_file.h"
 
 namespace altostrat {
 namespace {

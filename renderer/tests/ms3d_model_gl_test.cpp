@@ -8,11 +8,11 @@
 #include <utility>
 #include <vector>
 
-#include "dib_test_files.h"
-#include "gl_headers.h"
-#include "ms3d_model.h"
-#include "ms3d_test_file.h"
-#include "offscreen_context.h"
+#include "renderer/gl_headers.h"
+#include "renderer/model/ms3d_model.h"
+#include "renderer/offscreen/offscreen_context.h"
+#include "renderer/tests/dib_test_files.h"
+#include "renderer/tests/ms3d_test_file.h"
 
 namespace altostrat {
 namespace {

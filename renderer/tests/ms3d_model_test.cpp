@@ -1,6 +1,6 @@
 // Loading from a file and from memory, without a rendering context: the materials here name no
 // picture that could be decoded, so no texture is ever asked of OpenGL.
-#include "ms3d_model.h"
+#include "renderer/model/ms3d_model.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "dib_test_files.h"
-#include "ms3d_test_file.h"
+#include "renderer/tests/dib_test_files.h"
+#include "renderer/tests/ms3d_test_file.h"
 
 namespace altostrat {
 namespace {

@@ -1,11 +1,11 @@
-#include "resize_scene.h"
+#include "renderer/scene/resize_scene.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "gl_headers.h"
-#include "offscreen_context.h"
+#include "renderer/gl_headers.h"
+#include "renderer/offscreen/offscreen_context.h"
 
 namespace altostrat {
 namespace {

@@ -8,12 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "dib_test_files.h"
-#include "gl_headers.h"
-#include "offscreen_context.h"
-#include "offscreen_scene_platform.h"
-#include "resize_scene.h"
-#include "scene.h"
+#include "renderer/gl_headers.h"
+#include "renderer/offscreen/offscreen_context.h"
+#include "renderer/offscreen/offscreen_scene_platform.h"
+#include "renderer/scene/frame_step.h"
+#include "renderer/scene/resize_scene.h"
+#include "renderer/scene/scene.h"
+#include "renderer/tests/dib_test_files.h"
 
 namespace altostrat {
 namespace {
@@ -93,8 +94,7 @@ class SceneTest : public ::testing::Test {
             flying.multitexture.multitextureAvailable = false;
         }
         for (int i = 0; i < frames; ++i) {
-            DrawFrame(flying, platform);
-            UpdateFlight(flying.flight, flying.random, 1700000000);
+            RunFrameStep(flying, platform, true, 1700000000);
         }
         return context.ReadRgbTopDown();
     }

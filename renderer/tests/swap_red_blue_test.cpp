@@ -1,4 +1,4 @@
-#include "swap_red_blue.h"
+#include "renderer/bitmap/swap_red_blue.h"
 
 #include <gtest/gtest.h>
 

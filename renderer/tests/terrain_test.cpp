@@ -1,8 +1,8 @@
-#include "terrain.h"
+#include "renderer/scene/terrain.h"
 
 #include <gtest/gtest.h>
 
-#include "terrain_window.h"
+#include "renderer/scene/terrain_window.h"
 
 namespace altostrat {
 namespace {

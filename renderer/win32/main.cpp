@@ -5,12 +5,16 @@
 #include <mmsystem.h>
 
 #include <ctime>
+#include <string>
 
-#include "../renderer_state.h"
-#include "../resize_scene.h"
-#include "../scene.h"
-#include "renderer_window.h"
-#include "win32_scene_platform.h"
+#include "common/agreement.h"
+
+#include "renderer/scene/frame_step.h"
+#include "renderer/scene/renderer_state.h"
+#include "renderer/scene/resize_scene.h"
+#include "renderer/scene/scene.h"
+#include "renderer/win32/renderer_window.h"
+#include "renderer/win32/win32_scene_platform.h"
 
 namespace altostrat {
 namespace {
@@ -24,7 +28,14 @@ struct TimerResolution {
     TimerResolution& operator=(const TimerResolution&) = delete;
 };
 
-int RunFrameLoop(RendererWindow& window, RendererState& state, const ScenePlatform& platform) {
+int RunFrameLoop(RendererWindow& window, RendererState& state, ScenePlatform platform) {
+    // Escape held down, or tapped since the loop last looked: a press and its release can both
+    // arrive within one emptying of the queue, and the tap must still end the flight.
+    platform.stopRequested = [&window] {
+        const bool stop = window.keyDown[VK_ESCAPE] || window.escapeTapped;
+        window.escapeTapped = false;
+        return stop;
+    };
     MSG message;
     for (;;) {
         if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -35,23 +46,21 @@ int RunFrameLoop(RendererWindow& window, RendererState& state, const ScenePlatfo
             DispatchMessageW(&message);
             continue;
         }
-        if (window.windowActive && !DrawFrame(state, platform)) {
+        if (!window.windowActive) {
+            // Minimised, nothing is drawn and so nothing paces the loop: sleep until the next
+            // message or for one frame period instead of spinning a core.
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, kFramePeriodMilliseconds, QS_ALLINPUT);
+        }
+        if (!RunFrameStep(state, platform, window.windowActive,
+                          static_cast<std::int64_t>(std::time(nullptr)))) {
             return 0;
         }
-        if (window.keyDown[VK_ESCAPE]) {
-            return 0;  // the frame just drawn is not presented
-        }
-        SwapBuffers(window.mainDC);
-        UpdateFlight(state.flight, state.random, static_cast<std::int64_t>(std::time(nullptr)));
     }
 }
 
-// The host writes its three pictures here before it starts the renderer.
-constexpr char kCaptureFolder[] = "c:\\t_wisp\\";
-
 int RunRenderer(HINSTANCE instance) {
     RendererState state;  // the empty aircraft model is created first of all
-    state.captureFolder = kCaptureFolder;
+    state.captureFolder = std::string(kCaptureFolder) + "\\";
     if (!RegisterRendererClass(instance)) {
         return 0;
     }

@@ -1,4 +1,7 @@
-#include "renderer_window.h"
+#include "renderer/win32/renderer_window.h"
+
+#include "common/agreement.h"
+#include "common/win32/wide_text.h"
 
 namespace altostrat {
 namespace {
@@ -63,9 +66,9 @@ bool CreateRendererWindow(RendererWindow& window, HINSTANCE instance) {
 
     RECT outer = {0, 0, kRendererWidth, kRendererHeight};
     AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-    window.mainWindow = CreateWindowExW(exStyle, kRendererClassName, kRendererTitle, style, 0, 0,
-                                        outer.right - outer.left, outer.bottom - outer.top, nullptr,
-                                        nullptr, instance, &window);
+    window.mainWindow = CreateWindowExW(
+        exStyle, kRendererClassName, Wide(kRendererWindowTitle).c_str(), style, 0, 0,
+        outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, instance, &window);
     if (window.mainWindow == nullptr) {
         return false;
     }

@@ -12,13 +12,13 @@ struct RendererWindow {
     bool fullScreen = true;    // the display mode was changed and must be restored
     bool windowActive = true;  // not minimised: frames are drawn only while true
     std::uint8_t keyDown[256] = {};
+    bool escapeTapped = false;  // Escape went down since the frame loop last looked
     HWND mainWindow = nullptr;
     HDC mainDC = nullptr;
     HGLRC renderContext = nullptr;
 };
 
 constexpr wchar_t kRendererClassName[] = L"OpenGL";
-constexpr wchar_t kRendererTitle[] = L"Altostrat_VC";
 constexpr int kRendererWidth = 1024;
 constexpr int kRendererHeight = 768;
 

@@ -1,10 +1,10 @@
-#include "win32_scene_platform.h"
+#include "renderer/win32/win32_scene_platform.h"
 
 #include <mmsystem.h>
 
 #include <cstdint>
 
-#include "error_message_box.h"
+#include "renderer/win32/error_message_box.h"
 
 namespace altostrat {
 

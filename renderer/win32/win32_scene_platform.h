@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "../scene_platform.h"
+#include "renderer/scene/scene_platform.h"
 
 namespace altostrat {
 

@@ -1,7 +1,7 @@
 // The renderer's window procedure. The RendererWindow it works on is handed over at creation
 // and kept in the window's user data, so the procedure needs no globals.
-#include "../resize_scene.h"
-#include "renderer_window.h"
+#include "renderer/scene/resize_scene.h"
+#include "renderer/win32/renderer_window.h"
 
 namespace altostrat {
 namespace {
@@ -38,6 +38,9 @@ LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
             return 0;
         case WM_KEYDOWN:
             window->keyDown[wParam & 0xFF] = 1;
+            if (wParam == VK_ESCAPE) {
+                window->escapeTapped = true;
+            }
             return 0;
         case WM_KEYUP:
             window->keyDown[wParam & 0xFF] = 0;

@@ -1,4 +1,4 @@
-#include "arguments.h"
+#include "tools/altostrat_tool/arguments.h"
 
 #include <cerrno>
 #include <cstdio>

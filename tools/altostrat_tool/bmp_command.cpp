@@ -2,11 +2,11 @@
 #include <cstring>
 #include <string>
 
-#include "arguments.h"
-#include "commands.h"
-#include "dib_image.h"
-#include "ppm_file.h"
-#include "sha256.h"
+#include "renderer/bitmap/dib_image.h"
+#include "tools/altostrat_tool/arguments.h"
+#include "tools/altostrat_tool/commands.h"
+#include "tools/altostrat_tool/ppm_file.h"
+#include "tools/sha256/sha256.h"
 
 namespace altostrat::tool {
 

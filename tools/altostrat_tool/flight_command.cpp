@@ -1,8 +1,8 @@
 #include <cstdio>
 
-#include "arguments.h"
-#include "commands.h"
-#include "flight_model.h"
+#include "renderer/scene/flight_model.h"
+#include "tools/altostrat_tool/arguments.h"
+#include "tools/altostrat_tool/commands.h"
 
 namespace altostrat::tool {
 

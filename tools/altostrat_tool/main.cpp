@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "commands.h"
+#include "tools/altostrat_tool/commands.h"
 
 namespace {
 

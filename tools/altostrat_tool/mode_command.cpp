@@ -1,8 +1,8 @@
 #include <cstdio>
 #include <string>
 
-#include "commands.h"
-#include "start_decision.h"
+#include "host/start_decision.h"
+#include "tools/altostrat_tool/commands.h"
 
 namespace altostrat::tool {
 
@@ -20,7 +20,7 @@ int ModeCommand(int argc, char** argv) {
     std::printf("letter=%s mode=%s folder=%s settings=%s cursor=%s", decision.letter.c_str(),
                 StartModeName(decision.mode), decision.createsCaptureFolder ? "yes" : "no",
                 decision.loadsSettings ? "yes" : "no", decision.hidesCursor ? "hidden" : "visible");
-    if (decision.mode == StartMode::Preview) {
+    if (decision.mode == StartMode::kPreview) {
         std::printf(" parent=%ld", static_cast<long>(decision.previewParent));
     }
     std::printf("\n");

@@ -2,9 +2,9 @@
 #include <cstdio>
 #include <limits>
 
-#include "arguments.h"
-#include "commands.h"
-#include "ms3d_model.h"
+#include "renderer/model/ms3d_model.h"
+#include "tools/altostrat_tool/arguments.h"
+#include "tools/altostrat_tool/commands.h"
 
 namespace altostrat::tool {
 namespace {

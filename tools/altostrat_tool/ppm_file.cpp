@@ -1,4 +1,4 @@
-#include "ppm_file.h"
+#include "tools/altostrat_tool/ppm_file.h"
 
 #include <cstdio>
 

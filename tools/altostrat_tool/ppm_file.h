@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "dib_image.h"
+#include "renderer/bitmap/dib_image.h"
 
 namespace altostrat::tool {
 

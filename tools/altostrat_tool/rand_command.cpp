@@ -1,8 +1,8 @@
 #include <cstdio>
 
-#include "arguments.h"
-#include "commands.h"
-#include "crt_random.h"
+#include "renderer/crt_random.h"
+#include "tools/altostrat_tool/arguments.h"
+#include "tools/altostrat_tool/commands.h"
 
 namespace altostrat::tool {
 

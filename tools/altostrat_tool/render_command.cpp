@@ -3,13 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "arguments.h"
-#include "commands.h"
-#include "offscreen_context.h"
-#include "offscreen_scene_platform.h"
-#include "ppm_file.h"
-#include "resize_scene.h"
-#include "scene.h"
+#include "renderer/offscreen/offscreen_context.h"
+#include "renderer/offscreen/offscreen_scene_platform.h"
+#include "renderer/scene/frame_step.h"
+#include "renderer/scene/resize_scene.h"
+#include "renderer/scene/scene.h"
+#include "tools/altostrat_tool/arguments.h"
+#include "tools/altostrat_tool/commands.h"
+#include "tools/altostrat_tool/ppm_file.h"
 
 namespace altostrat::tool {
 namespace {
@@ -113,8 +114,7 @@ int RenderCommand(int argc, char** argv) {
         state.multitexture.multitextureAvailable = false;
     }
     for (std::int64_t frame = 0; frame < options.frames; ++frame) {
-        DrawFrame(state, platform);
-        UpdateFlight(state.flight, state.random, options.time);
+        RunFrameStep(state, platform, true, options.time);
     }
     RgbImage frame;
     frame.width = context.Width();

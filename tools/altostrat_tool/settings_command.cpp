@@ -1,10 +1,10 @@
 #include <cstdio>
 
-#include "arguments.h"
-#include "commands.h"
-#include "file_access.h"
-#include "settings/ini_file.h"
-#include "settings/settings.h"
+#include "common/file_bytes.h"
+#include "host/settings/ini_file.h"
+#include "host/settings/settings.h"
+#include "tools/altostrat_tool/arguments.h"
+#include "tools/altostrat_tool/commands.h"
 
 namespace altostrat::tool {
 
@@ -16,7 +16,7 @@ int SettingsCommand(int argc, char** argv) {
     // A missing file is an ordinary state (the defaults); one that is there but cannot be read
     // gives the defaults too, and says so on the error stream.
     const FileReadStatus status = ReadWholeFile(argv[0], kMaxIniFileBytes).status;
-    if (status == FileReadStatus::Unreadable || status == FileReadStatus::TooLarge) {
+    if (status == FileReadStatus::kUnreadable || status == FileReadStatus::kTooLarge) {
         std::fprintf(stderr, "altostrat-tool: %s cannot be read as a settings file; defaults\n",
                      argv[0]);
     }

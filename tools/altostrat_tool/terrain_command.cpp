@@ -3,9 +3,9 @@
 #include <cstring>
 #include <vector>
 
-#include "arguments.h"
-#include "commands.h"
-#include "terrain.h"
+#include "renderer/scene/terrain.h"
+#include "tools/altostrat_tool/arguments.h"
+#include "tools/altostrat_tool/commands.h"
 
 namespace altostrat::tool {
 

@@ -1,4 +1,4 @@
-#include "sha256.h"
+#include "tools/sha256/sha256.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "text/cp932.h"
-#include "text/utf8.h"
+#include "common/utf8.h"
+#include "host/text/cp932.h"
 
 namespace altostrat {
 namespace {

@@ -3,13 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include "host_main.h"
-#include "paths.h"
-#include "program_folder.h"
-#include "test_folder.h"
-#include "test_window.h"
-#include "wide_text.h"
-#include "win32_host_platform.h"
+#include "common/win32/wide_text.h"
+#include "host/host_main.h"
+#include "host/paths.h"
+#include "host/tests/test_folder.h"
+#include "host/tests/win32/test_window.h"
+#include "host/win32/program_folder.h"
+#include "host/win32/win32_host_platform.h"
 
 namespace altostrat {
 namespace {

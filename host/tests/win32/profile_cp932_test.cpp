@@ -6,10 +6,10 @@
 
 #include <string>
 
-#include "settings/ini_file.h"
-#include "settings/settings.h"
-#include "test_folder.h"
-#include "text/cp932.h"
+#include "host/settings/ini_file.h"
+#include "host/settings/settings.h"
+#include "host/tests/test_folder.h"
+#include "host/text/cp932.h"
 
 namespace altostrat {
 namespace {

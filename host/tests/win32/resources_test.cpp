@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "program_folder.h"
-#include "wide_text.h"
+#include "common/win32/wide_text.h"
+#include "host/win32/program_folder.h"
 
 namespace altostrat {
 namespace {

@@ -1,4 +1,4 @@
-#include "test_window.h"
+#include "host/tests/win32/test_window.h"
 
 namespace altostrat::testing {
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "test_window.h"
-#include "zoom.h"
+#include "host/tests/win32/test_window.h"
+#include "host/win32/zoom.h"
 
 namespace altostrat {
 namespace {

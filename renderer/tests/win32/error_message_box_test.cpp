@@ -1,6 +1,8 @@
 // The error box for real, under Wine: a timer on the owner window reads the box while it is up
 // and presses its OK button.
-#include "error_message_box.h"
+#include "renderer/win32/error_message_box.h"
+
+#include "common/win32/wide_text.h"
 
 #include <windows.h>
 
@@ -11,11 +13,11 @@
 namespace altostrat {
 namespace {
 
-TEST(Utf8ToWide, ConvertsJapaneseAndEmptyText) {
-    EXPECT_EQ(Utf8ToWide(u8"C:\\t_wisp\\アルトストラト.bmp"), L"C:\\t_wisp\\アルトストラト.bmp");
-    EXPECT_EQ(Utf8ToWide(""), L"");
-    EXPECT_EQ(Utf8ToWide("a\xFF"
-                         "b"),
+TEST(Wide, ConvertsJapaneseAndEmptyText) {
+    EXPECT_EQ(Wide(u8"C:\\t_wisp\\アルトストラト.bmp"), L"C:\\t_wisp\\アルトストラト.bmp");
+    EXPECT_EQ(Wide(""), L"");
+    EXPECT_EQ(Wide("a\xFF"
+                   "b"),
               L"a\xFFFD"
               L"b");
 }

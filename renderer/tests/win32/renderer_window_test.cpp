@@ -5,7 +5,7 @@
 
 #include <GL/gl.h>
 
-#include "renderer_window.h"
+#include "renderer/win32/renderer_window.h"
 
 namespace altostrat {
 namespace {

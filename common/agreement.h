@@ -1,0 +1,34 @@
+#pragma once
+// What the host and the renderer agree on. The two programs share no memory and send each other
+// nothing: the host writes three pictures into a fixed folder and starts the renderer by its
+// file name beside itself; the host then watches for the renderer's window by its title. The
+// host's own window titles keep a second copy of the host from starting while one runs.
+
+#include <string>
+#include <string_view>
+
+namespace altostrat {
+
+// The folder of the three pictures, rewritten at every saver run and never deleted.
+inline constexpr char kCaptureFolder[] = "C:\\t_wisp";
+
+// The number in each picture's file name is its role.
+enum class CapturePicture { kSky = 1, kDesktop = 2, kGlow = 3 };
+
+// "Altostrat1.bmp", "Altostrat2.bmp" or "Altostrat3.bmp".
+std::string CapturePictureName(CapturePicture picture);
+
+// The renderer's file, in the host's own folder.
+inline constexpr char kRendererFileName[] = u8"\u30A2\u30EB\u30C8\u30B9\u30C8\u30E9\u30C8.dll";
+
+// The renderer's window: created by the renderer, looked for by the host.
+inline constexpr char kRendererWindowTitle[] = "Altostrat_VC";
+// A running saver's hidden window, and the settings dialog: while either exists, a new start
+// of the host does nothing.
+inline constexpr char kSaverFormTitle[] = "Altostrat_Main";
+inline constexpr char kSettingsDialogTitle[] =
+    u8"<\u30A2\u30EB\u30C8\u30B9\u30C8\u30E9\u30C8>";  // <アルトストラト>
+// The still picture shown in the Display Properties' small monitor.
+inline constexpr char kPreviewWindowTitle[] = "Preview Window";
+
+}  // namespace altostrat

@@ -1,0 +1,21 @@
+#include "renderer/offscreen/offscreen_scene_platform.h"
+
+#include <GL/osmesa.h>
+
+#include <utility>
+
+namespace altostrat {
+
+ScenePlatform OffscreenScenePlatform(DibErrorReport showError) {
+    ScenePlatform platform;
+    platform.clock = SystemClockSource();
+    platform.swapBuffers = [] {};
+    platform.getProcAddress = [](const char* name) {
+        return reinterpret_cast<void*>(OSMesaGetProcAddress(name));
+    };
+    platform.showError = std::move(showError);
+    platform.waitForFramePeriod = false;
+    return platform;
+}
+
+}  // namespace altostrat

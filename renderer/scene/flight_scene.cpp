@@ -1,0 +1,222 @@
+// One frame of the flight: the terrain around the aircraft wearing the desktop picture, the
+// sky sphere, the aircraft and the sun glow, seen by a chase camera 10 units behind.
+//
+// The terrain cells wind counter-clockwise seen from above, so they are drawn with
+// counter-clockwise front faces and back faces culled: the camera sees the ground's upper
+// side. The one-unit path draws the cells twice at identical depths; its second pass lets
+// equal depths through so that the desktop picture is multiplied onto the first layer.
+#include <cmath>
+
+#include "renderer/gl_headers.h"
+#include "renderer/scene/scene.h"
+#include "renderer/scene/terrain_window.h"
+
+namespace altostrat {
+namespace {
+
+constexpr float kPeriod = static_cast<float>(kTerrainPeriod);
+constexpr float kGroundTextureScale = 0.002f;
+constexpr float kFineTextureFactor = 57.0f;
+constexpr float kChaseDistance = 10.0f;
+
+// How a terrain pass gives each vertex its texture coordinates.
+enum class TerrainCoordinates { kBothUnits, kFineOnly, kGroundOnly };
+
+struct Camera {
+    float x;
+    float z;
+    float viewYaw;
+};
+
+void TerrainVertex(const RendererState& state, TerrainCoordinates mode, int row, int column,
+                   int worldX, int worldZ) {
+    const float s = static_cast<float>(row) * kGroundTextureScale;
+    const float t = static_cast<float>(column) * kGroundTextureScale;
+    const MultitextureState& multi = state.multitexture;
+    switch (mode) {
+        case TerrainCoordinates::kBothUnits:
+            multi.glMultiTexCoord2fARB(kTexture0Arb, s * kFineTextureFactor,
+                                       t * kFineTextureFactor);
+            multi.glMultiTexCoord2fARB(kTexture1Arb, s, t);
+            break;
+        case TerrainCoordinates::kFineOnly:
+            glTexCoord2f(s * kFineTextureFactor, t * kFineTextureFactor);
+            break;
+        case TerrainCoordinates::kGroundOnly:
+            glTexCoord2f(s, t);
+            break;
+    }
+    glVertex3f(static_cast<float>(worldX), state.heightMap.at(row, column),
+               static_cast<float>(worldZ));
+}
+
+void DrawTerrainCells(const RendererState& state, const TerrainWindow& window,
+                      TerrainCoordinates mode) {
+    constexpr int s = kGridStep;
+    for (int x = window.xMin; x < window.xMax; x += s) {
+        const int n = WrapGridIndex(x);
+        const int x0 = x - kTerrainPeriod;
+        for (int z = window.zMin; z < window.zMax; z += s) {
+            const int o = WrapGridIndex(z);
+            const int z0 = z - kTerrainPeriod;
+            glBegin(GL_TRIANGLE_STRIP);
+            TerrainVertex(state, mode, n + s, o + s, x0 + s, z0 + s);
+            TerrainVertex(state, mode, n + s, o, x0 + s, z0);
+            TerrainVertex(state, mode, n, o + s, x0, z0 + s);
+            TerrainVertex(state, mode, n, o, x0, z0);
+            glEnd();
+        }
+    }
+}
+
+void DrawTerrainTwoUnits(const RendererState& state, const TerrainWindow& window) {
+    const MultitextureState& multi = state.multitexture;
+    multi.glActiveTextureARB(kTexture0Arb);
+    glBindTexture(GL_TEXTURE_2D, state.textures.fineGround);
+    multi.glActiveTextureARB(kTexture1Arb);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, state.textures.ground);
+
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    DrawTerrainCells(state, window, TerrainCoordinates::kBothUnits);
+
+    multi.glActiveTextureARB(kTexture1Arb);
+    glDisable(GL_TEXTURE_2D);
+    multi.glActiveTextureARB(kTexture0Arb);
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_TEXTURE_2D);
+}
+
+void DrawTerrainOneUnit(const RendererState& state, const TerrainWindow& window) {
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glBindTexture(GL_TEXTURE_2D, state.textures.fineGround);
+    DrawTerrainCells(state, window, TerrainCoordinates::kFineOnly);
+
+    // The second layer multiplies the desktop picture onto the first, at the same depths.
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_DST_COLOR, GL_ZERO);
+    glBindTexture(GL_TEXTURE_2D, state.textures.ground);
+    glColor4f(1.0f, 1.0f, 1.0f, 0.5f);
+    glDepthFunc(GL_LEQUAL);
+    DrawTerrainCells(state, window, TerrainCoordinates::kGroundOnly);
+    glDepthFunc(GL_LESS);
+
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDisable(GL_BLEND);
+}
+
+void DrawTerrain(const RendererState& state, const Camera& camera) {
+    const TerrainWindow window = ComputeTerrainWindow(camera.x, camera.z, state.viewRange);
+    glEnable(GL_CULL_FACE);
+    glFrontFace(GL_CCW);
+    if (state.multitexture.multitextureAvailable) {
+        DrawTerrainTwoUnits(state, window);
+    } else {
+        DrawTerrainOneUnit(state, window);
+    }
+    glFrontFace(GL_CCW);
+    glDisable(GL_CULL_FACE);
+}
+
+// The sphere moves with the aircraft and turns with the view; the camera sits inside it about
+// 1000 units below its top, and a far fog range fades its walls towards the horizon.
+void DrawSky(const RendererState& state, const Camera& camera) {
+    glFogf(GL_FOG_START, 1000.0f);
+    glFogf(GL_FOG_END, 7500.0f);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glBindTexture(GL_TEXTURE_2D, state.textures.sky);
+    glTranslatef(-camera.x, -24000.0f, -camera.z);
+    glRotatef(90.0f, 1.0f, 0.0f, 1.0f);
+    gluSphere(state.skyQuadric.get(), 25000.0, 20, 20);
+    glFogf(GL_FOG_START, 10.0f);
+    glFogf(GL_FOG_END, state.viewRange);
+}
+
+void DrawAircraft(const RendererState& state) {
+    const FlightState& flight = state.flight;
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glLoadIdentity();
+    glTranslatef(0.0f, -0.5f, -kChaseDistance);
+    glRotatef(flight.bodyYaw, 0.0f, 1.0f, 0.0f);
+    glRotatef(flight.bank * 15.0f, 0.0f, 0.0f, 1.0f);
+    glEnable(GL_LIGHTING);
+    glCallList(state.aircraftList);
+    glDisable(GL_LIGHTING);
+}
+
+// One square of the glow, centred on (250, 1000) at depth -5000.
+void GlowSquare(float halfSize, float alpha) {
+    const float left = 250.0f - halfSize, right = 250.0f + halfSize;
+    const float bottom = 1000.0f - halfSize, top = 1000.0f + halfSize;
+    glColor4f(1.0f, 0.5f, 0.0f, alpha);
+    glBegin(GL_TRIANGLE_STRIP);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex3f(right, top, -5000.0f);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex3f(left, top, -5000.0f);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex3f(right, bottom, -5000.0f);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex3f(left, bottom, -5000.0f);
+    glEnd();
+}
+
+// The glow turns with the view but never moves, so it stays at one place in the sky.
+void DrawGlow(const RendererState& state, const Camera& camera) {
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    glBindTexture(GL_TEXTURE_2D, state.textures.glow);
+    glDisable(GL_FOG);
+    glLoadIdentity();
+    glRotatef(camera.viewYaw, 0.0f, 1.0f, 0.0f);
+    GlowSquare(5000.0f, 0.5f);
+    GlowSquare(500.0f, 1.0f);
+}
+
+}  // namespace
+
+void KeepFlightInsidePeriod(FlightState& flight) {
+    for (float* position : {&flight.flightX, &flight.flightZ}) {
+        if (*position > 0.0f) {
+            *position -= kPeriod;
+        }
+        if (*position < -kPeriod) {
+            *position += kPeriod;
+        }
+    }
+}
+
+bool DrawFrame(RendererState& state, const ScenePlatform& platform) {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_FOG);
+
+    FlightState& flight = state.flight;
+    KeepFlightInsidePeriod(flight);
+    const Camera camera{-flight.flightX, -flight.flightZ, 360.0f - flight.heading};
+
+    glLoadIdentity();
+    glTranslatef(0.0f, 0.0f, -kChaseDistance);
+    glRotatef(camera.viewYaw, 0.0f, 1.0f, 0.0f);
+    glTranslatef(camera.x, -3.5f - 0.2f * std::fabs(flight.speed), camera.z);
+
+    DrawTerrain(state, camera);
+    DrawSky(state, camera);
+    DrawAircraft(state);
+    DrawGlow(state, camera);
+
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_BLEND);
+
+    if (platform.waitForFramePeriod) {
+        WaitFramePeriod(state.frameClock, platform.clock, state.lastFrameEnd);
+    }
+    return true;
+}
+
+}  // namespace altostrat

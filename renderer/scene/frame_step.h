@@ -1,0 +1,20 @@
+#pragma once
+// One pass of the flight after the platform has handled its input: the frame is drawn (with
+// the wait for the frame period), presented, and the flight advances one step. Every program
+// that flies (the Windows renderer, the tool, the benchmarks, the tests) calls this, so they
+// all fly the same way.
+
+#include <cstdint>
+
+#include "renderer/scene/renderer_state.h"
+#include "renderer/scene/scene_platform.h"
+
+namespace altostrat {
+
+// drawing is false while the window is minimised: nothing is drawn or waited for, but the
+// flight still advances and stays inside the terrain's period. False when the flight must end:
+// the platform asked to stop while the frame was drawn, and that frame is not presented.
+bool RunFrameStep(RendererState& state, const ScenePlatform& platform, bool drawing,
+                  std::int64_t calendarSeconds);
+
+}  // namespace altostrat

@@ -1,0 +1,55 @@
+#pragma once
+// Everything one running renderer owns beyond its window: created by the entry point, passed
+// by reference, so a test can build a fresh one.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "renderer/crt_random.h"
+#include "renderer/extension_probe.h"
+#include "renderer/gl_headers.h"
+#include "renderer/model/ms3d_model.h"
+#include "renderer/scene/flight_model.h"
+#include "renderer/scene/frame_clock.h"
+#include "renderer/scene/terrain.h"
+
+namespace altostrat {
+
+// Texture names; 0 is "no picture", and that surface is drawn untextured.
+struct SceneTextures {
+    GLuint sky = 0;
+    GLuint ground = 0;  // the desktop photograph
+    GLuint glow = 0;
+    // Slots that nothing fills: the terrain's fine layer and the loading-screen panel are
+    // bound and given coordinates, and show untextured.
+    GLuint fineGround = 0;
+    GLuint panel = 0;
+};
+
+struct QuadricDeleter {
+    void operator()(GLUquadric* quadric) const { gluDeleteQuadric(quadric); }
+};
+using QuadricPointer = std::unique_ptr<GLUquadric, QuadricDeleter>;
+
+struct RendererState {
+    // The folder of the three capture files, ending in its separator.
+    std::string captureFolder;
+
+    Ms3dModel aircraftModel;  // empty: the renderer names no model file
+    FlightState flight;
+    CrtRandom random;  // the terrain takes it from its start; the flight reseeds it later
+    MultitextureState multitexture;  // probed once at scene set-up
+
+    SceneTextures textures;
+    HeightMap heightMap;
+    QuadricPointer skyQuadric;  // lives as long as the renderer
+    GLuint aircraftList = 0;
+    float loadingProgress = 0.0f;
+    float viewRange = 100.0f;  // fog end, and half the width of the terrain drawn
+
+    FrameClock frameClock;
+    std::int64_t lastFrameEnd = 0;  // clock ticks at the end of the previous frame
+};
+
+}  // namespace altostrat

@@ -1,0 +1,43 @@
+#pragma once
+// Scene set-up and the flight scene drawn every frame.
+//
+// Flow of control. A platform (renderer/win32 for the Windows program, renderer/offscreen for
+// the tool, the tests and the benchmarks) creates a window or context, sets the projection
+// with ResizeScene and fills a ScenePlatform. Once: InitScene probes for multitexturing, loads
+// the three capture pictures as textures, starts the frame clock, sets the fixed GL state and
+// builds the terrain and the aircraft list behind DrawLoadingScreen. Per frame, after the
+// platform has handled its input: RunFrameStep (frame_step.h) calls DrawFrame, which draws
+// and waits out the frame period, asks the platform whether to stop, presents the frame, and
+// advances the flight with UpdateFlight (flight_model.h). All state lives in RendererState.
+
+#include <string>
+
+#include "renderer/scene/renderer_state.h"
+#include "renderer/scene/scene_platform.h"
+
+namespace altostrat {
+
+// The sky and fog colour.
+constexpr float kClearColour[4] = {211.0f / 255.0f, 237.0f / 255.0f, 254.0f / 255.0f, 1.0f};
+
+// Prepares everything the frames need: the multitexture decision, the three capture textures,
+// the frame clock, fixed state, light, fog, the sky quadric, the terrain (behind a loading
+// screen) and the aircraft display list. False, with nothing else done, when none of the three
+// capture files could be loaded. Requires a current context with the projection set.
+bool InitScene(RendererState& state, const ScenePlatform& platform);
+
+// Loads one capture file into a new mipmapped texture; 0 when it cannot be read.
+unsigned LoadCaptureTexture(const std::string& path, const ScenePlatform& platform);
+
+// Presents what was drawn before, then draws the loading panel and a longer bar.
+void DrawLoadingScreen(RendererState& state, const ScenePlatform& platform);
+
+// Moves the flight's position back by one terrain period when it has left (-period, 0], so
+// that it never grows out of the float's precision however long the flight lasts.
+void KeepFlightInsidePeriod(FlightState& flight);
+
+// Draws one frame of the flight into the back buffer and waits out the frame period.
+// Always true.
+bool DrawFrame(RendererState& state, const ScenePlatform& platform);
+
+}  // namespace altostrat

@@ -1,0 +1,158 @@
+// The scene set-up. Its order matters: the probe decides the terrain path before any texture
+// exists, the aircraft's material textures are created before the capture textures, and the
+// clock, state and loading screen are left alone when no capture file could be read.
+#include <cstdio>
+
+#include "renderer/gl_headers.h"
+#include "renderer/scene/scene.h"
+
+#include "common/agreement.h"
+
+namespace altostrat {
+namespace {
+
+constexpr float kLightAmbient[4] = {0.5f, 0.5f, 0.5f, 1.0f};
+constexpr float kLightDiffuse[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+constexpr float kLightSpecular[4] = {0.5f, 0.5f, 0.5f, 1.0f};
+constexpr float kLightPosition[4] = {0.0f, 0.0f, 0.0f, 1.0f};
+
+void SetFixedState() {
+    glClearColor(kClearColour[0], kClearColour[1], kClearColour[2], kClearColour[3]);
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_FOG);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+}
+
+// The light sits at the eye: it is placed while the model-view matrix is the identity.
+void SetLight() {
+    glLightfv(GL_LIGHT1, GL_AMBIENT, kLightAmbient);
+    glLightfv(GL_LIGHT1, GL_DIFFUSE, kLightDiffuse);
+    glLightfv(GL_LIGHT1, GL_SPECULAR, kLightSpecular);
+    glLightfv(GL_LIGHT1, GL_POSITION, kLightPosition);
+    glEnable(GL_LIGHT1);
+}
+
+void SetFog(float viewRange) {
+    glFogi(GL_FOG_MODE, GL_LINEAR);
+    glFogfv(GL_FOG_COLOR, kClearColour);
+    glFogf(GL_FOG_DENSITY, 0.294f);
+    glHint(GL_FOG_HINT, GL_NICEST);
+    glFogf(GL_FOG_START, 10.0f);
+    glFogf(GL_FOG_END, viewRange);
+    glEnable(GL_FOG);
+}
+
+// The loading screen's white panel and its blue bar, without presenting.
+void DrawLoadingPanel(RendererState& state) {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    state.loadingProgress += 0.01f;
+
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glBindTexture(GL_TEXTURE_2D, state.textures.panel);
+    glBegin(GL_TRIANGLE_STRIP);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex3f(1.0f, -4.0f, -15.0f);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex3f(1.0f, -4.5f, -15.0f);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex3f(-1.0f, -4.0f, -15.0f);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex3f(-1.0f, -4.5f, -15.0f);
+    glEnd();
+
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(0.0f, 0.0f, 1.0f, 1.0f);
+    const float end = state.loadingProgress - 1.8f;
+    glBegin(GL_QUADS);
+    glVertex3f(-1.8f, -1.55f, -5.0f);
+    glVertex3f(-1.8f, -1.7f, -5.0f);
+    glVertex3f(end, -1.7f, -5.0f);
+    glVertex3f(end, -1.55f, -5.0f);
+    glEnd();
+    glEnable(GL_TEXTURE_2D);
+}
+
+void RecordAircraft(RendererState& state) {
+    state.aircraftList = glGenLists(1);
+    glNewList(state.aircraftList, GL_COMPILE);
+    state.aircraftModel.Draw();
+    glEndList();
+}
+
+}  // namespace
+
+unsigned LoadCaptureTexture(const std::string& path, const ScenePlatform& platform) {
+    std::FILE* probe = std::fopen(path.c_str(), "r");
+    if (probe == nullptr) {
+        return 0;
+    }
+    std::fclose(probe);
+    const std::unique_ptr<RgbImage> image = LoadDibImage(path, platform.showError);
+    if (!image) {
+        return 0;
+    }
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
+    // The image rows are packed without padding; with the default 4-byte alignment a width
+    // that is not a multiple of 4 (a 1366-pixel desktop) would skew the picture and read past
+    // the end of the pixels.
+    GLint alignment = 4;
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    gluBuild2DMipmaps(GL_TEXTURE_2D, 3, image->width, image->height, GL_RGB, GL_UNSIGNED_BYTE,
+                      image->pixels.data());
+    glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
+    return texture;
+}
+
+void DrawLoadingScreen(RendererState& state, const ScenePlatform& platform) {
+    platform.swapBuffers();
+    DrawLoadingPanel(state);
+}
+
+bool InitScene(RendererState& state, const ScenePlatform& platform) {
+    ProbeMultitexture(platform.getProcAddress, state.multitexture);
+    state.aircraftModel.ReloadTextures(platform.showError);
+
+    SceneTextures& textures = state.textures;
+    textures.sky = LoadCaptureTexture(
+        state.captureFolder + CapturePictureName(CapturePicture::kSky), platform);
+    textures.ground = LoadCaptureTexture(
+        state.captureFolder + CapturePictureName(CapturePicture::kDesktop), platform);
+    textures.glow = LoadCaptureTexture(
+        state.captureFolder + CapturePictureName(CapturePicture::kGlow), platform);
+    if (textures.sky == 0 && textures.ground == 0 && textures.glow == 0) {
+        return false;
+    }
+
+    StartFrameClock(state.frameClock, platform.clock);
+    SetFixedState();
+    SetLight();
+    SetFog(state.viewRange);
+    state.skyQuadric.reset(gluNewQuadric());
+    gluQuadricNormals(state.skyQuadric.get(), GLU_SMOOTH);
+    gluQuadricTexture(state.skyQuadric.get(), GL_TRUE);
+
+    // The plain sky colour first, then the first loading screen drawn behind it.
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    platform.swapBuffers();
+    DrawLoadingPanel(state);
+
+    GenerateTerrain(state.heightMap, state.random);
+    for (int pass = 0; pass < 3; ++pass) {
+        DrawLoadingScreen(state, platform);
+        SmoothTerrain(state.heightMap, pass);
+    }
+    RecordAircraft(state);
+    return true;
+}
+
+}  // namespace altostrat
