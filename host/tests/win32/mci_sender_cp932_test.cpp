@@ -9,9 +9,9 @@
 
 #include <string>
 
-#include "music/music.h"
-#include "text/cp932.h"
-#include "win32_mci_sender.h"
+#include "host/music/music.h"
+#include "host/text/cp932.h"
+#include "host/win32/win32_mci_sender.h"
 
 namespace altostrat {
 namespace {
