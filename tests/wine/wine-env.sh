@@ -138,3 +138,66 @@ press_key() {
     sleep 0.3
     xdotool keyup "$1"
 }
+
+# start_sound_server: a private PulseAudio server whose only output is a pipe, so a recording of
+# it holds exactly what was played, silence included. Wine's programs reach it through
+# PULSE_SERVER (the prefix's audio driver is "pulse"); it is stopped by PID with the rest.
+start_sound_server() {
+    SOUND_DIR=$(mktemp -d "$ALTOSTRAT_WINE_HOME/run/sound.XXXXXX")
+    cat >"$SOUND_DIR/pulse.pa" <<PA
+load-module module-native-protocol-unix socket=$SOUND_DIR/pulse.sock auth-anonymous=1
+load-module module-pipe-sink sink_name=cap file=$SOUND_DIR/cap.fifo format=s16le rate=44100 channels=2 use_system_clock_for_timing=yes
+set-default-sink cap
+PA
+    start_bg pulseaudio -n -F "$SOUND_DIR/pulse.pa" --daemonize=no --exit-idle-time=-1 \
+        --use-pid-file=no --log-target=file:"$SOUND_DIR/pulse.log"
+    export PULSE_SERVER=unix:$SOUND_DIR/pulse.sock
+    poll 20 _sound_server_up || {
+        echo "could not start the sound server" >&2
+        return 1
+    }
+}
+
+_sound_server_up() {
+    pactl info >/dev/null 2>&1
+}
+
+# record_sound FILE: records the sound server's output into FILE (raw 16-bit stereo at 44.1 kHz)
+# until stop_recording. The pipe hands over up to 0.4 s of older sound first.
+record_sound() {
+    # shellcheck disable=SC2016 # the inner shell expands its own arguments
+    start_bg bash -c 'exec cat "$0" >"$1"' "$SOUND_DIR/cap.fifo" "$1"
+    RECORDING_PID=$LAST_PID
+}
+
+stop_recording() {
+    kill "$RECORDING_PID" 2>/dev/null || true
+    wait "$RECORDING_PID" 2>/dev/null || true
+}
+
+# sound_seconds FILE: how long the recording is so far.
+sound_seconds() {
+    local bytes
+    bytes=$(stat -c %s "$1")
+    echo "$bytes" | awk '{printf "%.2f\n", $1 / 176400}'
+}
+
+# sound_rms FILE [FROM [LENGTH]]: the RMS amplitude (0 to 1) of the recording from FROM seconds,
+# LENGTH seconds long (to its end when not given); a sine at full scale gives about 0.7.
+sound_rms() {
+    sox -t raw -r 44100 -e signed -b 16 -c 2 "$1" -n trim "${2:-0}" ${3:+"$3"} stat 2>&1 |
+        awk '/^RMS +amplitude/ {print $3; found=1} END {if (!found) print 0}'
+}
+
+# sounding_seconds FILE [FROM]: how many seconds of the recording from FROM hold sound: every
+# stretch quieter than 1% of full scale and longer than 0.1 s is left out.
+sounding_seconds() {
+    sox -t raw -r 44100 -e signed -b 16 -c 2 "$1" -n trim "${2:-0}" \
+        silence -l 1 0.1 1% -1 0.1 1% stat 2>&1 |
+        awk '/^Length \(seconds\)/ {print $3; found=1} END {if (!found) print 0}'
+}
+
+# at_least A B: the decimal number A is at least B.
+at_least() {
+    awk -v a="$1" -v b="$2" 'BEGIN {exit !(a + 0 >= b + 0)}'
+}
