@@ -25,6 +25,6 @@ cp "$work/sky.bmp" "$work/t_wisp/Altostrat1.bmp"
 cp "$work/glow.bmp" "$work/t_wisp/Altostrat3.bmp"
 convert assets/sample-desktop.png -type TrueColor BMP3:"$work/t_wisp/Altostrat2.bmp"
 # A fixed clock and frame count: the flight, and so the frame, are the same at every run.
-"$tool" render --capture-dir "$work/t_wisp" --frames 240 --time 1000 \
+"$tool" render --capture-dir "$work/t_wisp" --frames 1400 --time 1000 \
     --out "$work/frame.ppm" >/dev/null
 "$generator" "$out" --frame "$work/frame.ppm"

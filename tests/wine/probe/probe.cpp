@@ -154,7 +154,6 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr,
                  "usage: altostrat-probe window CLASS TITLE | post TITLE MSG WP LP"
                  " | origin TITLE | hold TITLE hidden|visible | parent TITLE W H"
-                 " | child PARENT TITLE
-");
+                 " | child PARENT TITLE\n");
     return 2;
 }
