@@ -1,0 +1,83 @@
+; The check that the install folder can be written, and the screensaver choice: Windows keeps the
+; chosen screensaver as the short (8.3) path of its file in HKCU\Control Panel\Desktop,
+; value SCRNSAVE.EXE, so that is the form written here and the form looked for when
+; uninstalling (the long path too, in case the choice was made some other way).
+
+!define DESKTOP_KEY "Control Panel\Desktop"
+!define SCREENSAVER_VALUE "SCRNSAVE.EXE"
+
+; Stops the install, before anything is written, when the folder cannot be made or written to:
+; a message box when someone watches, exit code 2 and the message on the standard error stream
+; in silent mode.
+Function EnsureWritableFolder
+  ClearErrors
+  CreateDirectory "$INSTDIR"
+  ${IfNot} ${Errors}
+    FileOpen $0 "$INSTDIR\${HOST_FILE}.setup-check" w
+    ${IfNot} ${Errors}
+      FileClose $0
+      Delete "$INSTDIR\${HOST_FILE}.setup-check"
+      Return
+    ${EndIf}
+  ${EndIf}
+  ${If} ${Silent}
+    Push "$(FolderNotWritable)"
+    Call WriteStandardError
+  ${Else}
+    MessageBox MB_OK|MB_ICONSTOP "$(FolderNotWritable)"
+  ${EndIf}
+  SetErrorLevel 2
+  Abort
+FunctionEnd
+
+; Writes the text on the stack to the standard error stream, as UTF-8 with a line end, when the
+; process has one (a silent install run from a script or a console).
+Function WriteStandardError
+  Exch $0
+  Push $1
+  Push $2
+  Push $3
+  Push $4
+  System::Call 'kernel32::GetStdHandle(i -12) p .r1'
+  ${If} $1 P<> 0
+  ${AndIf} $1 P<> -1
+    StrCpy $0 "$0$\r$\n"
+    System::Call 'kernel32::WideCharToMultiByte(i 65001, i 0, w r0, i -1, p 0, i 0, p 0, p 0) i .r2'
+    ${If} $2 > 1
+      System::Alloc $2
+      Pop $3
+      System::Call 'kernel32::WideCharToMultiByte(i 65001, i 0, w r0, i -1, p r3, i r2, p 0, p 0)'
+      IntOp $2 $2 - 1
+      System::Call 'kernel32::WriteFile(p r1, p r3, i r2, *i .r4, p 0)'
+      System::Free $3
+    ${EndIf}
+  ${EndIf}
+  Pop $4
+  Pop $3
+  Pop $2
+  Pop $1
+  Pop $0
+FunctionEnd
+
+; The finish page's option: choose this screensaver, then let Windows' own dialog show it.
+Function ChooseScreensaver
+  GetFullPathName /SHORT $0 "$INSTDIR\${HOST_FILE}"
+  ${If} $0 == ""
+    StrCpy $0 "$INSTDIR\${HOST_FILE}"
+  ${EndIf}
+  WriteRegStr HKCU "${DESKTOP_KEY}" "${SCREENSAVER_VALUE}" $0
+  Exec '"$SYSDIR\rundll32.exe" desk.cpl,InstallScreenSaver $INSTDIR\${HOST_FILE}'
+FunctionEnd
+
+; Clears the screensaver choice only when it names the screensaver being removed.
+Function un.ForgetScreensaverIfOurs
+  ReadRegStr $0 HKCU "${DESKTOP_KEY}" "${SCREENSAVER_VALUE}"
+  ${If} $0 == ""
+    Return
+  ${EndIf}
+  GetFullPathName /SHORT $1 "$INSTDIR\${HOST_FILE}"
+  ${If} $0 == $1
+  ${OrIf} $0 == "$INSTDIR\${HOST_FILE}"
+    DeleteRegValue HKCU "${DESKTOP_KEY}" "${SCREENSAVER_VALUE}"
+  ${EndIf}
+FunctionEnd
