@@ -5,7 +5,9 @@
 ; that settings file (the installer carries no settings file at all), and the uninstaller
 ; removes exactly what the product put on the system: the programs, the settings file, the
 ; uninstall entry, the three pictures the host writes and the screensaver choice, the last only
-; while it still names this screensaver. Folders go only when they are empty.
+; while it still names this screensaver. Folders go only when they are empty, and only those the
+; product made: the install folder, the folders above it that the install had to create, and the
+; pictures' folder.
 ;
 ; Given on the makensis command line: VERSION (text, "1.0.0"), VERSION_NUMBERS ("1.0.0.0"),
 ; STAGE (folder holding host.scr and renderer.dll), ICON, OUTFILE, NAMES (the generated file
@@ -82,6 +84,10 @@ Section "-Install"
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+  ; An upgrade keeps the value of the install that made the folders.
+  ${If} $CreatedTop != ""
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "CreatedFolder" "$CreatedTop"
+  ${EndIf}
 SectionEnd
 
 Section "Uninstall"
@@ -91,6 +97,7 @@ Section "Uninstall"
   Delete "$INSTDIR\${RENDERER_FILE}"
   Delete "$INSTDIR\${SETTINGS_FILE}"
   Delete "$INSTDIR\${UNINSTALLER}"
+  Call un.RemoveCreatedFolders
   RMDir "$INSTDIR"
 
   Delete "${CAPTURE_FOLDER}\${CAPTURE_PICTURE_1}"
@@ -99,4 +106,6 @@ Section "Uninstall"
   RMDir "${CAPTURE_FOLDER}"
 
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  ; Windows always has this key; a system where the install made it gets it removed again.
+  DeleteRegKey /ifnosubkeys /ifnovalues HKCU "Software\Microsoft\Windows\CurrentVersion\Uninstall"
 SectionEnd

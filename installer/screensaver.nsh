@@ -1,4 +1,5 @@
-; The check that the install folder can be written, and the screensaver choice: Windows keeps the
+; The install folder (whether it can be written, and which folders the install made), and the
+; screensaver choice: Windows keeps the
 ; chosen screensaver as the short (8.3) path of its file in HKCU\Control Panel\Desktop,
 ; value SCRNSAVE.EXE, so that is the form written here and the form looked for when
 ; uninstalling (the long path too, in case the choice was made some other way).
@@ -10,6 +11,9 @@
 ; a message box when someone watches, exit code 2 and the message on the standard error stream
 ; in silent mode.
 Function EnsureWritableFolder
+  ${IfNot} ${FileExists} "$INSTDIR\*.*"
+    Call FindTopMissingFolder
+  ${EndIf}
   ClearErrors
   CreateDirectory "$INSTDIR"
   ${IfNot} ${Errors}
@@ -23,11 +27,39 @@ Function EnsureWritableFolder
   ${If} ${Silent}
     Push "$(FolderNotWritable)"
     Call WriteStandardError
-  ${Else}
-    MessageBox MB_OK|MB_ICONSTOP "$(FolderNotWritable)"
+    SetErrorLevel 2
+    Quit
   ${EndIf}
+  MessageBox MB_OK|MB_ICONSTOP "$(FolderNotWritable)"
   SetErrorLevel 2
   Abort
+FunctionEnd
+
+; A folder given with /D= that NSIS thinks invalid (one lying under a file) is silently swapped
+; for the default folder before .onInit runs, so a silent install would succeed somewhere the
+; caller never asked for. The folder asked for is taken back from the command line here, and a
+; silent install checks it at once, before anything is written.
+Function .onInit
+  Call UseRequestedFolder
+  ${If} ${Silent}
+    Call EnsureWritableFolder
+  ${EndIf}
+FunctionEnd
+
+; NSIS takes everything after the first " /D=" (upper case) as the folder; so does this.
+Function UseRequestedFolder
+  System::Call 'kernel32::GetCommandLineW() w .r0'
+  StrLen $1 $0
+  StrCpy $2 0
+  ${DoWhile} $2 < $1
+    StrCpy $3 $0 4 $2
+    ${If} $3 S== " /D="
+      IntOp $2 $2 + 4
+      StrCpy $INSTDIR $0 "" $2
+      Return
+    ${EndIf}
+    IntOp $2 $2 + 1
+  ${Loop}
 FunctionEnd
 
 ; Writes the text on the stack to the standard error stream, as UTF-8 with a line end, when the
@@ -80,4 +112,40 @@ Function un.ForgetScreensaverIfOurs
   ${OrIf} $0 == "$INSTDIR\${HOST_FILE}"
     DeleteRegValue HKCU "${DESKTOP_KEY}" "${SCREENSAVER_VALUE}"
   ${EndIf}
+FunctionEnd
+
+; The outermost folder of $INSTDIR that does not exist yet (CreateDirectory makes it and all
+; below it), into CreatedTop; the uninstaller removes these folders again when they are empty.
+Var CreatedTop
+Function FindTopMissingFolder
+  StrCpy $0 "$INSTDIR"
+  ${Do}
+    ${If} $0 == ""
+    ${OrIf} ${FileExists} "$0\*.*"
+      ${ExitDo}
+    ${EndIf}
+    StrCpy $CreatedTop $0
+    ${GetParent} $0 $0
+  ${Loop}
+FunctionEnd
+
+; Removes the empty folders between the install folder and the outermost folder the install
+; made (the stored CreatedFolder value), never a folder that holds anything.
+Function un.RemoveCreatedFolders
+  ReadRegStr $1 HKCU "${UNINSTALL_KEY}" "CreatedFolder"
+  StrLen $2 $1
+  StrCpy $3 "$INSTDIR" $2
+  ${If} $1 == ""
+  ${OrIf} $3 != $1
+    Return
+  ${EndIf}
+  StrCpy $0 "$INSTDIR"
+  ${Do}
+    RMDir "$0"
+    ${If} $0 == $1
+      Return
+    ${EndIf}
+    ${GetParent} $0 $0
+    StrLen $3 $0
+  ${LoopWhile} $3 >= $2
 FunctionEnd

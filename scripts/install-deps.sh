@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev
   libosmesa6-dev libglu1-mesa-dev mesa-common-dev mesa-utils
-  g++-mingw-w64-x86-64 wine wine64
+  g++-mingw-w64-x86-64 wine wine64 nsis
   xvfb x11-utils x11-xserver-utils xdotool imagemagick
   fonts-ipafont-gothic locales
   pulseaudio pulseaudio-utils sox libsox-fmt-mp3 lame gstreamer1.0-plugins-good

@@ -13,6 +13,7 @@ ctest --preset native -j2
 echo "== windows build and tests under Wine"
 cmake --preset windows
 cmake --build --preset windows
+cmake --build --preset windows --target dist
 tests/wine/run-windows-tier.sh
 
 if compgen -G "fuzz/*_fuzzer.cpp" >/dev/null; then

@@ -1,0 +1,132 @@
+# The installer and its uninstaller in a fresh prefix, compared with a second fresh prefix that
+# never saw them. A silent install puts both programs into the user's own Programs folder and
+# writes the uninstall entry (name and version as in assets/version.h, paths that exist, size as
+# measured); the installed host starts from there; a second install keeps a settings file
+# written in between. The uninstaller clears the screensaver choice only when it names this
+# screensaver (in the short form Windows stores), and afterwards the prefix holds exactly what
+# the reference holds. Fault case: an install folder blocked by a file ends a silent install
+# with exit code 2, a message in the system's language on standard error, and no change.
+source "$(dirname "${BASH_SOURCE[0]}")/../installer-lib.sh"
+[ -f "$SETUP_EXE" ] || fail "no $SETUP_EXE: build it with cmake --build --preset windows --target dist"
+start_xvfb 1024x768
+
+wineserver -k >/dev/null 2>&1 || true
+REFERENCE=$ALTOSTRAT_WINE_HOME/installer-reference
+fresh_prefix "$REFERENCE-prefix"
+fresh_prefix "$ALTOSTRAT_WINE_HOME/installer-prefix"
+export WINEPREFIX=$REFERENCE-prefix
+snapshot "$REFERENCE"
+wineserver -k
+wineserver -w
+rm -rf "$REFERENCE-prefix"
+export WINEPREFIX=$ALTOSTRAT_WINE_HOME/installer-prefix
+
+# The fault case first, while the prefix is as fresh as the reference.
+blocker=$WINEPREFIX/drive_c/blocked
+echo "a file, not a folder" >"$blocker"
+run_setup /S '/D=C:\blocked\アルトストラト'
+[ "$EXIT_CODE" -eq 2 ] || fail "install under a file: exit code $EXIT_CODE, not 2"
+grep -q 'cannot be installed into' "$SETUP_ERR" || fail "no English message: $(cat "$SETUP_ERR")"
+grep -qF 'C:\blocked\アルトストラト' "$SETUP_ERR" || fail "the message does not name the folder"
+ALTOSTRAT_LANG=ja_JP.UTF-8
+_altostrat_locale "$ALTOSTRAT_WINE_HOME" ja_JP.UTF-8
+LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 run_setup /S '/D=C:\blocked'
+[ "$EXIT_CODE" -eq 2 ] || fail "install into a file: exit code $EXIT_CODE, not 2"
+grep -q 'インストールできません' "$SETUP_ERR" || fail "no Japanese message: $(cat "$SETUP_ERR")"
+[ "$(cat "$blocker")" = "a file, not a folder" ] || fail "the blocking file was changed"
+rm "$blocker"
+wineserver -w
+same_as_reference "after the failed installs"
+
+# A silent install.
+local_appdata=$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')
+install_win="$local_appdata\\Programs\\アルトストラト"
+install_dir=$(unix_path "$install_win")
+run_setup /S
+[ "$EXIT_CODE" -eq 0 ] || fail "silent install: exit code $EXIT_CODE: $(cat "$SETUP_ERR")"
+cmp -s "$install_dir/アルトストラト.scr" "$HOST_EXE" || fail "the host is not in $install_dir"
+cmp -s "$install_dir/アルトストラト.dll" "$RENDERER_EXE" || fail "the renderer is not beside it"
+
+entry=$(export_key "$UNINSTALL_KEY")
+echo "$entry"
+escaped=${install_win//\\/\\\\}
+[ "$(reg_value "$entry" DisplayName)" = "\"$(header_text ALTOSTRAT_PRODUCT_NAME)\"" ] ||
+    fail "DisplayName is not the product name"
+[ "$(reg_value "$entry" DisplayVersion)" = "\"$(header_text ALTOSTRAT_VERSION_TEXT)\"" ] ||
+    fail "DisplayVersion is not the version text"
+[ "$(reg_value "$entry" Publisher)" = "\"$(header_text ALTOSTRAT_PUBLISHER)\"" ] ||
+    fail "Publisher is not the publisher line"
+[ "$(reg_value "$entry" DisplayIcon)" = "\"$escaped\\\\アルトストラト.scr\"" ] ||
+    fail "DisplayIcon is not the installed host"
+[ "$(reg_value "$entry" UninstallString)" = "\"\\\"$escaped\\\\uninstall.exe\\\"\"" ] ||
+    fail "UninstallString is not the quoted uninstaller"
+[ "$(reg_value "$entry" QuietUninstallString)" = "\"\\\"$escaped\\\\uninstall.exe\\\" /S\"" ] ||
+    fail "QuietUninstallString is not the quoted uninstaller with /S"
+[ -f "$install_dir/uninstall.exe" ] || fail "no uninstaller in $install_dir"
+[ "$(reg_value "$entry" NoModify)" = "dword:00000001" ] || fail "NoModify is not 1"
+[ "$(reg_value "$entry" NoRepair)" = "dword:00000001" ] || fail "NoRepair is not 1"
+size_kib=$(($(reg_value "$entry" EstimatedSize | sed 's/dword://; s/^/0x/')))
+measured_kib=$(($(du -s --apparent-size -B1 "$install_dir" | cut -f1) / 1024))
+[ $((size_kib - measured_kib)) -le 8 ] && [ $((measured_kib - size_kib)) -le 8 ] ||
+    fail "EstimatedSize $size_kib KiB, the folder holds $measured_kib KiB"
+
+# The installed host starts from its installed place.
+run_installed_host() {
+    HOST_DIR=$install_dir
+    HOST_COPY="$install_dir/アルトストラト.scr"
+    if [ -f "$SOURCE_DIR/host/saver_run.cpp" ]; then
+        # A whole saver run: the pictures, the renderer from beside the host, Escape, the end.
+        start_program "$HOST_COPY" /s
+        local host=$PROGRAM_PID picture
+        poll 60 window_shown OpenGL Altostrat_VC || fail "the installed host showed no flight"
+        for picture in Altostrat1.bmp Altostrat2.bmp Altostrat3.bmp; do
+            [ -s "$(capture_folder)/$picture" ] || fail "the saver run wrote no $picture"
+        done
+        press_key Escape
+        wait_exit "$host" 60
+    else
+        # The host's start-up alone: it reads the settings file beside itself.
+        run_host 30 /s
+        grep -qF 'Programs\\\30a2\30eb\30c8\30b9\30c8\30e9\30c8\\\30a2\30eb\30c8\30b9\30c8\30e9\30c8.ini' \
+            "$HOST_TRACE" || fail "the installed host did not look for its settings file"
+        rm -f "$HOST_TRACE"
+        [ -d "$(capture_folder)" ] || fail "the installed host did not create C:\\t_wisp"
+    fi
+    [ "$EXIT_CODE" -eq 0 ] || fail "the installed host /s: exit code $EXIT_CODE"
+}
+run_installed_host
+
+# An upgrade keeps the settings file written in between.
+settings="$install_dir/アルトストラト.ini"
+printf '[Section]\r\nkept=%s\r\n' "$RANDOM$RANDOM" >"$settings"
+cp "$settings" "$ALTOSTRAT_WINE_HOME/settings-before"
+run_setup /S
+[ "$EXIT_CODE" -eq 0 ] || fail "second install: exit code $EXIT_CODE"
+cmp -s "$settings" "$ALTOSTRAT_WINE_HOME/settings-before" || fail "the second install changed the settings file"
+cmp -s "$install_dir/アルトストラト.scr" "$HOST_EXE" || fail "the host went away in the second install"
+
+# Another screensaver chosen: the uninstaller leaves the choice alone.
+desktop='HKEY_CURRENT_USER\Control Panel\Desktop'
+other='C:\windows\system32\other.scr'
+wine reg add "$desktop" /v SCRNSAVE.EXE /d "$other" /f >/dev/null 2>&1
+uninstall_and_wait "$install_dir"
+[ "$(reg_value "$(export_key "$desktop")" SCRNSAVE.EXE)" = "\"${other//\\/\\\\}\"" ] ||
+    fail "the uninstaller changed another screensaver's choice"
+wine reg delete "$desktop" /v SCRNSAVE.EXE /f >/dev/null 2>&1
+
+# This screensaver chosen, in the short form Windows itself gives: the uninstaller clears it.
+run_setup /S
+[ "$EXIT_CODE" -eq 0 ] || fail "third install: exit code $EXIT_CODE"
+short=$(winepath -s "$install_win\\アルトストラト.scr" 2>/dev/null | tr -d '\r')
+[[ $short == *~* ]] || fail "no short form of the host's path: $short"
+wine reg add "$desktop" /v SCRNSAVE.EXE /d "$short" /f >/dev/null 2>&1
+[ -n "$(reg_value "$(export_key "$desktop")" SCRNSAVE.EXE)" ] || fail "could not choose the screensaver"
+run_installed_host
+uninstall_and_wait "$install_dir"
+[ -z "$(reg_value "$(export_key "$desktop")" SCRNSAVE.EXE)" ] ||
+    fail "the uninstaller kept the choice of the screensaver it removed"
+
+same_as_reference "after uninstalling"
+wineserver -k
+wineserver -w
+rm -rf "$WINEPREFIX" "$REFERENCE".*
