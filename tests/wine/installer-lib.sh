@@ -38,9 +38,20 @@ key_gone() {
     [ -z "$(export_key "$1")" ]
 }
 
-# windows_path UNIX_PATH / unix_path WINDOWS_PATH: Wine's own conversions.
-windows_path() { winepath -w "$1" 2>/dev/null | tr -d '\r'; }
+# unix_path WINDOWS_PATH / short_path WINDOWS_PATH: Wine's own conversions.
 unix_path() { winepath -u "$1" 2>/dev/null | tr -d '\r'; }
+short_path() { winepath -s "$1" 2>/dev/null | tr -d '\r'; }
+
+# wizard_next TEXT: waits for the installer's page showing TEXT, then presses its default button
+# (Next, Install or Finish: IDOK, whatever the page's title).
+wizard_next() {
+    poll 60 wizard_shows "$1" || fail "the installer never showed \"$1\": $(probe texts '#32770' -)"
+    probe post '#32770' - 0x0111 1 0 >/dev/null || fail "could not press the installer's button"
+}
+
+wizard_shows() {
+    probe texts '#32770' - | grep -qF "$1"
+}
 
 # snapshot OUT: what the current prefix holds: every entry under drive_c (the system's and the
 # user's folders) with its type, and the whole registry as regedit exports it, both sorted, with

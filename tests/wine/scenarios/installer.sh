@@ -2,9 +2,10 @@
 # never saw them. A silent install puts both programs into the user's own Programs folder and
 # writes the uninstall entry (name and version as in assets/version.h, paths that exist, size as
 # measured); the installed host starts from there; a second install keeps a settings file
-# written in between. The uninstaller clears the screensaver choice only when it names this
-# screensaver (in the short form Windows stores), and afterwards the prefix holds exactly what
-# the reference holds. Fault case: an install folder blocked by a file ends a silent install
+# written in between; a silent install does not choose the screensaver, a watched one (pages in
+# Japanese on a Japanese system) does from its finish page. The uninstaller clears the choice
+# only when it names this screensaver, and afterwards the prefix holds exactly what the
+# reference holds. Fault case: an install folder blocked by a file ends a silent install
 # with exit code 2, a message in the system's language on standard error, and no change.
 source "$(dirname "${BASH_SOURCE[0]}")/../installer-lib.sh"
 [ -f "$SETUP_EXE" ] || fail "no $SETUP_EXE: build it with cmake --build --preset windows --target dist"
@@ -28,7 +29,6 @@ run_setup /S '/D=C:\blocked\アルトストラト'
 [ "$EXIT_CODE" -eq 2 ] || fail "install under a file: exit code $EXIT_CODE, not 2"
 grep -q 'cannot be installed into' "$SETUP_ERR" || fail "no English message: $(cat "$SETUP_ERR")"
 grep -qF 'C:\blocked\アルトストラト' "$SETUP_ERR" || fail "the message does not name the folder"
-ALTOSTRAT_LANG=ja_JP.UTF-8
 _altostrat_locale "$ALTOSTRAT_WINE_HOME" ja_JP.UTF-8
 LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 run_setup /S '/D=C:\blocked'
 [ "$EXIT_CODE" -eq 2 ] || fail "install into a file: exit code $EXIT_CODE, not 2"
@@ -42,8 +42,10 @@ same_as_reference "after the failed installs"
 local_appdata=$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')
 install_win="$local_appdata\\Programs\\アルトストラト"
 install_dir=$(unix_path "$install_win")
+desktop='HKEY_CURRENT_USER\Control Panel\Desktop'
 run_setup /S
 [ "$EXIT_CODE" -eq 0 ] || fail "silent install: exit code $EXIT_CODE: $(cat "$SETUP_ERR")"
+[ -z "$(reg_value "$(export_key "$desktop")" SCRNSAVE.EXE)" ] || fail "a silent install chose the screensaver"
 cmp -s "$install_dir/アルトストラト.scr" "$HOST_EXE" || fail "the host is not in $install_dir"
 cmp -s "$install_dir/アルトストラト.dll" "$RENDERER_EXE" || fail "the renderer is not beside it"
 
@@ -106,7 +108,6 @@ cmp -s "$settings" "$ALTOSTRAT_WINE_HOME/settings-before" || fail "the second in
 cmp -s "$install_dir/アルトストラト.scr" "$HOST_EXE" || fail "the host went away in the second install"
 
 # Another screensaver chosen: the uninstaller leaves the choice alone.
-desktop='HKEY_CURRENT_USER\Control Panel\Desktop'
 other='C:\windows\system32\other.scr'
 wine reg add "$desktop" /v SCRNSAVE.EXE /d "$other" /f >/dev/null 2>&1
 uninstall_and_wait "$install_dir"
@@ -114,13 +115,27 @@ uninstall_and_wait "$install_dir"
     fail "the uninstaller changed another screensaver's choice"
 wine reg delete "$desktop" /v SCRNSAVE.EXE /f >/dev/null 2>&1
 
-# This screensaver chosen, in the short form Windows itself gives: the uninstaller clears it.
-run_setup /S
-[ "$EXIT_CODE" -eq 0 ] || fail "third install: exit code $EXIT_CODE"
-short=$(winepath -s "$install_win\\アルトストラト.scr" 2>/dev/null | tr -d '\r')
+# A watched install on a Japanese system: Japanese pages, and the finish page's option makes it
+# the screensaver in the short form Windows itself gives, and starts Windows' own way of opening
+# the Screen Saver Settings with it (the command line Windows registers for a .scr's Install;
+# Wine has no Display control panel to show).
+trace=$ALTOSTRAT_WINE_HOME/setup-trace.txt
+LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 start_bg env WINEDEBUG=+process wine "$SETUP_EXE" 2>"$trace"
+setup=$LAST_PID
+wizard_next "アルトストラト セットアップへようこそ"
+wizard_next "インストール先"
+wizard_next "アルトストラト をスクリーンセーバーにして"
+wait_exit "$setup" 60
+[ "$EXIT_CODE" -eq 0 ] || fail "watched install: exit code $EXIT_CODE"
+short=$(short_path "$install_win\\アルトストラト.scr")
 [[ $short == *~* ]] || fail "no short form of the host's path: $short"
-wine reg add "$desktop" /v SCRNSAVE.EXE /d "$short" /f >/dev/null 2>&1
-[ -n "$(reg_value "$(export_key "$desktop")" SCRNSAVE.EXE)" ] || fail "could not choose the screensaver"
+[ "$(reg_value "$(export_key "$desktop")" SCRNSAVE.EXE)" = "\"${short//\\/\\\\}\"" ] ||
+    fail "the finish page's option did not choose $short"
+grep -qF 'rundll32.exe\" desk.cpl,InstallScreenSaver C:\\users\\' "$trace" ||
+    fail "the Screen Saver Settings were not opened with the host"
+grep -F 'desk.cpl,InstallScreenSaver' "$trace" | grep -qF '\30c8.scr' ||
+    fail "the Screen Saver Settings were opened with something else than the host"
+rm -f "$trace"
 run_installed_host
 uninstall_and_wait "$install_dir"
 [ -z "$(reg_value "$(export_key "$desktop")" SCRNSAVE.EXE)" ] ||
