@@ -2,19 +2,10 @@
 
 namespace altostrat {
 
-// The preview form, the settings dialog and the saver form are not built yet: until they are,
-// each mode ends the program at once, showing nothing. The saver's hidden cursor is shown again
-// by Main on the way out.
-
-int RunPreview(HostState&) {
-    return 0;
-}
+// The settings dialog is not built yet: until it is, the settings mode ends the program at once,
+// showing nothing. The preview is in preview_form.cpp, the saver run in saver_form.cpp.
 
 int RunSettingsDialog(HostState&) {
-    return 0;
-}
-
-int RunSaver(HostState&) {
     return 0;
 }
 

@@ -1,0 +1,125 @@
+#include "host/saver_run.h"
+
+#include <cctype>
+
+#include "common/agreement.h"
+
+namespace altostrat {
+namespace {
+
+std::string CapturePath(CapturePicture picture) {
+    return std::string(kCaptureFolder) + "\\" + CapturePictureName(picture);
+}
+
+void SetTimer(SaverRun& run, SaverTimer timer, bool& flag, bool enabled) {
+    flag = enabled;
+    run.platform.SetTimerEnabled(timer, enabled);
+}
+
+void EndRun(SaverRun& run) {
+    SetTimer(run, SaverTimer::kTimer3, run.Timer3Enabled, false);
+    SaverFormQueryUnload(run);
+}
+
+}  // namespace
+
+std::string MusicFileType(std::string_view bgmFile) {
+    std::string type(bgmFile.substr(bgmFile.size() < 3 ? 0 : bgmFile.size() - 3));
+    for (char& c : type) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return type;
+}
+
+void SaverFormLoad(SaverRun& run) {
+    // The screen first, while nothing of ours covers it; then the two fixed pictures.
+    run.platform.CaptureScreen(CapturePath(CapturePicture::kDesktop));
+    run.platform.WriteBuiltInPicture(BuiltInPicture::kSky, CapturePath(CapturePicture::kSky));
+    run.platform.WriteBuiltInPicture(BuiltInPicture::kGlow, CapturePath(CapturePicture::kGlow));
+
+    const HostSettings& settings = run.host.settings;
+    if (settings.BgmKind == 1) {
+        OpenCD(run.mci);
+        SetTimer(run, SaverTimer::kTimer2, run.Timer2Enabled, true);
+    } else if (settings.BgmKind == 2) {
+        const std::string type = MusicFileType(settings.BgmFile);
+        if (type == "WAV") {
+            PlayWave(run.mci, settings.BgmFile);
+        }
+        if (type == "MP3") {
+            PlayMP3(run.mci, settings.BgmFile);
+            SetTimer(run, SaverTimer::kTimer1, run.Timer1Enabled, true);
+        }
+    }
+
+    run.RendererPath = run.host.programFolder + "\\" + kRendererFileName;
+    run.rendererStarted = run.platform.StartRenderer(run.RendererPath);
+    run.rendererStartedAt = run.platform.Milliseconds();
+    SetTimer(run, SaverTimer::kTimer3, run.Timer3Enabled, true);
+}
+
+void Timer1Timer(SaverRun& run) {
+    if (!run.ended) {
+        RepeatMP3(run.mci);
+    }
+}
+
+void Timer2Timer(SaverRun& run) {
+    if (run.ended) {
+        return;
+    }
+    CheckCD(run.mci, run.music, run.host.settings.BgmRepeat);
+    SetTimer(run, SaverTimer::kTimer2, run.Timer2Enabled, run.music.CdActive);
+}
+
+void Timer3Timer(SaverRun& run) {
+    if (run.ended) {
+        return;
+    }
+    if (!run.rendererStarted) {
+        EndRun(run);
+        return;
+    }
+    if (run.platform.RendererWindowExists()) {
+        run.rendererWindowSeen = true;
+        return;
+    }
+    if (run.rendererWindowSeen || !run.platform.RendererRunning()) {
+        EndRun(run);
+        return;
+    }
+    if (run.platform.Milliseconds() - run.rendererStartedAt >= kRendererWindowPatience) {
+        EndRun(run);  // the renderer is left to itself
+    }
+}
+
+void SaverFormQueryUnload(SaverRun& run) {
+    if (run.ended) {
+        return;
+    }
+    run.ended = true;
+    if (run.Timer2Enabled) {
+        SetTimer(run, SaverTimer::kTimer2, run.Timer2Enabled, false);
+        StopCD(run.mci);
+    }
+    const HostSettings& settings = run.host.settings;
+    if (settings.BgmKind == 2) {
+        const std::string type = MusicFileType(settings.BgmFile);
+        if (type == "WAV") {
+            StopWave(run.mci);
+        }
+        if (type == "MP3") {
+            SetTimer(run, SaverTimer::kTimer1, run.Timer1Enabled, false);
+            StopMP3(run.mci);
+        }
+    }
+    // Only a cursor this run's start hid is shown again, and exactly once: a show request, not
+    // the saved count as the flag, which would hide it once more when that count was 0.
+    if (run.host.cursorHidden) {
+        run.host.SavedCursorCount = run.platform.ShowCursor(true);
+        run.host.cursorHidden = false;
+    }
+    run.platform.EndProgram();
+}
+
+}  // namespace altostrat

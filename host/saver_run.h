@@ -1,0 +1,93 @@
+#pragma once
+// The saver form's run, from its load to its clean-up: the capture files in their order, the
+// music by its kind, the renderer's start, the three timers and the watch on the renderer.
+//
+// The watch. The renderer's window appears only after its display-mode switch, which may take
+// seconds, so a missing window on the first ticks does not mean the renderer has ended. The run
+// ends when the window has been seen and is gone again, or when the renderer's process has
+// ended (with or without a window; also when it could not be started at all). If the process
+// still runs but no window has appeared 30 s after the start, the run ends and the renderer is
+// left alone. The watch is a state checked on each tick, never a wait.
+//
+// The clean-up runs once, whichever way the run ends (the watch, a close request, the end of
+// the session): the CD, the music file, the cursor, then the end of the program.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "host/host_state.h"
+#include "host/music/mci_sender.h"
+#include "host/music/music.h"
+
+namespace altostrat {
+
+enum class SaverTimer { kTimer1, kTimer2, kTimer3 };
+
+// Interval of each timer, milliseconds: MP3 restart, CD poll, renderer watch.
+inline constexpr std::uint32_t kTimer1Interval = 1000;
+inline constexpr std::uint32_t kTimer2Interval = 200;
+inline constexpr std::uint32_t kTimer3Interval = 100;
+// How long the watch waits for the renderer's first window while its process runs.
+inline constexpr std::uint64_t kRendererWindowPatience = 30000;
+
+enum class BuiltInPicture { kSky, kGlow };
+
+class SaverPlatform {
+  public:
+    virtual ~SaverPlatform() = default;
+    // Photographs the primary screen 1:1 and writes it as a bitmap file at path.
+    virtual void CaptureScreen(const std::string& path) = 0;
+    // Writes one of the host's own pictures as a bitmap file at path.
+    virtual void WriteBuiltInPicture(BuiltInPicture picture, const std::string& path) = 0;
+    // Starts the program at path with no arguments and a normal window that may take the
+    // foreground; false when no process was started. The process is remembered for the watch.
+    virtual bool StartRenderer(const std::string& path) = 0;
+    // A top-level window titled "Altostrat_VC" exists.
+    virtual bool RendererWindowExists() = 0;
+    // The process StartRenderer started has not ended.
+    virtual bool RendererRunning() = 0;
+    // A steady clock, milliseconds.
+    virtual std::uint64_t Milliseconds() = 0;
+    virtual void SetTimerEnabled(SaverTimer timer, bool enabled) = 0;
+    // Shows (true) or hides the mouse cursor; gives the new display count.
+    virtual int ShowCursor(bool show) = 0;
+    // Ends the program once the current event has returned.
+    virtual void EndProgram() = 0;
+};
+
+struct SaverRun {
+    SaverRun(HostState& host, SaverPlatform& platform, MciSender& mci)
+        : host(host), platform(platform), mci(mci) {}
+
+    HostState& host;
+    SaverPlatform& platform;
+    MciSender& mci;
+    MusicState music;
+
+    bool Timer1Enabled = false;
+    bool Timer2Enabled = false;
+    bool Timer3Enabled = false;
+    std::string RendererPath;
+
+    bool rendererStarted = false;
+    bool rendererWindowSeen = false;
+    std::uint64_t rendererStartedAt = 0;
+    bool ended = false;  // the clean-up has run
+};
+
+// "WAV", "MP3", ...: the last three characters of the music file's name, upper-cased.
+std::string MusicFileType(std::string_view bgmFile);
+
+// Form_Load: the capture, the music, the renderer's start, the watch armed.
+void SaverFormLoad(SaverRun& run);
+// Timer1: restarts an MP3 that has ended.
+void Timer1Timer(SaverRun& run);
+// Timer2: polls the CD; stays enabled while the CD is active.
+void Timer2Timer(SaverRun& run);
+// Timer3: the renderer watch; runs the clean-up when the run is over.
+void Timer3Timer(SaverRun& run);
+// Form_QueryUnload: the clean-up. Runs once; later calls do nothing.
+void SaverFormQueryUnload(SaverRun& run);
+
+}  // namespace altostrat

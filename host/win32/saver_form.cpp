@@ -1,0 +1,184 @@
+// The saver form: a hidden top-level window titled "Altostrat_Main" (found by the single-instance
+// test of any later start, which is why it is not a message-only window), its three timers, and
+// the Windows side of the saver run whose order saver_run.cpp decides.
+#include <windows.h>
+
+#include "common/agreement.h"
+#include "common/win32/wide_text.h"
+#include "host/saver_run.h"
+#include "host/win32/mode_entries.h"
+#include "host/win32/resource_ids.h"
+#include "host/win32/screen_capture.h"
+#include "host/win32/win32_mci_sender.h"
+
+namespace altostrat {
+namespace {
+
+constexpr wchar_t kFormClass[] = L"AltostratSaverForm";
+
+UINT_PTR TimerId(SaverTimer timer) {
+    switch (timer) {
+        case SaverTimer::kTimer1:
+            return 1;
+        case SaverTimer::kTimer2:
+            return 2;
+        case SaverTimer::kTimer3:
+            break;
+    }
+    return 3;
+}
+
+UINT TimerInterval(SaverTimer timer) {
+    switch (timer) {
+        case SaverTimer::kTimer1:
+            return kTimer1Interval;
+        case SaverTimer::kTimer2:
+            return kTimer2Interval;
+        case SaverTimer::kTimer3:
+            break;
+    }
+    return kTimer3Interval;
+}
+
+class Win32SaverPlatform final : public SaverPlatform {
+  public:
+    Win32SaverPlatform(HWND form, HINSTANCE instance) : form_(form), instance_(instance) {}
+    ~Win32SaverPlatform() override {
+        if (renderer_ != nullptr) {
+            CloseHandle(renderer_);  // the renderer itself runs on
+        }
+    }
+
+    void CaptureScreen(const std::string& path) override { CaptureScreenToFile(path); }
+
+    void WriteBuiltInPicture(BuiltInPicture picture, const std::string& path) override {
+        WriteBitmapResourceToFile(
+            instance_, picture == BuiltInPicture::kSky ? ALTOSTRAT_IDB_SKY : ALTOSTRAT_IDB_GLOW,
+            path);
+    }
+
+    bool StartRenderer(const std::string& path) override {
+        const std::wstring application = Wide(path);
+        // No arguments: the command line holds only the program's own quoted name.
+        std::wstring commandLine = L"\"" + application + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = SW_SHOWNORMAL;
+        PROCESS_INFORMATION process{};
+        if (!CreateProcessW(application.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                            nullptr, nullptr, &startup, &process)) {
+            return false;
+        }
+        // The renderer brings its window to the foreground itself; the started process may.
+        AllowSetForegroundWindow(process.dwProcessId);
+        CloseHandle(process.hThread);
+        renderer_ = process.hProcess;
+        return true;
+    }
+
+    bool RendererWindowExists() override {
+        return FindWindowW(nullptr, rendererTitle_.c_str()) != nullptr;
+    }
+
+    bool RendererRunning() override {
+        return renderer_ != nullptr && WaitForSingleObject(renderer_, 0) == WAIT_TIMEOUT;
+    }
+
+    std::uint64_t Milliseconds() override { return GetTickCount64(); }
+
+    void SetTimerEnabled(SaverTimer timer, bool enabled) override {
+        if (enabled) {
+            SetTimer(form_, TimerId(timer), TimerInterval(timer), nullptr);
+        } else {
+            KillTimer(form_, TimerId(timer));
+        }
+    }
+
+    int ShowCursor(bool show) override { return ::ShowCursor(show ? TRUE : FALSE); }
+
+    void EndProgram() override { DestroyWindow(form_); }
+
+  private:
+    HWND form_;
+    HINSTANCE instance_;
+    HANDLE renderer_ = nullptr;
+    const std::wstring rendererTitle_ = Wide(kRendererWindowTitle);
+};
+
+LRESULT CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* run = reinterpret_cast<SaverRun*>(GetWindowLongPtrW(form, GWLP_USERDATA));
+    switch (message) {
+        case WM_TIMER:
+            if (run != nullptr) {
+                if (wParam == 1) {
+                    Timer1Timer(*run);
+                } else if (wParam == 2) {
+                    Timer2Timer(*run);
+                } else if (wParam == 3) {
+                    Timer3Timer(*run);
+                }
+            }
+            return 0;
+        case WM_CLOSE:
+            // A close request unloads the form: the clean-up, which ends the program.
+            if (run != nullptr) {
+                SaverFormQueryUnload(*run);
+            } else {
+                DestroyWindow(form);
+            }
+            return 0;
+        case WM_QUERYENDSESSION:
+            // Log-off or shut-down: the music is stopped and the cursor shown before Windows may
+            // end the process; the session is free to end.
+            if (run != nullptr) {
+                SaverFormQueryUnload(*run);
+            }
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam != 0 && run != nullptr) {
+                SaverFormQueryUnload(*run);
+            }
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcW(form, message, wParam, lParam);
+    }
+}
+
+HWND CreateSaverForm(HINSTANCE instance) {
+    WNDCLASSW formClass{};
+    formClass.lpfnWndProc = FormProc;
+    formClass.hInstance = instance;
+    formClass.lpszClassName = kFormClass;
+    RegisterClassW(&formClass);
+    // Borderless and the screen's size like the form it stands for, and never shown.
+    return CreateWindowExW(WS_EX_TOOLWINDOW, kFormClass, Wide(kSaverFormTitle).c_str(), WS_POPUP, 0,
+                           0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
+                           nullptr, instance, nullptr);
+}
+
+}  // namespace
+
+int RunSaver(HostState& state) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    HWND form = CreateSaverForm(instance);
+    if (form == nullptr) {
+        return 0;
+    }
+    Win32SaverPlatform platform(form, instance);
+    Win32MciSender mci;
+    SaverRun run(state, platform, mci);
+    SetWindowLongPtrW(form, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&run));
+    SaverFormLoad(run);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}
+
+}  // namespace altostrat

@@ -1,0 +1,75 @@
+#include "host/win32/screen_capture.h"
+
+#include <vector>
+
+#include "common/bmp_writer.h"
+
+namespace altostrat {
+namespace {
+
+BITMAPINFO Bottom24(LONG width, LONG height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;  // positive: bottom row first, as the file stores it
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+}  // namespace
+
+bool CaptureScreenToFile(const std::string& path) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    if (width <= 0 || height <= 0) {
+        return false;
+    }
+    BITMAPINFO info = Bottom24(width, height);
+    void* bits = nullptr;
+    HBITMAP picture = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (picture == nullptr) {
+        return false;
+    }
+    HDC pictureDC = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(pictureDC, picture);
+    HWND hDesktopWnd = GetDesktopWindow();
+    HDC hDesktopDC = GetDC(hDesktopWnd);
+    BitBlt(pictureDC, 0, 0, width, height, hDesktopDC, 0, 0, SRCCOPY);
+    ReleaseDC(hDesktopWnd, hDesktopDC);
+    GdiFlush();
+
+    const Bgr24View view{width, height, static_cast<const std::uint8_t*>(bits),
+                         BmpRowBytes(width, 24)};
+    const bool written = WriteBmp24(path, view);
+    SelectObject(pictureDC, previous);
+    DeleteDC(pictureDC);
+    DeleteObject(picture);
+    return written;
+}
+
+bool WriteBitmapResourceToFile(HINSTANCE module, int id, const std::string& path) {
+    HBITMAP bitmap = static_cast<HBITMAP>(
+        LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (bitmap == nullptr) {
+        return false;
+    }
+    BITMAP shape{};
+    GetObjectW(bitmap, sizeof shape, &shape);
+    BITMAPINFO info = Bottom24(shape.bmWidth, shape.bmHeight);
+    std::vector<std::uint8_t> rows(BmpRowBytes(shape.bmWidth, 24) *
+                                   static_cast<std::size_t>(shape.bmHeight));
+    HDC screen = GetDC(nullptr);
+    const int copied = GetDIBits(screen, bitmap, 0, static_cast<UINT>(shape.bmHeight), rows.data(),
+                                 &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(bitmap);
+    if (copied != shape.bmHeight) {
+        return false;
+    }
+    return WriteBmp24(path,
+                      {shape.bmWidth, shape.bmHeight, rows.data(), BmpRowBytes(shape.bmWidth, 24)});
+}
+
+}  // namespace altostrat

@@ -1,0 +1,20 @@
+#pragma once
+// The saver's pictures as bitmap files: the primary screen photographed 1:1, and the host's
+// built-in pictures, both written at 24 bits per pixel through the portable writer.
+
+#include <windows.h>
+
+#include <string>
+
+namespace altostrat {
+
+// GetDesktopWindow, GetDC, BitBlt (SRCCOPY) into a 24-bit DIB section of the primary screen's
+// size, ReleaseDC, then the file. A failed copy leaves the picture black, which is written all
+// the same. False when the file could not be written.
+bool CaptureScreenToFile(const std::string& path);
+
+// The BITMAP resource `id` of module, converted to 24 bits per pixel. False when the resource
+// is missing or the file could not be written.
+bool WriteBitmapResourceToFile(HINSTANCE module, int id, const std::string& path);
+
+}  // namespace altostrat
