@@ -1,7 +1,7 @@
 # The installer and its uninstaller in a fresh prefix, compared with a second fresh prefix that
 # never saw them. A silent install puts both programs into the user's own Programs folder and
 # writes the uninstall entry (name and version as in assets/version.h, paths that exist, size as
-# measured); the installed host starts from there; a second install keeps a settings file
+# measured); the installed host runs /s from there; a second install keeps a settings file
 # written in between; a silent install does not choose the screensaver, a watched one (pages in
 # Japanese on a Japanese system) does from its finish page. The uninstaller clears the choice
 # only when it names this screensaver, and afterwards the prefix holds exactly what the
@@ -72,28 +72,17 @@ measured_kib=$(($(du -s --apparent-size -B1 "$install_dir" | cut -f1) / 1024))
 [ $((size_kib - measured_kib)) -le 8 ] && [ $((measured_kib - size_kib)) -le 8 ] ||
     fail "EstimatedSize $size_kib KiB, the folder holds $measured_kib KiB"
 
-# The installed host starts from its installed place.
+# The installed host runs a whole saver run from its installed place: it writes the pictures,
+# starts the renderer from beside itself, and ends with it when Escape ends the flight.
 run_installed_host() {
-    HOST_DIR=$install_dir
-    HOST_COPY="$install_dir/アルトストラト.scr"
-    if [ -f "$SOURCE_DIR/host/saver_run.cpp" ]; then
-        # A whole saver run: the pictures, the renderer from beside the host, Escape, the end.
-        start_program "$HOST_COPY" /s
-        local host=$PROGRAM_PID picture
-        poll 60 window_shown OpenGL Altostrat_VC || fail "the installed host showed no flight"
-        for picture in Altostrat1.bmp Altostrat2.bmp Altostrat3.bmp; do
-            [ -s "$(capture_folder)/$picture" ] || fail "the saver run wrote no $picture"
-        done
-        press_key Escape
-        wait_exit "$host" 60
-    else
-        # The host's start-up alone: it reads the settings file beside itself.
-        run_host 30 /s
-        grep -qF 'Programs\\\30a2\30eb\30c8\30b9\30c8\30e9\30c8\\\30a2\30eb\30c8\30b9\30c8\30e9\30c8.ini' \
-            "$HOST_TRACE" || fail "the installed host did not look for its settings file"
-        rm -f "$HOST_TRACE"
-        [ -d "$(capture_folder)" ] || fail "the installed host did not create C:\\t_wisp"
-    fi
+    start_program "$install_dir/アルトストラト.scr" /s
+    local host=$PROGRAM_PID picture
+    poll 60 window_shown OpenGL Altostrat_VC || fail "the installed host showed no flight"
+    for picture in Altostrat1.bmp Altostrat2.bmp Altostrat3.bmp; do
+        [ -s "$(capture_folder)/$picture" ] || fail "the saver run wrote no $picture"
+    done
+    press_key Escape
+    wait_exit "$host" 60
     [ "$EXIT_CODE" -eq 0 ] || fail "the installed host /s: exit code $EXIT_CODE"
 }
 run_installed_host
