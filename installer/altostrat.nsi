@@ -48,6 +48,7 @@ VIAddVersionKey /LANG=0 "FileDescription" "${PRODUCT_NAME} Setup"
 !define MUI_ABORTWARNING
 
 !insertmacro MUI_PAGE_WELCOME
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE DirectoryPageLeave
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 ; The finish page's one option; silent mode never shows the page, so /S installs only.

@@ -1,15 +1,13 @@
-; The install folder (whether it can be written, and which folders the install made), and the
-; screensaver choice: Windows keeps the
-; chosen screensaver as the short (8.3) path of its file in HKCU\Control Panel\Desktop,
-; value SCRNSAVE.EXE, so that is the form written here and the form looked for when
-; uninstalling (the long path too, in case the choice was made some other way).
+; The install folder (whether it can be made and written, and which folders the install made),
+; and the screensaver choice: Windows keeps the chosen screensaver as the short (8.3) path of its
+; file in HKCU\Control Panel\Desktop, value SCRNSAVE.EXE, so that is the form written here and
+; the form looked for when uninstalling (the long path too, in case it was chosen another way).
 
 !define DESKTOP_KEY "Control Panel\Desktop"
 !define SCREENSAVER_VALUE "SCRNSAVE.EXE"
 
-; Stops the install, before anything is written, when the folder cannot be made or written to:
-; a message box when someone watches, exit code 2 and the message on the standard error stream
-; in silent mode.
+; Stops the install, before anything is written, when the folder cannot be made or written to
+; after all (the checks before the install may have been passed by a folder that changed since).
 Function EnsureWritableFolder
   ${IfNot} ${FileExists} "$INSTDIR\*.*"
     Call FindTopMissingFolder
@@ -27,10 +25,9 @@ Function EnsureWritableFolder
   ${If} ${Silent}
     Push "$(FolderNotWritable)"
     Call WriteStandardError
-    SetErrorLevel 2
-    Quit
+  ${Else}
+    MessageBox MB_OK|MB_ICONSTOP "$(FolderNotWritable)"
   ${EndIf}
-  MessageBox MB_OK|MB_ICONSTOP "$(FolderNotWritable)"
   SetErrorLevel 2
   Abort
 FunctionEnd
@@ -42,7 +39,13 @@ FunctionEnd
 Function .onInit
   Call UseRequestedFolder
   ${If} ${Silent}
-    Call EnsureWritableFolder
+    Call CanMakeFolder
+    ${If} $0 != 1
+      Push "$(FolderNotWritable)"
+      Call WriteStandardError
+      SetErrorLevel 2
+      Quit
+    ${EndIf}
   ${EndIf}
 FunctionEnd
 
@@ -60,6 +63,39 @@ Function UseRequestedFolder
     ${EndIf}
     IntOp $2 $2 + 1
   ${Loop}
+FunctionEnd
+
+; Leaving the folder page: a folder that cannot be made is refused there, so the user can choose
+; another one at once.
+Function DirectoryPageLeave
+  Call CanMakeFolder
+  ${If} $0 != 1
+    MessageBox MB_OK|MB_ICONSTOP "$(FolderNotWritable)"
+    Abort
+  ${EndIf}
+FunctionEnd
+
+; $0 = 1 when $INSTDIR exists as a folder that can be written, or when its nearest existing
+; folder can be written (so it can be made there). Changes nothing: the trial file is deleted.
+Function CanMakeFolder
+  StrCpy $0 0
+  StrCpy $1 "$INSTDIR"
+  ${Do}
+    ${If} ${FileExists} "$1\*.*"
+      ${ExitDo}
+    ${ElseIf} ${FileExists} "$1"
+    ${OrIf} $1 == ""
+      Return
+    ${EndIf}
+    ${GetParent} $1 $1
+  ${Loop}
+  ClearErrors
+  FileOpen $2 "$1\${HOST_FILE}.setup-check" w
+  ${IfNot} ${Errors}
+    FileClose $2
+    Delete "$1\${HOST_FILE}.setup-check"
+    StrCpy $0 1
+  ${EndIf}
 FunctionEnd
 
 ; Writes the text on the stack to the standard error stream, as UTF-8 with a line end, when the

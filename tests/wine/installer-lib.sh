@@ -109,5 +109,15 @@ uninstall_and_wait() {
     [ "$EXIT_CODE" -eq 0 ] || fail "uninstaller: exit code $EXIT_CODE"
     poll 60 test ! -e "$1" || fail "the install folder is still there after uninstalling"
     poll 60 key_gone "$UNINSTALL_KEY" || fail "the uninstall entry is still there"
-    wineserver -w
+    wait_wine
+}
+
+# wait_wine: waits until every program of the prefix has ended and its server has saved the
+# registry and gone. stop_wine: ends them first.
+wait_wine() {
+    wineserver -w >/dev/null 2>&1 || true
+}
+stop_wine() {
+    wineserver -k >/dev/null 2>&1 || true
+    wait_wine
 }

@@ -8,17 +8,17 @@
 # reference holds. Fault case: an install folder blocked by a file ends a silent install
 # with exit code 2, a message in the system's language on standard error, and no change.
 source "$(dirname "${BASH_SOURCE[0]}")/../installer-lib.sh"
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 [ -f "$SETUP_EXE" ] || fail "no $SETUP_EXE: build it with cmake --build --preset windows --target dist"
 start_xvfb 1024x768
 
-wineserver -k >/dev/null 2>&1 || true
+stop_wine
 REFERENCE=$ALTOSTRAT_WINE_HOME/installer-reference
 fresh_prefix "$REFERENCE-prefix"
 fresh_prefix "$ALTOSTRAT_WINE_HOME/installer-prefix"
 export WINEPREFIX=$REFERENCE-prefix
 snapshot "$REFERENCE"
-wineserver -k
-wineserver -w
+stop_wine
 rm -rf "$REFERENCE-prefix"
 export WINEPREFIX=$ALTOSTRAT_WINE_HOME/installer-prefix
 
@@ -35,7 +35,7 @@ LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 run_setup /S '/D=C:\blocked'
 grep -q 'インストールできません' "$SETUP_ERR" || fail "no Japanese message: $(cat "$SETUP_ERR")"
 [ "$(cat "$blocker")" = "a file, not a folder" ] || fail "the blocking file was changed"
 rm "$blocker"
-wineserver -w
+stop_wine
 same_as_reference "after the failed installs"
 
 # A silent install.
@@ -131,6 +131,5 @@ uninstall_and_wait "$install_dir"
     fail "the uninstaller kept the choice of the screensaver it removed"
 
 same_as_reference "after uninstalling"
-wineserver -k
-wineserver -w
+stop_wine
 rm -rf "$WINEPREFIX" "$REFERENCE".*
