@@ -64,6 +64,7 @@ VIAddVersionKey /LANG=0 "FileDescription" "${PRODUCT_NAME} Setup"
 !insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "Japanese"
 !include "texts.nsh"
+!include "install_folder.nsh"
 !include "screensaver.nsh"
 
 Section "-Install"

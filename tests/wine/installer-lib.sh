@@ -87,7 +87,12 @@ registry_lines() {
 # console's settings and the debugger's (written the first time a console or the crash handler
 # of any program comes up).
 volatile_keys() {
-    grep -v -E '^\[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\(Video|DeviceClasses|Class\\\{4D36E968-E325-11CE-BFC1-08002BE10318\})\\|^\[HKEY_LOCAL_MACHINE\\Hardware\\DEVICEMAP\\VIDEO\]|^\[HKEY_(CURRENT_USER|USERS\\[^\\]*)\\(Console|Software\\Wine\\WineDbg)[]\\]'
+    local machine='^\[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\'
+    local user='^\[HKEY_(CURRENT_USER|USERS\\[^\\]*)\\'
+    grep -v -E -e "${machine}(Video|DeviceClasses)\\\\" \
+        -e "${machine}Class\\\\\{4D36E968-E325-11CE-BFC1-08002BE10318\}\\\\" \
+        -e '^\[HKEY_LOCAL_MACHINE\\Hardware\\DEVICEMAP\\VIDEO\]' \
+        -e "${user}(Console|Software\\\\Wine\\\\WineDbg)[]\\\\]"
 }
 
 # same_as_reference WHAT: the current prefix holds what the reference prefix held; prints the

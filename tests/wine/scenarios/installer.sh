@@ -9,7 +9,8 @@
 # with exit code 2, a message in the system's language on standard error, and no change.
 source "$(dirname "${BASH_SOURCE[0]}")/../installer-lib.sh"
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
-[ -f "$SETUP_EXE" ] || fail "no $SETUP_EXE: build it with cmake --build --preset windows --target dist"
+[ -f "$SETUP_EXE" ] ||
+    fail "no $SETUP_EXE: build it with cmake --build --preset windows --target dist"
 start_xvfb 1024x768
 
 stop_wine
@@ -45,7 +46,8 @@ install_dir=$(unix_path "$install_win")
 desktop='HKEY_CURRENT_USER\Control Panel\Desktop'
 run_setup /S
 [ "$EXIT_CODE" -eq 0 ] || fail "silent install: exit code $EXIT_CODE: $(cat "$SETUP_ERR")"
-[ -z "$(reg_value "$(export_key "$desktop")" SCRNSAVE.EXE)" ] || fail "a silent install chose the screensaver"
+[ -z "$(reg_value "$(export_key "$desktop")" SCRNSAVE.EXE)" ] ||
+    fail "a silent install chose the screensaver"
 cmp -s "$install_dir/アルトストラト.scr" "$HOST_EXE" || fail "the host is not in $install_dir"
 cmp -s "$install_dir/アルトストラト.dll" "$RENDERER_EXE" || fail "the renderer is not beside it"
 
@@ -93,7 +95,8 @@ printf '[Section]\r\nkept=%s\r\n' "$RANDOM$RANDOM" >"$settings"
 cp "$settings" "$ALTOSTRAT_WINE_HOME/settings-before"
 run_setup /S
 [ "$EXIT_CODE" -eq 0 ] || fail "second install: exit code $EXIT_CODE"
-cmp -s "$settings" "$ALTOSTRAT_WINE_HOME/settings-before" || fail "the second install changed the settings file"
+cmp -s "$settings" "$ALTOSTRAT_WINE_HOME/settings-before" ||
+    fail "the second install changed the settings file"
 cmp -s "$install_dir/アルトストラト.scr" "$HOST_EXE" || fail "the host went away in the second install"
 
 # Another screensaver chosen: the uninstaller leaves the choice alone.
