@@ -18,6 +18,7 @@ tests/x11/package-check.sh "$(scripts/package-linux.sh | tail -1)"
 echo "== windows build and tests under Wine"
 cmake --preset windows
 cmake --build --preset windows
+cmake --build --preset windows --target dist
 tests/wine/run-windows-tier.sh
 
 if compgen -G "fuzz/*_fuzzer.cpp" >/dev/null; then

@@ -30,6 +30,27 @@ wine_env_setup() {
     fi
 }
 
+# fresh_prefix DIR: makes DIR a Wine prefix no program has run in yet, for scenarios that must
+# compare a prefix before and after (the shared prefix has seen every other test). DIR becomes a
+# copy of a pristine template, made once by wineboot -i with the font replacements and kept
+# beside the shared prefix; copying it is much faster than a new wineboot. Exports nothing.
+fresh_prefix() {
+    local h=$ALTOSTRAT_WINE_HOME template=$ALTOSTRAT_WINE_HOME/template
+    (
+        flock 9
+        if [ ! -f "$template/.altostrat-ready" ]; then
+            rm -rf "$template"
+            WINEPREFIX=$template wine wineboot -i >/dev/null 2>&1
+            WINEPREFIX=$template wineserver -w
+            WINEPREFIX=$template _altostrat_register_fonts "$h"
+            touch "$template/.altostrat-ready"
+        fi
+    ) 9>"$h/template.lock"
+    rm -rf "$1"
+    cp -a "$template" "$1"
+    rm -f "$1/.altostrat-ready"
+}
+
 # _altostrat_locale HOME LOCALE: a UTF-8 locale the system lacks (ja_JP.UTF-8 gives Wine the
 # Japanese ANSI code page 932) is generated once under HOME/locale and used through LOCPATH.
 _altostrat_locale() {

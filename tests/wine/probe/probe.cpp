@@ -4,11 +4,15 @@
 //   altostrat-probe window CLASS TITLE   prints "client=WxH style=popup|overlapped|other
 //                                         visible=0|1", exit 1 when no such window exists
 //                                         (CLASS "-" matches any class)
-//   altostrat-probe post TITLE MESSAGE WPARAM LPARAM
+//   altostrat-probe post [CLASS] TITLE MESSAGE WPARAM LPARAM
 //                                         posts a message (numbers in C notation), exit 1
-//                                         when no window has that title
+//                                         when no such window exists
 //   altostrat-probe origin TITLE         prints "X Y", where the window's client area starts on
 //                                         the screen, exit 1 when no such window exists
+//   altostrat-probe texts CLASS TITLE    prints the texts of the window's visible child
+//                                         windows, one a line in UTF-8, exit 1 when no such
+//                                         window exists
+//   CLASS or TITLE "-" matches any (a wizard's title changes from page to page).
 //   altostrat-probe hold TITLE hidden|visible
 //                                         creates a top-level window with that title and keeps
 //                                         it until the window gets a close request (WM_CLOSE)
@@ -27,7 +31,8 @@
 namespace {
 
 HWND Find(const wchar_t* className, const wchar_t* title) {
-    return FindWindowW(std::wcscmp(className, L"-") == 0 ? nullptr : className, title);
+    return FindWindowW(std::wcscmp(className, L"-") == 0 ? nullptr : className,
+                       std::wcscmp(title, L"-") == 0 ? nullptr : title);
 }
 
 int Window(const wchar_t* className, const wchar_t* title) {
@@ -58,9 +63,9 @@ int Origin(const wchar_t* title) {
     return 0;
 }
 
-int Post(const wchar_t* title, const wchar_t* message, const wchar_t* wParam,
-         const wchar_t* lParam) {
-    HWND hwnd = Find(L"-", title);
+int Post(const wchar_t* className, const wchar_t* title, const wchar_t* message,
+         const wchar_t* wParam, const wchar_t* lParam) {
+    HWND hwnd = Find(className, title);
     if (hwnd == nullptr) {
         std::printf("none\n");
         return 1;
@@ -70,6 +75,27 @@ int Post(const wchar_t* title, const wchar_t* message, const wchar_t* wParam,
                         static_cast<WPARAM>(number(wParam)), static_cast<LPARAM>(number(lParam)))
                ? 0
                : 1;
+}
+
+BOOL CALLBACK PrintChildText(HWND child, LPARAM) {
+    wchar_t text[512];
+    if (IsWindowVisible(child) && GetWindowTextW(child, text, 512) > 0) {
+        char utf8[2048];
+        if (WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr) > 0) {
+            std::printf("%s\n", utf8);
+        }
+    }
+    return TRUE;
+}
+
+int Texts(const wchar_t* className, const wchar_t* title) {
+    HWND hwnd = Find(className, title);
+    if (hwnd == nullptr) {
+        std::printf("none\n");
+        return 1;
+    }
+    EnumChildWindows(hwnd, PrintChildText, 0);
+    return 0;
 }
 
 LRESULT CALLBACK HoldProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -137,7 +163,13 @@ int wmain(int argc, wchar_t** argv) {
         return Window(argv[2], argv[3]);
     }
     if (argc == 6 && std::wcscmp(argv[1], L"post") == 0) {
-        return Post(argv[2], argv[3], argv[4], argv[5]);
+        return Post(L"-", argv[2], argv[3], argv[4], argv[5]);
+    }
+    if (argc == 7 && std::wcscmp(argv[1], L"post") == 0) {
+        return Post(argv[2], argv[3], argv[4], argv[5], argv[6]);
+    }
+    if (argc == 4 && std::wcscmp(argv[1], L"texts") == 0) {
+        return Texts(argv[2], argv[3]);
     }
     if (argc == 3 && std::wcscmp(argv[1], L"origin") == 0) {
         return Origin(argv[2]);
@@ -152,8 +184,8 @@ int wmain(int argc, wchar_t** argv) {
         return Child(argv[2], argv[3]);
     }
     std::fprintf(stderr,
-                 "usage: altostrat-probe window CLASS TITLE | post TITLE MSG WP LP"
-                 " | origin TITLE | hold TITLE hidden|visible | parent TITLE W H"
-                 " | child PARENT TITLE\n");
+                 "usage: altostrat-probe window CLASS TITLE | post [CLASS] TITLE MSG WP LP"
+                 " | texts CLASS TITLE | origin TITLE | hold TITLE hidden|visible"
+                 " | parent TITLE W H | child PARENT TITLE\n");
     return 2;
 }

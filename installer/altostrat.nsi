@@ -1,0 +1,113 @@
+; The Windows installer of the screensaver, built by the "dist" target of the windows preset.
+;
+; It installs for the current user only, without administrator rights, into a folder the user
+; may write, because the host keeps its settings file beside itself. An upgrade never touches
+; that settings file (the installer carries no settings file at all), and the uninstaller
+; removes exactly what the product put on the system: the programs, the settings file, the
+; uninstall entry, the three pictures the host writes and the screensaver choice, the last only
+; while it still names this screensaver. Folders go only when they are empty, and only those the
+; product made: the install folder, the folders above it that the install had to create, and the
+; pictures' folder.
+;
+; Given on the makensis command line: VERSION (text, "1.0.0"), VERSION_NUMBERS ("1.0.0.0"),
+; STAGE (folder holding host.scr and renderer.dll), ICON, OUTFILE, NAMES (the generated file
+; with the product's Japanese names; see installer/CMakeLists.txt).
+
+Unicode true
+Target amd64-unicode
+ManifestDPIAware true
+SetCompressor /SOLID lzma
+RequestExecutionLevel user
+
+!include "${NAMES}"
+!include "MUI2.nsh"
+!include "FileFunc.nsh"
+!include "LogicLib.nsh"
+
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT_NAME}"
+!define UNINSTALLER "uninstall.exe"
+
+Name "${PRODUCT_NAME}"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\${PRODUCT_NAME}"
+; An upgrade goes where the earlier install went, so the settings file there is kept.
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+BrandingText "${PRODUCT_NAME} ${VERSION}"
+
+; No copyright line is claimed in the version information, as in the programs' own.
+!pragma warning disable 9100
+VIProductVersion "${VERSION_NUMBERS}"
+VIFileVersion "${VERSION_NUMBERS}"
+VIAddVersionKey /LANG=0 "ProductName" "${PRODUCT_NAME}"
+VIAddVersionKey /LANG=0 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=0 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=0 "FileDescription" "${PRODUCT_NAME} Setup"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+
+!insertmacro MUI_PAGE_WELCOME
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE DirectoryPageLeave
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+; The finish page's one option; silent mode never shows the page, so /S installs only.
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_TEXT "$(ChooseScreensaver)"
+!define MUI_FINISHPAGE_RUN_FUNCTION ChooseScreensaver
+!insertmacro MUI_PAGE_FINISH
+
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+
+; The first language is the one used when the system's language is neither.
+!insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "Japanese"
+!include "texts.nsh"
+!include "install_folder.nsh"
+!include "screensaver.nsh"
+
+Section "-Install"
+  Call EnsureWritableFolder
+  SetOutPath "$INSTDIR"
+  SetOverwrite on
+  File "/oname=${HOST_FILE}" "${STAGE}\host.scr"
+  File "/oname=${RENDERER_FILE}" "${STAGE}\renderer.dll"
+  WriteUninstaller "$INSTDIR\${UNINSTALLER}"
+
+  ${GetSize} "$INSTDIR" "/S=0K /G=0" $0 $1 $2
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT_NAME}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\${HOST_FILE}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\${UNINSTALLER}"'
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+  ; An upgrade keeps the value of the install that made the folders.
+  ${If} $CreatedTop != ""
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "CreatedFolder" "$CreatedTop"
+  ${EndIf}
+SectionEnd
+
+Section "Uninstall"
+  ; Read before the host goes: its short name exists only while the file does.
+  Call un.ForgetScreensaverIfOurs
+  Delete "$INSTDIR\${HOST_FILE}"
+  Delete "$INSTDIR\${RENDERER_FILE}"
+  Delete "$INSTDIR\${SETTINGS_FILE}"
+  Delete "$INSTDIR\${UNINSTALLER}"
+  Call un.RemoveCreatedFolders
+  RMDir "$INSTDIR"
+
+  Delete "${CAPTURE_FOLDER}\${CAPTURE_PICTURE_1}"
+  Delete "${CAPTURE_FOLDER}\${CAPTURE_PICTURE_2}"
+  Delete "${CAPTURE_FOLDER}\${CAPTURE_PICTURE_3}"
+  RMDir "${CAPTURE_FOLDER}"
+
+  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  ; Windows always has this key; a system where the install made it gets it removed again.
+  DeleteRegKey /ifnosubkeys /ifnovalues HKCU "Software\Microsoft\Windows\CurrentVersion\Uninstall"
+SectionEnd

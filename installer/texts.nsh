@@ -1,0 +1,17 @@
+; The installer's own texts; the pages' standard texts come from the Modern UI language files.
+; NSIS picks the language of the system's user interface, English when it has neither. A line
+; ending in a backslash goes on with the next line, spaces included.
+
+LangString ChooseScreensaver ${LANG_ENGLISH} \
+  "Make ${PRODUCT_NAME} the screensaver and open the Screen Saver Settings"
+LangString ChooseScreensaver ${LANG_JAPANESE} \
+  "${PRODUCT_NAME} をスクリーンセーバーにして、スクリーンセーバーの設定を開く"
+
+LangString FolderNotWritable ${LANG_ENGLISH} \
+  "${PRODUCT_NAME} cannot be installed into$\r$\n$INSTDIR$\r$\nbecause that folder cannot be \
+created or written to. Nothing has been changed.$\r$\nChoose a folder of your own, such as the \
+one the installer suggests."
+LangString FolderNotWritable ${LANG_JAPANESE} \
+  "フォルダー$\r$\n$INSTDIR$\r$\nを作成できないか、書き込みができないため、${PRODUCT_NAME} を\
+インストールできません。何も変更していません。$\r$\nインストーラーが提案するフォルダーのような、\
+ご自分のフォルダーを選んでください。"

@@ -1,0 +1,138 @@
+# The installer and its uninstaller in a fresh prefix, compared with a second fresh prefix that
+# never saw them. A silent install puts both programs into the user's own Programs folder and
+# writes the uninstall entry (name and version as in assets/version.h, paths that exist, size as
+# measured); the installed host runs /s from there; a second install keeps a settings file
+# written in between; a silent install does not choose the screensaver, a watched one (pages in
+# Japanese on a Japanese system) does from its finish page. The uninstaller clears the choice
+# only when it names this screensaver, and afterwards the prefix holds exactly what the
+# reference holds. Fault case: an install folder blocked by a file ends a silent install
+# with exit code 2, a message in the system's language on standard error, and no change.
+source "$(dirname "${BASH_SOURCE[0]}")/../installer-lib.sh"
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
+[ -f "$SETUP_EXE" ] ||
+    fail "no $SETUP_EXE: build it with cmake --build --preset windows --target dist"
+start_xvfb 1024x768
+
+stop_wine
+REFERENCE=$ALTOSTRAT_WINE_HOME/installer-reference
+fresh_prefix "$REFERENCE-prefix"
+fresh_prefix "$ALTOSTRAT_WINE_HOME/installer-prefix"
+export WINEPREFIX=$REFERENCE-prefix
+snapshot "$REFERENCE"
+stop_wine
+rm -rf "$REFERENCE-prefix"
+export WINEPREFIX=$ALTOSTRAT_WINE_HOME/installer-prefix
+
+# The fault case first, while the prefix is as fresh as the reference.
+blocker=$WINEPREFIX/drive_c/blocked
+echo "a file, not a folder" >"$blocker"
+run_setup /S '/D=C:\blocked\アルトストラト'
+[ "$EXIT_CODE" -eq 2 ] || fail "install under a file: exit code $EXIT_CODE, not 2"
+grep -q 'cannot be installed into' "$SETUP_ERR" || fail "no English message: $(cat "$SETUP_ERR")"
+grep -qF 'C:\blocked\アルトストラト' "$SETUP_ERR" || fail "the message does not name the folder"
+_altostrat_locale "$ALTOSTRAT_WINE_HOME" ja_JP.UTF-8
+LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 run_setup /S '/D=C:\blocked'
+[ "$EXIT_CODE" -eq 2 ] || fail "install into a file: exit code $EXIT_CODE, not 2"
+grep -q 'インストールできません' "$SETUP_ERR" || fail "no Japanese message: $(cat "$SETUP_ERR")"
+[ "$(cat "$blocker")" = "a file, not a folder" ] || fail "the blocking file was changed"
+rm "$blocker"
+stop_wine
+same_as_reference "after the failed installs"
+
+# A silent install.
+local_appdata=$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')
+install_win="$local_appdata\\Programs\\アルトストラト"
+install_dir=$(unix_path "$install_win")
+desktop='HKEY_CURRENT_USER\Control Panel\Desktop'
+run_setup /S
+[ "$EXIT_CODE" -eq 0 ] || fail "silent install: exit code $EXIT_CODE: $(cat "$SETUP_ERR")"
+[ -z "$(reg_value "$(export_key "$desktop")" SCRNSAVE.EXE)" ] ||
+    fail "a silent install chose the screensaver"
+cmp -s "$install_dir/アルトストラト.scr" "$HOST_EXE" || fail "the host is not in $install_dir"
+cmp -s "$install_dir/アルトストラト.dll" "$RENDERER_EXE" || fail "the renderer is not beside it"
+
+entry=$(export_key "$UNINSTALL_KEY")
+echo "$entry"
+escaped=${install_win//\\/\\\\}
+[ "$(reg_value "$entry" DisplayName)" = "\"$(header_text ALTOSTRAT_PRODUCT_NAME)\"" ] ||
+    fail "DisplayName is not the product name"
+[ "$(reg_value "$entry" DisplayVersion)" = "\"$(header_text ALTOSTRAT_VERSION_TEXT)\"" ] ||
+    fail "DisplayVersion is not the version text"
+[ "$(reg_value "$entry" Publisher)" = "\"$(header_text ALTOSTRAT_PUBLISHER)\"" ] ||
+    fail "Publisher is not the publisher line"
+[ "$(reg_value "$entry" DisplayIcon)" = "\"$escaped\\\\アルトストラト.scr\"" ] ||
+    fail "DisplayIcon is not the installed host"
+[ "$(reg_value "$entry" UninstallString)" = "\"\\\"$escaped\\\\uninstall.exe\\\"\"" ] ||
+    fail "UninstallString is not the quoted uninstaller"
+[ "$(reg_value "$entry" QuietUninstallString)" = "\"\\\"$escaped\\\\uninstall.exe\\\" /S\"" ] ||
+    fail "QuietUninstallString is not the quoted uninstaller with /S"
+[ -f "$install_dir/uninstall.exe" ] || fail "no uninstaller in $install_dir"
+[ "$(reg_value "$entry" NoModify)" = "dword:00000001" ] || fail "NoModify is not 1"
+[ "$(reg_value "$entry" NoRepair)" = "dword:00000001" ] || fail "NoRepair is not 1"
+size_kib=$(($(reg_value "$entry" EstimatedSize | sed 's/dword://; s/^/0x/')))
+measured_kib=$(($(du -s --apparent-size -B1 "$install_dir" | cut -f1) / 1024))
+[ $((size_kib - measured_kib)) -le 8 ] && [ $((measured_kib - size_kib)) -le 8 ] ||
+    fail "EstimatedSize $size_kib KiB, the folder holds $measured_kib KiB"
+
+# The installed host runs a whole saver run from its installed place: it writes the pictures,
+# starts the renderer from beside itself, and ends with it when Escape ends the flight.
+run_installed_host() {
+    start_program "$install_dir/アルトストラト.scr" /s
+    local host=$PROGRAM_PID picture
+    poll 60 window_shown OpenGL Altostrat_VC || fail "the installed host showed no flight"
+    for picture in Altostrat1.bmp Altostrat2.bmp Altostrat3.bmp; do
+        [ -s "$(capture_folder)/$picture" ] || fail "the saver run wrote no $picture"
+    done
+    press_key Escape
+    wait_exit "$host" 60
+    [ "$EXIT_CODE" -eq 0 ] || fail "the installed host /s: exit code $EXIT_CODE"
+}
+run_installed_host
+
+# An upgrade keeps the settings file written in between.
+settings="$install_dir/アルトストラト.ini"
+printf '[Section]\r\nkept=%s\r\n' "$RANDOM$RANDOM" >"$settings"
+cp "$settings" "$ALTOSTRAT_WINE_HOME/settings-before"
+run_setup /S
+[ "$EXIT_CODE" -eq 0 ] || fail "second install: exit code $EXIT_CODE"
+cmp -s "$settings" "$ALTOSTRAT_WINE_HOME/settings-before" ||
+    fail "the second install changed the settings file"
+cmp -s "$install_dir/アルトストラト.scr" "$HOST_EXE" || fail "the host went away in the second install"
+
+# Another screensaver chosen: the uninstaller leaves the choice alone.
+other='C:\windows\system32\other.scr'
+wine reg add "$desktop" /v SCRNSAVE.EXE /d "$other" /f >/dev/null 2>&1
+uninstall_and_wait "$install_dir"
+[ "$(reg_value "$(export_key "$desktop")" SCRNSAVE.EXE)" = "\"${other//\\/\\\\}\"" ] ||
+    fail "the uninstaller changed another screensaver's choice"
+wine reg delete "$desktop" /v SCRNSAVE.EXE /f >/dev/null 2>&1
+
+# A watched install on a Japanese system: Japanese pages, and the finish page's option makes it
+# the screensaver in the short form Windows itself gives, and starts Windows' own way of opening
+# the Screen Saver Settings with it (the command line Windows registers for a .scr's Install;
+# Wine has no Display control panel to show).
+trace=$ALTOSTRAT_WINE_HOME/setup-trace.txt
+LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 start_bg env WINEDEBUG=+process wine "$SETUP_EXE" 2>"$trace"
+setup=$LAST_PID
+wizard_next "アルトストラト セットアップへようこそ"
+wizard_next "インストール先"
+wizard_next "アルトストラト をスクリーンセーバーにして"
+wait_exit "$setup" 60
+[ "$EXIT_CODE" -eq 0 ] || fail "watched install: exit code $EXIT_CODE"
+short=$(short_path "$install_win\\アルトストラト.scr")
+[[ $short == *~* ]] || fail "no short form of the host's path: $short"
+[ "$(reg_value "$(export_key "$desktop")" SCRNSAVE.EXE)" = "\"${short//\\/\\\\}\"" ] ||
+    fail "the finish page's option did not choose $short"
+grep -qF 'rundll32.exe\" desk.cpl,InstallScreenSaver C:\\users\\' "$trace" ||
+    fail "the Screen Saver Settings were not opened with the host"
+grep -F 'desk.cpl,InstallScreenSaver' "$trace" | grep -qF '\30c8.scr' ||
+    fail "the Screen Saver Settings were opened with something else than the host"
+rm -f "$trace"
+run_installed_host
+uninstall_and_wait "$install_dir"
+[ -z "$(reg_value "$(export_key "$desktop")" SCRNSAVE.EXE)" ] ||
+    fail "the uninstaller kept the choice of the screensaver it removed"
+
+same_as_reference "after uninstalling"
+stop_wine
+rm -rf "$WINEPREFIX" "$REFERENCE".*
