@@ -2,8 +2,8 @@
 
 #include <windowsx.h>
 
-#include "host/settings/dialog_layout.h"
 #include "common/win32/wide_text.h"
+#include "host/settings/dialog_layout.h"
 
 namespace altostrat {
 

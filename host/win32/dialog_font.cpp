@@ -1,7 +1,7 @@
 #include "host/win32/dialog_font.h"
 
-#include "host/controls/command_button.h"
 #include "common/win32/wide_text.h"
+#include "host/controls/command_button.h"
 
 namespace altostrat {
 

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "host/settings/dialog_controls.h"
 #include "common/win32/wide_text.h"
+#include "host/settings/dialog_controls.h"
 
 namespace altostrat {
 
