@@ -81,7 +81,7 @@ double DecimalValue(const DecimalParts& parts) {
     return parts.negative ? -value : value;
 }
 
-std::optional<double> ParseNumericText(std::string_view text) {
+std::string_view TrimBlanks(std::string_view text) {
     std::size_t begin = 0;
     std::size_t end = text.size();
     while (begin < end && IsBlank(text[begin])) {
@@ -90,7 +90,11 @@ std::optional<double> ParseNumericText(std::string_view text) {
     while (end > begin && IsBlank(text[end - 1])) {
         --end;
     }
-    const std::string_view s = text.substr(begin, end - begin);
+    return text.substr(begin, end - begin);
+}
+
+std::optional<double> ParseNumericText(std::string_view text) {
+    const std::string_view s = TrimBlanks(text);
     DecimalParts parts;
     std::size_t i = 0;
     if (!ReadSignedDigits(s, i, parts)) {

@@ -19,6 +19,9 @@ struct DecimalParts {
     std::string_view exponentDigits;
 };
 
+// The text without the blanks and tabs around it.
+std::string_view TrimBlanks(std::string_view text);
+
 // The run of decimal digits starting at s[i]; i moves past it.
 std::string_view DigitRun(std::string_view s, std::size_t& i);
 

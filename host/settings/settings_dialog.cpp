@@ -11,10 +11,6 @@ namespace {
 
 constexpr int kRepeatItemCount = 31;  // no repeat, then tracks 1 to 30
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 void MarkChosen(SettingsDialogForm& form, std::int16_t kind) {
     form.chosenMark = {false, false, false};
     if (kind >= 0 && kind <= 2) {
@@ -56,15 +52,7 @@ void ChooseMusicKind(SettingsDialogForm& form, HostSettings& settings, std::int1
 }
 
 std::int16_t RepeatFromText(std::string_view text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && IsBlank(text[begin])) {
-        ++begin;
-    }
-    while (end > begin && IsBlank(text[end - 1])) {
-        --end;
-    }
-    const std::string_view number = text.substr(begin, end - begin);
+    const std::string_view number = TrimBlanks(text);
     DecimalParts parts;
     std::size_t i = 0;
     if (!ReadSignedDigits(number, i, parts) || i != number.size()) {
