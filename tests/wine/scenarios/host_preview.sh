@@ -4,7 +4,8 @@
 # handle of 0, or one that names no window, ends it at once.
 # What the child paints cannot be seen here: Wine discards the drawing of a child window whose
 # top-level window belongs to another process (the probe's white parent stays white), so the
-# still itself is checked where it is made (assets/preview_still.bmp against its generator).
+# still on screen is checked by host/tests/win32/preview_form_test.cpp, whose parent window
+# belongs to the test's own process.
 start_xvfb 1024x768
 warm_wine
 host_in_folder
