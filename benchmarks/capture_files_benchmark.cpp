@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "common/agreement.h"
 #include "common/bmp_writer.h"
 
 namespace {
@@ -21,9 +22,12 @@ void BM_WriteThreeCaptureFiles(benchmark::State& state) {
         screen[i] = static_cast<std::uint8_t>(i * 31);
     }
     std::vector<std::uint8_t> square(256 * 3 * 256, 0x80);
-    const std::string desktop = (folder / "Altostrat2.bmp").string();
-    const std::string sky = (folder / "Altostrat1.bmp").string();
-    const std::string glow = (folder / "Altostrat3.bmp").string();
+    const std::string desktop =
+        (folder / altostrat::CapturePictureName(altostrat::CapturePicture::kDesktop)).string();
+    const std::string sky =
+        (folder / altostrat::CapturePictureName(altostrat::CapturePicture::kSky)).string();
+    const std::string glow =
+        (folder / altostrat::CapturePictureName(altostrat::CapturePicture::kGlow)).string();
     for (auto _ : state) {
         bool ok = altostrat::WriteBmp24(desktop, {1024, 768, screen.data(), screenStride});
         ok &= altostrat::WriteBmp24(sky, {256, 256, square.data(), 256 * 3});

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "common/agreement.h"
 #include "renderer/gl_headers.h"
 #include "renderer/offscreen/offscreen_context.h"
 #include "renderer/offscreen/offscreen_scene_platform.h"
@@ -61,9 +62,9 @@ struct Captures {
     Captures() {
         char name[] = "/tmp/altostrat-bench-XXXXXX";
         dir = mkdtemp(name);
-        WriteBitmap(dir / "Altostrat1.bmp", 256, 256);
-        WriteBitmap(dir / "Altostrat2.bmp", kWidth, kHeight);
-        WriteBitmap(dir / "Altostrat3.bmp", 256, 256);
+        WriteBitmap(dir / CapturePictureName(CapturePicture::kSky), 256, 256);
+        WriteBitmap(dir / CapturePictureName(CapturePicture::kDesktop), kWidth, kHeight);
+        WriteBitmap(dir / CapturePictureName(CapturePicture::kGlow), 256, 256);
     }
     ~Captures() { std::filesystem::remove_all(dir); }
 };

@@ -1,5 +1,7 @@
 #include "common/bmp_writer.h"
 
+#include "common/file_bytes.h"
+
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -64,7 +66,7 @@ template <typename RowSource>
 bool WriteReplacing(const std::string& path, const std::vector<std::uint8_t>& head,
                     std::int32_t height, std::size_t pixelBytes, std::size_t paddedBytes,
                     RowSource row) {
-    const std::filesystem::path target = std::filesystem::u8path(path);
+    const std::filesystem::path target = PathFromUtf8(path);
     std::filesystem::path temporary = target;
     temporary += ".writing";
     bool written = false;

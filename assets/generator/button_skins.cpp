@@ -2,7 +2,7 @@
 // colour, a dark blue frame whose corner pixels are blended into the margin so the corners look
 // rounded, a 2-pixel inner ring in the skin's accent colours, and the face. The button copies
 // only the outer 4 pixels of a skin; the face is drawn for completeness and for the eye.
-#include "canvas.h"
+#include "assets/generator/canvas.h"
 
 namespace altostrat::assets {
 namespace {
@@ -128,12 +128,6 @@ bool MakeSkinHighLight(const GeneratorInput&, GeneratedPicture& picture, std::st
     c.ringBottom[0] = Hex(0xE59700);
     c.ringBottom[1] = Hex(0xF8B330);
     return Finish(c, picture);
-}
-
-// The same picture as HighLight: the button shows it for focus and pointer together.
-bool MakeSkinHighLightSelect(const GeneratorInput& input, GeneratedPicture& picture,
-                             std::string& error) {
-    return MakeSkinHighLight(input, picture, error);
 }
 
 bool MakeSkinSelected(const GeneratorInput&, GeneratedPicture& picture, std::string&) {

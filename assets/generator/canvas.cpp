@@ -1,4 +1,4 @@
-#include "canvas.h"
+#include "assets/generator/canvas.h"
 
 #include <cmath>
 

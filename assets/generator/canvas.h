@@ -2,7 +2,7 @@
 // A 24-bit picture drawn top row first, handed over as a GeneratedPicture (bottom row first).
 #include <cstdint>
 
-#include "picture.h"
+#include "assets/generator/picture.h"
 
 namespace altostrat::assets {
 

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "canvas.h"
+#include "assets/generator/canvas.h"
 
 namespace altostrat::assets {
 namespace {

@@ -42,8 +42,6 @@ bool MakePreviewStill(const GeneratorInput& input, GeneratedPicture& picture, st
 // The Command button's skins (button_skins.cpp).
 bool MakeSkinNormal(const GeneratorInput& input, GeneratedPicture& picture, std::string& error);
 bool MakeSkinHighLight(const GeneratorInput& input, GeneratedPicture& picture, std::string& error);
-bool MakeSkinHighLightSelect(const GeneratorInput& input, GeneratedPicture& picture,
-                             std::string& error);
 bool MakeSkinPressed(const GeneratorInput& input, GeneratedPicture& picture, std::string& error);
 bool MakeSkinDisable(const GeneratorInput& input, GeneratedPicture& picture, std::string& error);
 bool MakeSkinSelected(const GeneratorInput& input, GeneratedPicture& picture, std::string& error);

@@ -10,7 +10,7 @@ const std::vector<PictureEntry>& Pictures() {
         {"preview_still.bmp", MakePreviewStill, true},
         {"skin_normal.bmp", MakeSkinNormal, false},
         {"skin_highlight.bmp", MakeSkinHighLight, false},
-        {"skin_highlight_select.bmp", MakeSkinHighLightSelect, false},
+        {"skin_highlight_select.bmp", MakeSkinHighLight, false},  // the same picture
         {"skin_pressed.bmp", MakeSkinPressed, false},
         {"skin_disable.bmp", MakeSkinDisable, false},
         {"skin_selected.bmp", MakeSkinSelected, false},

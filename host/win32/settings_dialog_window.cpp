@@ -574,8 +574,6 @@ void LoadForm(SettingsDialogWindow& d, HINSTANCE instance) {
 }  // namespace
 
 int ShowSettingsDialog(HostState& state) {
-    // Our own scaling: drawn at the display's real pixels rather than stretched by the system.
-    SetProcessDPIAware();
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterClasses(instance);
     SettingsDialogWindow d(state);

@@ -203,7 +203,7 @@ void KeepFlightInsidePeriod(FlightState& flight) {
     }
 }
 
-bool DrawFrame(RendererState& state, const ScenePlatform& platform) {
+void DrawFrame(RendererState& state, const ScenePlatform& platform) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_TEXTURE_2D);
@@ -232,7 +232,6 @@ bool DrawFrame(RendererState& state, const ScenePlatform& platform) {
     if (platform.waitForFramePeriod) {
         WaitFramePeriod(state.frameClock, platform.clock, state.lastFrameEnd);
     }
-    return true;
 }
 
 }  // namespace altostrat

@@ -27,7 +27,8 @@ struct FrameClock {
 };
 
 constexpr double kFramePeriodSeconds = 0.015;
-constexpr unsigned kFramePeriodMilliseconds = 15;
+constexpr unsigned kFramePeriodMilliseconds =
+    static_cast<unsigned>(kFramePeriodSeconds * 1000.0 + 0.5);
 
 void StartFrameClock(FrameClock& clock, const ClockSource& source);
 

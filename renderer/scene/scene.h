@@ -37,7 +37,6 @@ void DrawLoadingScreen(RendererState& state, const ScenePlatform& platform);
 void KeepFlightInsidePeriod(FlightState& flight);
 
 // Draws one frame of the flight into the back buffer and waits out the frame period.
-// Always true.
-bool DrawFrame(RendererState& state, const ScenePlatform& platform);
+void DrawFrame(RendererState& state, const ScenePlatform& platform);
 
 }  // namespace altostrat

@@ -9,34 +9,45 @@
 
 #include "common/agreement.h"
 #include "common/bmp_writer.h"
+#include "common/file_bytes.h"
 #include "renderer/x11/embedded_pictures.h"
 
 namespace altostrat {
 namespace {
 
 bool WriteBytes(const std::string& path, const unsigned char* bytes, std::size_t size) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(size));
-    out.close();
-    return static_cast<bool>(out);
+    return ReplaceFileContents(path, std::string_view(reinterpret_cast<const char*>(bytes), size));
 }
 
 std::string PicturePath(const std::string& folder, CapturePicture picture) {
     return folder + CapturePictureName(picture);
 }
 
-// Scales a channel of any width (a mask of up to 32 bits) to 0..255.
-std::uint8_t Channel(std::uint32_t pixel, std::uint32_t mask) {
-    if (mask == 0) {
+// A colour channel of an X pixel: its mask (up to 32 bits), worked out once per picture.
+struct ChannelMask {
+    std::uint32_t mask = 0;
+    int shift = 0;
+    std::uint32_t max = 0;
+};
+
+ChannelMask MaskOf(std::uint32_t mask) {
+    ChannelMask channel{mask, 0, 0};
+    if (mask != 0) {
+        while (((mask >> channel.shift) & 1u) == 0) {
+            ++channel.shift;
+        }
+        channel.max = mask >> channel.shift;
+    }
+    return channel;
+}
+
+// Scales the channel to 0..255.
+std::uint8_t Channel(std::uint32_t pixel, const ChannelMask& channel) {
+    if (channel.mask == 0) {
         return 0;
     }
-    int shift = 0;
-    while (((mask >> shift) & 1u) == 0) {
-        ++shift;
-    }
-    const std::uint32_t max = mask >> shift;
-    const std::uint32_t value = (pixel & mask) >> shift;
-    return static_cast<std::uint8_t>((value * 255u + max / 2) / max);
+    const std::uint32_t value = (pixel & channel.mask) >> channel.shift;
+    return static_cast<std::uint8_t>((value * 255u + channel.max / 2) / channel.max);
 }
 
 std::uint32_t ReadPixel(const XPixels& pixels, int x, int y) {
@@ -105,14 +116,17 @@ bool WriteDesktopPicture(const std::string& folder, const XPixels& pixels) {
     }
     const std::size_t stride = static_cast<std::size_t>(pixels.width) * 3;
     std::vector<std::uint8_t> rows(stride * pixels.height);
+    const ChannelMask red = MaskOf(pixels.redMask);
+    const ChannelMask green = MaskOf(pixels.greenMask);
+    const ChannelMask blue = MaskOf(pixels.blueMask);
     for (int y = 0; y < pixels.height; ++y) {
         // X gives the top row first; a bitmap file keeps the bottom row first.
         std::uint8_t* out = &rows[stride * (pixels.height - 1 - y)];
         for (int x = 0; x < pixels.width; ++x) {
             const std::uint32_t pixel = ReadPixel(pixels, x, y);
-            out[x * 3 + 0] = Channel(pixel, pixels.blueMask);
-            out[x * 3 + 1] = Channel(pixel, pixels.greenMask);
-            out[x * 3 + 2] = Channel(pixel, pixels.redMask);
+            out[x * 3 + 0] = Channel(pixel, blue);
+            out[x * 3 + 1] = Channel(pixel, green);
+            out[x * 3 + 2] = Channel(pixel, red);
         }
     }
     Bgr24View view{pixels.width, pixels.height, rows.data(), stride};

@@ -1,4 +1,5 @@
 #include "renderer/x11/x11_window.h"
+#include "common/agreement.h"
 
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
@@ -107,7 +108,7 @@ bool OpenFlightWindow(X11Flight& flight) {
         std::fprintf(stderr, "altostrat: cannot create the window or its GL context\n");
         return false;
     }
-    XStoreName(display, flight.window, "Altostrat_VC");
+    XStoreName(display, flight.window, kRendererWindowTitle);
     if (flight.target == FlightTarget::kGivenWindow) {
         // The given window's size changes and its end reach us through its structure events.
         XSelectInput(display, flight.parent, StructureNotifyMask);

@@ -3,12 +3,11 @@
 # prefix holds so that two prefixes can be compared.
 
 SETUP_EXE="$BUILD/dist/アルトストラト-setup.exe"
-SOURCE_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 UNINSTALL_KEY='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Uninstall\アルトストラト'
 
 # header_text NAME: the quoted value of a #define in assets/version.h.
 header_text() {
-    sed -n "s/^#define $1 \"\\(.*\\)\"\$/\\1/p" "$SOURCE_DIR/assets/version.h"
+    sed -n "s/^#define $1 \"\\(.*\\)\"\$/\\1/p" "$ALTOSTRAT_SOURCE_DIR/assets/version.h"
 }
 
 # run_setup [ARGS...]: runs the installer and waits for it; exit code to EXIT_CODE, its standard

@@ -13,8 +13,9 @@ fail() {
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg -x "$deb" "$root"
-hackdir=$(dirname "$(dpkg -L xscreensaver-data | grep -m1 '/xscreensaver/abstractile$')")
-configdir=$(dirname "$(dpkg -L xscreensaver-data | grep -m1 '/config/abstractile.xml$')")
+listing=$(dpkg -L xscreensaver-data)
+hackdir=$(dirname "$(grep -m1 '/xscreensaver/abstractile$' <<<"$listing")")
+configdir=$(dirname "$(grep -m1 '/config/abstractile.xml$' <<<"$listing")")
 [ -x "$root$hackdir/altostrat" ] || fail "no program in $hackdir"
 [ -f "$root$configdir/altostrat.xml" ] || fail "no settings description in $configdir"
 [ "$(readlink -f "$root/usr/bin/altostrat")" = "$root$hackdir/altostrat" ] ||
