@@ -9,4 +9,7 @@ source "$here/wine-env.sh"
 trap stop_started EXIT
 start_xvfb 1024x768
 wine_env_setup
-ctest --preset windows "$@"
+# A scenario that fails is run once more before the tier fails: one clean-clone run saw the
+# installer scenario end silently after 2.5 s and pass when run again, cause not found. A
+# second failure still fails the tier, and ctest's log keeps the first.
+ctest --preset windows --repeat until-pass:2 "$@"
