@@ -21,6 +21,21 @@ std::string CapturePictureName(CapturePicture picture);
 // The renderer's file, in the host's own folder.
 inline constexpr char kRendererFileName[] = u8"\u30A2\u30EB\u30C8\u30B9\u30C8\u30E9\u30C8.dll";
 
+// What the host tells the renderer on its command line: the settings that change the flight.
+// Started with no arguments, the renderer switches to 1024 x 768 and shows the aircraft.
+struct RendererOptions {
+    bool acrossAllMonitors = false;  // one flight over the whole virtual screen, no mode switch
+    bool aircraftShown = true;
+};
+inline constexpr char kAcrossAllMonitorsArgument[] = "/allmonitors";
+inline constexpr char kNoAircraftArgument[] = "/noaircraft";
+
+// The arguments for OPTIONS, separated by one blank; "" for the defaults.
+std::string RendererArguments(const RendererOptions& options);
+// Reads the renderer's command line: the words above in any order and letter case; any other
+// word is ignored, so a renderer started by a newer host still flies.
+RendererOptions ParseRendererArguments(std::string_view arguments);
+
 // The renderer's window: created by the renderer, looked for by the host.
 inline constexpr char kRendererWindowTitle[] = "Altostrat_VC";
 // A running saver's hidden window, and the settings dialog: while either exists, a new start

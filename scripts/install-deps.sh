@@ -7,9 +7,9 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   libosmesa6-dev libglu1-mesa-dev mesa-common-dev mesa-utils
   g++-mingw-w64-x86-64 wine wine64 nsis
-  xvfb x11-utils x11-xserver-utils xdotool imagemagick
+  xvfb xserver-xephyr x11-utils x11-xserver-utils xdotool imagemagick
   libx11-dev libgl-dev libgl1-mesa-dri xscreensaver xscreensaver-data dpkg-dev fakeroot
-  libxml2-utils
+  libxml2-utils lintian
   fonts-ipafont-gothic locales
   pulseaudio pulseaudio-utils sox libsox-fmt-mp3 lame gstreamer1.0-plugins-good
 )

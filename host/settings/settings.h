@@ -13,6 +13,11 @@ struct HostSettings {
     std::int16_t BgmRepeat = 0;  // CD track to loop, 0 for none
     std::string BgmFile;         // path of the music file
     std::string BgmFolder;       // where the music-file chooser opens; not stored in the file
+    // 0 switches the display to 1024 x 768 and covers the other monitors; 1 flies across all
+    // monitors at their own resolutions. Anything else reads as 0.
+    std::int16_t ScreenChoice = 0;
+    // 1 shows the paper glider the camera follows, 0 hides it. Anything but 0 reads as 1.
+    std::int16_t AircraftShown = 1;
 };
 
 // The file's section and keys. The keys are half-width katakana and kanji, and stay exactly so
@@ -21,6 +26,8 @@ inline constexpr char kSettingsSection[] = "Section";
 inline constexpr char kBgmKindKey[] = u8"BGM\u533A\u5206";                      // BGM区分
 inline constexpr char kBgmRepeatKey[] = u8"BGM\uFF98\uFF8B\uFF9F\uFF70\uFF84";  // BGMﾘﾋﾟｰﾄ
 inline constexpr char kBgmFileKey[] = u8"BGM\uFF8C\uFF67\uFF72\uFF99";          // BGMﾌｧｲﾙ
+inline constexpr char kScreenChoiceKey[] = u8"\u753B\u9762";                    // 画面
+inline constexpr char kAircraftShownKey[] = u8"\u6A5F\u4F53";                   // 機体
 
 // Fills SETTINGS from the file at INI_PATH. Numbers are rounded down into 16 bits; a number that
 // is not one or does not fit leaves the setting as it was. BgmFolder becomes PROGRAM_FOLDER, or
