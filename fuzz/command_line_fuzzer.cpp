@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "host/command_line.h"
 #include "host/leading_number.h"
@@ -28,6 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string arguments = ArgumentsOf(text);
     Require(arguments.size() <= text.size());
     Require(text.substr(text.size() - arguments.size()) == arguments);
+    // The module's path given as any part of the text: still a tail of the command line.
+    const std::vector<std::string> paths = {std::string(text.substr(0, size / 2)),
+                                            std::string(text.substr(size / 3, size / 3))};
+    const std::string known = ArgumentsOf(text, paths);
+    Require(known.size() <= text.size());
+    Require(text.substr(text.size() - known.size()) == known);
     const StartDecision decision = DecideStart(arguments);
     Require(decision.mode != StartMode::kPreview || !decision.loadsSettings);
     Require(decision.letter.size() <= 4);

@@ -16,21 +16,63 @@ std::size_t CharacterOffset(std::string_view text, std::size_t index) {
     return pos;
 }
 
+bool IsSeparator(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
+
+char FoldCase(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// The command line starts with path, letter case ignored, and the path ends there.
+bool StartsWithPath(std::string_view commandLine, std::string_view path) {
+    if (path.empty() || commandLine.size() < path.size()) {
+        return false;
+    }
+    for (std::size_t k = 0; k < path.size(); ++k) {
+        if (FoldCase(commandLine[k]) != FoldCase(path[k])) {
+            return false;
+        }
+    }
+    return commandLine.size() == path.size() || IsSeparator(commandLine[path.size()]);
+}
+
+// The length of the longest form of the program's own path (or tail of one, after a backslash)
+// that the command line starts with; 0 when none.
+std::size_t KnownPathLength(std::string_view commandLine,
+                            const std::vector<std::string>& programPaths) {
+    std::size_t longest = 0;
+    for (const std::string& path : programPaths) {
+        for (std::size_t from = 0; from < path.size(); ++from) {
+            if (from > 0 && path[from - 1] != '\\') {
+                continue;
+            }
+            const std::string_view tail = std::string_view(path).substr(from);
+            if (tail.size() > longest && StartsWithPath(commandLine, tail)) {
+                longest = tail.size();
+            }
+        }
+    }
+    return longest;
+}
+
 }  // namespace
 
-std::string ArgumentsOf(std::string_view commandLine) {
+std::string ArgumentsOf(std::string_view commandLine,
+                        const std::vector<std::string>& programPaths) {
     std::size_t i = 0;
-    // The program path as Windows' own start-up code takes it: up to the closing quote when it
-    // starts with one, else up to the first blank or control character.
     if (i < commandLine.size() && commandLine[i] == '"') {
+        // Quoted: up to the closing quote, blanks and all.
         const std::size_t close = commandLine.find('"', 1);
         i = close == std::string_view::npos ? commandLine.size() : close + 1;
+    } else if (const std::size_t known = KnownPathLength(commandLine, programPaths); known > 0) {
+        i = known;
     } else {
-        while (i < commandLine.size() && static_cast<unsigned char>(commandLine[i]) > ' ') {
+        while (i < commandLine.size() && !IsSeparator(commandLine[i])) {
             ++i;
         }
     }
-    while (i < commandLine.size() && static_cast<unsigned char>(commandLine[i]) <= ' ') {
+    while (i < commandLine.size() && IsSeparator(commandLine[i])) {
         ++i;
     }
     return std::string(commandLine.substr(i));

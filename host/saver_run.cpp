@@ -16,6 +16,16 @@ void SetTimer(SaverRun& run, SaverTimer timer, bool& flag, bool enabled) {
     run.platform.SetTimerEnabled(timer, enabled);
 }
 
+// The renderer will not read its pictures any more: it never started, its process has ended, or
+// its window has come and gone (it reads them only at its start, and a renderer whose window is
+// gone is on its way out; a file still open would not be deleted by Windows anyway).
+bool RendererEnded(SaverRun& run) {
+    if (!run.rendererStarted || !run.platform.RendererRunning()) {
+        return true;
+    }
+    return run.rendererWindowSeen && !run.platform.RendererWindowExists();
+}
+
 void EndRun(SaverRun& run) {
     SetTimer(run, SaverTimer::kTimer3, run.Timer3Enabled, false);
     SaverFormQueryUnload(run);
@@ -53,7 +63,9 @@ void SaverFormLoad(SaverRun& run) {
     }
 
     run.RendererPath = run.host.programFolder + "\\" + kRendererFileName;
-    run.rendererStarted = run.platform.StartRenderer(run.RendererPath);
+    const HostSettings& chosen = run.host.settings;
+    run.rendererStarted = run.platform.StartRenderer(
+        run.RendererPath, RendererArguments({chosen.ScreenChoice == 1, chosen.AircraftShown != 0}));
     run.rendererStartedAt = run.platform.Milliseconds();
     SetTimer(run, SaverTimer::kTimer3, run.Timer3Enabled, true);
 }
@@ -81,6 +93,9 @@ void Timer3Timer(SaverRun& run) {
         return;
     }
     if (run.platform.RendererWindowExists()) {
+        if (!run.rendererWindowSeen && run.platform.AnotherWindowHasForeground()) {
+            run.platform.GiveRendererTheForeground();
+        }
         run.rendererWindowSeen = true;
         return;
     }
@@ -118,6 +133,9 @@ void SaverFormQueryUnload(SaverRun& run) {
     if (run.host.cursorHidden) {
         run.host.SavedCursorCount = run.platform.ShowCursor(true);
         run.host.cursorHidden = false;
+    }
+    if (RendererEnded(run)) {
+        run.platform.RemoveFile(CapturePath(CapturePicture::kDesktop));
     }
     run.platform.EndProgram();
 }

@@ -9,8 +9,17 @@
 // still runs but no window has appeared 30 s after the start, the run ends and the renderer is
 // left alone. The watch is a state checked on each tick, never a wait.
 //
+// When the watch first sees the renderer's window and another window has the foreground (the
+// user clicked elsewhere during the start, or the launch lost the race for it), the host hands
+// the foreground over, so the keyboard (Escape) reaches the flight.
+//
 // The clean-up runs once, whichever way the run ends (the watch, a close request, the end of
-// the session): the CD, the music file, the cursor, then the end of the program.
+// the session): the CD, the music file, the cursor, the desktop's picture, then the end of the
+// program. The desktop's picture is a full-size photograph of whatever the user had open, in a
+// folder every local user may read; the renderer reads it only at its start, so it is deleted
+// once the renderer has ended (its window seen and gone, or its process ended or never
+// started). A renderer still running (the 30 s patience ran out, or the session ends under it)
+// keeps its picture. The sky and glow pictures are the program's own and stay.
 
 #include <cstdint>
 #include <string>
@@ -40,11 +49,18 @@ class SaverPlatform {
     virtual void CaptureScreen(const std::string& path) = 0;
     // Writes one of the host's own pictures as a bitmap file at path.
     virtual void WriteBuiltInPicture(BuiltInPicture picture, const std::string& path) = 0;
-    // Starts the program at path with no arguments and a normal window that may take the
-    // foreground; false when no process was started. The process is remembered for the watch.
-    virtual bool StartRenderer(const std::string& path) = 0;
+    // Starts the program at path with these arguments ("" for none) and a normal window that
+    // may take the foreground; false when no process was started. The process is remembered for
+    // the watch.
+    virtual bool StartRenderer(const std::string& path, const std::string& arguments) = 0;
     // A top-level window titled "Altostrat_VC" exists.
     virtual bool RendererWindowExists() = 0;
+    // A window other than the renderer's has the foreground.
+    virtual bool AnotherWindowHasForeground() = 0;
+    // Makes the renderer's window the foreground window.
+    virtual void GiveRendererTheForeground() = 0;
+    // Deletes the file; a missing file or a failure is no concern of the caller.
+    virtual void RemoveFile(const std::string& path) = 0;
     // The process StartRenderer started has not ended.
     virtual bool RendererRunning() = 0;
     // A steady clock, milliseconds.

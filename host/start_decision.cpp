@@ -14,13 +14,11 @@ StartDecision DecideStart(std::string_view arguments) {
     }
     decision.createsCaptureFolder = true;
     decision.loadsSettings = true;
-    if (decision.letter == "C") {
+    if (decision.letter == "C" || arguments.empty()) {
         decision.mode = StartMode::kSettings;
     } else if (decision.letter == "S") {
         decision.mode = StartMode::kSaver;
         decision.hidesCursor = true;
-    } else if (arguments.empty()) {
-        decision.mode = StartMode::kSaver;  // opened directly: a saver run, cursor left visible
     } else {
         decision.mode = StartMode::kEnd;
     }

@@ -1,11 +1,13 @@
 #pragma once
 // What a start of the host does with its arguments (no other instance running):
+// Explorer's "Configure" on a screen saver starts it with no arguments at all, so that opens the
+// settings exactly as /c without a parent window does.
 //
 //   arguments           mode      capture folder + settings   cursor hidden
 //   /p 1234             preview   no                          no
 //   /c, /c:1234         settings  yes                         no
 //   /s (also /S, -s)    saver     yes                         yes
-//   (empty)             saver     yes                         no
+//   (empty)             settings  yes                         no
 //   /a, /x, s, ...      end       yes                         no
 
 #include <cstdint>

@@ -3,15 +3,16 @@
 ; It installs for the current user only, without administrator rights, into a folder the user
 ; may write, because the host keeps its settings file beside itself. An upgrade never touches
 ; that settings file (the installer carries no settings file at all), and the uninstaller
-; removes exactly what the product put on the system: the programs, the settings file, the
-; uninstall entry, the three pictures the host writes and the screensaver choice, the last only
-; while it still names this screensaver. Folders go only when they are empty, and only those the
+; removes exactly what the product put on the system: the programs, the aircraft model, the
+; licence, the settings file, the uninstall entry, the two Start-menu entries, the pictures the
+; host writes and the screensaver choice, the last only while it still names this screensaver. Folders go only when they are empty, and only those the
 ; product made: the install folder, the folders above it that the install had to create, and the
 ; pictures' folder.
 ;
 ; Given on the makensis command line: VERSION (text, "1.0.0"), VERSION_NUMBERS ("1.0.0.0"),
-; STAGE (folder holding host.scr and renderer.dll), ICON, OUTFILE, NAMES (the generated file
-; with the product's Japanese names; see installer/CMakeLists.txt).
+; STAGE (folder holding host.scr, renderer.dll, license.txt and, with MODEL_STAGED defined,
+; model.ms3d), ICON, OUTFILE, NAMES (the generated file with the product's Japanese names; see
+; installer/CMakeLists.txt).
 
 Unicode true
 Target amd64-unicode
@@ -66,6 +67,7 @@ VIAddVersionKey /LANG=0 "FileDescription" "${PRODUCT_NAME} Setup"
 !include "texts.nsh"
 !include "install_folder.nsh"
 !include "screensaver.nsh"
+!include "shortcuts.nsh"
 
 Section "-Install"
   Call EnsureWritableFolder
@@ -73,7 +75,12 @@ Section "-Install"
   SetOverwrite on
   File "/oname=${HOST_FILE}" "${STAGE}\host.scr"
   File "/oname=${RENDERER_FILE}" "${STAGE}\renderer.dll"
+!ifdef MODEL_STAGED
+  File "/oname=${MODEL_FILE}" "${STAGE}\model.ms3d"
+!endif
+  File "/oname=${LICENSE_FILE}" "${STAGE}\license.txt"
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
+  Call CreateStartMenuEntries
 
   ${GetSize} "$INSTDIR" "/S=0K /G=0" $0 $1 $2
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT_NAME}"
@@ -95,8 +102,11 @@ SectionEnd
 Section "Uninstall"
   ; Read before the host goes: its short name exists only while the file does.
   Call un.ForgetScreensaverIfOurs
+  Call un.RemoveStartMenuEntries
   Delete "$INSTDIR\${HOST_FILE}"
   Delete "$INSTDIR\${RENDERER_FILE}"
+  Delete "$INSTDIR\${MODEL_FILE}"
+  Delete "$INSTDIR\${LICENSE_FILE}"
   Delete "$INSTDIR\${SETTINGS_FILE}"
   Delete "$INSTDIR\${UNINSTALLER}"
   Call un.RemoveCreatedFolders

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "host/command_line.h"
 #include "host/start_decision.h"
 
@@ -15,6 +18,37 @@ TEST(ArgumentsOf, SkipsTheProgramPathQuotedOrNotAndTheBlanksAfterIt) {
     EXPECT_EQ(ArgumentsOf("\"x.scr\""), "");
     EXPECT_EQ(ArgumentsOf("\"C:\\a b\\x.scr"), "");  // unclosed quote: all of it is the path
     EXPECT_EQ(ArgumentsOf(""), "");
+}
+
+// Command lines as Windows builds them from a screen saver registered by its long path: the path
+// is not quoted, so a folder name with a blank would otherwise end it early and the mode letter
+// would come from the path ("Yamada\..." gives "A").
+TEST(ArgumentsOf, SkipsTheProgramsOwnPathWithBlanksWhenGivenTheModulePath) {
+    const std::string longPath =
+        u8"C:\\Users\\Taro Yamada\\AppData\\Local\\Programs\\"
+        u8"アルトストラト\\アルトストラト.scr";
+    const std::string shortPath =
+        "C:\\Users\\TAROYA~1\\AppData\\Local\\Programs\\1F2C~1\\1F2C~1.SCR";
+    const std::vector<std::string> forms = {longPath, shortPath};
+    EXPECT_EQ(ArgumentsOf(longPath + " /s", forms), "/s");
+    EXPECT_EQ(ArgumentsOf(longPath + " /p 1234", forms), "/p 1234");
+    EXPECT_EQ(ArgumentsOf(longPath, forms), "");
+    EXPECT_EQ(ArgumentsOf("\"" + longPath + "\" /c:99", forms), "/c:99");
+    EXPECT_EQ(ArgumentsOf(shortPath + " /s", forms), "/s");
+    // Letter case of the path does not matter to Windows, nor here.
+    EXPECT_EQ(ArgumentsOf(u8"c:\\users\\taro yamada\\appdata\\local\\programs\\"
+                          u8"アルトストラト\\アルトストラト.SCR /s",
+                          forms),
+              "/s");
+    // Given relative to the current folder C:\Users.
+    EXPECT_EQ(ArgumentsOf(u8"Taro Yamada\\AppData\\Local\\Programs\\アルトストラト\\"
+                          u8"アルトストラト.scr /s",
+                          forms),
+              "/s");
+    // A path that only begins like ours is not ours: the blank rule applies.
+    EXPECT_EQ(ModeLetter(ArgumentsOf(longPath + "x /s", forms)), "A");
+    // Without the module's path: the path ends at the first blank, as before.
+    EXPECT_EQ(ModeLetter(ArgumentsOf(longPath + " /s")), "A");
 }
 
 TEST(ModeLetter, IsTheSecondCharacterUpperCased) {
@@ -61,7 +95,7 @@ TEST(DecideStart, FollowsTheModeTable) {
         {"/S", "S", StartMode::kSaver, true, true},
         {"-s", "S", StartMode::kSaver, true, true},
         {"xs", "S", StartMode::kSaver, true, true},
-        {"", "", StartMode::kSaver, true, false},
+        {"", "", StartMode::kSettings, true, false},  // Explorer's "Configure"
         {"/a", "A", StartMode::kEnd, true, false},
         {"/x", "X", StartMode::kEnd, true, false},
         {"s", "", StartMode::kEnd, true, false},

@@ -69,7 +69,7 @@ TEST(Main, EachModeMakesItsStepsInOrder) {
     EXPECT_EQ(saver.cursorCount, 0);
 
     RecordingPlatform opened;
-    EXPECT_EQ(RunMain("", opened), (Calls{kFindSaver, kFindDialog, kMkdir, "load", "saver"}));
+    EXPECT_EQ(RunMain("", opened), (Calls{kFindSaver, kFindDialog, kMkdir, "load", "dialog"}));
 
     RecordingPlatform preview;
     EXPECT_EQ(RunMain("/p 1234", preview), (Calls{kFindSaver, kFindDialog, "preview 1234"}));

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/agreement.h"
 #include "host/saver_run.h"
 
 namespace altostrat {
@@ -53,6 +54,8 @@ class FakePlatform final : public SaverPlatform {
     bool startSucceeds = true;
     bool window = false;
     bool running = true;
+    bool foregroundElsewhere = false;
+    std::string rendererArguments;
     std::uint64_t now = 5000;
     int cursorCount = -1;  // after the start-up's hide
     bool ended = false;
@@ -61,11 +64,18 @@ class FakePlatform final : public SaverPlatform {
     void WriteBuiltInPicture(BuiltInPicture picture, const std::string& path) override {
         log_.Add(std::string(picture == BuiltInPicture::kSky ? "sky " : "glow ") + path);
     }
-    bool StartRenderer(const std::string& path) override {
-        log_.Add("start " + path);
+    bool StartRenderer(const std::string& path, const std::string& arguments) override {
+        log_.Add("start " + path + (arguments.empty() ? "" : " " + arguments));
+        rendererArguments = arguments;
         return startSucceeds;
     }
     bool RendererWindowExists() override { return window; }
+    bool AnotherWindowHasForeground() override { return foregroundElsewhere; }
+    void GiveRendererTheForeground() override {
+        log_.Add("foreground to the renderer");
+        foregroundElsewhere = false;
+    }
+    void RemoveFile(const std::string& path) override { log_.Add("delete " + path); }
     bool RendererRunning() override { return running; }
     std::uint64_t Milliseconds() override { return now; }
     void SetTimerEnabled(SaverTimer timer, bool enabled) override {
@@ -154,6 +164,95 @@ TEST(SaverRunTest, TheWatchWaitsForTheWindowAndEndsWhenItGoesOrTheProcessEnds) {
     }
 }
 
+const std::string kDeleteDesktop = "delete C:\\t_wisp\\Altostrat2.bmp";
+
+// How many times the run deleted the desktop's picture, and whether it ended.
+int DesktopDeletions(const Fixture& f) {
+    EXPECT_TRUE(f.platform.ended);
+    int count = 0;
+    for (const std::string& line : f.log.lines) {
+        EXPECT_EQ(line.rfind("delete ", 0) == 0, line == kDeleteDesktop) << line;
+        count += line == kDeleteDesktop ? 1 : 0;
+    }
+    return count;
+}
+
+TEST(SaverRunTest, TheDesktopsPictureGoesOnlyWithTheRenderer) {
+    {  // Escape: the window came and went; the picture goes just before the end.
+        Fixture f;
+        SaverFormLoad(f.run);
+        f.platform.window = true;
+        Timer3Timer(f.run);
+        f.platform.window = false;
+        Timer3Timer(f.run);
+        EXPECT_EQ(DesktopDeletions(f), 1);
+        EXPECT_EQ(f.log.lines.end()[-2], kDeleteDesktop);
+    }
+    {  // The renderer's process ended without a window, or never started.
+        Fixture f;
+        SaverFormLoad(f.run);
+        f.platform.running = false;
+        Timer3Timer(f.run);
+        EXPECT_EQ(DesktopDeletions(f), 1);
+        Fixture g;
+        g.platform.startSucceeds = false;
+        g.platform.running = false;
+        SaverFormLoad(g.run);
+        Timer3Timer(g.run);
+        EXPECT_EQ(DesktopDeletions(g), 1);
+    }
+    {  // The patience ran out with the renderer still loading: it may yet read its picture.
+        Fixture f;
+        SaverFormLoad(f.run);
+        EXPECT_EQ(f.TicksUntilEnd(301), 301);
+        EXPECT_EQ(DesktopDeletions(f), 0);
+    }
+    {  // The session ends while the flight is shown.
+        Fixture f;
+        SaverFormLoad(f.run);
+        f.platform.window = true;
+        Timer3Timer(f.run);
+        SaverFormQueryUnload(f.run);
+        EXPECT_EQ(DesktopDeletions(f), 0);
+    }
+}
+
+TEST(SaverRunTest, TheRendererGetsTheChoicesAndTheForeground) {
+    {  // The renderer's own reader finds both choices in what it is started with.
+        Fixture f;
+        f.host.settings.ScreenChoice = 1;
+        f.host.settings.AircraftShown = 0;
+        SaverFormLoad(f.run);
+        const RendererOptions options = ParseRendererArguments(f.platform.rendererArguments);
+        EXPECT_TRUE(options.acrossAllMonitors);
+        EXPECT_FALSE(options.aircraftShown);
+    }
+    {  // The settings' defaults start it with no arguments at all.
+        Fixture f;
+        SaverFormLoad(f.run);
+        EXPECT_EQ(f.log.lines[3], kRenderer);
+    }
+    {  // Another window has the foreground when the flight's first appears: handed over once.
+        Fixture f;
+        SaverFormLoad(f.run);
+        f.platform.foregroundElsewhere = true;
+        Timer3Timer(f.run);  // no window yet: nothing to hand over to
+        f.platform.window = true;
+        Timer3Timer(f.run);
+        f.platform.foregroundElsewhere = true;  // the user chose another window: left alone
+        Timer3Timer(f.run);
+        const std::vector<std::string> tail(f.log.lines.end() - 2, f.log.lines.end());
+        EXPECT_EQ(tail, (std::vector<std::string>{"enable Timer3", "foreground to the renderer"}));
+    }
+    {  // The flight's window has the foreground already: nothing is done.
+        Fixture f;
+        SaverFormLoad(f.run);
+        f.platform.window = true;
+        Timer3Timer(f.run);
+        EXPECT_EQ(f.log.lines.back(), "enable Timer3");
+    }
+}
+
 TEST(SaverRunTest, AnMp3RunInOrderFromLoadToCleanUp) {
     Fixture f;
     f.host.settings.BgmKind = 2;
@@ -186,6 +285,7 @@ TEST(SaverRunTest, AnMp3RunInOrderFromLoadToCleanUp) {
                         "mci stop MP3Play",
                         "mci close MP3Play",
                         "show cursor",
+                        "delete C:\\t_wisp\\Altostrat2.bmp",
                         "end",
                     });
     EXPECT_EQ(f.log.lines, expected);

@@ -1,5 +1,5 @@
-// アルトストラト.scr: the screensaver host. Windows starts it with /s, /p HANDLE or /c; a user
-// who opens the file starts it with nothing.
+// アルトストラト.scr: the screensaver host. Windows starts it with /s, /p HANDLE or /c; Explorer's
+// "Configure" starts it with nothing.
 #include <windows.h>
 
 #include "common/win32/wide_text.h"
@@ -11,8 +11,10 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     altostrat::HostState state;
-    // The whole command line, not the runtime's split of it: the arguments are read as one text.
-    state.arguments = altostrat::ArgumentsOf(altostrat::Narrow(GetCommandLineW()));
+    // The whole command line, not the runtime's split of it: the arguments are read as one text,
+    // after the program's own path, which may hold blanks without quotes.
+    state.arguments =
+        altostrat::ArgumentsOf(altostrat::Narrow(GetCommandLineW()), altostrat::ProgramPathForms());
     state.programFolder = altostrat::ProgramFolder();
     altostrat::Win32HostPlatform platform;
     return altostrat::Main(state, platform);

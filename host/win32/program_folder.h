@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace altostrat {
 
@@ -12,5 +13,9 @@ std::string ProgramFolder();
 
 // The same for any loaded module; "" when its path cannot be read.
 std::string ModuleFolder(HMODULE module);
+
+// The running program's own path as Windows reports it, then its long and short forms where
+// they differ: the forms its command line may begin with.
+std::vector<std::string> ProgramPathForms();
 
 }  // namespace altostrat

@@ -57,10 +57,13 @@ class Win32SaverPlatform final : public SaverPlatform {
             path);
     }
 
-    bool StartRenderer(const std::string& path) override {
+    bool StartRenderer(const std::string& path, const std::string& arguments) override {
         const std::wstring application = Wide(path);
-        // No arguments: the command line holds only the program's own quoted name.
+        // The program's own quoted name first, as the renderer's start-up code expects.
         std::wstring commandLine = L"\"" + application + L"\"";
+        if (!arguments.empty()) {
+            commandLine += L" " + Wide(arguments);
+        }
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -74,12 +77,28 @@ class Win32SaverPlatform final : public SaverPlatform {
         AllowSetForegroundWindow(process.dwProcessId);
         CloseHandle(process.hThread);
         renderer_ = process.hProcess;
+        rendererId_ = process.dwProcessId;
         return true;
     }
 
-    bool RendererWindowExists() override {
-        return FindWindowW(nullptr, rendererTitle_.c_str()) != nullptr;
+    bool RendererWindowExists() override { return RendererWindow() != nullptr; }
+
+    bool AnotherWindowHasForeground() override {
+        const HWND foreground = GetForegroundWindow();
+        return foreground != nullptr && foreground != RendererWindow();
     }
+
+    void GiveRendererTheForeground() override {
+        // Windows started the host, so the host may set the foreground and pass that right on.
+        if (rendererId_ != 0) {
+            AllowSetForegroundWindow(rendererId_);
+        }
+        if (const HWND window = RendererWindow()) {
+            SetForegroundWindow(window);
+        }
+    }
+
+    void RemoveFile(const std::string& path) override { DeleteFileW(Wide(path).c_str()); }
 
     bool RendererRunning() override {
         return renderer_ != nullptr && WaitForSingleObject(renderer_, 0) == WAIT_TIMEOUT;
@@ -100,9 +119,12 @@ class Win32SaverPlatform final : public SaverPlatform {
     void EndProgram() override { DestroyWindow(form_); }
 
   private:
+    HWND RendererWindow() const { return FindWindowW(nullptr, rendererTitle_.c_str()); }
+
     HWND form_;
     HINSTANCE instance_;
     HANDLE renderer_ = nullptr;
+    DWORD rendererId_ = 0;
     const std::wstring rendererTitle_ = Wide(kRendererWindowTitle);
 };
 

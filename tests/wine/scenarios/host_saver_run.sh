@@ -2,7 +2,8 @@
 # the three pictures (the screen 1:1 at 1024 x 768 with the screen's top-left pixel at the
 # file's top-left, the sky and the glow at 256 x 256), the renderer's window appears, a second
 # start while the saver runs ends at once without touching the pictures, and one Escape ends the
-# renderer and then the host within about a second of the renderer's window going.
+# renderer and then the host within about a second of the renderer's window going. Then no
+# picture of the desktop is left behind: Altostrat2.bmp is gone, the sky and the glow stay.
 start_xvfb 1024x768
 warm_wine
 host_in_folder
@@ -50,3 +51,6 @@ press_key Escape
 poll 30 window_gone OpenGL Altostrat_VC || fail "one Escape did not end the renderer"
 wait_exit "$host" 2
 [ "$EXIT_CODE" -eq 0 ] || fail "the host ended with exit code $EXIT_CODE"
+[ ! -e "$capture/Altostrat2.bmp" ] || fail "the picture of the desktop stayed after the run"
+[ "$(size_of "$capture/Altostrat1.bmp")" = 256x256 ] || fail "the sky picture went with the run"
+[ "$(size_of "$capture/Altostrat3.bmp")" = 256x256 ] || fail "the glow picture went with the run"

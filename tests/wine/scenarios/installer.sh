@@ -3,15 +3,22 @@
 # writes the uninstall entry (name and version as in assets/version.h, paths that exist, size as
 # measured); the installed host runs /s from there; a second install keeps a settings file
 # written in between; a silent install does not choose the screensaver, a watched one (pages in
-# Japanese on a Japanese system) does from its finish page. The uninstaller clears the choice
-# only when it names this screensaver, and afterwards the prefix holds exactly what the
-# reference holds. Fault case: an install folder blocked by a file ends a silent install
-# with exit code 2, a message in the system's language on standard error, and no change.
+# Japanese on a Japanese system) does from its finish page. The licence (and the aircraft model,
+# once the tree has one) lies beside the programs. Two Start-menu entries, named in the system's
+# language, start Windows' own InstallScreenSaver on the installed host and the host with /c
+# (Wine's shell opens each link: the command lines it starts are traced, and the settings dialog
+# appears). The uninstaller removes them, clears the choice only when it names this
+# screensaver, and afterwards the prefix holds exactly what the reference holds. Fault case: an
+# install folder blocked by a file ends a silent install with exit code 2, a message in the
+# system's language on standard error, and no change.
 source "$(dirname "${BASH_SOURCE[0]}")/../installer-lib.sh"
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 [ -f "$SETUP_EXE" ] ||
     fail "no $SETUP_EXE: build it with cmake --build --preset windows --target dist"
 start_xvfb 1024x768
+# Wine's menu integration turns every Start-menu link into a Linux menu entry and notes it in
+# the registry; Windows has nothing of the kind, so it stays out of the comparison.
+export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 
 stop_wine
 REFERENCE=$ALTOSTRAT_WINE_HOME/installer-reference
@@ -50,6 +57,14 @@ run_setup /S
     fail "a silent install chose the screensaver"
 cmp -s "$install_dir/アルトストラト.scr" "$HOST_EXE" || fail "the host is not in $install_dir"
 cmp -s "$install_dir/アルトストラト.dll" "$RENDERER_EXE" || fail "the renderer is not beside it"
+sed 's/$/\r/' "$ALTOSTRAT_SOURCE_DIR/LICENSE" | cmp -s - "$install_dir/LICENSE.txt" ||
+    fail "the licence is not beside the programs with Windows line ends"
+model=$ALTOSTRAT_SOURCE_DIR/assets/glider.ms3d
+if [ -f "$model" ]; then
+    cmp -s "$install_dir/アルトストラト.ms3d" "$model" || fail "the aircraft is not beside the programs"
+else
+    [ ! -e "$install_dir/アルトストラト.ms3d" ] || fail "an aircraft was installed from nowhere"
+fi
 
 entry=$(export_key "$UNINSTALL_KEY")
 echo "$entry"
@@ -73,6 +88,47 @@ size_kib=$(($(reg_value "$entry" EstimatedSize | sed 's/dword://; s/^/0x/')))
 measured_kib=$(($(du -s --apparent-size -B1 "$install_dir" | cut -f1) / 1024))
 [ $((size_kib - measured_kib)) -le 8 ] && [ $((measured_kib - size_kib)) -le 8 ] ||
     fail "EstimatedSize $size_kib KiB, the folder holds $measured_kib KiB"
+
+# The zip holds the same files in one folder, with the same licence.
+zip_listing=$(LC_ALL=C.UTF-8 cmake -E tar tf "$BUILD/dist/アルトストラト-portable.zip")
+for file in アルトストラト.scr アルトストラト.dll LICENSE.txt README.txt; do
+    grep -qx "アルトストラト/$file" <<<"$zip_listing" || fail "the zip has no $file: $zip_listing"
+done
+if [ -f "$model" ]; then
+    grep -qx "アルトストラト/アルトストラト.ms3d" <<<"$zip_listing" || fail "the zip has no aircraft"
+fi
+
+# The Start-menu entries, English on this system, and no Japanese ones.
+appdata=$(wine cmd /c 'echo %APPDATA%' 2>/dev/null | tr -d '\r')
+start_menu=$(unix_path "$appdata\\Microsoft\\Windows\\Start Menu\\Programs")
+choose_en="$start_menu/Make アルトストラト the screensaver.lnk"
+settings_en="$start_menu/アルトストラト settings.lnk"
+choose_ja="$start_menu/アルトストラト をスクリーンセーバーにする.lnk"
+settings_ja="$start_menu/アルトストラト の設定.lnk"
+[ -f "$choose_en" ] && [ -f "$settings_en" ] || fail "no Start-menu entries: $(ls "$start_menu")"
+[ ! -e "$choose_ja" ] && [ ! -e "$settings_ja" ] || fail "Japanese Start-menu entries on English"
+
+# open_link LNK: Wine's shell opens the link; the processes it starts are traced to LINK_TRACE.
+open_link() {
+    LINK_TRACE=$ALTOSTRAT_WINE_HOME/link-trace.txt
+    start_bg env WINEDEBUG=+process wine start /unix "$1" 2>"$LINK_TRACE"
+    wait_exit "$LAST_PID" 60
+}
+# The trace writes the Japanese of the host's name as \30xx escapes and doubles backslashes.
+host_escaped='\\30a2\30eb\30c8\30b9\30c8\30e9\30c8.scr'
+install_escaped=$(printf '%s' "$escaped" | sed 's/アルトストラト/\\30a2\\30eb\\30c8\\30b9\\30c8\\30e9\\30c8/')
+open_link "$choose_en"
+grep -qF "rundll32.exe\" desk.cpl,InstallScreenSaver $install_escaped$host_escaped\"" "$LINK_TRACE" ||
+    fail "the first entry does not run InstallScreenSaver on the host: $(grep -F cmdline "$LINK_TRACE")"
+open_link "$settings_en"
+grep -qF "$install_escaped$host_escaped\\\" /c\"" "$LINK_TRACE" ||
+    fail "the second entry does not run the host with /c: $(grep -F cmdline "$LINK_TRACE")"
+poll 60 window_shown - "<アルトストラト>" || fail "the settings entry opened no settings dialog"
+screenshot "$ALTOSTRAT_WINE_HOME/installer-settings-entry.png"
+probe post - "<アルトストラト>" 0x0010 0 0 >/dev/null || fail "could not close the settings dialog"
+poll 30 window_gone - "<アルトストラト>" || fail "the settings dialog did not close"
+wait_wine
+rm -f "$LINK_TRACE"
 
 # The installed host runs a whole saver run from its installed place: it writes the pictures,
 # starts the renderer from beside itself, and ends with it when Escape ends the flight.
@@ -103,6 +159,9 @@ cmp -s "$install_dir/アルトストラト.scr" "$HOST_EXE" || fail "the host we
 other='C:\windows\system32\other.scr'
 wine reg add "$desktop" /v SCRNSAVE.EXE /d "$other" /f >/dev/null 2>&1
 uninstall_and_wait "$install_dir"
+for link in "$choose_en" "$settings_en" "$choose_ja" "$settings_ja"; do
+    [ ! -e "$link" ] || fail "the uninstaller left $link"
+done
 [ "$(reg_value "$(export_key "$desktop")" SCRNSAVE.EXE)" = "\"${other//\\/\\\\}\"" ] ||
     fail "the uninstaller changed another screensaver's choice"
 wine reg delete "$desktop" /v SCRNSAVE.EXE /f >/dev/null 2>&1
@@ -128,6 +187,8 @@ grep -qF 'rundll32.exe\" desk.cpl,InstallScreenSaver C:\\users\\' "$trace" ||
 grep -F 'desk.cpl,InstallScreenSaver' "$trace" | grep -qF '\30c8.scr' ||
     fail "the Screen Saver Settings were opened with something else than the host"
 rm -f "$trace"
+[ -f "$choose_ja" ] && [ -f "$settings_ja" ] || fail "no Japanese Start-menu entries: $(ls "$start_menu")"
+[ ! -e "$choose_en" ] && [ ! -e "$settings_en" ] || fail "English Start-menu entries on Japanese"
 run_installed_host
 uninstall_and_wait "$install_dir"
 [ -z "$(reg_value "$(export_key "$desktop")" SCRNSAVE.EXE)" ] ||
