@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "common/win32/wide_text.h"
 #include "host/host_main.h"
 #include "host/paths.h"
@@ -60,6 +63,19 @@ TEST(ProgramFolder, IsTheTestProgramsFolderWithoutATrailingBackslash) {
     wchar_t path[MAX_PATH];
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     EXPECT_EQ(folder + "\\" + Narrow(wcsrchr(path, L'\\') + 1), Narrow(path));
+
+    // The forms the command line may begin with: the module's path first, and each one the same
+    // file as Windows' own long form of it tells.
+    const std::vector<std::string> forms = ProgramPathForms();
+    ASSERT_FALSE(forms.empty());
+    EXPECT_EQ(forms.front(), Narrow(path));
+    wchar_t longPath[MAX_PATH];
+    ASSERT_NE(GetLongPathNameW(path, longPath, MAX_PATH), 0u);
+    for (const std::string& form : forms) {
+        wchar_t formLong[MAX_PATH];
+        ASSERT_NE(GetLongPathNameW(Wide(form).c_str(), formLong, MAX_PATH), 0u) << form;
+        EXPECT_EQ(_wcsicmp(formLong, longPath), 0) << form;
+    }
 }
 
 TEST(Win32HostPlatform, CursorHideIsUndoneByTheRestore) {

@@ -16,9 +16,6 @@ trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 [ -f "$SETUP_EXE" ] ||
     fail "no $SETUP_EXE: build it with cmake --build --preset windows --target dist"
 start_xvfb 1024x768
-# Wine's menu integration turns every Start-menu link into a Linux menu entry and notes it in
-# the registry; Windows has nothing of the kind, so it stays out of the comparison.
-export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 
 stop_wine
 REFERENCE=$ALTOSTRAT_WINE_HOME/installer-reference
@@ -109,26 +106,31 @@ settings_ja="$start_menu/アルトストラト の設定.lnk"
 [ ! -e "$choose_ja" ] && [ ! -e "$settings_ja" ] || fail "Japanese Start-menu entries on English"
 
 # open_link LNK: Wine's shell opens the link; the processes it starts are traced to LINK_TRACE.
+# Wine resolves a link by the target path it stores in the ANSI code page, so a link to the host
+# (whose name is Japanese) is opened only on a Japanese system; the English system's links are
+# opened through the InstallScreenSaver entry, whose target is rundll32.
 open_link() {
     LINK_TRACE=$ALTOSTRAT_WINE_HOME/link-trace.txt
     start_bg env WINEDEBUG=+process wine start /unix "$1" 2>"$LINK_TRACE"
     wait_exit "$LAST_PID" 60
 }
+link_started() {
+    grep -aF 'CreateProcessInternalW app (null)' "$LINK_TRACE"
+}
 # The trace writes the Japanese of the host's name as \30xx escapes and doubles backslashes.
-host_escaped='\\30a2\30eb\30c8\30b9\30c8\30e9\30c8.scr'
+host_escaped='\\\30a2\30eb\30c8\30b9\30c8\30e9\30c8.scr'
 install_escaped=$(printf '%s' "$escaped" | sed 's/アルトストラト/\\30a2\\30eb\\30c8\\30b9\\30c8\\30e9\\30c8/')
+# opened_choose / opened_settings: the link started rundll32's InstallScreenSaver on the
+# installed host / the installed host with /c.
+opened_choose() {
+    grep -qF "rundll32.exe\\\" desk.cpl,InstallScreenSaver $install_escaped$host_escaped\"" \
+        "$LINK_TRACE"
+}
+opened_settings() {
+    grep -qF "cmdline L\"\\\"$install_escaped$host_escaped\\\" /c\"" "$LINK_TRACE"
+}
 open_link "$choose_en"
-grep -qF "rundll32.exe\" desk.cpl,InstallScreenSaver $install_escaped$host_escaped\"" "$LINK_TRACE" ||
-    fail "the first entry does not run InstallScreenSaver on the host: $(grep -F cmdline "$LINK_TRACE")"
-open_link "$settings_en"
-grep -qF "$install_escaped$host_escaped\\\" /c\"" "$LINK_TRACE" ||
-    fail "the second entry does not run the host with /c: $(grep -F cmdline "$LINK_TRACE")"
-poll 60 window_shown - "<アルトストラト>" || fail "the settings entry opened no settings dialog"
-screenshot "$ALTOSTRAT_WINE_HOME/installer-settings-entry.png"
-probe post - "<アルトストラト>" 0x0010 0 0 >/dev/null || fail "could not close the settings dialog"
-poll 30 window_gone - "<アルトストラト>" || fail "the settings dialog did not close"
-wait_wine
-rm -f "$LINK_TRACE"
+opened_choose || fail "the first entry does not run InstallScreenSaver on the host: $(link_started)"
 
 # The installed host runs a whole saver run from its installed place: it writes the pictures,
 # starts the renderer from beside itself, and ends with it when Escape ends the flight.
@@ -189,6 +191,16 @@ grep -F 'desk.cpl,InstallScreenSaver' "$trace" | grep -qF '\30c8.scr' ||
 rm -f "$trace"
 [ -f "$choose_ja" ] && [ -f "$settings_ja" ] || fail "no Japanese Start-menu entries: $(ls "$start_menu")"
 [ ! -e "$choose_en" ] && [ ! -e "$settings_en" ] || fail "English Start-menu entries on Japanese"
+LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 open_link "$choose_ja"
+opened_choose || fail "the first Japanese entry does not run InstallScreenSaver: $(link_started)"
+LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 open_link "$settings_ja"
+opened_settings || fail "the settings entry does not run the host with /c: $(link_started)"
+poll 60 window_shown - "<アルトストラト>" || fail "the settings entry opened no settings dialog"
+screenshot "$ALTOSTRAT_WINE_HOME/installer-settings-entry.png"
+probe post - "<アルトストラト>" 0x0010 0 0 >/dev/null || fail "could not close the settings dialog"
+poll 30 window_gone - "<アルトストラト>" || fail "the settings dialog did not close"
+wait_wine
+rm -f "$LINK_TRACE"
 run_installed_host
 uninstall_and_wait "$install_dir"
 [ -z "$(reg_value "$(export_key "$desktop")" SCRNSAVE.EXE)" ] ||
