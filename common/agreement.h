@@ -9,7 +9,8 @@
 
 namespace altostrat {
 
-// The folder of the three pictures, rewritten at every saver run and never deleted.
+// The folder of the three pictures, rewritten at every saver run. The desktop's picture is
+// deleted by the host once the renderer has ended; the sky and glow stay.
 inline constexpr char kCaptureFolder[] = "C:\\t_wisp";
 
 // The number in each picture's file name is its role.

@@ -4,7 +4,7 @@
 # With DISPLAY set it runs on that display until you press Escape. Without one it starts a
 # private 1024 x 768 X server showing the sample desktop, runs the saver for a few seconds,
 # saves a screenshot, ends the flight with one Escape and prints where the screenshot and the
-# three pictures are.
+# pictures left behind are (the desktop's photograph is deleted when the flight ends).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -38,4 +38,4 @@ import -window root "$shot"
 press_key Escape
 wait "$host_pid" || true
 echo "screenshot: $shot"
-echo "pictures:   $WINEPREFIX/drive_c/t_wisp/Altostrat1.bmp, Altostrat2.bmp, Altostrat3.bmp"
+echo "pictures:   $WINEPREFIX/drive_c/t_wisp/Altostrat1.bmp, Altostrat3.bmp"
