@@ -119,6 +119,32 @@ start_xvfb() {
     return 1
 }
 
+# start_two_monitors: two monitors side by side as Windows sees them, a 1024 x 768 primary and
+# an 800 x 600 monitor to its right (a virtual screen of 1824 x 768). Xvfb alone cannot do it
+# (its Xinerama heads all start at the origin), so a nested Xephyr with one screen a monitor
+# runs inside a private Xvfb; exports DISPLAY as Xephyr's.
+start_two_monitors() {
+    start_xvfb 2600x1000 || return 1
+    local outer=$DISPLAY n pid i
+    for n in $(seq 191 290); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        DISPLAY=$outer Xephyr ":$n" -screen 1024x768 -screen 800x600 +xinerama -extension RANDR \
+            +extension GLX -nolisten tcp -noreset >/dev/null 2>&1 &
+        pid=$!
+        STARTED_PIDS+=("$pid")
+        for i in $(seq 1 200); do
+            if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
+                export DISPLAY=":$n"
+                return 0
+            fi
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.05
+        done
+    done
+    echo "could not start Xephyr" >&2
+    return 1
+}
+
 # start_bg COMMAND...: runs a command in the background and records its PID in LAST_PID.
 start_bg() {
     "$@" &
