@@ -8,7 +8,7 @@
 namespace altostrat {
 
 // A rectangle in virtual-screen pixels: left and top inside, right and bottom just outside.
-struct ScreenRect {
+struct DisplayRect {
     int left = 0;
     int top = 0;
     int right = 0;
@@ -16,21 +16,21 @@ struct ScreenRect {
 
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
-    bool operator==(const ScreenRect& other) const {
+    bool operator==(const DisplayRect& other) const {
         return left == other.left && top == other.top && right == other.right &&
                bottom == other.bottom;
     }
 };
 
 struct Monitor {
-    ScreenRect bounds;
+    DisplayRect bounds;
     bool primary = false;
 };
 
 struct DisplayLayout {
-    ScreenRect flightWindow;         // the flight's borderless window; the projection's aspect
-                                     // comes from its size
-    std::vector<ScreenRect> covers;  // one plain black window each
+    DisplayRect flightWindow;         // the flight's borderless window; the projection's aspect
+                                      // comes from its size
+    std::vector<DisplayRect> covers;  // one plain black window each
 };
 
 // The size the display is switched to for the flight, unless it flies across all monitors.

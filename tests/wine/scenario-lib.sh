@@ -70,6 +70,16 @@ start_renderer() {
         fail "no visible window Altostrat_VC of class OpenGL"
 }
 
+# expect_flight_window WxH: the renderer's window is borderless, shown, of that size and starts
+# at the origin of the screen.
+expect_flight_window() {
+    local info
+    info=$(window_info OpenGL Altostrat_VC)
+    echo "renderer window: $info"
+    [[ $info == "client=$1 style=popup visible=1" ]] || fail "unexpected window: $info"
+    [ "$(probe origin Altostrat_VC)" = "0 0" ] || fail "the window does not start at the origin"
+}
+
 # wait_exit PID SECONDS: waits for the program to end; its exit code goes to EXIT_CODE.
 wait_exit() {
     local pid=$1 watchdog

@@ -19,9 +19,7 @@ screenshot "$shot"
 
 start_renderer
 renderer=$RENDERER_PID
-info=$(window_info OpenGL Altostrat_VC)
-echo "renderer window: $info"
-[[ $info == "client=1024x768 style=popup visible=1" ]] || fail "unexpected window: $info"
+expect_flight_window 1024x768
 second_black() {
     screenshot "$shot"
     [ "$(region_brightest "$shot" "$second")" -le 8 ]
@@ -48,10 +46,7 @@ window_gone Altostrat_Cover - || fail "a cover outlived the run"
 across="$BUILD/scenario-across-monitors.png"
 start_renderer /allmonitors
 renderer=$RENDERER_PID
-info=$(window_info OpenGL Altostrat_VC)
-echo "renderer window: $info"
-[[ $info == "client=1824x768 style=popup visible=1" ]] || fail "unexpected window: $info"
-[ "$(probe origin Altostrat_VC)" = "0 0" ] || fail "the window does not start at the origin"
+expect_flight_window 1824x768
 sky_on_both() {
     screenshot "$across"
     flight_at "$across" 512 20 && flight_at "$across" 1424 20

@@ -7,9 +7,7 @@ warm_wine
 prepare_captures
 start_renderer
 renderer=$RENDERER_PID
-info=$(window_info OpenGL Altostrat_VC)
-echo "renderer window: $info"
-[[ $info == "client=1280x1024 style=popup visible=1" ]] || fail "unexpected window: $info"
+expect_flight_window 1280x1024
 
 probe post Altostrat_VC 0x0010 0 0 || fail "could not post WM_CLOSE"
 wait_exit "$renderer" 30
