@@ -20,12 +20,13 @@ screenshot "$shot"
 start_renderer
 renderer=$RENDERER_PID
 expect_flight_window 1024x768
+flying="$BUILD/scenario-two-monitors-flight.png"
 second_black() {
-    screenshot "$shot"
-    [ "$(region_brightest "$shot" "$second")" -le 8 ]
+    screenshot "$flying"
+    [ "$(region_brightest "$flying" "$second")" -le 8 ]
 }
 primary_flies() {
-    second_black && flight_at "$shot" 512 20
+    second_black && flight_at "$flying" 512 20
 }
 poll 60 primary_flies || fail "no flight on the primary beside a black second monitor"
 echo "second monitor black while the flight runs on the primary"
