@@ -4,9 +4,22 @@
 
 namespace altostrat {
 
+namespace {
+
+bool DisplayPoweredDown(const ScenePlatform& platform) {
+    return platform.displayPoweredDown && platform.displayPoweredDown();
+}
+
+}  // namespace
+
+bool PassDraws(bool windowActive, const ScenePlatform& platform) {
+    return windowActive && !DisplayPoweredDown(platform);
+}
+
 bool RunFrameStep(RendererState& state, const ScenePlatform& platform, bool drawing,
                   std::int64_t calendarSeconds) {
-    if (drawing) {
+    const bool poweredDown = DisplayPoweredDown(platform);
+    if (drawing && !poweredDown) {
         DrawFrame(state, platform);
     } else {
         KeepFlightInsidePeriod(state.flight);
@@ -14,7 +27,7 @@ bool RunFrameStep(RendererState& state, const ScenePlatform& platform, bool draw
     if (platform.stopRequested && platform.stopRequested()) {
         return false;
     }
-    if (platform.swapBuffers) {
+    if (platform.swapBuffers && !poweredDown) {
         platform.swapBuffers();
     }
     UpdateFlight(state.flight, state.random, calendarSeconds);

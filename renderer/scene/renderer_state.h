@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "common/agreement.h"
 #include "renderer/crt_random.h"
 #include "renderer/extension_probe.h"
 #include "renderer/gl_headers.h"
@@ -35,6 +36,8 @@ using QuadricPointer = std::unique_ptr<GLUquadric, QuadricDeleter>;
 struct RendererState {
     // The folder of the three capture files, ending in its separator.
     std::string captureFolder;
+    // What the host asked for on the command line (defaults when started without arguments).
+    RendererOptions options;
 
     Ms3dModel aircraftModel;  // empty: the renderer names no model file
     FlightState flight;

@@ -18,6 +18,9 @@ struct ScenePlatform {
     // Asked after each frame is drawn; true ends the flight before that frame is presented.
     // Empty: the flight never ends by itself.
     std::function<bool()> stopRequested;
+    // Asked at every pass: true while the display is powered down. Nothing is drawn or presented
+    // then, and the flight only advances. Empty: the display is always on.
+    std::function<bool()> displayPoweredDown;
 };
 
 }  // namespace altostrat

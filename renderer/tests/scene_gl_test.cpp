@@ -363,6 +363,46 @@ TEST_F(SceneTest, FrameLeavesTheDocumentedStateBehind) {
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
+// While the display is powered down a pass leaves the picture and the screen alone and does not
+// wait for the frame period, yet the flight goes on and Escape still ends it; once the display
+// is back the next pass draws the flight over the marker colour again.
+TEST_F(SceneTest, APoweredDownDisplayGetsNothingDrawnOrPresented) {
+    constexpr Rgb kMarker = {255, 0, 255};
+    captures.WriteAll();
+    ASSERT_TRUE(InitScene(state, platform));
+    bool poweredDown = true;
+    bool stop = false;
+    int sleeps = 0;
+    platform.waitForFramePeriod = true;
+    platform.clock.sleep = [&sleeps](unsigned) { ++sleeps; };
+    platform.displayPoweredDown = [&poweredDown] { return poweredDown; };
+    platform.stopRequested = [&stop] { return stop; };
+    EXPECT_FALSE(PassDraws(true, platform));
+    glClearColor(1.0f, 0.0f, 1.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    swaps = 0;
+    const FlightState before = state.flight;
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(RunFrameStep(state, platform, true, 1700000000));
+    }
+    glFinish();
+    EXPECT_EQ(Distance(At(context.ReadRgbTopDown(), 512, 20), kMarker), 0);
+    EXPECT_EQ(swaps, 0);
+    EXPECT_EQ(sleeps, 0);
+    EXPECT_NE(state.flight.flightX + state.flight.flightZ, before.flightX + before.flightZ);
+    stop = true;
+    EXPECT_FALSE(RunFrameStep(state, platform, true, 1700000000));
+
+    stop = false;
+    poweredDown = false;
+    EXPECT_TRUE(PassDraws(true, platform));
+    EXPECT_FALSE(PassDraws(false, platform));
+    EXPECT_TRUE(RunFrameStep(state, platform, true, 1700000000));
+    glFinish();
+    EXPECT_GT(Distance(At(context.ReadRgbTopDown(), 512, 20), kMarker), 100);
+    EXPECT_EQ(swaps, 1);
+}
+
 TEST_F(SceneTest, PositionIsKeptInsideOnePeriod) {
     captures.WriteAll();
     ASSERT_TRUE(InitScene(state, platform));

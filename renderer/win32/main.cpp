@@ -3,11 +3,13 @@
 #include <windows.h>
 
 #include <mmsystem.h>
+#include <shellapi.h>
 
 #include <ctime>
 #include <string>
 
 #include "common/agreement.h"
+#include "common/win32/wide_text.h"
 
 #include "renderer/scene/frame_step.h"
 #include "renderer/scene/renderer_state.h"
@@ -28,6 +30,19 @@ struct TimerResolution {
     TimerResolution& operator=(const TimerResolution&) = delete;
 };
 
+// The words after the program path, as Windows' own start-up code splits them.
+RendererOptions ReadRendererOptions() {
+    int count = 0;
+    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::string arguments;
+    for (int i = 1; words != nullptr && i < count; ++i) {
+        arguments += Narrow(words[i]);
+        arguments += ' ';
+    }
+    LocalFree(words);
+    return ParseRendererArguments(arguments);
+}
+
 int RunFrameLoop(RendererWindow& window, RendererState& state, ScenePlatform platform) {
     // Escape held down, or tapped since the loop last looked: a press and its release can both
     // arrive within one emptying of the queue, and the tap must still end the flight.
@@ -36,6 +51,7 @@ int RunFrameLoop(RendererWindow& window, RendererState& state, ScenePlatform pla
         window.escapeTapped = false;
         return stop;
     };
+    platform.displayPoweredDown = [&window] { return window.displayPower == DisplayPower::kOff; };
     MSG message;
     for (;;) {
         if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -46,9 +62,9 @@ int RunFrameLoop(RendererWindow& window, RendererState& state, ScenePlatform pla
             DispatchMessageW(&message);
             continue;
         }
-        if (!window.windowActive) {
-            // Minimised, nothing is drawn and so nothing paces the loop: sleep until the next
-            // message or for one frame period instead of spinning a core.
+        if (!PassDraws(window.windowActive, platform)) {
+            // Minimised or with the display off, nothing is drawn and so nothing paces the
+            // loop: sleep until the next message or for one frame period instead of spinning.
             MsgWaitForMultipleObjects(0, nullptr, FALSE, kFramePeriodMilliseconds, QS_ALLINPUT);
         }
         if (!RunFrameStep(state, platform, window.windowActive,
@@ -61,14 +77,15 @@ int RunFrameLoop(RendererWindow& window, RendererState& state, ScenePlatform pla
 int RunRenderer(HINSTANCE instance) {
     RendererState state;  // the empty aircraft model is created first of all
     state.captureFolder = std::string(kCaptureFolder) + "\\";
+    state.options = ReadRendererOptions();
     if (!RegisterRendererClass(instance)) {
         return 0;
     }
     TimerResolution timerResolution;
     RendererWindow window;
     int exitCode = 0;
-    if (CreateRendererWindow(window, instance)) {
-        ResizeScene(kRendererWidth, kRendererHeight);
+    if (CreateRendererWindow(window, instance, state.options.acrossAllMonitors)) {
+        ResizeScene(window.flightRect.Width(), window.flightRect.Height());
         const ScenePlatform platform = MakeWin32ScenePlatform(window.mainDC);
         if (InitScene(state, platform)) {
             exitCode = RunFrameLoop(window, state, platform);

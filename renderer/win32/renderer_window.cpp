@@ -2,14 +2,15 @@
 
 #include "common/agreement.h"
 #include "common/win32/wide_text.h"
+#include "renderer/win32/cover_windows.h"
+#include "renderer/win32/display_power_notice.h"
+#include "renderer/win32/monitors.h"
 
 namespace altostrat {
 namespace {
 
 constexpr DWORD kFullScreenExStyle = WS_EX_APPWINDOW;
 constexpr DWORD kFullScreenStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-constexpr DWORD kWindowedExStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
-constexpr DWORD kWindowedStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 
 // A temporary switch to 1024 x 768 x 32 that is not stored. The ANSI form is used on purpose:
 // the request carries no text, and its DEVMODEA is the 148-byte structure drivers expect.
@@ -17,8 +18,8 @@ bool ChangeToRendererMode() {
     DEVMODEA mode;
     ZeroMemory(&mode, sizeof mode);
     mode.dmSize = sizeof mode;
-    mode.dmPelsWidth = kRendererWidth;
-    mode.dmPelsHeight = kRendererHeight;
+    mode.dmPelsWidth = kSwitchedWidth;
+    mode.dmPelsHeight = kSwitchedHeight;
     mode.dmBitsPerPel = 32;
     mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL;
     return ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
@@ -49,26 +50,25 @@ bool RegisterRendererClass(HINSTANCE instance) {
     wc.hIcon = LoadIconW(nullptr, IDI_WINLOGO);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = kRendererClassName;
-    return RegisterClassW(&wc) != 0;
+    return RegisterClassW(&wc) != 0 && RegisterCoverClass(instance);
 }
 
-bool CreateRendererWindow(RendererWindow& window, HINSTANCE instance) {
-    DWORD exStyle = kFullScreenExStyle;
-    DWORD style = kFullScreenStyle;
-    if (ChangeToRendererMode()) {
-        ShowCursor(FALSE);
-    } else {
-        // A refused mode is no failure: the flight runs in an ordinary captioned window.
-        window.fullScreen = false;
-        exStyle = kWindowedExStyle;
-        style = kWindowedStyle;
-    }
+bool CreateRendererWindow(RendererWindow& window, HINSTANCE instance, bool acrossAllMonitors) {
+    // A refused mode is no failure: the flight then fills the primary at its own resolution.
+    // Across all monitors each keeps its own, and nothing is switched.
+    window.fullScreen = !acrossAllMonitors && ChangeToRendererMode();
+    ShowCursor(FALSE);
+    window.cursorHidden = true;
+    // Listed after the switch, which resizes the primary and may move the others.
+    const DisplayLayout layout =
+        DecideDisplayLayout(ListMonitors(), acrossAllMonitors, window.fullScreen);
+    window.flightRect = layout.flightWindow;
 
-    RECT outer = {0, 0, kRendererWidth, kRendererHeight};
-    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-    window.mainWindow = CreateWindowExW(
-        exStyle, kRendererClassName, Wide(kRendererWindowTitle).c_str(), style, 0, 0,
-        outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, instance, &window);
+    const DisplayRect& r = window.flightRect;
+    window.mainWindow =
+        CreateWindowExW(kFullScreenExStyle, kRendererClassName, Wide(kRendererWindowTitle).c_str(),
+                        kFullScreenStyle, r.left, r.top, r.Width(), r.Height(), nullptr, nullptr,
+                        instance, &window);
     if (window.mainWindow == nullptr) {
         return false;
     }
@@ -83,10 +83,15 @@ bool CreateRendererWindow(RendererWindow& window, HINSTANCE instance) {
     ShowWindow(window.mainWindow, SW_SHOW);
     SetForegroundWindow(window.mainWindow);
     SetFocus(window.mainWindow);
+    // The covers come after the flight has the foreground and never take it from it.
+    window.covers = CreateCovers(layout.covers, instance);
+    window.displayStateNotice = RegisterDisplayStateNotice(window.mainWindow);
     return true;
 }
 
 void KillRendererWindow(RendererWindow& window) {
+    UnregisterDisplayStateNotice(window.displayStateNotice);
+    DestroyCovers(window.covers);
     if (window.renderContext != nullptr) {
         wglMakeCurrent(nullptr, nullptr);
         wglDeleteContext(window.renderContext);
@@ -102,8 +107,11 @@ void KillRendererWindow(RendererWindow& window) {
     }
     if (window.fullScreen) {
         ChangeDisplaySettingsA(nullptr, 0);
-        ShowCursor(TRUE);
         window.fullScreen = false;  // restored once, however often the teardown runs
+    }
+    if (window.cursorHidden) {
+        ShowCursor(TRUE);
+        window.cursorHidden = false;
     }
 }
 

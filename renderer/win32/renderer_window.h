@@ -1,38 +1,50 @@
 #pragma once
-// The renderer's one window, its device and rendering contexts and the display mode: created at
-// start-up, released by KillRendererWindow on every way out.
+// The renderer's flight window, its device and rendering contexts, the display mode, the covers
+// over the other monitors and the display power notice: created at start-up, released by
+// KillRendererWindow on every way out.
 
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
+
+#include "renderer/display_layout.h"
+#include "renderer/display_power.h"
 
 namespace altostrat {
 
 struct RendererWindow {
-    bool fullScreen = true;    // the display mode was changed and must be restored
-    bool windowActive = true;  // not minimised: frames are drawn only while true
+    bool fullScreen = true;     // the display mode was changed and must be restored
+    bool cursorHidden = false;  // the cursor was hidden and must be shown again
+    bool windowActive = true;   // not minimised: frames are drawn only while true
+    DisplayPower displayPower = DisplayPower::kOn;  // nothing is drawn while the display is off
     std::uint8_t keyDown[256] = {};
     bool escapeTapped = false;  // Escape went down since the frame loop last looked
     HWND mainWindow = nullptr;
     HDC mainDC = nullptr;
     HGLRC renderContext = nullptr;
+    DisplayRect flightRect;    // where the flight window lies; its size sets the projection
+    std::vector<HWND> covers;  // black windows over the monitors the flight does not fill
+    void* displayStateNotice = nullptr;  // the console display state registration
 };
 
 constexpr wchar_t kRendererClassName[] = L"OpenGL";
-constexpr int kRendererWidth = 1024;
-constexpr int kRendererHeight = 768;
 
-// Registers the window class "OpenGL"; false when the system refuses it.
+// Registers the window class "OpenGL" and the covers' class; false when the system refuses
+// either.
 bool RegisterRendererClass(HINSTANCE instance);
 
-// Switches the display to 1024 x 768 x 32 (or records that it stays as it is), then creates the
-// window, its pixel format and a current rendering context, shows it and gives it the focus.
-// False when any of the window, device context, pixel format or context could not be had;
-// the caller then runs KillRendererWindow.
-bool CreateRendererWindow(RendererWindow& window, HINSTANCE instance);
+// Unless the flight goes across all monitors, switches the display to 1024 x 768 x 32 (or
+// records that it stays as it is). Then hides the cursor, creates the borderless window where
+// the monitors leave room for it (DecideDisplayLayout), its pixel format and a current
+// rendering context, shows it, makes it the foreground window with the focus, covers the other
+// monitors and asks for the display's power state. False when any of the window, device
+// context, pixel format or context could not be had; the caller then runs KillRendererWindow.
+bool CreateRendererWindow(RendererWindow& window, HINSTANCE instance, bool acrossAllMonitors);
 
-// Releases the context, the device context and the window, and restores the display mode and
-// the cursor when they were changed. Safe to call with any of them missing, and twice.
+// Releases the display state notice, the covers, the context, the device context and the
+// window, and restores the display mode and the cursor when they were changed. Safe to call
+// with any of them missing, and twice.
 void KillRendererWindow(RendererWindow& window);
 
 LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

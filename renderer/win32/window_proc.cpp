@@ -1,6 +1,7 @@
 // The renderer's window procedure. The RendererWindow it works on is handed over at creation
 // and kept in the window's user data, so the procedure needs no globals.
 #include "renderer/scene/resize_scene.h"
+#include "renderer/win32/display_power_notice.h"
 #include "renderer/win32/renderer_window.h"
 
 namespace altostrat {
@@ -27,9 +28,20 @@ LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
             window->windowActive = HIWORD(wParam) == 0;
             return 0;
         case WM_SYSCOMMAND:
-            // Keep the system's own screen saver and the monitor power-down away.
-            if (wParam == SC_SCREENSAVE || wParam == SC_MONITORPOWER) {
+            // The low four bits are the system's own. No second screen saver starts over the
+            // flight; the display may power down, and the flight rests while it is off.
+            if ((wParam & 0xFFF0) == SC_SCREENSAVE) {
                 return 0;
+            }
+            if ((wParam & 0xFFF0) == SC_MONITORPOWER) {
+                window->displayPower = DisplayPowerAfterMonitorCommand(
+                    static_cast<std::int64_t>(lParam), window->displayPower);
+            }
+            break;
+        case WM_POWERBROADCAST:
+            if (wParam == PBT_POWERSETTINGCHANGE) {
+                window->displayPower = DisplayPowerFromPowerSetting(lParam, window->displayPower);
+                return TRUE;
             }
             break;
         case WM_CLOSE:

@@ -61,13 +61,23 @@ running() {
     [ -n "$state" ] && [ "$state" != Z ]
 }
 
-# start_renderer: starts the renderer and waits until its window is shown; its PID goes to
-# RENDERER_PID.
+# start_renderer [ARGS...]: starts the renderer with those arguments and waits until its
+# window is shown; its PID goes to RENDERER_PID.
 start_renderer() {
-    start_program "$RENDERER_EXE"
+    start_program "$RENDERER_EXE" "$@"
     RENDERER_PID=$PROGRAM_PID
     poll 60 window_shown OpenGL Altostrat_VC ||
         fail "no visible window Altostrat_VC of class OpenGL"
+}
+
+# expect_flight_window WxH: the renderer's window is borderless, shown, of that size and starts
+# at the origin of the screen.
+expect_flight_window() {
+    local info
+    info=$(window_info OpenGL Altostrat_VC)
+    echo "renderer window: $info"
+    [[ $info == "client=$1 style=popup visible=1" ]] || fail "unexpected window: $info"
+    [ "$(probe origin Altostrat_VC)" = "0 0" ] || fail "the window does not start at the origin"
 }
 
 # wait_exit PID SECONDS: waits for the program to end; its exit code goes to EXIT_CODE.
@@ -150,6 +160,48 @@ flight_shown() {
     screenshot "$1"
     read -r r g b < <(pixel "$1" 512 20)
     [ "$r" -gt 150 ] && [ "$b" -gt 200 ] && [ "$r$g$b" != "211237254" ]
+}
+
+# flight_at FILE X Y: the pixel at X, Y of a screenshot wears the sky picture, as flight_shown
+# reads it at the top of the screen.
+flight_at() {
+    local r g b
+    read -r r g b < <(pixel "$1" "$2" "$3")
+    [ "$r" -gt 150 ] && [ "$b" -gt 200 ] && [ "$r$g$b" != "211237254" ]
+}
+
+# region_brightest FILE GEOMETRY: the brightest channel value (0 to 255) anywhere in the region
+# (WxH+X+Y) of a picture; 0 when the region is black throughout.
+region_brightest() {
+    convert "$1" -crop "$2" +repage -format '%[fx:int(255*maxima)]\n' info:
+}
+
+# columns_apart FILE X1 X2 Y0 Y1: how far apart two columns of a picture are between rows Y0 and
+# Y1, as the mean over the rows of the summed red, green and blue differences (0 to 765).
+columns_apart() {
+    local h=$(($5 - $4))
+    convert "$1" \( -clone 0 -crop "1x$h+$2+$4" +repage \) \( -clone 0 -crop "1x$h+$3+$4" +repage \) \
+        -delete 0 -compose difference -composite -format '%[fx:int(3*255*mean)]\n' info:
+}
+
+# program_pid NAME: the PID of the Wine process whose command line holds NAME, or nothing.
+program_pid() {
+    local dir command
+    for dir in /proc/[0-9]*; do
+        [ "${dir#/proc/}" = "$BASHPID" ] && continue
+        command=$(tr '\0' ' ' <"$dir/cmdline" 2>/dev/null) || continue
+        if [[ $command == *"$1"* && $command != *bash* ]]; then
+            echo "${dir#/proc/}"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# cpu_ticks PID: the processor time the process has used so far, user and system together, in
+# clock ticks (fields 14 and 15 of its stat; the command name before them has no blanks here).
+cpu_ticks() {
+    awk '{print $14 + $15}' "/proc/$1/stat"
 }
 
 # pixel FILE X Y: "R G B" of one pixel of a picture.

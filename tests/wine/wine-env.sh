@@ -98,14 +98,37 @@ REG
 
 # start_xvfb WIDTHxHEIGHT: a private X server on a free display; exports DISPLAY.
 start_xvfb() {
-    local size=$1 n
-    for n in $(seq 90 190); do
+    _start_x_server 90 190 Xvfb -screen 0 "${1}x24" +extension GLX +extension RANDR \
+        -nolisten tcp -noreset || {
+        echo "could not start Xvfb" >&2
+        return 1
+    }
+}
+
+# start_two_monitors: two monitors side by side as Windows sees them, a 1024 x 768 primary and
+# an 800 x 600 monitor to its right (a virtual screen of 1824 x 768). Xvfb alone cannot do it
+# (its Xinerama heads all start at the origin), so a nested Xephyr with one screen a monitor
+# runs inside a private Xvfb; exports DISPLAY as Xephyr's.
+start_two_monitors() {
+    start_xvfb 2600x1000 || return 1
+    _start_x_server 191 290 env DISPLAY="$DISPLAY" Xephyr -screen 1024x768 -screen 800x600 \
+        +xinerama -extension RANDR +extension GLX -nolisten tcp -noreset || {
+        echo "could not start Xephyr" >&2
+        return 1
+    }
+}
+
+# _start_x_server FIRST LAST COMMAND...: runs the X server COMMAND with the first free display
+# number from FIRST to LAST added as its last argument, and waits until it answers; exports
+# DISPLAY. Its PID is recorded to be stopped with the rest.
+_start_x_server() {
+    local first=$1 last=$2 n pid i
+    shift 2
+    for n in $(seq "$first" "$last"); do
         [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        Xvfb ":$n" -screen 0 "${size}x24" +extension GLX +extension RANDR -nolisten tcp \
-            -noreset >/dev/null 2>&1 &
-        local pid=$!
+        "$@" ":$n" >/dev/null 2>&1 &
+        pid=$!
         STARTED_PIDS+=("$pid")
-        local i
         for i in $(seq 1 200); do
             if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
                 export DISPLAY=":$n"
@@ -115,7 +138,6 @@ start_xvfb() {
             sleep 0.05
         done
     done
-    echo "could not start Xvfb" >&2
     return 1
 }
 

@@ -1,0 +1,14 @@
+#pragma once
+// The monitors as Windows lists them now, in virtual-screen pixels.
+
+#include <vector>
+
+#include "renderer/display_layout.h"
+
+namespace altostrat {
+
+// Every monitor of the desktop with its whole area (not only the part free of task bars);
+// empty when Windows lists none.
+std::vector<Monitor> ListMonitors();
+
+}  // namespace altostrat

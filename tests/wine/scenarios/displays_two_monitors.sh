@@ -1,0 +1,63 @@
+# Two monitors side by side, as Wine shows Xephyr's two screens: a 1024 x 768 primary and an
+# 800 x 600 monitor to its right. Started without arguments, the renderer flies on the primary
+# (sky at its top) while the second monitor shows nothing of the desktop, only black, even after
+# a click on it, which leaves the keyboard with the flight: Escape ends the run, and the desktop
+# shows on the second monitor again. Started with "/allmonitors", one borderless window covers
+# the whole 1824 x 768 virtual screen, the sky is at the top of both monitors, and the picture
+# runs on across the join without a step. The region below the shorter monitor lies on no
+# monitor and is never looked at.
+start_two_monitors
+display -window root "$ALTOSTRAT_SOURCE_DIR/assets/sample-desktop.png" || true
+warm_wine
+prepare_captures
+second=800x600+1024+0
+shot="$BUILD/scenario-two-monitors.png"
+
+screenshot "$shot"
+[ "$(region_brightest "$shot" "$second")" -gt 100 ] ||
+    fail "the second monitor shows no desktop before the run"
+
+start_renderer
+renderer=$RENDERER_PID
+expect_flight_window 1024x768
+flying="$BUILD/scenario-two-monitors-flight.png"
+second_black() {
+    screenshot "$flying"
+    [ "$(region_brightest "$flying" "$second")" -le 8 ]
+}
+primary_flies() {
+    second_black && flight_at "$flying" 512 20
+}
+poll 60 primary_flies || fail "no flight on the primary beside a black second monitor"
+echo "second monitor black while the flight runs on the primary"
+window_exists Altostrat_Cover - || fail "no cover window"
+xdotool mousemove 1400 300 click 1
+second_black || fail "a click on the second monitor showed the desktop"
+
+press_key Escape
+wait_exit "$renderer" 30
+[ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE after Escape"
+desktop_back() {
+    screenshot "$shot"
+    [ "$(region_brightest "$shot" "$second")" -gt 100 ]
+}
+poll 30 desktop_back || fail "the second monitor stays black after the run"
+window_gone Altostrat_Cover - || fail "a cover outlived the run"
+
+across="$BUILD/scenario-across-monitors.png"
+start_renderer /allmonitors
+renderer=$RENDERER_PID
+expect_flight_window 1824x768
+sky_on_both() {
+    screenshot "$across"
+    flight_at "$across" 512 20 && flight_at "$across" 1424 20
+}
+poll 60 sky_on_both || fail "no sky at the top of both monitors"
+# Beside each other, two columns of one picture differ by little; the primary's flight next
+# to a black monitor differs by hundreds.
+apart=$(columns_apart "$across" 1021 1026 0 600)
+echo "columns either side of the join differ by $apart of 765"
+[ "$apart" -lt 30 ] || fail "the picture breaks at the join ($apart)"
+press_key Escape
+wait_exit "$renderer" 30
+[ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE after Escape across all monitors"
