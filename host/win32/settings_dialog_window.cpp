@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 #include "common/agreement.h"
 #include "common/win32/wide_text.h"
@@ -26,9 +27,14 @@ constexpr wchar_t kDialogClass[] = L"AltostratSettings";
 constexpr wchar_t kChoiceClass[] = L"AltostratChoice";
 constexpr int kFirstButtonId = 101;  // Cmd_File, Cmd_Set, Cmd_Can; clear of IDOK and IDCANCEL
 constexpr int kFirstChoiceId = 201;  // by music kind
+constexpr int kFirstScreenId = 211;  // by 画面 choice
+constexpr int kAircraftId = 221;
 constexpr int kRepeatComboId = 301;
 constexpr int kMarkPixels = 12;
 constexpr COLORREF kPanelColour = RGB(224, 224, 224);
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
 constexpr DWORD kDialogStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
@@ -52,11 +58,15 @@ struct SettingsDialogWindow {
     HWND window = nullptr;
     HWND combo = nullptr;
     std::array<HWND, 3> choices{};
+    std::array<HWND, 2> screenChoices{};
+    HWND aircraftBox = nullptr;
     std::array<CommandWindow, 3> buttons{};
     CommandLook look;
     HFONT linkFont = nullptr;
     HBITMAP strip = nullptr;
-    std::array<HBITMAP, 2> marks{};
+    std::array<HBITMAP, 2> marks{};   // unchosen, chosen
+    std::array<HBITMAP, 2> checks{};  // unchecked, checked
+    LinkPress linkPress;
     // The form's persistent picture: gradient, panel, strip and the drawn labels.
     HDC picture = nullptr;
     HBITMAP pictureBitmap = nullptr;
@@ -108,23 +118,63 @@ void PaintGradientRows(HDC dc, int width, int height) {
     }
 }
 
-// TileBackground: the strip copied over the panel column by column.
+// A length in the pictures' own pixels (made for 96 DPI) at the dialog's scale.
+int Scaled(const SettingsDialogWindow& d, int pixels) {
+    return MulDiv(pixels, d.dpi, 96);
+}
+
+// TileBackground: the strip copied over the panel column by column, at the display's scale, so
+// a scaled panel shows the same one gradient as at 100 % rather than the strip's end and a
+// second light start.
 void TileBackground(SettingsDialogWindow& d, HDC dc, const RECT& panel) {
     const HBRUSH brush = CreateSolidBrush(kPanelColour);
     FillRect(dc, &panel, brush);
     DeleteObject(brush);
     const SIZE strip = BitmapSize(d.strip);
+    const int width = Scaled(d, strip.cx);
+    const int height = Scaled(d, strip.cy);
     const HDC source = CreateCompatibleDC(dc);
     const HGDIOBJ old = SelectObject(source, d.strip);
     const int saved = SaveDC(dc);
     IntersectClipRect(dc, panel.left, panel.top, panel.right, panel.bottom);
+    SetStretchBltMode(dc, width == strip.cx ? COLORONCOLOR : HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
     for (const PixelPoint& at :
-         TilePositions(panel.right - panel.left, panel.bottom - panel.top, strip.cx, strip.cy)) {
-        BitBlt(dc, panel.left + at.x, panel.top + at.y, strip.cx, strip.cy, source, 0, 0, SRCCOPY);
+         TilePositions(panel.right - panel.left, panel.bottom - panel.top, width, height)) {
+        StretchBlt(dc, panel.left + at.x, panel.top + at.y, width, height, source, 0, 0, strip.cx,
+                   strip.cy, SRCCOPY);
     }
     RestoreDC(dc, saved);
     SelectObject(source, old);
     DeleteDC(source);
+}
+
+// A frame THICKNESS pixels wide just inside RECT.
+void Frame(HDC dc, RECT rect, int thickness, HBRUSH brush) {
+    for (int i = 0; i < thickness && rect.right > rect.left && rect.bottom > rect.top; ++i) {
+        FrameRect(dc, &rect, brush);
+        InflateRect(&rect, -1, -1);
+    }
+}
+
+// The framed heading box of a section (Shape3 and lbl(15) for "BGM").
+void DrawHeading(SettingsDialogWindow& d, HDC dc, const TwipsRect& shapePlace,
+                 const TwipsRect& labelPlace, const char* caption) {
+    const RECT shape = PixelRect(d, shapePlace);
+    const HBRUSH grey = CreateSolidBrush(RGB(128, 128, 128));
+    Frame(dc, shape, Scaled(d, 1), grey);
+    DeleteObject(grey);
+    DrawLabel(dc, d.look.font, RGB(0, 0, 0), caption, PixelRect(d, labelPlace),
+              DT_CENTER | DT_SINGLELINE | DT_NOCLIP);
+}
+
+int TextWidth(HDC dc, HFONT font, const std::string& text) {
+    const HGDIOBJ old = SelectObject(dc, font);
+    const std::wstring wide = Wide(text);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+    SelectObject(dc, old);
+    return size.cx;
 }
 
 void ReleasePicture(SettingsDialogWindow& d) {
@@ -158,41 +208,42 @@ void PaintPicture(SettingsDialogWindow& d) {
     PaintGradientRows(dc, client.right, client.bottom);
     TileBackground(d, dc, PixelRect(d, kPanelPlace));
 
-    // Shape3, the frame behind the heading.
-    const RECT shape = PixelRect(d, kHeadingShapePlace);
-    const HPEN pen = CreatePen(PS_SOLID, 1, RGB(128, 128, 128));
-    const HGDIOBJ oldPen = SelectObject(dc, pen);
-    const HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    Rectangle(dc, shape.left, shape.top, shape.right, shape.bottom);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
+    DrawHeading(d, dc, kHeadingShapePlace, kHeadingPlace, kHeadingCaption);
+    DrawHeading(d, dc, kScreenHeadingShapePlace, kScreenHeadingPlace, kScreenHeadingCaption);
 
     const COLORREF black = RGB(0, 0, 0);
     const COLORREF white = RGB(255, 255, 255);
-    DrawLabel(dc, d.look.font, black, kHeadingCaption, PixelRect(d, kHeadingPlace),
-              DT_CENTER | DT_SINGLELINE | DT_NOCLIP);
     DrawLabel(dc, d.look.font, black, kRepeatCaption, PixelRect(d, kRepeatCaptionPlace),
               DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
 
     // lbl_Fname: a single-line border round the path, which wraps inside it.
     const RECT fileLabel = PixelRect(d, kFileLabelPlace);
-    FrameRect(dc, &fileLabel, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    Frame(dc, fileLabel, Scaled(d, 1), static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     RECT fileText = fileLabel;
-    InflateRect(&fileText, -2, -2);
+    InflateRect(&fileText, -Scaled(d, 2), -Scaled(d, 2));
     DrawLabel(dc, d.look.font, black, d.form.fileLabel, fileText,
               DT_LEFT | DT_WORDBREAK | DT_EDITCONTROL);
 
-    DrawLabel(dc, d.look.font, white, kCreditCaption, PixelRect(d, kCreditPlace),
-              DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
+    // The credit line, measured in the font the dialog got: the longest wording that ends before
+    // 設定, and whatever is drawn is cut there.
+    const int room = Px(d, kCreditRoomTwips);
+    std::vector<int> widths;
+    for (const char* caption : kCreditCaptions) {
+        widths.push_back(TextWidth(dc, d.look.font, caption));
+    }
+    RECT credit = PixelRect(d, kCreditPlace);
+    credit.right = credit.left + room;
+    DrawLabel(dc, d.look.font, white, kCreditCaptions[FittingText(widths, room)], credit,
+              DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS);
     // lbl_URL, sized to its text: the pointing hand and the click follow that size.
     RECT link = PixelRect(d, kLinkPlace);
     const HGDIOBJ oldFont = SelectObject(dc, d.linkFont);
     const std::wstring url = Wide(kHomePage);
     DrawTextW(dc, url.c_str(), -1, &link, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, oldFont);
+    link.right = std::min<LONG>(link.right, link.left + room);
     d.linkRect = link;
-    DrawLabel(dc, d.linkFont, white, kHomePage, link, DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
+    DrawLabel(dc, d.linkFont, white, kHomePage, link, DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS);
 }
 
 void RefreshPicture(SettingsDialogWindow& d) {
@@ -200,43 +251,105 @@ void RefreshPicture(SettingsDialogWindow& d) {
     RedrawWindow(d.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-// ---- the choice rows: a mark and its caption, chosen by any mouse button or the keyboard ----
+// ---- the rows: the music and 画面 choices (a mark and its caption, chosen by any mouse button
+// or the keyboard) and the aircraft's check box ----
+
+enum class RowGroup { kMusic, kScreen, kAircraft };
+
+struct RowOf {
+    RowGroup group;
+    int index;  // music kind, or 画面 choice
+};
+
+RowOf RowFromId(int id) {
+    if (id >= kFirstChoiceId && id < kFirstChoiceId + 3) {
+        return {RowGroup::kMusic, id - kFirstChoiceId};
+    }
+    if (id >= kFirstScreenId && id < kFirstScreenId + 2) {
+        return {RowGroup::kScreen, id - kFirstScreenId};
+    }
+    return {RowGroup::kAircraft, 0};
+}
+
+const ChoicePlace& PlaceOfRow(const RowOf& row) {
+    switch (row.group) {
+        case RowGroup::kMusic:
+            return ChoiceRow(row.index);
+        case RowGroup::kScreen:
+            return ScreenRow(row.index);
+        case RowGroup::kAircraft:
+        default:
+            return kAircraftRow;
+    }
+}
+
+HBITMAP MarkOfRow(const SettingsDialogWindow& d, const RowOf& row) {
+    switch (row.group) {
+        case RowGroup::kMusic:
+            return d.marks[d.form.chosenMark[row.index] ? 1 : 0];
+        case RowGroup::kScreen:
+            return d.marks[d.form.screenMark[row.index] ? 1 : 0];
+        case RowGroup::kAircraft:
+        default:
+            return d.checks[d.form.aircraftChecked ? 1 : 0];
+    }
+}
+
+// The row an arrow key moves to within the row's group, in the order the rows stand on the
+// panel; the check box stands alone.
+HWND NextInGroup(const SettingsDialogWindow& d, const RowOf& row, bool forward) {
+    if (row.group == RowGroup::kMusic) {
+        static const int order[3] = {1, 0, 2};
+        int at = 0;
+        while (order[at] != row.index) {
+            ++at;
+        }
+        return d.choices[order[(at + (forward ? 1 : 2)) % 3]];
+    }
+    if (row.group == RowGroup::kScreen) {
+        return d.screenChoices[1 - row.index];
+    }
+    return nullptr;
+}
+
+void PaintRow(HWND window, HWND parent, SettingsDialogWindow& d, const RowOf& row, HDC dc) {
+    RECT client{};
+    GetClientRect(window, &client);
+    SendMessageW(parent, kPaintParentBackground, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(window));
+    const HDC source = CreateCompatibleDC(dc);
+    const HGDIOBJ old = SelectObject(source, MarkOfRow(d, row));
+    const int size = Scaled(d, kMarkPixels);
+    SetStretchBltMode(dc, size == kMarkPixels ? COLORONCOLOR : HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    TransparentBlt(dc, 0, 0, size, size, source, 0, 0, kMarkPixels, kMarkPixels, RGB(255, 0, 255));
+    SelectObject(source, old);
+    DeleteDC(source);
+    const ChoicePlace& place = PlaceOfRow(row);
+    RECT text = client;
+    text.left = Px(d, place.caption.left - place.mark.left);
+    DrawLabel(dc, d.look.font, RGB(0, 0, 0), place.text, text, DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
+    if (GetFocus() == window) {
+        RECT focus = text;
+        InflateRect(&focus, 1, 0);
+        DrawFocusRect(dc, &focus);
+    }
+}
 
 LRESULT CALLBACK ChoiceProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const HWND parent = GetParent(window);
     SettingsDialogWindow* d = parent ? DialogOf(parent) : nullptr;
-    const int kind = GetDlgCtrlID(window) - kFirstChoiceId;
-    auto choose = [&] {
-        SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), 0),
-                     reinterpret_cast<LPARAM>(window));
+    const RowOf row = RowFromId(GetDlgCtrlID(window));
+    auto act = [&](HWND target) {
+        SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(target), 0),
+                     reinterpret_cast<LPARAM>(target));
     };
     switch (message) {
         case WM_PAINT: {
             PAINTSTRUCT ps;
             const HDC dc = BeginPaint(window, &ps);
             if (d) {
-                RECT client{};
-                GetClientRect(window, &client);
-                SendMessageW(parent, kPaintParentBackground, reinterpret_cast<WPARAM>(dc),
-                             reinterpret_cast<LPARAM>(window));
-                const HBITMAP mark = d->marks[d->form.chosenMark[kind] ? 1 : 0];
-                const HDC source = CreateCompatibleDC(dc);
-                const HGDIOBJ old = SelectObject(source, mark);
-                const int size = MulDiv(kMarkPixels, d->dpi, 96);
-                TransparentBlt(dc, 0, 0, size, size, source, 0, 0, kMarkPixels, kMarkPixels,
-                               RGB(255, 0, 255));
-                SelectObject(source, old);
-                DeleteDC(source);
-                const ChoicePlace& row = ChoiceRow(kind);
-                RECT text = client;
-                text.left = Px(*d, row.caption.left - row.mark.left);
-                DrawLabel(dc, d->look.font, RGB(0, 0, 0), row.text, text,
-                          DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
-                if (GetFocus() == window) {
-                    RECT focus = text;
-                    InflateRect(&focus, 1, 0);
-                    DrawFocusRect(dc, &focus);
-                }
+                PaintRow(window, parent, *d, row, dc);
             }
             EndPaint(window, &ps);
             return 0;
@@ -244,9 +357,16 @@ LRESULT CALLBACK ChoiceProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case WM_ERASEBKGND:
             return 1;
         case WM_LBUTTONDOWN:
+            // The keyboard goes on from the row clicked, as with Windows' own choices.
+            SetFocus(window);
+            act(window);
+            return 0;
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
-            choose();
+            // Any button chooses a music or 画面 row; only the left one ticks the box.
+            if (row.group != RowGroup::kAircraft) {
+                act(window);
+            }
             return 0;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
@@ -259,21 +379,16 @@ LRESULT CALLBACK ChoiceProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         }
         case WM_KEYDOWN:
             if (wParam == VK_SPACE || wParam == VK_RETURN) {
-                choose();
+                if ((lParam & (1 << 30)) == 0) {  // not the key's repeat: one toggle a press
+                    act(window);
+                }
             } else if (wParam == VK_UP || wParam == VK_DOWN || wParam == VK_LEFT ||
                        wParam == VK_RIGHT) {
-                // Arrows move among the rows as they stand on the panel and choose the next.
-                static const int order[3] = {1, 0, 2};
-                int at = 0;
-                while (order[at] != kind) {
-                    ++at;
-                }
-                const int step = (wParam == VK_UP || wParam == VK_LEFT) ? 2 : 1;
-                const HWND next = d ? d->choices[order[(at + step) % 3]] : nullptr;
-                if (next) {
+                // Arrows move among the rows of a group as they stand and choose the next.
+                const bool forward = wParam == VK_DOWN || wParam == VK_RIGHT;
+                if (const HWND next = d ? NextInGroup(*d, row, forward) : nullptr) {
                     SetFocus(next);
-                    SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(next), 0),
-                                 reinterpret_cast<LPARAM>(next));
+                    act(next);
                 }
             }
             return 0;
@@ -290,6 +405,10 @@ void ShowChoiceControls(SettingsDialogWindow& d) {
     for (HWND choice : d.choices) {
         InvalidateRect(choice, nullptr, FALSE);
     }
+    for (HWND choice : d.screenChoices) {
+        InvalidateRect(choice, nullptr, FALSE);
+    }
+    InvalidateRect(d.aircraftBox, nullptr, FALSE);
 }
 
 void ChooseKind(SettingsDialogWindow& d, int kind) {
@@ -310,10 +429,13 @@ void PickFile(SettingsDialogWindow& d) {
     }
     const std::optional<std::string> storable = StorablePath(picked->path, picked->shortPath);
     if (!storable) {
-        const std::wstring text = Wide(
-            u8"このファイルの場所には、設定ファイルに書けない文字が含まれています。\n"
-            u8"別の場所のファイルを選んでください。\n\n" +
-            picked->path);
+        const std::string why =
+            RefusalOf(picked->path) == PathRefusal::kTooLong
+                ? u8"このファイルの場所は長すぎて、設定ファイルに書けません。\n"
+                  u8"もっと短い場所のファイルを選んでください。\n\n"
+                : u8"このファイルの場所には、設定ファイルに書けない文字が含まれています。\n"
+                  u8"別の場所のファイルを選んでください。\n\n";
+        const std::wstring text = Wide(why + picked->path);
         MessageBoxW(d.window, text.c_str(), Wide(kSettingsDialogTitle).c_str(),
                     MB_OK | MB_ICONWARNING);
         return;
@@ -355,8 +477,16 @@ void OnCommand(SettingsDialogWindow& d, int id) {
         Confirm(d);
     } else if (id >= kFirstChoiceId && id < kFirstChoiceId + 3) {
         ChooseKind(d, id - kFirstChoiceId);
+    } else if (id >= kFirstScreenId && id < kFirstScreenId + 2) {
+        ChooseScreen(d.form, d.host.settings, static_cast<std::int16_t>(id - kFirstScreenId));
+        ShowChoiceControls(d);
+    } else if (id == kAircraftId) {
+        ToggleAircraft(d.form, d.host.settings);
+        ShowChoiceControls(d);
     }
 }
+
+void Rescale(SettingsDialogWindow& d, int dpi, const RECT& suggested);
 
 bool OverLink(SettingsDialogWindow& d) {
     POINT pointer{};
@@ -421,10 +551,27 @@ LRESULT CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
                 return TRUE;
             }
             break;
-        case WM_LBUTTONUP:
-            if (OverLink(*d)) {
+        case WM_LBUTTONDOWN:
+            PressLink(d->linkPress, OverLink(*d));
+            if (d->linkPress.pressedOnLink) {
+                SetCapture(window);  // to see the release even off the dialog
+            }
+            return 0;
+        case WM_LBUTTONUP: {
+            const bool open = ReleaseLink(d->linkPress, OverLink(*d));
+            if (GetCapture() == window) {
+                ReleaseCapture();
+            }
+            if (open) {
                 OpenHomePage(*d);
             }
+            return 0;
+        }
+        case WM_CAPTURECHANGED:
+            d->linkPress.pressedOnLink = false;
+            return 0;
+        case WM_DPICHANGED:
+            Rescale(*d, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_CLOSE:  // the close box and the system menu act like "ｷｬﾝｾﾙ"
             CancelSettings(d->form);
@@ -468,6 +615,15 @@ void LoadPictures(SettingsDialogWindow& d, HINSTANCE instance) {
     d.strip = LoadPicture(instance, ALTOSTRAT_BITMAP_DIALOG_STRIP);
     d.marks[0] = LoadPicture(instance, ALTOSTRAT_BITMAP_CHOICE_UNCHOSEN);
     d.marks[1] = LoadPicture(instance, ALTOSTRAT_BITMAP_CHOICE_CHOSEN);
+    d.checks[0] = LoadPicture(instance, ALTOSTRAT_BITMAP_CHECK_UNCHECKED);
+    d.checks[1] = LoadPicture(instance, ALTOSTRAT_BITMAP_CHECK_CHECKED);
+}
+
+void ReleaseFonts(SettingsDialogWindow& d) {
+    DeleteObject(d.look.font);
+    DeleteObject(d.linkFont);
+    d.look.font = nullptr;
+    d.linkFont = nullptr;
 }
 
 void ReleaseGdi(SettingsDialogWindow& d) {
@@ -476,10 +632,18 @@ void ReleaseGdi(SettingsDialogWindow& d) {
         DeleteObject(skin);
     }
     DeleteObject(d.strip);
-    DeleteObject(d.marks[0]);
-    DeleteObject(d.marks[1]);
-    DeleteObject(d.look.font);
-    DeleteObject(d.linkFont);
+    for (HBITMAP mark : {d.marks[0], d.marks[1], d.checks[0], d.checks[1]}) {
+        DeleteObject(mark);
+    }
+    ReleaseFonts(d);
+}
+
+// The fonts and the buttons' look for the dialog's DPI.
+void UseDpi(SettingsDialogWindow& d, int dpi) {
+    d.dpi = dpi;
+    d.look.dpi = dpi;
+    d.look.font = CreateDialogFont(dpi, false);
+    d.linkFont = CreateDialogFont(dpi, true);
 }
 
 int DisplayDpi() {
@@ -489,45 +653,103 @@ int DisplayDpi() {
     return dpi > 0 ? dpi : 96;
 }
 
-void CreateControls(SettingsDialogWindow& d, HINSTANCE instance) {
+// The DPI of the monitor the window is on, where Windows can tell (GetDpiForWindow, looked up
+// at run time: it exists from Windows 10 1607); else the display's.
+int WindowDpi(HWND window) {
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow =
+        reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    const UINT dpi = getDpiForWindow ? getDpiForWindow(window) : 0;
+    return dpi > 0 ? static_cast<int>(dpi) : DisplayDpi();
+}
+
+// The place of a row: from its mark to the end of its caption in the dialog's font.
+RECT RowRect(SettingsDialogWindow& d, const ChoicePlace& place) {
+    const RECT mark = PixelRect(d, place.mark);
+    const HDC screen = GetDC(d.window);
+    const HGDIOBJ old = SelectObject(screen, d.look.font);
+    SIZE text{};
+    const std::wstring caption = Wide(place.text);
+    GetTextExtentPoint32W(screen, caption.c_str(), static_cast<int>(caption.size()), &text);
+    SelectObject(screen, old);
+    ReleaseDC(d.window, screen);
+    const int width = Px(d, place.caption.left - place.mark.left) + text.cx + 2;
+    const int height = std::max<int>(mark.bottom - mark.top, text.cy);
+    return RECT{mark.left, mark.top, mark.left + width, mark.top + height};
+}
+
+void MoveTo(HWND window, const RECT& place) {
+    SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HWND CreateRow(SettingsDialogWindow& d, HINSTANCE instance, const ChoicePlace& place, int id) {
+    return CreateWindowExW(0, kChoiceClass, Wide(place.text).c_str(),
+                           WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, d.window,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+}
+
+void CreateButton(SettingsDialogWindow& d, DialogButton which) {
+    const int index = static_cast<int>(which);
+    PropertyBag data = StoredButtonData(which);
+    CreateCommandWindow(d.buttons[index], d.window, kFirstButtonId + index,
+                        PixelRect(d, kDialogButtons[index].place), data, d.look);
+}
+
+// Every child at its place for the dialog's DPI, in the dialog's font.
+void PlaceControls(SettingsDialogWindow& d) {
     for (const DialogButtonPlace& place : kDialogButtons) {
-        const int index = static_cast<int>(place.button);
-        PropertyBag data = StoredButtonData(place.button);
-        CreateCommandWindow(d.buttons[index], d.window, kFirstButtonId + index,
-                            PixelRect(d, place.place), data, d.look);
+        MoveTo(d.buttons[static_cast<int>(place.button)].window, PixelRect(d, place.place));
     }
-    // The choices in the order Tab visits them: from the top, audio CD, none, file.
-    for (int kind : {1, 0, 2}) {
-        const ChoicePlace& row = ChoiceRow(kind);
-        const RECT mark = PixelRect(d, row.mark);
-        const HDC screen = GetDC(d.window);
-        const HGDIOBJ old = SelectObject(screen, d.look.font);
-        SIZE text{};
-        const std::wstring caption = Wide(row.text);
-        GetTextExtentPoint32W(screen, caption.c_str(), static_cast<int>(caption.size()), &text);
-        SelectObject(screen, old);
-        ReleaseDC(d.window, screen);
-        const int width = Px(d, row.caption.left - row.mark.left) + text.cx + 2;
-        const int height = std::max<int>(mark.bottom - mark.top, text.cy);
-        d.choices[kind] =
-            CreateWindowExW(0, kChoiceClass, caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP,
-                            mark.left, mark.top, width, height, d.window,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstChoiceId + kind)),
-                            instance, nullptr);
+    for (int kind = 0; kind < 3; ++kind) {
+        MoveTo(d.choices[kind], RowRect(d, ChoiceRow(kind)));
     }
+    for (int choice = 0; choice < 2; ++choice) {
+        MoveTo(d.screenChoices[choice], RowRect(d, ScreenRow(choice)));
+    }
+    MoveTo(d.aircraftBox, RowRect(d, kAircraftRow));
     const RECT combo = PixelRect(d, kRepeatComboPlace);
-    d.combo = CreateWindowExW(
-        0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
-        combo.left, combo.top, combo.right - combo.left, Px(d, 300) * 10, d.window,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kRepeatComboId)), instance, nullptr);
     SendMessageW(d.combo, WM_SETFONT, reinterpret_cast<WPARAM>(d.look.font), FALSE);
-    // Tab order: the buttons were made first; put them after the panel's controls.
-    SetWindowPos(d.combo, d.choices[1], 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    HWND after = d.choices[2];
-    for (CommandWindow& button : d.buttons) {
-        SetWindowPos(button.window, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        after = button.window;
+    MoveTo(d.combo, RECT{combo.left, combo.top, combo.right, combo.top + Px(d, 300) * 10});
+}
+
+// The children in the order Tab visits them, which is the order they are made in: the music
+// rows from the top with the combo after the audio CD, "...", the 画面 rows and the aircraft
+// box, then 設定 and ｷｬﾝｾﾙ.
+void CreateControls(SettingsDialogWindow& d, HINSTANCE instance) {
+    d.choices[1] = CreateRow(d, instance, ChoiceRow(1), kFirstChoiceId + 1);
+    d.combo = CreateWindowExW(
+        0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN, 0, 0,
+        0, 0, d.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kRepeatComboId)), instance,
+        nullptr);
+    d.choices[0] = CreateRow(d, instance, ChoiceRow(0), kFirstChoiceId);
+    d.choices[2] = CreateRow(d, instance, ChoiceRow(2), kFirstChoiceId + 2);
+    CreateButton(d, DialogButton::kFile);
+    d.screenChoices[0] = CreateRow(d, instance, ScreenRow(0), kFirstScreenId);
+    d.screenChoices[1] = CreateRow(d, instance, ScreenRow(1), kFirstScreenId + 1);
+    d.aircraftBox = CreateRow(d, instance, kAircraftRow, kAircraftId);
+    CreateButton(d, DialogButton::kSet);
+    CreateButton(d, DialogButton::kCancel);
+    PlaceControls(d);
+}
+
+// WM_DPICHANGED: the dialog moved to a monitor of another scale. Fonts, every child and the
+// persistent picture are made again for the new DPI, and the window takes the rectangle Windows
+// suggests for it.
+void Rescale(SettingsDialogWindow& d, int dpi, const RECT& suggested) {
+    if (dpi <= 0 || dpi == d.dpi) {
+        return;
     }
+    const HFONT oldFont = d.look.font;
+    const HFONT oldLinkFont = d.linkFont;
+    UseDpi(d, dpi);
+    PlaceControls(d);
+    DeleteObject(oldFont);
+    DeleteObject(oldLinkFont);
+    SetWindowPos(d.window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RefreshPicture(d);
 }
 
 // Form_Load, in its order.
@@ -558,6 +780,14 @@ void LoadForm(SettingsDialogWindow& d, HINSTANCE instance) {
     for (const std::string& item : d.form.repeatItems) {
         SendMessageW(d.combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
     }
+    // A monitor of another scale than the display's (the dialog is per-monitor aware): laid out
+    // again as if it had been moved there.
+    const int dpi = WindowDpi(d.window);
+    if (dpi != d.dpi) {
+        RECT scaled{0, 0, MulDiv(width, dpi, d.dpi), MulDiv(height, dpi, d.dpi)};
+        OffsetRect(&scaled, at.x, at.y);
+        Rescale(d, dpi, scaled);
+    }
     // 11. The anchor of the zoom effects: the mouse position, or the top-left corner.
     POINT pointer{};
     if (GetCursorPos(&pointer)) {
@@ -577,10 +807,7 @@ int ShowSettingsDialog(HostState& state) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterClasses(instance);
     SettingsDialogWindow d(state);
-    d.dpi = DisplayDpi();
-    d.look.dpi = d.dpi;
-    d.look.font = CreateDialogFont(d.dpi, false);
-    d.linkFont = CreateDialogFont(d.dpi, true);
+    UseDpi(d, DisplayDpi());
     LoadPictures(d, instance);
     LoadForm(d, instance);
     if (!d.window) {
