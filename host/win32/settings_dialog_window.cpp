@@ -11,34 +11,26 @@
 #include "common/agreement.h"
 #include "common/win32/wide_text.h"
 #include "host/paths.h"
-#include "host/settings/dialog_controls.h"
-#include "host/settings/settings_dialog.h"
-#include "host/win32/command_button_window.h"
 #include "host/win32/dialog_font.h"
 #include "host/win32/file_chooser.h"
 #include "host/win32/resource_ids.h"
+#include "host/win32/settings_dialog_window_parts.h"
 #include "host/win32/zoom.h"
 
 namespace altostrat {
 
+using namespace settings_window;
+
 namespace {
 
 constexpr wchar_t kDialogClass[] = L"AltostratSettings";
-constexpr wchar_t kChoiceClass[] = L"AltostratChoice";
 constexpr int kFirstButtonId = 101;  // Cmd_File, Cmd_Set, Cmd_Can; clear of IDOK and IDCANCEL
-constexpr int kFirstChoiceId = 201;  // by music kind
-constexpr int kFirstScreenId = 211;  // by 画面 choice
-constexpr int kAircraftId = 221;
 constexpr int kRepeatComboId = 301;
-constexpr int kMarkPixels = 12;
-constexpr COLORREF kPanelColour = RGB(224, 224, 224);
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
 #endif
 constexpr DWORD kDialogStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-
-struct SettingsDialogWindow;
 
 class FileStore : public SettingsStore {
   public:
@@ -48,354 +40,6 @@ class FileStore : public SettingsStore {
   private:
     std::string path_;
 };
-
-// The form Altostrat_P: its logic's state, its windows and the GDI objects it draws with.
-struct SettingsDialogWindow {
-    explicit SettingsDialogWindow(HostState& state) : host(state) {}
-    HostState& host;
-    SettingsDialogForm form;
-    int dpi = 96;
-    HWND window = nullptr;
-    HWND combo = nullptr;
-    std::array<HWND, 3> choices{};
-    std::array<HWND, 2> screenChoices{};
-    HWND aircraftBox = nullptr;
-    std::array<CommandWindow, 3> buttons{};
-    CommandLook look;
-    HFONT linkFont = nullptr;
-    HBITMAP strip = nullptr;
-    std::array<HBITMAP, 2> marks{};   // unchosen, chosen
-    std::array<HBITMAP, 2> checks{};  // unchecked, checked
-    LinkPress linkPress;
-    // The form's persistent picture: gradient, panel, strip and the drawn labels.
-    HDC picture = nullptr;
-    HBITMAP pictureBitmap = nullptr;
-    HGDIOBJ pictureOld = nullptr;
-    RECT linkRect{};
-};
-
-int Px(const SettingsDialogWindow& d, int twips) {
-    return TwipsToPixels(twips, d.dpi);
-}
-
-RECT PixelRect(const SettingsDialogWindow& d, const TwipsRect& r) {
-    return RECT{Px(d, r.left), Px(d, r.top), Px(d, r.left + r.width), Px(d, r.top + r.height)};
-}
-
-SettingsDialogWindow* DialogOf(HWND window) {
-    return reinterpret_cast<SettingsDialogWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
-
-SIZE BitmapSize(HBITMAP bitmap) {
-    BITMAP info{};
-    if (!bitmap || !GetObjectW(bitmap, sizeof info, &info)) {
-        return SIZE{0, 0};
-    }
-    return SIZE{info.bmWidth, info.bmHeight};
-}
-
-void DrawLabel(HDC dc, HFONT font, COLORREF colour, const std::string& text, RECT rect,
-               UINT format) {
-    const HGDIOBJ old = SelectObject(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colour);
-    const std::wstring wide = Wide(text);
-    DrawTextW(dc, wide.c_str(), -1, &rect, format | DT_NOPREFIX);
-    SelectObject(dc, old);
-}
-
-// The gradient of the form's background, one line per pixel row; nothing when minimised.
-void PaintGradientRows(HDC dc, int width, int height) {
-    const std::vector<std::uint8_t> rows = GradientRows(height);
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const int c = rows[i];
-        const HPEN pen = CreatePen(PS_SOLID, 1, RGB(c, c, c + 30));
-        const HGDIOBJ old = SelectObject(dc, pen);
-        MoveToEx(dc, 0, static_cast<int>(i), nullptr);
-        LineTo(dc, width, static_cast<int>(i));
-        SelectObject(dc, old);
-        DeleteObject(pen);
-    }
-}
-
-// A length in the pictures' own pixels (made for 96 DPI) at the dialog's scale.
-int Scaled(const SettingsDialogWindow& d, int pixels) {
-    return MulDiv(pixels, d.dpi, 96);
-}
-
-// TileBackground: the strip copied over the panel column by column, at the display's scale, so
-// a scaled panel shows the same one gradient as at 100 % rather than the strip's end and a
-// second light start.
-void TileBackground(SettingsDialogWindow& d, HDC dc, const RECT& panel) {
-    const HBRUSH brush = CreateSolidBrush(kPanelColour);
-    FillRect(dc, &panel, brush);
-    DeleteObject(brush);
-    const SIZE strip = BitmapSize(d.strip);
-    const int width = Scaled(d, strip.cx);
-    const int height = Scaled(d, strip.cy);
-    const HDC source = CreateCompatibleDC(dc);
-    const HGDIOBJ old = SelectObject(source, d.strip);
-    const int saved = SaveDC(dc);
-    IntersectClipRect(dc, panel.left, panel.top, panel.right, panel.bottom);
-    SetStretchBltMode(dc, width == strip.cx ? COLORONCOLOR : HALFTONE);
-    SetBrushOrgEx(dc, 0, 0, nullptr);
-    for (const PixelPoint& at :
-         TilePositions(panel.right - panel.left, panel.bottom - panel.top, width, height)) {
-        StretchBlt(dc, panel.left + at.x, panel.top + at.y, width, height, source, 0, 0, strip.cx,
-                   strip.cy, SRCCOPY);
-    }
-    RestoreDC(dc, saved);
-    SelectObject(source, old);
-    DeleteDC(source);
-}
-
-// A frame THICKNESS pixels wide just inside RECT.
-void Frame(HDC dc, RECT rect, int thickness, HBRUSH brush) {
-    for (int i = 0; i < thickness && rect.right > rect.left && rect.bottom > rect.top; ++i) {
-        FrameRect(dc, &rect, brush);
-        InflateRect(&rect, -1, -1);
-    }
-}
-
-// The framed heading box of a section (Shape3 and lbl(15) for "BGM").
-void DrawHeading(SettingsDialogWindow& d, HDC dc, const TwipsRect& shapePlace,
-                 const TwipsRect& labelPlace, const char* caption) {
-    const RECT shape = PixelRect(d, shapePlace);
-    const HBRUSH grey = CreateSolidBrush(RGB(128, 128, 128));
-    Frame(dc, shape, Scaled(d, 1), grey);
-    DeleteObject(grey);
-    DrawLabel(dc, d.look.font, RGB(0, 0, 0), caption, PixelRect(d, labelPlace),
-              DT_CENTER | DT_SINGLELINE | DT_NOCLIP);
-}
-
-int TextWidth(HDC dc, HFONT font, const std::string& text) {
-    const HGDIOBJ old = SelectObject(dc, font);
-    const std::wstring wide = Wide(text);
-    SIZE size{};
-    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-    SelectObject(dc, old);
-    return size.cx;
-}
-
-void ReleasePicture(SettingsDialogWindow& d) {
-    if (d.picture) {
-        SelectObject(d.picture, d.pictureOld);
-        DeleteObject(d.pictureBitmap);
-        DeleteDC(d.picture);
-        d.picture = nullptr;
-        d.pictureBitmap = nullptr;
-    }
-}
-
-// Draws the whole persistent picture for the current client size and label texts.
-void PaintPicture(SettingsDialogWindow& d) {
-    RECT client{};
-    GetClientRect(d.window, &client);
-    ReleasePicture(d);
-    if (client.right <= 0 || client.bottom <= 0) {
-        return;
-    }
-    const HDC screen = GetDC(d.window);
-    d.picture = CreateCompatibleDC(screen);
-    d.pictureBitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-    ReleaseDC(d.window, screen);
-    d.pictureOld = SelectObject(d.picture, d.pictureBitmap);
-    const HDC dc = d.picture;
-
-    const HBRUSH back = CreateSolidBrush(RGB(192, 192, 192));
-    FillRect(dc, &client, back);
-    DeleteObject(back);
-    PaintGradientRows(dc, client.right, client.bottom);
-    TileBackground(d, dc, PixelRect(d, kPanelPlace));
-
-    DrawHeading(d, dc, kHeadingShapePlace, kHeadingPlace, kHeadingCaption);
-    DrawHeading(d, dc, kScreenHeadingShapePlace, kScreenHeadingPlace, kScreenHeadingCaption);
-
-    const COLORREF black = RGB(0, 0, 0);
-    const COLORREF white = RGB(255, 255, 255);
-    DrawLabel(dc, d.look.font, black, kRepeatCaption, PixelRect(d, kRepeatCaptionPlace),
-              DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
-
-    // lbl_Fname: a single-line border round the path, which wraps inside it.
-    const RECT fileLabel = PixelRect(d, kFileLabelPlace);
-    Frame(dc, fileLabel, Scaled(d, 1), static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    RECT fileText = fileLabel;
-    InflateRect(&fileText, -Scaled(d, 2), -Scaled(d, 2));
-    DrawLabel(dc, d.look.font, black, d.form.fileLabel, fileText,
-              DT_LEFT | DT_WORDBREAK | DT_EDITCONTROL);
-
-    // The credit line, measured in the font the dialog got: the longest wording that ends before
-    // 設定, and whatever is drawn is cut there.
-    const int room = Px(d, kCreditRoomTwips);
-    std::vector<int> widths;
-    for (const char* caption : kCreditCaptions) {
-        widths.push_back(TextWidth(dc, d.look.font, caption));
-    }
-    RECT credit = PixelRect(d, kCreditPlace);
-    credit.right = credit.left + room;
-    DrawLabel(dc, d.look.font, white, kCreditCaptions[FittingText(widths, room)], credit,
-              DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS);
-    // lbl_URL, sized to its text: the pointing hand and the click follow that size.
-    RECT link = PixelRect(d, kLinkPlace);
-    const HGDIOBJ oldFont = SelectObject(dc, d.linkFont);
-    const std::wstring url = Wide(kHomePage);
-    DrawTextW(dc, url.c_str(), -1, &link, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, oldFont);
-    link.right = std::min<LONG>(link.right, link.left + room);
-    d.linkRect = link;
-    DrawLabel(dc, d.linkFont, white, kHomePage, link, DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS);
-}
-
-void RefreshPicture(SettingsDialogWindow& d) {
-    PaintPicture(d);
-    RedrawWindow(d.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
-}
-
-// ---- the rows: the music and 画面 choices (a mark and its caption, chosen by any mouse button
-// or the keyboard) and the aircraft's check box ----
-
-enum class RowGroup { kMusic, kScreen, kAircraft };
-
-struct RowOf {
-    RowGroup group;
-    int index;  // music kind, or 画面 choice
-};
-
-RowOf RowFromId(int id) {
-    if (id >= kFirstChoiceId && id < kFirstChoiceId + 3) {
-        return {RowGroup::kMusic, id - kFirstChoiceId};
-    }
-    if (id >= kFirstScreenId && id < kFirstScreenId + 2) {
-        return {RowGroup::kScreen, id - kFirstScreenId};
-    }
-    return {RowGroup::kAircraft, 0};
-}
-
-const ChoicePlace& PlaceOfRow(const RowOf& row) {
-    switch (row.group) {
-        case RowGroup::kMusic:
-            return ChoiceRow(row.index);
-        case RowGroup::kScreen:
-            return ScreenRow(row.index);
-        case RowGroup::kAircraft:
-        default:
-            return kAircraftRow;
-    }
-}
-
-HBITMAP MarkOfRow(const SettingsDialogWindow& d, const RowOf& row) {
-    switch (row.group) {
-        case RowGroup::kMusic:
-            return d.marks[d.form.chosenMark[row.index] ? 1 : 0];
-        case RowGroup::kScreen:
-            return d.marks[d.form.screenMark[row.index] ? 1 : 0];
-        case RowGroup::kAircraft:
-        default:
-            return d.checks[d.form.aircraftChecked ? 1 : 0];
-    }
-}
-
-// The row an arrow key moves to within the row's group, in the order the rows stand on the
-// panel; the check box stands alone.
-HWND NextInGroup(const SettingsDialogWindow& d, const RowOf& row, bool forward) {
-    if (row.group == RowGroup::kMusic) {
-        static const int order[3] = {1, 0, 2};
-        int at = 0;
-        while (order[at] != row.index) {
-            ++at;
-        }
-        return d.choices[order[(at + (forward ? 1 : 2)) % 3]];
-    }
-    if (row.group == RowGroup::kScreen) {
-        return d.screenChoices[1 - row.index];
-    }
-    return nullptr;
-}
-
-void PaintRow(HWND window, HWND parent, SettingsDialogWindow& d, const RowOf& row, HDC dc) {
-    RECT client{};
-    GetClientRect(window, &client);
-    SendMessageW(parent, kPaintParentBackground, reinterpret_cast<WPARAM>(dc),
-                 reinterpret_cast<LPARAM>(window));
-    const HDC source = CreateCompatibleDC(dc);
-    const HGDIOBJ old = SelectObject(source, MarkOfRow(d, row));
-    const int size = Scaled(d, kMarkPixels);
-    SetStretchBltMode(dc, size == kMarkPixels ? COLORONCOLOR : HALFTONE);
-    SetBrushOrgEx(dc, 0, 0, nullptr);
-    TransparentBlt(dc, 0, 0, size, size, source, 0, 0, kMarkPixels, kMarkPixels, RGB(255, 0, 255));
-    SelectObject(source, old);
-    DeleteDC(source);
-    const ChoicePlace& place = PlaceOfRow(row);
-    RECT text = client;
-    text.left = Px(d, place.caption.left - place.mark.left);
-    DrawLabel(dc, d.look.font, RGB(0, 0, 0), place.text, text, DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
-    if (GetFocus() == window) {
-        RECT focus = text;
-        InflateRect(&focus, 1, 0);
-        DrawFocusRect(dc, &focus);
-    }
-}
-
-LRESULT CALLBACK ChoiceProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const HWND parent = GetParent(window);
-    SettingsDialogWindow* d = parent ? DialogOf(parent) : nullptr;
-    const RowOf row = RowFromId(GetDlgCtrlID(window));
-    auto act = [&](HWND target) {
-        SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(target), 0),
-                     reinterpret_cast<LPARAM>(target));
-    };
-    switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            const HDC dc = BeginPaint(window, &ps);
-            if (d) {
-                PaintRow(window, parent, *d, row, dc);
-            }
-            EndPaint(window, &ps);
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_LBUTTONDOWN:
-            // The keyboard goes on from the row clicked, as with Windows' own choices.
-            SetFocus(window);
-            act(window);
-            return 0;
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-            // Any button chooses a music or 画面 row; only the left one ticks the box.
-            if (row.group != RowGroup::kAircraft) {
-                act(window);
-            }
-            return 0;
-        case WM_SETFOCUS:
-        case WM_KILLFOCUS:
-            InvalidateRect(window, nullptr, FALSE);
-            return 0;
-        case WM_GETDLGCODE: {
-            const MSG* msg = reinterpret_cast<const MSG*>(lParam);
-            const bool enter = msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN;
-            return DLGC_WANTARROWS | DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
-        }
-        case WM_KEYDOWN:
-            if (wParam == VK_SPACE || wParam == VK_RETURN) {
-                if ((lParam & (1 << 30)) == 0) {  // not the key's repeat: one toggle a press
-                    act(window);
-                }
-            } else if (wParam == VK_UP || wParam == VK_DOWN || wParam == VK_LEFT ||
-                       wParam == VK_RIGHT) {
-                // Arrows move among the rows of a group as they stand and choose the next.
-                const bool forward = wParam == VK_DOWN || wParam == VK_RIGHT;
-                if (const HWND next = d ? NextInGroup(*d, row, forward) : nullptr) {
-                    SetFocus(next);
-                    act(next);
-                }
-            }
-            return 0;
-        default:
-            return DefWindowProcW(window, message, wParam, lParam);
-    }
-}
 
 // ---- the form's events ----
 
@@ -594,13 +238,7 @@ void RegisterClasses(HINSTANCE instance) {
     dialogClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     dialogClass.lpszClassName = kDialogClass;
     RegisterClassW(&dialogClass);
-
-    WNDCLASSW choiceClass{};
-    choiceClass.lpfnWndProc = ChoiceProc;
-    choiceClass.hInstance = instance;
-    choiceClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    choiceClass.lpszClassName = kChoiceClass;
-    RegisterClassW(&choiceClass);
+    RegisterRowClass(instance);
 }
 
 HBITMAP LoadPicture(HINSTANCE instance, int id) {
@@ -664,30 +302,9 @@ int WindowDpi(HWND window) {
     return dpi > 0 ? static_cast<int>(dpi) : DisplayDpi();
 }
 
-// The place of a row: from its mark to the end of its caption in the dialog's font.
-RECT RowRect(SettingsDialogWindow& d, const ChoicePlace& place) {
-    const RECT mark = PixelRect(d, place.mark);
-    const HDC screen = GetDC(d.window);
-    const HGDIOBJ old = SelectObject(screen, d.look.font);
-    SIZE text{};
-    const std::wstring caption = Wide(place.text);
-    GetTextExtentPoint32W(screen, caption.c_str(), static_cast<int>(caption.size()), &text);
-    SelectObject(screen, old);
-    ReleaseDC(d.window, screen);
-    const int width = Px(d, place.caption.left - place.mark.left) + text.cx + 2;
-    const int height = std::max<int>(mark.bottom - mark.top, text.cy);
-    return RECT{mark.left, mark.top, mark.left + width, mark.top + height};
-}
-
 void MoveTo(HWND window, const RECT& place) {
     SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-HWND CreateRow(SettingsDialogWindow& d, HINSTANCE instance, const ChoicePlace& place, int id) {
-    return CreateWindowExW(0, kChoiceClass, Wide(place.text).c_str(),
-                           WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, d.window,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }
 
 void CreateButton(SettingsDialogWindow& d, DialogButton which) {
