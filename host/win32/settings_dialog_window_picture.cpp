@@ -160,6 +160,7 @@ void PaintPicture(SettingsDialogWindow& d) {
     }
     RECT credit = PixelRect(d, kCreditPlace);
     credit.right = credit.left + room;
+    credit.bottom = PixelRect(d, kLinkPlace).top;  // the whole height of a taller fallback font
     DrawLabel(dc, d.look.font, white, kCreditCaptions[FittingText(widths, room)], credit,
               DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS);
     // lbl_URL, sized to its text: the pointing hand and the click follow that size.
