@@ -27,8 +27,8 @@ dialog_shown() {
 # column_steps FILE X Y W H: the column means of the box (grey levels, 0 to 255) as
 # "LARGEST_STEP FIRST LAST", the step being the largest difference between neighbouring columns.
 column_steps() {
-    convert "$1" -crop "$4x$5+$2+$3" +repage -colorspace Gray -scale "$4x1!" -compress none \
-        pgm:- | tr -s ' \n' '\n\n' | awk '
+    convert "$1" -crop "$4x$5+$2+$3" +repage -colorspace Gray -scale "$4x1!" -depth 8 \
+        -compress none pgm:- | tr -s ' \n' '\n\n' | awk '
             NR <= 4 { next }
             { v = $1; if (NR > 5) { d = v - prev; if (d < 0) d = -d; if (d > m) m = d }
               else first = v; prev = v }
@@ -36,9 +36,9 @@ column_steps() {
 }
 
 # The measure itself sees a seam: a gradient that starts again light two thirds across.
-convert -size 700x10 gradient:'#dfd8d0-#b0afaf' -crop 460x10+0+0 +repage \
-    \( -size 700x10 gradient:'#dfd8d0-#b0afaf' -crop 240x10+0+0 +repage \) +append \
-    "$SHOTS/seam.png"
+convert -define gradient:direction=east -size 700x10 gradient:'#dfd8d0-#b0afaf' \
+    -crop 460x10+0+0 +repage \( -define gradient:direction=east -size 700x10 \
+    gradient:'#dfd8d0-#b0afaf' -crop 240x10+0+0 +repage \) +append -depth 8 "$SHOTS/seam.png"
 read -r step _ _ <<<"$(column_steps "$SHOTS/seam.png" 0 0 700 10)"
 [ "$step" -ge 20 ] || fail "the seam measure does not see a seam (step $step)"
 
