@@ -3,7 +3,8 @@
 # glyph leaves crosses at most two); the three choices and "設定" write the settings file with
 # exactly the Shift-JIS bytes written out below, the 画面 choice and the aircraft box after the
 # music keys; the 画面 section is reached by the keyboard (Tab, an arrow, Space, Return on 設定)
-# and by the mouse; "ｷｬﾝｾﾙ" and Escape leave the file as it was; the Open dialog, driven by
+# and by the mouse; "ｷｬﾝｾﾙ" and Escape leave the file as it was, and so do a right click on 設定
+# and a left press on it released off it; the Open dialog, driven by
 # typing a path and Return, puts the path into the label and, after "設定", into the file.
 # Clicks go to places in the dialog's client area at 96 DPI: the music panel as before, the
 # 画面 section under it, and the footer 110 pixels lower than without that section.
@@ -123,6 +124,13 @@ open_dialog /c
 click 45 118
 click 45 $SCREEN_ALL_Y
 click 45 $AIRCRAFT_Y
+# 設定 pressed by the right button, and pressed by the left one but released off it, saves
+# nothing and leaves the dialog open, as with any Windows button.
+click 362 $SET_Y 3
+xdotool mousemove $((OX + 362)) $((OY + SET_Y)) mousedown 1 \
+    mousemove $((OX + 250)) $((OY + SET_Y)) mouseup 1
+still_running_after "$HOST_PID" 2 || fail "a right click or a release off 設定 closed the dialog"
+cmp "$SHOTS/before.ini" "$HOST_INI" || fail "a right click or a release off 設定 saved"
 click 442 $SET_Y  # ｷｬﾝｾﾙ
 wait_exit "$HOST_PID" 30
 cmp "$SHOTS/before.ini" "$HOST_INI" || fail "ｷｬﾝｾﾙ changed the settings file"
