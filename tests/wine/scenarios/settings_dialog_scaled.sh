@@ -5,7 +5,10 @@
 # would end two thirds across the 704-pixel panel and start light again. The check averages
 # each pixel column of two bands of the panel that hold no control (under the music file row,
 # and under the aircraft box) and wants no step between neighbouring columns larger than the
-# strip's mottle allows, and the right end darker than the left. The scaling is set in a prefix
+# strip's mottle allows, and the right end darker than the left. Then, as if moved to monitors
+# of other scales (WM_DPICHANGED with the rectangle Windows would suggest, which Wine never sends
+# by itself), the dialog lays itself out at 100 % (496 x 356) and back at 150 %, where it looks
+# as it did when it opened at 150 %: nearly every pixel the same. The scaling is set in a prefix
 # of the scenario's own, so no other scenario runs at 150 %.
 start_xvfb 1024x768
 fresh_prefix "$ALTOSTRAT_WINE_HOME/scaled-prefix"
@@ -70,6 +73,24 @@ for band in "252 24" "418 17"; do
     [ $((first - last)) -ge 20 ] ||
         fail "the panel at y $y is no light-to-dark gradient (left $first, right $last)"
 done
+
+# Moved to a 100 % monitor and back.
+DPI_CHANGE="$BUILD/host/tests/altostrat-dpi-change.exe"
+wine "$DPI_CHANGE" "$TITLE" 144 96 || fail "no WM_DPICHANGED to 96 sent"
+info=$(window_info - "$TITLE")
+[ "$info" = "client=496x356 style=other visible=1" ] || fail "not laid out at 100 %: $info"
+wine "$DPI_CHANGE" "$TITLE" 96 144 || fail "no WM_DPICHANGED to 144 sent"
+info=$(window_info - "$TITLE")
+[ "$info" = "client=744x534 style=other visible=1" ] || fail "not laid out at 150 % again: $info"
+read -r OX OY <<<"$(probe origin "$TITLE")"
+again() {
+    screenshot "$SHOTS/again.png"
+    convert "$SHOTS/again.png" -crop "744x534+$OX+$OY" +repage "$SHOTS/client-again.png"
+    differing=$(compare -metric AE -fuzz 8% "$SHOTS/client.png" "$SHOTS/client-again.png" \
+        null: 2>&1 || true)
+    [ "${differing%%.*}" -le 4000 ]  # of 397296 pixels: 1 %
+}
+poll 20 again || fail "laid out again at 150 %, $differing pixels differ from the first"
 
 # Without a window manager the keyboard follows the pointer: rest it on the dialog first.
 xdotool mousemove $((OX + 700)) $((OY + 8)) key Escape
