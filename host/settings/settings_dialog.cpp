@@ -96,6 +96,21 @@ std::optional<std::string> StorablePath(std::string_view path, std::string_view 
     return std::nullopt;
 }
 
+std::string BrokenIntoLines(std::string_view text, std::size_t columns) {
+    std::string lines;
+    std::size_t inLine = 0;
+    for (const char c : text) {
+        const bool startsCharacter = (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        if (startsCharacter && columns > 0 && inLine == columns) {
+            lines.push_back('\n');
+            inLine = 0;
+        }
+        lines.push_back(c);
+        inLine += startsCharacter ? 1 : 0;
+    }
+    return lines;
+}
+
 std::string ChooserStartFolder(std::string_view bgmFolder) {
     std::string folder(bgmFolder);
     if (folder.size() == 2 && folder[1] == ':') {

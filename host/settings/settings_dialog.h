@@ -66,6 +66,10 @@ PathRefusal RefusalOf(std::string_view path);
 // tells the user why, by RefusalOf the path, and keeps the previous choice).
 std::optional<std::string> StorablePath(std::string_view path, std::string_view shortPath);
 
+// TEXT with a line break after every COLUMNS characters (counted as UTF-8 characters, never
+// splitting one), for a path shown in a message, which Windows wraps only at blanks.
+std::string BrokenIntoLines(std::string_view text, std::size_t columns);
+
 // The folder the file chooser opens in for BgmFolder: the folder itself, except that a bare
 // drive ("C:", what a file in a drive's root leaves) becomes its root ("C:\"): to Windows a
 // bare "C:" is the current folder on that drive.

@@ -119,6 +119,10 @@ TEST(SettingsDialog, PathLengthRootFolderAndLink) {
     EXPECT_EQ(RefusalOf("C:\\" + std::string(252, 'a')), PathRefusal::kNone);
     EXPECT_EQ(RefusalOf("C:\\" + std::string(253, 'a')), PathRefusal::kTooLong);
     EXPECT_EQ(RefusalOf(u8"C:\\한\\a.mp3"), PathRefusal::kCharacters);
+    // Shown in the refusal, a long path is broken into lines of whole characters.
+    EXPECT_EQ(BrokenIntoLines(u8"C:\\曲曲\\abc", 3), u8"C:\\\n曲曲\\\nabc");
+    EXPECT_EQ(BrokenIntoLines("abcdef", 3), "abc\ndef");
+    EXPECT_EQ(BrokenIntoLines("", 3), "");
 
     // A file in a drive's root leaves the folder "C:"; the chooser opens at the root "C:\",
     // since a bare "C:" is the current folder of that drive to Windows.

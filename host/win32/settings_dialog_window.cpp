@@ -26,6 +26,7 @@ namespace {
 constexpr wchar_t kDialogClass[] = L"AltostratSettings";
 constexpr int kFirstButtonId = 101;  // Cmd_File, Cmd_Set, Cmd_Can; clear of IDOK and IDCANCEL
 constexpr int kRepeatComboId = 301;
+constexpr std::size_t kMessageColumns = 64;
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
 #endif
@@ -75,11 +76,12 @@ void PickFile(SettingsDialogWindow& d) {
     if (!storable) {
         const std::string why =
             RefusalOf(picked->path) == PathRefusal::kTooLong
-                ? u8"このファイルの場所は長すぎて、設定ファイルに書けません。\n"
-                  u8"もっと短い場所のファイルを選んでください。\n\n"
+                ? u8"このファイルの場所は長すぎて、設定ファイルに書けません (書けるのは 255 "
+                  u8"バイトまで)。\nもっと短い場所のファイルを選んでください。\n\n"
                 : u8"このファイルの場所には、設定ファイルに書けない文字が含まれています。\n"
                   u8"別の場所のファイルを選んでください。\n\n";
-        const std::wstring text = Wide(why + picked->path);
+        // A long path has no blank to wrap at: broken into lines, the message stays on screen.
+        const std::wstring text = Wide(why + BrokenIntoLines(picked->path, kMessageColumns));
         MessageBoxW(d.window, text.c_str(), Wide(kSettingsDialogTitle).c_str(),
                     MB_OK | MB_ICONWARNING);
         return;

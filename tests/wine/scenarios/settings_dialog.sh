@@ -5,7 +5,8 @@
 # music keys; the 画面 section is reached by the keyboard (Tab, an arrow, Space, Return on 設定)
 # and by the mouse; "ｷｬﾝｾﾙ" and Escape leave the file as it was, and so do a right click on 設定
 # and a left press on it released off it; the Open dialog, driven by
-# typing a path and Return, puts the path into the label and, after "設定", into the file.
+# typing a path and Return, puts the path into the label and, after "設定", into the file, and
+# refuses with a message a path longer than the settings file holds.
 # Clicks go to places in the dialog's client area at 96 DPI: the music panel as before, the
 # 画面 section under it, and the footer 110 pixels lower than without that section.
 start_xvfb 1024x768
@@ -166,3 +167,22 @@ click 362 $SET_Y
 wait_exit "$HOST_PID" 30
 sjis_settings 2 0 'C:\music\song.wav' 0 1 >"$SHOTS/expected.ini"
 cmp "$SHOTS/expected.ini" "$HOST_INI" || fail "the picked file was not saved: $(od -c "$HOST_INI")"
+
+# 5. A picked path longer than the settings file gives back whole (here 258 bytes, of at most
+# 255) is refused with a message, titled as the dialog, and the earlier file stays chosen.
+long_path="C:\\music\\$(printf 'a%.0s' $(seq 245)).wav"
+cp "$HOST_INI" "$SHOTS/before.ini"
+open_dialog /c
+click 60 142   # ... (the music file is still chosen)
+poll 30 window_exists - "ﾌｧｲﾙを開く" || fail "no Open dialog"
+poll 30 pointer_on_open_dialog || fail "the Open dialog has no X window"
+xdotool type --delay 5 "$long_path"
+xdotool key Return
+poll 30 window_exists "#32770" "$TITLE" || fail "no message for a path of ${#long_path} bytes"
+screenshot "$SHOTS/too-long.png"
+# The message lies over the middle of the dialog, its owner: the keyboard follows the pointer.
+xdotool mousemove $((OX + 248)) $((OY + 178)) key Return
+poll 30 window_gone "#32770" "$TITLE" || fail "the message stayed"
+click 362 $SET_Y
+wait_exit "$HOST_PID" 30
+cmp "$SHOTS/before.ini" "$HOST_INI" || fail "the long path was kept: $(od -c "$HOST_INI" | head)"
