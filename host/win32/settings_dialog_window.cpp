@@ -217,7 +217,9 @@ LRESULT CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             d->linkPress.pressedOnLink = false;
             return 0;
         case WM_DPICHANGED:
-            Rescale(*d, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            if (lParam != 0) {
+                Rescale(*d, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            }
             return 0;
         case WM_CLOSE:  // the close box and the system menu act like "ｷｬﾝｾﾙ"
             CancelSettings(d->form);
