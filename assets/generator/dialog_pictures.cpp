@@ -1,8 +1,10 @@
 // The settings dialog's own pictures: the 556 x 20 strip tiled over its music panel (a light
 // grey at the left fading to a darker grey at the right, slightly mottled by a fixed integer
-// hash so every build makes the same bytes), and the two 12 x 12 choice marks, a sunken round
-// well that is empty for an unchosen kind and holds a blue dot for the chosen one. The marks'
-// corners are magenta, the colour the dialog leaves out when it draws them.
+// hash so every build makes the same bytes), the two 12 x 12 choice marks, a sunken round
+// well that is empty for an unchosen kind and holds a blue dot for the chosen one, and the two
+// 12 x 12 check-box marks in the same style: a sunken square well, empty or holding a blue tick.
+// The round marks' corners are magenta, the colour the dialog leaves out when it draws them.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -67,6 +69,55 @@ bool MakeMark(bool chosen, GeneratedPicture& picture) {
     return true;
 }
 
+// The distance from (px, py) to the segment from (ax, ay) to (bx, by).
+double SegmentDistance(double px, double py, double ax, double ay, double bx, double by) {
+    const double dx = bx - ax;
+    const double dy = by - ay;
+    double t = ((px - ax) * dx + (py - ay) * dy) / (dx * dx + dy * dy);
+    t = t < 0 ? 0 : t > 1 ? 1 : t;
+    const double ex = px - (ax + t * dx);
+    const double ey = py - (ay + t * dy);
+    return std::sqrt(ex * ex + ey * ey);
+}
+
+// How much of the pixel (x, y) the tick covers, by 4 x 4 samples: two strokes meeting low left
+// of the centre, 1.7 pixels thick.
+double TickCoverage(int x, int y) {
+    int inside = 0;
+    for (int sy = 0; sy < 4; ++sy) {
+        for (int sx = 0; sx < 4; ++sx) {
+            const double px = x + (sx + 0.5) / 4;
+            const double py = y + (sy + 0.5) / 4;
+            const double d = std::min(SegmentDistance(px, py, 3.0, 6.2, 5.2, 8.4),
+                                      SegmentDistance(px, py, 5.2, 8.4, 9.2, 3.6));
+            inside += d <= 0.85 ? 1 : 0;
+        }
+    }
+    return inside / 16.0;
+}
+
+bool MakeCheck(bool checked, GeneratedPicture& picture) {
+    const Rgb rimDark = Hex(0x808080);
+    const Rgb rimLight = Mix(Hex(0xFFFFFF), rimDark, 0.4);
+    const Rgb tick = Hex(0x1C3F94);
+    Canvas canvas(12, 12, Hex(0xFFFFFF));
+    for (int y = 0; y < 12; ++y) {
+        for (int x = 0; x < 12; ++x) {
+            // The rim is dark on the upper left and light on the lower right: a sunken well,
+            // lit as the round marks are.
+            if (x == 0 || y == 0) {
+                canvas.Set(x, y, rimDark);
+            } else if (x == 11 || y == 11) {
+                canvas.Set(x, y, rimLight);
+            } else if (checked) {
+                canvas.Set(x, y, Mix(tick, Hex(0xFFFFFF), TickCoverage(x, y)));
+            }
+        }
+    }
+    canvas.MoveTo(picture);
+    return true;
+}
+
 }  // namespace
 
 bool MakeDialogStrip(const GeneratorInput&, GeneratedPicture& picture, std::string&) {
@@ -95,6 +146,14 @@ bool MakeChoiceMarkUnchosen(const GeneratorInput&, GeneratedPicture& picture, st
 
 bool MakeChoiceMarkChosen(const GeneratorInput&, GeneratedPicture& picture, std::string&) {
     return MakeMark(true, picture);
+}
+
+bool MakeCheckMarkUnchecked(const GeneratorInput&, GeneratedPicture& picture, std::string&) {
+    return MakeCheck(false, picture);
+}
+
+bool MakeCheckMarkChecked(const GeneratorInput&, GeneratedPicture& picture, std::string&) {
+    return MakeCheck(true, picture);
 }
 
 }  // namespace altostrat::assets

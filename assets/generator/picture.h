@@ -46,11 +46,15 @@ bool MakeSkinPressed(const GeneratorInput& input, GeneratedPicture& picture, std
 bool MakeSkinDisable(const GeneratorInput& input, GeneratedPicture& picture, std::string& error);
 bool MakeSkinSelected(const GeneratorInput& input, GeneratedPicture& picture, std::string& error);
 
-// The settings dialog's strip and choice marks (dialog_pictures.cpp).
+// The settings dialog's strip, choice marks and check-box marks (dialog_pictures.cpp).
 bool MakeDialogStrip(const GeneratorInput& input, GeneratedPicture& picture, std::string& error);
 bool MakeChoiceMarkUnchosen(const GeneratorInput& input, GeneratedPicture& picture,
                             std::string& error);
 bool MakeChoiceMarkChosen(const GeneratorInput& input, GeneratedPicture& picture,
+                          std::string& error);
+bool MakeCheckMarkUnchecked(const GeneratorInput& input, GeneratedPicture& picture,
+                            std::string& error);
+bool MakeCheckMarkChecked(const GeneratorInput& input, GeneratedPicture& picture,
                           std::string& error);
 
 }  // namespace altostrat::assets

@@ -17,6 +17,8 @@ const std::vector<PictureEntry>& Pictures() {
         {"dialog_strip.bmp", MakeDialogStrip, false},
         {"choice_unchosen.bmp", MakeChoiceMarkUnchosen, false},
         {"choice_chosen.bmp", MakeChoiceMarkChosen, false},
+        {"check_unchecked.bmp", MakeCheckMarkUnchecked, false},
+        {"check_checked.bmp", MakeCheckMarkChecked, false},
     };
     return pictures;
 }

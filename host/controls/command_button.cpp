@@ -163,20 +163,25 @@ void OnMouseMove(CommandButton& button, CommandSurface& surface) {
     }
 }
 
-void OnMouseUp(CommandButton& button, CommandSurface& surface, MouseButton which) {
-    if (!button.Enabled) {
+void OnMouseUp(CommandButton& button, CommandSurface& surface, MouseButton which,
+               bool pointerOverButton) {
+    if (!button.Enabled || which != MouseButton::kLeft) {
         return;
     }
-    if (which == MouseButton::kLeft) {
-        button.MouseIsDown = false;
-        if (button.State == 2) {
-            PaintSkin(button, surface, ButtonSkin::kNormal);
-        }
-        if (button.State == 4) {
-            PaintSkin(button, surface, ButtonSkin::kHighLightSelect);
-        }
+    const bool pressedHere = button.MouseIsDown;
+    button.MouseIsDown = false;
+    if (!pointerOverButton) {
+        // Released away: the face the poll would show a moment later, and no click.
+        PointerLeft(button, surface);
+        return;
     }
-    if (button.State != 3 && button.Enabled) {
+    if (button.State == 2) {
+        PaintSkin(button, surface, ButtonSkin::kNormal);
+    }
+    if (button.State == 4) {
+        PaintSkin(button, surface, ButtonSkin::kHighLightSelect);
+    }
+    if (pressedHere && button.State != 3) {
         surface.Click();
     }
 }

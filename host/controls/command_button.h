@@ -6,7 +6,10 @@
 // releasing the left button only change the face, the pointer poll moves 2 -> 1 and 4 -> 3, and
 // a button that has the focus while the pointer is away (state 3) swallows the release, so a
 // press dragged off the focused button never clicks, even if the pointer comes back before the
-// release. Click is raised on the release of any mouse button, not only the left one.
+// release. As with every Windows button, only the left button presses it, and Click needs a
+// left press on the button and its release over it: a release outside cancels the press however
+// quickly the pointer left (the 100 ms poll may not have seen it go), and a right or middle
+// button does nothing.
 
 #include <cstdint>
 #include <string>
@@ -71,7 +74,9 @@ void OnFocusReceived(CommandButton& button, CommandSurface& surface);
 void OnFocusLost(CommandButton& button, CommandSurface& surface);
 void OnMouseDown(CommandButton& button, CommandSurface& surface, MouseButton which);
 void OnMouseMove(CommandButton& button, CommandSurface& surface);
-void OnMouseUp(CommandButton& button, CommandSurface& surface, MouseButton which);
+// POINTER_OVER_BUTTON: whether the release happened over the button.
+void OnMouseUp(CommandButton& button, CommandSurface& surface, MouseButton which,
+               bool pointerOverButton);
 // The 100 ms poll: POINTER_OVER_BUTTON is whether the window under the pointer is the button's.
 void OnPointerTimer(CommandButton& button, CommandSurface& surface, bool pointerOverButton);
 void OnResize(CommandButton& button, CommandSurface& surface);

@@ -38,4 +38,12 @@ const ChoicePlace& ChoiceRow(int kind) {
     return rows[kind < 0 || kind > 2 ? 0 : kind];
 }
 
+const ChoicePlace& ScreenRow(int choice) {
+    static const ChoicePlace rows[2] = {
+        {{600, 3330, 195, 195}, {840, 3330, 0, 0}, u8"解像度を 1024×768 に切り替える"},
+        {{600, 3630, 195, 195}, {840, 3630, 0, 0}, u8"今の解像度ですべての画面に"},
+    };
+    return rows[choice == 1 ? 1 : 0];
+}
+
 }  // namespace altostrat

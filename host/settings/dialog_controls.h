@@ -20,8 +20,8 @@ struct DialogButtonPlace {
 
 inline constexpr std::array<DialogButtonPlace, 3> kDialogButtons{{
     {DialogButton::kFile, {600, 1980, 615, 315}},  // Cmd_File, on the panel at 420, 1740
-    {DialogButton::kSet, {4860, 3000, 1155, 375}},
-    {DialogButton::kCancel, {6060, 3000, 1155, 375}},
+    {DialogButton::kSet, {4860, 3000 + kScreenSectionTwips, 1155, 375}},
+    {DialogButton::kCancel, {6060, 3000 + kScreenSectionTwips, 1155, 375}},
 }};
 
 // The form's stored data of a button, as its form file holds it (lower-case keys, the extent,
@@ -42,12 +42,28 @@ inline constexpr TwipsRect kHeadingPlace{480, 600, 1665, 195};       // lbl(15),
 inline constexpr TwipsRect kHeadingShapePlace{480, 540, 1695, 315};  // Shape3
 inline constexpr TwipsRect kRepeatCaptionPlace{2520, 1080, 990, 195};
 inline constexpr TwipsRect kFileLabelPlace{1260, 1980, 5595, 495};  // lbl_Fname, bordered
-inline constexpr TwipsRect kCreditPlace{180, 2880, 2475, 195};      // lbl(7)
-inline constexpr TwipsRect kLinkPlace{180, 3120, 3105, 195};        // lbl_URL
+inline constexpr TwipsRect kCreditPlace{180, 2880 + kScreenSectionTwips, 2475, 195};  // lbl(7)
+inline constexpr TwipsRect kLinkPlace{180, 3120 + kScreenSectionTwips, 3105, 195};    // lbl_URL
+
+// The 画面 section under the music file row, in the music section's style: a heading in a framed
+// box like "BGM", then its two choices with the same marks one row apart, and the aircraft's
+// check box on the row after them, all on the column of the music choices.
+inline constexpr TwipsRect kScreenHeadingPlace{480, 2850, 1665, 195};       // centred
+inline constexpr TwipsRect kScreenHeadingShapePlace{480, 2790, 1695, 315};  // its frame
+inline constexpr char kScreenHeadingCaption[] = u8"画面";
+const ChoicePlace& ScreenRow(int choice);  // 0 switch to 1024 x 768, 1 across all monitors
+inline constexpr ChoicePlace kAircraftRow{
+    {600, 3930, 195, 195}, {840, 3930, 0, 0}, u8"紙飛行機を表示する"};
 
 inline constexpr char kHeadingCaption[] = "BGM";
 inline constexpr char kRepeatCaption[] = u8"曲目をﾘﾋﾟｰﾄ";
-inline constexpr char kCreditCaption[] = u8"アルトストラト Version 1.0.0  © Altostrat developers";
+// The credit line, longest first: the dialog shows the first that fits kCreditRoomTwips in the
+// font it got (a fallback font may be much wider than the designed one).
+inline constexpr std::array<const char*, 3> kCreditCaptions{
+    u8"アルトストラト Version 1.0.0  © Altostrat developers",
+    u8"アルトストラト 1.0.0  © Altostrat developers",
+    u8"アルトストラト 1.0.0",
+};
 inline constexpr char kHomePage[] = "https://altostrat.example.org/";
 
 // The file chooser's request.

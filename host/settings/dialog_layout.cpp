@@ -21,6 +21,15 @@ PixelPoint DialogPosition(int screenWidth, int screenHeight, int dialogWidth, in
     return PixelPoint{(screenWidth - dialogWidth) / 2, (screenHeight - dialogHeight) / 3};
 }
 
+std::size_t FittingText(const std::vector<int>& widths, int room) {
+    for (std::size_t i = 0; i < widths.size(); ++i) {
+        if (widths[i] <= room) {
+            return i;
+        }
+    }
+    return widths.empty() ? 0 : widths.size() - 1;
+}
+
 std::vector<PixelPoint> TilePositions(int panelWidth, int panelHeight, int stripWidth,
                                       int stripHeight) {
     std::vector<PixelPoint> positions;

@@ -7,6 +7,7 @@
 // the strip's size: a minimised window (height 0) and an empty strip paint nothing instead of
 // dividing by zero or stepping for ever.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -28,10 +29,22 @@ struct PixelPoint {
 int TwipsToPixels(int twips, int dpi);
 
 // The form's client area and the places of its controls, in twips relative to the form's
-// client area (the panel's controls are already moved by the panel's place).
+// client area (the panel's controls are already moved by the panel's place). The panel holds the
+// music section and, under it, the 画面 section; the form and the panel are taller than the
+// music alone needs by that section's height, and the footer (credit line, link, 設定, ｷｬﾝｾﾙ)
+// sits lower by as much. 1650 twips is 110 pixels at 96 DPI and a whole number of pixels at
+// 120, 144 and 192, so the scaled dialog is the 100 % one made larger without rounding drift.
+inline constexpr int kScreenSectionTwips = 1650;
 inline constexpr int kDialogClientWidthTwips = 7440;
-inline constexpr int kDialogClientHeightTwips = 3690;
-inline constexpr TwipsRect kPanelPlace{180, 240, 7035, 2475};  // Pic_C
+inline constexpr int kDialogClientHeightTwips = 3690 + kScreenSectionTwips;
+inline constexpr TwipsRect kPanelPlace{180, 240, 7035, 2475 + kScreenSectionTwips};  // Pic_C
+
+// The credit line's widest place: from its left edge to a little before 設定.
+inline constexpr int kCreditRoomTwips = 4860 - 120 - 180;
+
+// Of texts of the widths WIDTHS (in the order they are preferred), the first that fits ROOM;
+// the last when none does (it is then drawn cut with an ellipsis, never under the buttons).
+std::size_t FittingText(const std::vector<int>& widths, int room);
 
 // A place inside the panel, in form coordinates.
 TwipsRect OnPanel(const TwipsRect& placeInPanel);

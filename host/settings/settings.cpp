@@ -24,16 +24,27 @@ void LoadNumber(std::int16_t& setting, const IniText& ini, std::string_view key)
     }
 }
 
+// A setting with one meaningful value: SPECIAL when the file holds that number, else the
+// default, whatever else is there (nothing, an empty value, text that is not a number).
+std::int16_t LoadFlag(const IniText& ini, std::string_view key, std::int16_t special,
+                      std::int16_t otherwise) {
+    const std::optional<std::int16_t> number =
+        TextFloorToInt16(ReadIniValue(ini, kSettingsSection, key));
+    return number && *number == special ? special : otherwise;
+}
+
 }  // namespace
 
 void LoadSettings(HostSettings& settings, std::string_view iniPath,
                   std::string_view programFolder) {
-    // One read and one decoding for all three keys; a file that cannot be read reads as empty.
+    // One read and one decoding for all the keys; a file that cannot be read reads as empty.
     const FileReadResult file = ReadWholeFile(iniPath, kMaxIniFileBytes);
     const IniText ini =
         DecodeIniFile(file.status == FileReadStatus::kRead ? file.Text() : std::string_view());
     LoadNumber(settings.BgmKind, ini, kBgmKindKey);
     LoadNumber(settings.BgmRepeat, ini, kBgmRepeatKey);
+    settings.ScreenChoice = LoadFlag(ini, kScreenChoiceKey, 1, 0);
+    settings.AircraftShown = LoadFlag(ini, kAircraftShownKey, 0, 1);
     settings.BgmFolder.assign(programFolder);
     settings.BgmFile = ReadIniValue(ini, kSettingsSection, kBgmFileKey);
     if (!settings.BgmFile.empty() && FileExists(settings.BgmFile)) {
@@ -59,6 +70,14 @@ bool SaveSettings(const HostSettings& settings, std::string_view iniPath) {
     }
     if (bytes) {
         bytes = WriteIniToBytes(*bytes, kSettingsSection, kBgmFileKey, settings.BgmFile);
+    }
+    if (bytes) {
+        bytes = WriteIniToBytes(*bytes, kSettingsSection, kScreenChoiceKey,
+                                NumberWithSignSpace(settings.ScreenChoice));
+    }
+    if (bytes) {
+        bytes = WriteIniToBytes(*bytes, kSettingsSection, kAircraftShownKey,
+                                NumberWithSignSpace(settings.AircraftShown));
     }
     return bytes && ReplaceFileContents(iniPath, *bytes);
 }

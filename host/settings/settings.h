@@ -2,6 +2,7 @@
 // The background-music settings: what the settings file holds, and how they are loaded at
 // start-up and saved by the settings dialog.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -29,16 +30,21 @@ inline constexpr char kBgmFileKey[] = u8"BGM\uFF8C\uFF67\uFF72\uFF99";          
 inline constexpr char kScreenChoiceKey[] = u8"\u753B\u9762";                    // 画面
 inline constexpr char kAircraftShownKey[] = u8"\u6A5F\u4F53";                   // 機体
 
-// Fills SETTINGS from the file at INI_PATH. Numbers are rounded down into 16 bits; a number that
-// is not one or does not fit leaves the setting as it was. BgmFolder becomes PROGRAM_FOLDER, or
-// the folder of BgmFile when that file exists; a music file that does not exist is forgotten
+// Fills SETTINGS from the file at INI_PATH. Numbers are rounded down into 16 bits; a music number
+// that is not one or does not fit leaves the setting as it was. The two display numbers have a
+// default instead: ScreenChoice is 1 only for a 1 and AircraftShown 0 only for a 0, so missing,
+// empty or unreadable values give 0 and 1. BgmFolder becomes PROGRAM_FOLDER, or the folder of
+// BgmFile when that file exists; a music file that does not exist is forgotten
 // (BgmFile "", and kind 2 falls back to 0). The file itself is not changed.
 void LoadSettings(HostSettings& settings, std::string_view iniPath, std::string_view programFolder);
 
-// Writes the three stored settings in their order (kind, repeat track, file) as the dialog
-// saves them: numbers as " 5" or "-5", the path as it is. All three go into the file in one
-// replacement, so they land together or not at all; false when nothing was written (the file
+// Writes the five stored settings in their order (kind, repeat track, file, screen, aircraft) as
+// the dialog saves them: numbers as " 5" or "-5", the path as it is. All five go into the file in
+// one replacement, so they land together or not at all; false when nothing was written (the file
 // could not be read or written, or the path has characters the file cannot hold).
 bool SaveSettings(const HostSettings& settings, std::string_view iniPath);
+
+// The longest path the settings file gives back whole: its reader keeps 255 bytes of Shift-JIS.
+inline constexpr std::size_t kMaxStoredPathBytes = 255;
 
 }  // namespace altostrat

@@ -18,8 +18,12 @@ void MarkChosen(SettingsDialogForm& form, std::int16_t kind) {
     }
 }
 
+void MarkScreen(SettingsDialogForm& form, std::int16_t choice) {
+    form.screenMark = {choice == 0, choice == 1};
+}
+
 bool Storable(std::string_view path) {
-    return Utf8ToCp932Exactly(path).has_value();
+    return RefusalOf(path) == PathRefusal::kNone;
 }
 
 }  // namespace
@@ -37,6 +41,18 @@ void LoadSettingsDialog(SettingsDialogForm& form, const HostSettings& settings) 
         form.repeatItems.push_back(NumberOrEmpty(i));
     }
     form.fileLabel = settings.BgmFile;
+    MarkScreen(form, settings.ScreenChoice);
+    form.aircraftChecked = settings.AircraftShown != 0;
+}
+
+void ChooseScreen(SettingsDialogForm& form, HostSettings& settings, std::int16_t choice) {
+    settings.ScreenChoice = choice;
+    MarkScreen(form, choice);
+}
+
+void ToggleAircraft(SettingsDialogForm& form, HostSettings& settings) {
+    form.aircraftChecked = !form.aircraftChecked;
+    settings.AircraftShown = form.aircraftChecked ? 1 : 0;
 }
 
 void ChooseMusicKind(SettingsDialogForm& form, HostSettings& settings, std::int16_t kind) {
@@ -62,6 +78,14 @@ std::int16_t RepeatFromText(std::string_view text) {
     return RoundToInt16(DecimalValue(parts)).value_or(0);
 }
 
+PathRefusal RefusalOf(std::string_view path) {
+    const std::optional<std::string> bytes = Utf8ToCp932Exactly(path);
+    if (!bytes) {
+        return PathRefusal::kCharacters;
+    }
+    return bytes->size() > kMaxStoredPathBytes ? PathRefusal::kTooLong : PathRefusal::kNone;
+}
+
 std::optional<std::string> StorablePath(std::string_view path, std::string_view shortPath) {
     if (Storable(path)) {
         return std::string(path);
@@ -70,6 +94,39 @@ std::optional<std::string> StorablePath(std::string_view path, std::string_view 
         return std::string(shortPath);
     }
     return std::nullopt;
+}
+
+std::string BrokenIntoLines(std::string_view text, std::size_t columns) {
+    std::string lines;
+    std::size_t inLine = 0;
+    for (const char c : text) {
+        const bool startsCharacter = (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        if (startsCharacter && columns > 0 && inLine == columns) {
+            lines.push_back('\n');
+            inLine = 0;
+        }
+        lines.push_back(c);
+        inLine += startsCharacter ? 1 : 0;
+    }
+    return lines;
+}
+
+std::string ChooserStartFolder(std::string_view bgmFolder) {
+    std::string folder(bgmFolder);
+    if (folder.size() == 2 && folder[1] == ':') {
+        folder.push_back('\\');
+    }
+    return folder;
+}
+
+void PressLink(LinkPress& press, bool overLink) {
+    press.pressedOnLink = overLink;
+}
+
+bool ReleaseLink(LinkPress& press, bool overLink) {
+    const bool open = press.pressedOnLink && overLink;
+    press.pressedOnLink = false;
+    return open;
 }
 
 void TakePickedFile(SettingsDialogForm& form, HostSettings& settings, const std::string& path) {

@@ -1,7 +1,8 @@
 #pragma once
 // What the settings dialog decides, apart from its windows: which controls a music kind
-// enables, the marks of the three choices, the repeat-track list, which picked path can be
-// kept, and what "設定" saves.
+// enables, the marks of the music and screen choices and the aircraft box, the repeat-track list,
+// which picked path can be kept and where the chooser opens, when the link opens, and what
+// "設定" saves.
 //
 // The repeat entry is read by the dialog's own rule, not the settings file's: an optional sign,
 // digits and an optional fraction with blanks around it ("1e1" is not a number here), rounded to
@@ -26,11 +27,13 @@ struct SettingsDialogForm {
     bool fileButtonEnabled = false;    // Cmd_File, "..."
     std::string repeatText;            // the combo's text
     std::vector<std::string> repeatItems;
-    std::string fileLabel;  // lbl_Fname
+    std::string fileLabel;             // lbl_Fname
+    std::array<bool, 2> screenMark{};  // the 画面 choices' marks; by choice 0, 1
+    bool aircraftChecked = true;       // "紙飛行機を表示する"
     bool closed = false;
 };
 
-// Saves the three stored settings in their order; false when nothing could be written.
+// Saves the stored settings in their order; false when nothing could be written.
 class SettingsStore {
   public:
     virtual ~SettingsStore() = default;
@@ -47,15 +50,45 @@ void ChooseMusicKind(SettingsDialogForm& form, HostSettings& settings, std::int1
 // The repeat entry's value by the dialog's rule; 0 for anything else.
 std::int16_t RepeatFromText(std::string_view text);
 
+// A 画面 choice: 0 switches to 1024 x 768, 1 flies across all monitors.
+void ChooseScreen(SettingsDialogForm& form, HostSettings& settings, std::int16_t choice);
+
+// The aircraft box clicked or toggled with Space.
+void ToggleAircraft(SettingsDialogForm& form, HostSettings& settings);
+
+// Why the settings file cannot hold a path: characters code page 932 has no place for, or more
+// Shift-JIS bytes than its reader gives back (kMaxStoredPathBytes).
+enum class PathRefusal { kNone, kCharacters, kTooLong };
+PathRefusal RefusalOf(std::string_view path);
+
 // The form of a picked file's path the Shift-JIS settings file can hold: the path itself, else
 // its short (8.3) form SHORT_PATH when that one can be held, else nothing (the caller then
-// tells the user and keeps the previous choice).
+// tells the user why, by RefusalOf the path, and keeps the previous choice).
 std::optional<std::string> StorablePath(std::string_view path, std::string_view shortPath);
+
+// TEXT with a line break after every COLUMNS characters (counted as UTF-8 characters, never
+// splitting one), for a path shown in a message, which Windows wraps only at blanks.
+std::string BrokenIntoLines(std::string_view text, std::size_t columns);
+
+// The folder the file chooser opens in for BgmFolder: the folder itself, except that a bare
+// drive ("C:", what a file in a drive's root leaves) becomes its root ("C:\"): to Windows a
+// bare "C:" is the current folder on that drive.
+std::string ChooserStartFolder(std::string_view bgmFolder);
+
+// The link opens for a left click that began and ended on it, as a button does; a release that
+// ends a press made elsewhere (such as the double-click closing the file chooser above it) does
+// nothing.
+struct LinkPress {
+    bool pressedOnLink = false;
+};
+void PressLink(LinkPress& press, bool overLink);
+// True when the link is to open.
+bool ReleaseLink(LinkPress& press, bool overLink);
 
 // A file picked in the file chooser, in the form StorablePath gave.
 void TakePickedFile(SettingsDialogForm& form, HostSettings& settings, const std::string& path);
 
-// "設定": the repeat track from the combo's text, then the three keys through STORE. The form
+// "設定": the repeat track from the combo's text, then the five keys through STORE. The form
 // closes when they were saved; false (form left open) when the store failed.
 bool ConfirmSettings(SettingsDialogForm& form, HostSettings& settings, SettingsStore& store);
 

@@ -1,6 +1,7 @@
 // The Command button's pointer, focus and property behaviour, checked against the sequences of
-// faces, states and clicks its design gives for each case, through a surface that records what
-// it was asked to draw.
+// faces, states and clicks its design gives for each case (and, for the mouse buttons and a
+// release outside, against what a Windows push button does), through a surface that records
+// what it was asked to draw.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -51,7 +52,7 @@ TEST(CommandButton, PointerAndFocusSequences) {
         OnMouseMove(b, s);
         OnFocusReceived(b, s);
         OnMouseDown(b, s, MouseButton::kLeft);
-        OnMouseUp(b, s, MouseButton::kLeft);
+        OnMouseUp(b, s, MouseButton::kLeft, true);
         EXPECT_EQ(s.Take(),
                   (Log{"HighLight/r", "Pressed/r", "Pressed/r", "HighLightSelect/r", "Click"}));
         EXPECT_EQ(b.State, 4);
@@ -69,27 +70,30 @@ TEST(CommandButton, PointerAndFocusSequences) {
         OnMouseDown(b, s, MouseButton::kLeft);
         OnPointerTimer(b, s, false);  // 4 -> 3
         OnMouseMove(b, s);            // back over it, button still held: stays 3
-        OnMouseUp(b, s, MouseButton::kLeft);
+        OnMouseUp(b, s, MouseButton::kLeft, true);
         EXPECT_EQ(s.Take(), (Log{"Selected", "HighLightSelect", "Pressed", "Selected"}));
         EXPECT_EQ(b.State, 3);
         // Only a new hover and press can click again.
         OnMouseMove(b, s);
         OnMouseDown(b, s, MouseButton::kLeft);
-        OnMouseUp(b, s, MouseButton::kLeft);
+        OnMouseUp(b, s, MouseButton::kLeft, true);
         EXPECT_EQ(s.Take(), (Log{"HighLightSelect", "Pressed", "HighLightSelect", "Click"}));
     }
     {
-        // Right and middle releases click a hovered button; their presses draw nothing.
+        // Right and middle buttons neither press nor click a hovered button, as on any Windows
+        // button; a left release that ends no press on the button does not click either.
         CommandButton b = LoadedButton();
         OnMouseMove(b, s);
         OnMouseDown(b, s, MouseButton::kRight);
-        OnMouseUp(b, s, MouseButton::kRight);
-        OnMouseUp(b, s, MouseButton::kMiddle);
-        EXPECT_EQ(s.Take(), (Log{"HighLight/r", "Click", "Click"}));
+        OnMouseUp(b, s, MouseButton::kRight, true);
+        OnMouseDown(b, s, MouseButton::kMiddle);
+        OnMouseUp(b, s, MouseButton::kMiddle, true);
+        OnMouseUp(b, s, MouseButton::kLeft, true);
+        EXPECT_EQ(s.Take(), (Log{"HighLight/r", "Normal/r"}));
         // A left release in state 2 draws Normal but keeps the state: the next move draws
         // nothing until the pointer has left.
         OnMouseDown(b, s, MouseButton::kLeft);
-        OnMouseUp(b, s, MouseButton::kLeft);
+        OnMouseUp(b, s, MouseButton::kLeft, true);
         OnMouseMove(b, s);
         EXPECT_EQ(s.Take(), (Log{"Pressed/r", "Normal/r", "Click"}));
         EXPECT_EQ(b.State, 2);
@@ -98,6 +102,30 @@ TEST(CommandButton, PointerAndFocusSequences) {
         EXPECT_EQ(s.Take(), (Log{"Normal", "HighLight/r"}));
         OnFocusLost(b, s);
         EXPECT_EQ(s.Take(), (Log{"Normal"}));
+    }
+    {
+        // A press dragged off quickly and released outside, before the poll saw the pointer go:
+        // no click, and the face the poll would have drawn. The next press and release on it
+        // clicks.
+        CommandButton b = LoadedButton();
+        OnMouseMove(b, s);
+        OnFocusReceived(b, s);
+        OnMouseDown(b, s, MouseButton::kLeft);
+        OnMouseUp(b, s, MouseButton::kLeft, false);
+        EXPECT_EQ(s.Take(), (Log{"HighLight/r", "Pressed/r", "Pressed/r", "Selected"}));
+        EXPECT_EQ(b.State, 3);
+        EXPECT_FALSE(b.MouseIsDown);
+        OnMouseMove(b, s);
+        OnMouseDown(b, s, MouseButton::kLeft);
+        OnMouseUp(b, s, MouseButton::kLeft, true);
+        EXPECT_EQ(s.Take(), (Log{"HighLightSelect", "Pressed", "HighLightSelect", "Click"}));
+        // Unfocused, hovered (state 2): released outside goes back to Normal without a click.
+        CommandButton u = LoadedButton();
+        OnMouseMove(u, s);
+        OnMouseDown(u, s, MouseButton::kLeft);
+        OnMouseUp(u, s, MouseButton::kLeft, false);
+        EXPECT_EQ(s.Take(), (Log{"HighLight/r", "Pressed/r", "Normal"}));
+        EXPECT_EQ(u.State, 1);
     }
     {
         // Never initialised: no hover face, but focus still shows Selected.
@@ -117,7 +145,7 @@ TEST(CommandButton, DisabledAndTransparentButtons) {
     OnMouseMove(b, s);
     OnFocusReceived(b, s);
     OnMouseDown(b, s, MouseButton::kLeft);
-    OnMouseUp(b, s, MouseButton::kLeft);
+    OnMouseUp(b, s, MouseButton::kLeft, true);
     OnKeyPress(b, s);
     OnPointerTimer(b, s, false);
     EXPECT_TRUE(s.Take().empty());
@@ -129,8 +157,9 @@ TEST(CommandButton, DisabledAndTransparentButtons) {
     SetVisible(b, s, false);
     EXPECT_FALSE(GetVisible(b, s));
     OnMouseMove(b, s);
-    OnMouseUp(b, s, MouseButton::kLeft);
-    EXPECT_EQ(s.Take(), (Log{"changed", "HighLight/r", "Normal/r", "Click"}));
+    OnMouseDown(b, s, MouseButton::kLeft);
+    OnMouseUp(b, s, MouseButton::kLeft, true);
+    EXPECT_EQ(s.Take(), (Log{"changed", "HighLight/r", "Pressed/r", "Normal/r", "Click"}));
     SetVisible(b, s, true);
     EXPECT_TRUE(GetVisible(b, s));
     GetFontColour(b, s);

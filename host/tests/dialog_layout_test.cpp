@@ -14,9 +14,15 @@ namespace {
 
 TEST(DialogLayout, PixelsPlaceAndTiles) {
     EXPECT_EQ(TwipsToPixels(kDialogClientWidthTwips, 96), 496);
-    EXPECT_EQ(TwipsToPixels(kDialogClientHeightTwips, 96), 246);
+    // 246 pixels for the music alone and 110 for the 画面 section under it; at 120, 144 and 192
+    // DPI exactly 1.25, 1.5 and 2 times that.
+    EXPECT_EQ(TwipsToPixels(kDialogClientHeightTwips, 96), 246 + 110);
     EXPECT_EQ(TwipsToPixels(kDialogClientWidthTwips, 144), 744);
-    EXPECT_EQ(TwipsToPixels(kDialogClientHeightTwips, 120), 308);  // 307.5 rounds up
+    EXPECT_EQ(TwipsToPixels(kDialogClientHeightTwips, 120), 445);
+    EXPECT_EQ(TwipsToPixels(kDialogClientHeightTwips, 144), 534);
+    EXPECT_EQ(TwipsToPixels(kDialogClientHeightTwips, 192), 712);
+    EXPECT_EQ(TwipsToPixels(1665, 120), 139);  // 138.75
+    EXPECT_EQ(TwipsToPixels(2475, 144), 248);  // 247.5 rounds up
     EXPECT_EQ(TwipsToPixels(-15, 96), -1);
 
     EXPECT_EQ(DialogPosition(1024, 768, 502, 272).x, 261);
@@ -37,7 +43,23 @@ TEST(DialogLayout, PixelsPlaceAndTiles) {
     const std::vector<PixelPoint> panel = TilePositions(469, 165, 556, 20);
     EXPECT_EQ(panel.size(), 2u * 10u);
     EXPECT_TRUE(TilePositions(469, 165, 0, 20).empty());
+    // At 150 % the panel (704 wide) under the strip scaled to 834 x 30: one column inside the
+    // panel (the next starts past its right edge and is cut away), so the strip's light start
+    // never shows a second time across the panel. Unscaled (556) it would, at 556.
+    for (const PixelPoint& at : TilePositions(704, 413, 834, 30)) {
+        EXPECT_TRUE(at.x == 0 || at.x >= 704) << at.x;
+    }
+    EXPECT_EQ(TilePositions(704, 413, 556, 20).back().x, 556 * 2);
     EXPECT_TRUE(TilePositions(469, 165, 556, 0).empty());
+}
+
+TEST(DialogLayout, TheFirstTextThatFits) {
+    EXPECT_EQ(FittingText({300, 240, 120}, 304), 0u);
+    EXPECT_EQ(FittingText({300, 240, 120}, 300), 0u);  // touching the edge fits
+    EXPECT_EQ(FittingText({400, 240, 120}, 299), 1u);
+    EXPECT_EQ(FittingText({400, 340, 120}, 200), 2u);
+    EXPECT_EQ(FittingText({400, 340, 220}, 200), 2u);  // none fits: the shortest, cut
+    EXPECT_EQ(FittingText({}, 200), 0u);
 }
 
 TEST(DialogLayout, BackgroundGradient) {

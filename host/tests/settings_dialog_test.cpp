@@ -1,6 +1,8 @@
-// The settings dialog's decisions: which controls each music kind enables, what the repeat entry
-// saves, which picked paths can be kept, and the exact bytes "設定" leaves in the settings file
-// (written out literally below as the oracle).
+// The settings dialog's decisions: which controls each music kind enables, the 画面 choices and
+// the aircraft box, what the repeat entry saves, which picked paths can be kept (their length
+// counted in Shift-JIS bytes, worked out by hand below), where the file chooser opens, when the
+// link opens, and the exact bytes "設定" leaves in the settings file (written out literally below
+// as the oracle).
 #include <gtest/gtest.h>
 
 #include "host/settings/settings_dialog.h"
@@ -73,6 +75,79 @@ TEST(SettingsDialog, ChoicesEnableTheirControlsAndKeepThePath) {
     EXPECT_EQ(StorablePath(u8"C:\\한\\a.mp3", u8"C:\\한\\a.mp3"), std::nullopt);
 }
 
+TEST(SettingsDialog, ScreenChoicesAndTheAircraftBox) {
+    HostSettings settings;
+    SettingsDialogForm form;
+    LoadSettingsDialog(form, settings);  // the defaults: switch to 1024 x 768, aircraft shown
+    EXPECT_EQ(form.screenMark, (std::array<bool, 2>{true, false}));
+    EXPECT_TRUE(form.aircraftChecked);
+    ChooseScreen(form, settings, 1);
+    EXPECT_EQ(form.screenMark, (std::array<bool, 2>{false, true}));
+    EXPECT_EQ(settings.ScreenChoice, 1);
+    ToggleAircraft(form, settings);
+    EXPECT_FALSE(form.aircraftChecked);
+    EXPECT_EQ(settings.AircraftShown, 0);
+    ToggleAircraft(form, settings);
+    EXPECT_EQ(settings.AircraftShown, 1);
+    // The music choices leave the 画面 marks alone, and the other way round.
+    ChooseMusicKind(form, settings, 2);
+    EXPECT_EQ(form.screenMark, (std::array<bool, 2>{false, true}));
+    EXPECT_EQ(form.chosenMark, (std::array<bool, 3>{false, false, true}));
+    settings.AircraftShown = 0;
+    settings.ScreenChoice = 0;
+    LoadSettingsDialog(form, settings);
+    EXPECT_FALSE(form.aircraftChecked);
+    EXPECT_EQ(form.screenMark, (std::array<bool, 2>{true, false}));
+}
+
+TEST(SettingsDialog, PathLengthRootFolderAndLink) {
+    // 曲 is two bytes in Shift-JIS (8B C8) and three in UTF-8; ｱ one and three. "C:\" + 126 x 曲
+    // is 3 + 252 = 255 bytes, the most the settings file gives back whole.
+    std::string at255 = "C:\\";
+    for (int i = 0; i < 126; ++i) {
+        at255 += u8"曲";
+    }
+    EXPECT_EQ(at255.size(), 3u + 126u * 3u);  // the UTF-8 length is no measure here
+    EXPECT_EQ(RefusalOf(at255), PathRefusal::kNone);
+    EXPECT_EQ(StorablePath(at255, ""), at255);
+    const std::string at256 = at255 + u8"ｱ";
+    EXPECT_EQ(RefusalOf(at256), PathRefusal::kTooLong);
+    EXPECT_EQ(StorablePath(at256, ""), std::nullopt);
+    // A short form that fits is kept instead, as for a path with foreign characters.
+    EXPECT_EQ(StorablePath(at256, "C:\\ABCDEF~1\\A.MP3"), "C:\\ABCDEF~1\\A.MP3");
+    EXPECT_EQ(StorablePath(at256, at256), std::nullopt);
+    EXPECT_EQ(RefusalOf("C:\\" + std::string(252, 'a')), PathRefusal::kNone);
+    EXPECT_EQ(RefusalOf("C:\\" + std::string(253, 'a')), PathRefusal::kTooLong);
+    EXPECT_EQ(RefusalOf(u8"C:\\한\\a.mp3"), PathRefusal::kCharacters);
+    // Shown in the refusal, a long path is broken into lines of whole characters.
+    EXPECT_EQ(BrokenIntoLines(u8"C:\\曲曲\\abc", 3), u8"C:\\\n曲曲\\\nabc");
+    EXPECT_EQ(BrokenIntoLines("abcdef", 3), "abc\ndef");
+    EXPECT_EQ(BrokenIntoLines("", 3), "");
+
+    // A file in a drive's root leaves the folder "C:"; the chooser opens at the root "C:\",
+    // since a bare "C:" is the current folder of that drive to Windows.
+    HostSettings settings;
+    SettingsDialogForm form;
+    TakePickedFile(form, settings, "C:\\a.wav");
+    EXPECT_EQ(settings.BgmFolder, "C:");
+    EXPECT_EQ(ChooserStartFolder(settings.BgmFolder), "C:\\");
+    EXPECT_EQ(ChooserStartFolder("d:"), "d:\\");
+    EXPECT_EQ(ChooserStartFolder("C:\\Music"), "C:\\Music");
+    EXPECT_EQ(ChooserStartFolder("\\\\server\\share"), "\\\\server\\share");
+    EXPECT_EQ(ChooserStartFolder(""), "");
+
+    // The link: a press and release on it opens it; a release ending a press elsewhere (the
+    // double-click closing the file chooser), or a press dragged off it, does not.
+    LinkPress link;
+    PressLink(link, true);
+    EXPECT_TRUE(ReleaseLink(link, true));
+    EXPECT_FALSE(ReleaseLink(link, true));  // no press before this release
+    PressLink(link, false);
+    EXPECT_FALSE(ReleaseLink(link, true));
+    PressLink(link, true);
+    EXPECT_FALSE(ReleaseLink(link, false));
+}
+
 TEST(SettingsDialog, RepeatTexts) {
     const std::pair<const char*, int> cases[] = {
         {"5", 5},
@@ -100,7 +175,7 @@ TEST(SettingsDialog, RepeatTexts) {
     }
 }
 
-TEST(SettingsDialog, SetWritesTheThreeKeysAndCancelWritesNothing) {
+TEST(SettingsDialog, SetWritesTheFiveKeysAndCancelWritesNothing) {
     TestFolder folder;
     const std::string ini = folder.File("a.ini");
     HostSettings settings;
@@ -109,6 +184,8 @@ TEST(SettingsDialog, SetWritesTheThreeKeysAndCancelWritesNothing) {
     SettingsDialogForm form;
     LoadSettingsDialog(form, settings);
     ChooseMusicKind(form, settings, 0);  // "なし" keeps the path
+    ChooseScreen(form, settings, 1);
+    ToggleAircraft(form, settings);
     form.repeatText = "3.5";
     FileStore store(ini);
     ASSERT_TRUE(ConfirmSettings(form, settings, store));
@@ -117,7 +194,9 @@ TEST(SettingsDialog, SetWritesTheThreeKeysAndCancelWritesNothing) {
               "[Section]\r\n"
               "BGM\x8B\xE6\x95\xAA= 0\r\n"
               "BGM\xD8\xCB\xDF\xB0\xC4= 4\r\n"
-              "BGM\xCC\xA7\xB2\xD9=C:\\Music\\a.mp3\r\n");
+              "BGM\xCC\xA7\xB2\xD9=C:\\Music\\a.mp3\r\n"
+              "\x89\xE6\x96\xCA= 1\r\n"
+              "\x8B\x40\x91\xCC= 0\r\n");
 
     RecordingStore recorder;
     SettingsDialogForm cancelled;

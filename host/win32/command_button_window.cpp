@@ -70,8 +70,8 @@ void PaintGradient(HDC dc, int width, int height, bool reverse) {
     GradientFill(dc, vertices, 2, &rect, 1, GRADIENT_FILL_RECT_V);
 }
 
-// The skin's border in eight pieces, corners unscaled (at 96 DPI) and edges stretched; the
-// skin's centre is never copied.
+// The skin's border in eight pieces, B pixels wide: corners scaled with the display (unscaled
+// at 96 DPI) and edges stretched; the skin's centre is never copied.
 void PaintBorder(HDC dc, HDC skin, int w, int h, int b) {
     const int s = kSkinBorder;
     const int midW = kSkinWidth - 2 * s;
@@ -89,7 +89,10 @@ void PaintBorder(HDC dc, HDC skin, int w, int h, int b) {
         {0, h - b, b, b, 0, kSkinHeight - s, s, s},                   // bottom-left
         {0, b, b, h - 2 * b, 0, s, s, midH},                          // left
     };
-    SetStretchBltMode(dc, COLORONCOLOR);
+    // Scaled (b is not the skin's own 4 pixels), the pieces are smoothed so the rounded frame
+    // looks like the 100 % one made larger; at 100 % they are copied as they are.
+    SetStretchBltMode(dc, b == s ? COLORONCOLOR : HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
     for (const Piece& p : pieces) {
         if (p.dw > 0 && p.dh > 0) {
             StretchBlt(dc, p.dx, p.dy, p.dw, p.dh, skin, p.sx, p.sy, p.sw, p.sh, SRCCOPY);
@@ -202,24 +205,32 @@ LRESULT CALLBACK CommandProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             OnFocusLost(button, surface);
             return 0;
         case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
             // A press gives the button the focus first, as a click on any control does; the
-            // pointer stays with it until the release, wherever the release happens.
-            if (message == WM_LBUTTONDOWN && GetFocus() != window && button.Enabled) {
+            // pointer stays with it until the release, so a release outside is seen too.
+            if (GetFocus() != window && button.Enabled) {
                 SetFocus(window);
             }
             SetCapture(window);
+            OnMouseDown(button, surface, MouseButton::kLeft);
+            return 0;
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
             OnMouseDown(button, surface, ButtonOf(message));
             return 0;
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
-        case WM_MBUTTONUP:
-            if (GetCapture() == window) {
+        case WM_MBUTTONUP: {
+            if (message == WM_LBUTTONUP && GetCapture() == window) {
                 ReleaseCapture();
             }
-            OnMouseUp(button, surface, ButtonOf(message));
+            // Client coordinates, negative left of or above the button while it holds the
+            // pointer.
+            const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            RECT client{};
+            GetClientRect(window, &client);
+            OnMouseUp(button, surface, ButtonOf(message), PtInRect(&client, at) != FALSE);
             return 0;
+        }
         case WM_MOUSEMOVE:
             OnMouseMove(button, surface);
             return 0;

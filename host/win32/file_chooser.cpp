@@ -6,13 +6,16 @@
 
 #include "common/win32/wide_text.h"
 #include "host/settings/dialog_controls.h"
+#include "host/settings/settings_dialog.h"
 
 namespace altostrat {
 
 namespace {
 
-// 255 characters and the terminating NUL, as the settings file holds at most 255.
-constexpr DWORD kPathBuffer = 256;
+// Room for longer paths than the settings file holds (255 bytes of Shift-JIS): a longer pick
+// comes back, so the dialog can tell the user why it cannot keep it, where a buffer of the
+// file's size would make the Open dialog fail silently.
+constexpr DWORD kPathBuffer = 1024;
 
 std::string ShortPathOf(const std::wstring& path) {
     const DWORD needed = GetShortPathNameW(path.c_str(), nullptr, 0);
@@ -36,7 +39,7 @@ std::optional<PickedFile> ChooseMusicFile(HostState& state, HWND owner) {
     filter.push_back(L'\0');
     filter.push_back(L'\0');
     const std::wstring title = Wide(kFileChooserTitle);
-    const std::wstring folder = Wide(state.settings.BgmFolder);
+    const std::wstring folder = Wide(ChooserStartFolder(state.settings.BgmFolder));
     std::vector<wchar_t> file(kPathBuffer, L'\0');
     std::vector<wchar_t> fileTitle(kPathBuffer, L'\0');
 

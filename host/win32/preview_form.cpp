@@ -7,6 +7,12 @@
 // window, ends the program at once. The program ends when the preview window goes: it is
 // destroyed with its parent, and because a child in another process (under Wine) may only get
 // its final WM_DESTROY, a timer also checks that the parent still exists.
+//
+// The host is per-monitor DPI aware and the Screen Saver Settings may not be: Windows refuses a
+// child whose DPI awareness differs from its parent's, and the preview would stay blank. So the
+// form is made under the parent's awareness, where Windows has awareness contexts (looked up at
+// run time, Windows 10 1607 and later), and it covers the parent's client area as the parent
+// measures it.
 #include <windows.h>
 
 #include <cstdint>
@@ -74,6 +80,37 @@ LRESULT CALLBACK PreviewProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
+using DpiContext = HANDLE;  // DPI_AWARENESS_CONTEXT, which older headers lack
+
+// Makes the calling thread's new windows take PARENT's DPI awareness, and gives the awareness it
+// had (nothing to give back where Windows has no awareness contexts).
+DpiContext UseAwarenessOf(HWND parent) {
+    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    using GetWindowContext = DpiContext(WINAPI*)(HWND);
+    using SetThreadContext = DpiContext(WINAPI*)(DpiContext);
+    const auto getWindowContext = reinterpret_cast<GetWindowContext>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "GetWindowDpiAwarenessContext")));
+    const auto setThreadContext = reinterpret_cast<SetThreadContext>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "SetThreadDpiAwarenessContext")));
+    if (getWindowContext == nullptr || setThreadContext == nullptr) {
+        return nullptr;
+    }
+    const DpiContext parentContext = getWindowContext(parent);
+    return parentContext != nullptr ? setThreadContext(parentContext) : nullptr;
+}
+
+void RestoreAwareness(DpiContext previous) {
+    if (previous == nullptr) {
+        return;
+    }
+    using SetThreadContext = DpiContext(WINAPI*)(DpiContext);
+    const auto setThreadContext = reinterpret_cast<SetThreadContext>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")));
+    if (setThreadContext != nullptr) {
+        setThreadContext(previous);
+    }
+}
+
 }  // namespace
 
 int RunPreview(HostState& state) {
@@ -82,10 +119,12 @@ int RunPreview(HostState& state) {
     if (parent == nullptr || !IsWindow(parent)) {
         return 0;
     }
-    RECT frame{};
-    GetWindowRect(parent, &frame);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
+    // From here on the thread measures and creates as the parent does.
+    const DpiContext previousAwareness = UseAwarenessOf(parent);
+    RECT area{};
+    GetClientRect(parent, &area);
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
     // The form's geometry in twips, as the rest of the host keeps it (0 when it does not fit).
     HDC screen = GetDC(nullptr);
     const int twipsX = 1440 / GetDeviceCaps(screen, LOGPIXELSX);
@@ -114,6 +153,7 @@ int RunPreview(HostState& state) {
     HWND window = CreateWindowExW(0, kPreviewClass, Wide(kPreviewWindowTitle).c_str(),
                                   WS_CHILD | WS_CLIPSIBLINGS, 0, 0, width, height, parent, nullptr,
                                   instance, nullptr);
+    RestoreAwareness(previousAwareness);
     if (window == nullptr) {
         DeleteObject(form.still);
         return 0;

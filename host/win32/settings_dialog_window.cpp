@@ -6,33 +6,32 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 #include "common/agreement.h"
 #include "common/win32/wide_text.h"
 #include "host/paths.h"
-#include "host/settings/dialog_controls.h"
-#include "host/settings/settings_dialog.h"
-#include "host/win32/command_button_window.h"
 #include "host/win32/dialog_font.h"
 #include "host/win32/file_chooser.h"
 #include "host/win32/resource_ids.h"
+#include "host/win32/settings_dialog_window_parts.h"
 #include "host/win32/zoom.h"
 
 namespace altostrat {
 
+using namespace settings_window;
+
 namespace {
 
 constexpr wchar_t kDialogClass[] = L"AltostratSettings";
-constexpr wchar_t kChoiceClass[] = L"AltostratChoice";
 constexpr int kFirstButtonId = 101;  // Cmd_File, Cmd_Set, Cmd_Can; clear of IDOK and IDCANCEL
-constexpr int kFirstChoiceId = 201;  // by music kind
 constexpr int kRepeatComboId = 301;
-constexpr int kMarkPixels = 12;
-constexpr COLORREF kPanelColour = RGB(224, 224, 224);
+constexpr std::size_t kMessageColumns = 64;
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
 constexpr DWORD kDialogStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-
-struct SettingsDialogWindow;
 
 class FileStore : public SettingsStore {
   public:
@@ -43,245 +42,6 @@ class FileStore : public SettingsStore {
     std::string path_;
 };
 
-// The form Altostrat_P: its logic's state, its windows and the GDI objects it draws with.
-struct SettingsDialogWindow {
-    explicit SettingsDialogWindow(HostState& state) : host(state) {}
-    HostState& host;
-    SettingsDialogForm form;
-    int dpi = 96;
-    HWND window = nullptr;
-    HWND combo = nullptr;
-    std::array<HWND, 3> choices{};
-    std::array<CommandWindow, 3> buttons{};
-    CommandLook look;
-    HFONT linkFont = nullptr;
-    HBITMAP strip = nullptr;
-    std::array<HBITMAP, 2> marks{};
-    // The form's persistent picture: gradient, panel, strip and the drawn labels.
-    HDC picture = nullptr;
-    HBITMAP pictureBitmap = nullptr;
-    HGDIOBJ pictureOld = nullptr;
-    RECT linkRect{};
-};
-
-int Px(const SettingsDialogWindow& d, int twips) {
-    return TwipsToPixels(twips, d.dpi);
-}
-
-RECT PixelRect(const SettingsDialogWindow& d, const TwipsRect& r) {
-    return RECT{Px(d, r.left), Px(d, r.top), Px(d, r.left + r.width), Px(d, r.top + r.height)};
-}
-
-SettingsDialogWindow* DialogOf(HWND window) {
-    return reinterpret_cast<SettingsDialogWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
-
-SIZE BitmapSize(HBITMAP bitmap) {
-    BITMAP info{};
-    if (!bitmap || !GetObjectW(bitmap, sizeof info, &info)) {
-        return SIZE{0, 0};
-    }
-    return SIZE{info.bmWidth, info.bmHeight};
-}
-
-void DrawLabel(HDC dc, HFONT font, COLORREF colour, const std::string& text, RECT rect,
-               UINT format) {
-    const HGDIOBJ old = SelectObject(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colour);
-    const std::wstring wide = Wide(text);
-    DrawTextW(dc, wide.c_str(), -1, &rect, format | DT_NOPREFIX);
-    SelectObject(dc, old);
-}
-
-// The gradient of the form's background, one line per pixel row; nothing when minimised.
-void PaintGradientRows(HDC dc, int width, int height) {
-    const std::vector<std::uint8_t> rows = GradientRows(height);
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const int c = rows[i];
-        const HPEN pen = CreatePen(PS_SOLID, 1, RGB(c, c, c + 30));
-        const HGDIOBJ old = SelectObject(dc, pen);
-        MoveToEx(dc, 0, static_cast<int>(i), nullptr);
-        LineTo(dc, width, static_cast<int>(i));
-        SelectObject(dc, old);
-        DeleteObject(pen);
-    }
-}
-
-// TileBackground: the strip copied over the panel column by column.
-void TileBackground(SettingsDialogWindow& d, HDC dc, const RECT& panel) {
-    const HBRUSH brush = CreateSolidBrush(kPanelColour);
-    FillRect(dc, &panel, brush);
-    DeleteObject(brush);
-    const SIZE strip = BitmapSize(d.strip);
-    const HDC source = CreateCompatibleDC(dc);
-    const HGDIOBJ old = SelectObject(source, d.strip);
-    const int saved = SaveDC(dc);
-    IntersectClipRect(dc, panel.left, panel.top, panel.right, panel.bottom);
-    for (const PixelPoint& at :
-         TilePositions(panel.right - panel.left, panel.bottom - panel.top, strip.cx, strip.cy)) {
-        BitBlt(dc, panel.left + at.x, panel.top + at.y, strip.cx, strip.cy, source, 0, 0, SRCCOPY);
-    }
-    RestoreDC(dc, saved);
-    SelectObject(source, old);
-    DeleteDC(source);
-}
-
-void ReleasePicture(SettingsDialogWindow& d) {
-    if (d.picture) {
-        SelectObject(d.picture, d.pictureOld);
-        DeleteObject(d.pictureBitmap);
-        DeleteDC(d.picture);
-        d.picture = nullptr;
-        d.pictureBitmap = nullptr;
-    }
-}
-
-// Draws the whole persistent picture for the current client size and label texts.
-void PaintPicture(SettingsDialogWindow& d) {
-    RECT client{};
-    GetClientRect(d.window, &client);
-    ReleasePicture(d);
-    if (client.right <= 0 || client.bottom <= 0) {
-        return;
-    }
-    const HDC screen = GetDC(d.window);
-    d.picture = CreateCompatibleDC(screen);
-    d.pictureBitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-    ReleaseDC(d.window, screen);
-    d.pictureOld = SelectObject(d.picture, d.pictureBitmap);
-    const HDC dc = d.picture;
-
-    const HBRUSH back = CreateSolidBrush(RGB(192, 192, 192));
-    FillRect(dc, &client, back);
-    DeleteObject(back);
-    PaintGradientRows(dc, client.right, client.bottom);
-    TileBackground(d, dc, PixelRect(d, kPanelPlace));
-
-    // Shape3, the frame behind the heading.
-    const RECT shape = PixelRect(d, kHeadingShapePlace);
-    const HPEN pen = CreatePen(PS_SOLID, 1, RGB(128, 128, 128));
-    const HGDIOBJ oldPen = SelectObject(dc, pen);
-    const HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    Rectangle(dc, shape.left, shape.top, shape.right, shape.bottom);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
-
-    const COLORREF black = RGB(0, 0, 0);
-    const COLORREF white = RGB(255, 255, 255);
-    DrawLabel(dc, d.look.font, black, kHeadingCaption, PixelRect(d, kHeadingPlace),
-              DT_CENTER | DT_SINGLELINE | DT_NOCLIP);
-    DrawLabel(dc, d.look.font, black, kRepeatCaption, PixelRect(d, kRepeatCaptionPlace),
-              DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
-
-    // lbl_Fname: a single-line border round the path, which wraps inside it.
-    const RECT fileLabel = PixelRect(d, kFileLabelPlace);
-    FrameRect(dc, &fileLabel, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    RECT fileText = fileLabel;
-    InflateRect(&fileText, -2, -2);
-    DrawLabel(dc, d.look.font, black, d.form.fileLabel, fileText,
-              DT_LEFT | DT_WORDBREAK | DT_EDITCONTROL);
-
-    DrawLabel(dc, d.look.font, white, kCreditCaption, PixelRect(d, kCreditPlace),
-              DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
-    // lbl_URL, sized to its text: the pointing hand and the click follow that size.
-    RECT link = PixelRect(d, kLinkPlace);
-    const HGDIOBJ oldFont = SelectObject(dc, d.linkFont);
-    const std::wstring url = Wide(kHomePage);
-    DrawTextW(dc, url.c_str(), -1, &link, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, oldFont);
-    d.linkRect = link;
-    DrawLabel(dc, d.linkFont, white, kHomePage, link, DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
-}
-
-void RefreshPicture(SettingsDialogWindow& d) {
-    PaintPicture(d);
-    RedrawWindow(d.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
-}
-
-// ---- the choice rows: a mark and its caption, chosen by any mouse button or the keyboard ----
-
-LRESULT CALLBACK ChoiceProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const HWND parent = GetParent(window);
-    SettingsDialogWindow* d = parent ? DialogOf(parent) : nullptr;
-    const int kind = GetDlgCtrlID(window) - kFirstChoiceId;
-    auto choose = [&] {
-        SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), 0),
-                     reinterpret_cast<LPARAM>(window));
-    };
-    switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            const HDC dc = BeginPaint(window, &ps);
-            if (d) {
-                RECT client{};
-                GetClientRect(window, &client);
-                SendMessageW(parent, kPaintParentBackground, reinterpret_cast<WPARAM>(dc),
-                             reinterpret_cast<LPARAM>(window));
-                const HBITMAP mark = d->marks[d->form.chosenMark[kind] ? 1 : 0];
-                const HDC source = CreateCompatibleDC(dc);
-                const HGDIOBJ old = SelectObject(source, mark);
-                const int size = MulDiv(kMarkPixels, d->dpi, 96);
-                TransparentBlt(dc, 0, 0, size, size, source, 0, 0, kMarkPixels, kMarkPixels,
-                               RGB(255, 0, 255));
-                SelectObject(source, old);
-                DeleteDC(source);
-                const ChoicePlace& row = ChoiceRow(kind);
-                RECT text = client;
-                text.left = Px(*d, row.caption.left - row.mark.left);
-                DrawLabel(dc, d->look.font, RGB(0, 0, 0), row.text, text,
-                          DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
-                if (GetFocus() == window) {
-                    RECT focus = text;
-                    InflateRect(&focus, 1, 0);
-                    DrawFocusRect(dc, &focus);
-                }
-            }
-            EndPaint(window, &ps);
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-            choose();
-            return 0;
-        case WM_SETFOCUS:
-        case WM_KILLFOCUS:
-            InvalidateRect(window, nullptr, FALSE);
-            return 0;
-        case WM_GETDLGCODE: {
-            const MSG* msg = reinterpret_cast<const MSG*>(lParam);
-            const bool enter = msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN;
-            return DLGC_WANTARROWS | DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
-        }
-        case WM_KEYDOWN:
-            if (wParam == VK_SPACE || wParam == VK_RETURN) {
-                choose();
-            } else if (wParam == VK_UP || wParam == VK_DOWN || wParam == VK_LEFT ||
-                       wParam == VK_RIGHT) {
-                // Arrows move among the rows as they stand on the panel and choose the next.
-                static const int order[3] = {1, 0, 2};
-                int at = 0;
-                while (order[at] != kind) {
-                    ++at;
-                }
-                const int step = (wParam == VK_UP || wParam == VK_LEFT) ? 2 : 1;
-                const HWND next = d ? d->choices[order[(at + step) % 3]] : nullptr;
-                if (next) {
-                    SetFocus(next);
-                    SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(next), 0),
-                                 reinterpret_cast<LPARAM>(next));
-                }
-            }
-            return 0;
-        default:
-            return DefWindowProcW(window, message, wParam, lParam);
-    }
-}
-
 // ---- the form's events ----
 
 void ShowChoiceControls(SettingsDialogWindow& d) {
@@ -290,6 +50,10 @@ void ShowChoiceControls(SettingsDialogWindow& d) {
     for (HWND choice : d.choices) {
         InvalidateRect(choice, nullptr, FALSE);
     }
+    for (HWND choice : d.screenChoices) {
+        InvalidateRect(choice, nullptr, FALSE);
+    }
+    InvalidateRect(d.aircraftBox, nullptr, FALSE);
 }
 
 void ChooseKind(SettingsDialogWindow& d, int kind) {
@@ -310,10 +74,14 @@ void PickFile(SettingsDialogWindow& d) {
     }
     const std::optional<std::string> storable = StorablePath(picked->path, picked->shortPath);
     if (!storable) {
-        const std::wstring text = Wide(
-            u8"このファイルの場所には、設定ファイルに書けない文字が含まれています。\n"
-            u8"別の場所のファイルを選んでください。\n\n" +
-            picked->path);
+        const std::string why =
+            RefusalOf(picked->path) == PathRefusal::kTooLong
+                ? u8"このファイルの場所は長すぎて、設定ファイルに書けません (書けるのは 255 "
+                  u8"バイトまで)。\nもっと短い場所のファイルを選んでください。\n\n"
+                : u8"このファイルの場所には、設定ファイルに書けない文字が含まれています。\n"
+                  u8"別の場所のファイルを選んでください。\n\n";
+        // A long path has no blank to wrap at: broken into lines, the message stays on screen.
+        const std::wstring text = Wide(why + BrokenIntoLines(picked->path, kMessageColumns));
         MessageBoxW(d.window, text.c_str(), Wide(kSettingsDialogTitle).c_str(),
                     MB_OK | MB_ICONWARNING);
         return;
@@ -355,8 +123,16 @@ void OnCommand(SettingsDialogWindow& d, int id) {
         Confirm(d);
     } else if (id >= kFirstChoiceId && id < kFirstChoiceId + 3) {
         ChooseKind(d, id - kFirstChoiceId);
+    } else if (id >= kFirstScreenId && id < kFirstScreenId + 2) {
+        ChooseScreen(d.form, d.host.settings, static_cast<std::int16_t>(id - kFirstScreenId));
+        ShowChoiceControls(d);
+    } else if (id == kAircraftId) {
+        ToggleAircraft(d.form, d.host.settings);
+        ShowChoiceControls(d);
     }
 }
+
+void Rescale(SettingsDialogWindow& d, int dpi, const RECT& suggested);
 
 bool OverLink(SettingsDialogWindow& d) {
     POINT pointer{};
@@ -421,9 +197,28 @@ LRESULT CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
                 return TRUE;
             }
             break;
-        case WM_LBUTTONUP:
-            if (OverLink(*d)) {
+        case WM_LBUTTONDOWN:
+            PressLink(d->linkPress, OverLink(*d));
+            if (d->linkPress.pressedOnLink) {
+                SetCapture(window);  // to see the release even off the dialog
+            }
+            return 0;
+        case WM_LBUTTONUP: {
+            const bool open = ReleaseLink(d->linkPress, OverLink(*d));
+            if (GetCapture() == window) {
+                ReleaseCapture();
+            }
+            if (open) {
                 OpenHomePage(*d);
+            }
+            return 0;
+        }
+        case WM_CAPTURECHANGED:
+            d->linkPress.pressedOnLink = false;
+            return 0;
+        case WM_DPICHANGED:
+            if (lParam != 0) {
+                Rescale(*d, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             }
             return 0;
         case WM_CLOSE:  // the close box and the system menu act like "ｷｬﾝｾﾙ"
@@ -447,13 +242,7 @@ void RegisterClasses(HINSTANCE instance) {
     dialogClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     dialogClass.lpszClassName = kDialogClass;
     RegisterClassW(&dialogClass);
-
-    WNDCLASSW choiceClass{};
-    choiceClass.lpfnWndProc = ChoiceProc;
-    choiceClass.hInstance = instance;
-    choiceClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    choiceClass.lpszClassName = kChoiceClass;
-    RegisterClassW(&choiceClass);
+    RegisterRowClass(instance);
 }
 
 HBITMAP LoadPicture(HINSTANCE instance, int id) {
@@ -468,6 +257,15 @@ void LoadPictures(SettingsDialogWindow& d, HINSTANCE instance) {
     d.strip = LoadPicture(instance, ALTOSTRAT_BITMAP_DIALOG_STRIP);
     d.marks[0] = LoadPicture(instance, ALTOSTRAT_BITMAP_CHOICE_UNCHOSEN);
     d.marks[1] = LoadPicture(instance, ALTOSTRAT_BITMAP_CHOICE_CHOSEN);
+    d.checks[0] = LoadPicture(instance, ALTOSTRAT_BITMAP_CHECK_UNCHECKED);
+    d.checks[1] = LoadPicture(instance, ALTOSTRAT_BITMAP_CHECK_CHECKED);
+}
+
+void ReleaseFonts(SettingsDialogWindow& d) {
+    DeleteObject(d.look.font);
+    DeleteObject(d.linkFont);
+    d.look.font = nullptr;
+    d.linkFont = nullptr;
 }
 
 void ReleaseGdi(SettingsDialogWindow& d) {
@@ -476,10 +274,18 @@ void ReleaseGdi(SettingsDialogWindow& d) {
         DeleteObject(skin);
     }
     DeleteObject(d.strip);
-    DeleteObject(d.marks[0]);
-    DeleteObject(d.marks[1]);
-    DeleteObject(d.look.font);
-    DeleteObject(d.linkFont);
+    for (HBITMAP mark : {d.marks[0], d.marks[1], d.checks[0], d.checks[1]}) {
+        DeleteObject(mark);
+    }
+    ReleaseFonts(d);
+}
+
+// The fonts and the buttons' look for the dialog's DPI.
+void UseDpi(SettingsDialogWindow& d, int dpi) {
+    d.dpi = dpi;
+    d.look.dpi = dpi;
+    d.look.font = CreateDialogFont(dpi, false);
+    d.linkFont = CreateDialogFont(dpi, true);
 }
 
 int DisplayDpi() {
@@ -489,45 +295,82 @@ int DisplayDpi() {
     return dpi > 0 ? dpi : 96;
 }
 
-void CreateControls(SettingsDialogWindow& d, HINSTANCE instance) {
+// The DPI of the monitor the window is on, where Windows can tell (GetDpiForWindow, looked up
+// at run time: it exists from Windows 10 1607); else the display's.
+int WindowDpi(HWND window) {
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow =
+        reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    const UINT dpi = getDpiForWindow ? getDpiForWindow(window) : 0;
+    return dpi > 0 ? static_cast<int>(dpi) : DisplayDpi();
+}
+
+void MoveTo(HWND window, const RECT& place) {
+    SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CreateButton(SettingsDialogWindow& d, DialogButton which) {
+    const int index = static_cast<int>(which);
+    PropertyBag data = StoredButtonData(which);
+    CreateCommandWindow(d.buttons[index], d.window, kFirstButtonId + index,
+                        PixelRect(d, kDialogButtons[index].place), data, d.look);
+}
+
+// Every child at its place for the dialog's DPI, in the dialog's font.
+void PlaceControls(SettingsDialogWindow& d) {
     for (const DialogButtonPlace& place : kDialogButtons) {
-        const int index = static_cast<int>(place.button);
-        PropertyBag data = StoredButtonData(place.button);
-        CreateCommandWindow(d.buttons[index], d.window, kFirstButtonId + index,
-                            PixelRect(d, place.place), data, d.look);
+        MoveTo(d.buttons[static_cast<int>(place.button)].window, PixelRect(d, place.place));
     }
-    // The choices in the order Tab visits them: from the top, audio CD, none, file.
-    for (int kind : {1, 0, 2}) {
-        const ChoicePlace& row = ChoiceRow(kind);
-        const RECT mark = PixelRect(d, row.mark);
-        const HDC screen = GetDC(d.window);
-        const HGDIOBJ old = SelectObject(screen, d.look.font);
-        SIZE text{};
-        const std::wstring caption = Wide(row.text);
-        GetTextExtentPoint32W(screen, caption.c_str(), static_cast<int>(caption.size()), &text);
-        SelectObject(screen, old);
-        ReleaseDC(d.window, screen);
-        const int width = Px(d, row.caption.left - row.mark.left) + text.cx + 2;
-        const int height = std::max<int>(mark.bottom - mark.top, text.cy);
-        d.choices[kind] =
-            CreateWindowExW(0, kChoiceClass, caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP,
-                            mark.left, mark.top, width, height, d.window,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstChoiceId + kind)),
-                            instance, nullptr);
+    for (int kind = 0; kind < 3; ++kind) {
+        MoveTo(d.choices[kind], RowRect(d, ChoiceRow(kind)));
     }
+    for (int choice = 0; choice < 2; ++choice) {
+        MoveTo(d.screenChoices[choice], RowRect(d, ScreenRow(choice)));
+    }
+    MoveTo(d.aircraftBox, RowRect(d, kAircraftRow));
     const RECT combo = PixelRect(d, kRepeatComboPlace);
-    d.combo = CreateWindowExW(
-        0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
-        combo.left, combo.top, combo.right - combo.left, Px(d, 300) * 10, d.window,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kRepeatComboId)), instance, nullptr);
     SendMessageW(d.combo, WM_SETFONT, reinterpret_cast<WPARAM>(d.look.font), FALSE);
-    // Tab order: the buttons were made first; put them after the panel's controls.
-    SetWindowPos(d.combo, d.choices[1], 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    HWND after = d.choices[2];
-    for (CommandWindow& button : d.buttons) {
-        SetWindowPos(button.window, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        after = button.window;
+    MoveTo(d.combo, RECT{combo.left, combo.top, combo.right, combo.top + Px(d, 300) * 10});
+}
+
+// The children in the order Tab visits them, which is the order they are made in: the music
+// rows from the top with the combo after the audio CD, "...", the 画面 rows and the aircraft
+// box, then 設定 and ｷｬﾝｾﾙ.
+void CreateControls(SettingsDialogWindow& d, HINSTANCE instance) {
+    d.choices[1] = CreateRow(d, instance, ChoiceRow(1), kFirstChoiceId + 1);
+    d.combo = CreateWindowExW(
+        0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN, 0, 0,
+        0, 0, d.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kRepeatComboId)), instance,
+        nullptr);
+    d.choices[0] = CreateRow(d, instance, ChoiceRow(0), kFirstChoiceId);
+    d.choices[2] = CreateRow(d, instance, ChoiceRow(2), kFirstChoiceId + 2);
+    CreateButton(d, DialogButton::kFile);
+    d.screenChoices[0] = CreateRow(d, instance, ScreenRow(0), kFirstScreenId);
+    d.screenChoices[1] = CreateRow(d, instance, ScreenRow(1), kFirstScreenId + 1);
+    d.aircraftBox = CreateRow(d, instance, kAircraftRow, kAircraftId);
+    CreateButton(d, DialogButton::kSet);
+    CreateButton(d, DialogButton::kCancel);
+    PlaceControls(d);
+}
+
+// WM_DPICHANGED: the dialog moved to a monitor of another scale. Fonts, every child and the
+// persistent picture are made again for the new DPI, and the window takes the rectangle Windows
+// suggests for it.
+void Rescale(SettingsDialogWindow& d, int dpi, const RECT& suggested) {
+    if (dpi <= 0 || dpi == d.dpi) {
+        return;
     }
+    const HFONT oldFont = d.look.font;
+    const HFONT oldLinkFont = d.linkFont;
+    UseDpi(d, dpi);
+    PlaceControls(d);
+    DeleteObject(oldFont);
+    DeleteObject(oldLinkFont);
+    SetWindowPos(d.window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RefreshPicture(d);
 }
 
 // Form_Load, in its order.
@@ -558,6 +401,14 @@ void LoadForm(SettingsDialogWindow& d, HINSTANCE instance) {
     for (const std::string& item : d.form.repeatItems) {
         SendMessageW(d.combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
     }
+    // A monitor of another scale than the display's (the dialog is per-monitor aware): laid out
+    // again as if it had been moved there.
+    const int dpi = WindowDpi(d.window);
+    if (dpi != d.dpi) {
+        RECT scaled{0, 0, MulDiv(width, dpi, d.dpi), MulDiv(height, dpi, d.dpi)};
+        OffsetRect(&scaled, at.x, at.y);
+        Rescale(d, dpi, scaled);
+    }
     // 11. The anchor of the zoom effects: the mouse position, or the top-left corner.
     POINT pointer{};
     if (GetCursorPos(&pointer)) {
@@ -577,10 +428,7 @@ int ShowSettingsDialog(HostState& state) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterClasses(instance);
     SettingsDialogWindow d(state);
-    d.dpi = DisplayDpi();
-    d.look.dpi = d.dpi;
-    d.look.font = CreateDialogFont(d.dpi, false);
-    d.linkFont = CreateDialogFont(d.dpi, true);
+    UseDpi(d, DisplayDpi());
     LoadPictures(d, instance);
     LoadForm(d, instance);
     if (!d.window) {

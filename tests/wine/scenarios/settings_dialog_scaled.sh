@@ -1,0 +1,98 @@
+# The settings dialog on a display scaled to 150 % (144 logical pixels per inch): its client area
+# is 1.5 times the 100 % one (496 x 356, which settings_dialog.sh checks), 744 x 534, and the
+# panel behind the music and 画面 sections is one smooth gradient from light at the left to
+# darker at the right. A picture left at its 100 % size shows as a seam: the strip (556 pixels)
+# would end two thirds across the 704-pixel panel and start light again. The check averages
+# each pixel column of two bands of the panel that hold no control (under the music file row,
+# and under the aircraft box) and wants no step between neighbouring columns larger than the
+# strip's mottle allows, and the right end darker than the left. Then, as if moved to monitors
+# of other scales (WM_DPICHANGED with the rectangle Windows would suggest, which Wine never sends
+# by itself), the dialog lays itself out at 100 % (496 x 356) and back at 150 %, where it looks
+# as it did when it opened at 150 %: nearly every pixel the same. The scaling is set in a prefix
+# of the scenario's own, so no other scenario runs at 150 %.
+start_xvfb 1024x768
+fresh_prefix "$ALTOSTRAT_WINE_HOME/scaled-prefix"
+export WINEPREFIX=$ALTOSTRAT_WINE_HOME/scaled-prefix
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1 ||
+    fail "could not set LogPixels"
+wineserver -k >/dev/null 2>&1 || true
+wineserver -w
+warm_wine
+host_in_folder
+TITLE="<アルトストラト>"
+SHOTS=$ALTOSTRAT_WINE_HOME/settings-dialog-scaled
+mkdir -p "$SHOTS"
+
+dialog_shown() {
+    window_shown - "$TITLE"
+}
+
+# column_steps FILE X Y W H: the column means of the box (grey levels, 0 to 255) as
+# "LARGEST_STEP FIRST LAST", the step being the largest difference between neighbouring columns.
+column_steps() {
+    convert "$1" -crop "$4x$5+$2+$3" +repage -colorspace Gray -scale "$4x1!" -depth 8 \
+        -compress none pgm:- | tr -s ' \n' '\n\n' | awk '
+            NR <= 4 { next }
+            { v = $1; if (NR > 5) { d = v - prev; if (d < 0) d = -d; if (d > m) m = d }
+              else first = v; prev = v }
+            END { print m + 0, first, prev }'
+}
+
+# The measure itself sees a seam: a gradient that starts again light two thirds across.
+convert -define gradient:direction=east -size 700x10 gradient:'#dfd8d0-#b0afaf' \
+    -crop 460x10+0+0 +repage \( -define gradient:direction=east -size 700x10 \
+    gradient:'#dfd8d0-#b0afaf' -crop 240x10+0+0 +repage \) +append -depth 8 "$SHOTS/seam.png"
+read -r step _ _ <<<"$(column_steps "$SHOTS/seam.png" 0 0 700 10)"
+[ "$step" -ge 20 ] || fail "the seam measure does not see a seam (step $step)"
+
+rm -f "$HOST_INI"
+xdotool mousemove 1000 750
+start_program "$HOST_COPY" /c
+HOST_PID=$PROGRAM_PID
+poll 60 dialog_shown || fail "no visible window $TITLE"
+info=$(window_info - "$TITLE")
+[ "$info" = "client=744x534 style=other visible=1" ] ||
+    fail "not 1.5 times the 100 % client area (496x356): $info"
+read -r OX OY <<<"$(probe origin "$TITLE")"
+shown() {
+    screenshot "$SHOTS/dialog.png"
+    # The panel's picture is drawn once the bottom-left of the panel is no longer the dark
+    # background gradient.
+    read -r r _ _ < <(pixel "$SHOTS/dialog.png" $((OX + 30)) $((OY + 430)))
+    [ "$r" -gt 150 ]
+}
+poll 30 shown || fail "the panel was not drawn"
+convert "$SHOTS/dialog.png" -crop "744x534+$OX+$OY" +repage "$SHOTS/client.png"
+
+# The panel spans x 18 to 722; the bands: y 252 to 275 (between the file row and the 画面
+# heading) and y 418 to 434 (under the aircraft box). Columns 20 to 719.
+for band in "252 24" "418 17"; do
+    read -r y h <<<"$band"
+    read -r step first last <<<"$(column_steps "$SHOTS/client.png" 20 "$y" 700 "$h")"
+    [ "$step" -le 6 ] || fail "a seam in the panel at y $y: a step of $step between columns"
+    [ $((first - last)) -ge 20 ] ||
+        fail "the panel at y $y is no light-to-dark gradient (left $first, right $last)"
+done
+
+# Moved to a 100 % monitor and back.
+DPI_CHANGE="$BUILD/host/tests/altostrat-dpi-change.exe"
+wine "$DPI_CHANGE" "$TITLE" 144 96 || fail "no WM_DPICHANGED to 96 sent"
+info=$(window_info - "$TITLE")
+[ "$info" = "client=496x356 style=other visible=1" ] || fail "not laid out at 100 %: $info"
+wine "$DPI_CHANGE" "$TITLE" 96 144 || fail "no WM_DPICHANGED to 144 sent"
+info=$(window_info - "$TITLE")
+[ "$info" = "client=744x534 style=other visible=1" ] || fail "not laid out at 150 % again: $info"
+read -r OX OY <<<"$(probe origin "$TITLE")"
+again() {
+    screenshot "$SHOTS/again.png"
+    convert "$SHOTS/again.png" -crop "744x534+$OX+$OY" +repage "$SHOTS/client-again.png"
+    differing=$(compare -metric AE -fuzz 8% "$SHOTS/client.png" "$SHOTS/client-again.png" \
+        null: 2>&1 || true)
+    [ "${differing%%.*}" -le 4000 ]  # of 397296 pixels: 1 %
+}
+poll 20 again || fail "laid out again at 150 %, $differing pixels differ from the first"
+
+# Without a window manager the keyboard follows the pointer: rest it on the dialog first.
+xdotool mousemove $((OX + 700)) $((OY + 8)) key Escape
+wait_exit "$HOST_PID" 30
+[ ! -f "$HOST_INI" ] || fail "Escape wrote the settings file"
