@@ -36,7 +36,7 @@ struct RendererState {
     // The folder of the three capture files, ending in its separator.
     std::string captureFolder;
 
-    Ms3dModel aircraftModel;  // empty: the renderer names no model file
+    Ms3dModel aircraftModel;  // empty unless the platform loads one first (aircraft.h)
     FlightState flight;
     CrtRandom random;  // the terrain takes it from its start; the flight reseeds it later
     MultitextureState multitexture;  // probed once at scene set-up
