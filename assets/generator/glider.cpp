@@ -2,8 +2,9 @@
 // nose 2.1 units ahead of its trailing edge. The renderer draws it 10 units ahead of the camera
 // and only 0.5 below the line of sight, so a flat wing would show edge-on as a thin line; the
 // wings are raised by 20 degrees instead and read as a V from behind, with the folded keel
-// hanging below them, and the dart glides nose down by 8 degrees, as paper gliders do, which
-// turns the tops of its wings a little towards the camera.
+// hanging below them. The dart also glides nose down by 14 degrees, as paper gliders do: that
+// turns the tops of its wings towards the camera, so the V shows as two surfaces rather than
+// two lines, and in a banked turn the lower wing does not vanish edge-on.
 //
 // Model axes are the view's when the aircraft flies straight: the nose points along -z (ahead),
 // +y is up and +x is the camera's right. The reference point, about which the renderer turns and
@@ -25,7 +26,7 @@ constexpr float kHalfSpan = 1.0f;
 constexpr float kNoseZ = -1.2f;
 constexpr float kTailZ = 0.9f;
 constexpr float kKeelDepth = 0.28f;
-constexpr float kNoseDown = 8.0f * 3.14159265f / 180.0f;
+constexpr float kNoseDown = 14.0f * 3.14159265f / 180.0f;
 // Far more than the depth buffer resolves at 10 units, far less than a pixel there.
 constexpr float kPaperThickness = 0.01f;
 
