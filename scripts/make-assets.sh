@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Regenerates the host's built-in pictures in assets/ (or in the folder given): the sky and the
 # glow straight from the generator, and the preview still from a frame that the renderer draws
-# offscreen over the sample desktop with those two pictures.
+# offscreen over the sample desktop with those two pictures; and the aircraft model
+# (glider.ms3d), which the generator writes along with the pictures.
 #
 #   scripts/make-assets.sh [OUT_DIR]
 set -euo pipefail

@@ -1,22 +1,26 @@
-// altostrat-assets: writes the host's built-in pictures as bitmap files.
+// altostrat-assets: writes the host's built-in pictures as bitmap files, and the aircraft model.
 //
 //   altostrat-assets OUT_DIR [--frame FRAME.ppm] [FILE...]
 //
-// Without FILE names it writes every picture of the table; a picture made from a renderer frame
-// (the preview still) needs --frame. scripts/make-assets.sh runs it the way the committed files
-// were made.
+// Without FILE names it writes every picture of the table and the model; a picture made from a
+// renderer frame (the preview still) needs --frame. scripts/make-assets.sh runs it the way the
+// committed files were made.
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "assets/generator/glider.h"
 #include "assets/generator/picture.h"
+#include "common/file_bytes.h"
 
 using namespace altostrat;
 using namespace altostrat::assets;
 
 namespace {
+
+constexpr char kGliderFile[] = "glider.ms3d";
 
 bool Write(const std::string& path, const GeneratedPicture& picture) {
     if (picture.indexed) {
@@ -61,6 +65,12 @@ int main(int argc, char** argv) {
                          entry.fileName);
             ++failures;
         }
+    }
+    const bool gliderWanted =
+        wanted.empty() || std::find(wanted.begin(), wanted.end(), kGliderFile) != wanted.end();
+    if (gliderWanted && !ReplaceFileContents(folder + "/" + kGliderFile, Ms3dBytes(MakeGlider()))) {
+        std::fprintf(stderr, "altostrat-assets: cannot write %s/%s\n", folder.c_str(), kGliderFile);
+        ++failures;
     }
     return failures == 0 ? 0 : 1;
 }

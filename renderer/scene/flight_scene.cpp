@@ -22,6 +22,11 @@ constexpr float kPeriod = static_cast<float>(kTerrainPeriod);
 constexpr float kGroundTextureScale = 0.002f;
 constexpr float kFineTextureFactor = 57.0f;
 constexpr float kChaseDistance = 10.0f;
+// Where the sun glow is drawn, in the view turned by the heading; the aircraft's light shines
+// from there.
+constexpr float kGlowX = 250.0f;
+constexpr float kGlowY = 1000.0f;
+constexpr float kGlowZ = -5000.0f;
 
 // How a terrain pass gives each vertex its texture coordinates.
 enum class TerrainCoordinates { kBothUnits, kFineOnly, kGroundOnly };
@@ -143,9 +148,20 @@ void DrawSky(const RendererState& state, const Camera& camera) {
     glFogf(GL_FOG_END, state.viewRange);
 }
 
-void DrawAircraft(const RendererState& state) {
+// The sun lights the aircraft from the glow's direction: the light is placed in the same
+// turned view as the glow, as a direction (w = 0), so it stays with the glow however far the
+// aircraft flies.
+void PlaceSunlight(const Camera& camera) {
+    const float towardsGlow[4] = {kGlowX, kGlowY, kGlowZ, 0.0f};
+    glLoadIdentity();
+    glRotatef(camera.viewYaw, 0.0f, 1.0f, 0.0f);
+    glLightfv(GL_LIGHT1, GL_POSITION, towardsGlow);
+}
+
+void DrawAircraft(const RendererState& state, const Camera& camera) {
     const FlightState& flight = state.flight;
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    PlaceSunlight(camera);
     glLoadIdentity();
     glTranslatef(0.0f, -0.5f, -kChaseDistance);
     glRotatef(flight.bodyYaw, 0.0f, 1.0f, 0.0f);
@@ -155,20 +171,20 @@ void DrawAircraft(const RendererState& state) {
     glDisable(GL_LIGHTING);
 }
 
-// One square of the glow, centred on (250, 1000) at depth -5000.
+// One square of the glow, centred on the glow's place.
 void GlowSquare(float halfSize, float alpha) {
-    const float left = 250.0f - halfSize, right = 250.0f + halfSize;
-    const float bottom = 1000.0f - halfSize, top = 1000.0f + halfSize;
+    const float left = kGlowX - halfSize, right = kGlowX + halfSize;
+    const float bottom = kGlowY - halfSize, top = kGlowY + halfSize;
     glColor4f(1.0f, 0.5f, 0.0f, alpha);
     glBegin(GL_TRIANGLE_STRIP);
     glTexCoord2f(1.0f, 1.0f);
-    glVertex3f(right, top, -5000.0f);
+    glVertex3f(right, top, kGlowZ);
     glTexCoord2f(0.0f, 1.0f);
-    glVertex3f(left, top, -5000.0f);
+    glVertex3f(left, top, kGlowZ);
     glTexCoord2f(1.0f, 0.0f);
-    glVertex3f(right, bottom, -5000.0f);
+    glVertex3f(right, bottom, kGlowZ);
     glTexCoord2f(0.0f, 0.0f);
-    glVertex3f(left, bottom, -5000.0f);
+    glVertex3f(left, bottom, kGlowZ);
     glEnd();
 }
 
@@ -222,7 +238,7 @@ void DrawFrame(RendererState& state, const ScenePlatform& platform) {
 
     DrawTerrain(state, camera);
     DrawSky(state, camera);
-    DrawAircraft(state);
+    DrawAircraft(state, camera);
     DrawGlow(state, camera);
 
     glDisable(GL_TEXTURE_2D);

@@ -39,7 +39,7 @@ struct RendererState {
     // What the host asked for on the command line (defaults when started without arguments).
     RendererOptions options;
 
-    Ms3dModel aircraftModel;  // empty: the renderer names no model file
+    Ms3dModel aircraftModel;  // empty unless the platform loads one first (aircraft.h)
     FlightState flight;
     CrtRandom random;  // the terrain takes it from its start; the flight reseeds it later
     MultitextureState multitexture;  // probed once at scene set-up

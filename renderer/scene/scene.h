@@ -3,12 +3,13 @@
 //
 // Flow of control. A platform (renderer/win32 for the Windows program, renderer/offscreen for
 // the tool, the tests and the benchmarks) creates a window or context, sets the projection
-// with ResizeScene and fills a ScenePlatform. Once: InitScene probes for multitexturing, loads
-// the three capture pictures as textures, starts the frame clock, sets the fixed GL state and
-// builds the terrain and the aircraft list behind DrawLoadingScreen. Per frame, after the
-// platform has handled its input: RunFrameStep (frame_step.h) calls DrawFrame, which draws
-// and waits out the frame period, asks the platform whether to stop, presents the frame, and
-// advances the flight with UpdateFlight (flight_model.h). All state lives in RendererState.
+// with ResizeScene and fills a ScenePlatform; it may load the aircraft (aircraft.h). Once:
+// InitScene probes for multitexturing, loads the three capture pictures as textures, starts the
+// frame clock, sets the fixed GL state and builds the terrain and the aircraft list behind
+// DrawLoadingScreen. Per frame, after the platform has handled its input: RunFrameStep
+// (frame_step.h) calls DrawFrame, which draws and waits out the frame period, asks the platform
+// whether to stop, presents the frame, and advances the flight with UpdateFlight
+// (flight_model.h). All state lives in RendererState.
 
 #include <string>
 

@@ -11,10 +11,15 @@
 namespace altostrat {
 namespace {
 
-constexpr float kLightAmbient[4] = {0.5f, 0.5f, 0.5f, 1.0f};
+// The aircraft's one light is the sun: white where it shines, and in the shade the soft
+// grey-blue that white paper takes from the sky above it, rather than the dark grey of a plain
+// grey ambient. Paper shows no highlight, so the light brings none, and nothing lights the
+// aircraft besides it. The light's direction follows the glow, so it is set with every frame
+// (flight_scene.cpp).
+constexpr float kLightAmbient[4] = {0.70f, 0.78f, 0.90f, 1.0f};
 constexpr float kLightDiffuse[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-constexpr float kLightSpecular[4] = {0.5f, 0.5f, 0.5f, 1.0f};
-constexpr float kLightPosition[4] = {0.0f, 0.0f, 0.0f, 1.0f};
+constexpr float kLightSpecular[4] = {0.0f, 0.0f, 0.0f, 1.0f};
+constexpr float kNoOtherLight[4] = {0.0f, 0.0f, 0.0f, 1.0f};
 
 void SetFixedState() {
     glClearColor(kClearColour[0], kClearColour[1], kClearColour[2], kClearColour[3]);
@@ -27,12 +32,12 @@ void SetFixedState() {
     glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
 }
 
-// The light sits at the eye: it is placed while the model-view matrix is the identity.
+// Lighting is only switched on around the aircraft, so this touches nothing else on screen.
 void SetLight() {
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, kNoOtherLight);
     glLightfv(GL_LIGHT1, GL_AMBIENT, kLightAmbient);
     glLightfv(GL_LIGHT1, GL_DIFFUSE, kLightDiffuse);
     glLightfv(GL_LIGHT1, GL_SPECULAR, kLightSpecular);
-    glLightfv(GL_LIGHT1, GL_POSITION, kLightPosition);
     glEnable(GL_LIGHT1);
 }
 

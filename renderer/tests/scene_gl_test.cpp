@@ -9,9 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "common/file_bytes.h"
 #include "renderer/gl_headers.h"
 #include "renderer/offscreen/offscreen_context.h"
 #include "renderer/offscreen/offscreen_scene_platform.h"
+#include "renderer/scene/aircraft.h"
 #include "renderer/scene/frame_step.h"
 #include "renderer/scene/resize_scene.h"
 #include "renderer/scene/scene.h"
@@ -401,6 +403,94 @@ TEST_F(SceneTest, APoweredDownDisplayGetsNothingDrawnOrPresented) {
     glFinish();
     EXPECT_GT(Distance(At(context.ReadRgbTopDown(), 512, 20), kMarker), 100);
     EXPECT_EQ(swaps, 1);
+}
+
+// The glider seen from the chase camera, in straight flight and banked both ways. A frame with
+// it differs from the same frame without it only around the middle of the view, and there it
+// is light: white paper in the sun, the sky's grey-blue in the shade, never a dark shape. At
+// heading 0 the glow is ahead, so the camera sees mostly the side in shade, which must show
+// the sky's blue rather than a plain grey. A positive bank turns the heading up, which turns
+// the flight to the left (its direction is -sin, -cos of the heading), so the glider leans
+// left: its right wing tip is the highest point. A model file that cannot be read leaves the
+// frame exactly as it is when no model is loaded at all.
+TEST_F(SceneTest, TheGliderShowsLightInTheMiddleOnlyAndLeansIntoTurns) {
+    captures.WriteAll();
+    const std::string glider = std::string(ALTOSTRAT_ASSETS_DIR) + "/glider.ms3d";
+    struct Attitude {
+        float bank, bodyYaw;
+    };
+    for (const Attitude attitude : {Attitude{0, 0}, Attitude{3, 11.4f}, Attitude{-3, -11.4f}}) {
+        SCOPED_TRACE(::testing::Message() << "bank " << attitude.bank);
+        const auto frame = [&](const std::string& model) {
+            RendererState flying;
+            flying.captureFolder = captures.Folder();
+            flying.flight.bank = attitude.bank;
+            flying.flight.bodyYaw = attitude.bodyYaw;
+            if (!model.empty()) {
+                EXPECT_EQ(LoadAircraftFile(flying, model), model == glider);
+            }
+            EXPECT_TRUE(InitScene(flying, platform));
+            RunFrameStep(flying, platform, true, 1700000000);
+            return context.ReadRgbTopDown();
+        };
+        const auto without = frame(captures.Folder() + "missing.ms3d");
+        const auto with = frame(glider);
+        EXPECT_TRUE(frame("") == without);
+        if (attitude.bank == 0) {
+            // The model built into a program is the same file in memory: the same frame. Once
+            // the scene is set up its display list is recorded, so loading then is refused.
+            const FileReadResult file = ReadWholeFile(glider, 1 << 20);
+            ASSERT_EQ(file.status, FileReadStatus::kRead);
+            RendererState flying;
+            flying.captureFolder = captures.Folder();
+            EXPECT_TRUE(LoadAircraftBytes(flying, file.data.get(), file.size));
+            EXPECT_TRUE(InitScene(flying, platform));
+            RunFrameStep(flying, platform, true, 1700000000);
+            EXPECT_TRUE(context.ReadRgbTopDown() == with);
+            EXPECT_FALSE(LoadAircraftFile(flying, glider));
+            EXPECT_FALSE(LoadAircraftBytes(flying, file.data.get(), file.size));
+        }
+        int count = 0, left = 1024, right = 0, top = 768, bottom = 0, topX = 0;
+        long sum[3] = {};
+        for (int y = 0; y < 768; ++y) {
+            for (int x = 0; x < 1024; ++x) {
+                const Rgb a = At(with, x, y);
+                if (Distance(a, At(without, x, y)) == 0)
+                    continue;
+                ++count;
+                left = std::min(left, x);
+                right = std::max(right, x);
+                if (y < top) {
+                    top = y;
+                    topX = x;
+                }
+                bottom = std::max(bottom, y);
+                sum[0] += a.r;
+                sum[1] += a.g;
+                sum[2] += a.b;
+            }
+        }
+        SCOPED_TRACE(::testing::Message()
+                     << count << " pixels in x " << left << "-" << right << ", y " << top << "-"
+                     << bottom << ", mean " << sum[0] / std::max(count, 1) << " "
+                     << sum[1] / std::max(count, 1) << " " << sum[2] / std::max(count, 1));
+        ASSERT_GT(count, 1000);
+        EXPECT_GE(left, 312);
+        EXPECT_LE(right, 712);
+        EXPECT_GE(top, 234);
+        EXPECT_LE(bottom, 534);
+        for (long channel : sum) {
+            EXPECT_GE(channel / count, 150);
+        }
+        EXPECT_GE(sum[2] / count, sum[0] / count + 20);
+        if (attitude.bank > 0) {
+            EXPECT_GT(topX, 532);
+        } else if (attitude.bank < 0) {
+            EXPECT_LT(topX, 492);
+        } else {
+            EXPECT_NEAR(left + right, 1024, 20);
+        }
+    }
 }
 
 TEST_F(SceneTest, PositionIsKeptInsideOnePeriod) {

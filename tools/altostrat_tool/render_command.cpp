@@ -5,6 +5,7 @@
 
 #include "renderer/offscreen/offscreen_context.h"
 #include "renderer/offscreen/offscreen_scene_platform.h"
+#include "renderer/scene/aircraft.h"
 #include "renderer/scene/frame_step.h"
 #include "renderer/scene/resize_scene.h"
 #include "renderer/scene/scene.h"
@@ -16,7 +17,7 @@ namespace altostrat::tool {
 namespace {
 
 constexpr char kUsage[] =
-    "render --capture-dir DIR --frames N --time T --out OUT.ppm [--single-unit]";
+    "render --capture-dir DIR --frames N --time T --out OUT.ppm [--single-unit] [--model FILE]";
 
 struct RenderOptions {
     std::string captureDir;
@@ -25,6 +26,7 @@ struct RenderOptions {
     bool timeGiven = false;
     std::string out;
     bool singleUnit = false;
+    std::string model;  // the aircraft's model file; none: the flight without an aircraft
 };
 
 bool ParseOptions(int argc, char** argv, RenderOptions& options, std::string& error) {
@@ -43,6 +45,8 @@ bool ParseOptions(int argc, char** argv, RenderOptions& options, std::string& er
             options.captureDir = value;
         } else if (name == "--out") {
             options.out = value;
+        } else if (name == "--model") {
+            options.model = value;
         } else if (name == "--frames") {
             const auto frames = ParseInteger(value, 1, INT32_MAX);
             if (!frames) {
@@ -99,6 +103,13 @@ int RenderCommand(int argc, char** argv) {
     ResizeScene(1024, 768);
     RendererState state;
     state.captureFolder = options.captureDir + "/";
+    // Asked for by name, so a model that cannot be read is an error here, not a frame without
+    // the aircraft that might be mistaken for one with it.
+    if (!options.model.empty() && !LoadAircraftFile(state, options.model)) {
+        std::fprintf(stderr, "altostrat-tool: %s is no model that can be read\n",
+                     options.model.c_str());
+        return 1;
+    }
     const ScenePlatform platform = OffscreenScenePlatform([](const std::string& message) {
         std::fprintf(stderr, "altostrat-tool: %s", message.c_str());
         if (message.empty() || message.back() != '\n') {
