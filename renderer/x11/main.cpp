@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "renderer/gl_headers.h"
 #include "renderer/scene/frame_step.h"
 #include "renderer/scene/renderer_state.h"
 #include "renderer/scene/resize_scene.h"
@@ -71,6 +72,17 @@ ScenePlatform MakePlatform(FlightRun& run, bool framePeriodWait) {
     platform.swapBuffers = [&run, present] {
         if (!run.state.captureFolder.empty()) {
             RemovePictures(run.state);
+        }
+        // A given window may have gone while the frame was drawn: the latest word from the
+        // server comes just before the frame would be put into it. Mesa's software renderer
+        // rasterises the frame only when asked to present it, which takes a while; that is done
+        // first, so the word is fresh.
+        if (run.window.target == FlightTarget::kGivenWindow) {
+            glFinish();
+            PumpFlightEvents(run.window);
+            if (run.window.parentGone) {
+                return;
+            }
         }
         if (run.flying && run.showFps) {
             DrawFpsOverlay(run.overlay, run.meter.text, run.window.width, run.window.height);
