@@ -1,4 +1,4 @@
-# "--root" outside xscreensaver, on a bare X server. First with a slow image helper first on
+# "--root" outside xscreensaver, on a bare X server. First with a slow image helper put first on
 # PATH (a script that only sleeps): SIGTERM one second after the start ends the hack within a
 # second, the helper with it, and no picture is left on disk. Then with xscreensaver's own
 # helper: the flight is drawn on the root window itself (no window of the hack's appears), with
