@@ -1,8 +1,9 @@
 #pragma once
 // The three pictures reach the scene as they do on Windows: as capture files that the scene
 // reads from RendererState::captureFolder. Here the folder is private to one run (made with
-// mkdtemp, so no other user can place or swap a picture in it) and removed at the end, since
-// nothing else reads it afterwards.
+// mkdtemp, so no other user can place or swap a picture in it) and removed as soon as the
+// pictures are textures: a picture of the user's desktop must not outlive that moment on disk,
+// whatever way the program ends later.
 
 #include <string>
 
