@@ -1,12 +1,13 @@
 #pragma once
 // The three pictures reach the scene as they do on Windows: as capture files that the scene
 // reads from RendererState::captureFolder. Here the folder is private to one run (made with
-// mkdtemp, so no other user can place or swap a picture in it) and removed at the end, since
-// nothing else reads it afterwards.
+// mkdtemp, so no other user can place or swap a picture in it) and removed as soon as the
+// pictures are textures: a picture of the user's desktop must not outlive that moment on disk,
+// whatever way the program ends later.
 
-#include <cstddef>
-#include <cstdint>
 #include <string>
+
+#include "renderer/x11/x_pixels.h"
 
 namespace altostrat {
 
@@ -24,19 +25,7 @@ bool WriteBuiltInPictures(const std::string& folder);
 // muted fields, so the ground still shows its motion.
 bool WritePlainDesktopPicture(const std::string& folder);
 
-// 32-bit pixels as X delivers them (ZPixmap, top row first), turned into the desktop capture
-// file. The masks say where red, green and blue lie in each pixel.
-struct XPixels {
-    int width = 0;
-    int height = 0;
-    const std::uint8_t* data = nullptr;
-    std::size_t bytesPerLine = 0;
-    int bitsPerPixel = 0;  // 24 or 32 are taken
-    bool msbFirst = false;
-    std::uint32_t redMask = 0;
-    std::uint32_t greenMask = 0;
-    std::uint32_t blueMask = 0;
-};
+// The pixels of an XImage turned into the desktop capture file.
 bool WriteDesktopPicture(const std::string& folder, const XPixels& pixels);
 
 }  // namespace altostrat

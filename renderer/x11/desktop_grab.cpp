@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "renderer/x11/capture_folder.h"
+#include "renderer/x11/stop_signals.h"
 
 extern char** environ;
 
@@ -21,16 +22,39 @@ namespace {
 constexpr const char* kHelperName = "xscreensaver-getimage";
 constexpr const char* kHelperPath = "/usr/libexec/xscreensaver/xscreensaver-getimage";
 
+// The helper runs in a process group of its own, so that stopping it also stops whatever it
+// starts in turn (it may run another program to find a picture).
 bool SpawnHelper(const std::string& window, const std::string& pixmap, pid_t& pid) {
     char* const arguments[] = {const_cast<char*>(kHelperName), const_cast<char*>(window.c_str()),
                                const_cast<char*>(pixmap.c_str()), nullptr};
-    if (posix_spawnp(&pid, kHelperName, nullptr, nullptr, arguments, environ) == 0) {
-        return true;
-    }
-    return posix_spawn(&pid, kHelperPath, nullptr, nullptr, arguments, environ) == 0;
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setpgroup(&attributes, 0);
+    bool spawned = posix_spawnp(&pid, kHelperName, nullptr, &attributes, arguments, environ) == 0 ||
+                   posix_spawn(&pid, kHelperPath, nullptr, &attributes, arguments, environ) == 0;
+    posix_spawnattr_destroy(&attributes);
+    return spawned;
 }
 
-// The helper's exit status, or -1 when it had to be stopped after the deadline.
+// Asks the helper's group to end, gives it a moment, then ends it for sure; waits for it either
+// way, so that no helper outlives the hack.
+void StopHelper(pid_t pid) {
+    kill(-pid, SIGTERM);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
+    int status = 0;
+    while (waitpid(pid, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(-pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+// The helper's exit status, or -1 when it had to be stopped: after the deadline, or because
+// the program was told to end.
 int WaitForHelper(pid_t pid) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     for (;;) {
@@ -42,9 +66,8 @@ int WaitForHelper(pid_t pid) {
         if (done < 0) {
             return -1;
         }
-        if (std::chrono::steady_clock::now() > deadline) {
-            kill(pid, SIGKILL);
-            waitpid(pid, &status, 0);
+        if (StopSignalled() || std::chrono::steady_clock::now() > deadline) {
+            StopHelper(pid);
             return -1;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));

@@ -17,7 +17,8 @@ bool GrabDesktopPicture(Display* display, Window window, int width, int height,
                         const std::string& folder);
 
 // Asks xscreensaver-getimage for a picture for `window` at its size and writes it as the
-// desktop capture file. False when the helper is missing, fails or takes over 20 seconds.
+// desktop capture file. False when the helper is missing, fails or takes over 20 seconds, or
+// when a stop signal arrives while it works; the helper is then stopped and waited for.
 bool LoadPictureThroughHelper(Display* display, Window window, int width, int height,
                               const std::string& folder);
 

@@ -1,15 +1,17 @@
 #pragma once
-// "--fps": the frame rate measured over each second, written to stderr as xscreensaver's own
-// hacks report theirs when asked.
+// "--fps": the frame rate measured over each second, written to stderr and drawn in the
+// picture's corner, as xscreensaver's own hacks show theirs with "Show frame rate".
 
 #include <chrono>
 #include <cstdio>
+#include <string>
 
 namespace altostrat {
 
 struct FpsMeter {
     std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
     int frames = 0;
+    std::string text = "FPS: ...";  // what the corner shows; the first figure after a second
 };
 
 inline void CountFrame(FpsMeter& meter) {
@@ -17,7 +19,11 @@ inline void CountFrame(FpsMeter& meter) {
     const auto now = std::chrono::steady_clock::now();
     const double seconds = std::chrono::duration<double>(now - meter.start).count();
     if (seconds >= 1.0) {
-        std::fprintf(stderr, "altostrat: %.1f fps\n", meter.frames / seconds);
+        const double rate = meter.frames / seconds;
+        std::fprintf(stderr, "altostrat: %.1f fps\n", rate);
+        char text[32];
+        std::snprintf(text, sizeof text, "FPS: %.1f", rate);
+        meter.text = text;
         meter.frames = 0;
         meter.start = now;
     }

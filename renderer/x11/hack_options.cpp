@@ -80,6 +80,14 @@ HackOptions ParseHackOptions(const std::vector<std::string>& arguments,
             options.printFps = true;
         } else if (name == "no-frame-wait") {
             options.framePeriodWait = false;
+        } else if (name == "add-to-xscreensaver" || name == "remove-from-xscreensaver") {
+            if (arguments.size() != 1) {
+                options.error = "--" + name + " is given alone";
+                return options;
+            }
+            options.action = name[0] == 'a' ? ProgramAction::kAddToXscreensaver
+                                            : ProgramAction::kRemoveFromXscreensaver;
+            return options;
         } else {
             options.error = "unknown option: " + arguments[i];
             return options;
@@ -100,7 +108,8 @@ HackOptions ParseHackOptions(const std::vector<std::string>& arguments,
 }
 
 const char* HackUsage() {
-    return "usage: altostrat [--root | --window-id ID] [--fps] [--no-frame-wait]";
+    return "usage: altostrat [--root | --window-id ID] [--fps] [--no-frame-wait]\n"
+           "       altostrat --add-to-xscreensaver | --remove-from-xscreensaver";
 }
 
 }  // namespace altostrat

@@ -7,6 +7,9 @@
 // root window: with the variable set, "--root" (the command xscreensaver's settings give) and
 // no option at all both draw there. "--window-id" wins over the variable. Either dash form
 // ("-root", "--root") is taken, as xscreensaver's own hacks do.
+//
+// "--add-to-xscreensaver" and "--remove-from-xscreensaver" do not fly: they put the hack into
+// the current user's xscreensaver list, or take it out, and end.
 
 #include <cstdint>
 #include <string>
@@ -16,7 +19,10 @@ namespace altostrat {
 
 enum class FlightTarget { kStandalone, kRootWindow, kGivenWindow };
 
+enum class ProgramAction { kFly, kAddToXscreensaver, kRemoveFromXscreensaver };
+
 struct HackOptions {
+    ProgramAction action = ProgramAction::kFly;
     FlightTarget target = FlightTarget::kStandalone;
     std::uint64_t windowId = 0;  // kGivenWindow only
     bool printFps = false;

@@ -1,14 +1,15 @@
 // The Linux program: the same scene, frame step and flight model as the Windows renderer, over
 // X11 and GLX. It writes the three pictures into a private capture folder first (the desktop
 // photographed before anything is shown, or fetched through xscreensaver's helper as a hack),
-// then opens its window and runs the frame loop until Escape, a stop signal, or the end of the
-// window it was given.
+// opens its window, loads the pictures as textures and removes the folder at once, then runs
+// the frame loop until Escape, a stop signal, or the end of the window it was given.
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <string>
 #include <vector>
 
+#include "renderer/gl_headers.h"
 #include "renderer/scene/frame_step.h"
 #include "renderer/scene/renderer_state.h"
 #include "renderer/scene/resize_scene.h"
@@ -16,9 +17,11 @@
 #include "renderer/x11/capture_folder.h"
 #include "renderer/x11/desktop_grab.h"
 #include "renderer/x11/fps_meter.h"
+#include "renderer/x11/fps_overlay.h"
 #include "renderer/x11/glx_scene_platform.h"
 #include "renderer/x11/hack_options.h"
 #include "renderer/x11/stop_signals.h"
+#include "renderer/x11/user_hack_list.h"
 #include "renderer/x11/x11_window.h"
 
 namespace altostrat {
@@ -27,6 +30,16 @@ namespace {
 // The X server's own blanking would otherwise start during a long standalone flight; about
 // every ten seconds of frames is often enough for any timeout it may have.
 constexpr int kScreenSaverResetFrames = 600;
+
+// What the frame loop and the presenting hook share.
+struct FlightRun {
+    X11Flight window;
+    RendererState state;
+    FpsMeter meter;
+    FpsOverlay overlay;
+    bool showFps = false;
+    bool flying = false;  // the scene is set up; frames, not loading screens, are presented
+};
 
 void WriteDesktop(X11Flight& flight, const std::string& folder) {
     bool written = false;
@@ -37,30 +50,74 @@ void WriteDesktop(X11Flight& flight, const std::string& folder) {
         written = LoadPictureThroughHelper(flight.display, flight.parent, flight.width,
                                            flight.height, folder);
     }
-    if (!written) {
+    if (!written && !StopSignalled()) {
         WritePlainDesktopPicture(folder);
     }
 }
 
-void RunFrameLoop(X11Flight& flight, RendererState& state, ScenePlatform platform, bool printFps) {
-    platform.stopRequested = [&flight] {
+void RemovePictures(RendererState& state) {
+    ForgetCaptureFolder();
+    RemoveCaptureFolder(state.captureFolder);
+    state.captureFolder.clear();
+}
+
+// The scene set-up presents its first loading screen right after the three pictures became
+// textures: from then on no file is needed, and the desktop's picture leaves the disk at once,
+// whatever way the program ends later. In the flight, the frame rate goes on the frame just
+// before it is shown.
+ScenePlatform MakePlatform(FlightRun& run, bool framePeriodWait) {
+    ScenePlatform platform =
+        MakeGlxScenePlatform(run.window.display, run.window.window, framePeriodWait);
+    const auto present = platform.swapBuffers;
+    platform.swapBuffers = [&run, present] {
+        if (!run.state.captureFolder.empty()) {
+            RemovePictures(run.state);
+        }
+        // A given window may have gone while the frame was drawn: the latest word from the
+        // server comes just before the frame would be put into it. Mesa's software renderer
+        // rasterises the frame only when asked to present it, which takes a while; that is done
+        // first, so the word is fresh.
+        if (run.window.target == FlightTarget::kGivenWindow) {
+            glFinish();
+            PumpFlightEvents(run.window);
+            if (run.window.parentGone) {
+                return;
+            }
+        }
+        if (run.flying && run.showFps) {
+            DrawFpsOverlay(run.overlay, run.meter.text, run.window.width, run.window.height);
+        }
+        present();
+    };
+    platform.stopRequested = [&run] {
+        X11Flight& flight = run.window;
         const bool stop = flight.escapeTapped || flight.parentGone || StopSignalled();
         flight.escapeTapped = false;
         return stop;
     };
-    FpsMeter meter;
+    return platform;
+}
+
+void RunFrameLoop(FlightRun& run, const ScenePlatform& platform) {
+    X11Flight& flight = run.window;
     int frames = 0;
+    run.flying = true;
     for (;;) {
         PumpFlightEvents(flight);
+        // Nothing more is drawn into a window that is gone.
+        if (flight.parentGone || StopSignalled()) {
+            return;
+        }
         if (flight.resized) {
             ResizeScene(flight.width, flight.height);
             flight.resized = false;
         }
-        if (!RunFrameStep(state, platform, true, static_cast<std::int64_t>(std::time(nullptr)))) {
+        if (!RunFrameStep(run.state, platform, true,
+                          static_cast<std::int64_t>(std::time(nullptr)))) {
             return;
         }
-        if (printFps) {
-            CountFrame(meter);
+        if (run.showFps) {
+            CountFrame(run.meter);
         }
         if (flight.target == FlightTarget::kStandalone && ++frames % kScreenSaverResetFrames == 0) {
             XResetScreenSaver(flight.display);
@@ -68,31 +125,46 @@ void RunFrameLoop(X11Flight& flight, RendererState& state, ScenePlatform platfor
     }
 }
 
+// Exit code 0 after a flight, also one ended by a stop signal; 1 when it could not start.
+int Fly(FlightRun& run, const HackOptions& options) {
+    X11Flight& flight = run.window;
+    RendererState& state = run.state;
+    if (!OpenFlightTarget(flight, options)) {
+        return 1;
+    }
+    state.captureFolder = MakeCaptureFolder();
+    if (state.captureFolder.empty()) {
+        std::fprintf(stderr, "altostrat: cannot make a folder for the pictures\n");
+        return 1;
+    }
+    WriteBuiltInPictures(state.captureFolder);
+    if (!StopSignalled()) {
+        WriteDesktop(flight, state.captureFolder);
+    }
+    if (StopSignalled() || !OpenFlightWindow(flight)) {
+        return StopSignalled() ? 0 : 1;
+    }
+    ResizeScene(flight.width, flight.height);
+    run.showFps = options.printFps;
+    if (run.showFps) {
+        MakeFpsOverlay(flight.display, run.overlay);
+    }
+    const ScenePlatform platform = MakePlatform(run, options.framePeriodWait);
+    EndAtOnceOnStop(state.captureFolder);
+    const bool ready = InitScene(state, platform);
+    EndAtOnceOff();
+    if (ready) {
+        RunFrameLoop(run, platform);
+    }
+    return 0;
+}
+
 int RunProgram(const HackOptions& options) {
     InstallStopSignals();
-    X11Flight flight;
-    RendererState state;
-    int exitCode = 1;
-    if (OpenFlightTarget(flight, options)) {
-        state.captureFolder = MakeCaptureFolder();
-        if (state.captureFolder.empty()) {
-            std::fprintf(stderr, "altostrat: cannot make a folder for the pictures\n");
-        } else {
-            WriteBuiltInPictures(state.captureFolder);
-            WriteDesktop(flight, state.captureFolder);
-            if (OpenFlightWindow(flight)) {
-                ResizeScene(flight.width, flight.height);
-                const ScenePlatform platform =
-                    MakeGlxScenePlatform(flight.display, flight.window, options.framePeriodWait);
-                if (InitScene(state, platform)) {
-                    RunFrameLoop(flight, state, platform, options.printFps);
-                }
-                exitCode = 0;
-            }
-        }
-    }
-    CloseFlightWindow(flight);
-    RemoveCaptureFolder(state.captureFolder);
+    FlightRun run;
+    const int exitCode = Fly(run, options);
+    CloseFlightWindow(run.window);
+    RemovePictures(run.state);
     return exitCode;
 }
 
@@ -106,6 +178,14 @@ int main(int argc, char** argv) {
     if (!options.error.empty()) {
         std::fprintf(stderr, "altostrat: %s\n%s\n", options.error.c_str(), HackUsage());
         return 2;
+    }
+    switch (options.action) {
+        case ProgramAction::kAddToXscreensaver:
+            return AddToUserHackList();
+        case ProgramAction::kRemoveFromXscreensaver:
+            return RemoveFromUserHackList();
+        case ProgramAction::kFly:
+            break;
     }
     return RunProgram(options);
 }

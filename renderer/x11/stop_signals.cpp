@@ -1,15 +1,52 @@
 #include "renderer/x11/stop_signals.h"
 
 #include <signal.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include "common/agreement.h"
 
 namespace altostrat {
 namespace {
 
+constexpr int kPathBytes = 4096;
+
 // The one piece of state outside the program's struct: a signal handler can reach nothing else.
-volatile sig_atomic_t stopSignalled = 0;
+// The paths are written before endAtOnce is set, and only read by the handler afterwards.
+struct SignalState {
+    volatile sig_atomic_t stopSignalled = 0;
+    volatile sig_atomic_t endAtOnce = 0;
+    volatile sig_atomic_t picturesOnDisk = 0;
+    char folder[kPathBytes] = {};
+    char pictures[3][kPathBytes] = {};
+};
+SignalState signalState;
+
+// Only calls that are safe in a handler: unlink, rmdir, _exit.
+void EndNow() {
+    if (signalState.picturesOnDisk != 0) {
+        for (const char* picture : signalState.pictures) {
+            unlink(picture);
+        }
+        rmdir(signalState.folder);
+    }
+    _exit(0);
+}
 
 void OnStopSignal(int) {
-    stopSignalled = 1;
+    signalState.stopSignalled = 1;
+    if (signalState.endAtOnce != 0) {
+        EndNow();
+    }
+}
+
+bool CopyPath(char* out, const std::string& path) {
+    if (path.size() + 1 > static_cast<std::size_t>(kPathBytes)) {
+        return false;
+    }
+    std::memcpy(out, path.c_str(), path.size() + 1);
+    return true;
 }
 
 }  // namespace
@@ -18,12 +55,38 @@ void InstallStopSignals() {
     struct sigaction action {};
     action.sa_handler = OnStopSignal;
     sigemptyset(&action.sa_mask);
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        sigaddset(&action.sa_mask, signal);
+    }
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        sigaction(signal, &action, nullptr);
+    }
 }
 
 bool StopSignalled() {
-    return stopSignalled != 0;
+    return signalState.stopSignalled != 0;
+}
+
+void EndAtOnceOnStop(const std::string& captureFolder) {
+    bool paths = !captureFolder.empty() && CopyPath(signalState.folder, captureFolder);
+    const CapturePicture pictures[3] = {CapturePicture::kSky, CapturePicture::kDesktop,
+                                        CapturePicture::kGlow};
+    for (int i = 0; i < 3 && paths; ++i) {
+        paths = CopyPath(signalState.pictures[i], captureFolder + CapturePictureName(pictures[i]));
+    }
+    signalState.picturesOnDisk = paths ? 1 : 0;
+    signalState.endAtOnce = 1;
+    if (signalState.stopSignalled != 0) {
+        EndNow();
+    }
+}
+
+void ForgetCaptureFolder() {
+    signalState.picturesOnDisk = 0;
+}
+
+void EndAtOnceOff() {
+    signalState.endAtOnce = 0;
 }
 
 }  // namespace altostrat

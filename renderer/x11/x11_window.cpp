@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <thread>
 
+#include "renderer/x11/stop_signals.h"
+
 namespace altostrat {
 namespace {
 
@@ -29,28 +31,149 @@ Cursor MakeBlankCursor(Display* display, Window window) {
     return cursor;
 }
 
-// A window just mapped may not be viewable yet when the grab is asked for; xscreensaver's own
-// lock waits the same way. A second passes at most.
-bool GrabKeyboard(Display* display, Window window) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        if (XGrabKeyboard(display, window, True, GrabModeAsync, GrabModeAsync, CurrentTime) ==
-            GrabSuccess) {
+// Runs the attempt every 10 ms for up to a second, or until a stop signal.
+template <typename Attempt>
+bool TryForASecond(Attempt attempt) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    for (;;) {
+        if (attempt()) {
             return true;
+        }
+        if (StopSignalled() || std::chrono::steady_clock::now() > deadline) {
+            return false;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    return false;
+}
+
+// A window just mapped may not be viewable yet when the grab is asked for, and another client
+// (a menu, another locker) may hold the keyboard for a moment; xscreensaver's own lock waits
+// the same way.
+bool GrabKeyboard(Display* display, Window window) {
+    return TryForASecond([display, window] {
+        return XGrabKeyboard(display, window, True, GrabModeAsync, GrabModeAsync, CurrentTime) ==
+               GrabSuccess;
+    });
 }
 
 void WaitUntilMapped(Display* display, Window window) {
-    for (int attempt = 0; attempt < 200; ++attempt) {
+    TryForASecond([display, window] {
         XWindowAttributes attributes;
-        if (XGetWindowAttributes(display, window, &attributes) &&
-            attributes.map_state == IsViewable) {
-            return;
+        return XGetWindowAttributes(display, window, &attributes) &&
+               attributes.map_state == IsViewable;
+    });
+}
+
+// The visuals asked for, best first: a 24-bit depth buffer, else a 16-bit one (older or
+// smaller drivers); any colour depth the screen offers, with the deepest preferred by GLX.
+XVisualInfo* ChooseFlightVisual(Display* display, int screen) {
+    for (int depthBits : {24, 16}) {
+        int attributes[] = {
+            GLX_RGBA, GLX_DOUBLEBUFFER, GLX_RED_SIZE, 1,   GLX_GREEN_SIZE, 1, GLX_BLUE_SIZE,
+            1,        GLX_DEPTH_SIZE,   depthBits,    None};
+        if (XVisualInfo* visual = glXChooseVisual(display, screen, attributes)) {
+            return visual;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+    return nullptr;
+}
+
+// The root window's own visual, when GLX can draw double-buffered RGBA with depth in it.
+XVisualInfo* RootVisual(Display* display, int screen, Window root) {
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display, root, &attributes)) {
+        return nullptr;
+    }
+    XVisualInfo wanted{};
+    wanted.visualid = XVisualIDFromVisual(attributes.visual);
+    wanted.screen = screen;
+    int count = 0;
+    XVisualInfo* visual = XGetVisualInfo(display, VisualIDMask | VisualScreenMask, &wanted, &count);
+    if (visual == nullptr) {
+        return nullptr;
+    }
+    int useGl = 0, rgba = 0, doubleBuffer = 0, depthBits = 0;
+    glXGetConfig(display, visual, GLX_USE_GL, &useGl);
+    glXGetConfig(display, visual, GLX_RGBA, &rgba);
+    glXGetConfig(display, visual, GLX_DOUBLEBUFFER, &doubleBuffer);
+    glXGetConfig(display, visual, GLX_DEPTH_SIZE, &depthBits);
+    if (useGl && rgba && doubleBuffer && depthBits >= 16) {
+        return visual;
+    }
+    XFree(visual);
+    return nullptr;
+}
+
+bool OpenOnRoot(X11Flight& flight) {
+    Display* display = flight.display;
+    XVisualInfo* visual = RootVisual(display, flight.screen, flight.parent);
+    if (visual == nullptr) {
+        std::fprintf(
+            stderr, "altostrat: the root window's visual has no double-buffered RGBA with depth\n");
+        return false;
+    }
+    flight.context = glXCreateContext(display, visual, nullptr, True);
+    XFree(visual);
+    if (flight.context == nullptr) {
+        std::fprintf(stderr, "altostrat: cannot create a GL context for the root window\n");
+        return false;
+    }
+    flight.window = flight.parent;
+    // The screen's size changes reach us as the root window's structure events.
+    XSelectInput(display, flight.parent, StructureNotifyMask);
+    return true;
+}
+
+bool OpenOwnWindow(X11Flight& flight) {
+    Display* display = flight.display;
+    XVisualInfo* visual = ChooseFlightVisual(display, flight.screen);
+    if (visual == nullptr) {
+        std::fprintf(stderr, "altostrat: no double-buffered RGBA visual with depth\n");
+        return false;
+    }
+    flight.colormap = XCreateColormap(display, flight.parent, visual->visual, AllocNone);
+    XSetWindowAttributes set{};
+    set.colormap = flight.colormap;
+    set.background_pixel = BlackPixel(display, flight.screen);
+    set.border_pixel = 0;
+    set.event_mask = StructureNotifyMask | KeyPressMask;
+    unsigned long mask = CWColormap | CWBackPixel | CWBorderPixel | CWEventMask;
+    // Standalone the window covers the screen without the window manager's frame.
+    if (flight.target == FlightTarget::kStandalone) {
+        set.override_redirect = True;
+        mask |= CWOverrideRedirect;
+    }
+    flight.window = XCreateWindow(display, flight.parent, 0, 0, flight.width, flight.height, 0,
+                                  visual->depth, InputOutput, visual->visual, mask, &set);
+    flight.ownWindow = flight.window != 0;
+    flight.context = glXCreateContext(display, visual, nullptr, True);
+    XFree(visual);
+    if (flight.window == 0 || flight.context == nullptr) {
+        std::fprintf(stderr, "altostrat: cannot create the window or its GL context\n");
+        return false;
+    }
+    XStoreName(display, flight.window, kRendererWindowTitle);
+    // The given window's size changes and its end, or the screen's size changes standalone,
+    // reach us through the parent's structure events.
+    XSelectInput(display, flight.parent, StructureNotifyMask);
+    if (flight.target == FlightTarget::kStandalone) {
+        flight.blankCursor = MakeBlankCursor(display, flight.window);
+        XDefineCursor(display, flight.window, flight.blankCursor);
+    }
+    XMapRaised(display, flight.window);
+    WaitUntilMapped(display, flight.window);
+    if (flight.target == FlightTarget::kStandalone) {
+        flight.keyboardGrabbed = GrabKeyboard(display, flight.window);
+        if (!flight.keyboardGrabbed) {
+            if (!StopSignalled()) {
+                std::fprintf(stderr,
+                             "altostrat: another program holds the keyboard, so Escape could not "
+                             "end the flight; not starting\n");
+            }
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -71,60 +194,19 @@ bool OpenFlightTarget(X11Flight& flight, const HackOptions& options) {
         std::fprintf(stderr, "altostrat: no window 0x%lx\n", flight.parent);
         return false;
     }
+    flight.screen = XScreenNumberOfScreen(attributes.screen);
     flight.width = attributes.width;
     flight.height = attributes.height;
     return true;
 }
 
 bool OpenFlightWindow(X11Flight& flight) {
-    Display* display = flight.display;
-    const int screen = DefaultScreen(display);
-    int glxAttributes[] = {
-        GLX_RGBA, GLX_DOUBLEBUFFER, GLX_RED_SIZE, 8,   GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE,
-        8,        GLX_DEPTH_SIZE,   24,           None};
-    XVisualInfo* visual = glXChooseVisual(display, screen, glxAttributes);
-    if (visual == nullptr) {
-        std::fprintf(stderr, "altostrat: no double-buffered RGBA visual with depth\n");
+    const bool opened =
+        flight.target == FlightTarget::kRootWindow ? OpenOnRoot(flight) : OpenOwnWindow(flight);
+    if (!opened || StopSignalled()) {
         return false;
     }
-    flight.colormap = XCreateColormap(display, flight.parent, visual->visual, AllocNone);
-    XSetWindowAttributes set{};
-    set.colormap = flight.colormap;
-    set.background_pixel = BlackPixel(display, screen);
-    set.border_pixel = 0;
-    set.event_mask = StructureNotifyMask | KeyPressMask;
-    unsigned long mask = CWColormap | CWBackPixel | CWBorderPixel | CWEventMask;
-    // Standalone the window covers the screen without the window manager's frame; on the bare
-    // root window the same keeps a manager from taking it as one of its own.
-    if (flight.target != FlightTarget::kGivenWindow) {
-        set.override_redirect = True;
-        mask |= CWOverrideRedirect;
-    }
-    flight.window = XCreateWindow(display, flight.parent, 0, 0, flight.width, flight.height, 0,
-                                  visual->depth, InputOutput, visual->visual, mask, &set);
-    flight.context = glXCreateContext(display, visual, nullptr, True);
-    XFree(visual);
-    if (flight.window == 0 || flight.context == nullptr) {
-        std::fprintf(stderr, "altostrat: cannot create the window or its GL context\n");
-        return false;
-    }
-    XStoreName(display, flight.window, kRendererWindowTitle);
-    if (flight.target == FlightTarget::kGivenWindow) {
-        // The given window's size changes and its end reach us through its structure events.
-        XSelectInput(display, flight.parent, StructureNotifyMask);
-    } else {
-        flight.blankCursor = MakeBlankCursor(display, flight.window);
-        XDefineCursor(display, flight.window, flight.blankCursor);
-    }
-    XMapRaised(display, flight.window);
-    WaitUntilMapped(display, flight.window);
-    if (flight.target == FlightTarget::kStandalone) {
-        flight.keyboardGrabbed = GrabKeyboard(display, flight.window);
-        if (!flight.keyboardGrabbed) {
-            std::fprintf(stderr, "altostrat: the keyboard could not be grabbed\n");
-        }
-    }
-    if (!glXMakeCurrent(display, flight.window, flight.context)) {
+    if (!glXMakeCurrent(flight.display, flight.window, flight.context)) {
         std::fprintf(stderr, "altostrat: cannot make the GL context current\n");
         return false;
     }
@@ -133,6 +215,11 @@ bool OpenFlightWindow(X11Flight& flight) {
 
 void PumpFlightEvents(X11Flight& flight) {
     Display* display = flight.display;
+    // A given window may be destroyed at any time: the round trip brings its end here before
+    // the next frame is drawn into it.
+    if (flight.target == FlightTarget::kGivenWindow) {
+        XSync(display, False);
+    }
     while (XPending(display) > 0) {
         XEvent event;
         XNextEvent(display, &event);
@@ -151,7 +238,7 @@ void PumpFlightEvents(X11Flight& flight) {
                     flight.width = configure.width;
                     flight.height = configure.height;
                     flight.resized = true;
-                    if (parents) {
+                    if (parents && flight.ownWindow) {
                         XResizeWindow(display, flight.window, flight.width, flight.height);
                     }
                 }
@@ -183,10 +270,14 @@ void CloseFlightWindow(X11Flight& flight) {
         XUngrabKeyboard(display, CurrentTime);
         flight.keyboardGrabbed = false;
     }
-    if (flight.window != 0 && !flight.parentGone) {
+    if (flight.ownWindow && !flight.parentGone) {
         XDestroyWindow(display, flight.window);
+    } else if (flight.target == FlightTarget::kRootWindow && flight.window != 0) {
+        // The root window's own background again, in place of the last frame.
+        XClearWindow(display, flight.window);
     }
     flight.window = 0;
+    flight.ownWindow = false;
     if (flight.blankCursor != 0) {
         XFreeCursor(display, flight.blankCursor);
         flight.blankCursor = 0;

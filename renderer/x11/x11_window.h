@@ -4,10 +4,18 @@
 // Standalone, it is an override-redirect window over the whole screen that holds the keyboard
 // (so Escape reaches it whatever had the focus) and hides the pointer; giving the screen back
 // means destroying that window and releasing the grab, after which the server shows the
-// desktop and the pointer as they were. As a hack, the flight is drawn in a child window of
-// ours that fills the window xscreensaver (or the caller) gave: the given window may have any
-// visual, while the child has the double-buffered RGBA visual with depth that GLX needs. The
-// child follows the given window's size, and the flight ends when that window is destroyed.
+// desktop and the pointer as they were. It follows the screen's size when that changes. When
+// the keyboard cannot be had, the program ends instead: a window over the whole screen that
+// Escape cannot close would leave the user no way out.
+//
+// With "--root" and no window from xscreensaver, the flight is drawn on the root window itself,
+// as xscreensaver's hacks do; nothing is grabbed, a stop signal ends it, and the root window's
+// own background is shown again afterwards.
+//
+// As a hack given a window, the flight is drawn in a child window of ours that fills it: the
+// given window may have any visual, while the child has the double-buffered RGBA visual with
+// depth that GLX needs. The child follows the given window's size, and the flight ends, with no
+// further drawing, when that window is destroyed.
 
 #include <X11/Xlib.h>
 
@@ -20,8 +28,10 @@ namespace altostrat {
 struct X11Flight {
     Display* display = nullptr;
     FlightTarget target = FlightTarget::kStandalone;
+    int screen = 0;     // the screen of the parent window
     Window parent = 0;  // the root window, or the window given
-    Window window = 0;  // ours, drawn into
+    Window window = 0;  // drawn into: ours, or the root window itself
+    bool ownWindow = false;
     Colormap colormap = 0;
     Cursor blankCursor = 0;
     GLXContext context = nullptr;
@@ -33,13 +43,14 @@ struct X11Flight {
     bool resized = false;  // width and height changed since the frame loop last looked
 };
 
-// Opens the display and finds the window to draw in (parent and its size). False, with a
-// message on stderr, when there is no display or the given window does not exist.
+// Opens the display and finds the window to draw in (parent, its screen and size). False, with
+// a message on stderr, when there is no display or the given window does not exist.
 bool OpenFlightTarget(X11Flight& flight, const HackOptions& options);
 
-// Creates our window and a current GLX context in it, shows it, and in standalone mode grabs
-// the keyboard and hides the pointer. False when no visual or context can be had; the caller
-// then runs CloseFlightWindow.
+// Creates our window (or takes the root window) and a current GLX context in it, shows it, and
+// in standalone mode grabs the keyboard and hides the pointer. False, with a message on stderr,
+// when no visual, context or keyboard grab can be had, or when a stop signal came meanwhile;
+// the caller then runs CloseFlightWindow.
 bool OpenFlightWindow(X11Flight& flight);
 
 // Handles every event waiting, without blocking.

@@ -54,6 +54,13 @@ TEST(HackOptions, BadCommandLinesAreRefused) {
     EXPECT_FALSE(ParseHackOptions({"--speed", "3"}, nullptr).error.empty());
     EXPECT_FALSE(ParseHackOptions({"stray"}, nullptr).error.empty());
     EXPECT_FALSE(ParseHackOptions({}, "not-a-window").error.empty());
+    // The list commands stand alone, and whatever the variable says, they do not fly.
+    EXPECT_FALSE(ParseHackOptions({"--add-to-xscreensaver", "--root"}, nullptr).error.empty());
+    EXPECT_EQ(ParseHackOptions({"-add-to-xscreensaver"}, "0x400001").action,
+              ProgramAction::kAddToXscreensaver);
+    EXPECT_EQ(ParseHackOptions({"--remove-from-xscreensaver"}, nullptr).action,
+              ProgramAction::kRemoveFromXscreensaver);
+    EXPECT_EQ(ParseHackOptions({"--root"}, nullptr).action, ProgramAction::kFly);
 }
 
 }  // namespace

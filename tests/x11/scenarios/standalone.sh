@@ -1,7 +1,8 @@
 # Standalone, altostrat photographs the root window before it shows anything and flies over
 # it full screen: the sky at the top, the root picture's colours on the ground. Escape ends it
-# with exit code 0 and gives the screen back: the root picture shows again, and the private
-# capture folder is gone.
+# with exit code 0 and gives the screen back: the root picture shows again. The private capture
+# folder is gone as soon as the flight shows. A second flight cannot have the keyboard and ends;
+# the screen's size changes and the flight follows.
 start_xvfb 1024x768
 display -window root "$ALTOSTRAT_SOURCE_DIR/assets/sample-desktop.png" || true
 private_runtime
@@ -19,7 +20,35 @@ teal_ground() {
 }
 poll 120 teal_ground || fail "no flight over the teal desktop: $(pixel "$shot" 200 700)"
 echo "ground at (200, 700): $(pixel "$shot" 200 700); sky at (512, 10): $(pixel "$shot" 512 10)"
-[ "$(capture_folders)" -eq 1 ] || fail "no private capture folder while flying"
+# The pictures went from the disk once they were textures.
+[ "$(capture_folders)" -eq 0 ] || fail "the desktop's picture is still on disk while flying"
+
+# A second flight while the first holds the keyboard: its grab is refused, and after trying
+# for a second it ends with a message instead of covering the screen with no way out.
+log=$(mktemp)
+start_bg "$ALTOSTRAT" 2>"$log"
+wait_exit "$LAST_PID" 60
+echo "a second flight ended with exit code $EXIT_CODE: $(cat "$log")"
+[ "$EXIT_CODE" -eq 1 ] && grep -q 'holds the keyboard' "$log" ||
+    fail "the second flight did not give up on the keyboard"
+rm -f "$log"
+
+# The screen's size changes (xrandr) under the flight: its window follows, to 800 x 600 and back.
+output=$(xrandr | awk '/ connected/ {print $1; exit}')
+xrandr --newmode 800x600 0 800 0 0 0 600 0 0 0
+xrandr --addmode "$output" 800x600
+window_size() {
+    [ "$(xwininfo -name Altostrat_VC | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')" = "$1" ]
+}
+for mode in 800x600 1024x768; do
+    xrandr --output "$output" --mode "$mode"
+    poll 30 window_size "$mode" || fail "the flight's window did not follow the screen to $mode"
+    resized() {
+        screenshot "$shot" && flight_shown "$shot" 0 0 $((${mode%x*} - 1)) $((${mode#*x} - 1))
+    }
+    poll 60 resized || fail "no flight over the whole $mode screen"
+    echo "the flight follows the screen to $mode"
+done
 
 press_key Escape
 wait_exit "$program" 30

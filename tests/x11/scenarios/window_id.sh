@@ -1,11 +1,12 @@
 # As a hack given a window with --window-id, altostrat fills that window with the flight at the
 # window's own size (a wide 800 x 300 window, far from 4:3), and SIGTERM ends it with exit
-# code 0 and no capture folder left behind.
+# code 0 and no capture folder left behind. Then the window is destroyed under the flight.
 start_xvfb 1024x768
 private_runtime
 # A window of a plain magenta picture, shown by ImageMagick at a known place.
 convert -size 800x300 xc:'#ff00ff' "$XDG_RUNTIME_DIR/magenta.png"
 start_bg display -geometry +100+200 -title altostrat-target "$XDG_RUNTIME_DIR/magenta.png"
+owner=$LAST_PID
 find_target() { target=$(xdotool search --name altostrat-target | head -1) && [ -n "$target" ]; }
 poll 30 find_target || fail "the test window did not appear"
 read -r wx wy < <(xwininfo -id "$target" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}')
@@ -33,3 +34,23 @@ kill -TERM "$program"
 wait_exit "$program" 30
 [ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE after SIGTERM"
 [ "$(capture_folders)" -eq 0 ] || fail "the capture folder is left behind"
+
+# The given window destroyed under the flight (its owner ends): the hack ends with exit code 0,
+# draws nothing more into it (so X reports no error about a window that is gone), and leaves no
+# picture behind.
+kill "$owner"
+wait "$owner" || true
+start_bg display -geometry +100+200 -title altostrat-target "$XDG_RUNTIME_DIR/magenta.png"
+owner=$LAST_PID
+poll 30 find_target || fail "the test window did not appear"
+log=$(mktemp)
+start_bg "$ALTOSTRAT" --window-id "$target" 2>"$log"
+program=$LAST_PID
+poll 120 filled || fail "the flight does not fill the second window"
+kill -TERM "$owner"
+wait_exit "$program" 10
+[ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE after the window went"
+! grep 'X error' "$log" || fail "drawn into the window after it was destroyed"
+echo "the window destroyed: the hack ended without an X error"
+[ "$(capture_folders)" -eq 0 ] || fail "the capture folder is left behind"
+rm -f "$log"
