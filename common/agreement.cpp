@@ -41,6 +41,14 @@ std::string RendererArguments(const RendererOptions& options) {
     return arguments;
 }
 
+std::string AircraftModelPath(std::string_view rendererPath) {
+    const std::size_t separator = rendererPath.find_last_of("\\/");
+    if (separator == std::string_view::npos) {
+        return std::string();
+    }
+    return std::string(rendererPath.substr(0, separator + 1)) + kAircraftModelFileName;
+}
+
 RendererOptions ParseRendererArguments(std::string_view arguments) {
     RendererOptions options;
     std::size_t at = 0;

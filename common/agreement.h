@@ -21,6 +21,15 @@ std::string CapturePictureName(CapturePicture picture);
 
 // The renderer's file, in the host's own folder.
 inline constexpr char kRendererFileName[] = u8"\u30A2\u30EB\u30C8\u30B9\u30C8\u30E9\u30C8.dll";
+// The aircraft's model, a MilkShape 3D file in the renderer's own folder: shipped beside the two
+// programs, so that it is found wherever they were put, whatever the current folder.
+inline constexpr char kAircraftModelFileName[] =
+    u8"\u30A2\u30EB\u30C8\u30B9\u30C8\u30E9\u30C8.ms3d";  // アルトストラト.ms3d
+
+// The model's path for the renderer whose own full path is RENDERER_PATH (either separator):
+// the same folder, the model's name. "" for a path with no folder in it, as a bare name would
+// be looked up in the current folder.
+std::string AircraftModelPath(std::string_view rendererPath);
 
 // What the host tells the renderer on its command line: the settings that change the flight.
 // Started with no arguments, the renderer switches to 1024 x 768 and shows the aircraft.

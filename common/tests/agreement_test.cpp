@@ -26,5 +26,17 @@ TEST(RendererArgumentsTest, EveryChoiceSurvivesTheTripAndStrangeLinesStillFly) {
     EXPECT_TRUE(prefix.aircraftShown);
 }
 
+// The renderer finds its aircraft beside itself: the folder of its own path, Japanese names and
+// all, never a bare name that the current folder would answer.
+TEST(AircraftModelPathTest, TheModelLiesInTheRenderersOwnFolder) {
+    EXPECT_EQ(AircraftModelPath(u8"C:\\Program Files\\アルトストラト\\アルトストラト.dll"),
+              u8"C:\\Program Files\\アルトストラト\\アルトストラト.ms3d");
+    EXPECT_EQ(AircraftModelPath(u8"\\\\server\\share\\saver.dll"),
+              u8"\\\\server\\share\\アルトストラト.ms3d");
+    EXPECT_EQ(AircraftModelPath("D:/a.b/x"), u8"D:/a.b/アルトストラト.ms3d");
+    EXPECT_EQ(AircraftModelPath(u8"アルトストラト.dll"), "");
+    EXPECT_EQ(AircraftModelPath(""), "");
+}
+
 }  // namespace
 }  // namespace altostrat

@@ -11,6 +11,7 @@
 #include "common/agreement.h"
 #include "common/win32/wide_text.h"
 
+#include "renderer/scene/aircraft.h"
 #include "renderer/scene/frame_step.h"
 #include "renderer/scene/renderer_state.h"
 #include "renderer/scene/resize_scene.h"
@@ -41,6 +42,39 @@ RendererOptions ReadRendererOptions() {
     }
     LocalFree(words);
     return ParseRendererArguments(arguments);
+}
+
+// The renderer's own full path. A path longer than the buffer comes back cut short, so the buffer
+// grows until the whole path fits, up to the longest path Windows has.
+std::string OwnProgramPath() {
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0) {
+            return std::string();
+        }
+        if (length < buffer.size()) {
+            buffer.resize(length);
+            return Narrow(buffer);
+        }
+        if (buffer.size() >= 32768) {
+            return std::string();
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+// The aircraft from the model file beside the renderer, unless the host asked for none. A
+// missing or broken file leaves the model empty, and the flight is the one without an aircraft.
+void LoadAircraftBesideProgram(RendererState& state) {
+    if (!state.options.aircraftShown) {
+        return;
+    }
+    const std::string path = AircraftModelPath(OwnProgramPath());
+    if (!path.empty()) {
+        LoadAircraftFile(state, path);
+    }
 }
 
 int RunFrameLoop(RendererWindow& window, RendererState& state, ScenePlatform platform) {
@@ -78,6 +112,7 @@ int RunRenderer(HINSTANCE instance) {
     RendererState state;  // the empty aircraft model is created first of all
     state.captureFolder = std::string(kCaptureFolder) + "\\";
     state.options = ReadRendererOptions();
+    LoadAircraftBesideProgram(state);  // only the file is read: no window or context needed yet
     if (!RegisterRendererClass(instance)) {
         return 0;
     }

@@ -4,8 +4,9 @@
 # a click on it, which leaves the keyboard with the flight: Escape ends the run, and the desktop
 # shows on the second monitor again. Started with "/allmonitors", one borderless window covers
 # the whole 1824 x 768 virtual screen, the sky is at the top of both monitors, and the picture
-# runs on across the join without a step. The region below the shorter monitor lies on no
-# monitor and is never looked at.
+# runs on across the join without a step. The host started with /s and "画面= 1" in its
+# settings file gives the same window spanning both monitors. The region below the shorter
+# monitor lies on no monitor and is never looked at.
 start_two_monitors
 display -window root "$ALTOSTRAT_SOURCE_DIR/assets/sample-desktop.png" || true
 warm_wine
@@ -61,3 +62,18 @@ echo "columns either side of the join differ by $apart of 765"
 press_key Escape
 wait_exit "$renderer" 30
 [ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE after Escape across all monitors"
+
+# The same choice made in the settings: the host started with /s and "画面= 1" in its settings
+# file passes it on, and the flight spans both monitors.
+host_in_folder
+cp "$RENDERER_EXE" "$HOST_DIR/"
+printf '[Section]\r\n\x89\xe6\x96\xca= 1\r\n' >"$HOST_INI"
+start_program "$HOST_COPY" /s
+host=$PROGRAM_PID
+poll 60 window_shown OpenGL Altostrat_VC || fail "the host's run showed no flight window"
+expect_flight_window 1824x768
+across="$BUILD/scenario-across-monitors-host.png"
+poll 60 sky_on_both || fail "no sky at the top of both monitors in the host's run"
+press_key Escape
+wait_exit "$host" 30
+[ "$EXIT_CODE" -eq 0 ] || fail "the host ended with exit code $EXIT_CODE"
