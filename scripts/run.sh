@@ -13,10 +13,12 @@ cmake --build --preset windows --target altostrat_host altostrat_renderer
 
 source tests/wine/wine-env.sh
 trap stop_started EXIT
-# The host starts the renderer from its own folder: both go into one.
+# The host starts the renderer from its own folder, and the renderer reads the glider from its
+# own: all three go into one, as an install lays them out.
 saver_dir=$PWD/build/run/saver
 mkdir -p "$saver_dir"
 cp build/windows/host/アルトストラト.scr build/windows/renderer/アルトストラト.dll "$saver_dir/"
+cp assets/glider.ms3d "$saver_dir/アルトストラト.ms3d"
 host="$saver_dir/アルトストラト.scr"
 
 if [ -n "${DISPLAY:-}" ]; then
