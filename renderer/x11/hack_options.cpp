@@ -78,6 +78,8 @@ HackOptions ParseHackOptions(const std::vector<std::string>& arguments,
             targetGiven = true;
         } else if (name == "fps") {
             options.printFps = true;
+        } else if (name == "no-aircraft") {
+            options.showAircraft = false;
         } else if (name == "no-frame-wait") {
             options.framePeriodWait = false;
         } else if (name == "add-to-xscreensaver" || name == "remove-from-xscreensaver") {
@@ -108,7 +110,7 @@ HackOptions ParseHackOptions(const std::vector<std::string>& arguments,
 }
 
 const char* HackUsage() {
-    return "usage: altostrat [--root | --window-id ID] [--fps] [--no-frame-wait]\n"
+    return "usage: altostrat [--root | --window-id ID] [--fps] [--no-aircraft] [--no-frame-wait]\n"
            "       altostrat --add-to-xscreensaver | --remove-from-xscreensaver";
 }
 

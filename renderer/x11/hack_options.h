@@ -8,6 +8,9 @@
 // no option at all both draw there. "--window-id" wins over the variable. Either dash form
 // ("-root", "--root") is taken, as xscreensaver's own hacks do.
 //
+// The paper glider the camera chases is shown unless "--no-aircraft" is given; xscreensaver's
+// settings give that option when its check box is cleared.
+//
 // "--add-to-xscreensaver" and "--remove-from-xscreensaver" do not fly: they put the hack into
 // the current user's xscreensaver list, or take it out, and end.
 
@@ -26,6 +29,7 @@ struct HackOptions {
     FlightTarget target = FlightTarget::kStandalone;
     std::uint64_t windowId = 0;  // kGivenWindow only
     bool printFps = false;
+    bool showAircraft = true;     // "--no-aircraft" hides the glider
     bool framePeriodWait = true;  // "--no-frame-wait" turns it off, for speed measurements
     std::string error;            // not empty: the command line is refused, with this reason
 };

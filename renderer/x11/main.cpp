@@ -2,7 +2,8 @@
 // X11 and GLX. It writes the three pictures into a private capture folder first (the desktop
 // photographed before anything is shown, or fetched through xscreensaver's helper as a hack),
 // opens its window, loads the pictures as textures and removes the folder at once, then runs
-// the frame loop until Escape, a stop signal, or the end of the window it was given.
+// the frame loop until Escape, a stop signal, or the end of the window it was given. The camera
+// chases the paper glider built into the program, unless "--no-aircraft" leaves it out.
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -10,12 +11,14 @@
 #include <vector>
 
 #include "renderer/gl_headers.h"
+#include "renderer/scene/aircraft.h"
 #include "renderer/scene/frame_step.h"
 #include "renderer/scene/renderer_state.h"
 #include "renderer/scene/resize_scene.h"
 #include "renderer/scene/scene.h"
 #include "renderer/x11/capture_folder.h"
 #include "renderer/x11/desktop_grab.h"
+#include "renderer/x11/embedded_glider.h"
 #include "renderer/x11/fps_meter.h"
 #include "renderer/x11/fps_overlay.h"
 #include "renderer/x11/glx_scene_platform.h"
@@ -125,6 +128,14 @@ void RunFrameLoop(FlightRun& run, const ScenePlatform& platform) {
     }
 }
 
+// The glider is read from the program's own bytes before the scene set-up records it; left
+// out, the flight is the one without an aircraft.
+void LoadGlider(RendererState& state, const HackOptions& options) {
+    if (options.showAircraft && !LoadAircraftBytes(state, kGliderMs3d, kGliderMs3dSize)) {
+        std::fprintf(stderr, "altostrat: the built-in glider cannot be read; flying without it\n");
+    }
+}
+
 // Exit code 0 after a flight, also one ended by a stop signal; 1 when it could not start.
 int Fly(FlightRun& run, const HackOptions& options) {
     X11Flight& flight = run.window;
@@ -149,6 +160,7 @@ int Fly(FlightRun& run, const HackOptions& options) {
     if (run.showFps) {
         MakeFpsOverlay(flight.display, run.overlay);
     }
+    LoadGlider(state, options);
     const ScenePlatform platform = MakePlatform(run, options.framePeriodWait);
     EndAtOnceOnStop(state.captureFolder);
     const bool ready = InitScene(state, platform);

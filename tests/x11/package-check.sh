@@ -5,6 +5,9 @@
 #   hacks), its settings description beside theirs, a command on PATH, the manual page (which
 #   man renders without a warning), the screen saver entry beside those of xscreensaver-data,
 #   and the copyright and changelog;
+# - the settings description is well-formed XML whose check boxes give only options the
+#   program takes (one leaves the glider out, as xscreensaver-data's own descriptions write a
+#   check box that is set by default), and the manual page tells of each;
 # - no maintainer script: the package edits no file of xscreensaver's;
 # - Depends names, as whole package names, the package of every GL and X library the program
 #   links itself (its NEEDED entries), and no Mesa driver; Recommends xscreensaver 6 or later.
@@ -34,9 +37,21 @@ entrydir=$(dirname "$(grep -m1 '/abstractile.desktop$' <<<"$listing")")
 [ -f "$root$configdir/altostrat.xml" ] || fail "no settings description in $configdir"
 [ "$(readlink -f "$root/usr/bin/altostrat")" = "$root$hackdir/altostrat" ] ||
     fail "/usr/bin/altostrat does not lead to the hack"
-xmllint --noout "$root$configdir/altostrat.xml" 2>/dev/null ||
-    grep -q '<_description>' "$root$configdir/altostrat.xml" || fail "bad settings description"
-grep -q 'name="altostrat"' "$root$configdir/altostrat.xml" || fail "description names another hack"
+description=$root$configdir/altostrat.xml
+xmllint --noout "$description" || fail "the settings description is not well-formed XML"
+grep -q 'name="altostrat"' "$description" || fail "description names another hack"
+[ "$(xmllint --xpath 'count(//boolean[@arg-unset="--no-aircraft"])' "$description")" = 1 ] ||
+    fail "no check box, set by default, that leaves the glider out"
+# Every option a check box can add: the program, with no display to fly on, ends with 1 (it
+# could not start), not 2 (a command line it does not understand).
+setting_options=$(xmllint --xpath '//boolean/@arg-set | //boolean/@arg-unset' "$description" |
+    sed 's/^ *arg-[a-z]*="\(.*\)"$/\1/')
+for option in $setting_options; do
+    code=0
+    env -u DISPLAY -u XSCREENSAVER_WINDOW "$root$hackdir/altostrat" "$option" 2>/dev/null || code=$?
+    [ "$code" -eq 1 ] || fail "the program answers the setting $option with exit code $code"
+    echo "setting $option: taken by the program"
+done
 entry=$root$entrydir/altostrat.desktop
 grep -qx "Exec=$hackdir/altostrat --root" "$entry" && grep -qx "TryExec=$hackdir/altostrat" "$entry" ||
     fail "no screen saver entry running the hack in $entrydir"
@@ -44,7 +59,7 @@ man_warnings=$(LC_ALL=C.UTF-8 man --warnings -l "$root/usr/share/man/man6/altost
 [ -z "$man_warnings" ] || fail "the manual page: $man_warnings"
 manual=$(zcat "$root/usr/share/man/man6/altostrat.6.gz" | sed 's/\\-/-/g')
 for option in --root --window-id XSCREENSAVER_WINDOW --fps --add-to-xscreensaver \
-    --remove-from-xscreensaver; do
+    --remove-from-xscreensaver $setting_options; do
     grep -q -- "$option" <<<"$manual" || fail "the manual page does not tell of $option"
 done
 echo "files: $hackdir/altostrat $configdir/altostrat.xml $entrydir/altostrat.desktop" \

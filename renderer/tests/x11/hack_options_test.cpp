@@ -1,5 +1,6 @@
 // The command line as xscreensaver's documentation for hacks writes it: window ids in decimal
-// or 0x hex, "--root" or "--window-id", and XSCREENSAVER_WINDOW standing in for the root window.
+// or 0x hex, "--root" or "--window-id", and XSCREENSAVER_WINDOW standing in for the root window;
+// boolean settings as its settings descriptions add them.
 #include <gtest/gtest.h>
 
 #include "renderer/x11/hack_options.h"
@@ -46,6 +47,26 @@ TEST(HackOptions, TargetFollowsOptionsThenTheVariable) {
     HackOptions noWait = ParseHackOptions({"--no-frame-wait"}, "");
     EXPECT_EQ(noWait.target, FlightTarget::kStandalone);
     EXPECT_FALSE(noWait.framePeriodWait);
+}
+
+// The glider is shown unless the check box of xscreensaver's settings, when cleared, adds
+// "--no-aircraft" (in either dash form) to the command, wherever it stands.
+TEST(HackOptions, GliderIsShownUnlessLeftOut) {
+    EXPECT_TRUE(ParseHackOptions({}, nullptr).showAircraft);
+    EXPECT_TRUE(ParseHackOptions({"--root", "--fps"}, "0x400001").showAircraft);
+
+    HackOptions hidden = ParseHackOptions({"--root", "--no-aircraft"}, "0x400001");
+    EXPECT_TRUE(hidden.error.empty());
+    EXPECT_FALSE(hidden.showAircraft);
+    EXPECT_EQ(hidden.target, FlightTarget::kGivenWindow);
+    HackOptions hiddenFirst =
+        ParseHackOptions({"-no-aircraft", "--window-id", "0x600003"}, nullptr);
+    EXPECT_FALSE(hiddenFirst.showAircraft);
+    EXPECT_EQ(hiddenFirst.windowId, 0x600003u);
+
+    // Only the option xscreensaver's settings write is taken.
+    EXPECT_FALSE(ParseHackOptions({"--aircraft"}, nullptr).error.empty());
+    EXPECT_FALSE(ParseHackOptions({"--no-aircraft=1"}, nullptr).error.empty());
 }
 
 TEST(HackOptions, BadCommandLinesAreRefused) {

@@ -2,17 +2,37 @@
 # it photographs the desktop, opens its window, loads its pictures and builds the scene, and
 # once it flies. Each of several standalone starts gets one of the signals after a different
 # delay; each ends with exit code 0 within a second, the screen is given back (no window of it
-# is left), and no picture is left on disk.
+# is left), and no picture is left on disk. The delays count from the moment the program has
+# its handlers for the three signals (the sanitizers' start-up before that takes tens of
+# milliseconds, more on a busy machine, and no program can answer a signal before it runs).
 start_xvfb 1024x768
 display -window root "$ALTOSTRAT_SOURCE_DIR/assets/sample-desktop.png" || true
 private_runtime
 signals=(TERM INT HUP)
+# wait_for_stop_handlers PID: waits, looking every 5 ms so as to keep the short delays short,
+# until the process runs the program (not the shell it is started from) and catches SIGHUP,
+# SIGINT and SIGTERM (bits 0, 1 and 14 of the caught-signals mask the kernel shows).
+wait_for_stop_handlers() {
+    local caught tries program_file
+    program_file=$(readlink -f "$ALTOSTRAT")
+    for tries in $(seq 2000); do
+        [ "$(readlink "/proc/$1/exe" 2>/dev/null)" = "$program_file" ] || {
+            sleep 0.005
+            continue
+        }
+        caught=$(awk '/^SigCgt:/ {print $2}' "/proc/$1/status" 2>/dev/null) || caught=
+        [ -n "$caught" ] && [ $((0x$caught & 0x4003)) -eq $((0x4003)) ] && return 0
+        sleep 0.005
+    done
+    return 1
+}
 i=0
 for delay in 0.05 0.3 0.6 0.9 1.2 1.6 2.5 4; do
     signal=${signals[$((i % 3))]}
     i=$((i + 1))
     start_bg "$ALTOSTRAT"
     program=$LAST_PID
+    wait_for_stop_handlers "$program" || fail "the program does not catch the stop signals"
     sleep "$delay"
     running "$program" || fail "the program ended by itself within $delay s"
     started=$(date +%s.%N)
