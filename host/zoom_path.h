@@ -5,14 +5,9 @@
 
 #include <cstdint>
 
-namespace altostrat {
+#include "common/screen_rect.h"
 
-struct ScreenRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-};
+namespace altostrat {
 
 enum class ZoomDirection { kOpen, kClose };
 

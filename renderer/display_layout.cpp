@@ -13,7 +13,7 @@ std::size_t PrimaryIndex(const std::vector<Monitor>& monitors) {
         }
     }
     for (std::size_t i = 0; i < monitors.size(); ++i) {
-        const DisplayRect& r = monitors[i].bounds;
+        const ScreenRect& r = monitors[i].bounds;
         if (r.left <= 0 && r.top <= 0 && r.right > 0 && r.bottom > 0) {
             return i;
         }
@@ -21,8 +21,8 @@ std::size_t PrimaryIndex(const std::vector<Monitor>& monitors) {
     return 0;
 }
 
-DisplayRect BoundingBox(const std::vector<Monitor>& monitors) {
-    DisplayRect box = monitors.front().bounds;
+ScreenRect BoundingBox(const std::vector<Monitor>& monitors) {
+    ScreenRect box = monitors.front().bounds;
     for (const Monitor& monitor : monitors) {
         box.left = std::min(box.left, monitor.bounds.left);
         box.top = std::min(box.top, monitor.bounds.top);

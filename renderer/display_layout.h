@@ -5,32 +5,19 @@
 
 #include <vector>
 
+#include "common/screen_rect.h"
+
 namespace altostrat {
 
-// A rectangle in virtual-screen pixels: left and top inside, right and bottom just outside.
-struct DisplayRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool operator==(const DisplayRect& other) const {
-        return left == other.left && top == other.top && right == other.right &&
-               bottom == other.bottom;
-    }
-};
-
 struct Monitor {
-    DisplayRect bounds;
+    ScreenRect bounds;
     bool primary = false;
 };
 
 struct DisplayLayout {
-    DisplayRect flightWindow;         // the flight's borderless window; the projection's aspect
-                                      // comes from its size
-    std::vector<DisplayRect> covers;  // one plain black window each
+    ScreenRect flightWindow;         // the flight's borderless window; the projection's aspect
+                                     // comes from its size
+    std::vector<ScreenRect> covers;  // one plain black window each
 };
 
 // The size the display is switched to for the flight, unless it flies across all monitors.

@@ -9,18 +9,18 @@
 namespace altostrat {
 namespace {
 
-using Rects = std::vector<DisplayRect>;
+using Rects = std::vector<ScreenRect>;
 
 TEST(DisplayLayout, TwoMonitorsAsWineReportsThem) {
     const std::vector<Monitor> desk = {{{0, 0, 1024, 768}, true}, {{1024, 0, 1824, 600}, false}};
 
     const DisplayLayout switched = DecideDisplayLayout(desk, false, true);
-    EXPECT_EQ(switched.flightWindow, (DisplayRect{0, 0, 1024, 768}));
+    EXPECT_EQ(switched.flightWindow, (ScreenRect{0, 0, 1024, 768}));
     EXPECT_EQ(switched.covers, (Rects{{1024, 0, 1824, 600}}));
 
     // Monitors of different heights: the virtual screen Wine measured is 1824 x 768.
     const DisplayLayout across = DecideDisplayLayout(desk, true, false);
-    EXPECT_EQ(across.flightWindow, (DisplayRect{0, 0, 1824, 768}));
+    EXPECT_EQ(across.flightWindow, (ScreenRect{0, 0, 1824, 768}));
     EXPECT_TRUE(across.covers.empty());
 }
 
@@ -31,11 +31,11 @@ TEST(DisplayLayout, NegativeCoordinatesAPortraitMonitorAndAPrimaryAwayFromTheOri
                                        {{0, 0, 1920, 1080}, true},
                                        {{1920, -420, 3000, 1500}, false}};
     const DisplayLayout refused = DecideDisplayLayout(desk, false, false);
-    EXPECT_EQ(refused.flightWindow, (DisplayRect{0, 0, 1920, 1080}));
+    EXPECT_EQ(refused.flightWindow, (ScreenRect{0, 0, 1920, 1080}));
     EXPECT_EQ(refused.covers, (Rects{{-1680, -300, 0, 750}, {1920, -420, 3000, 1500}}));
 
     const DisplayLayout across = DecideDisplayLayout(desk, true, false);
-    EXPECT_EQ(across.flightWindow, (DisplayRect{-1680, -420, 3000, 1500}));
+    EXPECT_EQ(across.flightWindow, (ScreenRect{-1680, -420, 3000, 1500}));
     EXPECT_EQ(across.flightWindow.Width(), 4680);
     EXPECT_EQ(across.flightWindow.Height(), 1920);
     EXPECT_TRUE(across.covers.empty());
@@ -45,7 +45,7 @@ TEST(DisplayLayout, NegativeCoordinatesAPortraitMonitorAndAPrimaryAwayFromTheOri
     const std::vector<Monitor> shifted = {{{0, 0, 1080, 1920}, false},
                                           {{-1280, 200, 0, 1224}, true}};
     const DisplayLayout switched = DecideDisplayLayout(shifted, false, true);
-    EXPECT_EQ(switched.flightWindow, (DisplayRect{-1280, 200, -256, 968}));
+    EXPECT_EQ(switched.flightWindow, (ScreenRect{-1280, 200, -256, 968}));
     EXPECT_EQ(switched.covers, (Rects{{0, 0, 1080, 1920}}));
 }
 
@@ -53,14 +53,14 @@ TEST(DisplayLayout, OneMonitorARefusedSwitchAndAListReadBeforeTheSwitchTookHold)
     const std::vector<Monitor> wide = {{{0, 0, 1280, 800}, true}};
     // The switch refused: the whole 1280 x 800 screen, no cover.
     const DisplayLayout refused = DecideDisplayLayout(wide, false, false);
-    EXPECT_EQ(refused.flightWindow, (DisplayRect{0, 0, 1280, 800}));
+    EXPECT_EQ(refused.flightWindow, (ScreenRect{0, 0, 1280, 800}));
     EXPECT_TRUE(refused.covers.empty());
     // The switch made, but the list still gives the old size: the screen shows 1024 x 768.
     const DisplayLayout switched = DecideDisplayLayout(wide, false, true);
-    EXPECT_EQ(switched.flightWindow, (DisplayRect{0, 0, 1024, 768}));
+    EXPECT_EQ(switched.flightWindow, (ScreenRect{0, 0, 1024, 768}));
     EXPECT_TRUE(switched.covers.empty());
     const DisplayLayout across = DecideDisplayLayout(wide, true, false);
-    EXPECT_EQ(across.flightWindow, (DisplayRect{0, 0, 1280, 800}));
+    EXPECT_EQ(across.flightWindow, (ScreenRect{0, 0, 1280, 800}));
     EXPECT_TRUE(across.covers.empty());
 }
 
@@ -69,11 +69,11 @@ TEST(DisplayLayout, NoPrimaryFlagOrNoMonitorAtAll) {
     const std::vector<Monitor> unflagged = {{{-800, 0, 0, 600}, false},
                                             {{0, 0, 1280, 1024}, false}};
     const DisplayLayout layout = DecideDisplayLayout(unflagged, false, false);
-    EXPECT_EQ(layout.flightWindow, (DisplayRect{0, 0, 1280, 1024}));
+    EXPECT_EQ(layout.flightWindow, (ScreenRect{0, 0, 1280, 1024}));
     EXPECT_EQ(layout.covers, (Rects{{-800, 0, 0, 600}}));
 
     const DisplayLayout none = DecideDisplayLayout({}, false, false);
-    EXPECT_EQ(none.flightWindow, (DisplayRect{0, 0, 1024, 768}));
+    EXPECT_EQ(none.flightWindow, (ScreenRect{0, 0, 1024, 768}));
     EXPECT_TRUE(none.covers.empty());
 }
 

@@ -31,9 +31,9 @@ bool RegisterCoverClass(HINSTANCE instance) {
     return RegisterClassW(&wc) != 0;
 }
 
-std::vector<HWND> CreateCovers(const std::vector<DisplayRect>& rects, HINSTANCE instance) {
+std::vector<HWND> CreateCovers(const std::vector<ScreenRect>& rects, HINSTANCE instance) {
     std::vector<HWND> covers;
-    for (const DisplayRect& r : rects) {
+    for (const ScreenRect& r : rects) {
         HWND cover = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
                                      kCoverClassName, L"", WS_POPUP, r.left, r.top, r.Width(),
                                      r.Height(), nullptr, nullptr, instance, nullptr);

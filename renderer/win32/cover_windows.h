@@ -17,7 +17,7 @@ bool RegisterCoverClass(HINSTANCE instance);
 
 // One shown cover for each rectangle, above other windows and without activating; a cover
 // Windows refuses is left out.
-std::vector<HWND> CreateCovers(const std::vector<DisplayRect>& rects, HINSTANCE instance);
+std::vector<HWND> CreateCovers(const std::vector<ScreenRect>& rects, HINSTANCE instance);
 
 // Destroys the covers and empties the list; safe with an empty list.
 void DestroyCovers(std::vector<HWND>& covers);

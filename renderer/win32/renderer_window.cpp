@@ -64,7 +64,7 @@ bool CreateRendererWindow(RendererWindow& window, HINSTANCE instance, bool acros
         DecideDisplayLayout(ListMonitors(), acrossAllMonitors, window.fullScreen);
     window.flightRect = layout.flightWindow;
 
-    const DisplayRect& r = window.flightRect;
+    const ScreenRect& r = window.flightRect;
     window.mainWindow =
         CreateWindowExW(kFullScreenExStyle, kRendererClassName, Wide(kRendererWindowTitle).c_str(),
                         kFullScreenStyle, r.left, r.top, r.Width(), r.Height(), nullptr, nullptr,

@@ -23,7 +23,7 @@ struct RendererWindow {
     HWND mainWindow = nullptr;
     HDC mainDC = nullptr;
     HGLRC renderContext = nullptr;
-    DisplayRect flightRect;    // where the flight window lies; its size sets the projection
+    ScreenRect flightRect;     // where the flight window lies; its size sets the projection
     std::vector<HWND> covers;  // black windows over the monitors the flight does not fill
     void* displayStateNotice = nullptr;  // the console display state registration
 };

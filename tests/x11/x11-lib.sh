@@ -56,22 +56,10 @@ capture_folders() {
 # start_xvfb_two_screens SIZE0 SIZE1: a private X server with two screens on a free display, with
 # GLX on both; exports DISPLAY naming its first screen.
 start_xvfb_two_screens() {
-    local n pid i
-    for n in $(seq 90 190); do
-        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        Xvfb ":$n" -screen 0 "$1x24" -screen 1 "$2x24" +extension GLX -nolisten tcp -noreset \
-            >/dev/null 2>&1 &
-        pid=$!
-        STARTED_PIDS+=("$pid")
-        for i in $(seq 1 200); do
-            if DISPLAY=":$n.1" xdpyinfo >/dev/null 2>&1; then
-                export DISPLAY=":$n.0"
-                return 0
-            fi
-            kill -0 "$pid" 2>/dev/null || break
-            sleep 0.05
-        done
-    done
-    echo "could not start Xvfb" >&2
-    return 1
+    _start_x_server 90 190 Xvfb -screen 0 "$1x24" -screen 1 "$2x24" +extension GLX \
+        -nolisten tcp -noreset || {
+        echo "could not start Xvfb" >&2
+        return 1
+    }
+    export DISPLAY="$DISPLAY.0"
 }
