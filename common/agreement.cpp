@@ -18,6 +18,29 @@ bool SameWord(std::string_view word, std::string_view expected) {
     return true;
 }
 
+// WORD in double quotes, read back whole by Windows' splitting: a run of backslashes is doubled
+// where a quote follows it (inside the word, or the closing one), and a quote is escaped.
+std::string QuoteCommandLineWord(std::string_view word) {
+    std::string quoted = "\"";
+    std::size_t backslashes = 0;
+    for (const char c : word) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        if (c == '"') {
+            quoted.append(backslashes * 2 + 1, '\\');
+        } else {
+            quoted.append(backslashes, '\\');
+        }
+        backslashes = 0;
+        quoted += c;
+    }
+    quoted.append(backslashes * 2, '\\');
+    quoted += '"';
+    return quoted;
+}
+
 }  // namespace
 
 std::string CapturePictureName(CapturePicture picture) {
@@ -38,6 +61,13 @@ std::string RendererArguments(const RendererOptions& options) {
     if (!options.aircraftShown) {
         add(kNoAircraftArgument);
     }
+    if (options.skyFollowsClock) {
+        add(kSkyFollowsClockArgument);
+    }
+    if (!options.pictureFolder.empty()) {
+        add(kPictureFolderArgument);
+        add(QuoteCommandLineWord(options.pictureFolder));
+    }
     return arguments;
 }
 
@@ -49,27 +79,73 @@ std::string AircraftModelPath(std::string_view rendererPath) {
     return std::string(rendererPath.substr(0, separator + 1)) + kAircraftModelFileName;
 }
 
-RendererOptions ParseRendererArguments(std::string_view arguments) {
+std::vector<std::string> SplitCommandLineWords(std::string_view arguments) {
+    std::vector<std::string> words;
+    std::string word;
+    bool inWord = false;
+    bool quoted = false;
+    std::size_t i = 0;
+    while (i < arguments.size()) {
+        const char c = arguments[i];
+        if (!quoted && (c == ' ' || c == '\t')) {
+            if (inWord) {
+                words.push_back(word);
+                word.clear();
+                inWord = false;
+            }
+            ++i;
+            continue;
+        }
+        inWord = true;
+        if (c == '\\') {
+            std::size_t run = 0;
+            while (i < arguments.size() && arguments[i] == '\\') {
+                ++run;
+                ++i;
+            }
+            if (i < arguments.size() && arguments[i] == '"') {
+                word.append(run / 2, '\\');
+                if (run % 2 == 1) {
+                    word += '"';
+                    ++i;
+                }
+            } else {
+                word.append(run, '\\');
+            }
+            continue;
+        }
+        if (c == '"') {
+            quoted = !quoted;
+        } else {
+            word += c;
+        }
+        ++i;
+    }
+    if (inWord) {
+        words.push_back(word);
+    }
+    return words;
+}
+
+RendererOptions ParseRendererWords(const std::vector<std::string>& words) {
     RendererOptions options;
-    std::size_t at = 0;
-    while (at < arguments.size()) {
-        const std::size_t start = arguments.find_first_not_of(" \t", at);
-        if (start == std::string_view::npos) {
-            break;
-        }
-        std::size_t end = arguments.find_first_of(" \t", start);
-        if (end == std::string_view::npos) {
-            end = arguments.size();
-        }
-        const std::string_view word = arguments.substr(start, end - start);
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
         if (SameWord(word, kAcrossAllMonitorsArgument)) {
             options.acrossAllMonitors = true;
         } else if (SameWord(word, kNoAircraftArgument)) {
             options.aircraftShown = false;
+        } else if (SameWord(word, kSkyFollowsClockArgument)) {
+            options.skyFollowsClock = true;
+        } else if (SameWord(word, kPictureFolderArgument) && i + 1 < words.size()) {
+            options.pictureFolder = words[++i];
         }
-        at = end;
     }
     return options;
+}
+
+RendererOptions ParseRendererArguments(std::string_view arguments) {
+    return ParseRendererWords(SplitCommandLineWords(arguments));
 }
 
 }  // namespace altostrat

@@ -6,11 +6,12 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace altostrat {
 
-// The folder of the three pictures, rewritten at every saver run. The desktop's picture is
-// deleted by the host once the renderer has ended; the sky and glow stay.
+// The agreed folder of the three pictures: where a renderer started without a folder of its own
+// on its command line looks for them.
 inline constexpr char kCaptureFolder[] = "C:\\t_wisp";
 
 // The number in each picture's file name is its role.
@@ -31,20 +32,36 @@ inline constexpr char kAircraftModelFileName[] =
 // be looked up in the current folder.
 std::string AircraftModelPath(std::string_view rendererPath);
 
-// What the host tells the renderer on its command line: the settings that change the flight.
-// Started with no arguments, the renderer switches to 1024 x 768 and shows the aircraft.
+// What the host tells the renderer on its command line: the settings that change the flight, and
+// the folder the run's pictures are in. Started with no arguments, the renderer switches to
+// 1024 x 768, shows the aircraft under the midday sky and reads the pictures in kCaptureFolder.
 struct RendererOptions {
     bool acrossAllMonitors = false;  // one flight over the whole virtual screen, no mode switch
     bool aircraftShown = true;
+    bool skyFollowsClock = false;  // the sky's light follows the local time of day
+    // The folder of this run's pictures, without a trailing separator; "" for kCaptureFolder.
+    std::string pictureFolder;
 };
 inline constexpr char kAcrossAllMonitorsArgument[] = "/allmonitors";
 inline constexpr char kNoAircraftArgument[] = "/noaircraft";
+inline constexpr char kSkyFollowsClockArgument[] = "/skyclock";
+// Followed by the folder as the next word.
+inline constexpr char kPictureFolderArgument[] = "/folder";
 
-// The arguments for OPTIONS, separated by one blank; "" for the defaults.
+// The arguments for OPTIONS, separated by one blank; "" for the defaults. The folder comes last,
+// in double quotes, written so that Windows' own splitting of a command line (CommandLineToArgvW,
+// the C runtime's argv) gives it back whole, blanks and a trailing backslash included.
 std::string RendererArguments(const RendererOptions& options);
-// Reads the renderer's command line: the words above in any order and letter case; any other
-// word is ignored, so a renderer started by a newer host still flies.
+// Reads the renderer's words (the command line split as Windows splits it, without the program's
+// own path): the words above in any order and letter case; any other word is ignored, so a
+// renderer started by a newer host still flies. "/folder" takes the word after it; at the end of
+// the line, or followed by an empty word, it is ignored.
+RendererOptions ParseRendererWords(const std::vector<std::string>& words);
+// The same for a whole command line after the program's path, split by Windows' rules: blanks
+// separate words except inside double quotes; 2n backslashes before a quote give n and the quote
+// opens or closes, 2n + 1 give n and a literal quote; other backslashes are literal.
 RendererOptions ParseRendererArguments(std::string_view arguments);
+std::vector<std::string> SplitCommandLineWords(std::string_view arguments);
 
 // The renderer's window: created by the renderer, looked for by the host.
 inline constexpr char kRendererWindowTitle[] = "Altostrat_VC";

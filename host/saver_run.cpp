@@ -64,8 +64,11 @@ void SaverFormLoad(SaverRun& run) {
 
     run.RendererPath = run.host.programFolder + "\\" + kRendererFileName;
     const HostSettings& chosen = run.host.settings;
-    run.rendererStarted = run.platform.StartRenderer(
-        run.RendererPath, RendererArguments({chosen.ScreenChoice == 1, chosen.AircraftShown != 0}));
+    RendererOptions options;
+    options.acrossAllMonitors = chosen.ScreenChoice == 1;
+    options.aircraftShown = chosen.AircraftShown != 0;
+    options.skyFollowsClock = chosen.SkyFollowsClock == 1;
+    run.rendererStarted = run.platform.StartRenderer(run.RendererPath, RendererArguments(options));
     run.rendererStartedAt = run.platform.Milliseconds();
     SetTimer(run, SaverTimer::kTimer3, run.Timer3Enabled, true);
 }

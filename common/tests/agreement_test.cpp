@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "common/agreement.h"
 
 namespace altostrat {
@@ -24,6 +27,30 @@ TEST(RendererArgumentsTest, EveryChoiceSurvivesTheTripAndStrangeLinesStillFly) {
     const RendererOptions prefix = ParseRendererArguments("/allmonitorsx /noaircraf");
     EXPECT_FALSE(prefix.acrossAllMonitors);
     EXPECT_TRUE(prefix.aircraftShown);
+    EXPECT_EQ(ParseRendererArguments("/noaircraft /folder").pictureFolder, "");
+}
+
+// The run's picture folder crosses the command line whole, however Windows' splitting rules
+// treat its blanks, backslashes and quotes. The split is checked against what
+// CommandLineToArgvW gives for the same lines (the documented examples).
+TEST(RendererArgumentsTest, ThePictureFolderArrivesWhole) {
+    for (const std::string folder :
+         {std::string(u8R"(C:\Users\山田 太郎\AppData\Local\Temp\altostrat-run-1)"),
+          std::string(R"(C:\a b\)"), std::string(R"(\\server\share\x\\)"),
+          std::string(R"(odd\\\"name)")}) {
+        RendererOptions options;
+        options.skyFollowsClock = true;
+        options.pictureFolder = folder;
+        const RendererOptions read = ParseRendererArguments(RendererArguments(options));
+        EXPECT_EQ(read.pictureFolder, folder);
+        EXPECT_TRUE(read.skyFollowsClock);
+        EXPECT_TRUE(read.aircraftShown);
+    }
+    using Words = std::vector<std::string>;
+    EXPECT_EQ(SplitCommandLineWords(R"("abc" d e)"), (Words{"abc", "d", "e"}));
+    EXPECT_EQ(SplitCommandLineWords(R"(a\\\b d"e f"g h)"), (Words{R"(a\\\b)", "de fg", "h"}));
+    EXPECT_EQ(SplitCommandLineWords(R"(a\\\"b c d)"), (Words{R"(a\"b)", "c", "d"}));
+    EXPECT_EQ(SplitCommandLineWords(R"(a\\\\"b c" d e)"), (Words{R"(a\\b c)", "d", "e"}));
 }
 
 // The renderer finds its aircraft beside itself: the folder of its own path, Japanese names and

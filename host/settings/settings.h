@@ -19,6 +19,9 @@ struct HostSettings {
     std::int16_t ScreenChoice = 0;
     // 1 shows the paper glider the camera follows, 0 hides it. Anything but 0 reads as 1.
     std::int16_t AircraftShown = 1;
+    // 1: the sky's light follows the local time of day; 0: the midday sky. Anything but 1 reads
+    // as 0.
+    std::int16_t SkyFollowsClock = 0;
 };
 
 // The file's section and keys. The keys are half-width katakana and kanji, and stay exactly so
@@ -29,6 +32,7 @@ inline constexpr char kBgmRepeatKey[] = u8"BGM\uFF98\uFF8B\uFF9F\uFF70\uFF84";  
 inline constexpr char kBgmFileKey[] = u8"BGM\uFF8C\uFF67\uFF72\uFF99";          // BGMﾌｧｲﾙ
 inline constexpr char kScreenChoiceKey[] = u8"\u753B\u9762";                    // 画面
 inline constexpr char kAircraftShownKey[] = u8"\u6A5F\u4F53";                   // 機体
+inline constexpr char kSkyFollowsClockKey[] = u8"\u7A7A";                       // 空
 
 // Fills SETTINGS from the file at INI_PATH. Numbers are rounded down into 16 bits; a music number
 // that is not one or does not fit leaves the setting as it was. The two display numbers have a

@@ -7,6 +7,7 @@
 
 #include <ctime>
 #include <string>
+#include <vector>
 
 #include "common/agreement.h"
 #include "common/win32/wide_text.h"
@@ -35,13 +36,12 @@ struct TimerResolution {
 RendererOptions ReadRendererOptions() {
     int count = 0;
     LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::string arguments;
+    std::vector<std::string> arguments;
     for (int i = 1; words != nullptr && i < count; ++i) {
-        arguments += Narrow(words[i]);
-        arguments += ' ';
+        arguments.push_back(Narrow(words[i]));
     }
     LocalFree(words);
-    return ParseRendererArguments(arguments);
+    return ParseRendererWords(arguments);
 }
 
 // The renderer's own full path. A path longer than the buffer comes back cut short, so the buffer
@@ -110,8 +110,10 @@ int RunFrameLoop(RendererWindow& window, RendererState& state, ScenePlatform pla
 
 int RunRenderer(HINSTANCE instance) {
     RendererState state;  // the empty aircraft model is created first of all
-    state.captureFolder = std::string(kCaptureFolder) + "\\";
     state.options = ReadRendererOptions();
+    state.captureFolder = (state.options.pictureFolder.empty() ? std::string(kCaptureFolder)
+                                                               : state.options.pictureFolder) +
+                          "\\";
     LoadAircraftBesideProgram(state);  // only the file is read: no window or context needed yet
     if (!RegisterRendererClass(instance)) {
         return 0;
