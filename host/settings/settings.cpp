@@ -45,6 +45,7 @@ void LoadSettings(HostSettings& settings, std::string_view iniPath,
     LoadNumber(settings.BgmRepeat, ini, kBgmRepeatKey);
     settings.ScreenChoice = LoadFlag(ini, kScreenChoiceKey, 1, 0);
     settings.AircraftShown = LoadFlag(ini, kAircraftShownKey, 0, 1);
+    settings.SkyFollowsClock = LoadFlag(ini, kSkyFollowsClockKey, 1, 0);
     settings.BgmFolder.assign(programFolder);
     settings.BgmFile = ReadIniValue(ini, kSettingsSection, kBgmFileKey);
     if (!settings.BgmFile.empty() && FileExists(settings.BgmFile)) {
@@ -78,6 +79,10 @@ bool SaveSettings(const HostSettings& settings, std::string_view iniPath) {
     if (bytes) {
         bytes = WriteIniToBytes(*bytes, kSettingsSection, kAircraftShownKey,
                                 NumberWithSignSpace(settings.AircraftShown));
+    }
+    if (bytes) {
+        bytes = WriteIniToBytes(*bytes, kSettingsSection, kSkyFollowsClockKey,
+                                NumberWithSignSpace(settings.SkyFollowsClock));
     }
     return bytes && ReplaceFileContents(iniPath, *bytes);
 }

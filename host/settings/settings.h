@@ -1,6 +1,6 @@
 #pragma once
-// The background-music settings: what the settings file holds, and how they are loaded at
-// start-up and saved by the settings dialog.
+// The host's settings (the background music and how the flight looks): what the settings file
+// holds, and how they are loaded at start-up and saved by the settings dialog.
 
 #include <cstddef>
 #include <cstdint>
@@ -35,16 +35,16 @@ inline constexpr char kAircraftShownKey[] = u8"\u6A5F\u4F53";                   
 inline constexpr char kSkyFollowsClockKey[] = u8"\u7A7A";                       // 空
 
 // Fills SETTINGS from the file at INI_PATH. Numbers are rounded down into 16 bits; a music number
-// that is not one or does not fit leaves the setting as it was. The two display numbers have a
-// default instead: ScreenChoice is 1 only for a 1 and AircraftShown 0 only for a 0, so missing,
-// empty or unreadable values give 0 and 1. BgmFolder becomes PROGRAM_FOLDER, or the folder of
-// BgmFile when that file exists; a music file that does not exist is forgotten
-// (BgmFile "", and kind 2 falls back to 0). The file itself is not changed.
+// that is not one or does not fit leaves the setting as it was. The three display numbers have a
+// default instead: ScreenChoice and SkyFollowsClock are 1 only for a 1 and AircraftShown 0 only
+// for a 0, so missing, empty or unreadable values give 0, 1 and 0. BgmFolder becomes
+// PROGRAM_FOLDER, or the folder of BgmFile when that file exists; a music file that does not exist
+// is forgotten (BgmFile "", and kind 2 falls back to 0). The file itself is not changed.
 void LoadSettings(HostSettings& settings, std::string_view iniPath, std::string_view programFolder);
 
-// Writes the five stored settings in their order (kind, repeat track, file, screen, aircraft) as
-// the dialog saves them: numbers as " 5" or "-5", the path as it is. All five go into the file in
-// one replacement, so they land together or not at all; false when nothing was written (the file
+// Writes the six stored settings in their order (kind, repeat track, file, screen, aircraft, sky)
+// as the dialog saves them: numbers as " 5" or "-5", the path as it is. All six go into the file
+// in one replacement, so they land together or not at all; false when nothing was written (the file
 // could not be read or written, or the path has characters the file cannot hold).
 bool SaveSettings(const HostSettings& settings, std::string_view iniPath);
 

@@ -43,6 +43,7 @@ void LoadSettingsDialog(SettingsDialogForm& form, const HostSettings& settings) 
     form.fileLabel = settings.BgmFile;
     MarkScreen(form, settings.ScreenChoice);
     form.aircraftChecked = settings.AircraftShown != 0;
+    form.skyChecked = settings.SkyFollowsClock == 1;
 }
 
 void ChooseScreen(SettingsDialogForm& form, HostSettings& settings, std::int16_t choice) {
@@ -53,6 +54,11 @@ void ChooseScreen(SettingsDialogForm& form, HostSettings& settings, std::int16_t
 void ToggleAircraft(SettingsDialogForm& form, HostSettings& settings) {
     form.aircraftChecked = !form.aircraftChecked;
     settings.AircraftShown = form.aircraftChecked ? 1 : 0;
+}
+
+void ToggleSky(SettingsDialogForm& form, HostSettings& settings) {
+    form.skyChecked = !form.skyChecked;
+    settings.SkyFollowsClock = form.skyChecked ? 1 : 0;
 }
 
 void ChooseMusicKind(SettingsDialogForm& form, HostSettings& settings, std::int16_t kind) {

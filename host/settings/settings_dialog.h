@@ -1,8 +1,8 @@
 #pragma once
 // What the settings dialog decides, apart from its windows: which controls a music kind
-// enables, the marks of the music and screen choices and the aircraft box, the repeat-track list,
-// which picked path can be kept and where the chooser opens, when the link opens, and what
-// "設定" saves.
+// enables, the marks of the music and screen choices and the aircraft and sky boxes, the
+// repeat-track list, which picked path can be kept and where the chooser opens, when the link
+// opens, and what "設定" saves.
 //
 // The repeat entry is read by the dialog's own rule, not the settings file's: an optional sign,
 // digits and an optional fraction with blanks around it ("1e1" is not a number here), rounded to
@@ -30,6 +30,7 @@ struct SettingsDialogForm {
     std::string fileLabel;             // lbl_Fname
     std::array<bool, 2> screenMark{};  // the 画面 choices' marks; by choice 0, 1
     bool aircraftChecked = true;       // "紙飛行機を表示する"
+    bool skyChecked = false;           // "空を時刻に合わせる"
     bool closed = false;
 };
 
@@ -55,6 +56,9 @@ void ChooseScreen(SettingsDialogForm& form, HostSettings& settings, std::int16_t
 
 // The aircraft box clicked or toggled with Space.
 void ToggleAircraft(SettingsDialogForm& form, HostSettings& settings);
+
+// The sky box, the same way.
+void ToggleSky(SettingsDialogForm& form, HostSettings& settings);
 
 // Why the settings file cannot hold a path: characters code page 932 has no place for, or more
 // Shift-JIS bytes than its reader gives back (kMaxStoredPathBytes).
@@ -88,7 +92,7 @@ bool ReleaseLink(LinkPress& press, bool overLink);
 // A file picked in the file chooser, in the form StorablePath gave.
 void TakePickedFile(SettingsDialogForm& form, HostSettings& settings, const std::string& path);
 
-// "設定": the repeat track from the combo's text, then the five keys through STORE. The form
+// "設定": the repeat track from the combo's text, then the six keys through STORE. The form
 // closes when they were saved; false (form left open) when the store failed.
 bool ConfirmSettings(SettingsDialogForm& form, HostSettings& settings, SettingsStore& store);
 

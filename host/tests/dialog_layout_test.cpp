@@ -14,13 +14,13 @@ namespace {
 
 TEST(DialogLayout, PixelsPlaceAndTiles) {
     EXPECT_EQ(TwipsToPixels(kDialogClientWidthTwips, 96), 496);
-    // 246 pixels for the music alone and 110 for the 画面 section under it; at 120, 144 and 192
-    // DPI exactly 1.25, 1.5 and 2 times that.
-    EXPECT_EQ(TwipsToPixels(kDialogClientHeightTwips, 96), 246 + 110);
+    // 246 pixels for the music alone and 130 for the 画面 section under it (a heading and four
+    // rows of 20); at 120, 144 and 192 DPI exactly 1.25, 1.5 and 2 times that.
+    EXPECT_EQ(TwipsToPixels(kDialogClientHeightTwips, 96), 246 + 130);
     EXPECT_EQ(TwipsToPixels(kDialogClientWidthTwips, 144), 744);
-    EXPECT_EQ(TwipsToPixels(kDialogClientHeightTwips, 120), 445);
-    EXPECT_EQ(TwipsToPixels(kDialogClientHeightTwips, 144), 534);
-    EXPECT_EQ(TwipsToPixels(kDialogClientHeightTwips, 192), 712);
+    EXPECT_EQ(TwipsToPixels(kDialogClientHeightTwips, 120), 470);
+    EXPECT_EQ(TwipsToPixels(kDialogClientHeightTwips, 144), 564);
+    EXPECT_EQ(TwipsToPixels(kDialogClientHeightTwips, 192), 752);
     EXPECT_EQ(TwipsToPixels(1665, 120), 139);  // 138.75
     EXPECT_EQ(TwipsToPixels(2475, 144), 248);  // 247.5 rounds up
     EXPECT_EQ(TwipsToPixels(-15, 96), -1);
@@ -46,10 +46,10 @@ TEST(DialogLayout, PixelsPlaceAndTiles) {
     // At 150 % the panel (704 wide) under the strip scaled to 834 x 30: one column inside the
     // panel (the next starts past its right edge and is cut away), so the strip's light start
     // never shows a second time across the panel. Unscaled (556) it would, at 556.
-    for (const PixelPoint& at : TilePositions(704, 413, 834, 30)) {
+    for (const PixelPoint& at : TilePositions(704, 443, 834, 30)) {
         EXPECT_TRUE(at.x == 0 || at.x >= 704) << at.x;
     }
-    EXPECT_EQ(TilePositions(704, 413, 556, 20).back().x, 556 * 2);
+    EXPECT_EQ(TilePositions(704, 443, 556, 20).back().x, 556 * 2);
     EXPECT_TRUE(TilePositions(469, 165, 556, 0).empty());
 }
 

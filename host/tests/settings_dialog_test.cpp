@@ -1,8 +1,8 @@
 // The settings dialog's decisions: which controls each music kind enables, the 画面 choices and
-// the aircraft box, what the repeat entry saves, which picked paths can be kept (their length
-// counted in Shift-JIS bytes, worked out by hand below), where the file chooser opens, when the
-// link opens, and the exact bytes "設定" leaves in the settings file (written out literally below
-// as the oracle).
+// the aircraft and sky boxes, what the repeat entry saves, which picked paths can be kept (their
+// length counted in Shift-JIS bytes, worked out by hand below), where the file chooser opens, when
+// the link opens, and the exact bytes "設定" leaves in the settings file (written out literally
+// below as the oracle).
 #include <gtest/gtest.h>
 
 #include "host/settings/settings_dialog.h"
@@ -75,12 +75,14 @@ TEST(SettingsDialog, ChoicesEnableTheirControlsAndKeepThePath) {
     EXPECT_EQ(StorablePath(u8"C:\\한\\a.mp3", u8"C:\\한\\a.mp3"), std::nullopt);
 }
 
-TEST(SettingsDialog, ScreenChoicesAndTheAircraftBox) {
+TEST(SettingsDialog, ScreenChoicesAndTheAircraftAndSkyBoxes) {
     HostSettings settings;
     SettingsDialogForm form;
-    LoadSettingsDialog(form, settings);  // the defaults: switch to 1024 x 768, aircraft shown
+    // The defaults: switch to 1024 x 768, aircraft shown, the midday sky.
+    LoadSettingsDialog(form, settings);
     EXPECT_EQ(form.screenMark, (std::array<bool, 2>{true, false}));
     EXPECT_TRUE(form.aircraftChecked);
+    EXPECT_FALSE(form.skyChecked);
     ChooseScreen(form, settings, 1);
     EXPECT_EQ(form.screenMark, (std::array<bool, 2>{false, true}));
     EXPECT_EQ(settings.ScreenChoice, 1);
@@ -89,14 +91,22 @@ TEST(SettingsDialog, ScreenChoicesAndTheAircraftBox) {
     EXPECT_EQ(settings.AircraftShown, 0);
     ToggleAircraft(form, settings);
     EXPECT_EQ(settings.AircraftShown, 1);
+    ToggleSky(form, settings);
+    EXPECT_TRUE(form.skyChecked);
+    EXPECT_EQ(settings.SkyFollowsClock, 1);
+    EXPECT_TRUE(form.aircraftChecked);  // each box is its own
+    ToggleSky(form, settings);
+    EXPECT_EQ(settings.SkyFollowsClock, 0);
     // The music choices leave the 画面 marks alone, and the other way round.
     ChooseMusicKind(form, settings, 2);
     EXPECT_EQ(form.screenMark, (std::array<bool, 2>{false, true}));
     EXPECT_EQ(form.chosenMark, (std::array<bool, 3>{false, false, true}));
     settings.AircraftShown = 0;
     settings.ScreenChoice = 0;
+    settings.SkyFollowsClock = 1;
     LoadSettingsDialog(form, settings);
     EXPECT_FALSE(form.aircraftChecked);
+    EXPECT_TRUE(form.skyChecked);
     EXPECT_EQ(form.screenMark, (std::array<bool, 2>{true, false}));
 }
 
@@ -175,7 +185,7 @@ TEST(SettingsDialog, RepeatTexts) {
     }
 }
 
-TEST(SettingsDialog, SetWritesTheFiveKeysAndCancelWritesNothing) {
+TEST(SettingsDialog, SetWritesTheSixKeysAndCancelWritesNothing) {
     TestFolder folder;
     const std::string ini = folder.File("a.ini");
     HostSettings settings;
@@ -186,6 +196,7 @@ TEST(SettingsDialog, SetWritesTheFiveKeysAndCancelWritesNothing) {
     ChooseMusicKind(form, settings, 0);  // "なし" keeps the path
     ChooseScreen(form, settings, 1);
     ToggleAircraft(form, settings);
+    ToggleSky(form, settings);
     form.repeatText = "3.5";
     FileStore store(ini);
     ASSERT_TRUE(ConfirmSettings(form, settings, store));
@@ -196,7 +207,8 @@ TEST(SettingsDialog, SetWritesTheFiveKeysAndCancelWritesNothing) {
               "BGM\xD8\xCB\xDF\xB0\xC4= 4\r\n"
               "BGM\xCC\xA7\xB2\xD9=C:\\Music\\a.mp3\r\n"
               "\x89\xE6\x96\xCA= 1\r\n"
-              "\x8B\x40\x91\xCC= 0\r\n");
+              "\x8B\x40\x91\xCC= 0\r\n"
+              "\x8B\xF3= 1\r\n");
 
     RecordingStore recorder;
     SettingsDialogForm cancelled;

@@ -15,6 +15,7 @@ const std::string kRepeat = "BGM\xD8\xCB\xDF\xB0\xC4";
 const std::string kFile = "BGM\xCC\xA7\xB2\xD9";
 const std::string kScreen = "\x89\xE6\x96\xCA";    // 画面
 const std::string kAircraft = "\x8B\x40\x91\xCC";  // 機体
+const std::string kSky = "\x8B\xF3";               // 空
 
 struct SettingsTest : ::testing::Test {
     TestFolder folder;
@@ -101,32 +102,37 @@ TEST_F(SettingsTest, NumbersRoundDownAndBadOnesKeepTheEarlierValue) {
 }
 
 TEST_F(SettingsTest, TheDisplayKeysReadByTheirOneMeaningfulValue) {
-    // 画面 is 1 only for the number 1 (rounded down, as the other numbers), 機体 0 only for 0;
-    // missing, empty, unreadable and other numbers give 0 and 1. A value read before does not
-    // stay, unlike the music numbers.
+    // 画面 and 空 are 1 only for the number 1 (rounded down, as the other numbers), 機体 0 only
+    // for 0; missing, empty, unreadable and other numbers give 0, 1 and 0. A value read before
+    // does not stay, unlike the music numbers.
     HostSettings earlier;
     earlier.ScreenChoice = 1;
     earlier.AircraftShown = 0;
+    earlier.SkyFollowsClock = 1;
     const HostSettings none = Load("", earlier);
     EXPECT_EQ(none.ScreenChoice, 0);
     EXPECT_EQ(none.AircraftShown, 1);
+    EXPECT_EQ(none.SkyFollowsClock, 0);
     const struct {
         const char* value;
-        int screen;
+        int screenAndSky;
         int aircraft;
     } cases[] = {
         {" 1", 1, 1}, {"1", 1, 1},    {" 0", 0, 0}, {"1.7", 1, 1}, {"0.9", 0, 0}, {"2", 0, 1},
         {"-1", 0, 1}, {"-0.5", 0, 1}, {"", 0, 1},   {" ", 0, 1},   {"abc", 0, 1}, {"40000", 0, 1},
     };
     for (const auto& c : cases) {
-        const HostSettings settings =
-            Load(kScreen + "=" + c.value + "\r\n" + kAircraft + "=" + c.value + "\r\n", earlier);
-        EXPECT_EQ(settings.ScreenChoice, c.screen) << '"' << c.value << '"';
+        const HostSettings settings = Load(kScreen + "=" + c.value + "\r\n" + kAircraft + "=" +
+                                               c.value + "\r\n" + kSky + "=" + c.value + "\r\n",
+                                           earlier);
+        EXPECT_EQ(settings.ScreenChoice, c.screenAndSky) << '"' << c.value << '"';
         EXPECT_EQ(settings.AircraftShown, c.aircraft) << '"' << c.value << '"';
+        EXPECT_EQ(settings.SkyFollowsClock, c.screenAndSky) << '"' << c.value << '"';
     }
     // The keys' other spellings (UTF-8, or the full-width forms) are other keys.
-    EXPECT_EQ(Load(u8"画面=1\r\n機体=0\r\n").ScreenChoice, 0);
-    EXPECT_EQ(Load(u8"画面=1\r\n機体=0\r\n").AircraftShown, 1);
+    EXPECT_EQ(Load(u8"画面=1\r\n機体=0\r\n空=1\r\n").ScreenChoice, 0);
+    EXPECT_EQ(Load(u8"画面=1\r\n機体=0\r\n空=1\r\n").AircraftShown, 1);
+    EXPECT_EQ(Load(u8"画面=1\r\n機体=0\r\n空=1\r\n").SkyFollowsClock, 0);
 }
 
 TEST_F(SettingsTest, KeysMatchOnlyTheirExactKatakanaAndKanjiBytes) {
@@ -144,27 +150,30 @@ TEST_F(SettingsTest, AStoredPathLongerThan255BytesIsCutAndThenUsuallyMissing) {
     EXPECT_EQ(settings.BgmKind, 0);
 }
 
-TEST_F(SettingsTest, SavingWritesTheFiveLinesInOrderAsShiftJis) {
+TEST_F(SettingsTest, SavingWritesTheSixLinesInOrderAsShiftJis) {
     HostSettings settings;
     settings.BgmKind = 1;
     settings.BgmRepeat = 5;
     ASSERT_TRUE(SaveSettings(settings, folder.File("a.ini")));
     EXPECT_EQ(folder.Read("a.ini"), "[Section]\r\n" + kKind + "= 1\r\n" + kRepeat + "= 5\r\n" +
                                         kFile + "=\r\n" + kScreen + "= 0\r\n" + kAircraft +
-                                        "= 1\r\n");
+                                        "= 1\r\n" + kSky + "= 0\r\n");
 
     settings.BgmKind = -1;
     settings.BgmRepeat = 0;
     settings.BgmFile = u8"C:\\音楽\\ソ.mp3";
     settings.ScreenChoice = 1;
     settings.AircraftShown = 0;
+    settings.SkyFollowsClock = 1;
     ASSERT_TRUE(SaveSettings(settings, folder.File("a.ini")));
     EXPECT_EQ(folder.Read("a.ini"), "[Section]\r\n" + kKind + "=-1\r\n" + kRepeat + "= 0\r\n" +
                                         kFile + "=C:\\\x89\xB9\x8A\x79\\\x83\x5C.mp3\r\n" +
-                                        kScreen + "= 1\r\n" + kAircraft + "= 0\r\n");
+                                        kScreen + "= 1\r\n" + kAircraft + "= 0\r\n" + kSky +
+                                        "= 1\r\n");
     const HostSettings loaded = Load("", HostSettings{});
     EXPECT_EQ(loaded.ScreenChoice, 1);
     EXPECT_EQ(loaded.AircraftShown, 0);
+    EXPECT_EQ(loaded.SkyFollowsClock, 1);
 }
 
 TEST_F(SettingsTest, SavingKeepsWhatElseTheFileHoldsAndLoadsBack) {
@@ -177,7 +186,8 @@ TEST_F(SettingsTest, SavingKeepsWhatElseTheFileHoldsAndLoadsBack) {
     const std::string sjisFile = folder.File("sub\\") + "\x95\x5C\x83\x5C.mp3";
     EXPECT_EQ(folder.Read("a.ini"), "; my notes\r\n[Other]\r\nx=1\r\n[section]\r\n" + kRepeat +
                                         "= 3\r\n" + kKind + "= 2\r\n" + kFile + "=" + sjisFile +
-                                        "\r\n" + kScreen + "= 0\r\n" + kAircraft + "= 1\r\n");
+                                        "\r\n" + kScreen + "= 0\r\n" + kAircraft + "= 1\r\n" +
+                                        kSky + "= 0\r\n");
     const HostSettings loaded = Load("", HostSettings{});
     EXPECT_EQ(loaded.BgmKind, 2);
     EXPECT_EQ(loaded.BgmRepeat, 3);

@@ -54,6 +54,7 @@ void ShowChoiceControls(SettingsDialogWindow& d) {
         InvalidateRect(choice, nullptr, FALSE);
     }
     InvalidateRect(d.aircraftBox, nullptr, FALSE);
+    InvalidateRect(d.skyBox, nullptr, FALSE);
 }
 
 void ChooseKind(SettingsDialogWindow& d, int kind) {
@@ -128,6 +129,9 @@ void OnCommand(SettingsDialogWindow& d, int id) {
         ShowChoiceControls(d);
     } else if (id == kAircraftId) {
         ToggleAircraft(d.form, d.host.settings);
+        ShowChoiceControls(d);
+    } else if (id == kSkyId) {
+        ToggleSky(d.form, d.host.settings);
         ShowChoiceControls(d);
     }
 }
@@ -330,14 +334,15 @@ void PlaceControls(SettingsDialogWindow& d) {
         MoveTo(d.screenChoices[choice], RowRect(d, ScreenRow(choice)));
     }
     MoveTo(d.aircraftBox, RowRect(d, kAircraftRow));
+    MoveTo(d.skyBox, RowRect(d, kSkyRow));
     const RECT combo = PixelRect(d, kRepeatComboPlace);
     SendMessageW(d.combo, WM_SETFONT, reinterpret_cast<WPARAM>(d.look.font), FALSE);
     MoveTo(d.combo, RECT{combo.left, combo.top, combo.right, combo.top + Px(d, 300) * 10});
 }
 
 // The children in the order Tab visits them, which is the order they are made in: the music
-// rows from the top with the combo after the audio CD, "...", the 画面 rows and the aircraft
-// box, then 設定 and ｷｬﾝｾﾙ.
+// rows from the top with the combo after the audio CD, "...", the 画面 rows, the aircraft box and
+// the sky box, then 設定 and ｷｬﾝｾﾙ.
 void CreateControls(SettingsDialogWindow& d, HINSTANCE instance) {
     d.choices[1] = CreateRow(d, instance, ChoiceRow(1), kFirstChoiceId + 1);
     d.combo = CreateWindowExW(
@@ -350,6 +355,7 @@ void CreateControls(SettingsDialogWindow& d, HINSTANCE instance) {
     d.screenChoices[0] = CreateRow(d, instance, ScreenRow(0), kFirstScreenId);
     d.screenChoices[1] = CreateRow(d, instance, ScreenRow(1), kFirstScreenId + 1);
     d.aircraftBox = CreateRow(d, instance, kAircraftRow, kAircraftId);
+    d.skyBox = CreateRow(d, instance, kSkyRow, kSkyId);
     CreateButton(d, DialogButton::kSet);
     CreateButton(d, DialogButton::kCancel);
     PlaceControls(d);

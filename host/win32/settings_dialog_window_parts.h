@@ -21,6 +21,7 @@ constexpr wchar_t kChoiceClass[] = L"AltostratChoice";
 constexpr int kFirstChoiceId = 201;  // by music kind
 constexpr int kFirstScreenId = 211;  // by 画面 choice
 constexpr int kAircraftId = 221;
+constexpr int kSkyId = 222;
 constexpr int kMarkPixels = 12;  // the marks' own size, at 96 DPI
 
 // The form Altostrat_P: its logic's state, its windows and the GDI objects it draws with.
@@ -34,6 +35,7 @@ struct SettingsDialogWindow {
     std::array<HWND, 3> choices{};
     std::array<HWND, 2> screenChoices{};
     HWND aircraftBox = nullptr;
+    HWND skyBox = nullptr;
     std::array<CommandWindow, 3> buttons{};
     CommandLook look;
     HFONT linkFont = nullptr;

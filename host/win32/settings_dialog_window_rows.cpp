@@ -1,5 +1,6 @@
 // The settings dialog's rows: the music and 画面 choices (a mark and its caption, chosen by any
-// mouse button or the keyboard) and the aircraft's check box (the left button or Space). Each
+// mouse button or the keyboard) and the aircraft's and the sky's check boxes (the left button or
+// Space). Each
 // row is a child window that takes the keyboard focus; arrows move among the rows of a section.
 // A row tells the form by WM_COMMAND with its id; the form decides and repaints the marks.
 #include <windows.h>
@@ -13,7 +14,7 @@ namespace altostrat::settings_window {
 
 namespace {
 
-enum class RowGroup { kMusic, kScreen, kAircraft };
+enum class RowGroup { kMusic, kScreen, kAircraft, kSky };
 
 struct RowOf {
     RowGroup group;
@@ -27,7 +28,7 @@ RowOf RowFromId(int id) {
     if (id >= kFirstScreenId && id < kFirstScreenId + 2) {
         return {RowGroup::kScreen, id - kFirstScreenId};
     }
-    return {RowGroup::kAircraft, 0};
+    return {id == kSkyId ? RowGroup::kSky : RowGroup::kAircraft, 0};
 }
 
 const ChoicePlace& PlaceOfRow(const RowOf& row) {
@@ -36,6 +37,8 @@ const ChoicePlace& PlaceOfRow(const RowOf& row) {
             return ChoiceRow(row.index);
         case RowGroup::kScreen:
             return ScreenRow(row.index);
+        case RowGroup::kSky:
+            return kSkyRow;
         case RowGroup::kAircraft:
         default:
             return kAircraftRow;
@@ -48,6 +51,8 @@ HBITMAP MarkOfRow(const SettingsDialogWindow& d, const RowOf& row) {
             return d.marks[d.form.chosenMark[row.index] ? 1 : 0];
         case RowGroup::kScreen:
             return d.marks[d.form.screenMark[row.index] ? 1 : 0];
+        case RowGroup::kSky:
+            return d.checks[d.form.skyChecked ? 1 : 0];
         case RowGroup::kAircraft:
         default:
             return d.checks[d.form.aircraftChecked ? 1 : 0];
@@ -55,7 +60,7 @@ HBITMAP MarkOfRow(const SettingsDialogWindow& d, const RowOf& row) {
 }
 
 // The row an arrow key moves to within the row's group, in the order the rows stand on the
-// panel; the check box stands alone.
+// panel; a check box stands alone.
 HWND NextInGroup(const SettingsDialogWindow& d, const RowOf& row, bool forward) {
     if (row.group == RowGroup::kMusic) {
         static const int order[3] = {1, 0, 2};
@@ -122,8 +127,8 @@ LRESULT CALLBACK ChoiceProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             return 0;
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
-            // Any button chooses a music or 画面 row; only the left one ticks the box.
-            if (row.group != RowGroup::kAircraft) {
+            // Any button chooses a music or 画面 row; only the left one ticks a box.
+            if (row.group == RowGroup::kMusic || row.group == RowGroup::kScreen) {
                 act(window);
             }
             return 0;

@@ -80,6 +80,8 @@ HackOptions ParseHackOptions(const std::vector<std::string>& arguments,
             options.printFps = true;
         } else if (name == "no-aircraft") {
             options.showAircraft = false;
+        } else if (name == "sky-follows-clock") {
+            options.skyFollowsClock = true;
         } else if (name == "no-frame-wait") {
             options.framePeriodWait = false;
         } else if (name == "add-to-xscreensaver" || name == "remove-from-xscreensaver") {
@@ -110,7 +112,9 @@ HackOptions ParseHackOptions(const std::vector<std::string>& arguments,
 }
 
 const char* HackUsage() {
-    return "usage: altostrat [--root | --window-id ID] [--fps] [--no-aircraft] [--no-frame-wait]\n"
+    return "usage: altostrat [--root | --window-id ID] [--fps] [--no-aircraft] "
+           "[--sky-follows-clock]\n"
+           "                 [--no-frame-wait]\n"
            "       altostrat --add-to-xscreensaver | --remove-from-xscreensaver";
 }
 

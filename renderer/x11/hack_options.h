@@ -9,7 +9,8 @@
 // ("-root", "--root") is taken, as xscreensaver's own hacks do.
 //
 // The paper glider the camera chases is shown unless "--no-aircraft" is given; xscreensaver's
-// settings give that option when its check box is cleared.
+// settings give that option when its check box is cleared. The sky's light follows the local
+// time of day with "--sky-follows-clock", which its other check box gives when ticked.
 //
 // "--add-to-xscreensaver" and "--remove-from-xscreensaver" do not fly: they put the hack into
 // the current user's xscreensaver list, or take it out, and end.
@@ -29,9 +30,10 @@ struct HackOptions {
     FlightTarget target = FlightTarget::kStandalone;
     std::uint64_t windowId = 0;  // kGivenWindow only
     bool printFps = false;
-    bool showAircraft = true;     // "--no-aircraft" hides the glider
-    bool framePeriodWait = true;  // "--no-frame-wait" turns it off, for speed measurements
-    std::string error;            // not empty: the command line is refused, with this reason
+    bool showAircraft = true;      // "--no-aircraft" hides the glider
+    bool skyFollowsClock = false;  // "--sky-follows-clock": dawn, day, dusk and night by the clock
+    bool framePeriodWait = true;   // "--no-frame-wait" turns it off, for speed measurements
+    std::string error;             // not empty: the command line is refused, with this reason
 };
 
 // Reads a window id as xscreensaver writes it: decimal, or hexadecimal after 0x/0X. False for

@@ -156,6 +156,7 @@ int Fly(FlightRun& run, const HackOptions& options) {
         return StopSignalled() ? 0 : 1;
     }
     ResizeScene(flight.width, flight.height);
+    state.options.skyFollowsClock = options.skyFollowsClock;
     run.showFps = options.printFps;
     if (run.showFps) {
         MakeFpsOverlay(flight.display, run.overlay);

@@ -7,7 +7,8 @@
 #   and the copyright and changelog;
 # - the settings description is well-formed XML whose check boxes give only options the
 #   program takes (one leaves the glider out, as xscreensaver-data's own descriptions write a
-#   check box that is set by default), and the manual page tells of each;
+#   check box that is set by default; one, clear by default, lets the sky follow the time of
+#   day), and the manual page tells of each;
 # - no maintainer script: the package edits no file of xscreensaver's;
 # - Depends names, as whole package names, the package of every GL and X library the program
 #   links itself (its NEEDED entries), and no Mesa driver; Recommends xscreensaver 6 or later.
@@ -42,6 +43,8 @@ xmllint --noout "$description" || fail "the settings description is not well-for
 grep -q 'name="altostrat"' "$description" || fail "description names another hack"
 [ "$(xmllint --xpath 'count(//boolean[@arg-unset="--no-aircraft"])' "$description")" = 1 ] ||
     fail "no check box, set by default, that leaves the glider out"
+[ "$(xmllint --xpath 'count(//boolean[@arg-set="--sky-follows-clock"])' "$description")" = 1 ] ||
+    fail "no check box, clear by default, that lets the sky follow the time of day"
 # Every option a check box can add: the program, with no display to fly on, ends with 1 (it
 # could not start), not 2 (a command line it does not understand).
 setting_options=$(xmllint --xpath '//boolean/@arg-set | //boolean/@arg-unset' "$description" |

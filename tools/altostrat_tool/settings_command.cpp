@@ -24,6 +24,9 @@ int SettingsCommand(int argc, char** argv) {
     LoadSettings(settings, argv[0], argv[1]);
     std::printf("BgmKind=%d\nBgmRepeat=%d\nBgmFile=%s\nBgmFolder=%s\n", settings.BgmKind,
                 settings.BgmRepeat, settings.BgmFile.c_str(), settings.BgmFolder.c_str());
+    // The display settings follow the music's four lines, so the lines read before stay first.
+    std::printf("ScreenChoice=%d\nAircraftShown=%d\nSkyFollowsClock=%d\n", settings.ScreenChoice,
+                settings.AircraftShown, settings.SkyFollowsClock);
     return 0;
 }
 

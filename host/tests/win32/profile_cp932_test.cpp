@@ -21,6 +21,7 @@ const std::string kRepeatSjis = "BGM\xD8\xCB\xDF\xB0\xC4";
 const std::string kFileSjis = "BGM\xCC\xA7\xB2\xD9";
 const std::string kScreenSjis = "\x89\xE6\x96\xCA";    // 画面
 const std::string kAircraftSjis = "\x8B\x40\x91\xCC";  // 機体
+const std::string kSkySjis = "\x8B\xF3";               // 空
 
 // The system's reading with the buffer ReadIni stands for: 256 bytes, default "".
 std::string SystemRead(const std::string& section, const std::string& key,
@@ -55,6 +56,7 @@ TEST_F(ProfileTest, OurSavedSettingsReadBackThroughTheSystem) {
     settings.BgmFile = u8"C:\\音楽\\ソフト\\表.mp3";
     settings.ScreenChoice = 1;
     settings.AircraftShown = 0;
+    settings.SkyFollowsClock = 1;
     const std::string ini = folder.File("ours.ini");
     ASSERT_TRUE(SaveSettings(settings, ini));
     EXPECT_EQ(SystemRead("Section", kKindSjis, ini), "1");
@@ -62,6 +64,7 @@ TEST_F(ProfileTest, OurSavedSettingsReadBackThroughTheSystem) {
     EXPECT_EQ(SystemRead("Section", kFileSjis, ini), *Utf8ToCp932Exactly(settings.BgmFile));
     EXPECT_EQ(SystemRead("Section", kScreenSjis, ini), "1");
     EXPECT_EQ(SystemRead("Section", kAircraftSjis, ini), "0");
+    EXPECT_EQ(SystemRead("Section", kSkySjis, ini), "1");
 }
 
 TEST_F(ProfileTest, SystemWrittenSettingsReadBackThroughOursAndMatchOurBytes) {
@@ -72,8 +75,10 @@ TEST_F(ProfileTest, SystemWrittenSettingsReadBackThroughOursAndMatchOurBytes) {
     ASSERT_TRUE(SystemWrite("Section", kFileSjis, *Utf8ToCp932Exactly(path), theirs));
     ASSERT_TRUE(SystemWrite("Section", kScreenSjis, " 0", theirs));
     ASSERT_TRUE(SystemWrite("Section", kAircraftSjis, " 1", theirs));
+    ASSERT_TRUE(SystemWrite("Section", kSkySjis, " 0", theirs));
     EXPECT_EQ(ReadIni("Section", u8"画面", theirs), "0");
     EXPECT_EQ(ReadIni("Section", u8"機体", theirs), "1");
+    EXPECT_EQ(ReadIni("Section", u8"空", theirs), "0");
     EXPECT_EQ(ReadIni("Section", u8"BGM区分", theirs), "2");
     EXPECT_EQ(ReadIni("Section", u8"BGMﾘﾋﾟｰﾄ", theirs), "0");
     EXPECT_EQ(ReadIni("Section", u8"BGMﾌｧｲﾙ", theirs), path);

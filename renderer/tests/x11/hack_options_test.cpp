@@ -50,10 +50,21 @@ TEST(HackOptions, TargetFollowsOptionsThenTheVariable) {
 }
 
 // The glider is shown unless the check box of xscreensaver's settings, when cleared, adds
-// "--no-aircraft" (in either dash form) to the command, wherever it stands.
-TEST(HackOptions, GliderIsShownUnlessLeftOut) {
+// "--no-aircraft" (in either dash form) to the command, wherever it stands; the sky keeps to
+// midday unless its box, when ticked, adds "--sky-follows-clock". Each option sets only its own.
+TEST(HackOptions, GliderAndSkyBoxesGiveTheirOptions) {
     EXPECT_TRUE(ParseHackOptions({}, nullptr).showAircraft);
     EXPECT_TRUE(ParseHackOptions({"--root", "--fps"}, "0x400001").showAircraft);
+    EXPECT_FALSE(ParseHackOptions({"--root", "--no-aircraft"}, nullptr).skyFollowsClock);
+
+    const HackOptions sky = ParseHackOptions({"--root", "--sky-follows-clock"}, "0x400001");
+    EXPECT_TRUE(sky.error.empty());
+    EXPECT_TRUE(sky.skyFollowsClock);
+    EXPECT_TRUE(sky.showAircraft);
+    EXPECT_EQ(sky.target, FlightTarget::kGivenWindow);
+    const HackOptions both = ParseHackOptions({"-sky-follows-clock", "-no-aircraft"}, nullptr);
+    EXPECT_TRUE(both.skyFollowsClock);
+    EXPECT_FALSE(both.showAircraft);
 
     HackOptions hidden = ParseHackOptions({"--root", "--no-aircraft"}, "0x400001");
     EXPECT_TRUE(hidden.error.empty());
@@ -67,6 +78,7 @@ TEST(HackOptions, GliderIsShownUnlessLeftOut) {
     // Only the option xscreensaver's settings write is taken.
     EXPECT_FALSE(ParseHackOptions({"--aircraft"}, nullptr).error.empty());
     EXPECT_FALSE(ParseHackOptions({"--no-aircraft=1"}, nullptr).error.empty());
+    EXPECT_FALSE(ParseHackOptions({"--sky-follows-clock", "1"}, nullptr).error.empty());
 }
 
 TEST(HackOptions, BadCommandLinesAreRefused) {

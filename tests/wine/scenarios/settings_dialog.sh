@@ -1,14 +1,14 @@
 # The settings dialog under /c: it shows titled "<アルトストラト>" with its Japanese captions
 # drawn as glyphs (a column of a kanji like 目 crosses four or more strokes; the box a missing
 # glyph leaves crosses at most two); the three choices and "設定" write the settings file with
-# exactly the Shift-JIS bytes written out below, the 画面 choice and the aircraft box after the
-# music keys; the 画面 section is reached by the keyboard (Tab, an arrow, Space, Return on 設定)
-# and by the mouse; "ｷｬﾝｾﾙ" and Escape leave the file as it was, and so do a right click on 設定
+# exactly the Shift-JIS bytes written out below, the 画面 choice and the aircraft and sky boxes
+# after the music keys; the 画面 section is reached by the keyboard (Tab, an arrow, Space, Return
+# on 設定) and by the mouse; "ｷｬﾝｾﾙ" and Escape leave the file as it was, and so do a right click on 設定
 # and a left press on it released off it; the Open dialog, driven by
 # typing a path and Return, puts the path into the label and, after "設定", into the file, and
 # refuses with a message a path longer than the settings file holds.
 # Clicks go to places in the dialog's client area at 96 DPI: the music panel as before, the
-# 画面 section under it, and the footer 110 pixels lower than without that section.
+# 画面 section under it, and the footer 130 pixels lower than without that section.
 start_xvfb 1024x768
 warm_wine
 host_in_folder
@@ -28,7 +28,7 @@ open_dialog() {
     HOST_PID=$PROGRAM_PID
     poll 60 dialog_shown || fail "no visible window $TITLE"
     read -r OX OY <<<"$(probe origin "$TITLE")"
-    [ "$(window_info - "$TITLE")" = "client=496x356 style=other visible=1" ] ||
+    [ "$(window_info - "$TITLE")" = "client=496x376 style=other visible=1" ] ||
         fail "dialog client area: $(window_info - "$TITLE")"
 }
 
@@ -66,15 +66,16 @@ label_shows_path() {
     [ "${picked#*/}" -gt 150 ]
 }
 
-sjis_settings() {  # KIND REPEAT FILE SCREEN AIRCRAFT: the bytes "設定" writes, Shift-JIS keys
-    printf '[Section]\r\nBGM\x8b\xe6\x95\xaa= %s\r\nBGM\xd8\xcb\xdf\xb0\xc4= %s\r\nBGM\xcc\xa7\xb2\xd9=%s\r\n\x89\xe6\x96\xca= %s\r\n\x8b\x40\x91\xcc= %s\r\n' \
-        "$1" "$2" "$3" "${4:-0}" "${5:-1}"
+sjis_settings() {  # KIND REPEAT FILE SCREEN AIRCRAFT SKY: the bytes "設定" writes, Shift-JIS keys
+    printf '[Section]\r\nBGM\x8b\xe6\x95\xaa= %s\r\nBGM\xd8\xcb\xdf\xb0\xc4= %s\r\nBGM\xcc\xa7\xb2\xd9=%s\r\n\x89\xe6\x96\xca= %s\r\n\x8b\x40\x91\xcc= %s\r\n\x8b\xf3= %s\r\n' \
+        "$1" "$2" "$3" "${4:-0}" "${5:-1}" "${6:-0}"
 }
 
-SET_Y=322          # 設定 and ｷｬﾝｾﾙ, under the 画面 section
+SET_Y=342          # 設定 and ｷｬﾝｾﾙ, under the 画面 section
 SCREEN_SWITCH_Y=228  # "解像度を 1024×768 に切り替える"
 SCREEN_ALL_Y=248     # "今の解像度ですべての画面に"
 AIRCRAFT_Y=268       # "紙飛行機を表示する"
+SKY_Y=288            # "空を時刻に合わせる"
 
 # 1. The three choices and "設定", with 5 typed as the track to repeat.
 rm -f "$HOST_INI"
@@ -82,10 +83,12 @@ open_dialog /c
 screenshot "$SHOTS/opened.png"
 runs=$(ink_runs "$SHOTS/opened.png" $((OX + 168)) $((OY + 70)) 90 16)
 [ "${runs%/*}" -ge 4 ] || fail "曲目をﾘﾋﾟｰﾄ not drawn as glyphs (runs/dark: $runs)"
-runs=$(ink_runs "$SHOTS/opened.png" $((OX + 340)) $((OY + 314)) 44 16)
+runs=$(ink_runs "$SHOTS/opened.png" $((OX + 340)) $((OY + 334)) 44 16)
 [ "${runs%/*}" -ge 4 ] || fail "設定 not drawn as glyphs (runs/dark: $runs)"
 runs=$(ink_runs "$SHOTS/opened.png" $((OX + 56)) $((OY + 262)) 120 16)
 [ "${runs%/*}" -ge 4 ] || fail "紙飛行機を表示する not drawn as glyphs (runs/dark: $runs)"
+runs=$(ink_runs "$SHOTS/opened.png" $((OX + 56)) $((OY + 282)) 120 16)
+[ "${runs%/*}" -ge 4 ] || fail "空を時刻に合わせる not drawn as glyphs (runs/dark: $runs)"
 click 45 118   # MP3、WAV
 click 45 98    # なし
 click 45 78    # 音楽CD
@@ -94,28 +97,30 @@ xdotool type 5
 click 362 $SET_Y  # 設定
 wait_exit "$HOST_PID" 30
 [ "$EXIT_CODE" -eq 0 ] || fail "設定: exit code $EXIT_CODE"
-sjis_settings 1 5 "" 0 1 >"$SHOTS/expected.ini"
+sjis_settings 1 5 "" 0 1 0 >"$SHOTS/expected.ini"
 cmp "$SHOTS/expected.ini" "$HOST_INI" || fail "設定 wrote: $(od -c "$HOST_INI" | head)"
 
 # 1b. The keyboard alone through the 画面 section: from the audio CD row (clicked, so it has the
 # focus) Tab passes the combo, なし and MP3、WAV ("..." is disabled) to the first 画面 choice; Down
-# chooses the second, Tab reaches the aircraft box, Space clears it, Tab reaches 設定, Return.
+# chooses the second, Tab reaches the aircraft box, Space clears it, Tab reaches the sky box,
+# Space ticks it, Tab reaches 設定, Return.
 open_dialog /c
 click 45 78
-xdotool key --delay 80 Tab Tab Tab Tab Down Tab space
+xdotool key --delay 80 Tab Tab Tab Tab Down Tab space Tab space
 screenshot "$SHOTS/keyboard.png"
 xdotool key --delay 80 Tab Return
 wait_exit "$HOST_PID" 30
-sjis_settings 1 5 "" 1 0 >"$SHOTS/expected.ini"
+sjis_settings 1 5 "" 1 0 1 >"$SHOTS/expected.ini"
 cmp "$SHOTS/expected.ini" "$HOST_INI" || fail "the keyboard wrote: $(od -c "$HOST_INI" | head)"
 
-# 1c. The mouse: the first 画面 choice and the box again, then 設定.
+# 1c. The mouse: the first 画面 choice and the two boxes again, then 設定.
 open_dialog /c
 click 45 $SCREEN_SWITCH_Y
 click 45 $AIRCRAFT_Y
+click 45 $SKY_Y
 click 362 $SET_Y
 wait_exit "$HOST_PID" 30
-sjis_settings 1 5 "" 0 1 >"$SHOTS/expected.ini"
+sjis_settings 1 5 "" 0 1 0 >"$SHOTS/expected.ini"
 cmp "$SHOTS/expected.ini" "$HOST_INI" || fail "the mouse wrote: $(od -c "$HOST_INI" | head)"
 
 # 2. "ｷｬﾝｾﾙ" after a change writes nothing.
@@ -125,6 +130,7 @@ open_dialog /c
 click 45 118
 click 45 $SCREEN_ALL_Y
 click 45 $AIRCRAFT_Y
+click 45 $SKY_Y
 # 設定 pressed by the right button, and pressed by the left one but released off it, saves
 # nothing and leaves the dialog open, as with any Windows button.
 click 362 $SET_Y 3
@@ -165,7 +171,7 @@ xdotool mousemove 900 700
 poll 20 label_shows_path || fail "the path label did not change (dark pixels: $picked)"
 click 362 $SET_Y
 wait_exit "$HOST_PID" 30
-sjis_settings 2 0 'C:\music\song.wav' 0 1 >"$SHOTS/expected.ini"
+sjis_settings 2 0 'C:\music\song.wav' 0 1 0 >"$SHOTS/expected.ini"
 cmp "$SHOTS/expected.ini" "$HOST_INI" || fail "the picked file was not saved: $(od -c "$HOST_INI")"
 
 # 5. A picked path longer than the settings file gives back whole (here 258 bytes, of at most
@@ -181,7 +187,7 @@ xdotool key Return
 poll 30 window_exists "#32770" "$TITLE" || fail "no message for a path of ${#long_path} bytes"
 screenshot "$SHOTS/too-long.png"
 # The message lies over the middle of the dialog, its owner: the keyboard follows the pointer.
-xdotool mousemove $((OX + 248)) $((OY + 178)) key Return
+xdotool mousemove $((OX + 248)) $((OY + 188)) key Return
 poll 30 window_gone "#32770" "$TITLE" || fail "the message stayed"
 click 362 $SET_Y
 wait_exit "$HOST_PID" 30
