@@ -28,6 +28,10 @@ constexpr float kGlowX = 250.0f;
 constexpr float kGlowY = 1000.0f;
 constexpr float kGlowZ = -5000.0f;
 
+// The ground of a run without its desktop picture: a muted green-grey that reads as land under
+// the fog's pale blue, neither a white sheet nor a second sky.
+constexpr float kPlainGround[4] = {0.50f, 0.56f, 0.44f, 1.0f};
+
 // How a terrain pass gives each vertex its texture coordinates.
 enum class TerrainCoordinates { kBothUnits, kFineOnly, kGroundOnly };
 
@@ -59,6 +63,29 @@ void TerrainVertex(const RendererState& state, TerrainCoordinates mode, int row,
                static_cast<float>(worldZ));
 }
 
+// The colour the terrain's first layer is drawn in: white, which the desktop picture (or, as
+// specified for a renderer started alone, nothing) then colours, or the plain ground.
+void SetTerrainColour(const RendererState& state) {
+    if (state.textures.ground == 0 && state.flyWithoutPictures) {
+        glColor4fv(kPlainGround);
+    } else {
+        glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    }
+}
+
+// The sky sphere's colour: white under its picture; without one, in a run that flies without
+// pictures, the fog's own colour, so that the sky is one clear colour meeting the fogged horizon
+// without a seam, whatever colour the fog has.
+void SetSkyColour(const RendererState& state) {
+    if (state.textures.sky == 0 && state.flyWithoutPictures) {
+        GLfloat fog[4];
+        glGetFloatv(GL_FOG_COLOR, fog);
+        glColor4fv(fog);
+    } else {
+        glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    }
+}
+
 void DrawTerrainCells(const RendererState& state, const TerrainWindow& window,
                       TerrainCoordinates mode) {
     constexpr int s = kGridStep;
@@ -86,7 +113,7 @@ void DrawTerrainTwoUnits(const RendererState& state, const TerrainWindow& window
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, state.textures.ground);
 
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    SetTerrainColour(state);
     DrawTerrainCells(state, window, TerrainCoordinates::kBothUnits);
 
     multi.glActiveTextureARB(kTexture1Arb);
@@ -97,7 +124,7 @@ void DrawTerrainTwoUnits(const RendererState& state, const TerrainWindow& window
 }
 
 void DrawTerrainOneUnit(const RendererState& state, const TerrainWindow& window) {
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    SetTerrainColour(state);
     glBindTexture(GL_TEXTURE_2D, state.textures.fineGround);
     DrawTerrainCells(state, window, TerrainCoordinates::kFineOnly);
 
@@ -139,7 +166,7 @@ void DrawTerrain(const RendererState& state, const Camera& camera) {
 void DrawSky(const RendererState& state, const Camera& camera) {
     glFogf(GL_FOG_START, 1000.0f);
     glFogf(GL_FOG_END, 7500.0f);
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    SetSkyColour(state);
     glBindTexture(GL_TEXTURE_2D, state.textures.sky);
     glTranslatef(-camera.x, -24000.0f, -camera.z);
     glRotatef(90.0f, 1.0f, 0.0f, 1.0f);

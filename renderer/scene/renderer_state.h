@@ -38,6 +38,11 @@ struct RendererState {
     std::string captureFolder;
     // What the host asked for on the command line (defaults when started without arguments).
     RendererOptions options;
+    // Set for a run the host started with a picture folder of its own: the flight then goes on
+    // whichever pictures could be read, and a surface whose picture is missing is drawn plain
+    // (the sky in the fog's colour, the ground in a plain land colour) rather than white.
+    // Started alone, the renderer ends when it finds none of the three.
+    bool flyWithoutPictures = false;
 
     Ms3dModel aircraftModel;  // empty unless the platform loads one first (aircraft.h)
     FlightState flight;

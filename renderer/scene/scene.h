@@ -23,8 +23,9 @@ constexpr float kClearColour[4] = {211.0f / 255.0f, 237.0f / 255.0f, 254.0f / 25
 
 // Prepares everything the frames need: the multitexture decision, the three capture textures,
 // the frame clock, fixed state, light, fog, the sky quadric, the terrain (behind a loading
-// screen) and the aircraft display list. False, with nothing else done, when none of the three
-// capture files could be loaded. Requires a current context with the projection set.
+// screen) and the aircraft display list. Tells the platform once the pictures are textures.
+// False, with nothing else done, when none of the three capture files could be loaded, unless
+// the state flies without pictures. Requires a current context with the projection set.
 bool InitScene(RendererState& state, const ScenePlatform& platform);
 
 // Loads one capture file into a new mipmapped texture; 0 when it cannot be read.

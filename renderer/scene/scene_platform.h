@@ -13,7 +13,11 @@ struct ScenePlatform {
     ClockSource clock;
     std::function<void()> swapBuffers;  // present the back buffer (loading screens)
     std::function<void*(const char* name)> getProcAddress;  // OpenGL extension entry points
-    DibErrorReport showError;        // tells the user of a picture file that cannot be read
+    DibErrorReport showError;  // tells the user of a picture file that cannot be read
+    // Called once the scene set-up has tried the three pictures, as soon as the textures are
+    // made and before anything is drawn: from then on the files are no longer needed. Empty:
+    // nothing happens to them.
+    std::function<void()> picturesLoaded;
     bool waitForFramePeriod = true;  // off for offscreen rendering, which has no frame pace
     // Asked after each frame is drawn; true ends the flight before that frame is presented.
     // Empty: the flight never ends by itself.

@@ -1,12 +1,14 @@
 // The scene set-up. Its order matters: the probe decides the terrain path before any texture
 // exists, the aircraft's material textures are created before the capture textures, and the
-// clock, state and loading screen are left alone when no capture file could be read.
-#include <cstdio>
+// clock, state and loading screen are left alone when no capture file could be read (unless the
+// run flies without pictures).
+#include <fstream>
 
 #include "renderer/gl_headers.h"
 #include "renderer/scene/scene.h"
 
 #include "common/agreement.h"
+#include "common/file_bytes.h"
 
 namespace altostrat {
 namespace {
@@ -92,11 +94,11 @@ void RecordAircraft(RendererState& state) {
 }  // namespace
 
 unsigned LoadCaptureTexture(const std::string& path, const ScenePlatform& platform) {
-    std::FILE* probe = std::fopen(path.c_str(), "r");
-    if (probe == nullptr) {
+    // By its UTF-8 path, as the reader opens it: a run's folder lies under the user's own
+    // folder, whose name may hold any letters.
+    if (!std::ifstream(PathFromUtf8(path), std::ios::binary).is_open()) {
         return 0;
     }
-    std::fclose(probe);
     const std::unique_ptr<RgbImage> image = LoadDibImage(path, platform.showError);
     if (!image) {
         return 0;
@@ -134,7 +136,11 @@ bool InitScene(RendererState& state, const ScenePlatform& platform) {
         state.captureFolder + CapturePictureName(CapturePicture::kDesktop), platform);
     textures.glow = LoadCaptureTexture(
         state.captureFolder + CapturePictureName(CapturePicture::kGlow), platform);
-    if (textures.sky == 0 && textures.ground == 0 && textures.glow == 0) {
+    if (platform.picturesLoaded) {
+        platform.picturesLoaded();
+    }
+    if (textures.sky == 0 && textures.ground == 0 && textures.glow == 0 &&
+        !state.flyWithoutPictures) {
         return false;
     }
 

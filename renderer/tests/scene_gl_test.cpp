@@ -350,6 +350,67 @@ TEST_F(SceneTest, MissingDesktopLeavesAWhiteGroundUnderFog) {
     EXPECT_GT(ground.b, 200);
 }
 
+// A run the host started with a picture folder of its own flies whatever it finds there. A
+// missing sky picture leaves the sky in the sky and fog colour, not a white dome; a missing
+// desktop leaves a plain ground, neither white nor the sky, one colour from left to right.
+TEST_F(SceneTest, ARunWithItsOwnFolderDrawsMissingPicturesPlain) {
+    struct Present {
+        bool sky, desktop, glow;
+    };
+    for (const Present present :
+         {Present{false, false, false}, Present{true, false, true}, Present{false, true, true}}) {
+        SCOPED_TRACE(::testing::Message() << "sky " << present.sky << " desktop " << present.desktop
+                                          << " glow " << present.glow);
+        CaptureFolder folder;
+        if (present.sky)
+            folder.WriteSky();
+        if (present.desktop)
+            folder.WriteDesktop();
+        if (present.glow)
+            folder.WriteGlow();
+        RendererState flying;
+        flying.captureFolder = folder.Folder();
+        flying.flyWithoutPictures = true;
+        const auto screen = Fly(flying, 2, false);
+        if (!present.sky) {
+            EXPECT_LT(Distance(At(screen, 20, 5), kSky), 6);
+            EXPECT_LT(Distance(At(screen, 1000, 5), kSky), 6);
+        }
+        if (!present.desktop) {
+            const Rgb left = At(screen, 100, 740), right = At(screen, 924, 740);
+            EXPECT_LT(std::max({left.r, left.g, left.b}), 200);
+            EXPECT_GT(Distance(left, kSky), 100);
+            EXPECT_LT(Distance(left, right), 12);
+        }
+    }
+    EXPECT_TRUE(errors.empty());
+}
+
+// The platform hears once, as soon as the pictures are textures and before anything is
+// presented, that the files are no longer needed; a desktop picture deleted then still lies on
+// the ground.
+TEST_F(SceneTest, ThePicturesAreDoneWithOnceTheyAreTextures) {
+    captures.WriteAll();
+    int calls = 0;
+    platform.picturesLoaded = [&] {
+        ++calls;
+        EXPECT_NE(state.textures.sky, 0u);
+        EXPECT_NE(state.textures.ground, 0u);
+        EXPECT_NE(state.textures.glow, 0u);
+        EXPECT_EQ(swaps, 0);
+        fs::remove(captures.dir / "Altostrat2.bmp");
+    };
+    const auto screen = Fly(2);
+    EXPECT_EQ(calls, 1);
+    EXPECT_FALSE(fs::exists(captures.dir / "Altostrat2.bmp"));
+    int desktop = 0;
+    for (int x = 0; x < 1024; x += 8) {
+        const Rgb c = At(screen, x, 740);
+        desktop += Distance(c, kQuadrants[NearestQuadrant(c)]) < 90 ? 1 : 0;
+    }
+    EXPECT_GT(desktop, 64);
+}
+
 TEST_F(SceneTest, FrameLeavesTheDocumentedStateBehind) {
     captures.WriteAll();
     Fly(1);

@@ -17,6 +17,7 @@
 #include "renderer/scene/renderer_state.h"
 #include "renderer/scene/resize_scene.h"
 #include "renderer/scene/scene.h"
+#include "renderer/win32/picture_folder.h"
 #include "renderer/win32/renderer_window.h"
 #include "renderer/win32/win32_scene_platform.h"
 
@@ -79,9 +80,11 @@ void LoadAircraftBesideProgram(RendererState& state) {
 
 int RunFrameLoop(RendererWindow& window, RendererState& state, ScenePlatform platform) {
     // Escape held down, or tapped since the loop last looked: a press and its release can both
-    // arrive within one emptying of the queue, and the tap must still end the flight.
+    // arrive within one emptying of the queue, and the tap must still end the flight. Another
+    // program taking the foreground the flight had ends it the same way.
     platform.stopRequested = [&window] {
-        const bool stop = window.keyDown[VK_ESCAPE] || window.escapeTapped;
+        const bool stop = window.keyDown[VK_ESCAPE] || window.escapeTapped ||
+                          window.foreground == ForegroundState::kLost;
         window.escapeTapped = false;
         return stop;
     };
@@ -111,9 +114,6 @@ int RunFrameLoop(RendererWindow& window, RendererState& state, ScenePlatform pla
 int RunRenderer(HINSTANCE instance) {
     RendererState state;  // the empty aircraft model is created first of all
     state.options = ReadRendererOptions();
-    state.captureFolder = (state.options.pictureFolder.empty() ? std::string(kCaptureFolder)
-                                                               : state.options.pictureFolder) +
-                          "\\";
     LoadAircraftBesideProgram(state);  // only the file is read: no window or context needed yet
     if (!RegisterRendererClass(instance)) {
         return 0;
@@ -123,7 +123,8 @@ int RunRenderer(HINSTANCE instance) {
     int exitCode = 0;
     if (CreateRendererWindow(window, instance, state.options.acrossAllMonitors)) {
         ResizeScene(window.flightRect.Width(), window.flightRect.Height());
-        const ScenePlatform platform = MakeWin32ScenePlatform(window.mainDC);
+        ScenePlatform platform = MakeWin32ScenePlatform(window.mainDC);
+        UsePictureFolder(state, platform);
         if (InitScene(state, platform)) {
             exitCode = RunFrameLoop(window, state, platform);
         }

@@ -9,7 +9,9 @@
 namespace altostrat {
 namespace {
 
-constexpr DWORD kFullScreenExStyle = WS_EX_APPWINDOW;
+// Topmost, as the covers are, so that no always-on-top window (a task manager, a video in its
+// own small window, the on-screen keyboard) nor another monitor's taskbar shows over the flight.
+constexpr DWORD kFullScreenExStyle = WS_EX_APPWINDOW | WS_EX_TOPMOST;
 constexpr DWORD kFullScreenStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 
 // A temporary switch to 1024 x 768 x 32 that is not stored. The ANSI form is used on purpose:

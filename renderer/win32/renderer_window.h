@@ -10,6 +10,7 @@
 
 #include "renderer/display_layout.h"
 #include "renderer/display_power.h"
+#include "renderer/foreground_watch.h"
 
 namespace altostrat {
 
@@ -20,6 +21,8 @@ struct RendererWindow {
     DisplayPower displayPower = DisplayPower::kOn;  // nothing is drawn while the display is off
     std::uint8_t keyDown[256] = {};
     bool escapeTapped = false;  // Escape went down since the frame loop last looked
+    // Whether another program took the foreground after the flight had it, which ends the flight.
+    ForegroundState foreground = ForegroundState::kNotYet;
     HWND mainWindow = nullptr;
     HDC mainDC = nullptr;
     HGLRC renderContext = nullptr;
@@ -35,8 +38,8 @@ constexpr wchar_t kRendererClassName[] = L"OpenGL";
 bool RegisterRendererClass(HINSTANCE instance);
 
 // Unless the flight goes across all monitors, switches the display to 1024 x 768 x 32 (or
-// records that it stays as it is). Then hides the cursor, creates the borderless window where
-// the monitors leave room for it (DecideDisplayLayout), its pixel format and a current
+// records that it stays as it is). Then hides the cursor, creates the borderless topmost window
+// where the monitors leave room for it (DecideDisplayLayout), its pixel format and a current
 // rendering context, shows it, makes it the foreground window with the focus, covers the other
 // monitors and asks for the display's power state. False when any of the window, device
 // context, pixel format or context could not be had; the caller then runs KillRendererWindow.

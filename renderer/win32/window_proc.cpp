@@ -11,6 +11,20 @@ RendererWindow* WindowState(HWND hwnd) {
     return reinterpret_cast<RendererWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
+// WM_ACTIVATE: the flight window became active, or the window named by lParam (null for none)
+// became active in its place. A window of this thread is one of the renderer's own: a message
+// box over the set-up, which leaves the flight in front.
+Activation ActivationOf(WPARAM wParam, LPARAM lParam) {
+    if (LOWORD(wParam) != WA_INACTIVE) {
+        return Activation::kGained;
+    }
+    const HWND other = reinterpret_cast<HWND>(lParam);
+    if (other != nullptr && GetWindowThreadProcessId(other, nullptr) == GetCurrentThreadId()) {
+        return Activation::kToOwnWindow;
+    }
+    return Activation::kToAnotherProgram;
+}
+
 }  // namespace
 
 LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -26,7 +40,13 @@ LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
     switch (message) {
         case WM_ACTIVATE:
             window->windowActive = HIWORD(wParam) == 0;
+            window->foreground = AfterActivation(window->foreground, ActivationOf(wParam, lParam));
             return 0;
+        case WM_ACTIVATEAPP:
+            // FALSE: a window of another program is about to become active.
+            window->foreground = AfterActivation(
+                window->foreground, wParam ? Activation::kGained : Activation::kToAnotherProgram);
+            break;
         case WM_SYSCOMMAND:
             // The low four bits are the system's own. No second screen saver starts over the
             // flight; the display may power down, and the flight rests while it is off.

@@ -121,6 +121,7 @@ TEST_F(RendererWindowTest, CoversNeverTakeTheForegroundAndGoWithTheTeardown) {
     }
     EXPECT_EQ(GetForegroundWindow(), window.mainWindow);
     EXPECT_EQ(GetFocus(), window.mainWindow);
+    EXPECT_EQ(window.foreground, ForegroundState::kHeld);
     EXPECT_TRUE(IsWindowVisible(cover));
     EXPECT_TRUE(GetWindowLongW(cover, GWL_STYLE) & WS_POPUP);
     EXPECT_TRUE(GetWindowLongW(cover, GWL_EXSTYLE) & WS_EX_NOACTIVATE);
@@ -138,6 +139,25 @@ TEST_F(RendererWindowTest, CoversNeverTakeTheForegroundAndGoWithTheTeardown) {
     KillRendererWindow(window);
     EXPECT_FALSE(IsWindow(cover));
     EXPECT_TRUE(window.covers.empty());
+}
+
+// A window of the renderer's own that takes the activation, as the picture error box does over
+// the set-up of a renderer started alone, leaves the flight the foreground it had.
+TEST_F(RendererWindowTest, AnOwnWindowTakingTheActivationIsNoLoss) {
+    ASSERT_TRUE(CreateRendererWindow(window, Instance(), false));
+    ASSERT_EQ(window.foreground, ForegroundState::kHeld);
+    HWND own = CreateWindowExW(0, L"STATIC", L"own", WS_POPUP | WS_VISIBLE, 10, 10, 100, 50,
+                               window.mainWindow, nullptr, Instance(), nullptr);
+    ASSERT_NE(own, nullptr);
+    SetForegroundWindow(own);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageW(&message);
+    }
+    EXPECT_EQ(GetForegroundWindow(), own);
+    EXPECT_EQ(window.foreground, ForegroundState::kHeld);
+    DestroyWindow(own);
+    EXPECT_EQ(window.foreground, ForegroundState::kHeld);
 }
 
 TEST_F(RendererWindowTest, CloseRequestPostsQuitAndKeepsTheWindow) {

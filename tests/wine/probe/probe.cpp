@@ -12,10 +12,16 @@
 //   altostrat-probe texts CLASS TITLE    prints the texts of the window's visible child
 //                                         windows, one a line in UTF-8, exit 1 when no such
 //                                         window exists
+//   altostrat-probe exstyle TITLE        prints "topmost=0|1 exstyle=0xXXXXXXXX", the window's
+//                                         extended style, exit 1 when no such window exists
 //   CLASS or TITLE "-" matches any (a wizard's title changes from page to page).
 //   altostrat-probe hold TITLE hidden|visible
 //                                         creates a top-level window with that title and keeps
 //                                         it until the window gets a close request (WM_CLOSE)
+//   altostrat-probe front TITLE          as hold's visible window, which then takes the
+//                                         foreground as another program would put itself in
+//                                         front (SetForegroundWindow); prints "front=1" once it
+//                                         is the foreground window, "front=0" when refused
 //   altostrat-probe parent TITLE W H       a borderless visible top-level window of that client
 //                                         size at 100, 100, kept like hold's; prints its handle
 //                                         as a decimal number once it exists
@@ -77,6 +83,17 @@ int Post(const wchar_t* className, const wchar_t* title, const wchar_t* message,
                : 1;
 }
 
+int ExStyle(const wchar_t* title) {
+    HWND hwnd = Find(L"-", title);
+    if (hwnd == nullptr) {
+        std::printf("none\n");
+        return 1;
+    }
+    const auto exStyle = static_cast<unsigned long>(GetWindowLongW(hwnd, GWL_EXSTYLE));
+    std::printf("topmost=%d exstyle=0x%08lx\n", (exStyle & WS_EX_TOPMOST) ? 1 : 0, exStyle);
+    return 0;
+}
+
 BOOL CALLBACK PrintChildText(HWND child, LPARAM) {
     wchar_t text[512];
     if (IsWindowVisible(child) && GetWindowTextW(child, text, 512) > 0) {
@@ -106,7 +123,9 @@ LRESULT CALLBACK HoldProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-int Hold(const wchar_t* title, bool visible, int width = 0, int height = 0) {
+enum class HoldKind { kHidden, kVisible, kParent, kFront };
+
+int Hold(const wchar_t* title, HoldKind kind, int width = 0, int height = 0) {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = HoldProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -116,7 +135,8 @@ int Hold(const wchar_t* title, bool visible, int width = 0, int height = 0) {
     if (!RegisterClassW(&windowClass)) {
         return 1;
     }
-    const bool asParent = width > 0;
+    const bool asParent = kind == HoldKind::kParent;
+    const bool visible = kind != HoldKind::kHidden;
     HWND hwnd = asParent
                     ? CreateWindowExW(0, windowClass.lpszClassName, title,
                                       WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 100, 100, width,
@@ -129,6 +149,11 @@ int Hold(const wchar_t* title, bool visible, int width = 0, int height = 0) {
     }
     if (asParent) {
         std::printf("%lld\n", static_cast<long long>(reinterpret_cast<INT_PTR>(hwnd)));
+        std::fflush(stdout);
+    }
+    if (kind == HoldKind::kFront) {
+        SetForegroundWindow(hwnd);
+        std::printf("front=%d\n", GetForegroundWindow() == hwnd ? 1 : 0);
         std::fflush(stdout);
     }
     MSG message;
@@ -174,18 +199,26 @@ int wmain(int argc, wchar_t** argv) {
     if (argc == 3 && std::wcscmp(argv[1], L"origin") == 0) {
         return Origin(argv[2]);
     }
+    if (argc == 3 && std::wcscmp(argv[1], L"exstyle") == 0) {
+        return ExStyle(argv[2]);
+    }
     if (argc == 4 && std::wcscmp(argv[1], L"hold") == 0) {
-        return Hold(argv[2], std::wcscmp(argv[3], L"visible") == 0);
+        return Hold(argv[2],
+                    std::wcscmp(argv[3], L"visible") == 0 ? HoldKind::kVisible : HoldKind::kHidden);
+    }
+    if (argc == 3 && std::wcscmp(argv[1], L"front") == 0) {
+        return Hold(argv[2], HoldKind::kFront);
     }
     if (argc == 5 && std::wcscmp(argv[1], L"parent") == 0) {
-        return Hold(argv[2], true, _wtoi(argv[3]), _wtoi(argv[4]));
+        return Hold(argv[2], HoldKind::kParent, _wtoi(argv[3]), _wtoi(argv[4]));
     }
     if (argc == 4 && std::wcscmp(argv[1], L"child") == 0) {
         return Child(argv[2], argv[3]);
     }
     std::fprintf(stderr,
                  "usage: altostrat-probe window CLASS TITLE | post [CLASS] TITLE MSG WP LP"
-                 " | texts CLASS TITLE | origin TITLE | hold TITLE hidden|visible"
+                 " | texts CLASS TITLE | origin TITLE | exstyle TITLE"
+                 " | hold TITLE hidden|visible | front TITLE"
                  " | parent TITLE W H | child PARENT TITLE\n");
     return 2;
 }

@@ -2,9 +2,9 @@
 # 800 x 600 monitor to its right. Started without arguments, the renderer flies on the primary
 # (sky at its top) while the second monitor shows nothing of the desktop, only black, even after
 # a click on it, which leaves the keyboard with the flight: Escape ends the run, and the desktop
-# shows on the second monitor again. Started with "/allmonitors", one borderless window covers
-# the whole 1824 x 768 virtual screen, the sky is at the top of both monitors, and the picture
-# runs on across the join without a step. The host started with /s and "画面= 1" in its
+# shows on the second monitor again. Started with "/allmonitors", one borderless topmost
+# window covers the whole 1824 x 768 virtual screen, the sky is at the top of both monitors, and
+# the picture runs on across the join without a step. The host started with /s and "画面= 1" in its
 # settings file gives the same window spanning both monitors. The region below the shorter
 # monitor lies on no monitor and is never looked at.
 start_two_monitors
@@ -49,6 +49,7 @@ across="$BUILD/scenario-across-monitors.png"
 start_renderer /allmonitors
 renderer=$RENDERER_PID
 expect_flight_window 1824x768
+[[ $(probe exstyle Altostrat_VC) == topmost=1* ]] || fail "the spanning window is not topmost"
 sky_on_both() {
     screenshot "$across"
     flight_at "$across" 512 20 && flight_at "$across" 1424 20

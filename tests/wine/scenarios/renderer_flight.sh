@@ -1,5 +1,6 @@
 # With the three capture files in C:\t_wisp the renderer flies: sky above, the desktop picture
-# on the ground below, and the orange glow ahead. Escape ends it with exit code 0.
+# on the ground below, and the orange glow ahead; started alone, it leaves the files where they
+# are. Escape ends it with exit code 0.
 start_xvfb 1024x768
 display -window root "$ALTOSTRAT_SOURCE_DIR/assets/sample-desktop.png" || true
 prepare_captures
@@ -28,6 +29,9 @@ glow_seen() {
     [ "$glow" -gt $((r - b + 30)) ]
 }
 poll 60 glow_seen || fail "no orange glow in the sky"
+for n in 1 2 3; do
+    [ -e "$CAPTURES/Altostrat$n.bmp" ] || fail "Altostrat$n.bmp went from C:\t_wisp"
+done
 remove_captures
 
 press_key Escape
