@@ -59,7 +59,7 @@ struct FramePacer {
     int intervalCount = 0;
     int nextInterval = 0;
 
-    FlightPose previousPose;  // the flight before its latest step
+    FlightPose previousPose;    // the flight before its latest step
     float drawFraction = 1.0f;  // of the latest step, for the picture being drawn
     std::uint64_t stepsTaken = 0;
 };

@@ -28,8 +28,8 @@ void AskAboutRefresh(FramePacer& pacer, const FrameClock& clock, const ScenePlat
 }
 
 // A pass paced by the clock or by the display's refresh (frame_pacer.h).
-bool RunPacedPass(RendererState& state, const ScenePlatform& platform,
-                  std::int64_t calendarSeconds, const FrameDrawer& draw) {
+bool RunPacedPass(RendererState& state, const ScenePlatform& platform, std::int64_t calendarSeconds,
+                  const FrameDrawer& draw) {
     FramePacer& pacer = state.pacer;
     const FrameClock& clock = state.frameClock;
     if (!pacer.setUp) {

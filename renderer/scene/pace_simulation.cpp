@@ -47,9 +47,7 @@ struct SimulatedDisplay {
 // The distance flown from one shown pose to the next, the short way across the terrain's wrap.
 double Advance(const FlightPose& from, const FlightPose& to) {
     const double period = kTerrainPeriod;
-    auto shortWay = [period](double d) {
-        return d - period * std::round(d / period);
-    };
+    auto shortWay = [period](double d) { return d - period * std::round(d / period); };
     return std::hypot(shortWay(to.flightX - from.flightX), shortWay(to.flightZ - from.flightZ));
 }
 
@@ -139,8 +137,9 @@ PaceFigures SimulatePace(const SimulatedRun& run) {
         drawn = DrawnPose(s.pacer, s.flight);
         if (now >= kSettleTicks) {
             ++frames;
-            figures.mostStepsPerPicture = std::max(
-                figures.mostStepsPerPicture, static_cast<int>(s.pacer.stepsTaken - stepsAtLastPicture));
+            figures.mostStepsPerPicture =
+                std::max(figures.mostStepsPerPicture,
+                         static_cast<int>(s.pacer.stepsTaken - stepsAtLastPicture));
         }
         stepsAtLastPicture = s.pacer.stepsTaken;
         now += drawTicks;

@@ -36,9 +36,9 @@ struct PaceFigures {
     // The largest difference between the distance the shown flight advanced at one refresh and
     // at the next, relative to its mean advance per refresh: 0 for perfectly even motion.
     double advanceSpread = 0.0;
-    int mostStepsPerPicture = 0;     // the most steps taken before one picture
-    std::uint64_t stepsTaken = 0;    // over the whole run
-    FlightState flight;              // at the end
+    int mostStepsPerPicture = 0;   // the most steps taken before one picture
+    std::uint64_t stepsTaken = 0;  // over the whole run
+    FlightState flight;            // at the end
 };
 
 // The flight is first advanced 2000 steps from its start (to cruising speed), each step the

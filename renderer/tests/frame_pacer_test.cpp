@@ -104,7 +104,7 @@ TEST(FramePace, PacedFlightIsTheFlightOfOneStepPerPicture) {
 // 360 degrees the flight direction turned part of the way, not round the other way.
 TEST(FlightPose, InterpolationFollowsTheFlightAcrossTheWrapAndPast360Degrees) {
     FlightPose before;
-    before.flightX = -0.3f;  // about to leave the period at 0
+    before.flightX = -0.3f;    // about to leave the period at 0
     before.flightZ = -499.8f;  // about to leave it at -500
     before.heading = 359.6f;
     FlightPose after = before;
@@ -114,9 +114,7 @@ TEST(FlightPose, InterpolationFollowsTheFlightAcrossTheWrapAndPast360Degrees) {
 
     const FlightPose half = InterpolatePose(before, after, 0.5f);
     // The ground point halfway along the unwrapped step (0.1, -500.0), inside the period.
-    auto groundApart = [](double a, double b) {
-        return std::fabs(std::remainder(a - b, 500.0));
-    };
+    auto groundApart = [](double a, double b) { return std::fabs(std::remainder(a - b, 500.0)); };
     EXPECT_LT(groundApart(half.flightX, 0.1), 1e-3);
     EXPECT_LT(groundApart(half.flightZ, -500.0), 1e-3);
     for (const float position : {half.flightX, half.flightZ}) {
