@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
+#include <cstdint>
 
 #include "renderer/scene/frame_step.h"
 #include "renderer/scene/renderer_state.h"
@@ -17,11 +17,6 @@ constexpr std::int64_t kSettleTicks = kTicksPerSecond;   // left out of the figu
 std::int64_t Ticks(double seconds) {
     return std::llround(seconds * static_cast<double>(kTicksPerSecond));
 }
-
-struct Picture {
-    std::int64_t shownFrom;
-    FlightPose pose;
-};
 
 struct SimulatedDisplay {
     double refreshHz;
@@ -51,40 +46,59 @@ double Advance(const FlightPose& from, const FlightPose& to) {
     return std::hypot(shortWay(to.flightX - from.flightX), shortWay(to.flightZ - from.flightZ));
 }
 
-double Spread(const std::vector<Picture>& pictures, const SimulatedDisplay& display,
-              std::int64_t from, std::int64_t to) {
-    std::vector<double> advances;
-    std::size_t shown = 0;
-    bool havePrevious = false;
-    FlightPose previous;
-    for (std::int64_t n = display.FirstRefreshFrom(from); display.Refresh(n) <= to; ++n) {
-        const std::int64_t refresh = display.Refresh(n);
-        while (shown + 1 < pictures.size() && pictures[shown + 1].shownFrom <= refresh) {
-            ++shown;
+// What the display shows at each of its refreshes, followed as the pictures come: the advance
+// of the shown flight from each refresh to the next, over the refreshes from a given moment on.
+class ShownMotion {
+  public:
+    explicit ShownMotion(const SimulatedDisplay& display) : display_(display) {}
+
+    void CountFrom(std::int64_t t) { countFrom_ = t; }
+
+    // A picture shown from the refresh at or after shownFrom, until a later one replaces it.
+    void Show(std::int64_t shownFrom, const FlightPose& pose) {
+        ShowUntil(shownFrom);
+        pending_ = pose;
+        havePending_ = true;
+    }
+
+    // Every refresh before t shows what it was last given.
+    void ShowUntil(std::int64_t t) {
+        for (; display_.Refresh(nextRefresh_) < t; ++nextRefresh_) {
+            if (!havePending_) {
+                continue;
+            }
+            if (haveShown_ && display_.Refresh(nextRefresh_) >= countFrom_) {
+                const double advance = Advance(shown_, pending_);
+                if (advances_ > 0) {
+                    largestChange_ = std::max(largestChange_, std::fabs(advance - lastAdvance_));
+                }
+                lastAdvance_ = advance;
+                sum_ += advance;
+                ++advances_;
+            }
+            shown_ = pending_;
+            haveShown_ = true;
         }
-        if (pictures.empty() || pictures[shown].shownFrom > refresh) {
-            continue;
-        }
-        if (havePrevious) {
-            advances.push_back(Advance(previous, pictures[shown].pose));
-        }
-        previous = pictures[shown].pose;
-        havePrevious = true;
     }
-    if (advances.size() < 2) {
-        return 0.0;
+
+    double Spread() const {
+        const double mean = advances_ > 0 ? sum_ / static_cast<double>(advances_) : 0.0;
+        return mean > 0.0 ? largestChange_ / mean : 0.0;
     }
-    double sum = 0.0;
-    for (double a : advances) {
-        sum += a;
-    }
-    const double mean = sum / static_cast<double>(advances.size());
-    double largest = 0.0;
-    for (std::size_t i = 1; i < advances.size(); ++i) {
-        largest = std::max(largest, std::fabs(advances[i] - advances[i - 1]));
-    }
-    return mean > 0.0 ? largest / mean : 0.0;
-}
+
+  private:
+    const SimulatedDisplay& display_;
+    std::int64_t countFrom_ = 0;
+    std::int64_t nextRefresh_ = 0;
+    FlightPose pending_;
+    bool havePending_ = false;
+    FlightPose shown_;
+    bool haveShown_ = false;
+    double lastAdvance_ = 0.0;
+    double largestChange_ = 0.0;
+    double sum_ = 0.0;
+    std::int64_t advances_ = 0;
+};
 
 }  // namespace
 
@@ -97,7 +111,8 @@ PaceFigures SimulatePace(const SimulatedRun& run) {
 
     const SimulatedDisplay display{run.refreshHz};
     std::int64_t now = 0;
-    std::vector<Picture> pictures;
+    ShownMotion motion(display);
+    motion.CountFrom(INT64_MAX);
     FlightPose drawn;
 
     ScenePlatform platform;
@@ -114,14 +129,13 @@ PaceFigures SimulatePace(const SimulatedRun& run) {
     };
     platform.presentWithRefresh = [] { return true; };
     platform.refreshRate = [&run] { return run.reportsRefresh ? run.refreshHz : 0.0; };
+    // Waiting, presenting returns at the next refresh and shows the picture from then on;
+    // not waiting, it returns at once, and the next refresh shows the latest picture.
     platform.swapBuffers = [&] {
-        const std::int64_t refresh = display.Refresh(display.FirstRefreshFrom(now + 1));
         if (run.presentWaits) {
-            now = refresh;
-            pictures.push_back({now, drawn});
-        } else {
-            pictures.push_back({display.Refresh(display.FirstRefreshFrom(now)), drawn});
+            now = display.Refresh(display.FirstRefreshFrom(now + 1));
         }
+        motion.Show(now, drawn);
     };
     StartFrameClock(state.frameClock, platform.clock);
 
@@ -155,6 +169,7 @@ PaceFigures SimulatePace(const SimulatedRun& run) {
         if (settledAt < 0 && now >= kSettleTicks) {
             settledAt = now;
             stepsAtSettle = state.pacer.stepsTaken;
+            motion.CountFrom(now);
         }
         const std::int64_t calendar =
             kSimulationCalendarStart + (run.calendarFollowsClock ? now / kTicksPerSecond : 0);
@@ -167,7 +182,8 @@ PaceFigures SimulatePace(const SimulatedRun& run) {
         figures.stepsPerSecond =
             static_cast<double>(state.pacer.stepsTaken - stepsAtSettle) / measured;
         figures.framesPerSecond = static_cast<double>(frames) / measured;
-        figures.advanceSpread = Spread(pictures, display, settledAt, now);
+        motion.ShowUntil(now + 1);
+        figures.advanceSpread = motion.Spread();
     }
     figures.stepsTaken = state.pacer.stepsTaken;
     figures.flight = state.flight;
