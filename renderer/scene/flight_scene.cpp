@@ -185,8 +185,7 @@ void PlaceSunlight(const Camera& camera) {
     glLightfv(GL_LIGHT1, GL_POSITION, towardsGlow);
 }
 
-void DrawAircraft(const RendererState& state, const Camera& camera) {
-    const FlightState& flight = state.flight;
+void DrawAircraft(const RendererState& state, const Camera& camera, const FlightPose& flight) {
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     PlaceSunlight(camera);
     glLoadIdentity();
@@ -254,8 +253,8 @@ void DrawFrame(RendererState& state, const ScenePlatform& platform) {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_FOG);
 
-    FlightState& flight = state.flight;
-    KeepFlightInsidePeriod(flight);
+    KeepFlightInsidePeriod(state.flight);
+    const FlightPose flight = DrawnPose(state.pacer, state.flight);
     const Camera camera{-flight.flightX, -flight.flightZ, 360.0f - flight.heading};
 
     glLoadIdentity();
@@ -265,16 +264,13 @@ void DrawFrame(RendererState& state, const ScenePlatform& platform) {
 
     DrawTerrain(state, camera);
     DrawSky(state, camera);
-    DrawAircraft(state, camera);
+    DrawAircraft(state, camera, flight);
     DrawGlow(state, camera);
 
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_BLEND);
-
-    if (platform.waitForFramePeriod) {
-        WaitFramePeriod(state.frameClock, platform.clock, state.lastFrameEnd);
-    }
+    static_cast<void>(platform);  // the frame's timing is the frame step's (frame_pacer.h)
 }
 
 }  // namespace altostrat

@@ -33,20 +33,20 @@ double ReadClockSeconds(const FrameClock& clock, const ClockSource& source) {
     return static_cast<double>(ReadClockTicks(clock, source)) * clock.resolution;
 }
 
-void WaitFramePeriod(const FrameClock& clock, const ClockSource& source,
-                     std::int64_t& lastFrameEnd) {
+std::int64_t WaitFramePeriod(const FrameClock& clock, const ClockSource& source,
+                             std::int64_t since) {
     // The gap is taken as an absolute value, as a clock that steps back (a wrapped millisecond
     // clock) must not make the loop wait for ever.
     const auto periodTicks = static_cast<std::int64_t>(
         std::ceil(kFramePeriodSeconds * static_cast<double>(clock.frequency)));
     auto gap = [&] {
-        const std::int64_t d = ReadClockTicks(clock, source) - lastFrameEnd;
+        const std::int64_t d = ReadClockTicks(clock, source) - since;
         return d < 0 ? -d : d;
     };
     while (gap() < periodTicks) {
         source.sleep(1);
     }
-    lastFrameEnd = ReadClockTicks(clock, source);
+    return ReadClockTicks(clock, source);
 }
 
 ClockSource SystemClockSource() {

@@ -1,8 +1,9 @@
 #pragma once
-// The frame clock paces the frame loop: at least 15 ms from the end of one frame to the end of
-// the next, polled with 1 ms sleeps. It prefers a high-resolution counter and falls back to the
-// millisecond clock only when there is none. Readings are kept as whole counter ticks rather
-// than single-precision seconds, so the pacing stays exact however many hours the flight runs.
+// The frame clock times the frame loop: the flight's steps fall due every 15 ms on it, and a
+// loop paced by the clock waits for the next step in 1 ms sleeps (frame_pacer.h). It prefers a
+// high-resolution counter and falls back to the millisecond clock only when there is none.
+// Readings are kept as whole counter ticks rather than single-precision seconds, so the pacing
+// stays exact however many hours the flight runs.
 
 #include <cstdint>
 #include <functional>
@@ -38,10 +39,10 @@ std::int64_t ReadClockTicks(const FrameClock& clock, const ClockSource& source);
 
 double ReadClockSeconds(const FrameClock& clock, const ClockSource& source);
 
-// Sleeps in 1 ms steps until a frame period has passed since lastFrameEnd (in ticks), then sets
-// lastFrameEnd to the reading at the end. A frame that already took longer does not wait.
-void WaitFramePeriod(const FrameClock& clock, const ClockSource& source,
-                     std::int64_t& lastFrameEnd);
+// Sleeps in 1 ms steps until a frame period has passed since the reading `since` (in ticks);
+// gives the reading at the end. A frame that already took longer does not wait.
+std::int64_t WaitFramePeriod(const FrameClock& clock, const ClockSource& source,
+                             std::int64_t since);
 
 // The clock of the machine the portable code runs on (steady_clock, sleep_for).
 ClockSource SystemClockSource();

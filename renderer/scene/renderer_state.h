@@ -13,6 +13,7 @@
 #include "renderer/model/ms3d_model.h"
 #include "renderer/scene/flight_model.h"
 #include "renderer/scene/frame_clock.h"
+#include "renderer/scene/frame_pacer.h"
 #include "renderer/scene/terrain.h"
 
 namespace altostrat {
@@ -57,7 +58,7 @@ struct RendererState {
     float viewRange = 100.0f;  // fog end, and half the width of the terrain drawn
 
     FrameClock frameClock;
-    std::int64_t lastFrameEnd = 0;  // clock ticks at the end of the previous frame
+    FramePacer pacer;  // the flight's step schedule and what the frames draw of it
 };
 
 }  // namespace altostrat

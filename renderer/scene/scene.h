@@ -7,9 +7,10 @@
 // InitScene probes for multitexturing, loads the three capture pictures as textures, starts the
 // frame clock, sets the fixed GL state and builds the terrain and the aircraft list behind
 // DrawLoadingScreen. Per frame, after the platform has handled its input: RunFrameStep
-// (frame_step.h) calls DrawFrame, which draws and waits out the frame period, asks the platform
-// whether to stop, presents the frame, and advances the flight with UpdateFlight
-// (flight_model.h). All state lives in RendererState.
+// (frame_step.h) advances the flight by the steps that have fallen due (UpdateFlight,
+// flight_model.h), calls DrawFrame, waits for the clock where the display does not pace the
+// loop (frame_pacer.h), asks the platform whether to stop and presents the frame. All state
+// lives in RendererState.
 
 #include <string>
 
@@ -38,7 +39,8 @@ void DrawLoadingScreen(RendererState& state, const ScenePlatform& platform);
 // that it never grows out of the float's precision however long the flight lasts.
 void KeepFlightInsidePeriod(FlightState& flight);
 
-// Draws one frame of the flight into the back buffer and waits out the frame period.
+// Draws one frame of the flight into the back buffer: the pose the frame pacer chose
+// (DrawnPose), the position first kept inside the terrain's period.
 void DrawFrame(RendererState& state, const ScenePlatform& platform);
 
 }  // namespace altostrat

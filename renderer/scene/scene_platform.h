@@ -25,6 +25,13 @@ struct ScenePlatform {
     // Asked at every pass: true while the display is powered down. Nothing is drawn or presented
     // then, and the flight only advances. Empty: the display is always on.
     std::function<bool()> displayPoweredDown;
+    // Asks for presenting in step with the display's refresh (a swap interval of 1), once, with
+    // the context current; true when the platform agreed. Whether presenting then really waits
+    // is measured (frame_pacer.h). Empty: the platform offers no such thing.
+    std::function<bool()> presentWithRefresh;
+    // The display's refresh rate in Hz as the system reports it; 0 when it does not tell.
+    // Empty: unknown.
+    std::function<double()> refreshRate;
 };
 
 }  // namespace altostrat

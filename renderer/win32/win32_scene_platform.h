@@ -7,7 +7,9 @@
 namespace altostrat {
 
 // The scene's platform on Windows: the performance counter with the millisecond clock as its
-// fallback, Sleep, SwapBuffers on the window's device context and wglGetProcAddress.
+// fallback, Sleep, SwapBuffers on the window's device context and wglGetProcAddress; presenting
+// in step with the refresh through WGL_EXT_swap_control, and the refresh rate the device
+// context reports.
 ScenePlatform MakeWin32ScenePlatform(HDC mainDC);
 
 }  // namespace altostrat

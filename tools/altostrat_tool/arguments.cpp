@@ -20,6 +20,28 @@ std::optional<std::int64_t> ParseInteger(const std::string& text, std::int64_t m
     return value;
 }
 
+std::optional<double> ParseDecimal(const std::string& text, double min, double max) {
+    // strtod alone would also take signs, exponents, hexadecimal, "inf" and "nan".
+    bool digits = false, point = false;
+    for (const char c : text) {
+        if (c >= '0' && c <= '9') {
+            digits = true;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digits) {
+        return std::nullopt;
+    }
+    const double value = std::strtod(text.c_str(), nullptr);
+    if (!(value >= min && value <= max)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 int UsageError(const std::string& message, const char* usage) {
     std::fprintf(stderr, "altostrat-tool: %s\nusage: altostrat-tool %s\n", message.c_str(), usage);
     return 2;

@@ -13,5 +13,6 @@ int SettingsCommand(int argc, char** argv);
 int ModeCommand(int argc, char** argv);
 int Ms3dCommand(int argc, char** argv);
 int BmpCommand(int argc, char** argv);
+int PaceCommand(int argc, char** argv);
 
 }  // namespace altostrat::tool

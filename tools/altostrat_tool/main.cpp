@@ -23,6 +23,8 @@ const Command kCommands[] = {
     {"mode", altostrat::tool::ModeCommand, "mode [ARGUMENTS...]"},
     {"ms3d", altostrat::tool::Ms3dCommand, "ms3d FILE"},
     {"bmp", altostrat::tool::BmpCommand, "bmp FILE [--ppm OUT]"},
+    {"pace", altostrat::tool::PaceCommand,
+     "pace --refresh HZ --draw-ms MS --seconds S [--no-vsync]"},
 };
 
 int PrintUsage(FILE* out) {
