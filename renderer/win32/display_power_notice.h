@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "renderer/display_power.h"
+#include "common/display_power.h"
 
 namespace altostrat {
 
