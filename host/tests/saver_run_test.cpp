@@ -247,6 +247,7 @@ TEST(SaverRunTest, TheRendererFliesWhateverBecameOfThePictures) {
         Fixture f;
         f.platform.captureFails = true;
         SaverFormLoad(f.run);
+        ASSERT_GE(f.log.lines.size(), 6u);
         EXPECT_EQ(f.log.lines[5], kRenderer);
         EXPECT_FALSE(f.files.Exists(kFolder + "\\Altostrat2.bmp"));
         EXPECT_TRUE(f.files.Exists(kFolder + "\\Altostrat3.bmp"));
