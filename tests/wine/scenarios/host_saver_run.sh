@@ -28,7 +28,8 @@ start_program "$HOST_COPY" /s
 host=$PROGRAM_PID
 
 # The renderer deletes the photograph of the desktop as soon as it has read it, so the scenario
-# opens the file the moment it appears and reads it through that descriptor afterwards.
+# opens the file the moment it appears (looking more often than poll does: the renderer's start
+# takes a few tenths of a second) and reads it through that descriptor afterwards.
 desktop_opened() {
     local file
     for file in "$TEMP_DIR"/Altostrat-*/Altostrat2.bmp; do
@@ -36,7 +37,11 @@ desktop_opened() {
     done
     return 1
 }
-poll 60 desktop_opened || fail "no picture of the desktop appeared in a run folder: $(run_folders)"
+deadline=$((SECONDS + 60))
+until desktop_opened; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "no picture of the desktop in a run folder: $(run_folders)"
+    sleep 0.02
+done
 folder=$(dirname "$desktop_file")
 echo "run folder: ${folder#"$TEMP_DIR"/}"
 
