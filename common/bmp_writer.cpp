@@ -119,6 +119,23 @@ bool WriteBmp24(const std::string& path, const Bgr24View& picture) {
                           });
 }
 
+std::vector<std::uint8_t> Bmp24Bytes(const Bgr24View& picture) {
+    if (!ValidSize(picture.width, picture.height, 24) || picture.rows == nullptr ||
+        picture.stride < static_cast<std::size_t>(picture.width) * 3) {
+        return {};
+    }
+    const std::size_t pixelBytes = static_cast<std::size_t>(picture.width) * 3;
+    const std::size_t paddedBytes = BmpRowBytes(picture.width, 24);
+    std::vector<std::uint8_t> bytes = Headers(picture.width, picture.height, 24, 0);
+    bytes.reserve(bytes.size() + paddedBytes * static_cast<std::size_t>(picture.height));
+    for (std::int32_t y = 0; y < picture.height; ++y) {
+        const std::uint8_t* row = picture.rows + picture.stride * static_cast<std::size_t>(y);
+        bytes.insert(bytes.end(), row, row + pixelBytes);
+        bytes.insert(bytes.end(), paddedBytes - pixelBytes, 0);
+    }
+    return bytes;
+}
+
 bool WriteBmp8(const std::string& path, const Indexed8Picture& picture) {
     if (!ValidSize(picture.width, picture.height, 8) ||
         picture.indices.size() !=

@@ -38,4 +38,9 @@ std::size_t BmpRowBytes(std::int32_t width, int bitsPerPixel);
 bool WriteBmp24(const std::string& path, const Bgr24View& picture);
 bool WriteBmp8(const std::string& path, const Indexed8Picture& picture);
 
+// The whole file WriteBmp24 would write, for a caller that writes it by its own means (the host
+// creates each picture as a new file that nothing else may open). Empty when the picture is not
+// a valid one.
+std::vector<std::uint8_t> Bmp24Bytes(const Bgr24View& picture);
+
 }  // namespace altostrat

@@ -18,8 +18,8 @@ int Main(HostState& state, HostPlatform& platform) {
         state.PreviewParent = decision.previewParent;
         return platform.RunPreview(state);
     }
-    if (decision.createsCaptureFolder) {
-        platform.CreateFolder(kCaptureFolder);
+    if (decision.sweepsRunFolders) {
+        platform.SweepRunFolders();
     }
     if (decision.loadsSettings) {
         platform.LoadSettings(state);

@@ -14,8 +14,8 @@ class HostPlatform {
     virtual ~HostPlatform() = default;
     // A top-level window with exactly this title exists, hidden windows included.
     virtual bool WindowExists(std::string_view title) = 0;
-    // Creates the folder; an existing folder or a failure is no concern of the caller.
-    virtual void CreateFolder(std::string_view path) = 0;
+    // Removes the picture folders that earlier runs left behind and no running host holds.
+    virtual void SweepRunFolders() = 0;
     virtual void LoadSettings(HostState& state) = 0;
     // Shows (true) or hides (false) the mouse cursor; gives the new display count.
     virtual int ShowCursor(bool show) = 0;

@@ -7,8 +7,37 @@
 namespace altostrat {
 namespace {
 
-std::string CapturePath(CapturePicture picture) {
-    return std::string(kCaptureFolder) + "\\" + CapturePictureName(picture);
+std::string PicturePath(const SaverRun& run, CapturePicture picture) {
+    return RunFolderFile(run.folder, CapturePictureName(picture));
+}
+
+bool PlaysFile(const SaverRun& run, const char* type) {
+    const HostSettings& settings = run.host.settings;
+    return settings.BgmKind == 2 && MusicFileType(settings.BgmFile) == type;
+}
+
+void PauseMusic(SaverRun& run) {
+    if (run.Timer2Enabled) {
+        PauseCD(run.mci);
+    }
+    if (PlaysFile(run, "WAV")) {
+        StopWave(run.mci);
+    }
+    if (PlaysFile(run, "MP3")) {
+        PauseMP3(run.mci);
+    }
+}
+
+void ResumeMusic(SaverRun& run) {
+    if (run.Timer2Enabled) {
+        ResumeCD(run.mci);
+    }
+    if (PlaysFile(run, "WAV")) {
+        PlayWave(run.mci, run.host.settings.BgmFile);
+    }
+    if (PlaysFile(run, "MP3")) {
+        ResumeMP3(run.mci);
+    }
 }
 
 void SetTimer(SaverRun& run, SaverTimer timer, bool& flag, bool enabled) {
@@ -42,10 +71,16 @@ std::string MusicFileType(std::string_view bgmFile) {
 }
 
 void SaverFormLoad(SaverRun& run) {
-    // The screen first, while nothing of ours covers it; then the two fixed pictures.
-    run.platform.CaptureScreen(CapturePath(CapturePicture::kDesktop));
-    run.platform.WriteBuiltInPicture(BuiltInPicture::kSky, CapturePath(CapturePicture::kSky));
-    run.platform.WriteBuiltInPicture(BuiltInPicture::kGlow, CapturePath(CapturePicture::kGlow));
+    run.folder = MakeRunFolder(run.files);
+    if (run.folder.made) {
+        // The screen first, while nothing of ours covers it; then the two fixed pictures. A
+        // picture that fails is drawn plain by the renderer; the others are still written.
+        run.platform.CaptureScreen(PicturePath(run, CapturePicture::kDesktop));
+        run.platform.WriteBuiltInPicture(BuiltInPicture::kSky,
+                                         PicturePath(run, CapturePicture::kSky));
+        run.platform.WriteBuiltInPicture(BuiltInPicture::kGlow,
+                                         PicturePath(run, CapturePicture::kGlow));
+    }
 
     const HostSettings& settings = run.host.settings;
     if (settings.BgmKind == 1) {
@@ -68,19 +103,21 @@ void SaverFormLoad(SaverRun& run) {
     options.acrossAllMonitors = chosen.ScreenChoice == 1;
     options.aircraftShown = chosen.AircraftShown != 0;
     options.skyFollowsClock = chosen.SkyFollowsClock == 1;
+    options.pictureFolder = run.folder.path;
     run.rendererStarted = run.platform.StartRenderer(run.RendererPath, RendererArguments(options));
     run.rendererStartedAt = run.platform.Milliseconds();
     SetTimer(run, SaverTimer::kTimer3, run.Timer3Enabled, true);
 }
 
 void Timer1Timer(SaverRun& run) {
-    if (!run.ended) {
+    // A paused MP3 reports "paused", which the restart would take for an ended file.
+    if (!run.ended && run.display == DisplayPower::kOn) {
         RepeatMP3(run.mci);
     }
 }
 
 void Timer2Timer(SaverRun& run) {
-    if (run.ended) {
+    if (run.ended || run.display == DisplayPower::kOff) {
         return;
     }
     CheckCD(run.mci, run.music, run.host.settings.BgmRepeat);
@@ -137,10 +174,29 @@ void SaverFormQueryUnload(SaverRun& run) {
         run.host.SavedCursorCount = run.platform.ShowCursor(true);
         run.host.cursorHidden = false;
     }
-    if (RendererEnded(run)) {
-        run.platform.RemoveFile(CapturePath(CapturePicture::kDesktop));
+    if (run.sessionEnding || RendererEnded(run)) {
+        RemoveRunFolder(run.files, run.folder);
     }
     run.platform.EndProgram();
+}
+
+void SaverFormEndSession(SaverRun& run) {
+    if (!run.ended) {
+        run.sessionEnding = true;
+    }
+    SaverFormQueryUnload(run);
+}
+
+void SaverDisplayPower(SaverRun& run, DisplayPower power) {
+    if (run.ended || power == run.display) {
+        return;
+    }
+    run.display = power;
+    if (power == DisplayPower::kOff) {
+        PauseMusic(run);
+    } else {
+        ResumeMusic(run);
+    }
 }
 
 }  // namespace altostrat

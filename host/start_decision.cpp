@@ -12,7 +12,7 @@ StartDecision DecideStart(std::string_view arguments) {
         decision.previewParent = PreviewParentOf(arguments);
         return decision;
     }
-    decision.createsCaptureFolder = true;
+    decision.sweepsRunFolders = true;
     decision.loadsSettings = true;
     if (decision.letter == "C" || arguments.empty()) {
         decision.mode = StartMode::kSettings;

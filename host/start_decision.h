@@ -1,9 +1,10 @@
 #pragma once
 // What a start of the host does with its arguments (no other instance running):
 // Explorer's "Configure" on a screen saver starts it with no arguments at all, so that opens the
-// settings exactly as /c without a parent window does.
+// settings exactly as /c without a parent window does. Every start but the preview sweeps the
+// picture folders earlier runs left behind (run_folder.h) and loads the settings.
 //
-//   arguments           mode      capture folder + settings   cursor hidden
+//   arguments           mode      sweep + settings            cursor hidden
 //   /p 1234             preview   no                          no
 //   /c, /c:1234         settings  yes                         no
 //   /s (also /S, -s)    saver     yes                         yes
@@ -21,7 +22,7 @@ enum class StartMode { kSaver, kPreview, kSettings, kEnd };
 struct StartDecision {
     std::string letter;  // the mode letter, "" when there is none
     StartMode mode = StartMode::kEnd;
-    bool createsCaptureFolder = false;
+    bool sweepsRunFolders = false;
     bool loadsSettings = false;
     bool hidesCursor = false;
     std::int32_t previewParent = 0;  // preview mode only

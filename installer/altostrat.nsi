@@ -4,10 +4,12 @@
 ; may write, because the host keeps its settings file beside itself. An upgrade never touches
 ; that settings file (the installer carries no settings file at all), and the uninstaller
 ; removes exactly what the product put on the system: the programs, the aircraft model, the
-; licence, the settings file, the uninstall entry, the two Start-menu entries, the pictures the
-; host writes and the screensaver choice, the last only while it still names this screensaver. Folders go only when they are empty, and only those the
-; product made: the install folder, the folders above it that the install had to create, and the
-; pictures' folder.
+; licence, the settings file, the uninstall entry, the two Start-menu entries and the screensaver
+; choice, the last only while it still names this screensaver. Folders go only when they are
+; empty, and only those the product made: the install folder and the folders above it that the
+; install had to create. Both the installer and the uninstaller clear the pictures earlier
+; versions left in a shared folder (earlier_versions.nsh); this version keeps its pictures in a
+; folder of each run's own, which the run itself removes.
 ;
 ; Given on the makensis command line: VERSION (text, "1.0.0"), VERSION_NUMBERS ("1.0.0.0"),
 ; STAGE (folder holding host.scr, renderer.dll, license.txt and, with MODEL_STAGED defined,
@@ -68,6 +70,7 @@ VIAddVersionKey /LANG=0 "FileDescription" "${PRODUCT_NAME} Setup"
 !include "install_folder.nsh"
 !include "screensaver.nsh"
 !include "shortcuts.nsh"
+!include "earlier_versions.nsh"
 
 Section "-Install"
   Call EnsureWritableFolder
@@ -81,6 +84,7 @@ Section "-Install"
   File "/oname=${LICENSE_FILE}" "${STAGE}\license.txt"
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
   Call CreateStartMenuEntries
+  Call RemoveEarlierPictures
 
   ${GetSize} "$INSTDIR" "/S=0K /G=0" $0 $1 $2
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT_NAME}"
@@ -112,10 +116,7 @@ Section "Uninstall"
   Call un.RemoveCreatedFolders
   RMDir "$INSTDIR"
 
-  Delete "${CAPTURE_FOLDER}\${CAPTURE_PICTURE_1}"
-  Delete "${CAPTURE_FOLDER}\${CAPTURE_PICTURE_2}"
-  Delete "${CAPTURE_FOLDER}\${CAPTURE_PICTURE_3}"
-  RMDir "${CAPTURE_FOLDER}"
+  Call un.RemoveEarlierPictures
 
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
   ; Windows always has this key; a system where the install made it gets it removed again.

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Builds what is missing and starts the screensaver under Wine, as Windows would: the host with /s
-# photographs the screen into C:\t_wisp, starts the renderer beside it and ends when it ends.
-# With DISPLAY set it runs on that display until you press Escape. Without one it starts a
-# private 1024 x 768 X server showing the sample desktop, runs the saver for a few seconds,
-# saves a screenshot, ends the flight with one Escape and prints where the screenshot and the
-# pictures left behind are (the desktop's photograph is deleted when the flight ends).
+# photographs the screen into a folder of the run's own in the user's temporary folder, starts
+# the renderer beside it and ends when it ends, removing that folder. With DISPLAY set it runs on
+# that display until you press Escape. Without one it starts a private 1024 x 768 X server
+# showing the sample desktop, runs the saver for a few seconds, saves a screenshot, ends the
+# flight with one Escape and prints where the screenshot is and where the pictures were.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -32,12 +32,21 @@ start_xvfb 1024x768
 wine_env_setup
 # ImageMagick reports a failure after setting the root picture, so its status is not used.
 display -window root assets/sample-desktop.png 2>/dev/null || true
+temp=$(winepath -u "$(wine cmd /c 'echo %TEMP%' 2>/dev/null | tr -d '\r')" 2>/dev/null)
+temp=$(realpath "$temp")
 start_bg wine "$host" /s
 host_pid=$LAST_PID
 sleep "$seconds"
 shot="$PWD/build/run/screenshot.png"
 import -window root "$shot"
+folders=$(find "$temp" -mindepth 1 -maxdepth 1 -name 'Altostrat-*' -printf '%p ')
 press_key Escape
 wait "$host_pid" || true
 echo "screenshot: $shot"
-echo "pictures:   $WINEPREFIX/drive_c/t_wisp/Altostrat1.bmp, Altostrat3.bmp"
+for folder in $folders; do
+    if [ -e "$folder" ]; then
+        echo "pictures:   $folder (still there: $(ls "$folder" | tr '\n' ' '))"
+    else
+        echo "pictures:   $folder (removed when the flight ended)"
+    fi
+done

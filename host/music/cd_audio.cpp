@@ -70,4 +70,12 @@ void StopCD(MciSender& sender) {
     sender.SendString("close cdaudio", nullptr, 0);
 }
 
+void PauseCD(MciSender& sender) {
+    sender.SendString("pause cdaudio", nullptr, 0);
+}
+
+void ResumeCD(MciSender& sender) {
+    sender.SendString("play cdaudio", nullptr, 0);
+}
+
 }  // namespace altostrat

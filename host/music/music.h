@@ -35,11 +35,18 @@ void OpenCD(MciSender& sender);
 // One poll of the playing CD; BGM_REPEAT is the track to loop, 0 for the whole disc.
 void CheckCD(MciSender& sender, MusicState& state, std::int16_t bgmRepeat);
 void StopCD(MciSender& sender);
+// "pause cdaudio"; going on is "play cdaudio", which plays on from where it paused: the CD
+// audio driver knows no "resume".
+void PauseCD(MciSender& sender);
+void ResumeCD(MciSender& sender);
 
 void PlayMP3(MciSender& sender, std::string_view bgmFile);
 bool IsMP3Playing(MciSender& sender);
 void RepeatMP3(MciSender& sender);
 void StopMP3(MciSender& sender);
+// "pause MP3Play" and "resume MP3Play".
+void PauseMP3(MciSender& sender);
+void ResumeMP3(MciSender& sender);
 
 void PlayWave(MciSender& sender, std::string_view bgmFile);
 void StopWave(MciSender& sender);

@@ -41,6 +41,14 @@ void StopMP3(MciSender& sender) {
     sender.SendString("close MP3Play", nullptr, 0);
 }
 
+void PauseMP3(MciSender& sender) {
+    sender.SendString("pause MP3Play", nullptr, 0);
+}
+
+void ResumeMP3(MciSender& sender) {
+    sender.SendString("resume MP3Play", nullptr, 0);
+}
+
 void PlayWave(MciSender& sender, std::string_view bgmFile) {
     if (sender.WaveDeviceCount() > 0) {
         sender.PlaySound(bgmFile, kSndAsync | kSndLoop | kSndNoDefault | kSndFileName);

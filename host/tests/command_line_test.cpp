@@ -105,7 +105,7 @@ TEST(DecideStart, FollowsTheModeTable) {
         const StartDecision decision = DecideStart(row.arguments);
         EXPECT_EQ(decision.letter, row.letter) << row.arguments;
         EXPECT_EQ(decision.mode, row.mode) << row.arguments;
-        EXPECT_EQ(decision.createsCaptureFolder, row.folderAndSettings) << row.arguments;
+        EXPECT_EQ(decision.sweepsRunFolders, row.folderAndSettings) << row.arguments;
         EXPECT_EQ(decision.loadsSettings, row.folderAndSettings) << row.arguments;
         EXPECT_EQ(decision.hidesCursor, row.cursorHidden) << row.arguments;
     }

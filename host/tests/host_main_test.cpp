@@ -26,9 +26,7 @@ class RecordingPlatform : public HostPlatform {
         }
         return false;
     }
-    void CreateFolder(std::string_view path) override {
-        calls.push_back("mkdir " + std::string(path));
-    }
+    void SweepRunFolders() override { calls.push_back("sweep"); }
     void LoadSettings(HostState&) override { calls.push_back("load"); }
     int ShowCursor(bool show) override {
         cursorCount += show ? 1 : -1;
@@ -51,7 +49,7 @@ class RecordingPlatform : public HostPlatform {
 
 const std::string kFindSaver = "find Altostrat_Main";
 const std::string kFindDialog = u8"find <アルトストラト>";
-const std::string kMkdir = "mkdir C:\\t_wisp";
+const std::string kSweep = "sweep";
 
 std::vector<std::string> RunMain(const char* arguments, RecordingPlatform& platform) {
     HostState state;
@@ -64,23 +62,23 @@ using Calls = std::vector<std::string>;
 
 TEST(Main, EachModeMakesItsStepsInOrder) {
     RecordingPlatform saver;
-    EXPECT_EQ(RunMain("/s", saver), (Calls{kFindSaver, kFindDialog, kMkdir, "load", "hide",
+    EXPECT_EQ(RunMain("/s", saver), (Calls{kFindSaver, kFindDialog, kSweep, "load", "hide",
                                            "saver (cursor hidden)", "show"}));
     EXPECT_EQ(saver.cursorCount, 0);
 
     RecordingPlatform opened;
-    EXPECT_EQ(RunMain("", opened), (Calls{kFindSaver, kFindDialog, kMkdir, "load", "dialog"}));
+    EXPECT_EQ(RunMain("", opened), (Calls{kFindSaver, kFindDialog, kSweep, "load", "dialog"}));
 
     RecordingPlatform preview;
     EXPECT_EQ(RunMain("/p 1234", preview), (Calls{kFindSaver, kFindDialog, "preview 1234"}));
 
     RecordingPlatform settings;
     EXPECT_EQ(RunMain("/c:99", settings),
-              (Calls{kFindSaver, kFindDialog, kMkdir, "load", "dialog"}));
+              (Calls{kFindSaver, kFindDialog, kSweep, "load", "dialog"}));
 
     for (const char* other : {"/a", "s", "/x 5"}) {
         RecordingPlatform platform;
-        EXPECT_EQ(RunMain(other, platform), (Calls{kFindSaver, kFindDialog, kMkdir, "load"}))
+        EXPECT_EQ(RunMain(other, platform), (Calls{kFindSaver, kFindDialog, kSweep, "load"}))
             << other;
     }
 }
@@ -119,7 +117,7 @@ TEST(Main, TheModeExitCodeIsTheProgramsAndTheCursorIsBackAfterAnySaverEnd) {
     HostState second;
     second.arguments = "/s";
     Main(second, restoring);
-    EXPECT_EQ(restoring.calls, (Calls{kFindSaver, kFindDialog, kMkdir, "load", "hide", "show"}));
+    EXPECT_EQ(restoring.calls, (Calls{kFindSaver, kFindDialog, kSweep, "load", "hide", "show"}));
 }
 
 TEST(RestoreCursor, ShowsOnlyWhatWasHiddenAndAlwaysAsAShowRequest) {

@@ -1,6 +1,7 @@
-// The saver run's order of platform and music calls, recorded through fakes into one log. The
-// expected logs follow the documented order of the saver form (capture files 2, 1, 3; music;
-// renderer; watch) and Windows' published MCI command strings, written out here by hand.
+// The saver run's order of platform, file and music calls, recorded through fakes into one log.
+// The expected logs follow the documented order of the saver form (the run's folder and its
+// lock; capture files 2, 1, 3; music; renderer; watch) and Windows' published MCI command
+// strings, written out here by hand.
 
 #include <gtest/gtest.h>
 
@@ -9,11 +10,13 @@
 
 #include "common/agreement.h"
 #include "host/saver_run.h"
+#include "host/tests/fake_run_files.h"
 
 namespace altostrat {
 namespace {
 
-const std::string kRenderer = u8"start C:\\Saver\\アルトストラト.dll";
+const std::string kFolder = "C:\\Users\\u\\AppData\\Local\\Temp\\Altostrat-77-0";
+const std::string kRenderer = u8"start C:\\Saver\\アルトストラト.dll /folder \"" + kFolder + "\"";
 
 class Log {
   public:
@@ -55,14 +58,20 @@ class FakePlatform final : public SaverPlatform {
     bool window = false;
     bool running = true;
     bool foregroundElsewhere = false;
+    bool captureFails = false;
+    testing::FakeRunFiles* files = nullptr;  // where the pictures are written
     std::string rendererArguments;
     std::uint64_t now = 5000;
     int cursorCount = -1;  // after the start-up's hide
     bool ended = false;
 
-    void CaptureScreen(const std::string& path) override { log_.Add("capture " + path); }
-    void WriteBuiltInPicture(BuiltInPicture picture, const std::string& path) override {
+    bool CaptureScreen(const std::string& path) override {
+        log_.Add("capture " + path);
+        return !captureFails && files->Write(path);
+    }
+    bool WriteBuiltInPicture(BuiltInPicture picture, const std::string& path) override {
         log_.Add(std::string(picture == BuiltInPicture::kSky ? "sky " : "glow ") + path);
+        return files->Write(path);
     }
     bool StartRenderer(const std::string& path, const std::string& arguments) override {
         log_.Add("start " + path + (arguments.empty() ? "" : " " + arguments));
@@ -75,7 +84,6 @@ class FakePlatform final : public SaverPlatform {
         log_.Add("foreground to the renderer");
         foregroundElsewhere = false;
     }
-    void RemoveFile(const std::string& path) override { log_.Add("delete " + path); }
     bool RendererRunning() override { return running; }
     std::uint64_t Milliseconds() override { return now; }
     void SetTimerEnabled(SaverTimer timer, bool enabled) override {
@@ -102,10 +110,13 @@ struct Fixture {
     Log log;
     FakeMci mci{log};
     FakePlatform platform{log};
+    testing::FakeRunFiles files;
     HostState host;
-    SaverRun run{host, platform, mci};
+    SaverRun run{host, platform, files, mci};
 
     explicit Fixture(const char* arguments = "/s") {
+        files.log = &log.lines;
+        platform.files = &files;
         host.arguments = arguments;
         host.programFolder = "C:\\Saver";
         host.cursorHidden = host.arguments.size() >= 2;  // as the start-up leaves it for /s
@@ -124,9 +135,17 @@ struct Fixture {
 };
 
 const std::vector<std::string> kLoadStart = {
-    "capture C:\\t_wisp\\Altostrat2.bmp",
-    "sky C:\\t_wisp\\Altostrat1.bmp",
-    "glow C:\\t_wisp\\Altostrat3.bmp",
+    "mkdir " + kFolder,
+    "lock " + kFolder + "\\Altostrat.lock",
+    "capture " + kFolder + "\\Altostrat2.bmp",
+    "sky " + kFolder + "\\Altostrat1.bmp",
+    "glow " + kFolder + "\\Altostrat3.bmp",
+};
+// The clean-up's removal of the run's folder, once the renderer is done with it.
+const std::vector<std::string> kFolderRemoved = {
+    "delete " + kFolder + "\\Altostrat1.bmp", "delete " + kFolder + "\\Altostrat2.bmp",
+    "delete " + kFolder + "\\Altostrat3.bmp", "unlock",
+    "delete " + kFolder + "\\Altostrat.lock", "rmdir " + kFolder,
 };
 
 TEST(SaverRunTest, TheWatchWaitsForTheWindowAndEndsWhenItGoesOrTheProcessEnds) {
@@ -164,61 +183,92 @@ TEST(SaverRunTest, TheWatchWaitsForTheWindowAndEndsWhenItGoesOrTheProcessEnds) {
     }
 }
 
-const std::string kDeleteDesktop = "delete C:\\t_wisp\\Altostrat2.bmp";
-
-// How many times the run deleted the desktop's picture, and whether it ended.
-int DesktopDeletions(const Fixture& f) {
+// The run has ended, and its folder is gone (true) or kept whole (false).
+bool FolderRemoved(const Fixture& f) {
     EXPECT_TRUE(f.platform.ended);
-    int count = 0;
-    for (const std::string& line : f.log.lines) {
-        EXPECT_EQ(line.rfind("delete ", 0) == 0, line == kDeleteDesktop) << line;
-        count += line == kDeleteDesktop ? 1 : 0;
-    }
-    return count;
+    const bool gone = !f.files.Exists(kFolder);
+    EXPECT_EQ(f.files.nodes.size(), gone ? 1u : 6u);  // the temporary folder; + folder, 4 files
+    return gone;
 }
 
-TEST(SaverRunTest, TheDesktopsPictureGoesOnlyWithTheRenderer) {
-    {  // Escape: the window came and went; the picture goes just before the end.
+TEST(SaverRunTest, TheRunsFolderGoesWithTheRendererOrWithTheSession) {
+    {  // Escape: the window came and went; the folder goes just before the end.
         Fixture f;
         SaverFormLoad(f.run);
         f.platform.window = true;
         Timer3Timer(f.run);
         f.platform.window = false;
         Timer3Timer(f.run);
-        EXPECT_EQ(DesktopDeletions(f), 1);
-        EXPECT_EQ(f.log.lines.end()[-2], kDeleteDesktop);
+        EXPECT_TRUE(FolderRemoved(f));
+        const std::vector<std::string> tail(f.log.lines.end() - 7, f.log.lines.end() - 1);
+        EXPECT_EQ(tail, kFolderRemoved);
     }
     {  // The renderer's process ended without a window, or never started.
         Fixture f;
         SaverFormLoad(f.run);
         f.platform.running = false;
         Timer3Timer(f.run);
-        EXPECT_EQ(DesktopDeletions(f), 1);
+        EXPECT_TRUE(FolderRemoved(f));
         Fixture g;
         g.platform.startSucceeds = false;
         g.platform.running = false;
         SaverFormLoad(g.run);
         Timer3Timer(g.run);
-        EXPECT_EQ(DesktopDeletions(g), 1);
+        EXPECT_TRUE(FolderRemoved(g));
     }
-    {  // The patience ran out with the renderer still loading: it may yet read its picture.
+    {  // The patience ran out with the renderer still loading: it may yet read its pictures.
         Fixture f;
         SaverFormLoad(f.run);
         EXPECT_EQ(f.TicksUntilEnd(301), 301);
-        EXPECT_EQ(DesktopDeletions(f), 0);
+        EXPECT_FALSE(FolderRemoved(f));
     }
-    {  // The session ends while the flight is shown.
+    {  // A close request while the flight is shown leaves the renderer its pictures.
         Fixture f;
         SaverFormLoad(f.run);
         f.platform.window = true;
         Timer3Timer(f.run);
         SaverFormQueryUnload(f.run);
-        EXPECT_EQ(DesktopDeletions(f), 0);
+        EXPECT_FALSE(FolderRemoved(f));
+    }
+    {  // The session ends while the flight is shown: nothing of the run stays.
+        Fixture f;
+        SaverFormLoad(f.run);
+        f.platform.window = true;
+        Timer3Timer(f.run);
+        SaverFormEndSession(f.run);
+        EXPECT_TRUE(FolderRemoved(f));
+        SaverFormEndSession(f.run);  // WM_ENDSESSION after WM_QUERYENDSESSION: nothing more
+        EXPECT_EQ(f.log.lines.back(), "end");
+    }
+}
+
+TEST(SaverRunTest, TheRendererFliesWhateverBecameOfThePictures) {
+    {  // The capture could not be written: the other pictures are, and the renderer starts.
+        Fixture f;
+        f.platform.captureFails = true;
+        SaverFormLoad(f.run);
+        ASSERT_GE(f.log.lines.size(), 6u);
+        EXPECT_EQ(f.log.lines[5], kRenderer);
+        EXPECT_FALSE(f.files.Exists(kFolder + "\\Altostrat2.bmp"));
+        EXPECT_TRUE(f.files.Exists(kFolder + "\\Altostrat3.bmp"));
+    }
+    {  // No temporary folder: no picture is written, and the renderer reads no folder there is.
+        Fixture f;
+        f.files.nodes.clear();
+        SaverFormLoad(f.run);
+        EXPECT_EQ(f.log.lines.size(), 2u);
+        const RendererOptions options = ParseRendererArguments(f.platform.rendererArguments);
+        EXPECT_NE(options.pictureFolder.find('*'), std::string::npos) << options.pictureFolder;
+        EXPECT_EQ(f.log.lines[1], "enable Timer3");
+        Timer3Timer(f.run);
+        f.platform.running = false;
+        Timer3Timer(f.run);
+        EXPECT_EQ(f.log.lines.back(), "end");
     }
 }
 
 TEST(SaverRunTest, TheRendererGetsTheChoicesAndTheForeground) {
-    {  // The renderer's own reader finds both choices in what it is started with.
+    {  // The renderer's own reader finds both choices and the folder in what it is started with.
         Fixture f;
         f.host.settings.ScreenChoice = 1;
         f.host.settings.AircraftShown = 0;
@@ -226,11 +276,12 @@ TEST(SaverRunTest, TheRendererGetsTheChoicesAndTheForeground) {
         const RendererOptions options = ParseRendererArguments(f.platform.rendererArguments);
         EXPECT_TRUE(options.acrossAllMonitors);
         EXPECT_FALSE(options.aircraftShown);
+        EXPECT_EQ(options.pictureFolder, kFolder);
     }
-    {  // The settings' defaults start it with no arguments at all.
+    {  // The settings' defaults start it with the folder alone.
         Fixture f;
         SaverFormLoad(f.run);
-        EXPECT_EQ(f.log.lines[3], kRenderer);
+        EXPECT_EQ(f.log.lines[5], kRenderer);
     }
     {  // Another window has the foreground when the flight's first appears: handed over once.
         Fixture f;
@@ -285,9 +336,9 @@ TEST(SaverRunTest, AnMp3RunInOrderFromLoadToCleanUp) {
                         "mci stop MP3Play",
                         "mci close MP3Play",
                         "show cursor",
-                        "delete C:\\t_wisp\\Altostrat2.bmp",
-                        "end",
                     });
+    expected.insert(expected.end(), kFolderRemoved.begin(), kFolderRemoved.end());
+    expected.push_back("end");
     EXPECT_EQ(f.log.lines, expected);
     EXPECT_EQ(f.host.SavedCursorCount, 0);
 }
@@ -298,7 +349,7 @@ TEST(SaverRunTest, WaveAndCdRunsAndTheCursorOnlyWhenItWasHidden) {
         f.host.settings.BgmKind = 2;
         f.host.settings.BgmFile = "C:\\a.wav";
         SaverFormLoad(f.run);
-        SaverFormQueryUnload(f.run);  // the session ends
+        SaverFormQueryUnload(f.run);  // a close request while the renderer loads
         std::vector<std::string> expected = kLoadStart;
         expected.insert(expected.end(),
                         {"sound C:\\a.wav loop", kRenderer, "enable Timer3", "sound ", "end"});
@@ -324,8 +375,8 @@ TEST(SaverRunTest, WaveAndCdRunsAndTheCursorOnlyWhenItWasHidden) {
         const std::vector<std::string> tail(f.log.lines.end() - 5, f.log.lines.end());
         EXPECT_EQ(tail, (std::vector<std::string>{"disable Timer2", "mci stop cdaudio",
                                                   "mci close cdaudio", "show cursor", "end"}));
-        EXPECT_EQ(f.log.lines[3], "mci open cdaudio");
-        EXPECT_EQ(f.log.lines[5], "enable Timer2");
+        EXPECT_EQ(f.log.lines[5], "mci open cdaudio");
+        EXPECT_EQ(f.log.lines[7], "enable Timer2");
     }
     {
         Fixture f;
@@ -338,6 +389,74 @@ TEST(SaverRunTest, WaveAndCdRunsAndTheCursorOnlyWhenItWasHidden) {
         SaverFormQueryUnload(f.run);
         const std::vector<std::string> tail(f.log.lines.end() - 2, f.log.lines.end());
         EXPECT_EQ(tail, (std::vector<std::string>{"show cursor", "end"}));
+    }
+}
+
+// With the display off nobody hears the music: it pauses by the commands MCI publishes for each
+// device (the CD audio driver has no "resume": "play" goes on from where it paused), and the
+// MP3 restart and the CD poll rest meanwhile, since a paused MP3 reports "paused".
+TEST(SaverRunTest, TheMusicPausesWhileTheDisplayIsOff) {
+    // tail: the lines the display's changes and the ticks between them added.
+    const auto tail = [](const Fixture& f, std::size_t from) {
+        return std::vector<std::string>(f.log.lines.begin() + static_cast<std::ptrdiff_t>(from),
+                                        f.log.lines.end());
+    };
+    {
+        Fixture f;
+        f.host.settings.BgmKind = 2;
+        f.host.settings.BgmFile = "C:\\a.mp3";
+        SaverFormLoad(f.run);
+        const std::size_t from = f.log.lines.size();
+        SaverDisplayPower(f.run, DisplayPower::kOff);
+        f.mci.mp3Mode = "paused";
+        Timer1Timer(f.run);
+        SaverDisplayPower(f.run, DisplayPower::kOff);  // told twice: once is enough
+        SaverDisplayPower(f.run, DisplayPower::kOn);
+        f.mci.mp3Mode = "playing";
+        Timer1Timer(f.run);
+        EXPECT_EQ(tail(f, from),
+                  (std::vector<std::string>{"mci pause MP3Play", "mci resume MP3Play",
+                                            "mci status MP3Play mode"}));
+    }
+    {
+        Fixture f;
+        f.host.settings.BgmKind = 2;
+        f.host.settings.BgmFile = "C:\\a.WAV";
+        SaverFormLoad(f.run);
+        const std::size_t from = f.log.lines.size();
+        SaverDisplayPower(f.run, DisplayPower::kOff);
+        SaverDisplayPower(f.run, DisplayPower::kOn);
+        EXPECT_EQ(tail(f, from), (std::vector<std::string>{"sound ", "sound C:\\a.WAV loop"}));
+    }
+    {
+        Fixture f;
+        f.host.settings.BgmKind = 1;
+        SaverFormLoad(f.run);
+        const std::size_t from = f.log.lines.size();
+        SaverDisplayPower(f.run, DisplayPower::kOff);
+        Timer2Timer(f.run);
+        SaverDisplayPower(f.run, DisplayPower::kOn);
+        EXPECT_EQ(tail(f, from),
+                  (std::vector<std::string>{"mci pause cdaudio", "mci play cdaudio"}));
+        EXPECT_TRUE(f.run.Timer2Enabled);
+        // The poll ended (no disc): nothing is paused or played any more.
+        f.mci.cdReply = "error";
+        Timer2Timer(f.run);
+        const std::size_t later = f.log.lines.size();
+        SaverDisplayPower(f.run, DisplayPower::kOff);
+        SaverDisplayPower(f.run, DisplayPower::kOn);
+        EXPECT_EQ(f.log.lines.size(), later);
+    }
+    {  // After the run, the display's changes start nothing.
+        Fixture f;
+        f.host.settings.BgmKind = 2;
+        f.host.settings.BgmFile = "C:\\a.mp3";
+        SaverFormLoad(f.run);
+        SaverDisplayPower(f.run, DisplayPower::kOff);
+        SaverFormQueryUnload(f.run);
+        const std::size_t later = f.log.lines.size();
+        SaverDisplayPower(f.run, DisplayPower::kOn);
+        EXPECT_EQ(f.log.lines.size(), later);
     }
 }
 

@@ -1,6 +1,8 @@
 // The saver form: a hidden top-level window titled "Altostrat_Main" (found by the single-instance
 // test of any later start, which is why it is not a message-only window), its three timers, and
-// the Windows side of the saver run whose order saver_run.cpp decides.
+// the Windows side of the saver run whose order saver_run.cpp decides. It hears the display's
+// power as the renderer's window does: the monitor power command that reaches every top-level
+// window, and the console display state notification it asks for.
 #include <windows.h>
 
 #include "common/agreement.h"
@@ -10,6 +12,8 @@
 #include "host/win32/resource_ids.h"
 #include "host/win32/screen_capture.h"
 #include "host/win32/win32_mci_sender.h"
+#include "host/win32/win32_run_folder.h"
+#include "common/win32/display_power_notice.h"
 
 namespace altostrat {
 namespace {
@@ -49,10 +53,10 @@ class Win32SaverPlatform final : public SaverPlatform {
         }
     }
 
-    void CaptureScreen(const std::string& path) override { CaptureScreenToFile(path); }
+    bool CaptureScreen(const std::string& path) override { return CaptureScreenToFile(path); }
 
-    void WriteBuiltInPicture(BuiltInPicture picture, const std::string& path) override {
-        WriteBitmapResourceToFile(
+    bool WriteBuiltInPicture(BuiltInPicture picture, const std::string& path) override {
+        return WriteBitmapResourceToFile(
             instance_, picture == BuiltInPicture::kSky ? ALTOSTRAT_IDB_SKY : ALTOSTRAT_IDB_GLOW,
             path);
     }
@@ -97,8 +101,6 @@ class Win32SaverPlatform final : public SaverPlatform {
             SetForegroundWindow(window);
         }
     }
-
-    void RemoveFile(const std::string& path) override { DeleteFileW(Wide(path).c_str()); }
 
     bool RendererRunning() override {
         return renderer_ != nullptr && WaitForSingleObject(renderer_, 0) == WAIT_TIMEOUT;
@@ -151,17 +153,33 @@ LRESULT CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam)
             }
             return 0;
         case WM_QUERYENDSESSION:
-            // Log-off or shut-down: the music is stopped and the cursor shown before Windows may
-            // end the process; the session is free to end.
+            // Log-off or shut-down: the music is stopped, the cursor shown and the pictures
+            // deleted before Windows may end the process; the session is free to end.
             if (run != nullptr) {
-                SaverFormQueryUnload(*run);
+                SaverFormEndSession(*run);
             }
             return TRUE;
         case WM_ENDSESSION:
             if (wParam != 0 && run != nullptr) {
-                SaverFormQueryUnload(*run);
+                SaverFormEndSession(*run);
             }
             return 0;
+        case WM_SYSCOMMAND:
+            // The low four bits are the system's own. The command goes on to the default
+            // processing, which powers the display as asked.
+            if ((wParam & 0xFFF0) == SC_MONITORPOWER && run != nullptr) {
+                SaverDisplayPower(*run, DisplayPowerAfterMonitorCommand(
+                                            static_cast<std::int64_t>(lParam), run->display));
+            }
+            return DefWindowProcW(form, message, wParam, lParam);
+        case WM_POWERBROADCAST:
+            if (wParam == PBT_POWERSETTINGCHANGE) {
+                if (run != nullptr) {
+                    SaverDisplayPower(*run, DisplayPowerFromPowerSetting(lParam, run->display));
+                }
+                return TRUE;
+            }
+            return DefWindowProcW(form, message, wParam, lParam);
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
@@ -191,15 +209,19 @@ int RunSaver(HostState& state) {
         return 0;
     }
     Win32SaverPlatform platform(form, instance);
+    Win32RunFolderPlatform files;
     Win32MciSender mci;
-    SaverRun run(state, platform, mci);
+    SaverRun run(state, platform, files, mci);
     SetWindowLongPtrW(form, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&run));
     SaverFormLoad(run);
+    // Asked for after the load, so the state Windows sends at once finds the music started.
+    void* displayNotice = RegisterDisplayStateNotice(form);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    UnregisterDisplayStateNotice(displayNotice);
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "common/bmp_writer.h"
+#include "host/win32/win32_run_folder.h"
 
 namespace altostrat {
 namespace {
@@ -40,9 +41,9 @@ bool CaptureScreenToFile(const std::string& path) {
     ReleaseDC(hDesktopWnd, hDesktopDC);
     GdiFlush();
 
-    const Bgr24View view{width, height, static_cast<const std::uint8_t*>(bits),
-                         BmpRowBytes(width, 24)};
-    const bool written = WriteBmp24(path, view);
+    const std::vector<std::uint8_t> bytes =
+        Bmp24Bytes({width, height, static_cast<const std::uint8_t*>(bits), BmpRowBytes(width, 24)});
+    const bool written = !bytes.empty() && WriteNewFile(path, bytes.data(), bytes.size());
     SelectObject(pictureDC, previous);
     DeleteDC(pictureDC);
     DeleteObject(picture);
@@ -68,8 +69,9 @@ bool WriteBitmapResourceToFile(HINSTANCE module, int id, const std::string& path
     if (copied != shape.bmHeight) {
         return false;
     }
-    return WriteBmp24(path,
-                      {shape.bmWidth, shape.bmHeight, rows.data(), BmpRowBytes(shape.bmWidth, 24)});
+    const std::vector<std::uint8_t> bytes =
+        Bmp24Bytes({shape.bmWidth, shape.bmHeight, rows.data(), BmpRowBytes(shape.bmWidth, 24)});
+    return !bytes.empty() && WriteNewFile(path, bytes.data(), bytes.size());
 }
 
 }  // namespace altostrat

@@ -1,6 +1,7 @@
 #pragma once
 // The saver's pictures as bitmap files: the primary screen photographed 1:1, and the host's
-// built-in pictures, both written at 24 bits per pixel through the portable writer.
+// built-in pictures, both written at 24 bits per pixel, each as a new file in the run's own
+// folder (never one that exists).
 
 #include <windows.h>
 

@@ -6,6 +6,7 @@
 #include "host/paths.h"
 #include "host/settings/settings.h"
 #include "host/win32/mode_entries.h"
+#include "host/win32/win32_run_folder.h"
 
 namespace altostrat {
 
@@ -14,8 +15,9 @@ bool Win32HostPlatform::WindowExists(std::string_view title) {
     return FindWindowW(nullptr, Wide(title).c_str()) != nullptr;
 }
 
-void Win32HostPlatform::CreateFolder(std::string_view path) {
-    CreateDirectoryW(Wide(path).c_str(), nullptr);
+void Win32HostPlatform::SweepRunFolders() {
+    Win32RunFolderPlatform files;
+    altostrat::SweepRunFolders(files);
 }
 
 void Win32HostPlatform::LoadSettings(HostState& state) {

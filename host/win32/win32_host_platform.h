@@ -8,7 +8,7 @@ namespace altostrat {
 class Win32HostPlatform : public HostPlatform {
   public:
     bool WindowExists(std::string_view title) override;
-    void CreateFolder(std::string_view path) override;
+    void SweepRunFolders() override;
     void LoadSettings(HostState& state) override;
     int ShowCursor(bool show) override;
     int RunPreview(HostState& state) override;

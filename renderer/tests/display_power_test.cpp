@@ -1,7 +1,7 @@
 // The display's power state from the numbers Windows documents: the monitor power command's
 // argument (-1 on, 1 low power, 2 off) and GUID_CONSOLE_DISPLAY_STATE's value (0 off, 1 on,
 // 2 dimmed).
-#include "renderer/display_power.h"
+#include "common/display_power.h"
 
 #include <gtest/gtest.h>
 

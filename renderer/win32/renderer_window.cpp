@@ -3,7 +3,7 @@
 #include "common/agreement.h"
 #include "common/win32/wide_text.h"
 #include "renderer/win32/cover_windows.h"
-#include "renderer/win32/display_power_notice.h"
+#include "common/win32/display_power_notice.h"
 #include "renderer/win32/monitors.h"
 
 namespace altostrat {

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "common/display_power.h"
 #include "renderer/display_layout.h"
-#include "renderer/display_power.h"
 #include "renderer/foreground_watch.h"
 
 namespace altostrat {

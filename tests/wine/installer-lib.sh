@@ -3,6 +3,10 @@
 # prefix holds so that two prefixes can be compared.
 
 SETUP_EXE="$BUILD/dist/アルトストラト-setup.exe"
+# The programs as they ship: stripped copies made by the dist target, symbols kept beside.
+SHIPPED_HOST="$BUILD/installer/stripped/host.scr"
+SHIPPED_RENDERER="$BUILD/installer/stripped/renderer.dll"
+SYMBOLS_DIR="$BUILD/symbols"
 UNINSTALL_KEY='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Uninstall\アルトストラト'
 
 # header_text NAME: the quoted value of a #define in assets/version.h.
@@ -124,4 +128,18 @@ wait_wine() {
 stop_wine() {
     wineserver -k >/dev/null 2>&1 || true
     wait_wine
+}
+
+# debug_sections FILE: the names of the program's debugging sections (.debug_*), one a line.
+debug_sections() {
+    x86_64-w64-mingw32-objdump -h "$1" | awk '$2 ~ /^\.debug_/ {print $2}'
+}
+
+# plant_earlier_pictures FOLDER: the three pictures as an earlier version left them in FOLDER.
+plant_earlier_pictures() {
+    local n
+    mkdir -p "$1"
+    for n in 1 2 3; do
+        echo "picture $n" >"$1/Altostrat$n.bmp"
+    done
 }

@@ -208,3 +208,40 @@ cpu_ticks() {
 pixel() {
     convert "$1" -format '%[fx:int(255*p{'"$2,$3"'}.r)] %[fx:int(255*p{'"$2,$3"'}.g)] %[fx:int(255*p{'"$2,$3"'}.b)]\n' info:
 }
+
+# find_temp_folder: TEMP_DIR becomes where the user's temporary folder of the prefix (what
+# GetTempPathW gives the programs) lies on the Unix side, as Wine itself tells.
+find_temp_folder() {
+    local windows
+    windows=$(wine cmd /c 'echo %TEMP%' 2>/dev/null | tr -d '\r')
+    TEMP_DIR=$(winepath -u "$windows" 2>/dev/null | tr -d '\r')
+    TEMP_DIR=$(realpath -e "$TEMP_DIR" 2>/dev/null) || fail "no temporary folder: '$windows'"
+}
+
+# run_folders: the names of the saver runs' picture folders in TEMP_DIR, one a line, sorted.
+run_folders() {
+    find "$TEMP_DIR" -mindepth 1 -maxdepth 1 -name 'Altostrat-*' -printf '%f\n' | LC_ALL=C sort
+}
+
+# run_pictures: every picture left in a run folder, one path a line.
+run_pictures() {
+    find "$TEMP_DIR" -mindepth 2 -maxdepth 2 -path "$TEMP_DIR/Altostrat-*" -name '*.bmp'
+}
+
+# plant_leftover NAME: a run folder in TEMP_DIR as a run that crashed leaves it behind: its lock
+# and its three pictures (stand-ins: only the names matter to the sweep).
+plant_leftover() {
+    local folder=$TEMP_DIR/$1 n
+    mkdir -p "$folder"
+    : >"$folder/Altostrat.lock"
+    for n in 1 2 3; do
+        echo "picture $n" >"$folder/Altostrat$n.bmp"
+    done
+}
+
+# drive_c_changes MARKER: what under drive_c changed since MARKER was touched, the user's
+# temporary folder left out, one path a line.
+drive_c_changes() {
+    find "$WINEPREFIX/drive_c" -newer "$1" -not -path "$TEMP_DIR" -not -path "$TEMP_DIR/*" \
+        -printf '%y %P\n' | LC_ALL=C sort
+}

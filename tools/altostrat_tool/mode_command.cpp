@@ -18,7 +18,7 @@ int ModeCommand(int argc, char** argv) {
     }
     const StartDecision decision = DecideStart(arguments);
     std::printf("letter=%s mode=%s folder=%s settings=%s cursor=%s", decision.letter.c_str(),
-                StartModeName(decision.mode), decision.createsCaptureFolder ? "yes" : "no",
+                StartModeName(decision.mode), decision.sweepsRunFolders ? "yes" : "no",
                 decision.loadsSettings ? "yes" : "no", decision.hidesCursor ? "hidden" : "visible");
     if (decision.mode == StartMode::kPreview) {
         std::printf(" parent=%ld", static_cast<long>(decision.previewParent));

@@ -13,6 +13,7 @@
 #include "host/tests/win32/test_window.h"
 #include "host/win32/program_folder.h"
 #include "host/win32/win32_host_platform.h"
+#include "host/win32/win32_run_folder.h"
 
 namespace altostrat {
 namespace {
@@ -40,20 +41,48 @@ TEST(Win32HostPlatform, FindsHiddenAndShownWindowsByTheirTitleAlone) {
     EXPECT_FALSE(platform.WindowExists("Altostrat_Mai"));  // the whole title must match
 }
 
-TEST(Win32HostPlatform, CreatesFoldersQuietlyAndLoadsTheIniBesideTheProgram) {
+TEST(Win32HostPlatform, LoadsTheIniBesideTheProgram) {
     TestFolder folder;
     Win32HostPlatform platform;
-    const std::string created = folder.File(u8"t_wisp ソ");
-    platform.CreateFolder(created);
-    platform.CreateFolder(created);  // already there: no complaint
-    EXPECT_TRUE(folder.Exists(u8"t_wisp ソ"));
-
     folder.Write(u8"アルトストラト.ini", "[Section]\r\nBGM\x8B\xE6\x95\xAA=1\r\n");
     HostState state;
     state.programFolder = folder.path();
     platform.LoadSettings(state);
     EXPECT_EQ(state.settings.BgmKind, 1);
     EXPECT_EQ(state.settings.BgmFolder, folder.path());
+}
+
+// The run folder's platform over a test folder standing in for the user's temporary folder.
+class RunFilesIn final : public Win32RunFolderPlatform {
+  public:
+    explicit RunFilesIn(const TestFolder& folder) : temporary_(folder.path() + "\\") {}
+    std::string TemporaryFolder() override { return temporary_; }
+
+  private:
+    std::string temporary_;
+};
+
+// What the sweep relies on, as Windows itself does it: a lock held open by a running host
+// cannot be deleted by another's sweep, one let go can; a picture is never written over a file
+// that exists.
+TEST(Win32RunFolderPlatform, TheLockKeepsALiveRunFromTheSweepAndPicturesAreOnlyEverNewFiles) {
+    TestFolder temporary;
+    RunFilesIn running(temporary);
+    const RunFolder folder = MakeRunFolder(running);
+    ASSERT_TRUE(folder.made);
+    const std::string name = folder.path.substr(temporary.path().size() + 1);
+    const std::string picture = RunFolderFile(folder, "Altostrat2.bmp");
+    EXPECT_TRUE(WriteNewFile(picture, "new", 3));
+    EXPECT_FALSE(WriteNewFile(picture, "over", 4));
+    EXPECT_EQ(temporary.Read(name + "\\Altostrat2.bmp"), "new");
+
+    RunFilesIn nextStart(temporary);
+    SweepRunFolders(nextStart);
+    EXPECT_TRUE(temporary.Exists(name + "\\Altostrat2.bmp"));
+    // The run's process dies without its clean-up: Windows lets the lock go.
+    running.ReleaseLock();
+    SweepRunFolders(nextStart);
+    EXPECT_EQ(temporary.Listing(), "");
 }
 
 TEST(ProgramFolder, IsTheTestProgramsFolderWithoutATrailingBackslash) {

@@ -1,8 +1,11 @@
 # The saver run's music, heard through a private sound server: with the settings choosing a WAV
 # file, and then an MP3 file in a folder whose name has a blank, the real host started with /s
 # plays it while the renderer flies, keeps it going longer than the file itself lasts (the WAV
-# loops, the MP3 is started again after it ends), and is silent once Escape has ended the run.
-# The test sounds are made here: a 1 s WAV tone and a 1.5 s MP3 tone.
+# loops, the MP3 is started again after it ends), falls silent while the display is powered
+# down (the monitor power command "off", SC_MONITORPOWER 2, posted to the host's hidden window
+# as Windows sends it to every top-level window; Wine never sends it by itself) and plays again
+# once it is back on (-1), and is silent once Escape has ended the run. The test sounds are made
+# here: a 1 s WAV tone and a 1.5 s MP3 tone.
 start_xvfb 1024x768
 start_sound_server
 warm_wine
@@ -33,9 +36,20 @@ sounding_since() {
     at_least "$(sounding_seconds "$recording" "$1")" "$2"
 }
 
+# silent_after NAME FROM WHAT: the recording two seconds long a second after FROM is silent; the
+# second skipped is for what was already on its way to the sink.
+silent_after() {
+    local rms
+    poll 20 recorded_until "$(awk -v e="$2" 'BEGIN {print e + 3}')" ||
+        fail "$1: the sound server stopped recording"
+    rms=$(sound_rms "$recording" "$(awk -v e="$2" 'BEGIN {print e + 1}')" 2)
+    at_least 0.01 "$rms" || fail "$1: still sounding $3 (RMS $rms)"
+    echo "$1: RMS $rms $3"
+}
+
 # saver_run_with_music PATH NAME FILE_SECONDS: one /s run with PATH as its music.
 saver_run_with_music() {
-    local path=$1 name=$2 file_seconds=$3 start end rms
+    local path=$1 name=$2 file_seconds=$3 start end off on
     music_settings "$path"
     start=$(sound_seconds "$recording")
     start_program "$HOST_COPY" /s
@@ -45,15 +59,19 @@ saver_run_with_music() {
     poll 30 sounding_since "$start" "$(awk -v s="$file_seconds" 'BEGIN {print s + 1}')" ||
         fail "$name: $(sounding_seconds "$recording" "$start") s of sound during the run," \
             "not more than the file's $file_seconds s"
+    echo "$name: $(sounding_seconds "$recording" "$start") s of sound in the run"
+
+    probe post Altostrat_Main 0x0112 0xF170 2 >/dev/null || fail "$name: could not post display off"
+    off=$(sound_seconds "$recording")
+    silent_after "$name" "$off" "with the display off"
+    probe post Altostrat_Main 0x0112 0xF170 -1 >/dev/null || fail "$name: could not post display on"
+    on=$(sound_seconds "$recording")
+    poll 30 sounding_since "$on" 1 || fail "$name: no sound with the display back on"
+
     press_key Escape
     wait_exit "$host_pid" 20
-    # Silence after the end: skip a second for what was already on its way to the sink.
     end=$(sound_seconds "$recording")
-    poll 20 recorded_until "$(awk -v e="$end" 'BEGIN {print e + 3}')" ||
-        fail "$name: the sound server stopped recording"
-    rms=$(sound_rms "$recording" "$(awk -v e="$end" 'BEGIN {print e + 1}')" 2)
-    at_least 0.01 "$rms" || fail "$name: still sounding after the run ended (RMS $rms)"
-    echo "$name: $(sounding_seconds "$recording" "$start") s of sound in the run, RMS $rms after it"
+    silent_after "$name" "$end" "after the run ended"
 }
 
 saver_run_with_music 'C:\music test\tone.wav' WAV 1

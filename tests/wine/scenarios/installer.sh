@@ -8,9 +8,13 @@
 # language, start Windows' own InstallScreenSaver on the installed host and the host with /c
 # (Wine's shell opens each link: the command lines it starts are traced, and the settings dialog
 # appears). The uninstaller removes them, clears the choice only when it names this
-# screensaver, and afterwards the prefix holds exactly what the reference holds. Fault case: an
-# install folder blocked by a file ends a silent install with exit code 2, a message in the
-# system's language on standard error, and no change.
+# screensaver, and afterwards the prefix holds exactly what the reference holds. The programs in
+# the installer and in the zip carry no debugging sections; their symbols lie beside the build.
+# The pictures earlier versions left in C:\t_wisp are deleted by the installer and the
+# uninstaller where that is a plain folder (the folder too once it is empty), and never through
+# a link put in its place (Wine shows a Unix link to a folder as a reparse point, as Windows
+# shows a junction). Fault case: an install folder blocked by a file ends a silent install with
+# exit code 2, a message in the system's language on standard error, and no change.
 source "$(dirname "${BASH_SOURCE[0]}")/../installer-lib.sh"
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 [ -f "$SETUP_EXE" ] ||
@@ -43,17 +47,33 @@ rm "$blocker"
 stop_wine
 same_as_reference "after the failed installs"
 
-# A silent install.
+# A silent install, with a link in the place of the earlier versions' folder.
 local_appdata=$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')
 install_win="$local_appdata\\Programs\\アルトストラト"
 install_dir=$(unix_path "$install_win")
 desktop='HKEY_CURRENT_USER\Control Panel\Desktop'
+earlier=$WINEPREFIX/drive_c/t_wisp
+elsewhere=$ALTOSTRAT_WINE_HOME/installer-elsewhere
+rm -rf "$elsewhere"
+plant_earlier_pictures "$elsewhere"
+ln -s "$elsewhere" "$earlier"
 run_setup /S
 [ "$EXIT_CODE" -eq 0 ] || fail "silent install: exit code $EXIT_CODE: $(cat "$SETUP_ERR")"
 [ -z "$(reg_value "$(export_key "$desktop")" SCRNSAVE.EXE)" ] ||
     fail "a silent install chose the screensaver"
-cmp -s "$install_dir/アルトストラト.scr" "$HOST_EXE" || fail "the host is not in $install_dir"
-cmp -s "$install_dir/アルトストラト.dll" "$RENDERER_EXE" || fail "the renderer is not beside it"
+cmp -s "$install_dir/アルトストラト.scr" "$SHIPPED_HOST" || fail "the host is not in $install_dir"
+cmp -s "$install_dir/アルトストラト.dll" "$SHIPPED_RENDERER" || fail "the renderer is not beside it"
+[ -L "$earlier" ] && [ "$(ls "$elsewhere")" = "$(printf 'Altostrat%s.bmp\n' 1 2 3)" ] ||
+    fail "the install deleted through a link in the place of C:\\t_wisp"
+rm "$earlier"
+for program in "$install_dir/アルトストラト.scr" "$install_dir/アルトストラト.dll"; do
+    [ -z "$(debug_sections "$program")" ] ||
+        fail "$(basename "$program") ships with $(debug_sections "$program" | tr '\n' ' ')"
+done
+for program in アルトストラト.scr アルトストラト.dll; do
+    debug_sections "$SYMBOLS_DIR/$program.debug" | grep -qx .debug_info ||
+        fail "no symbols of $program beside the build"
+done
 sed 's/$/\r/' "$ALTOSTRAT_SOURCE_DIR/LICENSE" | cmp -s - "$install_dir/LICENSE.txt" ||
     fail "the licence is not beside the programs with Windows line ends"
 model=$ALTOSTRAT_SOURCE_DIR/assets/glider.ms3d
@@ -94,6 +114,14 @@ done
 if [ -f "$model" ]; then
     grep -qx "アルトストラト/アルトストラト.ms3d" <<<"$zip_listing" || fail "the zip has no aircraft"
 fi
+unzipped=$ALTOSTRAT_WINE_HOME/installer-zip
+rm -rf "$unzipped"
+mkdir -p "$unzipped"
+(cd "$unzipped" && LC_ALL=C.UTF-8 cmake -E tar xf "$BUILD/dist/アルトストラト-portable.zip")
+cmp -s "$unzipped/アルトストラト/アルトストラト.scr" "$SHIPPED_HOST" &&
+    cmp -s "$unzipped/アルトストラト/アルトストラト.dll" "$SHIPPED_RENDERER" ||
+    fail "the zip's programs are not the stripped ones"
+rm -rf "$unzipped"
 
 # The Start-menu entries, English on this system, and no Japanese ones.
 appdata=$(wine cmd /c 'echo %APPDATA%' 2>/dev/null | tr -d '\r')
@@ -132,35 +160,47 @@ opened_settings() {
 open_link "$choose_en"
 opened_choose || fail "the first entry does not run InstallScreenSaver on the host: $(link_started)"
 
-# The installed host runs a whole saver run from its installed place: it writes the pictures,
-# starts the renderer from beside itself, and ends with it when Escape ends the flight.
+# The installed (stripped) host runs a whole saver run from its installed place: it starts the
+# renderer from beside itself with the pictures in a folder of the run's own, and ends with it
+# when Escape ends the flight, leaving neither that folder nor C:\t_wisp.
+find_temp_folder
 run_installed_host() {
     start_program "$install_dir/アルトストラト.scr" /s
-    local host=$PROGRAM_PID picture
-    poll 60 window_shown OpenGL Altostrat_VC || fail "the installed host showed no flight"
-    for picture in Altostrat1.bmp Altostrat2.bmp Altostrat3.bmp; do
-        [ -s "$(capture_folder)/$picture" ] || fail "the saver run wrote no $picture"
-    done
+    local host=$PROGRAM_PID
+    poll 60 flight_shown "$ALTOSTRAT_WINE_HOME/installer-flight.png" ||
+        fail "the installed host showed no flight"
     press_key Escape
     wait_exit "$host" 60
     [ "$EXIT_CODE" -eq 0 ] || fail "the installed host /s: exit code $EXIT_CODE"
+    [ -z "$(run_folders)" ] || fail "the installed host left $(run_folders)"
+    [ ! -e "$earlier" ] || fail "the installed host made C:\\t_wisp"
 }
 run_installed_host
 
-# An upgrade keeps the settings file written in between.
+# An upgrade keeps the settings file written in between, and clears the earlier versions'
+# pictures from their plain folder, leaving what else is in it.
 settings="$install_dir/アルトストラト.ini"
 printf '[Section]\r\nkept=%s\r\n' "$RANDOM$RANDOM" >"$settings"
 cp "$settings" "$ALTOSTRAT_WINE_HOME/settings-before"
+plant_earlier_pictures "$earlier"
+echo "the user's own" >"$earlier/notes.txt"
 run_setup /S
 [ "$EXIT_CODE" -eq 0 ] || fail "second install: exit code $EXIT_CODE"
 cmp -s "$settings" "$ALTOSTRAT_WINE_HOME/settings-before" ||
     fail "the second install changed the settings file"
-cmp -s "$install_dir/アルトストラト.scr" "$HOST_EXE" || fail "the host went away in the second install"
+cmp -s "$install_dir/アルトストラト.scr" "$SHIPPED_HOST" || fail "the host went away in the second install"
+[ "$(ls "$earlier")" = notes.txt ] || fail "the install left in C:\\t_wisp: $(ls "$earlier")"
+rm -rf "$earlier"
 
-# Another screensaver chosen: the uninstaller leaves the choice alone.
+# Another screensaver chosen: the uninstaller leaves the choice alone. A link in the place of the
+# earlier versions' folder stays, and so does all behind it.
 other='C:\windows\system32\other.scr'
 wine reg add "$desktop" /v SCRNSAVE.EXE /d "$other" /f >/dev/null 2>&1
+ln -s "$elsewhere" "$earlier"
 uninstall_and_wait "$install_dir"
+[ -L "$earlier" ] && [ "$(ls "$elsewhere")" = "$(printf 'Altostrat%s.bmp\n' 1 2 3)" ] ||
+    fail "the uninstaller deleted through a link in the place of C:\\t_wisp"
+rm -rf "$earlier" "$elsewhere"
 for link in "$choose_en" "$settings_en" "$choose_ja" "$settings_ja"; do
     [ ! -e "$link" ] || fail "the uninstaller left $link"
 done
@@ -202,6 +242,9 @@ poll 30 window_gone - "<アルトストラト>" || fail "the settings dialog did
 wait_wine
 rm -f "$LINK_TRACE"
 run_installed_host
+# The earlier versions' plain folder with its pictures alone goes whole with the uninstall (the
+# comparison with the reference below shows it).
+plant_earlier_pictures "$earlier"
 uninstall_and_wait "$install_dir"
 [ -z "$(reg_value "$(export_key "$desktop")" SCRNSAVE.EXE)" ] ||
     fail "the uninstaller kept the choice of the screensaver it removed"

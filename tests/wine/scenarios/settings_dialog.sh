@@ -142,14 +142,17 @@ click 442 $SET_Y  # ｷｬﾝｾﾙ
 wait_exit "$HOST_PID" 30
 cmp "$SHOTS/before.ini" "$HOST_INI" || fail "ｷｬﾝｾﾙ changed the settings file"
 
-# 3. Escape, here after /c:1234 (Windows' own form of the settings switch), writes nothing.
+# 3. Escape, here after /c:1234 (Windows' own form of the settings switch), writes nothing; the
+# start swept the picture folder an earlier run left.
+find_temp_folder
+plant_leftover Altostrat-4000000000-0
 open_dialog /c:1234
 click 45 98
 xdotool key Escape
 wait_exit "$HOST_PID" 30
 [ "$EXIT_CODE" -eq 0 ] || fail "Escape: exit code $EXIT_CODE"
 cmp "$SHOTS/before.ini" "$HOST_INI" || fail "Escape changed the settings file"
-[ -d "$(capture_folder)" ] || fail "/c:1234 did not create C:\\t_wisp"
+[ ! -e "$TEMP_DIR/Altostrat-4000000000-0" ] || fail "/c:1234 did not sweep a left run folder"
 
 # 4. The file chooser: type a path, Return; the label shows it and "設定" saves it.
 rm -f "$HOST_INI"

@@ -1,11 +1,11 @@
 #pragma once
 // Windows' console display state notification: the display went off, came on or dimmed. Looked
 // up at run time, since Windows before Vista does not have it; without it the renderer still
-// hears the monitor power command.
+// hears the monitor power command. Both the renderer's window and the host's saver form use it.
 
 #include <windows.h>
 
-#include "renderer/display_power.h"
+#include "common/display_power.h"
 
 namespace altostrat {
 

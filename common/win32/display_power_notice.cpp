@@ -1,4 +1,4 @@
-#include "renderer/win32/display_power_notice.h"
+#include "common/win32/display_power_notice.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "renderer/display_power.h"
+#include "common/display_power.h"
 
 namespace altostrat {
 

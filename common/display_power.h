@@ -2,7 +2,8 @@
 // Whether the display is showing anything. Windows tells a window in two ways: the monitor
 // power system command (the request to power the display down or up) and the console display
 // state notification (what the display actually did). While it is off there is nothing to
-// draw for, and the renderer lets the processor rest.
+// draw for and no one to listen: the renderer lets the processor rest and the host pauses the
+// music.
 
 #include <cstdint>
 

@@ -1,0 +1,35 @@
+#pragma once
+// The run folder's file-system work carried out by Windows.
+
+#include <windows.h>
+
+#include "host/run_folder.h"
+
+namespace altostrat {
+
+class Win32RunFolderPlatform : public RunFolderPlatform {
+  public:
+    Win32RunFolderPlatform() = default;
+    Win32RunFolderPlatform(const Win32RunFolderPlatform&) = delete;
+    Win32RunFolderPlatform& operator=(const Win32RunFolderPlatform&) = delete;
+    ~Win32RunFolderPlatform() override { ReleaseLock(); }
+
+    std::string TemporaryFolder() override;
+    std::uint32_t ProcessId() override;
+    bool CreateFolder(const std::string& path) override;
+    bool HoldLock(const std::string& path) override;
+    void ReleaseLock() override;
+    std::vector<FolderEntry> List(const std::string& folder) override;
+    RemoveResult RemoveFile(const std::string& path) override;
+    bool RemoveFolder(const std::string& path) override;
+
+  private:
+    HANDLE lock_ = INVALID_HANDLE_VALUE;
+};
+
+// Creates PATH as a new file (never opening one that exists) holding BYTES, shared with no one
+// while it is written. False when it could not be written whole; what was created is then
+// deleted again.
+bool WriteNewFile(const std::string& path, const void* bytes, std::size_t size);
+
+}  // namespace altostrat
