@@ -86,7 +86,9 @@ void DrawTerrainTwoUnits(const RendererState& state, const TerrainWindow& window
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, state.textures.ground);
 
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    // The ground's tint is the colour the desktop picture is multiplied by.
+    const DaylightColour& tint = state.daylight.colours.groundTint;
+    glColor4f(tint.r, tint.g, tint.b, 1.0f);
     DrawTerrainCells(state, window, TerrainCoordinates::kBothUnits);
 
     multi.glActiveTextureARB(kTexture1Arb);
@@ -110,12 +112,16 @@ void DrawTerrainOneUnit(const RendererState& state, const TerrainWindow& window)
     glFogfv(GL_FOG_COLOR, kWhite);
     glEnable(GL_BLEND);
     glBlendFunc(GL_DST_COLOR, GL_ZERO);
+    // The ground's tint goes with the picture, so it fades into the fog with it.
     glBindTexture(GL_TEXTURE_2D, state.textures.ground);
-    glColor4f(1.0f, 1.0f, 1.0f, 0.5f);
+    const DaylightColour& tint = state.daylight.colours.groundTint;
+    glColor4f(tint.r, tint.g, tint.b, 0.5f);
     glDepthFunc(GL_LEQUAL);
     DrawTerrainCells(state, window, TerrainCoordinates::kGroundOnly);
     glDepthFunc(GL_LESS);
-    glFogfv(GL_FOG_COLOR, kClearColour);
+    const DaylightColour& fog = state.daylight.colours.fog;
+    const float fogColour[4] = {fog.r, fog.g, fog.b, 1.0f};
+    glFogfv(GL_FOG_COLOR, fogColour);
 
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glDisable(GL_BLEND);
@@ -172,10 +178,10 @@ void DrawAircraft(const RendererState& state, const Camera& camera) {
 }
 
 // One square of the glow, centred on the glow's place.
-void GlowSquare(float halfSize, float alpha) {
+void GlowSquare(const DaylightColour& colour, float halfSize, float alpha) {
     const float left = kGlowX - halfSize, right = kGlowX + halfSize;
     const float bottom = kGlowY - halfSize, top = kGlowY + halfSize;
-    glColor4f(1.0f, 0.5f, 0.0f, alpha);
+    glColor4f(colour.r, colour.g, colour.b, alpha);
     glBegin(GL_TRIANGLE_STRIP);
     glTexCoord2f(1.0f, 1.0f);
     glVertex3f(right, top, kGlowZ);
@@ -202,8 +208,10 @@ void DrawGlow(const RendererState& state, const Camera& camera) {
     glDisable(GL_FOG);
     glLoadIdentity();
     glRotatef(camera.viewYaw, 0.0f, 1.0f, 0.0f);
-    GlowSquare(5000.0f, 0.5f);
-    GlowSquare(500.0f, 1.0f);
+    // The sun's orange glow by day, the moon's pale disc at night (daylight.cpp).
+    const DaylightColours& day = state.daylight.colours;
+    GlowSquare(day.glow, day.glowHaloHalfSize, day.glowHaloAlpha);
+    GlowSquare(day.glow, day.glowCoreHalfSize, day.glowCoreAlpha);
 }
 
 }  // namespace
@@ -220,6 +228,7 @@ void KeepFlightInsidePeriod(FlightState& flight) {
 }
 
 void DrawFrame(RendererState& state, const ScenePlatform& platform) {
+    FollowDaylight(state, platform);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_TEXTURE_2D);
@@ -238,6 +247,7 @@ void DrawFrame(RendererState& state, const ScenePlatform& platform) {
 
     DrawTerrain(state, camera);
     DrawSky(state, camera);
+    DrawStars(state, camera.viewYaw);
     DrawAircraft(state, camera);
     DrawGlow(state, camera);
 

@@ -21,6 +21,9 @@ struct ScenePlatform {
     // Asked at every pass: true while the display is powered down. Nothing is drawn or presented
     // then, and the flight only advances. Empty: the display is always on.
     std::function<bool()> displayPoweredDown;
+    // The local time of day in minutes since midnight (seconds as the fraction), which the sky
+    // follows when the renderer is asked to. Empty: always midday.
+    std::function<double()> localMinutes;
 };
 
 }  // namespace altostrat

@@ -36,6 +36,11 @@ ScenePlatform MakeWin32ScenePlatform(HDC mainDC) {
         return reinterpret_cast<void*>(proc);
     };
     platform.showError = ShowErrorMessageBox;
+    platform.localMinutes = [] {
+        SYSTEMTIME local;
+        GetLocalTime(&local);
+        return local.wHour * 60.0 + local.wMinute + local.wSecond / 60.0;
+    };
     return platform;
 }
 

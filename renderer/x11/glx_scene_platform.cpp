@@ -3,6 +3,7 @@
 #include <GL/glx.h>
 
 #include <cstdio>
+#include <ctime>
 
 namespace altostrat {
 
@@ -18,6 +19,12 @@ ScenePlatform MakeGlxScenePlatform(Display* display, Window window, bool framePe
         std::fprintf(stderr, "altostrat: %s\n", text.c_str());
     };
     platform.waitForFramePeriod = framePeriodWait;
+    platform.localMinutes = [] {
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        return local.tm_hour * 60.0 + local.tm_min + local.tm_sec / 60.0;
+    };
     return platform;
 }
 
