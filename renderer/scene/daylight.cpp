@@ -152,7 +152,7 @@ DaylightColours Dusk() {
     c.skySunward = Rgb(1.00f, 0.42f, 0.14f);
     c.stars = 0.0f;
     c.glow = Rgb(1.0f, 0.30f, 0.04f);
-    c.glowHaloAlpha = 0.45f;
+    c.glowHaloAlpha = 0.38f;
     c.glowHaloHalfSize = 5000.0f;
     c.glowCoreAlpha = 1.0f;
     c.glowCoreHalfSize = 560.0f;
