@@ -72,11 +72,11 @@ DaylightColours BeforeDawn() {
     c.skySunward = Rgb(0.46f, 0.30f, 0.36f);
     c.stars = 0.45f;
     c.glow = Rgb(0.70f, 0.30f, 0.25f);
-    c.glowHaloAlpha = 0.20f;
+    c.glowHaloAlpha = 0.05f;
     c.glowHaloHalfSize = 4000.0f;
     c.glowCoreAlpha = 0.55f;
     c.glowCoreHalfSize = 360.0f;
-    c.moon = 0.4f;
+    c.moon = 0.2f;
     c.fog = Rgb(0.22f, 0.20f, 0.32f);
     c.lightAmbient = Rgb(0.26f, 0.26f, 0.36f);
     c.lightDiffuse = Rgb(0.42f, 0.34f, 0.38f);
@@ -172,11 +172,11 @@ DaylightColours AfterDusk() {
     c.skySunward = Rgb(0.46f, 0.22f, 0.24f);
     c.stars = 0.5f;
     c.glow = Rgb(0.60f, 0.22f, 0.14f);
-    c.glowHaloAlpha = 0.20f;
+    c.glowHaloAlpha = 0.05f;
     c.glowHaloHalfSize = 4000.0f;
     c.glowCoreAlpha = 0.55f;
     c.glowCoreHalfSize = 360.0f;
-    c.moon = 0.4f;
+    c.moon = 0.2f;
     c.fog = Rgb(0.24f, 0.18f, 0.30f);
     c.lightAmbient = Rgb(0.26f, 0.24f, 0.34f);
     c.lightDiffuse = Rgb(0.42f, 0.30f, 0.32f);
@@ -191,7 +191,7 @@ struct KeyTime {
 
 // In the order of the day; the last leads round midnight into the first.
 const std::array<KeyTime, 10> kKeyTimes = {{
-    {4 * 60, Night},
+    {3 * 60 + 50, Night},
     {5 * 60 + 10, BeforeDawn},
     {6 * 60 + 30, Dawn},
     {8 * 60 + 10, Morning},
@@ -200,7 +200,7 @@ const std::array<KeyTime, 10> kKeyTimes = {{
     {17 * 60, Afternoon},
     {18 * 60 + 30, Dusk},
     {19 * 60 + 50, AfterDusk},
-    {21 * 60, Night},
+    {21 * 60 + 10, Night},
 }};
 
 // Written so that a weight of 0, or two equal ends, give that value exactly: midday is then
