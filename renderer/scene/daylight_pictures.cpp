@@ -44,10 +44,12 @@ Point SpherePoint(int i, int j) {
     return {-std::sin(theta) * std::sin(rho), std::cos(theta) * std::sin(rho), std::cos(rho)};
 }
 
-// Where the texture coordinate (s, t) lies on the drawn sphere: the sphere is drawn as flat
-// four-sided facets between its slices and stacks, each as two triangles, and the coordinates
-// run linearly across each triangle; near the camera the facets lie well inside the round
-// sphere, so the flat facets are what the sky's heights must be measured on.
+// Where the texture coordinate (s, t) lies on the drawn sphere. The sphere is drawn as flat
+// four-sided facets between its slices and stacks, each as two triangles split along the
+// diagonal from its first corner (slice i, stack j) to the opposite one, and the coordinates
+// run linearly across each triangle. Near the camera the facets lie hundreds of units inside
+// the round sphere, so the sky's heights must be measured on them: bands of equal height made
+// this way lie level on the screen at every heading, those measured on the round sphere do not.
 Point FacetPoint(double s, double t) {
     const double across = s * kSkyDivisions;
     const double down = (1.0 - t) * kSkyDivisions;

@@ -3,11 +3,11 @@
 //
 // The sky picture is wrapped round the sky sphere by the quadric's own texture coordinates,
 // and the sphere is turned a quarter round a slanted axis, so the picture's rows are not the
-// sky's heights: overhead lies a quarter of the way up the picture, and the part of the sky the
-// camera ever sees is a small patch around it. So each texel is placed where it lands: its
-// point on the sphere, seen from the camera just under the sphere's top, gives its height above
-// the horizon and its bearing from the glow, and these (which never change) are worked out
-// once; each new minute only mixes that minute's colours by them.
+// sky's heights: overhead lies a quarter of the way up the picture, and all the camera ever sees
+// of the sky is a small patch around that point, on the few flat facets of the sphere nearest
+// to it. So each texel is placed where it lands on those facets, seen from the camera just under
+// the sphere's top; that gives its height above the horizon and its bearing from the glow.
+// These never change and are worked out once; each new minute only mixes its colours by them.
 
 #include <cstdint>
 #include <vector>

@@ -70,8 +70,8 @@ void DrawStars(const RendererState& state, float viewYaw) {
         return;
     }
     // Beyond the ground drawn around the aircraft, so hills hide them, but nearer than the sky
-    // sphere, whose flat facets pass some 600 units above the camera; unfogged, as their own
-    // brightness already fades them towards the horizon.
+    // sphere, whose flat facets pass several hundred units above the camera; unfogged, as their
+    // own brightness already fades them towards the horizon.
     constexpr float kDistance = 400.0f;
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_FOG);
