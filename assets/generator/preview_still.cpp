@@ -1,4 +1,5 @@
-// The preview still: one frame of our own renderer over the sample desktop, brought down to the
+// The preview still: one frame of our own renderer over the sample desktop, behind the paper
+// glider as the flight shows it (scripts/make-assets.sh draws the frame), brought down to the
 // 152 x 112 pixels of the preview. Each small pixel is the average of the frame's pixels under
 // it, each weighted by how much of it lies inside (an exact area filter): no aliasing, no
 // ringing, and the same on every machine.

@@ -2,6 +2,7 @@
 
 #include <GL/osmesa.h>
 
+#include <ctime>
 #include <utility>
 
 namespace altostrat {
@@ -15,6 +16,12 @@ ScenePlatform OffscreenScenePlatform(DibErrorReport showError) {
     };
     platform.showError = std::move(showError);
     platform.waitForFramePeriod = false;
+    platform.localMinutes = [] {
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        return local.tm_hour * 60.0 + local.tm_min + local.tm_sec / 60.0;
+    };
     return platform;
 }
 

@@ -31,6 +31,7 @@ constexpr float kGlowZ = -5000.0f;
 // The ground of a run without its desktop picture: a muted green-grey that reads as land under
 // the fog's pale blue, neither a white sheet nor a second sky.
 constexpr float kPlainGround[4] = {0.50f, 0.56f, 0.44f, 1.0f};
+constexpr float kWhiteColour[4] = {1.0f, 1.0f, 1.0f, 1.0f};
 
 // How a terrain pass gives each vertex its texture coordinates.
 enum class TerrainCoordinates { kBothUnits, kFineOnly, kGroundOnly };
@@ -65,12 +66,10 @@ void TerrainVertex(const RendererState& state, TerrainCoordinates mode, int row,
 
 // The colour the terrain's first layer is drawn in: white, which the desktop picture (or, as
 // specified for a renderer started alone, nothing) then colours, or the plain ground.
-void SetTerrainColour(const RendererState& state) {
-    if (state.textures.ground == 0 && state.flyWithoutPictures) {
-        glColor4fv(kPlainGround);
-    } else {
-        glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    }
+void SetTerrainColour(const RendererState& state, const DaylightColour& tint) {
+    const bool plain = state.textures.ground == 0 && state.flyWithoutPictures;
+    const float* base = plain ? kPlainGround : kWhiteColour;
+    glColor4f(base[0] * tint.r, base[1] * tint.g, base[2] * tint.b, 1.0f);
 }
 
 // The sky sphere's colour: white under its picture; without one, in a run that flies without
@@ -113,7 +112,8 @@ void DrawTerrainTwoUnits(const RendererState& state, const TerrainWindow& window
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, state.textures.ground);
 
-    SetTerrainColour(state);
+    // The ground's tint is the colour the desktop picture is multiplied by.
+    SetTerrainColour(state, state.daylight.colours.groundTint);
     DrawTerrainCells(state, window, TerrainCoordinates::kBothUnits);
 
     multi.glActiveTextureARB(kTexture1Arb);
@@ -124,7 +124,8 @@ void DrawTerrainTwoUnits(const RendererState& state, const TerrainWindow& window
 }
 
 void DrawTerrainOneUnit(const RendererState& state, const TerrainWindow& window) {
-    SetTerrainColour(state);
+    // The tint goes on the second layer, which multiplies the desktop picture onto this one.
+    SetTerrainColour(state, DaylightColour{1.0f, 1.0f, 1.0f});
     glBindTexture(GL_TEXTURE_2D, state.textures.fineGround);
     DrawTerrainCells(state, window, TerrainCoordinates::kFineOnly);
 
@@ -137,12 +138,16 @@ void DrawTerrainOneUnit(const RendererState& state, const TerrainWindow& window)
     glFogfv(GL_FOG_COLOR, kWhite);
     glEnable(GL_BLEND);
     glBlendFunc(GL_DST_COLOR, GL_ZERO);
+    // The ground's tint goes with the picture, so it fades into the fog with it.
     glBindTexture(GL_TEXTURE_2D, state.textures.ground);
-    glColor4f(1.0f, 1.0f, 1.0f, 0.5f);
+    const DaylightColour& tint = state.daylight.colours.groundTint;
+    glColor4f(tint.r, tint.g, tint.b, 0.5f);
     glDepthFunc(GL_LEQUAL);
     DrawTerrainCells(state, window, TerrainCoordinates::kGroundOnly);
     glDepthFunc(GL_LESS);
-    glFogfv(GL_FOG_COLOR, kClearColour);
+    const DaylightColour& fog = state.daylight.colours.fog;
+    const float fogColour[4] = {fog.r, fog.g, fog.b, 1.0f};
+    glFogfv(GL_FOG_COLOR, fogColour);
 
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glDisable(GL_BLEND);
@@ -198,10 +203,10 @@ void DrawAircraft(const RendererState& state, const Camera& camera, const Flight
 }
 
 // One square of the glow, centred on the glow's place.
-void GlowSquare(float halfSize, float alpha) {
+void GlowSquare(const DaylightColour& colour, float halfSize, float alpha) {
     const float left = kGlowX - halfSize, right = kGlowX + halfSize;
     const float bottom = kGlowY - halfSize, top = kGlowY + halfSize;
-    glColor4f(1.0f, 0.5f, 0.0f, alpha);
+    glColor4f(colour.r, colour.g, colour.b, alpha);
     glBegin(GL_TRIANGLE_STRIP);
     glTexCoord2f(1.0f, 1.0f);
     glVertex3f(right, top, kGlowZ);
@@ -228,8 +233,10 @@ void DrawGlow(const RendererState& state, const Camera& camera) {
     glDisable(GL_FOG);
     glLoadIdentity();
     glRotatef(camera.viewYaw, 0.0f, 1.0f, 0.0f);
-    GlowSquare(5000.0f, 0.5f);
-    GlowSquare(500.0f, 1.0f);
+    // The sun's orange glow by day, the moon's pale disc at night (daylight.cpp).
+    const DaylightColours& day = state.daylight.colours;
+    GlowSquare(day.glow, day.glowHaloHalfSize, day.glowHaloAlpha);
+    GlowSquare(day.glow, day.glowCoreHalfSize, day.glowCoreAlpha);
 }
 
 }  // namespace
@@ -246,6 +253,7 @@ void KeepFlightInsidePeriod(FlightState& flight) {
 }
 
 void DrawFrame(RendererState& state, const ScenePlatform& platform) {
+    FollowDaylight(state, platform);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_TEXTURE_2D);
@@ -264,13 +272,13 @@ void DrawFrame(RendererState& state, const ScenePlatform& platform) {
 
     DrawTerrain(state, camera);
     DrawSky(state, camera);
+    DrawStars(state, camera.viewYaw);
     DrawAircraft(state, camera, flight);
     DrawGlow(state, camera);
 
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_BLEND);
-    static_cast<void>(platform);  // the frame's timing is the frame step's (frame_pacer.h)
 }
 
 }  // namespace altostrat

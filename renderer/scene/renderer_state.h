@@ -11,6 +11,7 @@
 #include "renderer/extension_probe.h"
 #include "renderer/gl_headers.h"
 #include "renderer/model/ms3d_model.h"
+#include "renderer/scene/daylight_scene.h"
 #include "renderer/scene/flight_model.h"
 #include "renderer/scene/frame_clock.h"
 #include "renderer/scene/frame_pacer.h"
@@ -56,6 +57,7 @@ struct RendererState {
     GLuint aircraftList = 0;
     float loadingProgress = 0.0f;
     float viewRange = 100.0f;  // fog end, and half the width of the terrain drawn
+    DaylightState daylight;    // the colours the frames are drawn with (midday's unless asked)
 
     FrameClock frameClock;
     FramePacer pacer;  // the flight's step schedule and what the frames draw of it

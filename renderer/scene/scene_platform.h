@@ -32,6 +32,9 @@ struct ScenePlatform {
     // The display's refresh rate in Hz as the system reports it; 0 when it does not tell.
     // Empty: unknown.
     std::function<double()> refreshRate;
+    // The local time of day in minutes since midnight (seconds as the fraction), which the sky
+    // follows when the renderer is asked to. Empty: always midday.
+    std::function<double()> localMinutes;
 };
 
 }  // namespace altostrat

@@ -13,18 +13,14 @@
 namespace altostrat {
 namespace {
 
-// The aircraft's one light is the sun: white where it shines, and in the shade the soft
-// grey-blue that white paper takes from the sky above it, rather than the dark grey of a plain
-// grey ambient. Paper shows no highlight, so the light brings none, and nothing lights the
-// aircraft besides it. The light's direction follows the glow, so it is set with every frame
-// (flight_scene.cpp).
-constexpr float kLightAmbient[4] = {0.70f, 0.78f, 0.90f, 1.0f};
-constexpr float kLightDiffuse[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+// The aircraft's one light: its colours are the day's (daylight.cpp; at midday the sun's, as the
+// flight always had), and it shows no highlight, as the paper it lights has none. Nothing lights
+// the aircraft besides it. The light's direction follows the glow, so it is set with every
+// frame (flight_scene.cpp).
 constexpr float kLightSpecular[4] = {0.0f, 0.0f, 0.0f, 1.0f};
 constexpr float kNoOtherLight[4] = {0.0f, 0.0f, 0.0f, 1.0f};
 
 void SetFixedState() {
-    glClearColor(kClearColour[0], kClearColour[1], kClearColour[2], kClearColour[3]);
     glClearDepth(1.0);
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_TEXTURE_2D);
@@ -35,17 +31,15 @@ void SetFixedState() {
 }
 
 // Lighting is only switched on around the aircraft, so this touches nothing else on screen.
+// The clear colour, the fog colour and the light's ambient and diffuse colours are the day's.
 void SetLight() {
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, kNoOtherLight);
-    glLightfv(GL_LIGHT1, GL_AMBIENT, kLightAmbient);
-    glLightfv(GL_LIGHT1, GL_DIFFUSE, kLightDiffuse);
     glLightfv(GL_LIGHT1, GL_SPECULAR, kLightSpecular);
     glEnable(GL_LIGHT1);
 }
 
 void SetFog(float viewRange) {
     glFogi(GL_FOG_MODE, GL_LINEAR);
-    glFogfv(GL_FOG_COLOR, kClearColour);
     glFogf(GL_FOG_DENSITY, 0.294f);
     glHint(GL_FOG_HINT, GL_NICEST);
     glFogf(GL_FOG_START, 10.0f);
@@ -130,15 +124,22 @@ bool InitScene(RendererState& state, const ScenePlatform& platform) {
     state.aircraftModel.ReloadTextures(platform.showError);
 
     SceneTextures& textures = state.textures;
-    textures.sky = LoadCaptureTexture(
-        state.captureFolder + CapturePictureName(CapturePicture::kSky), platform);
+    // A sky that follows the clock is made here, not read: its files are not needed then.
+    const bool ownSky = state.options.skyFollowsClock;
+    if (!ownSky) {
+        textures.sky = LoadCaptureTexture(
+            state.captureFolder + CapturePictureName(CapturePicture::kSky), platform);
+    }
     textures.ground = LoadCaptureTexture(
         state.captureFolder + CapturePictureName(CapturePicture::kDesktop), platform);
-    textures.glow = LoadCaptureTexture(
-        state.captureFolder + CapturePictureName(CapturePicture::kGlow), platform);
+    if (!ownSky) {
+        textures.glow = LoadCaptureTexture(
+            state.captureFolder + CapturePictureName(CapturePicture::kGlow), platform);
+    }
     if (platform.picturesLoaded) {
         platform.picturesLoaded();
     }
+    SetUpDaylight(state, platform);
     if (textures.sky == 0 && textures.ground == 0 && textures.glow == 0 &&
         !state.flyWithoutPictures) {
         return false;
@@ -148,6 +149,7 @@ bool InitScene(RendererState& state, const ScenePlatform& platform) {
     SetFixedState();
     SetLight();
     SetFog(state.viewRange);
+    ApplyDaylightColours(state.daylight.colours);
     state.skyQuadric.reset(gluNewQuadric());
     gluQuadricNormals(state.skyQuadric.get(), GLU_SMOOTH);
     gluQuadricTexture(state.skyQuadric.get(), GL_TRUE);

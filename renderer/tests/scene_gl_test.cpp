@@ -554,6 +554,78 @@ TEST_F(SceneTest, TheGliderShowsLightInTheMiddleOnlyAndLeansIntoTurns) {
     }
 }
 
+// The sky following the clock, against the flight as it always was. At noon it must draw the
+// ground and the glider exactly as the fixed sky does, over the host's own glow picture (only
+// the sky above the horizon is its own). When the clock passes into the night the very next
+// frame is dark, though not black, and the glider in it is a dim blue-grey shape, not a white
+// one.
+TEST_F(SceneTest, TheSkyFollowingTheClockIsTheFixedSkyAtNoonAndDarkensAtNight) {
+    captures.WriteSky();
+    captures.WriteDesktop();
+    fs::copy_file(fs::path(ALTOSTRAT_ASSETS_DIR) / "glow.bmp", captures.dir / "Altostrat3.bmp");
+    const std::string glider = std::string(ALTOSTRAT_ASSETS_DIR) + "/glider.ms3d";
+    double minutes = 12 * 60;
+    platform.localMinutes = [&minutes] { return minutes; };
+    const auto fly = [&](RendererState& flying, bool followClock, bool withGlider) {
+        flying.captureFolder = captures.Folder();
+        flying.options.skyFollowsClock = followClock;
+        if (withGlider) {
+            EXPECT_TRUE(LoadAircraftFile(flying, glider));
+        }
+        EXPECT_TRUE(InitScene(flying, platform));
+        RunFrameStep(flying, platform, true, 1700000000);
+        return context.ReadRgbTopDown();
+    };
+    RendererState fixedSky, fixedSkyNoGlider, clockSky;
+    const auto fixed = fly(fixedSky, false, true);
+    const auto noGlider = fly(fixedSkyNoGlider, false, false);
+    const auto noon = fly(clockSky, true, true);
+
+    const auto mean = [](const std::vector<std::uint8_t>& screen) {
+        double sum = 0;
+        for (std::uint8_t value : screen) {
+            sum += value;
+        }
+        return sum / static_cast<double>(screen.size());
+    };
+    int gliderPixels = 0, groundDiffers = 0, gliderDiffers = 0;
+    for (int y = 0; y < 768; ++y) {
+        for (int x = 0; x < 1024; ++x) {
+            const bool onGlider = Distance(At(fixed, x, y), At(noGlider, x, y)) > 0;
+            gliderPixels += onGlider;
+            gliderDiffers += onGlider && Distance(At(fixed, x, y), At(noon, x, y)) > 0;
+            groundDiffers += y >= 480 && Distance(At(fixed, x, y), At(noon, x, y)) > 0;
+        }
+    }
+    ASSERT_GT(gliderPixels, 1000);
+    EXPECT_EQ(gliderDiffers, 0);
+    EXPECT_EQ(groundDiffers, 0);
+
+    minutes = 23 * 60 + 0.5;
+    RunFrameStep(clockSky, platform, true, 1700000000);
+    const auto night = context.ReadRgbTopDown();
+    SCOPED_TRACE(::testing::Message()
+                 << "mean at noon " << mean(noon) << ", at night " << mean(night));
+    EXPECT_LT(mean(night), mean(noon) * 0.35);
+    EXPECT_GT(mean(night), 8.0);
+    long sum[3] = {};
+    for (int y = 0; y < 768; ++y) {
+        for (int x = 0; x < 1024; ++x) {
+            if (Distance(At(fixed, x, y), At(noGlider, x, y)) > 0) {
+                const Rgb c = At(night, x, y);
+                sum[0] += c.r;
+                sum[1] += c.g;
+                sum[2] += c.b;
+            }
+        }
+    }
+    const long r = sum[0] / gliderPixels, g = sum[1] / gliderPixels, b = sum[2] / gliderPixels;
+    SCOPED_TRACE(::testing::Message() << "the glider at night " << r << " " << g << " " << b);
+    EXPECT_LT((r + g + b) / 3, 110);
+    EXPECT_GT((r + g + b) / 3, 20);
+    EXPECT_GT(b, r + 15);
+}
+
 TEST_F(SceneTest, PositionIsKeptInsideOnePeriod) {
     captures.WriteAll();
     ASSERT_TRUE(InitScene(state, platform));

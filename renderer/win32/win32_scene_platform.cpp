@@ -90,6 +90,11 @@ ScenePlatform MakeWin32ScenePlatform(HDC mainDC) {
         const int hz = GetDeviceCaps(mainDC, VREFRESH);
         return hz > 1 ? static_cast<double>(hz) : 0.0;
     };
+    platform.localMinutes = [] {
+        SYSTEMTIME local;
+        GetLocalTime(&local);
+        return local.wHour * 60.0 + local.wMinute + local.wSecond / 60.0;
+    };
     return platform;
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <ctime>
 #include <string>
 
 #include "renderer/extension_probe.h"
@@ -74,6 +75,12 @@ ScenePlatform MakeGlxScenePlatform(Display* display, Window window, bool framePe
     platform.waitForFramePeriod = framePeriodWait;
     platform.presentWithRefresh = [display, window] { return PresentWithRefresh(display, window); };
     platform.refreshRate = [display, window] { return RefreshRate(display, window); };
+    platform.localMinutes = [] {
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        return local.tm_hour * 60.0 + local.tm_min + local.tm_sec / 60.0;
+    };
     return platform;
 }
 

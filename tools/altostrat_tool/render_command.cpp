@@ -17,7 +17,8 @@ namespace altostrat::tool {
 namespace {
 
 constexpr char kUsage[] =
-    "render --capture-dir DIR --frames N --time T --out OUT.ppm [--single-unit] [--model FILE]";
+    "render --capture-dir DIR --frames N --time T --out OUT.ppm [--single-unit] [--model FILE]"
+    " [--daytime HH:MM]";
 
 struct RenderOptions {
     std::string captureDir;
@@ -27,7 +28,22 @@ struct RenderOptions {
     std::string out;
     bool singleUnit = false;
     std::string model;  // the aircraft's model file; none: the flight without an aircraft
+    int daytime = -1;   // the local minute the sky follows; -1: the sky does not follow the clock
 };
+
+// "HH:MM" on the 24-hour clock, as minutes since midnight; -1 for anything else.
+int ParseDaytime(const std::string& text) {
+    const auto colon = text.find(':');
+    if (colon == std::string::npos || text.size() - colon != 3) {
+        return -1;
+    }
+    const auto hours = ParseInteger(text.substr(0, colon), 0, 23);
+    const auto minutes = ParseInteger(text.substr(colon + 1), 0, 59);
+    if (!hours || !minutes) {
+        return -1;
+    }
+    return static_cast<int>(*hours * 60 + *minutes);
+}
 
 bool ParseOptions(int argc, char** argv, RenderOptions& options, std::string& error) {
     for (int i = 0; i < argc; ++i) {
@@ -47,6 +63,12 @@ bool ParseOptions(int argc, char** argv, RenderOptions& options, std::string& er
             options.out = value;
         } else if (name == "--model") {
             options.model = value;
+        } else if (name == "--daytime") {
+            options.daytime = ParseDaytime(value);
+            if (options.daytime < 0) {
+                error = "--daytime must be a time of day HH:MM, from 00:00 to 23:59";
+                return false;
+            }
         } else if (name == "--frames") {
             const auto frames = ParseInteger(value, 1, INT32_MAX);
             if (!frames) {
@@ -110,12 +132,17 @@ int RenderCommand(int argc, char** argv) {
                      options.model.c_str());
         return 1;
     }
-    const ScenePlatform platform = OffscreenScenePlatform([](const std::string& message) {
+    ScenePlatform platform = OffscreenScenePlatform([](const std::string& message) {
         std::fprintf(stderr, "altostrat-tool: %s", message.c_str());
         if (message.empty() || message.back() != '\n') {
             std::fputc('\n', stderr);
         }
     });
+    // The sky follows a clock that stands still at the time asked for.
+    if (options.daytime >= 0) {
+        state.options.skyFollowsClock = true;
+        platform.localMinutes = [minutes = options.daytime] { return double(minutes); };
+    }
     if (!InitScene(state, platform)) {
         std::fprintf(stderr, "altostrat-tool: none of the capture files in %s could be loaded\n",
                      options.captureDir.c_str());
