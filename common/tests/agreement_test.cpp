@@ -14,7 +14,10 @@ namespace {
 TEST(RendererArgumentsTest, EveryChoiceSurvivesTheTripAndStrangeLinesStillFly) {
     for (const bool across : {false, true}) {
         for (const bool shown : {false, true}) {
-            const RendererOptions read = ParseRendererArguments(RendererArguments({across, shown}));
+            RendererOptions options;
+            options.acrossAllMonitors = across;
+            options.aircraftShown = shown;
+            const RendererOptions read = ParseRendererArguments(RendererArguments(options));
             EXPECT_EQ(read.acrossAllMonitors, across);
             EXPECT_EQ(read.aircraftShown, shown);
         }
@@ -34,7 +37,7 @@ TEST(RendererArgumentsTest, EveryChoiceSurvivesTheTripAndStrangeLinesStillFly) {
 // treat its blanks, backslashes and quotes. The split is checked against what
 // CommandLineToArgvW gives for the same lines (the documented examples).
 TEST(RendererArgumentsTest, ThePictureFolderArrivesWhole) {
-    for (const std::string folder :
+    for (const std::string& folder :
          {std::string(u8R"(C:\Users\山田 太郎\AppData\Local\Temp\altostrat-run-1)"),
           std::string(R"(C:\a b\)"), std::string(R"(\\server\share\x\\)"),
           std::string(R"(odd\\\"name)")}) {
