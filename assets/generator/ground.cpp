@@ -108,14 +108,14 @@ Patchwork MakePatchwork() {
     Dice dice{0xA17057u};
     int left = 0;
     while (left < kSize) {
-        int width = dice.Roll(40, 96);
-        if (kSize - (left + width) < 40) {
+        int width = dice.Roll(14, 40);
+        if (kSize - (left + width) < 14) {
             width = kSize - left;
         }
         int top = 0;
         while (top < kSize) {
-            int height = dice.Roll(30, 110);
-            if (kSize - (top + height) < 30) {
+            int height = dice.Roll(10, 44);
+            if (kSize - (top + height) < 10) {
                 height = kSize - top;
             }
             const int index = static_cast<int>(patchwork.fields.size());
@@ -127,7 +127,7 @@ Patchwork MakePatchwork() {
                 for (int x = left; x < left + width; ++x) {
                     const std::size_t p = static_cast<std::size_t>(y) * kSize + x;
                     patchwork.fieldAt[p] = index;
-                    patchwork.hedgeAt[p] = (hedgeTop && y - top < 2) || (hedgeLeft && x - left < 2);
+                    patchwork.hedgeAt[p] = (hedgeTop && y == top) || (hedgeLeft && x == left);
                 }
             }
             top += height;
@@ -149,13 +149,13 @@ Rgb FieldPixel(const Field& field, int x, int y) {
     double stripe = 0.0;
     switch (field.rows) {
         case 1:
-            stripe = (y % 4 < 2) ? 0.06 : -0.06;
+            stripe = (y % 2 == 0) ? 0.07 : -0.07;
             break;
         case 2:
-            stripe = (x % 4 < 2) ? 0.06 : -0.06;
+            stripe = (x % 2 == 0) ? 0.07 : -0.07;
             break;
         case 3:
-            stripe = ((x + y) % 6 < 3) ? 0.05 : -0.05;
+            stripe = ((x + y) % 3 == 0) ? 0.07 : -0.04;
             break;
         default:
             break;
@@ -163,7 +163,7 @@ Rgb FieldPixel(const Field& field, int x, int y) {
     const double grain =
         (Unit(Hash(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y), 0x6A1Bu)) - 0.5) *
         0.08;
-    const double patches = (TiledNoise(x, y, 32, 0x51u) - 0.5) * 0.18;
+    const double patches = (TiledNoise(x, y, 16, 0x51u) - 0.5) * 0.16;
     return Shade(field.colour, stripe + grain + patches);
 }
 
@@ -188,20 +188,20 @@ bool MakeGround(const GeneratorInput&, GeneratedPicture& picture, std::string&) 
                              ? kHedge
                              : FieldPixel(patchwork.fields[patchwork.fieldAt[p]], x, y);
             // Woods: where a broad noise is high, with crowns of trees in a finer one.
-            const double wood = TiledFractal(x, y, 128, 4, 0x700Du);
-            if (wood > 0.63) {
-                const double crowns = TiledFractal(x, y, 8, 2, 0xC20Au);
+            const double wood = TiledFractal(x, y, 64, 4, 0x700Du);
+            if (wood > 0.60) {
+                const double crowns = TiledFractal(x, y, 4, 2, 0xC20Au);
                 colour = Mix(kWoodLight, kWoodDark, crowns);
-            } else if (wood > 0.605) {
+            } else if (wood > 0.575) {
                 colour = Mix(kWoodDark, colour, 0.5);  // the wood's ragged edge
             }
             // Water last: lakes where another broad noise is low, and the river.
-            const double lake = TiledFractal(x, y, 256, 4, 0x1A4Eu);
-            const double river = RiverDistance(x, y) - 6.0 - 3.0 * TiledNoise(x, y, 16, 0x217Eu);
-            const double depth = std::max(0.39 - lake, -river / 6.0);
+            const double lake = TiledFractal(x, y, 128, 4, 0x1A4Eu);
+            const double river = RiverDistance(x, y) - 3.0 - 1.5 * TiledNoise(x, y, 8, 0x217Eu);
+            const double depth = std::max(0.33 - lake, -river / 3.0);
             if (depth > 0.0) {
                 colour = Mix(kDeepWater, kShallowWater, std::min(1.0, depth * 8.0));
-            } else if (depth > -0.012 || river < 1.5) {
+            } else if (depth > -0.012 || river < 1.0) {
                 colour = kShore;
             }
             canvas.Set(x, y, colour);
