@@ -118,6 +118,23 @@ void AskForFullScreen(Display* display, Window window) {
                     reinterpret_cast<const unsigned char*>(&fullScreen), 1);
 }
 
+// Once the window is mapped, the same wish as a message to the window manager, which a window
+// manager heeds for a window it already manages (one that reuses a window's id, say, may hold
+// on to what it knew of the old one).
+void AskAgainForFullScreen(Display* display, int screen, Window window) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "_NET_WM_STATE", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = 1;  // add
+    event.xclient.data.l[1] =
+        static_cast<long>(XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False));
+    event.xclient.data.l[3] = 1;  // from an application
+    XSendEvent(display, RootWindow(display, screen), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+}
+
 bool OpenOnRoot(X11Flight& flight) {
     Display* display = flight.display;
     XVisualInfo* visual = RootVisual(display, flight.screen, flight.parent);
@@ -186,6 +203,9 @@ bool OpenOwnWindow(X11Flight& flight) {
     }
     XMapRaised(display, flight.window);
     WaitUntilMapped(display, flight.window);
+    if (flight.managed) {
+        AskAgainForFullScreen(display, flight.screen, flight.window);
+    }
     if (standalone && !flight.managed) {
         flight.keyboardGrabbed = GrabKeyboard(display, flight.window);
         if (!flight.keyboardGrabbed) {

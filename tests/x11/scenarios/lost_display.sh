@@ -25,9 +25,9 @@ folder=$(find "$XDG_RUNTIME_DIR" -maxdepth 1 -name 'altostrat-*')
 kill -TERM "$server"
 wait_exit "$second" 20
 echo "X server stopped while the second program waited for the keyboard: exit code $EXIT_CODE, $(cat "$log")"
+[ "$(capture_folders)" -eq 0 ] || fail "a capture folder is left behind: $(find "$XDG_RUNTIME_DIR")"
 [ "$EXIT_CODE" -eq 1 ] || fail "exit code $EXIT_CODE"
 grep -q 'connection to the X server is lost' "$log" || fail "it did not end for the lost X server"
 wait_exit "$first" 20
 [ "$EXIT_CODE" -eq 1 ] || fail "the first flight ended with exit code $EXIT_CODE"
-[ "$(capture_folders)" -eq 0 ] || fail "a capture folder is left behind: $(find "$XDG_RUNTIME_DIR")"
 rm -f "$log" "$log.first"

@@ -78,31 +78,6 @@ deactivate() {
     poll 10 hack_gone || fail "the hack still runs 10 s after deactivation"
     echo "the hack ended $((SECONDS - deactivated)) s after deactivation"
 }
-# The ground near the camera, in 15 samples of the screenshot: "purple" counts those of the
-# desktop; "strong" and "dark" those of colour bars: a channel far from another, or the bars'
-# black under the light (very dark, and not green as the darkest woods are).
-ground_kinds() {
-    local x y r g b purple=0 strong=0 dark=0
-    for y in 600 680 760; do
-        for x in 96 304 512 720 928; do
-            read -r r g b < <(pixel "$1" "$x" "$y")
-            [ $((r + g + b)) -lt 110 ] && [ "$r" -ge "$g" ] && dark=$((dark + 1))
-            [ "$r" -gt $((g + 40)) ] && [ "$b" -gt $((g + 40)) ] && purple=$((purple + 1))
-            local high=$r low=$r
-            for c in "$g" "$b"; do
-                [ "$c" -gt "$high" ] && high=$c
-                [ "$c" -lt "$low" ] && low=$c
-            done
-            [ $((high - low)) -gt 120 ] && strong=$((strong + 1))
-        done
-    done
-    echo "$purple $strong $dark"
-}
-own_ground() {
-    local purple strong dark
-    read -r purple strong dark < <(ground_kinds "$1")
-    [ "$purple" -eq 0 ] && [ "$strong" -eq 0 ] && [ "$dark" -eq 0 ]
-}
 purple_ground() {
     local purple strong dark
     read -r purple strong dark < <(ground_kinds "$1")
