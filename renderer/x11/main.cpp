@@ -185,7 +185,7 @@ void TellOfWayland() {
         "you are away;\n"
         "           start \"altostrat\" from your desktop's idle tool instead, e.g. on sway and "
         "other wlroots\n"
-        "           desktops: swayidle -w timeout 600 altostrat\n");
+        "           desktops: swayidle timeout 600 altostrat\n");
     std::fflush(stdout);
 }
 
