@@ -79,8 +79,8 @@ deactivate() {
     echo "the hack ended $((SECONDS - deactivated)) s after deactivation"
 }
 purple_ground() {
-    local purple strong dark
-    read -r purple strong dark < <(ground_kinds "$1")
+    local purple bars
+    read -r purple bars < <(ground_kinds "$1")
     [ "$purple" -ge 10 ]
 }
 
@@ -95,7 +95,7 @@ select_hack 1
 [ "$FORKED" = "altostrat --root" ] || fail "hack 1 is \"$FORKED\""
 shot="$SHOTS/x11-xscreensaver-debian.png"
 ground_shown() { screenshot "$shot" && flight_shown "$shot" 0 0 1023 767 && own_ground "$shot"; }
-poll 120 ground_shown || fail "no flight over the program's own ground (purple, strong, dark: $(ground_kinds "$shot"))"
+poll 120 ground_shown || fail "no flight over the program's own ground (purple, bar-like: $(ground_kinds "$shot"))"
 echo "with Debian's settings, the program's own ground: $(pixel "$shot" 304 680), $(pixel "$shot" 720 680)"
 deactivate
 
@@ -104,7 +104,7 @@ select_hack 1
 [ "$FORKED" = "altostrat --root" ] || fail "hack 1 is \"$FORKED\""
 shot="$SHOTS/x11-xscreensaver.png"
 desktop_shown() { screenshot "$shot" && flight_shown "$shot" 0 0 1023 767 && purple_ground "$shot"; }
-poll 120 desktop_shown || fail "no flight over the desktop (purple, strong, dark: $(ground_kinds "$shot"))"
+poll 120 desktop_shown || fail "no flight over the desktop (purple, bar-like: $(ground_kinds "$shot"))"
 echo "with grabbing on, the desktop: ground $(pixel "$shot" 304 680), sky $(pixel "$shot" 512 10)"
 deactivate
 
