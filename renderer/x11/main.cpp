@@ -42,8 +42,9 @@ struct FlightRun {
     bool flying = false;  // the scene is set up; frames, not loading screens, are presented
 };
 
-// On a Wayland desktop the program does not photograph the screen: the compositor's X server
-// has no picture of the desktop to give.
+// Standalone the program photographs the root window itself; as a hack it asks xscreensaver's
+// image helper. On a Wayland desktop it does not try: the compositor's X server has no picture
+// of the desktop to give.
 DesktopPicture TakeDesktopPicture(const X11Flight& flight) {
     if (flight.target != FlightTarget::kStandalone) {
         return LoadPictureThroughHelper(flight.display, flight.parent, flight.width, flight.height);
