@@ -38,6 +38,8 @@ const std::vector<PictureEntry>& Pictures();
 bool MakeSky(const GeneratorInput& input, GeneratedPicture& picture, std::string& error);
 bool MakeGlow(const GeneratorInput& input, GeneratedPicture& picture, std::string& error);
 bool MakePreviewStill(const GeneratorInput& input, GeneratedPicture& picture, std::string& error);
+// The Linux program's own ground, for when no desktop picture can be had (ground.cpp).
+bool MakeGround(const GeneratorInput& input, GeneratedPicture& picture, std::string& error);
 
 // The Command button's skins (button_skins.cpp).
 bool MakeSkinNormal(const GeneratorInput& input, GeneratedPicture& picture, std::string& error);

@@ -2,11 +2,13 @@
 
 namespace altostrat::assets {
 
-// One line per built-in picture; the host's resource script names the same files.
+// One line per built-in picture; the host's resource script names the same files, and the
+// Linux program builds in the sky, the glow and the ground.
 const std::vector<PictureEntry>& Pictures() {
     static const std::vector<PictureEntry> pictures = {
         {"sky.bmp", MakeSky, false},
         {"glow.bmp", MakeGlow, false},
+        {"ground.bmp", MakeGround, false},
         {"preview_still.bmp", MakePreviewStill, true},
         {"skin_normal.bmp", MakeSkinNormal, false},
         {"skin_highlight.bmp", MakeSkinHighLight, false},

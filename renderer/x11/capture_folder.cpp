@@ -52,31 +52,14 @@ bool WriteBuiltInPictures(const std::string& folder) {
     return sky && glow;
 }
 
-bool WritePlainDesktopPicture(const std::string& folder) {
-    constexpr int kSize = 256;
-    constexpr int kField = 32;
-    std::vector<std::uint8_t> rows(static_cast<std::size_t>(kSize) * kSize * 3);
-    for (int y = 0; y < kSize; ++y) {
-        for (int x = 0; x < kSize; ++x) {
-            const bool light = ((x / kField) + (y / kField)) % 2 == 0;
-            std::uint8_t* p = &rows[(static_cast<std::size_t>(y) * kSize + x) * 3];
-            p[0] = light ? 96 : 64;    // blue
-            p[1] = light ? 150 : 118;  // green
-            p[2] = light ? 120 : 92;   // red
-        }
+bool WriteDesktopPicture(const std::string& folder, const DesktopPicture& picture) {
+    const std::string path = PicturePath(folder, CapturePicture::kDesktop);
+    if (picture.rows.empty()) {
+        return WriteBytes(path, kGroundBmp, kGroundBmpSize);
     }
-    Bgr24View view{kSize, kSize, rows.data(), static_cast<std::size_t>(kSize) * 3};
-    return WriteBmp24(PicturePath(folder, CapturePicture::kDesktop), view);
-}
-
-bool WriteDesktopPicture(const std::string& folder, const XPixels& pixels) {
-    std::vector<std::uint8_t> rows;
-    if (!ConvertXPixels(pixels, rows)) {
-        return false;
-    }
-    Bgr24View view{pixels.width, pixels.height, rows.data(),
-                   static_cast<std::size_t>(pixels.width) * 3};
-    return WriteBmp24(PicturePath(folder, CapturePicture::kDesktop), view);
+    Bgr24View view{picture.width, picture.height, picture.rows.data(),
+                   static_cast<std::size_t>(picture.width) * 3};
+    return WriteBmp24(path, view);
 }
 
 }  // namespace altostrat

@@ -3,11 +3,12 @@
 // reads from RendererState::captureFolder. Here the folder is private to one run (made with
 // mkdtemp, so no other user can place or swap a picture in it) and removed as soon as the
 // pictures are textures: a picture of the user's desktop must not outlive that moment on disk,
-// whatever way the program ends later.
+// whatever way the program ends later. The desktop's picture is kept in memory from the moment
+// it is taken until the scene set-up is about to read it, and only then written.
 
+#include <cstdint>
 #include <string>
-
-#include "renderer/x11/x_pixels.h"
+#include <vector>
 
 namespace altostrat {
 
@@ -21,11 +22,17 @@ void RemoveCaptureFolder(const std::string& folder);
 // Writes the built-in sky and glow pictures as the first and third capture file.
 bool WriteBuiltInPictures(const std::string& folder);
 
-// A plain stand-in for the desktop when no picture of it can be had: a 256 x 256 grid of
-// muted fields, so the ground still shows its motion.
-bool WritePlainDesktopPicture(const std::string& folder);
+// A picture of the desktop held in memory: blue, green, red, width * 3 bytes to a row, the
+// bottom row first. No rows: no picture of the desktop could be had, or the user's settings
+// do not allow one.
+struct DesktopPicture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> rows;
+};
 
-// The pixels of an XImage turned into the desktop capture file.
-bool WriteDesktopPicture(const std::string& folder, const XPixels& pixels);
+// Writes the desktop capture file: the picture, or, when there is none, the program's own
+// ground (fields, woods and water seen from above).
+bool WriteDesktopPicture(const std::string& folder, const DesktopPicture& picture);
 
 }  // namespace altostrat

@@ -1,5 +1,6 @@
 #include "renderer/x11/desktop_grab.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <signal.h>
 #include <spawn.h>
@@ -9,8 +10,9 @@
 #include <cstdio>
 #include <thread>
 
-#include "renderer/x11/capture_folder.h"
 #include "renderer/x11/stop_signals.h"
+#include "renderer/x11/x_errors.h"
+#include "renderer/x11/x_pixels.h"
 
 extern char** environ;
 
@@ -21,6 +23,8 @@ namespace {
 // the PATH of the hacks it starts, and a hack started by hand finds it at its Debian place.
 constexpr const char* kHelperName = "xscreensaver-getimage";
 constexpr const char* kHelperPath = "/usr/libexec/xscreensaver/xscreensaver-getimage";
+// Where the helper names what it drew; it deletes the property when it drew colour bars.
+constexpr const char* kImageNameProperty = "_SCREENSAVER_IMAGE_FILENAME";
 
 // The helper runs in a process group of its own, so that stopping it also stops whatever it
 // starts in turn (it may run another program to find a picture).
@@ -84,14 +88,26 @@ std::string Hex(unsigned long id) {
 
 namespace {
 
+bool AllBlack(const std::vector<std::uint8_t>& rows) {
+    for (const std::uint8_t byte : rows) {
+        if (byte != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // A pixmap has no visual, and X then leaves the image's colour masks at zero: the colours are
 // laid out as in the visual of the window the pixmap was made for.
-bool GrabWithVisual(Display* display, Drawable drawable, const Visual* visual, int width,
-                    int height, const std::string& folder) {
+DesktopPicture GrabWithVisual(Display* display, Drawable drawable, const Visual* visual, int width,
+                              int height) {
+    DesktopPicture picture;
+    BeginQuietXErrors(display);
     XImage* image = XGetImage(display, drawable, 0, 0, static_cast<unsigned>(width),
                               static_cast<unsigned>(height), AllPlanes, ZPixmap);
+    EndQuietXErrors(display);
     if (image == nullptr) {
-        return false;
+        return picture;
     }
     XPixels pixels;
     pixels.width = image->width;
@@ -104,25 +120,48 @@ bool GrabWithVisual(Display* display, Drawable drawable, const Visual* visual, i
     pixels.redMask = static_cast<std::uint32_t>(noMasks ? visual->red_mask : image->red_mask);
     pixels.greenMask = static_cast<std::uint32_t>(noMasks ? visual->green_mask : image->green_mask);
     pixels.blueMask = static_cast<std::uint32_t>(noMasks ? visual->blue_mask : image->blue_mask);
-    const bool written = WriteDesktopPicture(folder, pixels);
+    if (ConvertXPixels(pixels, picture.rows) && !AllBlack(picture.rows)) {
+        picture.width = pixels.width;
+        picture.height = pixels.height;
+    } else {
+        picture.rows.clear();
+    }
     XDestroyImage(image);
-    return written;
+    return picture;
+}
+
+// Whether the helper named a picture it drew on the window (rather than colour bars).
+bool HelperNamedAPicture(Display* display, Window window) {
+    const Atom property = XInternAtom(display, kImageNameProperty, False);
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0;
+    unsigned long remaining = 0;
+    unsigned char* value = nullptr;
+    const int status =
+        XGetWindowProperty(display, window, property, 0, 1024, False, AnyPropertyType, &type,
+                           &format, &items, &remaining, &value);
+    if (value != nullptr) {
+        XFree(value);
+    }
+    return status == Success && type != None && items > 0;
 }
 
 }  // namespace
 
-bool GrabDesktopPicture(Display* display, Window window, int width, int height,
-                        const std::string& folder) {
-    XWindowAttributes attributes;
-    return XGetWindowAttributes(display, window, &attributes) &&
-           GrabWithVisual(display, window, attributes.visual, width, height, folder);
-}
-
-bool LoadPictureThroughHelper(Display* display, Window window, int width, int height,
-                              const std::string& folder) {
+DesktopPicture GrabDesktopPicture(Display* display, Window window, int width, int height) {
     XWindowAttributes attributes;
     if (!XGetWindowAttributes(display, window, &attributes)) {
-        return false;
+        return DesktopPicture();
+    }
+    return GrabWithVisual(display, window, attributes.visual, width, height);
+}
+
+DesktopPicture LoadPictureThroughHelper(Display* display, Window window, int width, int height) {
+    DesktopPicture picture;
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display, window, &attributes)) {
+        return picture;
     }
     Pixmap pixmap =
         XCreatePixmap(display, window, static_cast<unsigned>(width), static_cast<unsigned>(height),
@@ -134,14 +173,13 @@ bool LoadPictureThroughHelper(Display* display, Window window, int width, int he
     XFreeGC(display, gc);
     // The helper is another client: the pixmap must exist on the server before it looks.
     XSync(display, False);
-    bool loaded = false;
     pid_t pid = 0;
-    if (SpawnHelper(Hex(window), Hex(pixmap), pid)) {
-        loaded = WaitForHelper(pid) == 0 &&
-                 GrabWithVisual(display, pixmap, attributes.visual, width, height, folder);
+    if (SpawnHelper(Hex(window), Hex(pixmap), pid) && WaitForHelper(pid) == 0 &&
+        HelperNamedAPicture(display, window)) {
+        picture = GrabWithVisual(display, pixmap, attributes.visual, width, height);
     }
     XFreePixmap(display, pixmap);
-    return loaded;
+    return picture;
 }
 
 }  // namespace altostrat

@@ -5,21 +5,27 @@
 // hacks through its image helper, xscreensaver-getimage, which paints a picture (that desktop,
 // or whatever the user's settings allow instead) onto a pixmap the hack names. The pixmap is
 // then read like the root window.
+//
+// The user's choice is honoured: with "Grab Desktop Images" off (Debian's default) and no
+// folder of pictures to choose from, the helper draws test colour bars, and says so by
+// deleting the property in which it otherwise names what it drew ("desktop", a file, "video")
+// on the window. The program then flies over its own ground instead, and it does so too
+// wherever no picture can be had: the helper missing or failing, or a picture that is black
+// all over (what a Wayland desktop's X server gives of its root window).
 
 #include <X11/Xlib.h>
 
-#include <string>
+#include "renderer/x11/capture_folder.h"
 
 namespace altostrat {
 
-// Reads the window's pixels and writes them as the desktop capture file.
-bool GrabDesktopPicture(Display* display, Window window, int width, int height,
-                        const std::string& folder);
+// The window's pixels; none when they cannot be read (quietly: some X servers refuse) or are
+// black all over.
+DesktopPicture GrabDesktopPicture(Display* display, Window window, int width, int height);
 
-// Asks xscreensaver-getimage for a picture for `window` at its size and writes it as the
-// desktop capture file. False when the helper is missing, fails or takes over 20 seconds, or
-// when a stop signal arrives while it works; the helper is then stopped and waited for.
-bool LoadPictureThroughHelper(Display* display, Window window, int width, int height,
-                              const std::string& folder);
+// Asks xscreensaver-getimage for a picture for `window` at its size. None when the helper drew
+// colour bars, is missing, fails or takes over 20 seconds, or when a stop signal arrives while
+// it works; the helper is then stopped and waited for.
+DesktopPicture LoadPictureThroughHelper(Display* display, Window window, int width, int height);
 
 }  // namespace altostrat

@@ -1,6 +1,7 @@
 #pragma once
-// "--fps": the frame rate measured over each second, written to stderr and drawn in the
-// picture's corner, as xscreensaver's own hacks show theirs with "Show frame rate".
+// "--fps": the frame rate measured over each second, drawn in the picture's corner, as
+// xscreensaver's own hacks show theirs with "Show frame rate". It is not printed: a hack's
+// output goes to the session's log, which a line a second would fill.
 
 #include <chrono>
 #include <cstdio>
@@ -20,7 +21,6 @@ inline void CountFrame(FpsMeter& meter) {
     const double seconds = std::chrono::duration<double>(now - meter.start).count();
     if (seconds >= 1.0) {
         const double rate = meter.frames / seconds;
-        std::fprintf(stderr, "altostrat: %.1f fps\n", rate);
         char text[32];
         std::snprintf(text, sizeof text, "FPS: %.1f", rate);
         meter.text = text;

@@ -1,9 +1,11 @@
 // The Linux program: the same scene, frame step and flight model as the Windows renderer, over
-// X11 and GLX. It writes the three pictures into a private capture folder first (the desktop
-// photographed before anything is shown, or fetched through xscreensaver's helper as a hack),
-// opens its window, loads the pictures as textures and removes the folder at once, then runs
-// the frame loop until Escape, a stop signal, or the end of the window it was given. The camera
-// chases the paper glider built into the program, unless "--no-aircraft" leaves it out.
+// X11 and GLX. It makes a private capture folder with the sky and glow pictures, takes the
+// desktop's picture into memory (photographed before anything is shown, or fetched through
+// xscreensaver's helper as a hack; its own ground where there is none), opens its window, and
+// only then writes the desktop's picture beside the others for the scene set-up, which loads
+// the three as textures; the folder goes at once. Then it runs the frame loop until Escape (or
+// a click on a Wayland desktop), a stop signal, or the end of the window it was given. The
+// camera chases the paper glider built into the program, unless "--no-aircraft" leaves it out.
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -30,10 +32,6 @@
 namespace altostrat {
 namespace {
 
-// The X server's own blanking would otherwise start during a long standalone flight; about
-// every ten seconds of frames is often enough for any timeout it may have.
-constexpr int kScreenSaverResetFrames = 600;
-
 // What the frame loop and the presenting hook share.
 struct FlightRun {
     X11Flight window;
@@ -44,30 +42,29 @@ struct FlightRun {
     bool flying = false;  // the scene is set up; frames, not loading screens, are presented
 };
 
-void WriteDesktop(X11Flight& flight, const std::string& folder) {
-    bool written = false;
-    if (flight.target == FlightTarget::kStandalone) {
-        written =
-            GrabDesktopPicture(flight.display, flight.parent, flight.width, flight.height, folder);
-    } else {
-        written = LoadPictureThroughHelper(flight.display, flight.parent, flight.width,
-                                           flight.height, folder);
+// Standalone the program photographs the root window itself; as a hack it asks xscreensaver's
+// image helper. On a Wayland desktop it does not try: the compositor's X server has no picture
+// of the desktop to give.
+DesktopPicture TakeDesktopPicture(const X11Flight& flight) {
+    if (flight.target != FlightTarget::kStandalone) {
+        return LoadPictureThroughHelper(flight.display, flight.parent, flight.width, flight.height);
     }
-    if (!written && !StopSignalled()) {
-        WritePlainDesktopPicture(folder);
+    if (flight.managed) {
+        return DesktopPicture();
     }
+    return GrabDesktopPicture(flight.display, flight.parent, flight.width, flight.height);
 }
 
 void RemovePictures(RendererState& state) {
-    ForgetCaptureFolder();
     RemoveCaptureFolder(state.captureFolder);
+    ForgetCaptureFolder();
     state.captureFolder.clear();
 }
 
 // The scene set-up presents its first loading screen right after the three pictures became
-// textures: from then on no file is needed, and the desktop's picture leaves the disk at once,
-// whatever way the program ends later. In the flight, the frame rate goes on the frame just
-// before it is shown.
+// textures: from then on no file is needed, and the pictures leave the disk at once, whatever
+// way the program ends later. In the flight, the frame rate goes on the frame just before it
+// is shown.
 ScenePlatform MakePlatform(FlightRun& run, bool framePeriodWait) {
     ScenePlatform platform =
         MakeGlxScenePlatform(run.window.display, run.window.window, framePeriodWait);
@@ -94,16 +91,22 @@ ScenePlatform MakePlatform(FlightRun& run, bool framePeriodWait) {
     };
     platform.stopRequested = [&run] {
         X11Flight& flight = run.window;
-        const bool stop = flight.escapeTapped || flight.parentGone || StopSignalled();
+        const bool stop =
+            flight.escapeTapped || flight.clicked || flight.parentGone || StopSignalled();
         flight.escapeTapped = false;
+        flight.clicked = false;
         return stop;
     };
+    if (run.window.target == FlightTarget::kStandalone) {
+        platform.displayPoweredDown = [&run] {
+            return DisplayPoweredDown(run.window.display, run.window.power);
+        };
+    }
     return platform;
 }
 
 void RunFrameLoop(FlightRun& run, const ScenePlatform& platform) {
     X11Flight& flight = run.window;
-    int frames = 0;
     run.flying = true;
     for (;;) {
         PumpFlightEvents(flight);
@@ -121,9 +124,6 @@ void RunFrameLoop(FlightRun& run, const ScenePlatform& platform) {
         }
         if (run.showFps) {
             CountFrame(run.meter);
-        }
-        if (flight.target == FlightTarget::kStandalone && ++frames % kScreenSaverResetFrames == 0) {
-            XResetScreenSaver(flight.display);
         }
     }
 }
@@ -148,13 +148,17 @@ int Fly(FlightRun& run, const HackOptions& options) {
         std::fprintf(stderr, "altostrat: cannot make a folder for the pictures\n");
         return 1;
     }
+    RememberCaptureFolder(state.captureFolder);
     WriteBuiltInPictures(state.captureFolder);
+    DesktopPicture desktop;
     if (!StopSignalled()) {
-        WriteDesktop(flight, state.captureFolder);
+        desktop = TakeDesktopPicture(flight);
     }
     if (StopSignalled() || !OpenFlightWindow(flight)) {
         return StopSignalled() ? 0 : 1;
     }
+    WriteDesktopPicture(state.captureFolder, desktop);
+    desktop = DesktopPicture();
     ResizeScene(flight.width, flight.height);
     state.options.skyFollowsClock = options.skyFollowsClock;
     run.showFps = options.printFps;
@@ -163,18 +167,39 @@ int Fly(FlightRun& run, const HackOptions& options) {
     }
     LoadGlider(state, options);
     const ScenePlatform platform = MakePlatform(run, options.framePeriodWait);
-    EndAtOnceOnStop(state.captureFolder);
+    EndAtOnceOnStop();
     const bool ready = InitScene(state, platform);
     EndAtOnceOff();
     if (ready) {
+        if (flight.target == FlightTarget::kStandalone) {
+            WatchDisplayPower(flight.display, flight.power);
+        }
         RunFrameLoop(run, platform);
     }
     return 0;
 }
 
+// xscreensaver cannot blank a Wayland desktop; the user is told once what starts the flight
+// there instead.
+void TellOfWayland() {
+    std::printf(
+        "altostrat: xscreensaver does not run on Wayland, so it cannot start the flight when "
+        "you are away;\n"
+        "           start \"altostrat\" from your desktop's idle tool instead, e.g. on sway and "
+        "other wlroots\n"
+        "           desktops: swayidle timeout 600 altostrat\n");
+    std::fflush(stdout);
+}
+
 int RunProgram(const HackOptions& options) {
     InstallStopSignals();
     FlightRun run;
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    run.window.managed =
+        options.target == FlightTarget::kStandalone && wayland != nullptr && *wayland != '\0';
+    if (run.window.managed) {
+        TellOfWayland();
+    }
     const int exitCode = Fly(run, options);
     CloseFlightWindow(run.window);
     RemovePictures(run.state);

@@ -24,20 +24,20 @@ struct SignalState {
 SignalState signalState;
 
 // Only calls that are safe in a handler: unlink, rmdir, _exit.
-void EndNow() {
+[[noreturn]] void EndNow(int exitCode) {
     if (signalState.picturesOnDisk != 0) {
         for (const char* picture : signalState.pictures) {
             unlink(picture);
         }
         rmdir(signalState.folder);
     }
-    _exit(0);
+    _exit(exitCode);
 }
 
 void OnStopSignal(int) {
     signalState.stopSignalled = 1;
     if (signalState.endAtOnce != 0) {
-        EndNow();
+        EndNow(0);
     }
 }
 
@@ -67,7 +67,8 @@ bool StopSignalled() {
     return signalState.stopSignalled != 0;
 }
 
-void EndAtOnceOnStop(const std::string& captureFolder) {
+void RememberCaptureFolder(const std::string& captureFolder) {
+    signalState.picturesOnDisk = 0;
     bool paths = !captureFolder.empty() && CopyPath(signalState.folder, captureFolder);
     const CapturePicture pictures[3] = {CapturePicture::kSky, CapturePicture::kDesktop,
                                         CapturePicture::kGlow};
@@ -75,18 +76,25 @@ void EndAtOnceOnStop(const std::string& captureFolder) {
         paths = CopyPath(signalState.pictures[i], captureFolder + CapturePictureName(pictures[i]));
     }
     signalState.picturesOnDisk = paths ? 1 : 0;
-    signalState.endAtOnce = 1;
-    if (signalState.stopSignalled != 0) {
-        EndNow();
-    }
 }
 
 void ForgetCaptureFolder() {
     signalState.picturesOnDisk = 0;
 }
 
+void EndAtOnceOnStop() {
+    signalState.endAtOnce = 1;
+    if (signalState.stopSignalled != 0) {
+        EndNow(0);
+    }
+}
+
 void EndAtOnceOff() {
     signalState.endAtOnce = 0;
+}
+
+void EndAfterLostDisplay() {
+    EndNow(1);
 }
 
 }  // namespace altostrat

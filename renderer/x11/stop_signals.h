@@ -7,7 +7,11 @@
 //
 // The scene set-up is one long call that reads no flag. For its duration the handler ends the
 // process itself: it first removes the pictures that may still be on disk, with calls that are
-// safe inside a handler. The X server frees the window and the grab of a client that goes.
+// safe inside a handler. The X server frees the window and the grab of a client that goes. A
+// lost X server ends the process the same way, from Xlib's handler for it.
+//
+// The capture folder is known here from the moment it is made until it is removed, and removed
+// before it is forgotten: a signal between the two finds the files gone, never left behind.
 
 #include <string>
 
@@ -18,14 +22,20 @@ void InstallStopSignals();
 // True once one of the signals has arrived.
 bool StopSignalled();
 
-// From now until EndAtOnceOff, a stop signal ends the process with exit code 0 at once, after
-// removing the capture folder's three pictures and the folder. A signal that came before is
-// acted on here. The folder may be empty (nothing to remove).
-void EndAtOnceOnStop(const std::string& captureFolder);
+// The capture folder now exists: an end at once removes its three pictures and the folder.
+void RememberCaptureFolder(const std::string& captureFolder);
 
-// The capture folder is gone: the handler no longer needs to remove it.
+// The capture folder is gone: nothing is left to remove.
 void ForgetCaptureFolder();
 
+// From now until EndAtOnceOff, a stop signal ends the process with exit code 0 at once, after
+// removing the capture folder. A signal that came before is acted on here.
+void EndAtOnceOnStop();
+
 void EndAtOnceOff();
+
+// The connection to the X server is gone: removes the capture folder and ends the process
+// with exit code 1.
+[[noreturn]] void EndAfterLostDisplay();
 
 }  // namespace altostrat

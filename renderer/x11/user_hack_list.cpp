@@ -15,10 +15,7 @@
 namespace altostrat {
 namespace {
 
-// Debian's xscreensaver keeps its defaults there, as a link to the variant with or without GL
-// hacks that its own scripts choose.
-constexpr const char* kSystemDefaults = "/etc/X11/app-defaults/XScreenSaver";
-// Both files are a few tens of kilobytes; anything far larger is not theirs.
+// The file is a few kilobytes; anything far larger is not xscreensaver's.
 constexpr std::size_t kMaxFileBytes = 4u << 20;
 
 std::string UserFile() {
@@ -86,16 +83,19 @@ int AddToUserHackList() {
     if (userStatus != FileReadStatus::kRead && userStatus != FileReadStatus::kMissing) {
         return 1;
     }
-    // Without a list of the user's own, the system's list is the one to start from.
-    std::string system;
-    const FileReadStatus systemStatus = ReadText(kSystemDefaults, system);
-    if (systemStatus != FileReadStatus::kRead && systemStatus != FileReadStatus::kMissing) {
-        return 1;
+    const HackListEdit edit = AddToHackList(userStatus == FileReadStatus::kRead ? &user : nullptr);
+    const int result = WriteIfChanged(path, edit, "\"altostrat --root\" is now in the list of",
+                                      "\"altostrat --root\" was already in the list of");
+    if (result == 0) {
+        // Debian's xscreensaver does not hand its hacks the desktop unless the user allows it.
+        std::printf(
+            "altostrat: it flies over your desktop if xscreensaver may grab it: in "
+            "xscreensaver-settings,\n"
+            "           tab \"Advanced\", turn on \"Grab Desktop Images\"; otherwise it flies "
+            "over fields and woods\n"
+            "           of its own.\n");
     }
-    const HackListEdit edit =
-        AddToHackList(userStatus == FileReadStatus::kRead ? &user : nullptr, system);
-    return WriteIfChanged(path, edit, "\"altostrat --root\" is now in the list of",
-                          "\"altostrat --root\" was already in the list of");
+    return result;
 }
 
 int RemoveFromUserHackList() {

@@ -2,7 +2,7 @@
 // "--add-to-xscreensaver" and "--remove-from-xscreensaver": the edit of xscreensaver_list.h
 // carried out on the current user's ~/.xscreensaver. The new content is written beside the
 // file and renamed over it, so a running xscreensaver, which rereads the file when it changes,
-// never sees half of it. The system's app-defaults file is only read.
+// never sees half of it. No file of the system is read or written.
 
 namespace altostrat {
 

@@ -1,6 +1,6 @@
 #include "renderer/x11/x11_window.h"
-#include "common/agreement.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
 
@@ -8,19 +8,12 @@
 #include <cstdio>
 #include <thread>
 
+#include "common/agreement.h"
 #include "renderer/x11/stop_signals.h"
+#include "renderer/x11/x_errors.h"
 
 namespace altostrat {
 namespace {
-
-// A failed request (a window id that names nothing, a grab refused) is reported by the call's
-// result where it matters; Xlib's default handler would end the program instead.
-int ReportXError(Display* display, XErrorEvent* event) {
-    char text[256];
-    XGetErrorText(display, event->error_code, text, sizeof text);
-    std::fprintf(stderr, "altostrat: X error: %s (request %d)\n", text, event->request_code);
-    return 0;
-}
 
 Cursor MakeBlankCursor(Display* display, Window window) {
     static const char kNoBits[8] = {};
@@ -104,6 +97,44 @@ XVisualInfo* RootVisual(Display* display, int screen, Window root) {
     return nullptr;
 }
 
+// Before the window is mapped: a window manager reads these when it manages the window. The
+// class names the program; the hints ask for the keyboard focus; the state asks for the full
+// screen, with no frame.
+void AskForFullScreen(Display* display, Window window) {
+    XClassHint classHint{};
+    char name[] = "altostrat";
+    char className[] = "Altostrat";
+    classHint.res_name = name;
+    classHint.res_class = className;
+    XSetClassHint(display, window, &classHint);
+    XWMHints hints{};
+    hints.flags = InputHint | StateHint;
+    hints.input = True;
+    hints.initial_state = NormalState;
+    XSetWMHints(display, window, &hints);
+    const Atom state = XInternAtom(display, "_NET_WM_STATE", False);
+    const Atom fullScreen = XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False);
+    XChangeProperty(display, window, state, XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&fullScreen), 1);
+}
+
+// Once the window is mapped, the same wish as a message to the window manager, which a window
+// manager heeds for a window it already manages (one that reuses a window's id, say, may hold
+// on to what it knew of the old one).
+void AskAgainForFullScreen(Display* display, int screen, Window window) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "_NET_WM_STATE", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = 1;  // add
+    event.xclient.data.l[1] =
+        static_cast<long>(XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False));
+    event.xclient.data.l[3] = 1;  // from an application
+    XSendEvent(display, RootWindow(display, screen), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+}
+
 bool OpenOnRoot(X11Flight& flight) {
     Display* display = flight.display;
     XVisualInfo* visual = RootVisual(display, flight.screen, flight.parent);
@@ -136,10 +167,17 @@ bool OpenOwnWindow(X11Flight& flight) {
     set.colormap = flight.colormap;
     set.background_pixel = BlackPixel(display, flight.screen);
     set.border_pixel = 0;
-    set.event_mask = StructureNotifyMask | KeyPressMask;
+    const bool standalone = flight.target == FlightTarget::kStandalone;
+    set.event_mask = StructureNotifyMask;
+    if (standalone) {
+        set.event_mask |= KeyPressMask;
+    }
+    if (flight.managed) {
+        set.event_mask |= ButtonPressMask;
+    }
     unsigned long mask = CWColormap | CWBackPixel | CWBorderPixel | CWEventMask;
-    // Standalone the window covers the screen without the window manager's frame.
-    if (flight.target == FlightTarget::kStandalone) {
+    // Standalone on X the window covers the screen without the window manager's frame.
+    if (standalone && !flight.managed) {
         set.override_redirect = True;
         mask |= CWOverrideRedirect;
     }
@@ -153,16 +191,22 @@ bool OpenOwnWindow(X11Flight& flight) {
         return false;
     }
     XStoreName(display, flight.window, kRendererWindowTitle);
+    if (flight.managed) {
+        AskForFullScreen(display, flight.window);
+    }
     // The given window's size changes and its end, or the screen's size changes standalone,
     // reach us through the parent's structure events.
     XSelectInput(display, flight.parent, StructureNotifyMask);
-    if (flight.target == FlightTarget::kStandalone) {
+    if (standalone) {
         flight.blankCursor = MakeBlankCursor(display, flight.window);
         XDefineCursor(display, flight.window, flight.blankCursor);
     }
     XMapRaised(display, flight.window);
     WaitUntilMapped(display, flight.window);
-    if (flight.target == FlightTarget::kStandalone) {
+    if (flight.managed) {
+        AskAgainForFullScreen(display, flight.screen, flight.window);
+    }
+    if (standalone && !flight.managed) {
         flight.keyboardGrabbed = GrabKeyboard(display, flight.window);
         if (!flight.keyboardGrabbed) {
             if (!StopSignalled()) {
@@ -179,7 +223,7 @@ bool OpenOwnWindow(X11Flight& flight) {
 }  // namespace
 
 bool OpenFlightTarget(X11Flight& flight, const HackOptions& options) {
-    XSetErrorHandler(ReportXError);
+    InstallXErrorHandlers();
     flight.display = XOpenDisplay(nullptr);
     if (flight.display == nullptr) {
         std::fprintf(stderr, "altostrat: cannot open the X display\n");
@@ -229,6 +273,9 @@ void PumpFlightEvents(X11Flight& flight) {
                     flight.escapeTapped = true;
                 }
                 break;
+            case ButtonPress:
+                flight.clicked = true;
+                break;
             case ConfigureNotify: {
                 const XConfigureEvent& configure = event.xconfigure;
                 const bool ours = configure.window == flight.window;
@@ -261,6 +308,7 @@ void CloseFlightWindow(X11Flight& flight) {
     if (display == nullptr) {
         return;
     }
+    RestoreServerBlanking(display, flight.power);
     if (flight.context != nullptr) {
         glXMakeCurrent(display, None, nullptr);
         glXDestroyContext(display, flight.context);

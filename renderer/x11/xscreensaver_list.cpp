@@ -1,14 +1,17 @@
 #include "renderer/x11/xscreensaver_list.h"
 
 #include <cstddef>
+#include <cstdlib>
 #include <vector>
 
 namespace altostrat {
 namespace {
 
 // The entry as xscreensaver's own files lay theirs out: tabs before the command, padding and the
-// escaped newline after it.
+// escaped newline after it. It ends the list, so no backslash joins a next line to it.
 constexpr const char* kEntryLine = "\t\t\t\taltostrat --root\t\t\t\t    \\n";
+// What follows "programs:" when the list starts on the next line, as xscreensaver writes it.
+constexpr const char* kNameLinePadding = "\t\t\t\t\t\t\t\t      \\";
 
 struct Lines {
     std::vector<std::string> lines;  // without their '\n'
@@ -58,52 +61,116 @@ std::string Trim(const std::string& text) {
     return text.substr(begin, end - begin);
 }
 
+bool SameWord(const std::string& a, const char* b) {
+    std::size_t i = 0;
+    for (; i < a.size() && b[i] != '\0'; ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) {
+            return false;
+        }
+    }
+    return i == a.size() && b[i] == '\0';
+}
+
 // A backslash at the very end joins the next line to this one.
 bool Continues(const std::string& line) {
     return !line.empty() && line.back() == '\\';
 }
 
-// The first and last line of a resource: its name's line and the first line after it that does
-// not continue.
+// The position just after "NAME:" when the line sets that resource, as xscreensaver reads its
+// file: the key before the first colon, spaces around it ignored, its case too; the
+// app-defaults spelling "*NAME" is taken as well. npos for comments and other lines.
+std::size_t ValueStart(const std::string& line, const char* name) {
+    std::size_t offset = 0;
+    while (offset < line.size() && IsSpace(line[offset])) {
+        ++offset;
+    }
+    if (offset < line.size() && line[offset] == '*') {
+        ++offset;
+    }
+    const std::size_t colon = line.find(':', offset);
+    if (colon == std::string::npos || !SameWord(Trim(line.substr(offset, colon - offset)), name)) {
+        return std::string::npos;
+    }
+    return colon + 1;
+}
+
+// The lines of a resource: its name's line and the first line after it that does not continue.
+// A resource set twice takes its last value, so the last one is found.
 struct Span {
     bool found = false;
     std::size_t first = 0;
     std::size_t last = 0;
 };
 
-// The position just after "programs:" (or "*programs:") when the line names that resource.
-std::size_t ProgramsValueStart(const std::string& line) {
-    std::size_t offset = 0;
-    while (offset < line.size() && IsSpace(line[offset])) {
-        ++offset;
-    }
-    for (const std::string key : {"programs:", "*programs:"}) {
-        if (line.compare(offset, key.size(), key) == 0) {
-            return offset + key.size();
-        }
-    }
-    return std::string::npos;
-}
-
-Span FindPrograms(const Lines& lines) {
+Span FindResource(const Lines& lines, const char* name) {
     Span span;
     bool continued = false;
     for (std::size_t i = 0; i < lines.lines.size(); ++i) {
         const std::string& line = lines.lines[i];
-        if (!span.found && !continued && ProgramsValueStart(line) != std::string::npos) {
+        if (!continued && ValueStart(line, name) != std::string::npos) {
             span.found = true;
             span.first = i;
-        }
-        if (span.found && !Continues(line)) {
             span.last = i;
-            return span;
+        } else if (continued && span.found && span.last + 1 == i) {
+            span.last = i;
         }
         continued = Continues(line);
     }
-    if (span.found) {
-        span.last = lines.lines.size() - 1;
-    }
     return span;
+}
+
+// One entry of the list: the lines it spans and its text with the escapes undone.
+struct ListEntry {
+    std::size_t firstLine = 0;
+    std::size_t lastLine = 0;
+    std::string text;
+};
+
+struct ParsedList {
+    std::vector<ListEntry> entries;
+    bool terminated = true;  // the last entry ends in "\n" (or there is none)
+};
+
+// The value of the resource read as xscreensaver reads it: a backslash at a line's end joins
+// the next line, "\n" ends an entry, any other escaped character stands for itself, and an
+// entry is what lies between two ends, if it is more than blanks.
+ParsedList ParseList(const Lines& lines, const Span& span) {
+    ParsedList list;
+    std::string current;
+    std::size_t first = std::string::npos;
+    const auto finish = [&](std::size_t lastLine) {
+        if (first != std::string::npos) {
+            list.entries.push_back({first, lastLine, current});
+        }
+        current.clear();
+        first = std::string::npos;
+    };
+    for (std::size_t i = span.first; i <= span.last; ++i) {
+        const std::string& line = lines.lines[i];
+        std::string content = i == span.first ? line.substr(ValueStart(line, "programs")) : line;
+        if (Continues(content)) {
+            content.pop_back();
+        }
+        for (std::size_t k = 0; k < content.size(); ++k) {
+            char c = content[k];
+            if (c == '\\' && k + 1 < content.size()) {
+                const char escaped = content[++k];
+                if (escaped == 'n') {
+                    finish(i);
+                    continue;
+                }
+                c = escaped == 't' ? '\t' : escaped == 'r' ? '\r' : escaped;
+            }
+            if (first == std::string::npos && !IsSpace(c)) {
+                first = i;
+            }
+            current += c;
+        }
+    }
+    list.terminated = first == std::string::npos;
+    finish(span.last);
+    return list;
 }
 
 // The command of one entry (whitespace collapsed) and whether it is switched on.
@@ -114,12 +181,6 @@ struct Entry {
 
 Entry ParseEntry(const std::string& text) {
     std::string rest = Trim(text);
-    if (Continues(rest)) {
-        rest = Trim(rest.substr(0, rest.size() - 1));
-    }
-    if (rest.size() >= 2 && rest.compare(rest.size() - 2, 2, "\\n") == 0) {
-        rest = Trim(rest.substr(0, rest.size() - 2));
-    }
     Entry entry;
     if (!rest.empty() && rest[0] == '-') {
         entry.enabled = false;
@@ -152,7 +213,8 @@ Entry ParseEntry(const std::string& text) {
 }
 
 // Entries that run this program, by whatever path and with whatever options.
-bool IsOurs(const Entry& entry) {
+bool IsOurs(const ListEntry& listEntry) {
+    const Entry entry = ParseEntry(listEntry.text);
     const std::string program = entry.command.substr(0, entry.command.find(' '));
     const std::string name = "altostrat";
     return program == name ||
@@ -160,94 +222,109 @@ bool IsOurs(const Entry& entry) {
             program.compare(program.size() - name.size() - 1, name.size() + 1, "/" + name) == 0);
 }
 
-// The text of the entry held by line i of the span: the value after the name on its first line.
-std::string EntryText(const Lines& lines, const Span& span, std::size_t i) {
-    const std::string& line = lines.lines[i];
-    return i == span.first ? line.substr(ProgramsValueStart(line)) : line;
+// Our entry after the list's last line, which then continues to it; an entry left open at the
+// list's end is closed first, so that ours stays an entry of its own.
+void AppendEntry(Lines& lines, const Span& span, const ParsedList& list) {
+    std::string& last = lines.lines[span.last];
+    if (!list.terminated) {
+        last += " \\n";
+    }
+    const bool blankNameLine =
+        span.last == span.first && Trim(last.substr(ValueStart(last, "programs"))).empty();
+    last += blankNameLine ? kNameLinePadding : "\\";
+    lines.lines.insert(lines.lines.begin() + static_cast<std::ptrdiff_t>(span.last) + 1,
+                       kEntryLine);
 }
 
-// Puts our entry first in the resource. Only the name's line may change, when the value starts
-// on it: the name then keeps its line and the old value moves to the next one.
-void InsertEntry(Lines& lines, const Span& span) {
-    std::string& first = lines.lines[span.first];
-    const std::size_t valueStart = ProgramsValueStart(first);
-    std::string value = first.substr(valueStart);
-    const bool valueOnNameLine =
-        !Trim(Continues(value) ? value.substr(0, value.size() - 1) : value).empty();
-    const bool moreFollow = Continues(first) || valueOnNameLine;
-    const std::string entry = std::string(kEntryLine) + (moreFollow ? "\\" : "");
-    std::vector<std::string> inserted{entry};
-    if (valueOnNameLine) {
-        first = first.substr(0, valueStart) + "\t\t\t\t\t\t\t\t      \\";
-        inserted.push_back(value);
-    } else if (!Continues(first)) {
-        first += "\t\t\t\t\t\t\t\t      \\";
+// The number "selected:" holds, and where it stands in its line; false when the file has no
+// such setting or its value is not a plain whole number.
+struct Selection {
+    std::size_t line = 0;
+    std::size_t start = 0;  // of the number, sign included
+    std::size_t length = 0;
+    long value = 0;
+};
+
+bool FindSelection(const Lines& lines, Selection& selection) {
+    const Span span = FindResource(lines, "selected");
+    if (!span.found || span.last != span.first) {
+        return false;
     }
-    lines.lines.insert(lines.lines.begin() + static_cast<std::ptrdiff_t>(span.first) + 1,
-                       inserted.begin(), inserted.end());
+    const std::string& line = lines.lines[span.first];
+    std::size_t start = ValueStart(line, "selected");
+    while (start < line.size() && IsSpace(line[start])) {
+        ++start;
+    }
+    std::size_t end = start < line.size() && line[start] == '-' ? start + 1 : start;
+    const std::size_t digits = end;
+    while (end < line.size() && line[end] >= '0' && line[end] <= '9') {
+        ++end;
+    }
+    if (end == digits || end - digits > 6 || !Trim(line.substr(end)).empty()) {
+        return false;
+    }
+    selection.line = span.first;
+    selection.start = start;
+    selection.length = end - start;
+    selection.value = std::strtol(line.c_str() + start, nullptr, 10);
+    return true;
 }
 
-// A "programs" resource of the system's list, for a file that has none yet.
-Lines SystemList(const std::string& systemDefaults) {
-    const Lines system = Split(systemDefaults);
-    const Span span = FindPrograms(system);
-    Lines list;
-    if (!span.found) {
-        list.lines.push_back("programs:");
-        return list;
-    }
-    list.lines.assign(system.lines.begin() + static_cast<std::ptrdiff_t>(span.first),
-                      system.lines.begin() + static_cast<std::ptrdiff_t>(span.last) + 1);
-    // The app-defaults file's "*programs:" is "programs:" in the user's file.
-    std::string& first = list.lines.front();
-    const std::size_t star = first.find('*');
-    if (star != std::string::npos && star < ProgramsValueStart(first)) {
-        first.erase(star, 1);
-    }
-    return list;
+void SetSelection(Lines& lines, const Selection& selection, long value) {
+    lines.lines[selection.line].replace(selection.start, selection.length, std::to_string(value));
 }
 
 }  // namespace
 
-HackListEdit AddToHackList(const std::string* userFile, const std::string& systemDefaults) {
+HackListEdit AddToHackList(const std::string* userFile) {
     HackListEdit edit;
     Lines lines = Split(userFile != nullptr ? *userFile : std::string());
-    Span span = FindPrograms(lines);
+    const Span span = FindResource(lines, "programs");
+    // Where our entry lands in the list xscreensaver makes: after the user's own entries.
+    std::size_t position = 0;
     if (span.found) {
-        std::size_t disabled = std::string::npos;
-        for (std::size_t i = span.first; i <= span.last; ++i) {
-            const Entry entry = ParseEntry(EntryText(lines, span, i));
-            if (IsOurs(entry) && entry.enabled) {
+        const ParsedList list = ParseList(lines, span);
+        const ListEntry* disabled = nullptr;
+        for (const ListEntry& entry : list.entries) {
+            if (IsOurs(entry) && ParseEntry(entry.text).enabled) {
                 edit.text = *userFile;
                 return edit;
             }
-            if (IsOurs(entry) && disabled == std::string::npos && i != span.first) {
-                disabled = i;
+            if (IsOurs(entry) && disabled == nullptr) {
+                disabled = &entry;
             }
         }
-        if (disabled != std::string::npos) {
-            // The user switched it off in the settings: on again, the rest of its line as it was.
-            std::string& line = lines.lines[disabled];
-            line.erase(line.find('-'), 1);
-        } else {
-            InsertEntry(lines, span);
+        if (disabled != nullptr) {
+            // Switched off in the settings: on again, in its place, the rest of its line as it was.
+            std::string& line = lines.lines[disabled->firstLine];
+            const std::size_t from =
+                disabled->firstLine == span.first ? ValueStart(line, "programs") : 0;
+            line.erase(line.find('-', from), 1);
+            edit.text = Join(lines);
+            edit.changed = true;
+            return edit;
         }
+        AppendEntry(lines, span, list);
+        position = list.entries.size();
     } else {
         if (userFile == nullptr) {
             lines.lines = {"# XScreenSaver Preferences File",
-                           "# The system's list of hacks, with altostrat added by "
-                           "\"altostrat --add-to-xscreensaver\".",
+                           "# Written by \"altostrat --add-to-xscreensaver\". xscreensaver adds "
+                           "the system's hacks",
+                           "# to this list, and takes every setting not made here from the "
+                           "system's defaults.",
                            ""};
-        } else if (!lines.lines.empty() && !lines.finalNewline) {
-            lines.finalNewline = true;
         }
-        const std::size_t at = lines.lines.size();
-        Lines list = SystemList(systemDefaults);
-        lines.lines.insert(lines.lines.end(), list.lines.begin(), list.lines.end());
+        if (!lines.lines.empty() && !Trim(lines.lines.back()).empty()) {
+            lines.lines.push_back("");
+        }
+        lines.lines.push_back(std::string("programs:") + kNameLinePadding);
+        lines.lines.push_back(kEntryLine);
         lines.finalNewline = true;
-        span = FindPrograms(lines);
-        span.first = at;
-        InsertEntry(lines, span);
+    }
+    Selection selection;
+    if (FindSelection(lines, selection) && selection.value >= static_cast<long>(position)) {
+        SetSelection(lines, selection, selection.value + 1);
     }
     edit.text = Join(lines);
     edit.changed = true;
@@ -258,31 +335,54 @@ HackListEdit RemoveFromHackList(const std::string& userFile) {
     HackListEdit edit;
     edit.text = userFile;
     Lines lines = Split(userFile);
-    const Span span = FindPrograms(lines);
+    const Span span = FindResource(lines, "programs");
     if (!span.found) {
         return edit;
     }
-    for (std::size_t i = span.last + 1; i-- > span.first;) {
-        if (!IsOurs(ParseEntry(EntryText(lines, span, i)))) {
+    const std::vector<ListEntry> entries = ParseList(lines, span).entries;
+    std::vector<bool> removed(entries.size(), false);
+    std::size_t listLast = span.last;  // entries after the one at hand are gone already
+    for (std::size_t j = entries.size(); j-- > 0;) {
+        const ListEntry& entry = entries[j];
+        // An entry sharing a line with another is hand-made: it is left as it is.
+        const bool shared = (j > 0 && entries[j - 1].lastLine == entry.firstLine) ||
+                            (j + 1 < entries.size() && entries[j + 1].firstLine == entry.lastLine);
+        if (!IsOurs(entry) || shared) {
             continue;
         }
-        std::string& line = lines.lines[i];
-        if (i == span.first) {
-            line = line.substr(0, ProgramsValueStart(line)) + (Continues(line) ? "\\" : "");
-        } else {
-            const bool wasLast = !Continues(line);
-            lines.lines.erase(lines.lines.begin() + static_cast<std::ptrdiff_t>(i));
-            // The line before now ends the resource: it must not join the file's next line.
-            std::string& previous = lines.lines[i - 1];
-            if (wasLast && Continues(previous)) {
-                previous.pop_back();
-            }
+        const bool endsList = entry.lastLine == listLast;
+        std::size_t eraseFrom = entry.firstLine;
+        if (entry.firstLine == span.first) {
+            // On the name's line: the name stays, with the continuation the entry's end had.
+            std::string& name = lines.lines[span.first];
+            name = name.substr(0, ValueStart(name, "programs")) +
+                   (Continues(lines.lines[entry.lastLine]) ? "\\" : "");
+            eraseFrom = entry.firstLine + 1;
         }
+        lines.lines.erase(lines.lines.begin() + static_cast<std::ptrdiff_t>(eraseFrom),
+                          lines.lines.begin() + static_cast<std::ptrdiff_t>(entry.lastLine) + 1);
+        listLast -= entry.lastLine + 1 - eraseFrom;
+        // The line before now ends the list: it must not join the file's next line.
+        if (endsList && eraseFrom > span.first && Continues(lines.lines[eraseFrom - 1])) {
+            lines.lines[eraseFrom - 1].pop_back();
+        }
+        removed[j] = true;
         edit.changed = true;
     }
-    if (edit.changed) {
-        edit.text = Join(lines);
+    if (!edit.changed) {
+        return edit;
     }
+    Selection selection;
+    if (FindSelection(lines, selection) && selection.value >= 0) {
+        const auto chosen = static_cast<std::size_t>(selection.value);
+        long before = 0;
+        for (std::size_t j = 0; j < entries.size() && j < chosen; ++j) {
+            before += removed[j] ? 1 : 0;
+        }
+        const bool chosenRemoved = chosen < entries.size() && removed[chosen];
+        SetSelection(lines, selection, chosenRemoved ? -1 : selection.value - before);
+    }
+    edit.text = Join(lines);
     return edit;
 }
 

@@ -89,5 +89,5 @@ while read -r library path; do
 done < <(ldd "$root$hackdir/altostrat" |
     awk -v needed="$(objdump -p "$root$hackdir/altostrat" | awk '/NEEDED/ {print $2}')" \
         'BEGIN {split(needed, n, "\n"); for (i in n) direct[n[i]] = 1}
-         ($1 in direct) && /libGL|libX11|libOpenGL/ {print $1, $3}')
+         ($1 in direct) && /libGL|libX11|libXext|libOpenGL/ {print $1, $3}')
 echo "package check passed"

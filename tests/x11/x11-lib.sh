@@ -42,6 +42,37 @@ flight_shown() {
     [ $((r + g + b)) -lt 600 ]
 }
 
+# The ground near the camera, in 15 samples of a full-screen 1024 x 768 screenshot: "purple"
+# counts those of a plain purple desktop, "bars" those that look like xscreensaver's colour bars:
+# a strong colour (a channel far from another), a grey (white and black under the fog and the
+# light), or the bars' black in warm light (very dark, and not green as the darkest woods are).
+# The program's own ground (fields, woods, water, each of a clear, muted colour) has neither.
+ground_kinds() {
+    local x y r g b c high low purple=0 bars=0
+    for y in 600 680 760; do
+        for x in 96 304 512 720 928; do
+            read -r r g b < <(pixel "$1" "$x" "$y")
+            high=$r low=$r
+            for c in "$g" "$b"; do
+                [ "$c" -gt "$high" ] && high=$c
+                [ "$c" -lt "$low" ] && low=$c
+            done
+            if [ "$r" -gt $((g + 40)) ] && [ "$b" -gt $((g + 40)) ]; then
+                purple=$((purple + 1))
+            elif [ $((high - low)) -gt 120 ] || [ $((high - low)) -lt 16 ] ||
+                { [ $((r + g + b)) -lt 110 ] && [ "$r" -ge "$g" ]; }; then
+                bars=$((bars + 1))
+            fi
+        done
+    done
+    echo "$purple $bars"
+}
+own_ground() {
+    local purple bars
+    read -r purple bars < <(ground_kinds "$1")
+    [ "$purple" -eq 0 ] && [ "$bars" -eq 0 ]
+}
+
 # An empty XDG_RUNTIME_DIR of the scenario's own, to see the capture folder come and go.
 private_runtime() {
     export XDG_RUNTIME_DIR
