@@ -12,22 +12,13 @@
 #include <vector>
 
 #include "assets/generator/canvas.h"
+#include "common/position_hash.h"
 
 namespace altostrat::assets {
 namespace {
 
 constexpr int kSize = 512;
 constexpr double kPi = 3.14159265358979323846;
-
-std::uint32_t Hash(std::uint32_t x, std::uint32_t y, std::uint32_t seed) {
-    std::uint32_t h = x * 0x27D4EB2Du ^ y * 0x165667B1u ^ seed * 0x9E3779B9u;
-    h ^= h >> 15;
-    h *= 0x85EBCA77u;
-    h ^= h >> 13;
-    h *= 0xC2B2AE3Du;
-    h ^= h >> 16;
-    return h;
-}
 
 double Unit(std::uint32_t h) {
     return (h & 0xFFFFu) / 65535.0;
@@ -47,7 +38,8 @@ double TiledNoise(double x, double y, int cell, std::uint32_t seed) {
     const auto at = [&](int i, int j) {
         const int wi = ((i % period) + period) % period;
         const int wj = ((j % period) + period) % period;
-        return Unit(Hash(static_cast<std::uint32_t>(wi), static_cast<std::uint32_t>(wj), seed));
+        return Unit(
+            PositionHash(static_cast<std::uint32_t>(wi), static_cast<std::uint32_t>(wj), seed));
     };
     const double fx = Smooth(u - x0);
     const double fy = Smooth(v - y0);
@@ -161,7 +153,8 @@ Rgb FieldPixel(const Field& field, int x, int y) {
             break;
     }
     const double grain =
-        (Unit(Hash(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y), 0x6A1Bu)) - 0.5) *
+        (Unit(PositionHash(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y), 0x6A1Bu)) -
+         0.5) *
         0.08;
     const double patches = (TiledNoise(x, y, 16, 0x51u) - 0.5) * 0.16;
     return Shade(field.colour, stripe + grain + patches);

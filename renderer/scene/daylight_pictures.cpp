@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/position_hash.h"
+
 namespace altostrat {
 namespace {
 
@@ -21,16 +23,6 @@ constexpr double kZenithDegrees = 30.0;
 constexpr int kStarCount = 900;
 constexpr double kLowestStarDegrees = 1.0;
 constexpr double kHighestStarDegrees = 40.0;
-
-std::uint32_t Hash(std::uint32_t x, std::uint32_t y) {
-    std::uint32_t h = x * 0x27D4EB2Du ^ y * 0x165667B1u ^ 0x9E3779B9u;
-    h ^= h >> 15;
-    h *= 0x85EBCA77u;
-    h ^= h >> 13;
-    h *= 0xC2B2AE3Du;
-    h ^= h >> 16;
-    return h;
-}
 
 struct Point {
     double x, y, z;
@@ -147,20 +139,20 @@ std::vector<SkyStar> MakeStars() {
     for (int n = 0; n < kStarCount; ++n) {
         const auto index = static_cast<std::uint32_t>(n);
         // Evenly over the band of sky: the sine of the height is spread evenly.
-        const double up = lowest + (highest - lowest) * Unit(Hash(index, 1));
-        const double bearing = 2.0 * kPi * Unit(Hash(index, 2));
+        const double up = lowest + (highest - lowest) * Unit(PositionHash(index, 1, 1));
+        const double bearing = 2.0 * kPi * Unit(PositionHash(index, 2, 1));
         const double flat = std::sqrt(1.0 - up * up);
         SkyStar star;
         star.x = static_cast<float>(flat * std::sin(bearing));
         star.y = static_cast<float>(up);
         star.z = static_cast<float>(-flat * std::cos(bearing));
         // Many faint stars and a few bright ones; fainter low down, through more air.
-        const double brightness = std::pow(Unit(Hash(index, 3)), 2.5);
+        const double brightness = std::pow(Unit(PositionHash(index, 3, 1)), 2.5);
         const double degrees = std::asin(up) * 180.0 / kPi;
         const double clearance = std::min(1.0, (degrees - kLowestStarDegrees) / 7.0);
         star.brightness = static_cast<float>((0.25 + 0.75 * brightness) * clearance);
         // A little bluer or yellower than white.
-        star.warmth = static_cast<float>(Unit(Hash(index, 4)) - 0.5);
+        star.warmth = static_cast<float>(Unit(PositionHash(index, 4, 1)) - 0.5);
         stars.push_back(star);
     }
     return stars;
