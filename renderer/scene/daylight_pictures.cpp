@@ -4,19 +4,15 @@
 #include <cmath>
 
 #include "common/position_hash.h"
+#include "renderer/scene/sky_geometry.h"
 
 namespace altostrat {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-// The sky sphere's radius, and the camera's height above its centre (flight_scene.cpp).
-constexpr double kSkyRadius = 25000.0;
-constexpr double kEyeAboveCentre = 24000.0;
-// Its slices and stacks.
-constexpr int kSkyDivisions = 20;
-// The glow's bearing in the sky sphere's frame (flight_scene.cpp): x and z.
-constexpr double kGlowBearingX = 250.0;
-constexpr double kGlowBearingZ = -5000.0;
+// The glow's bearing in the sky sphere's frame: x and z.
+constexpr double kGlowBearingX = kGlowX;
+constexpr double kGlowBearingZ = kGlowZ;
 // The height above the horizon, in degrees, at which the sky has its overhead colour.
 constexpr double kZenithDegrees = 30.0;
 // The stars: how many there are in the sky around, and the heights they lie between.
@@ -89,7 +85,7 @@ SkyTexels MakeSkyTexels(int size) {
             const Point p = Turned(FacetPoint(s, t));
             // Seen from the camera near the sphere's top.
             const double ax = kSkyRadius * p.x;
-            const double ay = kSkyRadius * p.y - kEyeAboveCentre;
+            const double ay = kSkyRadius * p.y - kSkyCentreBelowEye;
             const double az = kSkyRadius * p.z;
             const double across = std::hypot(ax, az);
             const double degrees = std::atan2(ay, across) * 180.0 / kPi;

@@ -13,6 +13,7 @@
 
 #include "renderer/gl_headers.h"
 #include "renderer/scene/scene.h"
+#include "renderer/scene/sky_geometry.h"
 #include "renderer/scene/terrain_window.h"
 
 namespace altostrat {
@@ -22,11 +23,6 @@ constexpr float kPeriod = static_cast<float>(kTerrainPeriod);
 constexpr float kGroundTextureScale = 0.002f;
 constexpr float kFineTextureFactor = 57.0f;
 constexpr float kChaseDistance = 10.0f;
-// Where the sun glow is drawn, in the view turned by the heading; the aircraft's light shines
-// from there.
-constexpr float kGlowX = 250.0f;
-constexpr float kGlowY = 1000.0f;
-constexpr float kGlowZ = -5000.0f;
 
 // The ground of a run without its desktop picture: a muted green-grey that reads as land under
 // the fog's pale blue, neither a white sheet nor a second sky.
@@ -173,9 +169,9 @@ void DrawSky(const RendererState& state, const Camera& camera) {
     glFogf(GL_FOG_END, 7500.0f);
     SetSkyColour(state);
     glBindTexture(GL_TEXTURE_2D, state.textures.sky);
-    glTranslatef(-camera.x, -24000.0f, -camera.z);
+    glTranslatef(-camera.x, -kSkyCentreBelowEye, -camera.z);
     glRotatef(90.0f, 1.0f, 0.0f, 1.0f);
-    gluSphere(state.skyQuadric.get(), 25000.0, 20, 20);
+    gluSphere(state.skyQuadric.get(), kSkyRadius, kSkyDivisions, kSkyDivisions);
     glFogf(GL_FOG_START, 10.0f);
     glFogf(GL_FOG_END, state.viewRange);
 }

@@ -22,10 +22,13 @@ echo "UTC hour $utc_hour, local time zone $TZ, local time $(date +%H:%M)"
 warm_wine
 
 # night_flight_shown FILE: a screenshot of the flight past its loading screens, at night: the
-# panel's white near the bottom is gone, and the ground at the bottom is not the sky's colour.
+# desktop no longer shows at the top (a window just shown may not have drawn yet), the panel's
+# white near the bottom is gone, and the ground at the bottom is not the sky's colour.
+desktop_top=$(pixel "$ALTOSTRAT_SOURCE_DIR/assets/sample-desktop.png" 512 20)
 night_flight_shown() {
     local r g b r2 g2 b2
     screenshot "$1"
+    [ "$(pixel "$1" 512 20)" != "$desktop_top" ] || return 1
     read -r r g b < <(pixel "$1" 512 645)
     [ $((r + g + b)) -lt 450 ] || return 1
     read -r r g b < <(pixel "$1" 512 20)
