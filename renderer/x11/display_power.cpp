@@ -9,6 +9,8 @@ namespace {
 constexpr std::chrono::milliseconds kQuestionPeriod{500};
 constexpr int kPoweredDownWaitMilliseconds = 100;
 
+}  // namespace
+
 void WaitForXEvents(Display* display) {
     if (XPending(display) > 0) {
         return;
@@ -16,8 +18,6 @@ void WaitForXEvents(Display* display) {
     pollfd connection{ConnectionNumber(display), POLLIN, 0};
     poll(&connection, 1, kPoweredDownWaitMilliseconds);
 }
-
-}  // namespace
 
 void WatchDisplayPower(Display* display, DisplayPower& power) {
     XGetScreenSaver(display, &power.timeout, &power.interval, &power.preferBlanking,
@@ -58,9 +58,6 @@ bool DisplayPoweredDown(Display* display, DisplayPower& power) {
         CARD16 level = DPMSModeOn;
         BOOL enabled = False;
         power.poweredDown = DPMSInfo(display, &level, &enabled) && enabled && level != DPMSModeOn;
-    }
-    if (power.poweredDown) {
-        WaitForXEvents(display);
     }
     return power.poweredDown;
 }

@@ -33,7 +33,11 @@ void WatchDisplayPower(Display* display, DisplayPower& power);
 // The blanking settings as they were. Safe to call when nothing was changed.
 void RestoreServerBlanking(Display* display, DisplayPower& power);
 
-// True while the display is powered down; waits a little for X events when it is.
+// True while the display is powered down (asked of the server at most twice a second).
 bool DisplayPoweredDown(Display* display, DisplayPower& power);
+
+// Waits for the next X event, for a tenth of a second at most: a pass that draws nothing is not
+// paced by its frames, and must not spin.
+void WaitForXEvents(Display* display);
 
 }  // namespace altostrat

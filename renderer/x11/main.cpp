@@ -118,6 +118,10 @@ void RunFrameLoop(FlightRun& run, const ScenePlatform& platform) {
             ResizeScene(flight.width, flight.height);
             flight.resized = false;
         }
+        if (!PassDraws(true, platform)) {
+            // With the display off nothing is drawn, so nothing paces the loop.
+            WaitForXEvents(flight.display);
+        }
         if (!RunFrameStep(run.state, platform, true,
                           static_cast<std::int64_t>(std::time(nullptr)))) {
             return;
