@@ -23,11 +23,11 @@ void BM_WriteThreeCaptureFiles(benchmark::State& state) {
     }
     std::vector<std::uint8_t> square(256 * 3 * 256, 0x80);
     const std::string desktop =
-        (folder / altostrat::CapturePictureName(altostrat::CapturePicture::kDesktop)).string();
+        altostrat::CapturePicturePath(folder.string(), altostrat::CapturePicture::kDesktop);
     const std::string sky =
-        (folder / altostrat::CapturePictureName(altostrat::CapturePicture::kSky)).string();
+        altostrat::CapturePicturePath(folder.string(), altostrat::CapturePicture::kSky);
     const std::string glow =
-        (folder / altostrat::CapturePictureName(altostrat::CapturePicture::kGlow)).string();
+        altostrat::CapturePicturePath(folder.string(), altostrat::CapturePicture::kGlow);
     for (auto _ : state) {
         bool ok = altostrat::WriteBmp24(desktop, {1024, 768, screen.data(), screenStride});
         ok &= altostrat::WriteBmp24(sky, {256, 256, square.data(), 256 * 3});

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "renderer/bitmap/dib_image.h"
+#include "flight/bitmap/dib_image.h"
 
 namespace {
 

@@ -23,7 +23,7 @@ offscreen_fps=$(awk -v ms="$offscreen_ms" 'BEGIN {printf "%.1f", 1000 / ms}')
 start_xvfb 1024x768
 hud=$(mktemp -d)
 GALLIUM_HUD=fps GALLIUM_HUD_VISIBLE=false GALLIUM_HUD_PERIOD=1 GALLIUM_HUD_DUMP_DIR=$hud \
-    start_bg build/bench/renderer/x11/altostrat --no-frame-wait
+    start_bg build/bench/linux_program/altostrat --no-frame-wait
 program=$LAST_PID
 deadline=$((SECONDS + seconds))
 while [ "$SECONDS" -lt "$deadline" ]; do sleep 1; done

@@ -13,13 +13,13 @@
 #include <vector>
 
 #include "common/agreement.h"
-#include "renderer/gl_headers.h"
-#include "renderer/offscreen/offscreen_context.h"
-#include "renderer/offscreen/offscreen_scene_platform.h"
-#include "renderer/scene/frame_step.h"
-#include "renderer/scene/resize_scene.h"
-#include "renderer/scene/scene.h"
-#include "renderer/scene/terrain_window.h"
+#include "flight/gl/gl_headers.h"
+#include "flight/loop/frame_step.h"
+#include "flight/scene/resize_scene.h"
+#include "flight/scene/scene.h"
+#include "flight/terrain/terrain_window.h"
+#include "tools/offscreen/offscreen_context.h"
+#include "tools/offscreen/offscreen_scene_platform.h"
 
 namespace altostrat {
 namespace {
@@ -63,9 +63,9 @@ struct Captures {
     Captures() {
         char name[] = "/tmp/altostrat-bench-XXXXXX";
         dir = mkdtemp(name);
-        WriteBitmap(dir / CapturePictureName(CapturePicture::kSky), 256, 256);
-        WriteBitmap(dir / CapturePictureName(CapturePicture::kDesktop), kWidth, kHeight);
-        WriteBitmap(dir / CapturePictureName(CapturePicture::kGlow), 256, 256);
+        WriteBitmap(CapturePicturePath(dir.string(), CapturePicture::kSky), 256, 256);
+        WriteBitmap(CapturePicturePath(dir.string(), CapturePicture::kDesktop), kWidth, kHeight);
+        WriteBitmap(CapturePicturePath(dir.string(), CapturePicture::kGlow), 256, 256);
     }
     ~Captures() { std::filesystem::remove_all(dir); }
 };

@@ -47,6 +47,14 @@ std::string CapturePictureName(CapturePicture picture) {
     return "Altostrat" + std::to_string(static_cast<int>(picture)) + ".bmp";
 }
 
+std::string CapturePicturePath(std::string_view folder, CapturePicture picture) {
+    std::string path(folder);
+    if (!path.empty() && path.back() != '\\' && path.back() != '/') {
+        path += path.find('\\') != std::string::npos ? '\\' : '/';
+    }
+    return path + CapturePictureName(picture);
+}
+
 std::string RendererArguments(const RendererOptions& options) {
     std::string arguments;
     const auto add = [&arguments](std::string_view word) {

@@ -19,6 +19,9 @@ enum class CapturePicture { kSky = 1, kDesktop = 2, kGlow = 3 };
 
 // "Altostrat1.bmp", "Altostrat2.bmp" or "Altostrat3.bmp".
 std::string CapturePictureName(CapturePicture picture);
+// The picture's path in FOLDER, a Windows or a POSIX folder with or without its last separator:
+// the one separator added is the kind the folder already uses (a backslash where it holds one).
+std::string CapturePicturePath(std::string_view folder, CapturePicture picture);
 
 // The renderer's file, in the host's own folder.
 inline constexpr char kRendererFileName[] = u8"\u30A2\u30EB\u30C8\u30B9\u30C8\u30E9\u30C8.dll";

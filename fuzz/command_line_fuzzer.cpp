@@ -6,11 +6,11 @@
 #include <string_view>
 #include <vector>
 
-#include "host/command_line.h"
-#include "host/leading_number.h"
-#include "host/number_conversion.h"
-#include "host/paths.h"
-#include "host/start_decision.h"
+#include "host/startup/command_line.h"
+#include "host/startup/start_decision.h"
+#include "host/text/leading_number.h"
+#include "host/text/number_conversion.h"
+#include "host/text/paths.h"
 
 namespace {
 

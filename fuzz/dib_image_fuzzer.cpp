@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "renderer/bitmap/dib_image.h"
+#include "flight/bitmap/dib_image.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     int messages = 0;

@@ -7,10 +7,10 @@
 #include <string_view>
 
 #include "common/utf8.h"
-#include "host/number_conversion.h"
 #include "host/settings/ini_encoding.h"
 #include "host/settings/ini_file.h"
 #include "host/settings/settings.h"
+#include "host/text/number_conversion.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "renderer/model/ms3d_model.h"
+#include "flight/model/ms3d_model.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     altostrat::Ms3dModel model;

@@ -1,8 +1,8 @@
 #include "host/host_main.h"
 
 #include "common/agreement.h"
-#include "host/paths.h"
-#include "host/start_decision.h"
+#include "host/startup/start_decision.h"
+#include "host/text/paths.h"
 
 namespace altostrat {
 

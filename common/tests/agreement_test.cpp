@@ -58,6 +58,18 @@ TEST(RendererArgumentsTest, ThePictureFolderArrivesWhole) {
 
 // The renderer finds its aircraft beside itself: the folder of its own path, Japanese names and
 // all, never a bare name that the current folder would answer.
+// Every program builds the pictures' paths through one function: a Windows folder with or
+// without its last backslash, and a Linux folder, each get exactly one separator of its kind.
+TEST(CapturePicturePathTest, OneSeparatorOfTheFoldersKind) {
+    EXPECT_EQ(CapturePicturePath(kCaptureFolder, CapturePicture::kDesktop),
+              "C:\\t_wisp\\Altostrat2.bmp");
+    EXPECT_EQ(CapturePicturePath("C:\\Temp\\run\\", CapturePicture::kSky),
+              "C:\\Temp\\run\\Altostrat1.bmp");
+    EXPECT_EQ(CapturePicturePath("/run/user/1000/a", CapturePicture::kGlow),
+              "/run/user/1000/a/Altostrat3.bmp");
+    EXPECT_EQ(CapturePicturePath("/tmp/a/", CapturePicture::kGlow), "/tmp/a/Altostrat3.bmp");
+}
+
 TEST(AircraftModelPathTest, TheModelLiesInTheRenderersOwnFolder) {
     EXPECT_EQ(AircraftModelPath(u8"C:\\Program Files\\アルトストラト\\アルトストラト.dll"),
               u8"C:\\Program Files\\アルトストラト\\アルトストラト.ms3d");

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/bmp_writer.h"
-#include "renderer/bitmap/dib_image.h"
+#include "flight/bitmap/dib_image.h"
 
 #ifndef _WIN32
 #include <signal.h>

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "host/music/music.h"
-#include "host/number_conversion.h"
+#include "host/text/number_conversion.h"
 
 namespace altostrat {
 

@@ -138,33 +138,51 @@ bool IsWritableName(std::string_view name) {
            !IsIniSpace(name.back());
 }
 
-}  // namespace
-
-std::optional<std::string> FindIniValue(std::string_view text, std::string_view section,
-                                        std::string_view key, IniCharset charset) {
-    bool inSection = false;
+// Walks the first section named SECTION, as the profile functions see it: the lines after its
+// header up to the next header, each handed to VISIT with its parsed form until VISIT answers
+// true. The header line, or nothing when the text holds no such section.
+template <typename Visit>
+std::optional<Line> WalkFirstSection(std::string_view text, std::string_view section,
+                                     IniCharset charset, Visit visit) {
+    std::optional<Line> header;
     std::size_t pos = 0;
     Line line;
     while (NextLine(text, pos, line)) {
         const ParsedLine parsed =
             ParseLine(text.substr(line.begin, line.end - line.begin), charset);
         if (parsed.kind == LineKind::kSection) {
-            if (inSection) {
-                return std::nullopt;  // past the end of the first section of that name
+            if (header) {
+                break;  // past the end of the first section of that name
             }
-            inSection = NamesEqual(parsed.name, section, charset);
-        } else if (inSection && parsed.kind == LineKind::kEntry &&
-                   NamesEqual(parsed.name, key, charset)) {
-            std::string_view value = parsed.value;
-            value = value.substr(0, value.find('\0'));
-            if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-                value.back() == value.front()) {
-                value = value.substr(1, value.size() - 2);
+            if (NamesEqual(parsed.name, section, charset)) {
+                header = line;
             }
-            return std::string(value);
+        } else if (header && visit(line, parsed)) {
+            break;
         }
     }
-    return std::nullopt;
+    return header;
+}
+
+}  // namespace
+
+std::optional<std::string> FindIniValue(std::string_view text, std::string_view section,
+                                        std::string_view key, IniCharset charset) {
+    std::optional<std::string> found;
+    WalkFirstSection(text, section, charset, [&](const Line&, const ParsedLine& parsed) {
+        if (parsed.kind != LineKind::kEntry || !NamesEqual(parsed.name, key, charset)) {
+            return false;
+        }
+        std::string_view value = parsed.value;
+        value = value.substr(0, value.find('\0'));
+        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+            value.back() == value.front()) {
+            value = value.substr(1, value.size() - 2);
+        }
+        found = std::string(value);
+        return true;
+    });
+    return found;
 }
 
 bool IsWritableSectionName(std::string_view name, IniCharset charset) {
@@ -186,39 +204,29 @@ std::string SetIniValue(std::string_view text, std::string_view section, std::st
     entry += '=';
     entry.append(value);
 
-    bool inSection = false;
-    Line insertAfter;  // the last non-blank line of the section, its header at least
-    std::size_t pos = 0;
-    Line line;
-    while (NextLine(text, pos, line)) {
-        const ParsedLine parsed =
-            ParseLine(text.substr(line.begin, line.end - line.begin), charset);
-        if (parsed.kind == LineKind::kSection) {
-            if (inSection) {
-                break;
+    std::optional<Line> keyLine;
+    std::optional<Line> lastFilled;  // the section's last non-blank line after its header
+    const std::optional<Line> header =
+        WalkFirstSection(text, section, charset, [&](const Line& line, const ParsedLine& parsed) {
+            if (parsed.kind == LineKind::kEntry && NamesEqual(parsed.name, key, charset)) {
+                keyLine = line;
+                return true;
             }
-            if (NamesEqual(parsed.name, section, charset)) {
-                inSection = true;
-                insertAfter = line;
+            if (parsed.kind != LineKind::kBlank) {
+                lastFilled = line;
             }
-            continue;
-        }
-        if (!inSection) {
-            continue;
-        }
-        if (parsed.kind == LineKind::kEntry && NamesEqual(parsed.name, key, charset)) {
-            std::string out(text.substr(0, line.begin));
-            out += entry;
-            out.append(text.substr(line.end));
-            return out;
-        }
-        if (parsed.kind != LineKind::kBlank) {
-            insertAfter = line;
-        }
-    }
+            return false;
+        });
 
     std::string out;
-    if (inSection) {
+    if (keyLine) {
+        out.assign(text.substr(0, keyLine->begin));
+        out += entry;
+        out.append(text.substr(keyLine->end));
+        return out;
+    }
+    if (header) {
+        const Line& insertAfter = lastFilled ? *lastFilled : *header;
         out.assign(text.substr(0, insertAfter.next));
         if (!insertAfter.hasLineEnd()) {
             out += "\r\n";

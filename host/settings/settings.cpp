@@ -3,11 +3,11 @@
 #include <optional>
 
 #include "common/file_bytes.h"
-#include "host/number_conversion.h"
-#include "host/number_format.h"
-#include "host/paths.h"
 #include "host/settings/ini_encoding.h"
 #include "host/settings/ini_file.h"
+#include "host/text/number_conversion.h"
+#include "host/text/number_format.h"
+#include "host/text/paths.h"
 
 namespace altostrat {
 

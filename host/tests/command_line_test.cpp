@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "host/command_line.h"
-#include "host/start_decision.h"
+#include "host/startup/command_line.h"
+#include "host/startup/start_decision.h"
 
 namespace altostrat {
 namespace {

@@ -6,8 +6,8 @@
 #include <cfenv>
 #include <cmath>
 
-#include "host/settings/dialog_layout.h"
-#include "host/zoom_path.h"
+#include "host/dialog/dialog_layout.h"
+#include "host/dialog/zoom_path.h"
 
 namespace altostrat {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "host/run_folder.h"
+#include "host/saver_run/run_folder.h"
 
 namespace altostrat::testing {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "host/host_main.h"
-#include "host/paths.h"
+#include "host/text/paths.h"
 
 namespace altostrat {
 namespace {

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <limits>
 
-#include "host/leading_number.h"
-#include "host/number_conversion.h"
-#include "host/number_format.h"
+#include "host/text/leading_number.h"
+#include "host/text/number_conversion.h"
+#include "host/text/number_format.h"
 
 namespace altostrat {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "common/file_bytes.h"
-#include "host/paths.h"
 #include "host/tests/test_folder.h"
+#include "host/text/paths.h"
 
 namespace altostrat {
 namespace {

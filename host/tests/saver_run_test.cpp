@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "common/agreement.h"
-#include "host/saver_run.h"
+#include "host/saver_run/saver_run.h"
 #include "host/tests/fake_run_files.h"
 
 namespace altostrat {

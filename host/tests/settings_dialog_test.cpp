@@ -5,7 +5,7 @@
 // below as the oracle).
 #include <gtest/gtest.h>
 
-#include "host/settings/settings_dialog.h"
+#include "host/dialog/settings_dialog.h"
 #include "host/tests/test_folder.h"
 
 namespace altostrat {

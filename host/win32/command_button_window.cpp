@@ -3,7 +3,7 @@
 #include <windowsx.h>
 
 #include "common/win32/wide_text.h"
-#include "host/settings/dialog_layout.h"
+#include "host/dialog/dialog_layout.h"
 
 namespace altostrat {
 

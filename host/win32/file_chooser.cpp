@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "common/win32/wide_text.h"
-#include "host/settings/dialog_controls.h"
-#include "host/settings/settings_dialog.h"
+#include "host/dialog/dialog_controls.h"
+#include "host/dialog/settings_dialog.h"
 
 namespace altostrat {
 

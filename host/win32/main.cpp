@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "common/win32/wide_text.h"
-#include "host/command_line.h"
 #include "host/host_main.h"
 #include "host/host_state.h"
+#include "host/startup/command_line.h"
 #include "host/win32/program_folder.h"
 #include "host/win32/win32_host_platform.h"
 

@@ -1,7 +1,7 @@
 #include "host/win32/program_folder.h"
 
 #include "common/win32/wide_text.h"
-#include "host/paths.h"
+#include "host/text/paths.h"
 
 namespace altostrat {
 namespace {

@@ -6,14 +6,14 @@
 #include <windows.h>
 
 #include "common/agreement.h"
+#include "common/win32/display_power_notice.h"
 #include "common/win32/wide_text.h"
-#include "host/saver_run.h"
+#include "host/saver_run/saver_run.h"
 #include "host/win32/mode_entries.h"
 #include "host/win32/resource_ids.h"
 #include "host/win32/screen_capture.h"
 #include "host/win32/win32_mci_sender.h"
 #include "host/win32/win32_run_folder.h"
-#include "common/win32/display_power_notice.h"
 
 namespace altostrat {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "common/agreement.h"
 #include "common/win32/wide_text.h"
-#include "host/paths.h"
+#include "host/text/paths.h"
 #include "host/win32/dialog_font.h"
 #include "host/win32/file_chooser.h"
 #include "host/win32/resource_ids.h"

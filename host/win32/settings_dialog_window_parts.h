@@ -10,9 +10,9 @@
 #include <string>
 
 #include "host/controls/command_button.h"
+#include "host/dialog/dialog_controls.h"
+#include "host/dialog/settings_dialog.h"
 #include "host/host_state.h"
-#include "host/settings/dialog_controls.h"
-#include "host/settings/settings_dialog.h"
 #include "host/win32/command_button_window.h"
 
 namespace altostrat::settings_window {

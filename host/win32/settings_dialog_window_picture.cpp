@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/win32/wide_text.h"
-#include "host/settings/dialog_layout.h"
+#include "host/dialog/dialog_layout.h"
 #include "host/win32/settings_dialog_window_parts.h"
 
 namespace altostrat::settings_window {

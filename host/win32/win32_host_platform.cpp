@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "common/win32/wide_text.h"
-#include "host/paths.h"
 #include "host/settings/settings.h"
+#include "host/text/paths.h"
 #include "host/win32/mode_entries.h"
 #include "host/win32/win32_run_folder.h"
 

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "host/run_folder.h"
+#include "host/saver_run/run_folder.h"
 
 namespace altostrat {
 

@@ -6,8 +6,8 @@
 
 #include <windows.h>
 
+#include "host/dialog/zoom_path.h"
 #include "host/host_state.h"
-#include "host/zoom_path.h"
 
 namespace altostrat {
 

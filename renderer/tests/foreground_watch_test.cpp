@@ -1,6 +1,6 @@
 // When leaving the foreground ends the flight: as Windows' own screen saver library ends a
 // saver that another program deactivates, but only once the flight had the foreground.
-#include "renderer/foreground_watch.h"
+#include "renderer/watch/foreground_watch.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "renderer/display_layout.h"
+#include "flight/display/display_layout.h"
 
 namespace altostrat {
 

@@ -18,7 +18,7 @@ void UsePictureFolder(RendererState& state, ScenePlatform& platform) {
     }
     platform.showError = nullptr;
     const std::wstring desktop =
-        Wide(state.captureFolder + CapturePictureName(CapturePicture::kDesktop));
+        Wide(CapturePicturePath(state.captureFolder, CapturePicture::kDesktop));
     platform.picturesLoaded = [desktop] { DeleteFileW(desktop.c_str()); };
 }
 

@@ -9,8 +9,8 @@
 // desktop leaves the disk as soon as it is a texture; the host removes the rest of the folder
 // when the run ends.
 
-#include "renderer/scene/renderer_state.h"
-#include "renderer/scene/scene_platform.h"
+#include "flight/scene/renderer_state.h"
+#include "flight/scene/scene_platform.h"
 
 namespace altostrat {
 

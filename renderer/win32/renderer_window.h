@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "common/display_power.h"
-#include "renderer/display_layout.h"
-#include "renderer/foreground_watch.h"
+#include "flight/display/display_layout.h"
+#include "renderer/watch/foreground_watch.h"
 
 namespace altostrat {
 

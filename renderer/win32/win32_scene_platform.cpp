@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "renderer/extension_probe.h"
-#include "renderer/gl_headers.h"
+#include "flight/gl/extension_probe.h"
+#include "flight/gl/gl_headers.h"
 #include "renderer/win32/error_message_box.h"
 
 namespace altostrat {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "renderer/scene/scene_platform.h"
+#include "flight/scene/scene_platform.h"
 
 namespace altostrat {
 

@@ -1,7 +1,7 @@
 // The renderer's window procedure. The RendererWindow it works on is handed over at creation
 // and kept in the window's user data, so the procedure needs no globals.
-#include "renderer/scene/resize_scene.h"
 #include "common/win32/display_power_notice.h"
+#include "flight/scene/resize_scene.h"
 #include "renderer/win32/renderer_window.h"
 
 namespace altostrat {

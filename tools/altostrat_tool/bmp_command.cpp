@@ -2,7 +2,7 @@
 #include <cstring>
 #include <string>
 
-#include "renderer/bitmap/dib_image.h"
+#include "flight/bitmap/dib_image.h"
 #include "tools/altostrat_tool/arguments.h"
 #include "tools/altostrat_tool/commands.h"
 #include "tools/altostrat_tool/ppm_file.h"

@@ -1,6 +1,6 @@
 #include <cstdio>
 
-#include "renderer/scene/flight_model.h"
+#include "flight/motion/flight_model.h"
 #include "tools/altostrat_tool/arguments.h"
 #include "tools/altostrat_tool/commands.h"
 

@@ -1,7 +1,7 @@
 #include <cstdio>
 #include <string>
 
-#include "host/start_decision.h"
+#include "host/startup/start_decision.h"
 #include "tools/altostrat_tool/commands.h"
 
 namespace altostrat::tool {

@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <limits>
 
-#include "renderer/model/ms3d_model.h"
+#include "flight/model/ms3d_model.h"
 #include "tools/altostrat_tool/arguments.h"
 #include "tools/altostrat_tool/commands.h"
 

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "renderer/scene/pace_simulation.h"
+#include "flight/loop/pace_simulation.h"
 #include "tools/altostrat_tool/arguments.h"
 #include "tools/altostrat_tool/commands.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "renderer/bitmap/dib_image.h"
+#include "flight/bitmap/dib_image.h"
 
 namespace altostrat::tool {
 

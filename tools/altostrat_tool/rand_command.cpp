@@ -1,6 +1,6 @@
 #include <cstdio>
 
-#include "renderer/crt_random.h"
+#include "flight/terrain/crt_random.h"
 #include "tools/altostrat_tool/arguments.h"
 #include "tools/altostrat_tool/commands.h"
 

@@ -3,15 +3,15 @@
 #include <string>
 #include <vector>
 
-#include "renderer/offscreen/offscreen_context.h"
-#include "renderer/offscreen/offscreen_scene_platform.h"
-#include "renderer/scene/aircraft.h"
-#include "renderer/scene/frame_step.h"
-#include "renderer/scene/resize_scene.h"
-#include "renderer/scene/scene.h"
+#include "flight/loop/frame_step.h"
+#include "flight/scene/aircraft.h"
+#include "flight/scene/resize_scene.h"
+#include "flight/scene/scene.h"
 #include "tools/altostrat_tool/arguments.h"
 #include "tools/altostrat_tool/commands.h"
 #include "tools/altostrat_tool/ppm_file.h"
+#include "tools/offscreen/offscreen_context.h"
+#include "tools/offscreen/offscreen_scene_platform.h"
 
 namespace altostrat::tool {
 namespace {

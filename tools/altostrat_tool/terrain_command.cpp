@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "renderer/scene/terrain.h"
+#include "flight/terrain/terrain.h"
 #include "tools/altostrat_tool/arguments.h"
 #include "tools/altostrat_tool/commands.h"
 

@@ -8,9 +8,9 @@
 
 #include "common/win32/wide_text.h"
 #include "host/host_main.h"
-#include "host/paths.h"
 #include "host/tests/test_folder.h"
 #include "host/tests/win32/test_window.h"
+#include "host/text/paths.h"
 #include "host/win32/program_folder.h"
 #include "host/win32/win32_host_platform.h"
 #include "host/win32/win32_run_folder.h"

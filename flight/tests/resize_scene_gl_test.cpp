@@ -1,0 +1,62 @@
+#include "flight/scene/resize_scene.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "flight/gl/gl_headers.h"
+#include "tools/offscreen/offscreen_context.h"
+
+namespace altostrat {
+namespace {
+
+class ResizeSceneTest : public ::testing::Test {
+  protected:
+    OffscreenContext context{1024, 768};
+    void SetUp() override { ASSERT_TRUE(context.Valid()); }
+
+    static void ExpectProjection(double aspect) {
+        GLdouble m[16];
+        glGetDoublev(GL_PROJECTION_MATRIX, m);
+        const double f = 1.0 / std::tan(22.5 * M_PI / 180.0);
+        const double zNear = static_cast<double>(0.9f), zFar = 50000.0;
+        EXPECT_NEAR(m[0], f / aspect, 1e-5 * f / aspect);
+        EXPECT_NEAR(m[5], f, 1e-5);
+        EXPECT_NEAR(m[10], (zFar + zNear) / (zNear - zFar), 1e-6);
+        EXPECT_NEAR(m[11], -1.0, 1e-9);
+        EXPECT_NEAR(m[14], 2.0 * zFar * zNear / (zNear - zFar), 1e-6);
+    }
+};
+
+TEST_F(ResizeSceneTest, SetsViewportAndPerspectiveAndLeavesModelViewSelected) {
+    glMatrixMode(GL_MODELVIEW);
+    glTranslatef(1.0f, 2.0f, 3.0f);
+    ResizeScene(1024, 768);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[0], 0);
+    EXPECT_EQ(viewport[1], 0);
+    EXPECT_EQ(viewport[2], 1024);
+    EXPECT_EQ(viewport[3], 768);
+    ExpectProjection(1024.0 / 768.0);
+
+    GLint mode = 0;
+    glGetIntegerv(GL_MATRIX_MODE, &mode);
+    EXPECT_EQ(mode, GL_MODELVIEW);
+    GLdouble mv[16];
+    glGetDoublev(GL_MODELVIEW_MATRIX, mv);
+    EXPECT_EQ(mv[12], 0.0);
+    EXPECT_EQ(mv[14], 0.0);
+}
+
+TEST_F(ResizeSceneTest, ZeroHeightIsTakenAsOne) {
+    ResizeScene(800, 0);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 800);
+    EXPECT_EQ(viewport[3], 1);
+    ExpectProjection(800.0);
+}
+
+}  // namespace
+}  // namespace altostrat

@@ -1,0 +1,76 @@
+#pragma once
+// The settings dialog's controls: their places in twips relative to the form's client area
+// (the music panel's controls already moved by the panel's place), their captions, and the
+// stored data its three Command buttons are loaded from.
+
+#include <array>
+#include <string>
+
+#include "host/controls/command_properties.h"
+#include "host/dialog/dialog_layout.h"
+
+namespace altostrat {
+
+enum class DialogButton { kFile, kSet, kCancel };
+
+struct DialogButtonPlace {
+    DialogButton button;
+    TwipsRect place;
+};
+
+inline constexpr std::array<DialogButtonPlace, 3> kDialogButtons{{
+    {DialogButton::kFile, {600, 1980, 615, 315}},  // Cmd_File, on the panel at 420, 1740
+    {DialogButton::kSet, {4860, 3000 + kScreenSectionTwips, 1155, 375}},
+    {DialogButton::kCancel, {6060, 3000 + kScreenSectionTwips, 1155, 375}},
+}};
+
+// The form's stored data of a button, as its form file holds it (lower-case keys, the extent,
+// and what differs from the write defaults).
+PropertyBag StoredButtonData(DialogButton button);
+
+// The three choice rows, by music kind: the mark's place (its picture is 12 x 12 pixels at the
+// top-left), and where the caption starts.
+struct ChoicePlace {
+    TwipsRect mark;
+    TwipsRect caption;  // width and height 0: sized to the text
+    const char* text;
+};
+const ChoicePlace& ChoiceRow(int kind);
+
+inline constexpr TwipsRect kRepeatComboPlace{1860, 1020, 615, 300};  // BGM_Repeat
+inline constexpr TwipsRect kHeadingPlace{480, 600, 1665, 195};       // lbl(15), centred
+inline constexpr TwipsRect kHeadingShapePlace{480, 540, 1695, 315};  // Shape3
+inline constexpr TwipsRect kRepeatCaptionPlace{2520, 1080, 990, 195};
+inline constexpr TwipsRect kFileLabelPlace{1260, 1980, 5595, 495};  // lbl_Fname, bordered
+inline constexpr TwipsRect kCreditPlace{180, 2880 + kScreenSectionTwips, 2475, 195};  // lbl(7)
+inline constexpr TwipsRect kLinkPlace{180, 3120 + kScreenSectionTwips, 3105, 195};    // lbl_URL
+
+// The 画面 section under the music file row, in the music section's style: a heading in a framed
+// box like "BGM", then its two choices with the same marks one row apart, and the aircraft's
+// and the sky's check boxes on the rows after them, all on the column of the music choices.
+inline constexpr TwipsRect kScreenHeadingPlace{480, 2850, 1665, 195};       // centred
+inline constexpr TwipsRect kScreenHeadingShapePlace{480, 2790, 1695, 315};  // its frame
+inline constexpr char kScreenHeadingCaption[] = u8"画面";
+const ChoicePlace& ScreenRow(int choice);  // 0 switch to 1024 x 768, 1 across all monitors
+inline constexpr ChoicePlace kAircraftRow{
+    {600, 3930, 195, 195}, {840, 3930, 0, 0}, u8"紙飛行機を表示する"};
+inline constexpr ChoicePlace kSkyRow{
+    {600, 4230, 195, 195}, {840, 4230, 0, 0}, u8"空を時刻に合わせる"};
+
+inline constexpr char kHeadingCaption[] = "BGM";
+inline constexpr char kRepeatCaption[] = u8"曲目をﾘﾋﾟｰﾄ";
+// The credit line, longest first: the dialog shows the first that fits kCreditRoomTwips in the
+// font it got (a fallback font may be much wider than the designed one).
+inline constexpr std::array<const char*, 3> kCreditCaptions{
+    u8"アルトストラト Version 1.0.0  © Altostrat developers",
+    u8"アルトストラト 1.0.0  © Altostrat developers",
+    u8"アルトストラト 1.0.0",
+};
+inline constexpr char kHomePage[] = "https://altostrat.example.org/";
+
+// The file chooser's request.
+inline constexpr char kFileChooserTitle[] = u8"ﾌｧｲﾙを開く";
+inline constexpr char kFileFilterName[] = u8"BGMﾌｧｲﾙ (MP3 WAV)";
+inline constexpr char kFileFilterPattern[] = "*.MP3;*.WAV";
+
+}  // namespace altostrat

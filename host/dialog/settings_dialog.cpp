@@ -1,0 +1,157 @@
+#include "host/dialog/settings_dialog.h"
+
+#include "host/text/cp932.h"
+#include "host/text/number_conversion.h"
+#include "host/text/number_format.h"
+#include "host/text/paths.h"
+
+namespace altostrat {
+
+namespace {
+
+constexpr int kRepeatItemCount = 31;  // no repeat, then tracks 1 to 30
+
+void MarkChosen(SettingsDialogForm& form, std::int16_t kind) {
+    form.chosenMark = {false, false, false};
+    if (kind >= 0 && kind <= 2) {
+        form.chosenMark[static_cast<std::size_t>(kind)] = true;
+    }
+}
+
+void MarkScreen(SettingsDialogForm& form, std::int16_t choice) {
+    form.screenMark = {choice == 0, choice == 1};
+}
+
+bool Storable(std::string_view path) {
+    return RefusalOf(path) == PathRefusal::kNone;
+}
+
+}  // namespace
+
+void LoadSettingsDialog(SettingsDialogForm& form, const HostSettings& settings) {
+    form.repeatEnabled = false;
+    MarkChosen(form, settings.BgmKind);
+    if (settings.BgmKind == 1) {
+        form.repeatEnabled = true;
+    }
+    form.fileButtonEnabled = settings.BgmKind == 2;
+    form.repeatText = NumberOrEmpty(settings.BgmRepeat);
+    form.repeatItems.clear();
+    for (int i = 0; i < kRepeatItemCount; ++i) {
+        form.repeatItems.push_back(NumberOrEmpty(i));
+    }
+    form.fileLabel = settings.BgmFile;
+    MarkScreen(form, settings.ScreenChoice);
+    form.aircraftChecked = settings.AircraftShown != 0;
+    form.skyChecked = settings.SkyFollowsClock == 1;
+}
+
+void ChooseScreen(SettingsDialogForm& form, HostSettings& settings, std::int16_t choice) {
+    settings.ScreenChoice = choice;
+    MarkScreen(form, choice);
+}
+
+void ToggleAircraft(SettingsDialogForm& form, HostSettings& settings) {
+    form.aircraftChecked = !form.aircraftChecked;
+    settings.AircraftShown = form.aircraftChecked ? 1 : 0;
+}
+
+void ToggleSky(SettingsDialogForm& form, HostSettings& settings) {
+    form.skyChecked = !form.skyChecked;
+    settings.SkyFollowsClock = form.skyChecked ? 1 : 0;
+}
+
+void ChooseMusicKind(SettingsDialogForm& form, HostSettings& settings, std::int16_t kind) {
+    settings.BgmKind = kind;
+    form.fileButtonEnabled = false;
+    form.repeatEnabled = false;
+    MarkChosen(form, kind);
+    if (kind == 1) {
+        form.repeatEnabled = true;
+    } else if (kind == 2) {
+        form.fileButtonEnabled = true;
+    }
+}
+
+std::int16_t RepeatFromText(std::string_view text) {
+    const std::string_view number = TrimBlanks(text);
+    DecimalParts parts;
+    std::size_t i = 0;
+    if (!ReadSignedDigits(number, i, parts) || i != number.size()) {
+        return 0;
+    }
+    // Out of the 16-bit range gives nothing here, and the setting 0, rather than a wrap.
+    return RoundToInt16(DecimalValue(parts)).value_or(0);
+}
+
+PathRefusal RefusalOf(std::string_view path) {
+    const std::optional<std::string> bytes = Utf8ToCp932Exactly(path);
+    if (!bytes) {
+        return PathRefusal::kCharacters;
+    }
+    return bytes->size() > kMaxStoredPathBytes ? PathRefusal::kTooLong : PathRefusal::kNone;
+}
+
+std::optional<std::string> StorablePath(std::string_view path, std::string_view shortPath) {
+    if (Storable(path)) {
+        return std::string(path);
+    }
+    if (!shortPath.empty() && Storable(shortPath)) {
+        return std::string(shortPath);
+    }
+    return std::nullopt;
+}
+
+std::string BrokenIntoLines(std::string_view text, std::size_t columns) {
+    std::string lines;
+    std::size_t inLine = 0;
+    for (const char c : text) {
+        const bool startsCharacter = (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        if (startsCharacter && columns > 0 && inLine == columns) {
+            lines.push_back('\n');
+            inLine = 0;
+        }
+        lines.push_back(c);
+        inLine += startsCharacter ? 1 : 0;
+    }
+    return lines;
+}
+
+std::string ChooserStartFolder(std::string_view bgmFolder) {
+    std::string folder(bgmFolder);
+    if (folder.size() == 2 && folder[1] == ':') {
+        folder.push_back('\\');
+    }
+    return folder;
+}
+
+void PressLink(LinkPress& press, bool overLink) {
+    press.pressedOnLink = overLink;
+}
+
+bool ReleaseLink(LinkPress& press, bool overLink) {
+    const bool open = press.pressedOnLink && overLink;
+    press.pressedOnLink = false;
+    return open;
+}
+
+void TakePickedFile(SettingsDialogForm& form, HostSettings& settings, const std::string& path) {
+    settings.BgmFile = path;
+    form.fileLabel = path;
+    settings.BgmFolder = FolderOfPath(path);
+}
+
+bool ConfirmSettings(SettingsDialogForm& form, HostSettings& settings, SettingsStore& store) {
+    settings.BgmRepeat = RepeatFromText(form.repeatText);
+    if (!store.Save(settings)) {
+        return false;
+    }
+    form.closed = true;
+    return true;
+}
+
+void CancelSettings(SettingsDialogForm& form) {
+    form.closed = true;
+}
+
+}  // namespace altostrat

@@ -1,0 +1,202 @@
+#include "host/saver_run/saver_run.h"
+
+#include <cctype>
+
+#include "common/agreement.h"
+
+namespace altostrat {
+namespace {
+
+std::string PicturePath(const SaverRun& run, CapturePicture picture) {
+    return CapturePicturePath(run.folder.path, picture);
+}
+
+bool PlaysFile(const SaverRun& run, const char* type) {
+    const HostSettings& settings = run.host.settings;
+    return settings.BgmKind == 2 && MusicFileType(settings.BgmFile) == type;
+}
+
+void PauseMusic(SaverRun& run) {
+    if (run.Timer2Enabled) {
+        PauseCD(run.mci);
+    }
+    if (PlaysFile(run, "WAV")) {
+        StopWave(run.mci);
+    }
+    if (PlaysFile(run, "MP3")) {
+        PauseMP3(run.mci);
+    }
+}
+
+void ResumeMusic(SaverRun& run) {
+    if (run.Timer2Enabled) {
+        ResumeCD(run.mci);
+    }
+    if (PlaysFile(run, "WAV")) {
+        PlayWave(run.mci, run.host.settings.BgmFile);
+    }
+    if (PlaysFile(run, "MP3")) {
+        ResumeMP3(run.mci);
+    }
+}
+
+void SetTimer(SaverRun& run, SaverTimer timer, bool& flag, bool enabled) {
+    flag = enabled;
+    run.platform.SetTimerEnabled(timer, enabled);
+}
+
+// The renderer will not read its pictures any more: it never started, its process has ended, or
+// its window has come and gone (it reads them only at its start, and a renderer whose window is
+// gone is on its way out; a file still open would not be deleted by Windows anyway).
+bool RendererEnded(SaverRun& run) {
+    if (!run.rendererStarted || !run.platform.RendererRunning()) {
+        return true;
+    }
+    return run.rendererWindowSeen && !run.platform.RendererWindowExists();
+}
+
+void EndRun(SaverRun& run) {
+    SetTimer(run, SaverTimer::kTimer3, run.Timer3Enabled, false);
+    SaverFormQueryUnload(run);
+}
+
+}  // namespace
+
+std::string MusicFileType(std::string_view bgmFile) {
+    std::string type(bgmFile.substr(bgmFile.size() < 3 ? 0 : bgmFile.size() - 3));
+    for (char& c : type) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return type;
+}
+
+void SaverFormLoad(SaverRun& run) {
+    run.folder = MakeRunFolder(run.files);
+    if (run.folder.made) {
+        // The screen first, while nothing of ours covers it; then the two fixed pictures. A
+        // picture that fails is drawn plain by the renderer; the others are still written.
+        run.platform.CaptureScreen(PicturePath(run, CapturePicture::kDesktop));
+        run.platform.WriteBuiltInPicture(BuiltInPicture::kSky,
+                                         PicturePath(run, CapturePicture::kSky));
+        run.platform.WriteBuiltInPicture(BuiltInPicture::kGlow,
+                                         PicturePath(run, CapturePicture::kGlow));
+    }
+
+    const HostSettings& settings = run.host.settings;
+    if (settings.BgmKind == 1) {
+        OpenCD(run.mci);
+        SetTimer(run, SaverTimer::kTimer2, run.Timer2Enabled, true);
+    } else if (settings.BgmKind == 2) {
+        const std::string type = MusicFileType(settings.BgmFile);
+        if (type == "WAV") {
+            PlayWave(run.mci, settings.BgmFile);
+        }
+        if (type == "MP3") {
+            PlayMP3(run.mci, settings.BgmFile);
+            SetTimer(run, SaverTimer::kTimer1, run.Timer1Enabled, true);
+        }
+    }
+
+    run.RendererPath = run.host.programFolder + "\\" + kRendererFileName;
+    const HostSettings& chosen = run.host.settings;
+    RendererOptions options;
+    options.acrossAllMonitors = chosen.ScreenChoice == 1;
+    options.aircraftShown = chosen.AircraftShown != 0;
+    options.skyFollowsClock = chosen.SkyFollowsClock == 1;
+    options.pictureFolder = run.folder.path;
+    run.rendererStarted = run.platform.StartRenderer(run.RendererPath, RendererArguments(options));
+    run.rendererStartedAt = run.platform.Milliseconds();
+    SetTimer(run, SaverTimer::kTimer3, run.Timer3Enabled, true);
+}
+
+void Timer1Timer(SaverRun& run) {
+    // A paused MP3 reports "paused", which the restart would take for an ended file.
+    if (!run.ended && run.display == DisplayPower::kOn) {
+        RepeatMP3(run.mci);
+    }
+}
+
+void Timer2Timer(SaverRun& run) {
+    if (run.ended || run.display == DisplayPower::kOff) {
+        return;
+    }
+    CheckCD(run.mci, run.music, run.host.settings.BgmRepeat);
+    SetTimer(run, SaverTimer::kTimer2, run.Timer2Enabled, run.music.CdActive);
+}
+
+void Timer3Timer(SaverRun& run) {
+    if (run.ended) {
+        return;
+    }
+    if (!run.rendererStarted) {
+        EndRun(run);
+        return;
+    }
+    if (run.platform.RendererWindowExists()) {
+        if (!run.rendererWindowSeen && run.platform.AnotherWindowHasForeground()) {
+            run.platform.GiveRendererTheForeground();
+        }
+        run.rendererWindowSeen = true;
+        return;
+    }
+    if (run.rendererWindowSeen || !run.platform.RendererRunning()) {
+        EndRun(run);
+        return;
+    }
+    if (run.platform.Milliseconds() - run.rendererStartedAt >= kRendererWindowPatience) {
+        EndRun(run);  // the renderer is left to itself
+    }
+}
+
+void SaverFormQueryUnload(SaverRun& run) {
+    if (run.ended) {
+        return;
+    }
+    run.ended = true;
+    if (run.Timer2Enabled) {
+        SetTimer(run, SaverTimer::kTimer2, run.Timer2Enabled, false);
+        StopCD(run.mci);
+    }
+    const HostSettings& settings = run.host.settings;
+    if (settings.BgmKind == 2) {
+        const std::string type = MusicFileType(settings.BgmFile);
+        if (type == "WAV") {
+            StopWave(run.mci);
+        }
+        if (type == "MP3") {
+            SetTimer(run, SaverTimer::kTimer1, run.Timer1Enabled, false);
+            StopMP3(run.mci);
+        }
+    }
+    // Only a cursor this run's start hid is shown again, and exactly once: a show request, not
+    // the saved count as the flag, which would hide it once more when that count was 0.
+    if (run.host.cursorHidden) {
+        run.host.SavedCursorCount = run.platform.ShowCursor(true);
+        run.host.cursorHidden = false;
+    }
+    if (run.sessionEnding || RendererEnded(run)) {
+        RemoveRunFolder(run.files, run.folder);
+    }
+    run.platform.EndProgram();
+}
+
+void SaverFormEndSession(SaverRun& run) {
+    if (!run.ended) {
+        run.sessionEnding = true;
+    }
+    SaverFormQueryUnload(run);
+}
+
+void SaverDisplayPower(SaverRun& run, DisplayPower power) {
+    if (run.ended || power == run.display) {
+        return;
+    }
+    run.display = power;
+    if (power == DisplayPower::kOff) {
+        PauseMusic(run);
+    } else {
+        ResumeMusic(run);
+    }
+}
+
+}  // namespace altostrat

@@ -1,0 +1,130 @@
+#pragma once
+// The saver form's run, from its load to its clean-up: the run's picture folder and the pictures
+// in their order, the music by its kind, the renderer's start, the three timers and the watch on
+// the renderer.
+//
+// The watch. The renderer's window appears only after its display-mode switch, which may take
+// seconds, so a missing window on the first ticks does not mean the renderer has ended. The run
+// ends when the window has been seen and is gone again, or when the renderer's process has
+// ended (with or without a window; also when it could not be started at all). If the process
+// still runs but no window has appeared 30 s after the start, the run ends and the renderer is
+// left alone. The watch is a state checked on each tick, never a wait.
+//
+// When the watch first sees the renderer's window and another window has the foreground (the
+// user clicked elsewhere during the start, or the launch lost the race for it), the host hands
+// the foreground over, so the keyboard (Escape) reaches the flight.
+//
+// The pictures live in a folder of this run's own (run_folder.h), passed to the renderer on its
+// command line. The renderer is started whether or not the folder and the pictures could be
+// made: it flies all the same and draws plain what it cannot read.
+//
+// The clean-up runs once, whichever way the run ends (the watch, a close request, the end of
+// the session): the CD, the music file, the cursor, the run's folder, then the end of the
+// program. The renderer reads the pictures only at its start, so the folder goes once the
+// renderer has ended (its window seen and gone, or its process ended or never started). A
+// renderer still running when the host gives up on it (the 30 s patience ran out, or a close
+// request) keeps its folder, which the next start's sweep removes. When Windows ends the
+// session, everything ends, the flight included: the folder goes at once.
+//
+// Music and the display. While the display is powered down nobody hears the music either, and an
+// open audio stream keeps Windows from sleeping: the music pauses (an MP3 and the CD through
+// MCI's pause, a WAV is stopped) and goes on when the display is back (MCI's resume for the MP3;
+// the CD driver knows no resume, so it plays on from where it paused; the WAV starts again). The
+// MP3 restart and the CD poll rest while the music is paused, or they would start it again.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "common/display_power.h"
+#include "host/host_state.h"
+#include "host/music/mci_sender.h"
+#include "host/music/music.h"
+#include "host/saver_run/run_folder.h"
+
+namespace altostrat {
+
+enum class SaverTimer { kTimer1, kTimer2, kTimer3 };
+
+// Interval of each timer, milliseconds: MP3 restart, CD poll, renderer watch.
+inline constexpr std::uint32_t kTimer1Interval = 1000;
+inline constexpr std::uint32_t kTimer2Interval = 200;
+inline constexpr std::uint32_t kTimer3Interval = 100;
+// How long the watch waits for the renderer's first window while its process runs.
+inline constexpr std::uint64_t kRendererWindowPatience = 30000;
+
+enum class BuiltInPicture { kSky, kGlow };
+
+class SaverPlatform {
+  public:
+    virtual ~SaverPlatform() = default;
+    // Photographs the primary screen 1:1 and writes it as a new bitmap file at path (never
+    // opening a file that exists); false when the file could not be written whole, and then
+    // nothing of it is left.
+    virtual bool CaptureScreen(const std::string& path) = 0;
+    // Writes one of the host's own pictures the same way.
+    virtual bool WriteBuiltInPicture(BuiltInPicture picture, const std::string& path) = 0;
+    // Starts the program at path with these arguments ("" for none) and a normal window that
+    // may take the foreground; false when no process was started. The process is remembered for
+    // the watch.
+    virtual bool StartRenderer(const std::string& path, const std::string& arguments) = 0;
+    // A top-level window titled "Altostrat_VC" exists.
+    virtual bool RendererWindowExists() = 0;
+    // A window other than the renderer's has the foreground.
+    virtual bool AnotherWindowHasForeground() = 0;
+    // Makes the renderer's window the foreground window.
+    virtual void GiveRendererTheForeground() = 0;
+    // The process StartRenderer started has not ended.
+    virtual bool RendererRunning() = 0;
+    // A steady clock, milliseconds.
+    virtual std::uint64_t Milliseconds() = 0;
+    virtual void SetTimerEnabled(SaverTimer timer, bool enabled) = 0;
+    // Shows (true) or hides the mouse cursor; gives the new display count.
+    virtual int ShowCursor(bool show) = 0;
+    // Ends the program once the current event has returned.
+    virtual void EndProgram() = 0;
+};
+
+struct SaverRun {
+    SaverRun(HostState& host, SaverPlatform& platform, RunFolderPlatform& files, MciSender& mci)
+        : host(host), platform(platform), files(files), mci(mci) {}
+
+    HostState& host;
+    SaverPlatform& platform;
+    RunFolderPlatform& files;
+    MciSender& mci;
+    MusicState music;
+    RunFolder folder;
+
+    bool Timer1Enabled = false;
+    bool Timer2Enabled = false;
+    bool Timer3Enabled = false;
+    std::string RendererPath;
+
+    bool rendererStarted = false;
+    bool rendererWindowSeen = false;
+    std::uint64_t rendererStartedAt = 0;
+    bool sessionEnding = false;  // Windows is ending the session
+    DisplayPower display = DisplayPower::kOn;
+    bool ended = false;  // the clean-up has run
+};
+
+// "WAV", "MP3", ...: the last three characters of the music file's name, upper-cased.
+std::string MusicFileType(std::string_view bgmFile);
+
+// Form_Load: the folder and the pictures, the music, the renderer's start, the watch armed.
+void SaverFormLoad(SaverRun& run);
+// Timer1: restarts an MP3 that has ended.
+void Timer1Timer(SaverRun& run);
+// Timer2: polls the CD; stays enabled while the CD is active.
+void Timer2Timer(SaverRun& run);
+// Timer3: the renderer watch; runs the clean-up when the run is over.
+void Timer3Timer(SaverRun& run);
+// Form_QueryUnload: the clean-up. Runs once; later calls do nothing.
+void SaverFormQueryUnload(SaverRun& run);
+// Windows ends the session (log-off, shut-down): the clean-up, the run's folder included.
+void SaverFormEndSession(SaverRun& run);
+// The display went off or came back on: the music pauses or goes on.
+void SaverDisplayPower(SaverRun& run, DisplayPower power);
+
+}  // namespace altostrat

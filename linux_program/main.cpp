@@ -1,0 +1,233 @@
+// The Linux program: the same scene, frame step and flight model as the Windows renderer, over
+// X11 and GLX. It makes a private capture folder with the sky and glow pictures, takes the
+// desktop's picture into memory (photographed before anything is shown, or fetched through
+// xscreensaver's helper as a hack; its own ground where there is none), opens its window, and
+// only then writes the desktop's picture beside the others for the scene set-up, which loads
+// the three as textures; the folder goes at once. Then it runs the frame loop until Escape (or
+// a click on a Wayland desktop), a stop signal, or the end of the window it was given. The
+// camera chases the paper glider built into the program, unless "--no-aircraft" leaves it out.
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "flight/gl/gl_headers.h"
+#include "flight/loop/frame_step.h"
+#include "flight/scene/aircraft.h"
+#include "flight/scene/renderer_state.h"
+#include "flight/scene/resize_scene.h"
+#include "flight/scene/scene.h"
+#include "linux_program/options/hack_options.h"
+#include "linux_program/options/user_hack_list.h"
+#include "linux_program/run/capture_folder.h"
+#include "linux_program/run/embedded_glider.h"
+#include "linux_program/run/stop_signals.h"
+#include "linux_program/x11/desktop_grab.h"
+#include "linux_program/x11/fps_meter.h"
+#include "linux_program/x11/fps_overlay.h"
+#include "linux_program/x11/glx_scene_platform.h"
+#include "linux_program/x11/x11_window.h"
+
+namespace altostrat {
+namespace {
+
+// What the frame loop and the presenting hook share.
+struct FlightRun {
+    X11Flight window;
+    RendererState state;
+    FpsMeter meter;
+    FpsOverlay overlay;
+    bool showFps = false;
+    bool flying = false;  // the scene is set up; frames, not loading screens, are presented
+};
+
+// Standalone the program photographs the root window itself; as a hack it asks xscreensaver's
+// image helper. On a Wayland desktop it does not try: the compositor's X server has no picture
+// of the desktop to give.
+DesktopPicture TakeDesktopPicture(const X11Flight& flight) {
+    if (flight.target != FlightTarget::kStandalone) {
+        return LoadPictureThroughHelper(flight.display, flight.parent, flight.width, flight.height);
+    }
+    if (flight.managed) {
+        return DesktopPicture();
+    }
+    return GrabDesktopPicture(flight.display, flight.parent, flight.width, flight.height);
+}
+
+void RemovePictures(RendererState& state) {
+    RemoveCaptureFolder(state.captureFolder);
+    ForgetCaptureFolder();
+    state.captureFolder.clear();
+}
+
+// The scene set-up presents its first loading screen right after the three pictures became
+// textures: from then on no file is needed, and the pictures leave the disk at once, whatever
+// way the program ends later. In the flight, the frame rate goes on the frame just before it
+// is shown.
+ScenePlatform MakePlatform(FlightRun& run, bool framePeriodWait) {
+    ScenePlatform platform =
+        MakeGlxScenePlatform(run.window.display, run.window.window, framePeriodWait);
+    const auto present = platform.swapBuffers;
+    platform.swapBuffers = [&run, present] {
+        if (!run.state.captureFolder.empty()) {
+            RemovePictures(run.state);
+        }
+        // A given window may have gone while the frame was drawn: the latest word from the
+        // server comes just before the frame would be put into it. Mesa's software renderer
+        // rasterises the frame only when asked to present it, which takes a while; that is done
+        // first, so the word is fresh.
+        if (run.window.target == FlightTarget::kGivenWindow) {
+            glFinish();
+            PumpFlightEvents(run.window);
+            if (run.window.parentGone) {
+                return;
+            }
+        }
+        if (run.flying && run.showFps) {
+            DrawFpsOverlay(run.overlay, run.meter.text, run.window.width, run.window.height);
+        }
+        present();
+    };
+    platform.stopRequested = [&run] {
+        X11Flight& flight = run.window;
+        const bool stop =
+            flight.escapeTapped || flight.clicked || flight.parentGone || StopSignalled();
+        flight.escapeTapped = false;
+        flight.clicked = false;
+        return stop;
+    };
+    if (run.window.target == FlightTarget::kStandalone) {
+        platform.displayPoweredDown = [&run] {
+            return DisplayPoweredDown(run.window.display, run.window.power);
+        };
+    }
+    return platform;
+}
+
+void RunFrameLoop(FlightRun& run, const ScenePlatform& platform) {
+    X11Flight& flight = run.window;
+    run.flying = true;
+    for (;;) {
+        PumpFlightEvents(flight);
+        // Nothing more is drawn into a window that is gone.
+        if (flight.parentGone || StopSignalled()) {
+            return;
+        }
+        if (flight.resized) {
+            ResizeScene(flight.width, flight.height);
+            flight.resized = false;
+        }
+        if (!PassDraws(true, platform)) {
+            // With the display off nothing is drawn, so nothing paces the loop.
+            WaitForXEvents(flight.display);
+        }
+        if (!RunFrameStep(run.state, platform, true,
+                          static_cast<std::int64_t>(std::time(nullptr)))) {
+            return;
+        }
+        if (run.showFps) {
+            CountFrame(run.meter);
+        }
+    }
+}
+
+// The glider is read from the program's own bytes before the scene set-up records it; left
+// out, the flight is the one without an aircraft.
+void LoadGlider(RendererState& state, const HackOptions& options) {
+    if (options.showAircraft && !LoadAircraftBytes(state, kGliderMs3d, kGliderMs3dSize)) {
+        std::fprintf(stderr, "altostrat: the built-in glider cannot be read; flying without it\n");
+    }
+}
+
+// Exit code 0 after a flight, also one ended by a stop signal; 1 when it could not start.
+int Fly(FlightRun& run, const HackOptions& options) {
+    X11Flight& flight = run.window;
+    RendererState& state = run.state;
+    if (!OpenFlightTarget(flight, options)) {
+        return 1;
+    }
+    state.captureFolder = MakeCaptureFolder();
+    if (state.captureFolder.empty()) {
+        std::fprintf(stderr, "altostrat: cannot make a folder for the pictures\n");
+        return 1;
+    }
+    RememberCaptureFolder(state.captureFolder);
+    WriteBuiltInPictures(state.captureFolder);
+    DesktopPicture desktop;
+    if (!StopSignalled()) {
+        desktop = TakeDesktopPicture(flight);
+    }
+    if (StopSignalled() || !OpenFlightWindow(flight)) {
+        return StopSignalled() ? 0 : 1;
+    }
+    WriteDesktopPicture(state.captureFolder, desktop);
+    desktop = DesktopPicture();
+    ResizeScene(flight.width, flight.height);
+    state.options.skyFollowsClock = options.skyFollowsClock;
+    run.showFps = options.printFps;
+    if (run.showFps) {
+        MakeFpsOverlay(flight.display, run.overlay);
+    }
+    LoadGlider(state, options);
+    const ScenePlatform platform = MakePlatform(run, options.framePeriodWait);
+    EndAtOnceOnStop();
+    const bool ready = InitScene(state, platform);
+    EndAtOnceOff();
+    if (ready) {
+        if (flight.target == FlightTarget::kStandalone) {
+            WatchDisplayPower(flight.display, flight.power);
+        }
+        RunFrameLoop(run, platform);
+    }
+    return 0;
+}
+
+// xscreensaver cannot blank a Wayland desktop; the user is told once what starts the flight
+// there instead.
+void TellOfWayland() {
+    std::printf(
+        "altostrat: xscreensaver does not run on Wayland, so it cannot start the flight when "
+        "you are away;\n"
+        "           start \"altostrat\" from your desktop's idle tool instead, e.g. on sway and "
+        "other wlroots\n"
+        "           desktops: swayidle timeout 600 altostrat\n");
+    std::fflush(stdout);
+}
+
+int RunProgram(const HackOptions& options) {
+    InstallStopSignals();
+    FlightRun run;
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    run.window.managed =
+        options.target == FlightTarget::kStandalone && wayland != nullptr && *wayland != '\0';
+    if (run.window.managed) {
+        TellOfWayland();
+    }
+    const int exitCode = Fly(run, options);
+    CloseFlightWindow(run.window);
+    RemovePictures(run.state);
+    return exitCode;
+}
+
+}  // namespace
+}  // namespace altostrat
+
+int main(int argc, char** argv) {
+    using namespace altostrat;
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const HackOptions options = ParseHackOptions(arguments, std::getenv("XSCREENSAVER_WINDOW"));
+    if (!options.error.empty()) {
+        std::fprintf(stderr, "altostrat: %s\n%s\n", options.error.c_str(), HackUsage());
+        return 2;
+    }
+    switch (options.action) {
+        case ProgramAction::kAddToXscreensaver:
+            return AddToUserHackList();
+        case ProgramAction::kRemoveFromXscreensaver:
+            return RemoveFromUserHackList();
+        case ProgramAction::kFly:
+            break;
+    }
+    return RunProgram(options);
+}
