@@ -10,10 +10,11 @@
 
 namespace altostrat::tool {
 
+const char kBmpUsage[] = "bmp FILE [--ppm OUT]";
+
 int BmpCommand(int argc, char** argv) {
-    static const char kUsage[] = "bmp FILE [--ppm OUT]";
     if (argc != 1 && !(argc == 3 && std::strcmp(argv[1], "--ppm") == 0)) {
-        return UsageError("bmp takes a file and optionally --ppm and an output file", kUsage);
+        return UsageError("bmp takes a file and optionally --ppm and an output file", kBmpUsage);
     }
     std::string message;
     const auto image = LoadDibImage(argv[0], [&message](const std::string& m) { message = m; });

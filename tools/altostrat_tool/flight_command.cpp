@@ -6,15 +6,16 @@
 
 namespace altostrat::tool {
 
+const char kFlightUsage[] = "flight STEPS TIME";
+
 int FlightCommand(int argc, char** argv) {
-    static const char kUsage[] = "flight STEPS TIME";
     if (argc != 2) {
-        return UsageError("flight takes a step count and a calendar time", kUsage);
+        return UsageError("flight takes a step count and a calendar time", kFlightUsage);
     }
     const auto steps = ParseInteger(argv[0], 0, INT64_MAX);
     const auto time = ParseInteger(argv[1], INT64_MIN, INT64_MAX);
     if (!steps || !time) {
-        return UsageError("STEPS and TIME must be whole numbers (STEPS 0 or more)", kUsage);
+        return UsageError("STEPS and TIME must be whole numbers (STEPS 0 or more)", kFlightUsage);
     }
     FlightState flight;
     CrtRandom random;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "assets/version.h"
 #include "tools/altostrat_tool/commands.h"
 
 namespace {
@@ -14,32 +15,39 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"rand", altostrat::tool::RandCommand, "rand COUNT [SEED]"},
-    {"flight", altostrat::tool::FlightCommand, "flight STEPS TIME"},
-    {"terrain", altostrat::tool::TerrainCommand, "terrain OUT"},
-    {"render", altostrat::tool::RenderCommand,
-     "render --capture-dir DIR --frames N --time T --out OUT.ppm [--single-unit]"},
-    {"settings", altostrat::tool::SettingsCommand, "settings INI_PATH PROGRAM_FOLDER"},
-    {"mode", altostrat::tool::ModeCommand, "mode [ARGUMENTS...]"},
-    {"ms3d", altostrat::tool::Ms3dCommand, "ms3d FILE"},
-    {"bmp", altostrat::tool::BmpCommand, "bmp FILE [--ppm OUT]"},
-    {"pace", altostrat::tool::PaceCommand,
-     "pace --refresh HZ --draw-ms MS --seconds S [--no-vsync]"},
+    {"rand", altostrat::tool::RandCommand, altostrat::tool::kRandUsage},
+    {"flight", altostrat::tool::FlightCommand, altostrat::tool::kFlightUsage},
+    {"terrain", altostrat::tool::TerrainCommand, altostrat::tool::kTerrainUsage},
+    {"render", altostrat::tool::RenderCommand, altostrat::tool::kRenderUsage},
+    {"settings", altostrat::tool::SettingsCommand, altostrat::tool::kSettingsUsage},
+    {"mode", altostrat::tool::ModeCommand, altostrat::tool::kModeUsage},
+    {"ms3d", altostrat::tool::Ms3dCommand, altostrat::tool::kMs3dUsage},
+    {"bmp", altostrat::tool::BmpCommand, altostrat::tool::kBmpUsage},
+    {"pace", altostrat::tool::PaceCommand, altostrat::tool::kPaceUsage},
 };
 
-int PrintUsage(FILE* out) {
+void PrintUsage(FILE* out) {
     std::fprintf(out, "usage:\n");
     for (const Command& command : kCommands) {
         std::fprintf(out, "  altostrat-tool %s\n", command.usage);
     }
-    return 2;
+    std::fprintf(out, "  altostrat-tool --help | --version\n");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        return PrintUsage(stderr);
+        PrintUsage(stderr);
+        return 2;
+    }
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+        PrintUsage(stdout);
+        return 0;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::printf("altostrat-tool %s\n", ALTOSTRAT_VERSION_TEXT);
+        return 0;
     }
     for (const Command& command : kCommands) {
         if (std::strcmp(argv[1], command.name) == 0) {
@@ -47,5 +55,6 @@ int main(int argc, char** argv) {
         }
     }
     std::fprintf(stderr, "altostrat-tool: unknown command '%s'\n", argv[1]);
-    return PrintUsage(stderr);
+    PrintUsage(stderr);
+    return 2;
 }

@@ -6,6 +6,8 @@
 
 namespace altostrat::tool {
 
+const char kModeUsage[] = "mode [ARGUMENTS...]";
+
 int ModeCommand(int argc, char** argv) {
     // The arguments may come as one word ("/p 1234") or several (/p 1234): joined by blanks,
     // they are the text the host would read.

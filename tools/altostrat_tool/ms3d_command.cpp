@@ -31,10 +31,11 @@ void PrintBounds(const std::vector<Vertex>& vertices) {
 
 }  // namespace
 
+const char kMs3dUsage[] = "ms3d FILE";
+
 int Ms3dCommand(int argc, char** argv) {
-    static const char kUsage[] = "ms3d FILE";
     if (argc != 1) {
-        return UsageError("ms3d takes the model file", kUsage);
+        return UsageError("ms3d takes the model file", kMs3dUsage);
     }
     // Geometry and materials only: no rendering context, so no textures are made.
     Ms3dModel model;

@@ -13,8 +13,6 @@
 namespace altostrat::tool {
 namespace {
 
-constexpr char kUsage[] = "pace --refresh HZ --draw-ms MS --seconds S [--no-vsync]";
-
 bool ParseOptions(int argc, char** argv, SimulatedRun& run, std::string& error) {
     bool refresh = false, draw = false, seconds = false;
     for (int i = 0; i < argc; ++i) {
@@ -68,11 +66,13 @@ bool ParseOptions(int argc, char** argv, SimulatedRun& run, std::string& error) 
 
 }  // namespace
 
+const char kPaceUsage[] = "pace --refresh HZ --draw-ms MS --seconds S [--no-vsync]";
+
 int PaceCommand(int argc, char** argv) {
     SimulatedRun run;
     std::string error;
     if (!ParseOptions(argc, argv, run, error)) {
-        return UsageError(error, kUsage);
+        return UsageError(error, kPaceUsage);
     }
     const PaceFigures figures = SimulatePace(run);
     std::printf("steps_per_s=%.2f frames_per_s=%.2f advance_spread=%.3f\n", figures.stepsPerSecond,

@@ -16,10 +16,6 @@
 namespace altostrat::tool {
 namespace {
 
-constexpr char kUsage[] =
-    "render --capture-dir DIR --frames N --time T --out OUT.ppm [--single-unit] [--model FILE]"
-    " [--daytime HH:MM]";
-
 struct RenderOptions {
     std::string captureDir;
     std::int64_t frames = -1;
@@ -111,11 +107,15 @@ std::vector<std::uint8_t> BottomUp(const std::vector<std::uint8_t>& topDown, int
 
 }  // namespace
 
+const char kRenderUsage[] =
+    "render --capture-dir DIR --frames N --time T --out OUT.ppm [--single-unit] [--model FILE]"
+    " [--daytime HH:MM]";
+
 int RenderCommand(int argc, char** argv) {
     RenderOptions options;
     std::string error;
     if (!ParseOptions(argc, argv, options, error)) {
-        return UsageError(error, kUsage);
+        return UsageError(error, kRenderUsage);
     }
     OffscreenContext context(1024, 768);
     if (!context.Valid()) {

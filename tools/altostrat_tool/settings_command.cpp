@@ -8,10 +8,12 @@
 
 namespace altostrat::tool {
 
+const char kSettingsUsage[] = "settings INI_PATH PROGRAM_FOLDER";
+
 int SettingsCommand(int argc, char** argv) {
-    static const char kUsage[] = "settings INI_PATH PROGRAM_FOLDER";
     if (argc != 2) {
-        return UsageError("settings takes the settings file and the program's folder", kUsage);
+        return UsageError("settings takes the settings file and the program's folder",
+                          kSettingsUsage);
     }
     // A missing file is an ordinary state (the defaults); one that is there but cannot be read
     // gives the defaults too, and says so on the error stream.

@@ -9,10 +9,11 @@
 
 namespace altostrat::tool {
 
+const char kTerrainUsage[] = "terrain OUT";
+
 int TerrainCommand(int argc, char** argv) {
-    static const char kUsage[] = "terrain OUT";
     if (argc != 1) {
-        return UsageError("terrain takes the output file", kUsage);
+        return UsageError("terrain takes the output file", kTerrainUsage);
     }
     HeightMap map;
     CrtRandom random;
