@@ -1,13 +1,12 @@
 # The Debian package of the Linux program (cpack -G DEB in the linux-package build): the hack
 # where Debian's xscreensaver looks for hacks, its settings description, a command on PATH to
-# try it, its manual page, the screen saver entry that the desktop environments' screen savers
-# read, and the copyright and changelog where Debian keeps them. No maintainer script: the
+# try it, its manual page, the screen saver entry that MATE's screen saver lists (as Debian's own
+# hacks have), and the copyright and changelog where Debian keeps them. No maintainer script: the
 # package edits no other package's files, and each user adds the hack to their own list with
 # "altostrat --add-to-xscreensaver".
 set(CPACK_PACKAGE_NAME "altostrat")
 set(CPACK_PACKAGE_VERSION "1.0.0")
 set(CPACK_PACKAGE_CONTACT "Altostrat developers <altostrat@example.org>")
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://altostrat.example.org/")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "screensaver that flies over your own desktop")
 # Debian wants the lines of the long description under 80 characters.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
