@@ -13,10 +13,6 @@ namespace altostrat {
 // HOST_PATH is the host beside the keeper; SCRNSAVE.EXE names it when it is the same file.
 KeeperSight LookAround(const std::wstring& hostPath);
 
-// Whether the two paths name one file (the same volume and file index): Windows may keep the
-// saver's path as a short 8.3 name, or in another letter case. False when either cannot be opened.
-bool SameFile(const std::wstring& a, const std::wstring& b);
-
 // Whether the desktop that receives the user's input is "Default"; any failure (the secure
 // desktop of a locked screen cannot even be opened) counts as not.
 bool InputDesktopIsDefault();

@@ -77,6 +77,11 @@ int RunKeeper(HINSTANCE instance) {
         return 1;
     }
     ResetEvent(stop);  // a stop meant for a keeper that has ended already
+    // Started from the install folder, the keeper would hold it as its current folder all session.
+    wchar_t system[MAX_PATH] = {};
+    if (GetSystemDirectoryW(system, MAX_PATH) > 0) {
+        SetCurrentDirectoryW(system);
+    }
     KeeperProgram program;
     program.hostPath = HostBesideUs();
     HWND window = CreateKeeperWindow(instance, program);

@@ -28,7 +28,7 @@ open_dialog() {
     HOST_PID=$PROGRAM_PID
     poll 60 dialog_shown || fail "no visible window $TITLE"
     read -r OX OY <<<"$(probe origin "$TITLE")"
-    [ "$(window_info - "$TITLE")" = "client=496x376 style=other visible=1" ] ||
+    [ "$(window_info - "$TITLE")" = "client=496x396 style=other visible=1" ] ||
         fail "dialog client area: $(window_info - "$TITLE")"
 }
 
