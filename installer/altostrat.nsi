@@ -4,7 +4,7 @@
 ; may write, because the host keeps its settings file beside itself. An upgrade never touches
 ; that settings file (the installer carries no settings file at all), and the uninstaller
 ; removes exactly what the product put on the system: the programs, the aircraft model, the
-; licence, the settings file, the uninstall entry, the two Start-menu entries and the screensaver
+; licence, the settings file, the keeper's start-at-sign-in entry, the uninstall entry, the two Start-menu entries and the screensaver
 ; choice, the last only while it still names this screensaver. Folders go only when they are
 ; empty, and only those the product made: the install folder and the folders above it that the
 ; install had to create. Both the installer and the uninstaller clear the pictures earlier
@@ -12,7 +12,7 @@
 ; folder of each run's own, which the run itself removes.
 ;
 ; Given on the makensis command line: VERSION (text, "1.0.0"), VERSION_NUMBERS ("1.0.0.0"),
-; STAGE (folder holding host.scr, renderer.dll, license.txt and, with MODEL_STAGED defined,
+; STAGE (folder holding host.scr, renderer.dll, keeper.exe, license.txt and, with MODEL_STAGED defined,
 ; model.ms3d), ICON, OUTFILE, NAMES (the generated file with the product's Japanese names; see
 ; installer/CMakeLists.txt).
 
@@ -54,10 +54,15 @@ VIAddVersionKey /LANG=0 "FileDescription" "${PRODUCT_NAME} Setup"
 !define MUI_PAGE_CUSTOMFUNCTION_LEAVE DirectoryPageLeave
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
-; The finish page's one option; silent mode never shows the page, so /S installs only.
+; The finish page's first option; silent mode never shows the page, so /S does not choose the
+; screensaver.
 !define MUI_FINISHPAGE_RUN
 !define MUI_FINISHPAGE_RUN_TEXT "$(ChooseScreensaver)"
 !define MUI_FINISHPAGE_RUN_FUNCTION ChooseScreensaver
+; The second: the keeper from sign-in, started at once (a silent install does this itself).
+!define MUI_FINISHPAGE_SHOWREADME
+!define MUI_FINISHPAGE_SHOWREADME_TEXT "$(StartKeeper)"
+!define MUI_FINISHPAGE_SHOWREADME_FUNCTION StartKeeperAtSignIn
 !insertmacro MUI_PAGE_FINISH
 
 !insertmacro MUI_UNPAGE_CONFIRM
@@ -71,9 +76,12 @@ VIAddVersionKey /LANG=0 "FileDescription" "${PRODUCT_NAME} Setup"
 !include "screensaver.nsh"
 !include "shortcuts.nsh"
 !include "earlier_versions.nsh"
+!include "keeper.nsh"
 
 Section "-Install"
   Call EnsureWritableFolder
+  ; A running keeper holds its file; it is started again below or from the finish page.
+  Call EndKeeper
   SetOutPath "$INSTDIR"
   SetOverwrite on
   File "/oname=${HOST_FILE}" "${STAGE}\host.scr"
@@ -81,6 +89,7 @@ Section "-Install"
 !ifdef MODEL_STAGED
   File "/oname=${MODEL_FILE}" "${STAGE}\model.ms3d"
 !endif
+  File "/oname=${KEEPER_FILE}" "${STAGE}\keeper.exe"
   File "/oname=${LICENSE_FILE}" "${STAGE}\license.txt"
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
   Call CreateStartMenuEntries
@@ -101,14 +110,20 @@ Section "-Install"
   ${If} $CreatedTop != ""
     WriteRegStr HKCU "${UNINSTALL_KEY}" "CreatedFolder" "$CreatedTop"
   ${EndIf}
+  ${If} ${Silent}
+    Call StartKeeperAtSignIn
+  ${EndIf}
 SectionEnd
 
 Section "Uninstall"
   ; Read before the host goes: its short name exists only while the file does.
   Call un.ForgetScreensaverIfOurs
   Call un.RemoveStartMenuEntries
+  ; Before its file goes: a running keeper holds it. The Run key itself is Windows' own.
+  Call un.EndKeeper
   Delete "$INSTDIR\${HOST_FILE}"
   Delete "$INSTDIR\${RENDERER_FILE}"
+  Delete "$INSTDIR\${KEEPER_FILE}"
   Delete "$INSTDIR\${MODEL_FILE}"
   Delete "$INSTDIR\${LICENSE_FILE}"
   Delete "$INSTDIR\${SETTINGS_FILE}"

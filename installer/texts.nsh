@@ -7,6 +7,11 @@ LangString ChooseScreensaver ${LANG_ENGLISH} \
 LangString ChooseScreensaver ${LANG_JAPANESE} \
   "${PRODUCT_NAME} をスクリーンセーバーにして、スクリーンセーバーの設定を開く"
 
+LangString StartKeeper ${LANG_ENGLISH} \
+  "Remember the screen while idle (start the keeper at sign-in)"
+LangString StartKeeper ${LANG_JAPANESE} \
+  "待機中の画面を覚えておく (サインイン時に常駐プログラムを起動する)"
+
 LangString FolderNotWritable ${LANG_ENGLISH} \
   "${PRODUCT_NAME} cannot be installed into$\r$\n$INSTDIR$\r$\nbecause that folder cannot be \
 created or written to. Nothing has been changed.$\r$\nChoose a folder of your own, such as the \

@@ -47,7 +47,8 @@ inline constexpr TwipsRect kLinkPlace{180, 3120 + kScreenSectionTwips, 3105, 195
 
 // The 画面 section under the music file row, in the music section's style: a heading in a framed
 // box like "BGM", then its two choices with the same marks one row apart, and the aircraft's
-// and the sky's check boxes on the rows after them, all on the column of the music choices.
+// and the sky's check boxes on the rows after them (the keeper's box below them), all on the column
+// of the music choices.
 inline constexpr TwipsRect kScreenHeadingPlace{480, 2850, 1665, 195};       // centred
 inline constexpr TwipsRect kScreenHeadingShapePlace{480, 2790, 1695, 315};  // its frame
 inline constexpr char kScreenHeadingCaption[] = u8"画面";
@@ -56,6 +57,10 @@ inline constexpr ChoicePlace kAircraftRow{
     {600, 3930, 195, 195}, {840, 3930, 0, 0}, u8"紙飛行機を表示する"};
 inline constexpr ChoicePlace kSkyRow{
     {600, 4230, 195, 195}, {840, 4230, 0, 0}, u8"空を時刻に合わせる"};
+
+// The keeper's box, at the section's foot.
+inline constexpr ChoicePlace kKeeperRow{
+    {600, 4530, 195, 195}, {840, 4530, 0, 0}, u8"待機中の画面を覚えておく"};
 
 inline constexpr char kHeadingCaption[] = "BGM";
 inline constexpr char kRepeatCaption[] = u8"曲目をﾘﾋﾟｰﾄ";

@@ -56,6 +56,19 @@ void ToggleAircraft(SettingsDialogForm& form, HostSettings& settings) {
     settings.AircraftShown = form.aircraftChecked ? 1 : 0;
 }
 
+void ToggleKeeper(SettingsDialogForm& form) {
+    if (form.keeperAvailable) {
+        form.keeperChecked = !form.keeperChecked;
+    }
+}
+
+KeeperChange KeeperChangeOnConfirm(const SettingsDialogForm& form, bool wasOn) {
+    if (!form.keeperAvailable || form.keeperChecked == wasOn) {
+        return KeeperChange::kNone;
+    }
+    return form.keeperChecked ? KeeperChange::kStartAtSignIn : KeeperChange::kEnd;
+}
+
 void ToggleSky(SettingsDialogForm& form, HostSettings& settings) {
     form.skyChecked = !form.skyChecked;
     settings.SkyFollowsClock = form.skyChecked ? 1 : 0;

@@ -31,6 +31,10 @@ struct SettingsDialogForm {
     std::array<bool, 2> screenMark{};  // the 画面 choices' marks; by choice 0, 1
     bool aircraftChecked = true;       // "紙飛行機を表示する"
     bool skyChecked = false;           // "空を時刻に合わせる"
+    // "待機中の画面を覚えておく": the keeper starts at sign-in. Not a setting of the file: the
+    // dialog reads it from, and on "設定" writes it to, the keeper's start-at-sign-in entry.
+    bool keeperChecked = false;
+    bool keeperAvailable = false;  // the keeper lies beside the host; without it the box is off
     bool closed = false;
 };
 
@@ -59,6 +63,12 @@ void ToggleAircraft(SettingsDialogForm& form, HostSettings& settings);
 
 // The sky box, the same way.
 void ToggleSky(SettingsDialogForm& form, HostSettings& settings);
+
+// The keeper's box toggled; a box without a keeper to start stays as it is.
+void ToggleKeeper(SettingsDialogForm& form);
+// What "設定" does to the keeper, from the box as loaded (WAS_ON) and as it is now.
+enum class KeeperChange { kNone, kStartAtSignIn, kEnd };
+KeeperChange KeeperChangeOnConfirm(const SettingsDialogForm& form, bool wasOn);
 
 // Why the settings file cannot hold a path: characters code page 932 has no place for, or more
 // Shift-JIS bytes than its reader gives back (kMaxStoredPathBytes).

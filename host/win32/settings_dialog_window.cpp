@@ -13,6 +13,7 @@
 #include "host/text/paths.h"
 #include "host/win32/dialog_font.h"
 #include "host/win32/file_chooser.h"
+#include "host/win32/keeper_control.h"
 #include "host/win32/resource_ids.h"
 #include "host/win32/settings_dialog_window_parts.h"
 #include "host/win32/zoom.h"
@@ -55,6 +56,7 @@ void ShowChoiceControls(SettingsDialogWindow& d) {
     }
     InvalidateRect(d.aircraftBox, nullptr, FALSE);
     InvalidateRect(d.skyBox, nullptr, FALSE);
+    InvalidateRect(d.keeperBox, nullptr, FALSE);
 }
 
 void ChooseKind(SettingsDialogWindow& d, int kind) {
@@ -91,6 +93,31 @@ void PickFile(SettingsDialogWindow& d) {
     RefreshPicture(d);
 }
 
+// The keeper's box, once the settings are saved: its start-at-sign-in entry written or removed,
+// and the keeper started or ended now, as the installer does.
+void ApplyKeeperChoice(SettingsDialogWindow& d) {
+    const std::wstring keeper = KeeperBesideHost();
+    bool done = true;
+    switch (KeeperChangeOnConfirm(d.form, d.keeperWasOn)) {
+        case KeeperChange::kStartAtSignIn:
+            done = SetKeeperAtSignIn(keeper, true) && StartKeeper(keeper);
+            break;
+        case KeeperChange::kEnd:
+            done = SetKeeperAtSignIn(keeper, false);
+            EndKeeper();
+            break;
+        case KeeperChange::kNone:
+            break;
+    }
+    if (!done) {
+        MessageBoxW(
+            d.window,
+            Wide(u8"「待機中の画面を覚えておく」を変更できませんでした。\n\n" + Narrow(keeper))
+                .c_str(),
+            Wide(kSettingsDialogTitle).c_str(), MB_OK | MB_ICONWARNING);
+    }
+}
+
 void Confirm(SettingsDialogWindow& d) {
     wchar_t text[64] = {};
     GetWindowTextW(d.combo, text, 64);
@@ -105,6 +132,7 @@ void Confirm(SettingsDialogWindow& d) {
                     MB_OK | MB_ICONWARNING);
         return;
     }
+    ApplyKeeperChoice(d);
     CloseDialog(d);
 }
 
@@ -132,6 +160,9 @@ void OnCommand(SettingsDialogWindow& d, int id) {
         ShowChoiceControls(d);
     } else if (id == kSkyId) {
         ToggleSky(d.form, d.host.settings);
+        ShowChoiceControls(d);
+    } else if (id == kKeeperId) {
+        ToggleKeeper(d.form);
         ShowChoiceControls(d);
     }
 }
@@ -335,6 +366,7 @@ void PlaceControls(SettingsDialogWindow& d) {
     }
     MoveTo(d.aircraftBox, RowRect(d, kAircraftRow));
     MoveTo(d.skyBox, RowRect(d, kSkyRow));
+    MoveTo(d.keeperBox, RowRect(d, kKeeperRow));
     const RECT combo = PixelRect(d, kRepeatComboPlace);
     SendMessageW(d.combo, WM_SETFONT, reinterpret_cast<WPARAM>(d.look.font), FALSE);
     MoveTo(d.combo, RECT{combo.left, combo.top, combo.right, combo.top + Px(d, 300) * 10});
@@ -342,7 +374,7 @@ void PlaceControls(SettingsDialogWindow& d) {
 
 // The children in the order Tab visits them, which is the order they are made in: the music
 // rows from the top with the combo after the audio CD, "...", the 画面 rows, the aircraft box and
-// the sky box, then 設定 and ｷｬﾝｾﾙ.
+// the sky box, the keeper's box, then 設定 and ｷｬﾝｾﾙ.
 void CreateControls(SettingsDialogWindow& d, HINSTANCE instance) {
     d.choices[1] = CreateRow(d, instance, ChoiceRow(1), kFirstChoiceId + 1);
     d.combo = CreateWindowExW(
@@ -356,6 +388,7 @@ void CreateControls(SettingsDialogWindow& d, HINSTANCE instance) {
     d.screenChoices[1] = CreateRow(d, instance, ScreenRow(1), kFirstScreenId + 1);
     d.aircraftBox = CreateRow(d, instance, kAircraftRow, kAircraftId);
     d.skyBox = CreateRow(d, instance, kSkyRow, kSkyId);
+    d.keeperBox = CreateRow(d, instance, kKeeperRow, kKeeperId);
     CreateButton(d, DialogButton::kSet);
     CreateButton(d, DialogButton::kCancel);
     PlaceControls(d);
@@ -401,6 +434,11 @@ void LoadForm(SettingsDialogWindow& d, HINSTANCE instance) {
     }
     // 3 to 10: the panel's picture, the choices, the combo and the path.
     LoadSettingsDialog(d.form, d.host.settings);
+    const std::wstring keeper = KeeperBesideHost();
+    d.form.keeperAvailable = GetFileAttributesW(keeper.c_str()) != INVALID_FILE_ATTRIBUTES;
+    d.keeperWasOn = d.form.keeperAvailable && KeeperStartsAtSignIn(keeper);
+    d.form.keeperChecked = d.keeperWasOn;
+    EnableWindow(d.keeperBox, d.form.keeperAvailable);
     PaintPicture(d);
     ShowChoiceControls(d);
     SetWindowTextW(d.combo, Wide(d.form.repeatText).c_str());

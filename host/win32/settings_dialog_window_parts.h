@@ -22,6 +22,7 @@ constexpr int kFirstChoiceId = 201;  // by music kind
 constexpr int kFirstScreenId = 211;  // by 画面 choice
 constexpr int kAircraftId = 221;
 constexpr int kSkyId = 222;
+constexpr int kKeeperId = 223;
 constexpr int kMarkPixels = 12;  // the marks' own size, at 96 DPI
 
 // The form Altostrat_P: its logic's state, its windows and the GDI objects it draws with.
@@ -36,6 +37,8 @@ struct SettingsDialogWindow {
     std::array<HWND, 2> screenChoices{};
     HWND aircraftBox = nullptr;
     HWND skyBox = nullptr;
+    HWND keeperBox = nullptr;
+    bool keeperWasOn = false;  // the keeper's entry as the dialog found it
     std::array<CommandWindow, 3> buttons{};
     CommandLook look;
     HFONT linkFont = nullptr;

@@ -1,6 +1,6 @@
 // The settings dialog's rows: the music and 画面 choices (a mark and its caption, chosen by any
-// mouse button or the keyboard) and the aircraft's and the sky's check boxes (the left button or
-// Space). Each
+// mouse button or the keyboard) and the aircraft's, the sky's and the keeper's check boxes (the
+// left button or Space). Each
 // row is a child window that takes the keyboard focus; arrows move among the rows of a section.
 // A row tells the form by WM_COMMAND with its id; the form decides and repaints the marks.
 #include <windows.h>
@@ -14,7 +14,7 @@ namespace altostrat::settings_window {
 
 namespace {
 
-enum class RowGroup { kMusic, kScreen, kAircraft, kSky };
+enum class RowGroup { kMusic, kScreen, kAircraft, kSky, kKeeper };
 
 struct RowOf {
     RowGroup group;
@@ -28,6 +28,9 @@ RowOf RowFromId(int id) {
     if (id >= kFirstScreenId && id < kFirstScreenId + 2) {
         return {RowGroup::kScreen, id - kFirstScreenId};
     }
+    if (id == kKeeperId) {
+        return {RowGroup::kKeeper, 0};
+    }
     return {id == kSkyId ? RowGroup::kSky : RowGroup::kAircraft, 0};
 }
 
@@ -39,6 +42,8 @@ const ChoicePlace& PlaceOfRow(const RowOf& row) {
             return ScreenRow(row.index);
         case RowGroup::kSky:
             return kSkyRow;
+        case RowGroup::kKeeper:
+            return kKeeperRow;
         case RowGroup::kAircraft:
         default:
             return kAircraftRow;
@@ -53,6 +58,8 @@ HBITMAP MarkOfRow(const SettingsDialogWindow& d, const RowOf& row) {
             return d.marks[d.form.screenMark[row.index] ? 1 : 0];
         case RowGroup::kSky:
             return d.checks[d.form.skyChecked ? 1 : 0];
+        case RowGroup::kKeeper:
+            return d.checks[d.form.keeperChecked ? 1 : 0];
         case RowGroup::kAircraft:
         default:
             return d.checks[d.form.aircraftChecked ? 1 : 0];

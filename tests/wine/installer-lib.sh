@@ -6,7 +6,9 @@ SETUP_EXE="$BUILD/dist/アルトストラト-setup.exe"
 # The programs as they ship: stripped copies made by the dist target, symbols kept beside.
 SHIPPED_HOST="$BUILD/installer/stripped/host.scr"
 SHIPPED_RENDERER="$BUILD/installer/stripped/renderer.dll"
+SHIPPED_KEEPER="$BUILD/installer/stripped/keeper.exe"
 SYMBOLS_DIR="$BUILD/symbols"
+RUN_KEY='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Run'
 UNINSTALL_KEY='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Uninstall\アルトストラト'
 
 # header_text NAME: the quoted value of a #define in assets/version.h.
@@ -117,6 +119,8 @@ uninstall_and_wait() {
     [ "$EXIT_CODE" -eq 0 ] || fail "uninstaller: exit code $EXIT_CODE"
     poll 60 test ! -e "$1" || fail "the install folder is still there after uninstalling"
     poll 60 key_gone "$UNINSTALL_KEY" || fail "the uninstall entry is still there"
+    poll 30 keeper_gone || fail "the keeper still runs after uninstalling"
+    [ -z "$(keeper_entry)" ] || fail "the keeper's start-at-sign-in entry is still there"
     wait_wine
 }
 
@@ -142,4 +146,22 @@ plant_earlier_pictures() {
     for n in 1 2 3; do
         echo "picture $n" >"$1/Altostrat$n.bmp"
     done
+}
+
+# keeper_entry: the keeper's start-at-sign-in value in the Run key, as exported ("" without).
+# keeper_running / keeper_gone: its hidden window is there / is not.
+keeper_entry() {
+    reg_value "$(export_key "$RUN_KEY")" アルトストラト常駐
+}
+keeper_running() {
+    window_exists AltostratKeeper AltostratKeeper
+}
+keeper_gone() {
+    ! keeper_running
+}
+# expect_keeper_started FOLDER_ESCAPED: the entry names the installed keeper, quoted, and it runs.
+expect_keeper_started() {
+    [ "$(keeper_entry)" = "\"\\\"$1\\\\アルトストラト常駐.exe\\\"\"" ] ||
+        fail "the keeper's entry is not the quoted installed keeper: $(keeper_entry)"
+    poll 30 keeper_running || fail "the installer did not start the keeper"
 }

@@ -245,3 +245,36 @@ drive_c_changes() {
     find "$WINEPREFIX/drive_c" -newer "$1" -not -path "$TEMP_DIR" -not -path "$TEMP_DIR/*" \
         -printf '%y %P\n' | LC_ALL=C sort
 }
+
+# keeper_in_folder: the keeper beside a copy of the host and the renderer in a folder of the
+# scenario's own: KEEPER_DIR (and KEEPER_DIR_WIN, as Windows names it), KEEPER_COPY, KEEPER_HOST.
+KEEPER_EXE="$BUILD/keeper/アルトストラト常駐.exe"
+KEEPER_READ_EXE="$BUILD/host/tests/altostrat-keeper-read.exe"
+keeper_in_folder() {
+    KEEPER_DIR=$ALTOSTRAT_WINE_HOME/scenario-keeper
+    rm -rf "$KEEPER_DIR"
+    mkdir -p "$KEEPER_DIR"
+    cp "$KEEPER_EXE" "$HOST_EXE" "$RENDERER_EXE" "$KEEPER_DIR/"
+    KEEPER_COPY="$KEEPER_DIR/アルトストラト常駐.exe"
+    KEEPER_HOST="$KEEPER_DIR/アルトストラト.scr"
+    KEEPER_DIR_WIN=$(winepath -w "$KEEPER_DIR")
+}
+
+# choose_saver PATH SECONDS: the user's screensaver is PATH, switched on, with that timeout.
+choose_saver() {
+    local key='HKCU\Control Panel\Desktop'
+    wine reg add "$key" /v SCRNSAVE.EXE /t REG_SZ /d "$1" /f >/dev/null 2>&1
+    wine reg add "$key" /v ScreenSaveActive /t REG_SZ /d 1 /f >/dev/null 2>&1
+    wine reg add "$key" /v ScreenSaveTimeOut /t REG_SZ /d "$2" /f >/dev/null 2>&1
+}
+
+# keeper_read ARGS...: the host's view of the keeper's photograph (see keeper_read.cpp).
+keeper_read() {
+    wine "$KEEPER_READ_EXE" "$@" 2>/dev/null | tr -d '\r'
+}
+keeper_holds() {
+    [[ $(keeper_read held) == held* ]]
+}
+keeper_dropped() {
+    [ "$(keeper_read held)" = none ]
+}

@@ -15,6 +15,9 @@
 # a link put in its place (Wine shows a Unix link to a folder as a reparse point, as Windows
 # shows a junction). Fault case: an install folder blocked by a file ends a silent install with
 # exit code 2, a message in the system's language on standard error, and no change.
+# The keeper ships beside the programs: a silent install and the watched one's finish page (its
+# second box, ticked by default) register it in the user's Run key and start it, an upgrade
+# restarts it, "/stop" ends it, and the uninstaller ends it and removes the entry.
 source "$(dirname "${BASH_SOURCE[0]}")/../installer-lib.sh"
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 [ -f "$SETUP_EXE" ] ||
@@ -63,6 +66,7 @@ run_setup /S
     fail "a silent install chose the screensaver"
 cmp -s "$install_dir/アルトストラト.scr" "$SHIPPED_HOST" || fail "the host is not in $install_dir"
 cmp -s "$install_dir/アルトストラト.dll" "$SHIPPED_RENDERER" || fail "the renderer is not beside it"
+cmp -s "$install_dir/アルトストラト常駐.exe" "$SHIPPED_KEEPER" || fail "the keeper is not beside it"
 [ -L "$earlier" ] && [ "$(ls "$elsewhere")" = "$(printf 'Altostrat%s.bmp\n' 1 2 3)" ] ||
     fail "the install deleted through a link in the place of C:\\t_wisp"
 rm "$earlier"
@@ -99,6 +103,7 @@ escaped=${install_win//\\/\\\\}
 [ "$(reg_value "$entry" QuietUninstallString)" = "\"\\\"$escaped\\\\uninstall.exe\\\" /S\"" ] ||
     fail "QuietUninstallString is not the quoted uninstaller with /S"
 [ -f "$install_dir/uninstall.exe" ] || fail "no uninstaller in $install_dir"
+expect_keeper_started "$escaped"
 [ "$(reg_value "$entry" NoModify)" = "dword:00000001" ] || fail "NoModify is not 1"
 [ "$(reg_value "$entry" NoRepair)" = "dword:00000001" ] || fail "NoRepair is not 1"
 size_kib=$(($(reg_value "$entry" EstimatedSize | sed 's/dword://; s/^/0x/')))
@@ -108,7 +113,7 @@ measured_kib=$(($(du -s --apparent-size -B1 "$install_dir" | cut -f1) / 1024))
 
 # The zip holds the same files in one folder, with the same licence.
 zip_listing=$(LC_ALL=C.UTF-8 cmake -E tar tf "$BUILD/dist/アルトストラト-portable.zip")
-for file in アルトストラト.scr アルトストラト.dll LICENSE.txt README.txt; do
+for file in アルトストラト.scr アルトストラト.dll アルトストラト常駐.exe LICENSE.txt README.txt; do
     grep -qx "アルトストラト/$file" <<<"$zip_listing" || fail "the zip has no $file: $zip_listing"
 done
 if [ -f "$model" ]; then
@@ -189,6 +194,7 @@ run_setup /S
 cmp -s "$settings" "$ALTOSTRAT_WINE_HOME/settings-before" ||
     fail "the second install changed the settings file"
 cmp -s "$install_dir/アルトストラト.scr" "$SHIPPED_HOST" || fail "the host went away in the second install"
+expect_keeper_started "$escaped"
 [ "$(ls "$earlier")" = notes.txt ] || fail "the install left in C:\\t_wisp: $(ls "$earlier")"
 rm -rf "$earlier"
 
@@ -224,6 +230,7 @@ short=$(short_path "$install_win\\アルトストラト.scr")
 [[ $short == *~* ]] || fail "no short form of the host's path: $short"
 [ "$(reg_value "$(export_key "$desktop")" SCRNSAVE.EXE)" = "\"${short//\\/\\\\}\"" ] ||
     fail "the finish page's option did not choose $short"
+expect_keeper_started "$escaped"
 grep -qF 'rundll32.exe\" desk.cpl,InstallScreenSaver C:\\users\\' "$trace" ||
     fail "the Screen Saver Settings were not opened with the host"
 grep -F 'desk.cpl,InstallScreenSaver' "$trace" | grep -qF '\30c8.scr' ||
@@ -239,6 +246,8 @@ poll 60 window_shown - "<アルトストラト>" || fail "the settings entry ope
 screenshot "$ALTOSTRAT_WINE_HOME/installer-settings-entry.png"
 probe post - "<アルトストラト>" 0x0010 0 0 >/dev/null || fail "could not close the settings dialog"
 poll 30 window_gone - "<アルトストラト>" || fail "the settings dialog did not close"
+wine "$install_dir/アルトストラト常駐.exe" /stop >/dev/null 2>&1 || fail "/stop did not end the keeper"
+keeper_gone || fail "the keeper still runs after /stop"
 wait_wine
 rm -f "$LINK_TRACE"
 run_installed_host

@@ -28,7 +28,7 @@ open_dialog() {
     HOST_PID=$PROGRAM_PID
     poll 60 dialog_shown || fail "no visible window $TITLE"
     read -r OX OY <<<"$(probe origin "$TITLE")"
-    [ "$(window_info - "$TITLE")" = "client=496x376 style=other visible=1" ] ||
+    [ "$(window_info - "$TITLE")" = "client=496x396 style=other visible=1" ] ||
         fail "dialog client area: $(window_info - "$TITLE")"
 }
 
@@ -71,7 +71,7 @@ sjis_settings() {  # KIND REPEAT FILE SCREEN AIRCRAFT SKY: the bytes "設定" wr
         "$1" "$2" "$3" "${4:-0}" "${5:-1}" "${6:-0}"
 }
 
-SET_Y=342          # 設定 and ｷｬﾝｾﾙ, under the 画面 section
+SET_Y=362          # 設定 and ｷｬﾝｾﾙ, under the 画面 section
 SCREEN_SWITCH_Y=228  # "解像度を 1024×768 に切り替える"
 SCREEN_ALL_Y=248     # "今の解像度ですべての画面に"
 AIRCRAFT_Y=268       # "紙飛行機を表示する"
@@ -83,7 +83,7 @@ open_dialog /c
 screenshot "$SHOTS/opened.png"
 runs=$(ink_runs "$SHOTS/opened.png" $((OX + 168)) $((OY + 70)) 90 16)
 [ "${runs%/*}" -ge 4 ] || fail "曲目をﾘﾋﾟｰﾄ not drawn as glyphs (runs/dark: $runs)"
-runs=$(ink_runs "$SHOTS/opened.png" $((OX + 340)) $((OY + 334)) 44 16)
+runs=$(ink_runs "$SHOTS/opened.png" $((OX + 340)) $((OY + 354)) 44 16)
 [ "${runs%/*}" -ge 4 ] || fail "設定 not drawn as glyphs (runs/dark: $runs)"
 runs=$(ink_runs "$SHOTS/opened.png" $((OX + 56)) $((OY + 262)) 120 16)
 [ "${runs%/*}" -ge 4 ] || fail "紙飛行機を表示する not drawn as glyphs (runs/dark: $runs)"

@@ -1,0 +1,101 @@
+#pragma once
+// The photograph the keeper holds for the host: the user's desktop as it was a few seconds
+// before the screensaver started. Windows may start a saver on a desktop of its own, where the
+// host's own photograph shows nothing of the user's windows, so a small program of the user's
+// session (the keeper) photographs the screen just before the idle timeout and holds it in a
+// named memory section of the session; the host reads it and marks it taken, and the keeper then
+// drops it. Nothing ever reaches the disk.
+//
+// The section starts with a fixed header of little-endian 32-bit fields, then the rows. The host
+// trusts none of it: a section made by another program, a header cut short, a photograph of a
+// different screen layout, or one older than the user's last input (the user came back and went
+// again: the screen may have changed) is refused. The keeper writes the magic last, so a section
+// still being filled reads as not ours.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+#include "common/picture_layout.h"
+#include "common/screen_rect.h"
+
+namespace altostrat {
+
+// The section, the one-per-session lock and the keeper's stop signal, in the session's own
+// namespace: another session (another user signed in at the same time) has its own.
+inline constexpr char kKeeperPhotographName[] = "Local\\AltostratKeeperPhotograph";
+inline constexpr char kKeeperMutexName[] = "Local\\AltostratKeeper";
+// Set by whoever wants the keeper to end (the installer through the keeper's /stop, the
+// settings dialog directly).
+inline constexpr char kKeeperStopEventName[] = "Local\\AltostratKeeperStop";
+// The keeper's own file, beside the host; its start-at-sign-in entry's value name.
+inline constexpr char kKeeperFileName[] =
+    u8"\u30A2\u30EB\u30C8\u30B9\u30C8\u30E9\u30C8\u5E38\u99D0.exe";  // アルトストラト常駐.exe
+inline constexpr char kKeeperRunValueName[] =
+    u8"\u30A2\u30EB\u30C8\u30B9\u30C8\u30E9\u30C8\u5E38\u99D0";  // アルトストラト常駐
+// The host, whose choice as the screensaver the keeper watches for, beside the keeper.
+inline constexpr char kHostFileName[] =
+    u8"\u30A2\u30EB\u30C8\u30B9\u30C8\u30E9\u30C8.scr";  // アルトストラト.scr
+// The keeper's hidden window (never shown; it receives the end of the session, and a WM_CLOSE
+// sent to it ends the keeper as the stop signal does).
+inline constexpr char kKeeperWindowClass[] = "AltostratKeeper";
+// The command-line word that asks a running keeper to end and waits until it has.
+inline constexpr char kKeeperStopArgument[] = "/stop";
+
+inline constexpr std::uint32_t kKeeperMagic = 0x504B4C41;  // "ALKP"
+inline constexpr std::uint32_t kKeeperVersion = 1;
+inline constexpr std::uint32_t kKeeperHeaderSize = 64;
+// Blue, green, red and one unused byte per pixel, the top row first (a top-down 32-bit DIB).
+inline constexpr std::uint32_t kKeeperPixelsBgrx32 = 1;
+// The keeper drops a photograph after this long, and the host refuses an older one.
+inline constexpr std::uint32_t kKeeperHoldMilliseconds = 10 * 60 * 1000;
+// Offset of the 32-bit "taken" flag the host sets; the keeper drops the photograph when it is 1.
+inline constexpr std::size_t kKeeperTakenOffset = 12;
+
+struct KeeperHeader {
+    std::uint32_t magic = kKeeperMagic;
+    std::uint32_t version = kKeeperVersion;
+    std::uint32_t headerSize = kKeeperHeaderSize;
+    std::uint32_t taken = 0;
+    ScreenRect screen;              // the virtual screen photographed, left/top/width/height
+    std::uint32_t takenAtTick = 0;  // the system's millisecond tick count when photographed
+    std::uint32_t pixelFormat = kKeeperPixelsBgrx32;
+    std::uint32_t rowStride = 0;  // bytes from one row to the next
+};
+
+// The section's whole size for a photograph of the screen (header and rows); 0 when the screen
+// is empty or too large to hold.
+std::size_t KeeperSectionSize(const ScreenRect& screen);
+// The header for a photograph of SCREEN taken at TICK.
+KeeperHeader MakeKeeperHeader(const ScreenRect& screen, std::uint32_t tick);
+// The header's kKeeperHeaderSize bytes (reserved bytes zero).
+void WriteKeeperHeader(const KeeperHeader& header, std::uint8_t* out);
+
+// What the host finds now, to judge a section by.
+struct KeeperSightNow {
+    bool ownerIsUser = false;  // the section's owner is the user this program runs as
+    ScreenRect virtualScreen;  // the virtual screen's layout now
+    std::uint32_t lastInputTick = 0;
+    std::uint32_t nowTick = 0;
+};
+
+enum class KeeperVerdict {
+    kUsable,
+    kNotOurs,       // owned by someone else
+    kTruncated,     // fewer bytes than a header, or than the header's rows
+    kMalformed,     // a field out of its sane range (magic, version, format, stride, size)
+    kOtherLayout,   // the screen's layout changed since
+    kBeforeInput,   // taken before the user's last input
+    kTooOld,        // held longer than the keeper may hold it
+    kAlreadyTaken,  // a host took it already
+};
+
+// Judges the AVAILABLE bytes of a section; the header is read into HEADER when it is whole.
+// The tick count wraps after 49.7 days: times are compared as differences.
+KeeperVerdict CheckKeeperSection(const std::uint8_t* bytes, std::size_t available,
+                                 const KeeperSightNow& now, KeeperHeader* header);
+
+// The photograph's pixels as the flight's pictures hold them, from a section judged usable.
+RgbPicture KeeperPicture(const std::uint8_t* bytes, const KeeperHeader& header);
+
+}  // namespace altostrat

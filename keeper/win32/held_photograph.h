@@ -1,0 +1,24 @@
+#pragma once
+// The photograph the keeper holds: the whole virtual screen copied 1:1 into a named section of
+// the session that only the user may open, never into a file.
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace altostrat {
+
+struct HeldPhotograph {
+    HANDLE section = nullptr;
+    std::uint8_t* view = nullptr;
+};
+
+// Photographs the virtual screen into a new section. False (and nothing held) when the section
+// cannot be made private to the user, already exists (made by someone else), or the copy fails.
+bool TakeAndHold(HeldPhotograph& held, std::uint32_t tick);
+// Whether the host has marked the held photograph taken.
+bool HostTookIt(const HeldPhotograph& held);
+// Lets the photograph go: the section ends once the host, if it has it open, closes it too.
+void Drop(HeldPhotograph& held);
+
+}  // namespace altostrat

@@ -1,0 +1,116 @@
+// アルトストラト常駐.exe: one per session, started at sign-in. Without arguments it keeps watch
+// until the session ends, its stop signal is set, or its window is closed; with /stop it sets a
+// running keeper's stop signal and waits up to ten seconds for it to end (exit code 0 when no
+// keeper runs any more, 1 when one still does).
+#include <windows.h>
+
+#include <string>
+
+#include "common/agreement.h"
+#include "common/keeper_photograph.h"
+#include "common/win32/wide_text.h"
+#include "keeper/win32/keeper_program.h"
+
+namespace altostrat {
+namespace {
+
+int StopRunningKeeper() {
+    HANDLE stop = OpenEventW(EVENT_MODIFY_STATE, FALSE, Wide(kKeeperStopEventName).c_str());
+    if (stop != nullptr) {
+        SetEvent(stop);
+        CloseHandle(stop);
+    }
+    HANDLE lock = OpenMutexW(SYNCHRONIZE, FALSE, Wide(kKeeperMutexName).c_str());
+    if (lock == nullptr) {
+        return 0;  // no keeper runs
+    }
+    const DWORD waited = WaitForSingleObject(lock, 10000);
+    const bool ended = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
+    if (ended) {
+        ReleaseMutex(lock);
+    }
+    CloseHandle(lock);
+    return ended ? 0 : 1;
+}
+
+std::wstring HostBesideUs() {
+    wchar_t path[MAX_PATH * 4] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
+    if (length == 0 || length >= MAX_PATH * 4) {
+        return {};
+    }
+    std::wstring folder(path, length);
+    folder.resize(folder.find_last_of(L"\\/") + 1);
+    return folder + Wide(kHostFileName);
+}
+
+// The message loop, also woken by the stop signal.
+void KeepWatch(HANDLE stop) {
+    for (;;) {
+        const DWORD woke = MsgWaitForMultipleObjects(1, &stop, FALSE, INFINITE, QS_ALLINPUT);
+        if (woke != WAIT_OBJECT_0 + 1) {
+            return;  // the stop signal, or a failed wait
+        }
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                return;
+            }
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+}
+
+int RunKeeper(HINSTANCE instance) {
+    HANDLE lock = CreateMutexW(nullptr, TRUE, Wide(kKeeperMutexName).c_str());
+    if (lock == nullptr || GetLastError() == ERROR_ALREADY_EXISTS) {
+        if (lock != nullptr) {
+            CloseHandle(lock);
+        }
+        return 0;  // another keeper keeps this session
+    }
+    HANDLE stop = CreateEventW(nullptr, FALSE, FALSE, Wide(kKeeperStopEventName).c_str());
+    if (stop == nullptr) {
+        ReleaseMutex(lock);
+        CloseHandle(lock);
+        return 1;
+    }
+    ResetEvent(stop);  // a stop meant for a keeper that has ended already
+    // Started from the install folder, the keeper would hold it as its current folder all session.
+    wchar_t system[MAX_PATH] = {};
+    if (GetSystemDirectoryW(system, MAX_PATH) > 0) {
+        SetCurrentDirectoryW(system);
+    }
+    KeeperProgram program;
+    program.hostPath = HostBesideUs();
+    HWND window = CreateKeeperWindow(instance, program);
+    int code = 1;
+    if (window != nullptr) {
+        StepKeeperProgram(program);  // a first look at once, not a second later
+        KeepWatch(stop);
+        if (IsWindow(window)) {
+            DestroyWindow(window);  // drops the photograph
+        }
+        code = 0;
+    }
+    Drop(program.held);
+    CloseHandle(stop);
+    ReleaseMutex(lock);
+    CloseHandle(lock);
+    return code;
+}
+
+}  // namespace
+}  // namespace altostrat
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
+    const std::string arguments = altostrat::Narrow(commandLine != nullptr ? commandLine : L"");
+    for (const std::string& word : altostrat::SplitCommandLineWords(arguments)) {
+        if (lstrcmpiW(altostrat::Wide(word).c_str(),
+                      altostrat::Wide(altostrat::kKeeperStopArgument).c_str()) == 0) {
+            return altostrat::StopRunningKeeper();
+        }
+    }
+    return altostrat::RunKeeper(instance);
+}
