@@ -32,15 +32,17 @@
 // one step per 15 ms and each picture shows the flight interpolated between two steps. A picture
 // is shown for the same whole number of refreshes, the fewest that keep to 30 pictures a second:
 // ceil(refresh / 30), so 30 a second at 60 Hz, 25 at 75 Hz, 28.8 at 144 Hz and 30 at 240 Hz
-// (unequal holds, such as 2 and 3 refreshes in turn at 75 Hz, would make the motion judder). By
-// the refresh, a pass draws and then waits on the clock until half a refresh before the refresh
-// its picture is due at, so that presenting lands on that refresh; where the system
-// reports no refresh rate, the time between presents while the loop probed stands in for it. By
-// the clock, pictures fall due on a schedule of their own, that many refreshes apart (60 Hz
-// standing in for a rate the system does not report). While the loop probes whether presenting
-// waits it draws at full rate, since it cannot yet tell refreshes apart. The platform is asked
-// whether it runs on battery at the first paced pass and every few seconds after, or at once
-// when it heard that the power source changed; back on mains, the next pass is at full rate.
+// (unequal holds, such as 2 and 3 refreshes in turn at 75 Hz, would make the motion judder).
+// - By the refresh, a pass begins as the previous picture comes on screen, draws, and waits on
+//   the clock until half a refresh before the refresh its picture is due at, so that presenting
+//   lands on that refresh. Where the system reports no refresh rate, the time between presents
+//   while the loop probed stands in for a refresh.
+// - By the clock, pictures fall due on a schedule of their own, that many refreshes apart (60 Hz
+//   standing in for a rate the system does not report).
+// While the loop probes whether presenting waits it draws at full rate, as it cannot yet tell
+// refreshes apart. The platform is asked whether it runs on battery at the first paced pass and
+// every few seconds after, or at once when it heard that the power source changed; back on
+// mains, the next pass is at full rate.
 
 #include <array>
 #include <cstdint>
