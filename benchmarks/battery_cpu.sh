@@ -13,6 +13,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-20}
 size=${2:-1024x768}
+if ! unshare --mount true 2>/dev/null; then
+    echo "battery_cpu.sh: needs a private mount namespace (unshare --mount), so root" >&2
+    exit 1
+fi
 cmake --preset bench >/dev/null
 cmake --build --preset bench --target altostrat >/dev/null
 # shellcheck source=../tests/wine/wine-env.sh

@@ -56,10 +56,11 @@ bool RunPacedPass(RendererState& state, const ScenePlatform& platform, std::int6
     if (StopRequested(platform)) {
         return false;
     }
+    const std::int64_t presentStart = ReadClockTicks(clock, platform.clock);
     if (platform.swapBuffers) {
         platform.swapBuffers();
     }
-    NotePresented(pacer, ReadClockTicks(clock, platform.clock));
+    NotePresented(pacer, presentStart, ReadClockTicks(clock, platform.clock));
     return true;
 }
 

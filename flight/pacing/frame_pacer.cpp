@@ -77,13 +77,14 @@ std::int64_t NextStepTime(const FramePacer& pacer) {
     return pacer.lastStepTime + pacer.stepTicks;
 }
 
-void NotePresented(FramePacer& pacer, std::int64_t presentEnd) {
+void NotePresented(FramePacer& pacer, std::int64_t presentStart, std::int64_t presentEnd) {
+    pacer.lastPresentTicks = std::max<std::int64_t>(presentEnd - presentStart, 0);
     if (BatteryPaced(pacer) && pacer.mode == PaceMode::kClock) {
-        // On time, the schedule moves on by one picture; late (a slow picture, a stall) or with
-        // the clock gone back, it starts again from this present.
+        // About on time, the schedule moves on by one picture; late (a slow picture, a stall)
+        // or with the clock gone back, it starts again from this present.
         const std::int64_t picture = BatteryPictureTicks(pacer);
         const std::int64_t due = pacer.lastPictureTime + picture;
-        const bool onTime = presentEnd >= due && presentEnd - due < picture;
+        const bool onTime = presentEnd >= due - picture / 2 && presentEnd - due < picture;
         pacer.lastPictureTime = onTime ? due : presentEnd;
     }
     if (pacer.mode == PaceMode::kClock) {
@@ -160,7 +161,8 @@ PresentWait WaitBeforePresenting(const FramePacer& pacer) {
         return wait;
     }
     if (pacer.mode == PaceMode::kClock) {
-        return {true, pacer.lastPictureTime, BatteryPictureTicks(pacer)};
+        const std::int64_t picture = BatteryPictureTicks(pacer);
+        return {true, pacer.lastPictureTime, picture - std::min(pacer.lastPresentTicks, picture)};
     }
     // By the refresh: the pass began as the previous picture came on screen. A picture shown
     // for one refresh at a time needs no wait, and after a pause there is no previous picture.

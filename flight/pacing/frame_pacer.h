@@ -38,7 +38,10 @@
 //   lands on that refresh. Where the system reports no refresh rate, the time between presents
 //   while the loop probed stands in for a refresh.
 // - By the clock, pictures fall due on a schedule of their own, that many refreshes apart (60 Hz
-//   standing in for a rate the system does not report).
+//   standing in for a rate the system does not report). The wait ends early by as long as the
+//   latest present took, so that the picture is out when it is due: a software renderer does
+//   its drawing only when asked to present, and a wait on top of that would cost pictures
+//   without saving anything.
 // While the loop probes whether presenting waits it draws at full rate, as it cannot yet tell
 // refreshes apart. The platform is asked whether it runs on battery at the first paced pass and
 // every few seconds after, or at once when it heard that the power source changed; back on
@@ -84,7 +87,8 @@ struct FramePacer {
     bool onBattery = false;
     bool powerSourceKnown = false;  // asked, and not heard since that the source changed
     std::int64_t lastPowerCheck = 0;
-    std::int64_t lastPictureTime = 0;  // on battery, by the clock: when the latest picture was due
+    std::int64_t lastPictureTime = 0;   // on battery, by the clock: when the latest picture was due
+    std::int64_t lastPresentTicks = 0;  // how long the latest present took
 
     FlightPose previousPose;    // the flight before its latest step
     float drawFraction = 1.0f;  // of the latest step, for the picture being drawn
@@ -140,8 +144,8 @@ struct PresentWait {
 };
 PresentWait WaitBeforePresenting(const FramePacer& pacer);
 
-// After each present, with the clock reading when it returned.
-void NotePresented(FramePacer& pacer, std::int64_t presentEnd);
+// After each present, with the clock readings when it was asked for and when it returned.
+void NotePresented(FramePacer& pacer, std::int64_t presentStart, std::int64_t presentEnd);
 
 // The pose a picture shows: the latest step, or a fraction of the way to it.
 FlightPose DrawnPose(const FramePacer& pacer, const FlightState& flight);
