@@ -4,6 +4,7 @@
 // mouse, and no supplies at all.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
