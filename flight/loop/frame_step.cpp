@@ -36,6 +36,9 @@ bool RunPacedPass(RendererState& state, const ScenePlatform& platform, std::int6
         AskAboutRefresh(pacer, clock, platform);
     }
     const std::int64_t now = ReadClockTicks(clock, platform.clock);
+    if (platform.onBattery && PowerSourceCheckDue(pacer, now)) {
+        NotePowerSource(pacer, platform.onBattery(), now);
+    }
     if (!pacer.running) {
         StartSchedule(pacer, now);
         KeepFlightInsidePeriod(state.flight);
@@ -46,16 +49,18 @@ bool RunPacedPass(RendererState& state, const ScenePlatform& platform, std::int6
     }
     pacer.drawFraction = DrawFraction(pacer, now);
     draw(state);
-    if (WaitsForClock(pacer)) {
-        WaitFramePeriod(clock, platform.clock, pacer.lastStepTime);
+    const PresentWait wait = WaitBeforePresenting(pacer);
+    if (wait.waits) {
+        WaitClockGap(clock, platform.clock, wait.since, wait.ticks);
     }
     if (StopRequested(platform)) {
         return false;
     }
+    const std::int64_t presentStart = ReadClockTicks(clock, platform.clock);
     if (platform.swapBuffers) {
         platform.swapBuffers();
     }
-    NotePresented(pacer, ReadClockTicks(clock, platform.clock));
+    NotePresented(pacer, presentStart, ReadClockTicks(clock, platform.clock));
     return true;
 }
 

@@ -46,8 +46,33 @@ double Advance(const FlightPose& from, const FlightPose& to) {
     return std::hypot(shortWay(to.flightX - from.flightX), shortWay(to.flightZ - from.flightZ));
 }
 
+// How evenly a series of advances goes: the largest change from one to the next, relative to
+// their mean.
+class AdvanceSeries {
+  public:
+    void Add(double advance) {
+        if (count_ > 0) {
+            largestChange_ = std::max(largestChange_, std::fabs(advance - last_));
+        }
+        last_ = advance;
+        sum_ += advance;
+        ++count_;
+    }
+    double Spread() const {
+        const double mean = count_ > 0 ? sum_ / static_cast<double>(count_) : 0.0;
+        return mean > 0.0 ? largestChange_ / mean : 0.0;
+    }
+
+  private:
+    double last_ = 0.0;
+    double largestChange_ = 0.0;
+    double sum_ = 0.0;
+    std::int64_t count_ = 0;
+};
+
 // What the display shows at each of its refreshes, followed as the pictures come: the advance
-// of the shown flight from each refresh to the next, over the refreshes from a given moment on.
+// of the shown flight from each refresh to the next, and from each picture to the next with
+// the refreshes it stayed for, over the refreshes from a given moment on.
 class ShownMotion {
   public:
     explicit ShownMotion(const SimulatedDisplay& display) : display_(display) {}
@@ -59,6 +84,7 @@ class ShownMotion {
         ShowUntil(shownFrom);
         pending_ = pose;
         havePending_ = true;
+        ++pendingPicture_;
     }
 
     // Every refresh before t shows what it was last given.
@@ -67,24 +93,33 @@ class ShownMotion {
             if (!havePending_) {
                 continue;
             }
-            if (haveShown_ && display_.Refresh(nextRefresh_) >= countFrom_) {
-                const double advance = Advance(shown_, pending_);
-                if (advances_ > 0) {
-                    largestChange_ = std::max(largestChange_, std::fabs(advance - lastAdvance_));
+            const bool counted = display_.Refresh(nextRefresh_) >= countFrom_;
+            const bool newPicture = pendingPicture_ != shownPicture_;
+            if (haveShown_ && counted) {
+                perRefresh_.Add(Advance(shown_, pending_));
+                if (newPicture) {
+                    perPicture_.Add(Advance(shown_, pending_));
                 }
-                lastAdvance_ = advance;
-                sum_ += advance;
-                ++advances_;
             }
+            if (newPicture) {
+                if (haveShown_ && shownSinceCounted_) {
+                    fewestHold_ = fewestHold_ == 0 ? hold_ : std::min(fewestHold_, hold_);
+                    mostHold_ = std::max(mostHold_, hold_);
+                }
+                shownPicture_ = pendingPicture_;
+                shownSinceCounted_ = counted;
+                hold_ = 0;
+            }
+            ++hold_;
             shown_ = pending_;
             haveShown_ = true;
         }
     }
 
-    double Spread() const {
-        const double mean = advances_ > 0 ? sum_ / static_cast<double>(advances_) : 0.0;
-        return mean > 0.0 ? largestChange_ / mean : 0.0;
-    }
+    double Spread() const { return perRefresh_.Spread(); }
+    double PictureSpread() const { return perPicture_.Spread(); }
+    int FewestHold() const { return fewestHold_; }
+    int MostHold() const { return mostHold_; }
 
   private:
     const SimulatedDisplay& display_;
@@ -94,10 +129,14 @@ class ShownMotion {
     bool havePending_ = false;
     FlightPose shown_;
     bool haveShown_ = false;
-    double lastAdvance_ = 0.0;
-    double largestChange_ = 0.0;
-    double sum_ = 0.0;
-    std::int64_t advances_ = 0;
+    std::int64_t pendingPicture_ = 0;
+    std::int64_t shownPicture_ = 0;
+    bool shownSinceCounted_ = false;  // the shown picture came on at a counted refresh
+    int hold_ = 0;                    // refreshes the shown picture has stayed for
+    int fewestHold_ = 0;
+    int mostHold_ = 0;
+    AdvanceSeries perRefresh_;
+    AdvanceSeries perPicture_;
 };
 
 }  // namespace
@@ -129,6 +168,7 @@ PaceFigures SimulatePace(const SimulatedRun& run) {
     };
     platform.presentWithRefresh = [] { return true; };
     platform.refreshRate = [&run] { return run.reportsRefresh ? run.refreshHz : 0.0; };
+    platform.onBattery = [&run] { return run.onBattery; };
     // Waiting, presenting returns at the next refresh and shows the picture from then on;
     // not waiting, it returns at once, and the next refresh shows the latest picture.
     platform.swapBuffers = [&] {
@@ -183,7 +223,9 @@ PaceFigures SimulatePace(const SimulatedRun& run) {
             static_cast<double>(state.pacer.stepsTaken - stepsAtSettle) / measured;
         figures.framesPerSecond = static_cast<double>(frames) / measured;
         motion.ShowUntil(now + 1);
-        figures.advanceSpread = motion.Spread();
+        figures.advanceSpread = run.onBattery ? motion.PictureSpread() : motion.Spread();
+        figures.fewestRefreshesPerPicture = motion.FewestHold();
+        figures.mostRefreshesPerPicture = motion.MostHold();
     }
     figures.stepsTaken = state.pacer.stepsTaken;
     figures.flight = state.flight;

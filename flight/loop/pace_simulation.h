@@ -27,6 +27,7 @@ struct SimulatedRun {
     // suspend, a debugger). Negative: none.
     double stallAtSeconds = -1.0;
     double stallMilliseconds = 0.0;
+    bool onBattery = false;  // the platform reports battery power throughout
 };
 
 // Measured after the loop's first second, in which it finds out whether presenting waits.
@@ -34,8 +35,13 @@ struct PaceFigures {
     double stepsPerSecond = 0.0;
     double framesPerSecond = 0.0;  // pictures drawn
     // The largest difference between the distance the shown flight advanced at one refresh and
-    // at the next, relative to its mean advance per refresh: 0 for perfectly even motion.
+    // at the next, relative to its mean advance per refresh: 0 for perfectly even motion. On
+    // battery, where each picture stays for several refreshes, the same from one picture to
+    // the next instead.
     double advanceSpread = 0.0;
+    // The fewest and most refreshes a picture stayed on screen (pictures wholly measured).
+    int fewestRefreshesPerPicture = 0;
+    int mostRefreshesPerPicture = 0;
     int mostStepsPerPicture = 0;   // the most steps taken before one picture
     std::uint64_t stepsTaken = 0;  // over the whole run
     FlightState flight;            // at the end

@@ -35,15 +35,20 @@ double ReadClockSeconds(const FrameClock& clock, const ClockSource& source) {
 
 std::int64_t WaitFramePeriod(const FrameClock& clock, const ClockSource& source,
                              std::int64_t since) {
-    // The gap is taken as an absolute value, as a clock that steps back (a wrapped millisecond
-    // clock) must not make the loop wait for ever.
     const auto periodTicks = static_cast<std::int64_t>(
         std::ceil(kFramePeriodSeconds * static_cast<double>(clock.frequency)));
+    return WaitClockGap(clock, source, since, periodTicks);
+}
+
+std::int64_t WaitClockGap(const FrameClock& clock, const ClockSource& source, std::int64_t since,
+                          std::int64_t ticks) {
+    // The gap is taken as an absolute value, as a clock that steps back (a wrapped millisecond
+    // clock) must not make the loop wait for ever.
     auto gap = [&] {
         const std::int64_t d = ReadClockTicks(clock, source) - since;
         return d < 0 ? -d : d;
     };
-    while (gap() < periodTicks) {
+    while (gap() < ticks) {
         source.sleep(1);
     }
     return ReadClockTicks(clock, source);

@@ -44,6 +44,10 @@ double ReadClockSeconds(const FrameClock& clock, const ClockSource& source);
 std::int64_t WaitFramePeriod(const FrameClock& clock, const ClockSource& source,
                              std::int64_t since);
 
+// The same wait for any gap: sleeps in 1 ms steps until `ticks` have passed since `since`.
+std::int64_t WaitClockGap(const FrameClock& clock, const ClockSource& source, std::int64_t since,
+                          std::int64_t ticks);
+
 // The clock of the machine the portable code runs on (steady_clock, sleep_for).
 ClockSource SystemClockSource();
 

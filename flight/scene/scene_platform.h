@@ -32,6 +32,10 @@ struct ScenePlatform {
     // The display's refresh rate in Hz as the system reports it; 0 when it does not tell.
     // Empty: unknown.
     std::function<double()> refreshRate;
+    // True while the machine runs on battery power, when the flight spaces out its pictures
+    // (frame_pacer.h). Asked every few seconds while the flight is drawn, not at every pass.
+    // Empty: always on mains.
+    std::function<bool()> onBattery;
     // The local time of day in minutes since midnight (seconds as the fraction), which the sky
     // follows when the renderer is asked to. Empty: always midday.
     std::function<double()> localMinutes;

@@ -2,7 +2,8 @@
 // keeps its designed pace of one step per 15 ms on every display, every refresh gets a picture
 // that moves evenly, a display whose presenting does not wait gets the old one picture per step,
 // a stall is not made up by racing, and the flight passes through exactly the states of one
-// step per picture. Then what a picture shows between two steps.
+// step per picture. On battery, at most 30 pictures a second, each held for the same number of
+// refreshes, at the same pace. Then what a picture shows between two steps.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -65,6 +66,46 @@ TEST(FramePace, AStallIsNotMadeUpByRacing) {
     EXPECT_GE(figures.mostStepsPerPicture, 2);
     // ...and the two seconds lost are not flown later: 3 of the 5 measured seconds are flight.
     EXPECT_NEAR(figures.stepsPerSecond, kDesignPace * 3.0 / 5.0, 0.02 * kDesignPace);
+}
+
+// On battery a picture stays for ceil(refresh / 30) refreshes, every one of them for the same
+// number, while the flight keeps its pace and moves evenly from picture to picture; a display
+// that does not wait for the refresh gets the same rate from the clock.
+TEST(FramePace, OnBatteryEachPictureStaysForTheSameRefreshesAtTheDesignedPace) {
+    struct Expected {
+        double hz;
+        int refreshes;
+        double pictures;
+    };
+    for (const Expected& expected : {Expected{60.0, 2, 30.0}, Expected{75.0, 3, 25.0},
+                                     Expected{144.0, 5, 28.8}, Expected{240.0, 8, 30.0}}) {
+        SCOPED_TRACE(expected.hz);
+        SimulatedRun run = RunOf(expected.hz, 2.0, 6.0);
+        run.onBattery = true;
+        const PaceFigures battery = SimulatePace(run);
+        EXPECT_NEAR(battery.stepsPerSecond, kDesignPace, 0.005 * kDesignPace);
+        EXPECT_NEAR(battery.framesPerSecond, expected.pictures, 0.01 * expected.pictures);
+        EXPECT_EQ(battery.fewestRefreshesPerPicture, expected.refreshes);
+        EXPECT_EQ(battery.mostRefreshesPerPicture, expected.refreshes);
+        EXPECT_LT(battery.advanceSpread, 0.05);
+
+        run.presentWaits = false;
+        const PaceFigures clock = SimulatePace(run);
+        EXPECT_NEAR(clock.stepsPerSecond, kDesignPace, 0.005 * kDesignPace);
+        EXPECT_NEAR(clock.framesPerSecond, expected.pictures, 0.01 * expected.pictures);
+    }
+    // Under Wine on Xvfb no rate is reported and presenting does not wait: 30 a second.
+    SimulatedRun software = RunOf(60.0, 14.0, 6.0);
+    software.onBattery = true;
+    software.presentWaits = false;
+    software.reportsRefresh = false;
+    EXPECT_NEAR(SimulatePace(software).framesPerSecond, 30.0, 0.3);
+    // Presenting waits but the rate is not reported: the probe's presents tell it.
+    software.presentWaits = true;
+    const PaceFigures measured = SimulatePace(software);
+    EXPECT_NEAR(measured.framesPerSecond, 30.0, 0.3);
+    EXPECT_EQ(measured.fewestRefreshesPerPicture, 2);
+    EXPECT_EQ(measured.mostRefreshesPerPicture, 2);
 }
 
 // The loop that took one step per picture wrapped the position before every step. Paced, with

@@ -9,6 +9,7 @@
 
 #include "flight/gl/extension_probe.h"
 #include "flight/sky/local_time.h"
+#include "linux_program/run/power_supply.h"
 
 namespace altostrat {
 namespace {
@@ -76,6 +77,7 @@ ScenePlatform MakeGlxScenePlatform(Display* display, Window window, bool framePe
     platform.presentWithRefresh = [display, window] { return PresentWithRefresh(display, window); };
     platform.refreshRate = [display, window] { return RefreshRate(display, window); };
     platform.localMinutes = SystemLocalMinutes;
+    platform.onBattery = [] { return OnBatteryPower(kPowerSupplyRoot); };
     return platform;
 }
 

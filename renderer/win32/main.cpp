@@ -13,11 +13,13 @@
 #include "common/win32/wide_text.h"
 
 #include "flight/loop/frame_step.h"
+#include "flight/pacing/frame_pacer.h"
 #include "flight/scene/aircraft.h"
 #include "flight/scene/renderer_state.h"
 #include "flight/scene/resize_scene.h"
 #include "flight/scene/scene.h"
 #include "renderer/win32/picture_folder.h"
+#include "renderer/win32/power_source.h"
 #include "renderer/win32/renderer_window.h"
 #include "renderer/win32/win32_scene_platform.h"
 
@@ -89,6 +91,7 @@ int RunFrameLoop(RendererWindow& window, RendererState& state, ScenePlatform pla
         return stop;
     };
     platform.displayPoweredDown = [&window] { return window.displayPower == DisplayPower::kOff; };
+    const PowerSourceNotice powerSourceNotice(window.mainWindow);
     MSG message;
     for (;;) {
         if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -98,6 +101,10 @@ int RunFrameLoop(RendererWindow& window, RendererState& state, ScenePlatform pla
             TranslateMessage(&message);
             DispatchMessageW(&message);
             continue;
+        }
+        if (window.powerSourceChanged) {
+            window.powerSourceChanged = false;
+            RenewPowerSource(state.pacer);
         }
         if (!PassDraws(window.windowActive, platform)) {
             // Minimised or with the display off, nothing is drawn and so nothing paces the

@@ -19,6 +19,7 @@ struct RendererWindow {
     bool cursorHidden = false;  // the cursor was hidden and must be shown again
     bool windowActive = true;   // not minimised: frames are drawn only while true
     DisplayPower displayPower = DisplayPower::kOn;  // nothing is drawn while the display is off
+    bool powerSourceChanged = false;  // Windows told of a change since the frame loop last looked
     std::uint8_t keyDown[256] = {};
     bool escapeTapped = false;  // Escape went down since the frame loop last looked
     // Whether another program took the foreground after the flight had it, which ends the flight.

@@ -9,6 +9,7 @@
 #include "flight/gl/extension_probe.h"
 #include "flight/gl/gl_headers.h"
 #include "renderer/win32/error_message_box.h"
+#include "renderer/win32/power_source.h"
 
 namespace altostrat {
 namespace {
@@ -90,6 +91,7 @@ ScenePlatform MakeWin32ScenePlatform(HDC mainDC) {
         const int hz = GetDeviceCaps(mainDC, VREFRESH);
         return hz > 1 ? static_cast<double>(hz) : 0.0;
     };
+    platform.onBattery = SystemOnBattery;
     platform.localMinutes = [] {
         SYSTEMTIME local;
         GetLocalTime(&local);

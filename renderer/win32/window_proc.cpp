@@ -2,6 +2,7 @@
 // and kept in the window's user data, so the procedure needs no globals.
 #include "common/win32/display_power_notice.h"
 #include "flight/scene/resize_scene.h"
+#include "renderer/win32/power_source.h"
 #include "renderer/win32/renderer_window.h"
 
 namespace altostrat {
@@ -59,6 +60,10 @@ LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
             }
             break;
         case WM_POWERBROADCAST:
+            if (PowerSourceChangeNotice(wParam, lParam)) {
+                window->powerSourceChanged = true;
+                return TRUE;
+            }
             if (wParam == PBT_POWERSETTINGCHANGE) {
                 window->displayPower = DisplayPowerFromPowerSetting(lParam, window->displayPower);
                 return TRUE;

@@ -2,7 +2,10 @@
 // figures. steps_per_s is the flight's pace (its design is 66.67 steps a second), frames_per_s
 // counts the pictures drawn, and advance_spread the largest difference between the flight's
 // shown advance at one refresh and at the next, relative to its mean advance per refresh (0 for
-// perfectly even motion; a picture repeated at every other refresh gives 1 or more).
+// perfectly even motion; a picture repeated at every other refresh gives 1 or more). With
+// --on-battery the platform reports battery power throughout: frames_per_s is then the
+// battery's rate, and advance_spread compares the advance from one picture to the next, as each
+// picture stays for several refreshes.
 #include <cstdio>
 #include <string>
 
@@ -19,6 +22,10 @@ bool ParseOptions(int argc, char** argv, SimulatedRun& run, std::string& error) 
         const std::string name = argv[i];
         if (name == "--no-vsync") {
             run.presentWaits = false;
+            continue;
+        }
+        if (name == "--on-battery") {
+            run.onBattery = true;
             continue;
         }
         if (name != "--refresh" && name != "--draw-ms" && name != "--seconds") {
@@ -66,7 +73,7 @@ bool ParseOptions(int argc, char** argv, SimulatedRun& run, std::string& error) 
 
 }  // namespace
 
-const char kPaceUsage[] = "pace --refresh HZ --draw-ms MS --seconds S [--no-vsync]";
+const char kPaceUsage[] = "pace --refresh HZ --draw-ms MS --seconds S [--no-vsync] [--on-battery]";
 
 int PaceCommand(int argc, char** argv) {
     SimulatedRun run;
