@@ -59,6 +59,26 @@ ScreenRect SliceInPicture(const PictureSlice& slice, int pictureWidth, int pictu
     return r;
 }
 
+RgbImage CutSlice(const RgbImage& picture, const PictureSlice& slice) {
+    const ScreenRect r = SliceInPicture(slice, picture.width, picture.height);
+    RgbImage part;
+    if (picture.width <= 0 || picture.height <= 0 ||
+        picture.pixels.size() < static_cast<std::size_t>(picture.width) * picture.height * 3) {
+        return part;
+    }
+    part.width = r.Width();
+    part.height = r.Height();
+    part.pixels.reserve(static_cast<std::size_t>(part.width) * part.height * 3);
+    // The picture's rows run bottom first, the slice's top down: the slice's bottom row is the
+    // picture's row height - bottom.
+    for (int row = picture.height - r.bottom; row < picture.height - r.top; ++row) {
+        const auto first = picture.pixels.begin() +
+                           (static_cast<std::ptrdiff_t>(row) * picture.width + r.left) * 3;
+        part.pixels.insert(part.pixels.end(), first, first + part.width * 3);
+    }
+    return part;
+}
+
 FlightState FlightStartFor(int flightIndex) {
     FlightState flight;
     // A third of the terrain's period further on for each flight, and the golden angle between

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/screen_rect.h"
+#include "flight/bitmap/dib_image.h"
 #include "flight/display/display_layout.h"
 #include "flight/motion/flight_model.h"
 
@@ -38,6 +39,9 @@ std::vector<MonitorFlight> DecideMonitorFlights(const std::vector<Monitor>& moni
 // scaled one) gives the part scaled to it, so the flight still shows the right share of the
 // land. Always inside the picture and at least one pixel each way.
 ScreenRect SliceInPicture(const PictureSlice& slice, int pictureWidth, int pictureHeight);
+
+// The part of PICTURE (rows bottom first) that SLICE names, as SliceInPicture places it.
+RgbImage CutSlice(const RgbImage& picture, const PictureSlice& slice);
 
 // Where flight FLIGHT_INDEX starts: flight 0 where a single flight always starts, the others
 // spread through the terrain's period and headed each its own way.

@@ -11,6 +11,7 @@ namespace {
 constexpr double kNear = static_cast<double>(0.9f);
 constexpr double kFar = 50000.0;
 constexpr double kHalfFieldOfViewDegrees = 22.5;
+constexpr double kPi = 3.14159265358979323846;
 
 }  // namespace
 
@@ -41,7 +42,7 @@ void ResizeScene(int width, int height, double lookAtX, double lookAtY) {
     glLoadIdentity();
     // gluPerspective's window on the near plane, moved so that the camera's axis passes through
     // the given pixel: the axis lands at -(right + left) / (right - left) in device coordinates.
-    const double top = kNear * std::tan(kHalfFieldOfViewDegrees * M_PI / 180.0);
+    const double top = kNear * std::tan(kHalfFieldOfViewDegrees * kPi / 180.0);
     const double right = top * static_cast<double>(width) / static_cast<double>(height);
     const double shiftX = right * (1.0 - 2.0 * lookAtX / width);
     const double shiftY = top * (2.0 * lookAtY / height - 1.0);

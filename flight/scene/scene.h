@@ -26,8 +26,10 @@ namespace altostrat {
 // the state flies without pictures. Requires a current context with the projection set.
 bool InitScene(RendererState& state, const ScenePlatform& platform);
 
-// Loads one capture file into a new mipmapped texture; 0 when it cannot be read.
-unsigned LoadCaptureTexture(const std::string& path, const ScenePlatform& platform);
+// Loads one capture file into a new mipmapped texture; 0 when it cannot be read. With a SLICE,
+// only that part of the picture.
+unsigned LoadCaptureTexture(const std::string& path, const ScenePlatform& platform,
+                            const PictureSlice& slice = {});
 
 // Presents what was drawn before, then draws the loading panel and a longer bar.
 void DrawLoadingScreen(RendererState& state, const ScenePlatform& platform);

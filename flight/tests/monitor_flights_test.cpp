@@ -44,6 +44,16 @@ TEST(MonitorFlights, EachMonitorFliesItsOwnSliceFromAPlaceOfItsOwn) {
     ASSERT_EQ(none.size(), 1u);
     EXPECT_EQ(none[0].window, (ScreenRect{0, 0, 1024, 768}));
 
+    // The cut reads the picture's rows bottom first: of a 2 x 2 picture whose top row is 1, 2
+    // and bottom row 3, 4, the right half of the top row is the pixel 2.
+    RgbImage picture;
+    picture.width = 2;
+    picture.height = 2;
+    picture.pixels = {3, 3, 3, 4, 4, 4, 1, 1, 1, 2, 2, 2};
+    const RgbImage topRight = CutSlice(picture, {{1, 0, 2, 1}, 2, 2});
+    EXPECT_EQ(topRight.width, 1);
+    EXPECT_EQ(topRight.pixels, (std::vector<std::uint8_t>{2, 2, 2}));
+
     // Flight 0 starts where a single flight always has; every other flight somewhere else.
     const FlightState single;
     EXPECT_EQ(FlightStartFor(0).flightX, single.flightX);

@@ -14,13 +14,13 @@ namespace {
 
 TEST(DialogLayout, PixelsPlaceAndTiles) {
     EXPECT_EQ(TwipsToPixels(kDialogClientWidthTwips, 96), 496);
-    // 246 pixels for the music alone and 130 for the 画面 section under it (a heading and four
+    // 246 pixels for the music alone and 150 for the 画面 section under it (a heading and five
     // rows of 20); at 120, 144 and 192 DPI exactly 1.25, 1.5 and 2 times that.
-    EXPECT_EQ(TwipsToPixels(kDialogClientHeightTwips, 96), 246 + 130);
+    EXPECT_EQ(TwipsToPixels(kDialogClientHeightTwips, 96), 246 + 150);
     EXPECT_EQ(TwipsToPixels(kDialogClientWidthTwips, 144), 744);
-    EXPECT_EQ(TwipsToPixels(kDialogClientHeightTwips, 120), 470);
-    EXPECT_EQ(TwipsToPixels(kDialogClientHeightTwips, 144), 564);
-    EXPECT_EQ(TwipsToPixels(kDialogClientHeightTwips, 192), 752);
+    EXPECT_EQ(TwipsToPixels(kDialogClientHeightTwips, 120), 495);
+    EXPECT_EQ(TwipsToPixels(kDialogClientHeightTwips, 144), 594);
+    EXPECT_EQ(TwipsToPixels(kDialogClientHeightTwips, 192), 792);
     EXPECT_EQ(TwipsToPixels(1665, 120), 139);  // 138.75
     EXPECT_EQ(TwipsToPixels(2475, 144), 248);  // 247.5 rounds up
     EXPECT_EQ(TwipsToPixels(-15, 96), -1);
