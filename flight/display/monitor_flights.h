@@ -24,8 +24,8 @@ struct PictureSlice {
 };
 
 struct MonitorFlight {
-    ScreenRect window;   // the flight's window: the monitor, in virtual-screen pixels
-    PictureSlice slice;  // its part of the photograph of the whole virtual screen
+    ScreenRect window;    // the flight's window: the monitor, in virtual-screen pixels
+    PictureSlice slice;   // its part of the photograph of the whole virtual screen
     int flightIndex = 0;  // 0 for the primary, then the others in the order listed
 };
 

@@ -125,9 +125,9 @@ bool InitScene(RendererState& state, const ScenePlatform& platform) {
         textures.sky = LoadCaptureTexture(
             CapturePicturePath(state.captureFolder, CapturePicture::kSky), platform);
     }
-    textures.ground = LoadCaptureTexture(
-        CapturePicturePath(state.captureFolder, CapturePicture::kDesktop), platform,
-        state.groundSlice);
+    textures.ground =
+        LoadCaptureTexture(CapturePicturePath(state.captureFolder, CapturePicture::kDesktop),
+                           platform, state.groundSlice);
     if (!ownSky) {
         textures.glow = LoadCaptureTexture(
             CapturePicturePath(state.captureFolder, CapturePicture::kGlow), platform);

@@ -26,9 +26,8 @@ TEST(MonitorFlights, EachMonitorFliesItsOwnSliceFromAPlaceOfItsOwn) {
 
     // A 1920 x 1080 primary, a 1280 x 1024 monitor to its left reaching 200 above it, and a
     // 1024 x 768 one above it: the virtual screen runs from (-1280, -768) to (1920, 1080).
-    const std::vector<Monitor> desk = {{{0, 0, 1920, 1080}, true},
-                                       {{-1280, -200, 0, 824}, false},
-                                       {{448, -768, 1472, 0}, false}};
+    const std::vector<Monitor> desk = {
+        {{0, 0, 1920, 1080}, true}, {{-1280, -200, 0, 824}, false}, {{448, -768, 1472, 0}, false}};
     const std::vector<MonitorFlight> three = DecideMonitorFlights(desk);
     ASSERT_EQ(three.size(), 3u);
     EXPECT_EQ(three[0].window, (ScreenRect{0, 0, 1920, 1080}));

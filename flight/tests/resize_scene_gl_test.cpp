@@ -73,7 +73,7 @@ TEST_F(ResizeSceneTest, TheLookAtPointLandsAtThePrimarysCentre) {
     for (const double distance : {10.0, 400.0}) {
         GLdouble x = 0.0, y = 0.0, z = 0.0;
         ASSERT_TRUE(gluProject(0.0, 0.0, -distance, modelView, projection, viewport, &x, &y, &z));
-        EXPECT_NEAR(x, 512.0, 1e-3);  // GL keeps its matrices in floats
+        EXPECT_NEAR(x, 512.0, 1e-3);           // GL keeps its matrices in floats
         EXPECT_NEAR(height - y, 384.0, 1e-3);  // GL counts rows from the bottom
     }
     EXPECT_NEAR(projection[5], 1.0 / std::tan(22.5 * M_PI / 180.0), 1e-5);

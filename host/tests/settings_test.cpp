@@ -103,8 +103,8 @@ TEST_F(SettingsTest, NumbersRoundDownAndBadOnesKeepTheEarlierValue) {
 
 TEST_F(SettingsTest, TheDisplayKeysReadByTheirOneMeaningfulValue) {
     // 画面 and 空 are 1 only for the number 1 (rounded down, as the other numbers), 画面 also 2
-    // only for 2, 機体 0 only for 0; missing, empty, unreadable and other numbers give 0, 1 and 0. A value read before
-    // does not stay, unlike the music numbers.
+    // only for 2, 機体 0 only for 0; missing, empty, unreadable and other numbers give 0, 1 and 0.
+    // A value read before does not stay, unlike the music numbers.
     HostSettings earlier;
     earlier.ScreenChoice = 1;
     earlier.AircraftShown = 0;

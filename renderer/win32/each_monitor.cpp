@@ -41,11 +41,22 @@ struct MonitorFlightRun {
     FlightSignals* signals = nullptr;
     SharedPictures* pictures = nullptr;
     CRITICAL_SECTION* setUpLock = nullptr;
+    DWORD inputThread = 0;  // whose input state every flight shares
     bool picturesReleased = false;
     int exitCode = 0;
 };
 
+// A thread's message queue, made by its first call for messages.
+void MakeMessageQueue() {
+    MSG message;
+    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
+}
+
 void FlyOneMonitor(MonitorFlightRun& run) {
+    // One input state for every flight: one keyboard focus and one active window, so Escape
+    // reaches the flight in front wherever the pointer rests, as with a single flight.
+    MakeMessageQueue();
+    AttachThreadInput(GetCurrentThreadId(), run.inputThread, TRUE);
     RendererState state;
     state.options = *run.options;
     if (!run.aircraftPath.empty()) {
@@ -82,6 +93,7 @@ void FlyOneMonitor(MonitorFlightRun& run) {
         run.pictures->Release();
     }
     KillRendererWindow(window);
+    AttachThreadInput(GetCurrentThreadId(), run.inputThread, FALSE);
 }
 
 DWORD WINAPI MonitorFlightThread(LPVOID parameter) {
@@ -99,6 +111,7 @@ int RunEachMonitor(HINSTANCE instance, const RendererOptions& options,
     pictures.pending = static_cast<int>(monitors.size());
     CRITICAL_SECTION setUpLock;
     InitializeCriticalSection(&setUpLock);
+    MakeMessageQueue();
     std::vector<std::unique_ptr<MonitorFlightRun>> runs;
     std::vector<HANDLE> threads;
     for (const MonitorFlight& monitor : monitors) {
@@ -110,6 +123,7 @@ int RunEachMonitor(HINSTANCE instance, const RendererOptions& options,
         run->signals = &signals;
         run->pictures = &pictures;
         run->setUpLock = &setUpLock;
+        run->inputThread = GetCurrentThreadId();
         const HANDLE thread = CreateThread(nullptr, 0, MonitorFlightThread, run.get(), 0, nullptr);
         if (thread == nullptr) {
             // A monitor left without its flight would show the desktop: end the others too.

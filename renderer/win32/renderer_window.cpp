@@ -1,9 +1,9 @@
 #include "renderer/win32/renderer_window.h"
 
 #include "common/agreement.h"
+#include "common/win32/display_power_notice.h"
 #include "common/win32/wide_text.h"
 #include "renderer/win32/cover_windows.h"
-#include "common/win32/display_power_notice.h"
 #include "renderer/win32/monitors.h"
 
 namespace altostrat {
@@ -109,8 +109,8 @@ bool CreateRendererWindow(RendererWindow& window, HINSTANCE instance, bool acros
     return true;
 }
 
-bool CreateMonitorFlightWindow(RendererWindow& window, HINSTANCE instance,
-                               const ScreenRect& bounds, bool takeForeground) {
+bool CreateMonitorFlightWindow(RendererWindow& window, HINSTANCE instance, const ScreenRect& bounds,
+                               bool takeForeground) {
     window.fullScreen = false;  // every monitor keeps its own mode
     ShowCursor(FALSE);
     window.cursorHidden = true;

@@ -35,12 +35,12 @@ struct RendererWindow {
     HWND mainWindow = nullptr;
     HDC mainDC = nullptr;
     HGLRC renderContext = nullptr;
-    ScreenRect flightRect;     // where the flight window lies; its size sets the projection
+    ScreenRect flightRect;  // where the flight window lies; its size sets the projection
     // Where in the window the aircraft is seen (DisplayLayout), kept for every resize.
     double lookAtX = 0.0;
     double lookAtY = 0.0;
-    FlightSignals* signals = nullptr;  // shared with the other monitors' flights; null for one
-    std::vector<HWND> covers;  // black windows over the monitors the flight does not fill
+    FlightSignals* signals = nullptr;    // shared with the other monitors' flights; null for one
+    std::vector<HWND> covers;            // black windows over the monitors the flight does not fill
     void* displayStateNotice = nullptr;  // the console display state registration
 };
 
@@ -63,8 +63,8 @@ bool CreateRendererWindow(RendererWindow& window, HINSTANCE instance, bool acros
 // thread. Only the flight with TAKE_FOREGROUND (the primary's) takes the foreground and the
 // focus; the others show without being activated. The cursor is hidden on this thread, whose
 // input state the window has.
-bool CreateMonitorFlightWindow(RendererWindow& window, HINSTANCE instance,
-                               const ScreenRect& bounds, bool takeForeground);
+bool CreateMonitorFlightWindow(RendererWindow& window, HINSTANCE instance, const ScreenRect& bounds,
+                               bool takeForeground);
 
 // Whether the flight of WINDOW must end: Escape held or tapped, the foreground lost, or any
 // other monitor's flight ending. Clears the tap it has seen.

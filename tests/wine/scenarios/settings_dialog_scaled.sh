@@ -1,5 +1,5 @@
 # The settings dialog on a display scaled to 150 % (144 logical pixels per inch): its client area
-# is 1.5 times the 100 % one (496 x 376, which settings_dialog.sh checks), 744 x 564, and the
+# is 1.5 times the 100 % one (496 x 396, which settings_dialog.sh checks), 744 x 594, and the
 # panel behind the music and 画面 sections is one smooth gradient from light at the left to
 # darker at the right. A picture left at its 100 % size shows as a seam: the strip (556 pixels)
 # would end two thirds across the 704-pixel panel and start light again. The check averages
@@ -7,7 +7,7 @@
 # and under the sky box, the last row) and wants no step between neighbouring columns larger than the
 # strip's mottle allows, and the right end darker than the left. Then, as if moved to monitors
 # of other scales (WM_DPICHANGED with the rectangle Windows would suggest, which Wine never sends
-# by itself), the dialog lays itself out at 100 % (496 x 376) and back at 150 %, where it looks
+# by itself), the dialog lays itself out at 100 % (496 x 396) and back at 150 %, where it looks
 # as it did when it opened at 150 %: nearly every pixel the same. The scaling is set in a prefix
 # of the scenario's own, so no other scenario runs at 150 %.
 start_xvfb 1024x768
@@ -51,8 +51,8 @@ start_program "$HOST_COPY" /c
 HOST_PID=$PROGRAM_PID
 poll 60 dialog_shown || fail "no visible window $TITLE"
 info=$(window_info - "$TITLE")
-[ "$info" = "client=744x564 style=other visible=1" ] ||
-    fail "not 1.5 times the 100 % client area (496x376): $info"
+[ "$info" = "client=744x594 style=other visible=1" ] ||
+    fail "not 1.5 times the 100 % client area (496x396): $info"
 read -r OX OY <<<"$(probe origin "$TITLE")"
 shown() {
     screenshot "$SHOTS/dialog.png"
@@ -62,11 +62,11 @@ shown() {
     [ "$r" -gt 150 ]
 }
 poll 30 shown || fail "the panel was not drawn"
-convert "$SHOTS/dialog.png" -crop "744x564+$OX+$OY" +repage "$SHOTS/client.png"
+convert "$SHOTS/dialog.png" -crop "744x594+$OX+$OY" +repage "$SHOTS/client.png"
 
 # The panel spans x 18 to 722; the bands: y 252 to 275 (between the file row and the 画面
-# heading) and y 448 to 464 (under the sky box). Columns 20 to 719.
-for band in "252 24" "448 17"; do
+# heading) and y 478 to 494 (under the sky box). Columns 20 to 719.
+for band in "252 24" "478 17"; do
     read -r y h <<<"$band"
     read -r step first last <<<"$(column_steps "$SHOTS/client.png" 20 "$y" 700 "$h")"
     [ "$step" -le 6 ] || fail "a seam in the panel at y $y: a step of $step between columns"
@@ -78,14 +78,14 @@ done
 DPI_CHANGE="$BUILD/host/tests/altostrat-dpi-change.exe"
 wine "$DPI_CHANGE" "$TITLE" 144 96 || fail "no WM_DPICHANGED to 96 sent"
 info=$(window_info - "$TITLE")
-[ "$info" = "client=496x376 style=other visible=1" ] || fail "not laid out at 100 %: $info"
+[ "$info" = "client=496x396 style=other visible=1" ] || fail "not laid out at 100 %: $info"
 wine "$DPI_CHANGE" "$TITLE" 96 144 || fail "no WM_DPICHANGED to 144 sent"
 info=$(window_info - "$TITLE")
-[ "$info" = "client=744x564 style=other visible=1" ] || fail "not laid out at 150 % again: $info"
+[ "$info" = "client=744x594 style=other visible=1" ] || fail "not laid out at 150 % again: $info"
 read -r OX OY <<<"$(probe origin "$TITLE")"
 again() {
     screenshot "$SHOTS/again.png"
-    convert "$SHOTS/again.png" -crop "744x564+$OX+$OY" +repage "$SHOTS/client-again.png"
+    convert "$SHOTS/again.png" -crop "744x594+$OX+$OY" +repage "$SHOTS/client-again.png"
     differing=$(compare -metric AE -fuzz 8% "$SHOTS/client.png" "$SHOTS/client-again.png" \
         null: 2>&1 || true)
     [ "${differing%%.*}" -le 4000 ]  # of 419616 pixels: 1 %
