@@ -66,6 +66,9 @@ std::string RendererArguments(const RendererOptions& options) {
     if (options.acrossAllMonitors) {
         add(kAcrossAllMonitorsArgument);
     }
+    if (options.eachMonitor) {
+        add(kEachMonitorArgument);
+    }
     if (!options.aircraftShown) {
         add(kNoAircraftArgument);
     }
@@ -141,6 +144,8 @@ RendererOptions ParseRendererWords(const std::vector<std::string>& words) {
         const std::string& word = words[i];
         if (SameWord(word, kAcrossAllMonitorsArgument)) {
             options.acrossAllMonitors = true;
+        } else if (SameWord(word, kEachMonitorArgument)) {
+            options.eachMonitor = true;
         } else if (SameWord(word, kNoAircraftArgument)) {
             options.aircraftShown = false;
         } else if (SameWord(word, kSkyFollowsClockArgument)) {

@@ -40,12 +40,16 @@ std::string AircraftModelPath(std::string_view rendererPath);
 // 1024 x 768, shows the aircraft under the midday sky and reads the pictures in kCaptureFolder.
 struct RendererOptions {
     bool acrossAllMonitors = false;  // one flight over the whole virtual screen, no mode switch
+    // Every monitor its own flight over its own part of the desktop, no mode switch. Wins over
+    // acrossAllMonitors when both are asked for.
+    bool eachMonitor = false;
     bool aircraftShown = true;
     bool skyFollowsClock = false;  // the sky's light follows the local time of day
     // The folder of this run's pictures, without a trailing separator; "" for kCaptureFolder.
     std::string pictureFolder;
 };
 inline constexpr char kAcrossAllMonitorsArgument[] = "/allmonitors";
+inline constexpr char kEachMonitorArgument[] = "/eachmonitor";
 inline constexpr char kNoAircraftArgument[] = "/noaircraft";
 inline constexpr char kSkyFollowsClockArgument[] = "/skyclock";
 // Followed by the folder as the next word.

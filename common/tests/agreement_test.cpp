@@ -16,17 +16,20 @@ TEST(RendererArgumentsTest, EveryChoiceSurvivesTheTripAndStrangeLinesStillFly) {
         for (const bool shown : {false, true}) {
             RendererOptions options;
             options.acrossAllMonitors = across;
+            options.eachMonitor = !shown;
             options.aircraftShown = shown;
             const RendererOptions read = ParseRendererArguments(RendererArguments(options));
             EXPECT_EQ(read.acrossAllMonitors, across);
+            EXPECT_EQ(read.eachMonitor, !shown);
             EXPECT_EQ(read.aircraftShown, shown);
         }
     }
     EXPECT_EQ(RendererArguments({}), "");
     const RendererOptions odd =
-        ParseRendererArguments("  /S /AllMonitors\t/noaircraftx /NOAIRCRAFT ");
+        ParseRendererArguments("  /S /AllMonitors\t/noaircraftx /NOAIRCRAFT /EachMonitor");
     EXPECT_TRUE(odd.acrossAllMonitors);
     EXPECT_FALSE(odd.aircraftShown);
+    EXPECT_TRUE(odd.eachMonitor);
     const RendererOptions prefix = ParseRendererArguments("/allmonitorsx /noaircraf");
     EXPECT_FALSE(prefix.acrossAllMonitors);
     EXPECT_TRUE(prefix.aircraftShown);

@@ -4,7 +4,6 @@
 #include <cstddef>
 
 namespace altostrat {
-namespace {
 
 std::size_t PrimaryIndex(const std::vector<Monitor>& monitors) {
     for (std::size_t i = 0; i < monitors.size(); ++i) {
@@ -22,6 +21,9 @@ std::size_t PrimaryIndex(const std::vector<Monitor>& monitors) {
 }
 
 ScreenRect BoundingBox(const std::vector<Monitor>& monitors) {
+    if (monitors.empty()) {
+        return {};
+    }
     ScreenRect box = monitors.front().bounds;
     for (const Monitor& monitor : monitors) {
         box.left = std::min(box.left, monitor.bounds.left);
@@ -32,25 +34,31 @@ ScreenRect BoundingBox(const std::vector<Monitor>& monitors) {
     return box;
 }
 
-}  // namespace
-
 DisplayLayout DecideDisplayLayout(const std::vector<Monitor>& monitors, bool acrossAllMonitors,
                                   bool switchSucceeded) {
     DisplayLayout layout;
     if (monitors.empty()) {
         layout.flightWindow = {0, 0, kSwitchedWidth, kSwitchedHeight};
-        return layout;
-    }
-    if (acrossAllMonitors) {
-        layout.flightWindow = BoundingBox(monitors);
+        layout.lookAtX = kSwitchedWidth / 2.0;
+        layout.lookAtY = kSwitchedHeight / 2.0;
         return layout;
     }
     const std::size_t primary = PrimaryIndex(monitors);
+    if (acrossAllMonitors) {
+        // The glider at the primary's centre, never on the bezel between two monitors.
+        layout.flightWindow = BoundingBox(monitors);
+        const ScreenRect& p = monitors[primary].bounds;
+        layout.lookAtX = (p.left + p.right) / 2.0 - layout.flightWindow.left;
+        layout.lookAtY = (p.top + p.bottom) / 2.0 - layout.flightWindow.top;
+        return layout;
+    }
     layout.flightWindow = monitors[primary].bounds;
     if (switchSucceeded) {
         layout.flightWindow.right = layout.flightWindow.left + kSwitchedWidth;
         layout.flightWindow.bottom = layout.flightWindow.top + kSwitchedHeight;
     }
+    layout.lookAtX = layout.flightWindow.Width() / 2.0;
+    layout.lookAtY = layout.flightWindow.Height() / 2.0;
     for (std::size_t i = 0; i < monitors.size(); ++i) {
         if (i != primary) {
             layout.covers.push_back(monitors[i].bounds);

@@ -3,6 +3,7 @@
 // not leave any monitor showing the desktop: whatever the flight does not fill is covered by a
 // plain black window for as long as the flight runs.
 
+#include <cstddef>
 #include <vector>
 
 #include "common/screen_rect.h"
@@ -18,11 +19,22 @@ struct DisplayLayout {
     ScreenRect flightWindow;         // the flight's borderless window; the projection's aspect
                                      // comes from its size
     std::vector<ScreenRect> covers;  // one plain black window each
+    // Where in the flight window (pixels from its top-left corner) the camera's look-at point,
+    // and so the aircraft, is seen: its centre, except across all monitors, where it is the
+    // primary's centre.
+    double lookAtX = 0.0;
+    double lookAtY = 0.0;
 };
 
 // The size the display is switched to for the flight, unless it flies across all monitors.
 constexpr int kSwitchedWidth = 1024;
 constexpr int kSwitchedHeight = 768;
+
+// The primary among MONITORS: the one flagged so, else the one at the origin, else the first
+// (0 for an empty list).
+std::size_t PrimaryIndex(const std::vector<Monitor>& monitors);
+// The smallest rectangle holding every monitor: the virtual screen. Empty for no monitors.
+ScreenRect BoundingBox(const std::vector<Monitor>& monitors);
 
 // MONITORS as they are once the mode switch has been tried: a switch changes the primary's size
 // and may move the others, so they are listed afresh after it. Across all monitors (no switch is

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/agreement.h"
+#include "flight/display/monitor_flights.h"
 #include "flight/gl/extension_probe.h"
 #include "flight/gl/gl_headers.h"
 #include "flight/model/ms3d_model.h"
@@ -45,6 +46,9 @@ struct RendererState {
     // (the sky in the fog's colour, the ground in a plain land colour) rather than white.
     // Started alone, the renderer ends when it finds none of the three.
     bool flyWithoutPictures = false;
+    // The part of the desktop photograph this flight flies over; empty: all of it. Set when
+    // every monitor flies its own flight over its own part of the desktop.
+    PictureSlice groundSlice;
 
     Ms3dModel aircraftModel;  // empty unless the platform loads one first (aircraft.h)
     FlightState flight;

@@ -1,8 +1,19 @@
 #include "flight/scene/resize_scene.h"
 
+#include <cmath>
+
 #include "flight/gl/gl_headers.h"
 
 namespace altostrat {
+namespace {
+
+// The near plane is the single-precision 0.9, widened, as the projection was always built.
+constexpr double kNear = static_cast<double>(0.9f);
+constexpr double kFar = 50000.0;
+constexpr double kHalfFieldOfViewDegrees = 22.5;
+constexpr double kPi = 3.14159265358979323846;
+
+}  // namespace
 
 void ResizeScene(int width, int height) {
     if (height == 0) {
@@ -11,9 +22,31 @@ void ResizeScene(int width, int height) {
     glViewport(0, 0, width, height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    // The near plane is the single-precision 0.9, widened, as the projection was always built.
-    gluPerspective(45.0, static_cast<double>(width) / static_cast<double>(height),
-                   static_cast<double>(0.9f), 50000.0);
+    gluPerspective(2.0 * kHalfFieldOfViewDegrees,
+                   static_cast<double>(width) / static_cast<double>(height), kNear, kFar);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void ResizeScene(int width, int height, double lookAtX, double lookAtY) {
+    if (height == 0) {
+        height = 1;
+    }
+    if (lookAtX == width / 2.0 && lookAtY == height / 2.0) {
+        // Centred, the projection is exactly the one a single flight has always had.
+        ResizeScene(width, height);
+        return;
+    }
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    // gluPerspective's window on the near plane, moved so that the camera's axis passes through
+    // the given pixel: the axis lands at -(right + left) / (right - left) in device coordinates.
+    const double top = kNear * std::tan(kHalfFieldOfViewDegrees * kPi / 180.0);
+    const double right = top * static_cast<double>(width) / static_cast<double>(height);
+    const double shiftX = right * (1.0 - 2.0 * lookAtX / width);
+    const double shiftY = top * (2.0 * lookAtY / height - 1.0);
+    glFrustum(-right + shiftX, right + shiftX, -top + shiftY, top + shiftY, kNear, kFar);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }

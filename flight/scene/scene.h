@@ -2,11 +2,11 @@
 // Scene set-up and the flight scene drawn every frame.
 //
 // Flow of control. A platform (renderer/win32 for the Windows program, linux_program/x11 for the
-// Linux program, tools/offscreen for the tool, the tests and the benchmarks) creates a window or context, sets the projection
-// with ResizeScene and fills a ScenePlatform; it may load the aircraft (aircraft.h). Once:
-// InitScene probes for multitexturing, loads the three capture pictures as textures, starts the
-// frame clock, sets the fixed GL state and builds the terrain and the aircraft list behind
-// DrawLoadingScreen. Per frame, after the platform has handled its input: RunFrameStep
+// Linux program, tools/offscreen for the tool, the tests and the benchmarks) creates a window or
+// context, sets the projection with ResizeScene and fills a ScenePlatform; it may load the aircraft
+// (aircraft.h). Once: InitScene probes for multitexturing, loads the three capture pictures as
+// textures, starts the frame clock, sets the fixed GL state and builds the terrain and the aircraft
+// list behind DrawLoadingScreen. Per frame, after the platform has handled its input: RunFrameStep
 // (frame_step.h) advances the flight by the steps that have fallen due (UpdateFlight,
 // flight_model.h), calls DrawFrame, waits for the clock where the display does not pace the
 // loop (frame_pacer.h), asks the platform whether to stop and presents the frame. All state
@@ -26,8 +26,10 @@ namespace altostrat {
 // the state flies without pictures. Requires a current context with the projection set.
 bool InitScene(RendererState& state, const ScenePlatform& platform);
 
-// Loads one capture file into a new mipmapped texture; 0 when it cannot be read.
-unsigned LoadCaptureTexture(const std::string& path, const ScenePlatform& platform);
+// Loads one capture file into a new mipmapped texture; 0 when it cannot be read. With a SLICE,
+// only that part of the picture.
+unsigned LoadCaptureTexture(const std::string& path, const ScenePlatform& platform,
+                            const PictureSlice& slice = {});
 
 // Presents what was drawn before, then draws the loading panel and a longer bar.
 void DrawLoadingScreen(RendererState& state, const ScenePlatform& platform);

@@ -89,7 +89,8 @@ void RecordAircraft(RendererState& state) {
 
 }  // namespace
 
-unsigned LoadCaptureTexture(const std::string& path, const ScenePlatform& platform) {
+unsigned LoadCaptureTexture(const std::string& path, const ScenePlatform& platform,
+                            const PictureSlice& slice) {
     // By its UTF-8 path, as the reader opens it: a run's folder lies under the user's own
     // folder, whose name may hold any letters.
     if (!std::ifstream(PathFromUtf8(path), std::ios::binary).is_open()) {
@@ -100,7 +101,11 @@ unsigned LoadCaptureTexture(const std::string& path, const ScenePlatform& platfo
         return 0;
     }
     GLuint texture = 0;
-    UploadMipmappedPicture(texture, *image);
+    if (slice.wholeWidth > 0 && slice.wholeHeight > 0) {
+        UploadMipmappedPicture(texture, CutSlice(*image, slice));
+    } else {
+        UploadMipmappedPicture(texture, *image);
+    }
     return texture;
 }
 
@@ -120,8 +125,9 @@ bool InitScene(RendererState& state, const ScenePlatform& platform) {
         textures.sky = LoadCaptureTexture(
             CapturePicturePath(state.captureFolder, CapturePicture::kSky), platform);
     }
-    textures.ground = LoadCaptureTexture(
-        CapturePicturePath(state.captureFolder, CapturePicture::kDesktop), platform);
+    textures.ground =
+        LoadCaptureTexture(CapturePicturePath(state.captureFolder, CapturePicture::kDesktop),
+                           platform, state.groundSlice);
     if (!ownSky) {
         textures.glow = LoadCaptureTexture(
             CapturePicturePath(state.captureFolder, CapturePicture::kGlow), platform);

@@ -58,5 +58,34 @@ TEST_F(ResizeSceneTest, ZeroHeightIsTakenAsOne) {
     ExpectProjection(800.0);
 }
 
+// One flight across a 1024 x 768 primary and an 800 x 600 monitor to its right (Wine's two
+// monitors): the point the camera looks at, straight ahead of it, must come out at the primary's
+// centre in the window's pixels, as GLU projects it through the matrices GL holds; the vertical
+// field of view stays 45 degrees, so the picture keeps its scale.
+TEST_F(ResizeSceneTest, TheLookAtPointLandsAtThePrimarysCentre) {
+    const int width = 1824, height = 768;
+    ResizeScene(width, height, 512.0, 384.0);
+    GLdouble projection[16], modelView[16];
+    GLint viewport[4];
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    for (const double distance : {10.0, 400.0}) {
+        GLdouble x = 0.0, y = 0.0, z = 0.0;
+        ASSERT_TRUE(gluProject(0.0, 0.0, -distance, modelView, projection, viewport, &x, &y, &z));
+        EXPECT_NEAR(x, 512.0, 1e-3);           // GL keeps its matrices in floats
+        EXPECT_NEAR(height - y, 384.0, 1e-3);  // GL counts rows from the bottom
+    }
+    EXPECT_NEAR(projection[5], 1.0 / std::tan(22.5 * M_PI / 180.0), 1e-5);
+
+    // A primary below a taller monitor's top: the centre is off the middle both ways.
+    ResizeScene(width, height, 1424.0, 468.0);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    GLdouble x = 0.0, y = 0.0, z = 0.0;
+    ASSERT_TRUE(gluProject(0.0, 0.0, -10.0, modelView, projection, viewport, &x, &y, &z));
+    EXPECT_NEAR(x, 1424.0, 1e-3);
+    EXPECT_NEAR(height - y, 468.0, 1e-3);
+}
+
 }  // namespace
 }  // namespace altostrat

@@ -39,11 +39,12 @@ const ChoicePlace& ChoiceRow(int kind) {
 }
 
 const ChoicePlace& ScreenRow(int choice) {
-    static const ChoicePlace rows[2] = {
+    static const ChoicePlace rows[3] = {
         {{600, 3330, 195, 195}, {840, 3330, 0, 0}, u8"解像度を 1024×768 に切り替える"},
         {{600, 3630, 195, 195}, {840, 3630, 0, 0}, u8"今の解像度ですべての画面に"},
+        {{600, 3930, 195, 195}, {840, 3930, 0, 0}, u8"画面ごとに別々に飛ぶ"},
     };
-    return rows[choice == 1 ? 1 : 0];
+    return rows[choice == 1 || choice == 2 ? choice : 0];
 }
 
 }  // namespace altostrat

@@ -46,21 +46,21 @@ inline constexpr TwipsRect kCreditPlace{180, 2880 + kScreenSectionTwips, 2475, 1
 inline constexpr TwipsRect kLinkPlace{180, 3120 + kScreenSectionTwips, 3105, 195};    // lbl_URL
 
 // The 画面 section under the music file row, in the music section's style: a heading in a framed
-// box like "BGM", then its two choices with the same marks one row apart, and the aircraft's
-// and the sky's check boxes on the rows after them (the keeper's box below them), all on the column
-// of the music choices.
+// box like "BGM", then its three choices with the same marks one row apart, and the aircraft's
+// and the sky's check boxes on the rows after them, all on the column of the music choices.
 inline constexpr TwipsRect kScreenHeadingPlace{480, 2850, 1665, 195};       // centred
 inline constexpr TwipsRect kScreenHeadingShapePlace{480, 2790, 1695, 315};  // its frame
 inline constexpr char kScreenHeadingCaption[] = u8"画面";
-const ChoicePlace& ScreenRow(int choice);  // 0 switch to 1024 x 768, 1 across all monitors
+// 0 switch to 1024 x 768, 1 across all monitors, 2 each monitor its own flight
+const ChoicePlace& ScreenRow(int choice);
 inline constexpr ChoicePlace kAircraftRow{
-    {600, 3930, 195, 195}, {840, 3930, 0, 0}, u8"紙飛行機を表示する"};
+    {600, 4230, 195, 195}, {840, 4230, 0, 0}, u8"紙飛行機を表示する"};
 inline constexpr ChoicePlace kSkyRow{
-    {600, 4230, 195, 195}, {840, 4230, 0, 0}, u8"空を時刻に合わせる"};
+    {600, 4530, 195, 195}, {840, 4530, 0, 0}, u8"空を時刻に合わせる"};
 
-// The keeper's box, at the section's foot.
+// The keeper's box, in the column right of the 画面 choices, level with the aircraft's box.
 inline constexpr ChoicePlace kKeeperRow{
-    {600, 4530, 195, 195}, {840, 4530, 0, 0}, u8"待機中の画面を覚えておく"};
+    {3960, 4230, 195, 195}, {4200, 4230, 0, 0}, u8"待機中の画面を覚えておく"};
 
 inline constexpr char kHeadingCaption[] = "BGM";
 inline constexpr char kRepeatCaption[] = u8"曲目をﾘﾋﾟｰﾄ";

@@ -19,7 +19,7 @@ void MarkChosen(SettingsDialogForm& form, std::int16_t kind) {
 }
 
 void MarkScreen(SettingsDialogForm& form, std::int16_t choice) {
-    form.screenMark = {choice == 0, choice == 1};
+    form.screenMark = {choice == 0, choice == 1, choice == 2};
 }
 
 bool Storable(std::string_view path) {

@@ -28,7 +28,7 @@ struct SettingsDialogForm {
     std::string repeatText;            // the combo's text
     std::vector<std::string> repeatItems;
     std::string fileLabel;             // lbl_Fname
-    std::array<bool, 2> screenMark{};  // the 画面 choices' marks; by choice 0, 1
+    std::array<bool, 3> screenMark{};  // the 画面 choices' marks; by choice 0, 1, 2
     bool aircraftChecked = true;       // "紙飛行機を表示する"
     bool skyChecked = false;           // "空を時刻に合わせる"
     // "待機中の画面を覚えておく": the keeper starts at sign-in. Not a setting of the file: the
@@ -55,7 +55,8 @@ void ChooseMusicKind(SettingsDialogForm& form, HostSettings& settings, std::int1
 // The repeat entry's value by the dialog's rule; 0 for anything else.
 std::int16_t RepeatFromText(std::string_view text);
 
-// A 画面 choice: 0 switches to 1024 x 768, 1 flies across all monitors.
+// A 画面 choice: 0 switches to 1024 x 768, 1 flies across all monitors, 2 flies each monitor
+// its own flight.
 void ChooseScreen(SettingsDialogForm& form, HostSettings& settings, std::int16_t choice);
 
 // The aircraft box clicked or toggled with Space.

@@ -75,7 +75,9 @@ void SaverFormLoad(SaverRun& run) {
     if (run.folder.made) {
         // The screen first, while nothing of ours covers it; then the two fixed pictures. A
         // picture that fails is drawn plain by the renderer; the others are still written.
-        run.platform.CaptureScreen(PicturePath(run, CapturePicture::kDesktop));
+        // Every monitor's part of the land is needed unless the flight is on the primary alone.
+        run.platform.CaptureScreen(PicturePath(run, CapturePicture::kDesktop),
+                                   run.host.settings.ScreenChoice != 0);
         run.platform.WriteBuiltInPicture(BuiltInPicture::kSky,
                                          PicturePath(run, CapturePicture::kSky));
         run.platform.WriteBuiltInPicture(BuiltInPicture::kGlow,
@@ -101,6 +103,7 @@ void SaverFormLoad(SaverRun& run) {
     const HostSettings& chosen = run.host.settings;
     RendererOptions options;
     options.acrossAllMonitors = chosen.ScreenChoice == 1;
+    options.eachMonitor = chosen.ScreenChoice == 2;
     options.aircraftShown = chosen.AircraftShown != 0;
     options.skyFollowsClock = chosen.SkyFollowsClock == 1;
     options.pictureFolder = run.folder.path;

@@ -33,6 +33,13 @@ std::int16_t LoadFlag(const IniText& ini, std::string_view key, std::int16_t spe
     return number && *number == special ? special : otherwise;
 }
 
+// 画面 has two meaningful values besides the default 0.
+std::int16_t LoadScreenChoice(const IniText& ini) {
+    const std::optional<std::int16_t> number =
+        TextFloorToInt16(ReadIniValue(ini, kSettingsSection, kScreenChoiceKey));
+    return number && (*number == 1 || *number == 2) ? *number : 0;
+}
+
 }  // namespace
 
 void LoadSettings(HostSettings& settings, std::string_view iniPath,
@@ -43,7 +50,7 @@ void LoadSettings(HostSettings& settings, std::string_view iniPath,
         DecodeIniFile(file.status == FileReadStatus::kRead ? file.Text() : std::string_view());
     LoadNumber(settings.BgmKind, ini, kBgmKindKey);
     LoadNumber(settings.BgmRepeat, ini, kBgmRepeatKey);
-    settings.ScreenChoice = LoadFlag(ini, kScreenChoiceKey, 1, 0);
+    settings.ScreenChoice = LoadScreenChoice(ini);
     settings.AircraftShown = LoadFlag(ini, kAircraftShownKey, 0, 1);
     settings.SkyFollowsClock = LoadFlag(ini, kSkyFollowsClockKey, 1, 0);
     settings.BgmFolder.assign(programFolder);

@@ -15,7 +15,8 @@ struct HostSettings {
     std::string BgmFile;         // path of the music file
     std::string BgmFolder;       // where the music-file chooser opens; not stored in the file
     // 0 switches the display to 1024 x 768 and covers the other monitors; 1 flies across all
-    // monitors at their own resolutions. Anything else reads as 0.
+    // monitors at their own resolutions; 2 flies each monitor its own flight at its own
+    // resolution. Anything else reads as 0.
     std::int16_t ScreenChoice = 0;
     // 1 shows the paper glider the camera follows, 0 hides it. Anything but 0 reads as 1.
     std::int16_t AircraftShown = 1;
@@ -36,10 +37,11 @@ inline constexpr char kSkyFollowsClockKey[] = u8"\u7A7A";                       
 
 // Fills SETTINGS from the file at INI_PATH. Numbers are rounded down into 16 bits; a music number
 // that is not one or does not fit leaves the setting as it was. The three display numbers have a
-// default instead: ScreenChoice and SkyFollowsClock are 1 only for a 1 and AircraftShown 0 only
-// for a 0, so missing, empty or unreadable values give 0, 1 and 0. BgmFolder becomes
-// PROGRAM_FOLDER, or the folder of BgmFile when that file exists; a music file that does not exist
-// is forgotten (BgmFile "", and kind 2 falls back to 0). The file itself is not changed.
+// default instead: ScreenChoice is 1 or 2 only for a 1 or a 2, SkyFollowsClock 1 only for a 1
+// and AircraftShown 0 only for a 0, so missing, empty or unreadable values give 0, 1 and 0.
+// BgmFolder becomes PROGRAM_FOLDER, or the folder of BgmFile when that file exists; a music file
+// that does not exist is forgotten (BgmFile "", and kind 2 falls back to 0). The file itself is not
+// changed.
 void LoadSettings(HostSettings& settings, std::string_view iniPath, std::string_view programFolder);
 
 // Writes the six stored settings in their order (kind, repeat track, file, screen, aircraft, sky)

@@ -65,7 +65,9 @@ class FakePlatform final : public SaverPlatform {
     int cursorCount = -1;  // after the start-up's hide
     bool ended = false;
 
-    bool CaptureScreen(const std::string& path) override {
+    bool capturedWhole = false;
+    bool CaptureScreen(const std::string& path, bool wholeVirtualScreen) override {
+        capturedWhole = wholeVirtualScreen;
         log_.Add("capture " + path);
         return !captureFails && files->Write(path);
     }
@@ -277,6 +279,15 @@ TEST(SaverRunTest, TheRendererGetsTheChoicesAndTheForeground) {
         EXPECT_TRUE(options.acrossAllMonitors);
         EXPECT_FALSE(options.aircraftShown);
         EXPECT_EQ(options.pictureFolder, kFolder);
+    }
+    {  // Each monitor its own flight: the renderer hears it, the photograph takes every monitor.
+        Fixture f;
+        f.host.settings.ScreenChoice = 2;
+        SaverFormLoad(f.run);
+        const RendererOptions options = ParseRendererArguments(f.platform.rendererArguments);
+        EXPECT_TRUE(options.eachMonitor);
+        EXPECT_FALSE(options.acrossAllMonitors);
+        EXPECT_TRUE(f.platform.capturedWhole);
     }
     {  // The settings' defaults start it with the folder alone.
         Fixture f;

@@ -80,11 +80,11 @@ TEST(SettingsDialog, ScreenChoicesAndTheAircraftAndSkyBoxes) {
     SettingsDialogForm form;
     // The defaults: switch to 1024 x 768, aircraft shown, the midday sky.
     LoadSettingsDialog(form, settings);
-    EXPECT_EQ(form.screenMark, (std::array<bool, 2>{true, false}));
+    EXPECT_EQ(form.screenMark, (std::array<bool, 3>{true, false, false}));
     EXPECT_TRUE(form.aircraftChecked);
     EXPECT_FALSE(form.skyChecked);
     ChooseScreen(form, settings, 1);
-    EXPECT_EQ(form.screenMark, (std::array<bool, 2>{false, true}));
+    EXPECT_EQ(form.screenMark, (std::array<bool, 3>{false, true, false}));
     EXPECT_EQ(settings.ScreenChoice, 1);
     ToggleAircraft(form, settings);
     EXPECT_FALSE(form.aircraftChecked);
@@ -99,7 +99,7 @@ TEST(SettingsDialog, ScreenChoicesAndTheAircraftAndSkyBoxes) {
     EXPECT_EQ(settings.SkyFollowsClock, 0);
     // The music choices leave the 画面 marks alone, and the other way round.
     ChooseMusicKind(form, settings, 2);
-    EXPECT_EQ(form.screenMark, (std::array<bool, 2>{false, true}));
+    EXPECT_EQ(form.screenMark, (std::array<bool, 3>{false, true, false}));
     EXPECT_EQ(form.chosenMark, (std::array<bool, 3>{false, false, true}));
     settings.AircraftShown = 0;
     settings.ScreenChoice = 0;
@@ -107,7 +107,7 @@ TEST(SettingsDialog, ScreenChoicesAndTheAircraftAndSkyBoxes) {
     LoadSettingsDialog(form, settings);
     EXPECT_FALSE(form.aircraftChecked);
     EXPECT_TRUE(form.skyChecked);
-    EXPECT_EQ(form.screenMark, (std::array<bool, 2>{true, false}));
+    EXPECT_EQ(form.screenMark, (std::array<bool, 3>{true, false, false}));
 }
 
 TEST(SettingsDialog, PathLengthRootFolderAndLink) {

@@ -53,7 +53,9 @@ class Win32SaverPlatform final : public SaverPlatform {
         }
     }
 
-    bool CaptureScreen(const std::string& path) override { return CaptureScreenToFile(path); }
+    bool CaptureScreen(const std::string& path, bool wholeVirtualScreen) override {
+        return CaptureScreenToFile(path, wholeVirtualScreen);
+    }
 
     bool WriteBuiltInPicture(BuiltInPicture picture, const std::string& path) override {
         return WriteBitmapResourceToFile(

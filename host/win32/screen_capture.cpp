@@ -21,9 +21,11 @@ BITMAPINFO Bottom24(LONG width, LONG height) {
 
 }  // namespace
 
-bool CaptureScreenToFile(const std::string& path) {
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
+bool CaptureScreenToFile(const std::string& path, bool wholeVirtualScreen) {
+    const int left = wholeVirtualScreen ? GetSystemMetrics(SM_XVIRTUALSCREEN) : 0;
+    const int top = wholeVirtualScreen ? GetSystemMetrics(SM_YVIRTUALSCREEN) : 0;
+    const int width = GetSystemMetrics(wholeVirtualScreen ? SM_CXVIRTUALSCREEN : SM_CXSCREEN);
+    const int height = GetSystemMetrics(wholeVirtualScreen ? SM_CYVIRTUALSCREEN : SM_CYSCREEN);
     if (width <= 0 || height <= 0) {
         return false;
     }
@@ -37,7 +39,7 @@ bool CaptureScreenToFile(const std::string& path) {
     HGDIOBJ previous = SelectObject(pictureDC, picture);
     HWND hDesktopWnd = GetDesktopWindow();
     HDC hDesktopDC = GetDC(hDesktopWnd);
-    BitBlt(pictureDC, 0, 0, width, height, hDesktopDC, 0, 0, SRCCOPY);
+    BitBlt(pictureDC, 0, 0, width, height, hDesktopDC, left, top, SRCCOPY);
     ReleaseDC(hDesktopWnd, hDesktopDC);
     GdiFlush();
 

@@ -10,9 +10,10 @@
 namespace altostrat {
 
 // GetDesktopWindow, GetDC, BitBlt (SRCCOPY) into a 24-bit DIB section of the primary screen's
-// size, ReleaseDC, then the file. A failed copy leaves the picture black, which is written all
-// the same. False when the file could not be written.
-bool CaptureScreenToFile(const std::string& path);
+// size, or with WHOLE_VIRTUAL_SCREEN of the virtual screen's from its top-left corner (which may
+// lie at negative coordinates), ReleaseDC, then the file. A failed copy leaves the picture
+// black, which is written all the same. False when the file could not be written.
+bool CaptureScreenToFile(const std::string& path, bool wholeVirtualScreen);
 
 // The BITMAP resource `id` of module, converted to 24 bits per pixel. False when the resource
 // is missing or the file could not be written.

@@ -152,7 +152,7 @@ void OnCommand(SettingsDialogWindow& d, int id) {
         Confirm(d);
     } else if (id >= kFirstChoiceId && id < kFirstChoiceId + 3) {
         ChooseKind(d, id - kFirstChoiceId);
-    } else if (id >= kFirstScreenId && id < kFirstScreenId + 2) {
+    } else if (id >= kFirstScreenId && id < kFirstScreenId + 3) {
         ChooseScreen(d.form, d.host.settings, static_cast<std::int16_t>(id - kFirstScreenId));
         ShowChoiceControls(d);
     } else if (id == kAircraftId) {
@@ -361,7 +361,7 @@ void PlaceControls(SettingsDialogWindow& d) {
     for (int kind = 0; kind < 3; ++kind) {
         MoveTo(d.choices[kind], RowRect(d, ChoiceRow(kind)));
     }
-    for (int choice = 0; choice < 2; ++choice) {
+    for (int choice = 0; choice < 3; ++choice) {
         MoveTo(d.screenChoices[choice], RowRect(d, ScreenRow(choice)));
     }
     MoveTo(d.aircraftBox, RowRect(d, kAircraftRow));
@@ -386,6 +386,7 @@ void CreateControls(SettingsDialogWindow& d, HINSTANCE instance) {
     CreateButton(d, DialogButton::kFile);
     d.screenChoices[0] = CreateRow(d, instance, ScreenRow(0), kFirstScreenId);
     d.screenChoices[1] = CreateRow(d, instance, ScreenRow(1), kFirstScreenId + 1);
+    d.screenChoices[2] = CreateRow(d, instance, ScreenRow(2), kFirstScreenId + 2);
     d.aircraftBox = CreateRow(d, instance, kAircraftRow, kAircraftId);
     d.skyBox = CreateRow(d, instance, kSkyRow, kSkyId);
     d.keeperBox = CreateRow(d, instance, kKeeperRow, kKeeperId);

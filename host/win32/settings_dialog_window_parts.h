@@ -34,7 +34,7 @@ struct SettingsDialogWindow {
     HWND window = nullptr;
     HWND combo = nullptr;
     std::array<HWND, 3> choices{};
-    std::array<HWND, 2> screenChoices{};
+    std::array<HWND, 3> screenChoices{};
     HWND aircraftBox = nullptr;
     HWND skyBox = nullptr;
     HWND keeperBox = nullptr;

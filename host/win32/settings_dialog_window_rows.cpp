@@ -25,7 +25,7 @@ RowOf RowFromId(int id) {
     if (id >= kFirstChoiceId && id < kFirstChoiceId + 3) {
         return {RowGroup::kMusic, id - kFirstChoiceId};
     }
-    if (id >= kFirstScreenId && id < kFirstScreenId + 2) {
+    if (id >= kFirstScreenId && id < kFirstScreenId + 3) {
         return {RowGroup::kScreen, id - kFirstScreenId};
     }
     if (id == kKeeperId) {
@@ -78,7 +78,7 @@ HWND NextInGroup(const SettingsDialogWindow& d, const RowOf& row, bool forward) 
         return d.choices[order[(at + (forward ? 1 : 2)) % 3]];
     }
     if (row.group == RowGroup::kScreen) {
-        return d.screenChoices[1 - row.index];
+        return d.screenChoices[(row.index + (forward ? 1 : 2)) % 3];
     }
     return nullptr;
 }

@@ -5,21 +5,19 @@
 #include <mmsystem.h>
 #include <shellapi.h>
 
-#include <ctime>
 #include <string>
 #include <vector>
 
 #include "common/agreement.h"
 #include "common/win32/wide_text.h"
 
-#include "flight/loop/frame_step.h"
-#include "flight/pacing/frame_pacer.h"
 #include "flight/scene/aircraft.h"
 #include "flight/scene/renderer_state.h"
 #include "flight/scene/resize_scene.h"
 #include "flight/scene/scene.h"
+#include "renderer/win32/each_monitor.h"
+#include "renderer/win32/frame_loop.h"
 #include "renderer/win32/picture_folder.h"
-#include "renderer/win32/power_source.h"
 #include "renderer/win32/renderer_window.h"
 #include "renderer/win32/win32_scene_platform.h"
 
@@ -80,47 +78,21 @@ void LoadAircraftBesideProgram(RendererState& state) {
     }
 }
 
-int RunFrameLoop(RendererWindow& window, RendererState& state, ScenePlatform platform) {
-    // Escape held down, or tapped since the loop last looked: a press and its release can both
-    // arrive within one emptying of the queue, and the tap must still end the flight. Another
-    // program taking the foreground the flight had ends it the same way.
-    platform.stopRequested = [&window] {
-        const bool stop = window.keyDown[VK_ESCAPE] || window.escapeTapped ||
-                          window.foreground == ForegroundState::kLost;
-        window.escapeTapped = false;
-        return stop;
-    };
-    platform.displayPoweredDown = [&window] { return window.displayPower == DisplayPower::kOff; };
-    const PowerSourceNotice powerSourceNotice(window.mainWindow);
-    MSG message;
-    for (;;) {
-        if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) {
-                return static_cast<int>(message.wParam);
-            }
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-            continue;
-        }
-        if (window.powerSourceChanged) {
-            window.powerSourceChanged = false;
-            RenewPowerSource(state.pacer);
-        }
-        if (!PassDraws(window.windowActive, platform)) {
-            // Minimised or with the display off, nothing is drawn and so nothing paces the
-            // loop: sleep until the next message or for one frame period instead of spinning.
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, kFramePeriodMilliseconds, QS_ALLINPUT);
-        }
-        if (!RunFrameStep(state, platform, window.windowActive,
-                          static_cast<std::int64_t>(std::time(nullptr)))) {
-            return 0;
-        }
-    }
+std::string AircraftPathFor(const RendererOptions& options) {
+    return options.aircraftShown ? AircraftModelPath(OwnProgramPath()) : std::string();
 }
 
 int RunRenderer(HINSTANCE instance) {
+    const RendererOptions options = ReadRendererOptions();
+    if (options.eachMonitor) {
+        if (!RegisterRendererClass(instance)) {
+            return 0;
+        }
+        TimerResolution timerResolution;
+        return RunEachMonitor(instance, options, AircraftPathFor(options));
+    }
     RendererState state;  // the empty aircraft model is created first of all
-    state.options = ReadRendererOptions();
+    state.options = options;
     LoadAircraftBesideProgram(state);  // only the file is read: no window or context needed yet
     if (!RegisterRendererClass(instance)) {
         return 0;
@@ -129,11 +101,12 @@ int RunRenderer(HINSTANCE instance) {
     RendererWindow window;
     int exitCode = 0;
     if (CreateRendererWindow(window, instance, state.options.acrossAllMonitors)) {
-        ResizeScene(window.flightRect.Width(), window.flightRect.Height());
+        ResizeScene(window.flightRect.Width(), window.flightRect.Height(), window.lookAtX,
+                    window.lookAtY);
         ScenePlatform platform = MakeWin32ScenePlatform(window.mainDC);
         UsePictureFolder(state, platform);
         if (InitScene(state, platform)) {
-            exitCode = RunFrameLoop(window, state, platform);
+            exitCode = RunFrameLoop(window, state, platform, 0);
         }
     }
     KillRendererWindow(window);

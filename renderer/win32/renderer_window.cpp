@@ -1,9 +1,9 @@
 #include "renderer/win32/renderer_window.h"
 
 #include "common/agreement.h"
+#include "common/win32/display_power_notice.h"
 #include "common/win32/wide_text.h"
 #include "renderer/win32/cover_windows.h"
-#include "common/win32/display_power_notice.h"
 #include "renderer/win32/monitors.h"
 
 namespace altostrat {
@@ -55,18 +55,13 @@ bool RegisterRendererClass(HINSTANCE instance) {
     return RegisterClassW(&wc) != 0 && RegisterCoverClass(instance);
 }
 
-bool CreateRendererWindow(RendererWindow& window, HINSTANCE instance, bool acrossAllMonitors) {
-    // A refused mode is no failure: the flight then fills the primary at its own resolution.
-    // Across all monitors each keeps its own, and nothing is switched.
-    window.fullScreen = !acrossAllMonitors && ChangeToRendererMode();
-    ShowCursor(FALSE);
-    window.cursorHidden = true;
-    // Listed after the switch, which resizes the primary and may move the others.
-    const DisplayLayout layout =
-        DecideDisplayLayout(ListMonitors(), acrossAllMonitors, window.fullScreen);
-    window.flightRect = layout.flightWindow;
+namespace {
 
-    const ScreenRect& r = window.flightRect;
+// The borderless topmost window over RECT with its pixel format and a context current on this
+// thread, shown; activated and given the focus when asked.
+bool CreateFlightWindowAt(RendererWindow& window, HINSTANCE instance, const ScreenRect& r,
+                          bool takeForeground) {
+    window.flightRect = r;
     window.mainWindow =
         CreateWindowExW(kFullScreenExStyle, kRendererClassName, Wide(kRendererWindowTitle).c_str(),
                         kFullScreenStyle, r.left, r.top, r.Width(), r.Height(), nullptr, nullptr,
@@ -82,13 +77,66 @@ bool CreateRendererWindow(RendererWindow& window, HINSTANCE instance, bool acros
     if (window.renderContext == nullptr || !wglMakeCurrent(window.mainDC, window.renderContext)) {
         return false;
     }
-    ShowWindow(window.mainWindow, SW_SHOW);
-    SetForegroundWindow(window.mainWindow);
-    SetFocus(window.mainWindow);
+    if (takeForeground) {
+        ShowWindow(window.mainWindow, SW_SHOW);
+        SetForegroundWindow(window.mainWindow);
+        SetFocus(window.mainWindow);
+    } else {
+        ShowWindow(window.mainWindow, SW_SHOWNOACTIVATE);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool CreateRendererWindow(RendererWindow& window, HINSTANCE instance, bool acrossAllMonitors) {
+    // A refused mode is no failure: the flight then fills the primary at its own resolution.
+    // Across all monitors each keeps its own, and nothing is switched.
+    window.fullScreen = !acrossAllMonitors && ChangeToRendererMode();
+    ShowCursor(FALSE);
+    window.cursorHidden = true;
+    // Listed after the switch, which resizes the primary and may move the others.
+    const DisplayLayout layout =
+        DecideDisplayLayout(ListMonitors(), acrossAllMonitors, window.fullScreen);
+    window.lookAtX = layout.lookAtX;
+    window.lookAtY = layout.lookAtY;
+    if (!CreateFlightWindowAt(window, instance, layout.flightWindow, true)) {
+        return false;
+    }
     // The covers come after the flight has the foreground and never take it from it.
     window.covers = CreateCovers(layout.covers, instance);
     window.displayStateNotice = RegisterDisplayStateNotice(window.mainWindow);
     return true;
+}
+
+bool CreateMonitorFlightWindow(RendererWindow& window, HINSTANCE instance, const ScreenRect& bounds,
+                               bool takeForeground) {
+    window.fullScreen = false;  // every monitor keeps its own mode
+    ShowCursor(FALSE);
+    window.cursorHidden = true;
+    window.lookAtX = bounds.Width() / 2.0;
+    window.lookAtY = bounds.Height() / 2.0;
+    if (!CreateFlightWindowAt(window, instance, bounds, takeForeground)) {
+        return false;
+    }
+    window.displayStateNotice = RegisterDisplayStateNotice(window.mainWindow);
+    return true;
+}
+
+bool FlightStopRequested(RendererWindow& window) {
+    // Escape held down, or tapped since the loop last looked: a press and its release can both
+    // arrive within one emptying of the queue, and the tap must still end the flight. Another
+    // program taking the foreground the flight had ends it the same way.
+    bool stop = window.keyDown[VK_ESCAPE] || window.escapeTapped ||
+                window.foreground == ForegroundState::kLost;
+    window.escapeTapped = false;
+    if (window.signals != nullptr) {
+        if (stop) {
+            window.signals->stop = true;
+        }
+        stop = stop || window.signals->stop;
+    }
+    return stop;
 }
 
 void KillRendererWindow(RendererWindow& window) {

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -13,6 +14,14 @@
 #include "renderer/watch/foreground_watch.h"
 
 namespace altostrat {
+
+// What every monitor's flight shares when each monitor flies its own: one Escape, one close
+// request or the loss of the foreground on any of them ends them all, and the display's power
+// rests them all. Each flight runs on a thread of its own, so these are atomic.
+struct FlightSignals {
+    std::atomic<bool> stop{false};
+    std::atomic<bool> displayOff{false};
+};
 
 struct RendererWindow {
     bool fullScreen = true;     // the display mode was changed and must be restored
@@ -27,8 +36,12 @@ struct RendererWindow {
     HWND mainWindow = nullptr;
     HDC mainDC = nullptr;
     HGLRC renderContext = nullptr;
-    ScreenRect flightRect;     // where the flight window lies; its size sets the projection
-    std::vector<HWND> covers;  // black windows over the monitors the flight does not fill
+    ScreenRect flightRect;  // where the flight window lies; its size sets the projection
+    // Where in the window the aircraft is seen (DisplayLayout), kept for every resize.
+    double lookAtX = 0.0;
+    double lookAtY = 0.0;
+    FlightSignals* signals = nullptr;    // shared with the other monitors' flights; null for one
+    std::vector<HWND> covers;            // black windows over the monitors the flight does not fill
     void* displayStateNotice = nullptr;  // the console display state registration
 };
 
@@ -45,6 +58,18 @@ bool RegisterRendererClass(HINSTANCE instance);
 // monitors and asks for the display's power state. False when any of the window, device
 // context, pixel format or context could not be had; the caller then runs KillRendererWindow.
 bool CreateRendererWindow(RendererWindow& window, HINSTANCE instance, bool acrossAllMonitors);
+
+// One monitor's flight window when each monitor flies its own: borderless and topmost over
+// BOUNDS at the monitor's own mode, with its pixel format and a context current on the calling
+// thread. Only the flight with TAKE_FOREGROUND (the primary's) takes the foreground and the
+// focus; the others show without being activated. The cursor is hidden on this thread, whose
+// input state the window has.
+bool CreateMonitorFlightWindow(RendererWindow& window, HINSTANCE instance, const ScreenRect& bounds,
+                               bool takeForeground);
+
+// Whether the flight of WINDOW must end: Escape held or tapped, the foreground lost, or any
+// other monitor's flight ending. Clears the tap it has seen.
+bool FlightStopRequested(RendererWindow& window);
 
 // Releases the display state notice, the covers, the context, the device context and the
 // window, and restores the display mode and the cursor when they were changed. Safe to call

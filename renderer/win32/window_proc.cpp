@@ -13,17 +13,27 @@ RendererWindow* WindowState(HWND hwnd) {
 }
 
 // WM_ACTIVATE: the flight window became active, or the window named by lParam (null for none)
-// became active in its place. A window of this thread is one of the renderer's own: a message
-// box over the set-up, which leaves the flight in front.
+// became active in its place. A window of this process is one of the renderer's own: a message
+// box over the set-up, or another monitor's flight when each monitor flies its own (each on a
+// thread of its own), which leaves the flight in front.
 Activation ActivationOf(WPARAM wParam, LPARAM lParam) {
     if (LOWORD(wParam) != WA_INACTIVE) {
         return Activation::kGained;
     }
     const HWND other = reinterpret_cast<HWND>(lParam);
-    if (other != nullptr && GetWindowThreadProcessId(other, nullptr) == GetCurrentThreadId()) {
+    DWORD process = 0;
+    if (other != nullptr && GetWindowThreadProcessId(other, &process) != 0 &&
+        process == GetCurrentProcessId()) {
         return Activation::kToOwnWindow;
     }
     return Activation::kToAnotherProgram;
+}
+
+// Every monitor's flight rests while the display is off, whichever window heard of it.
+void ShareDisplayPower(const RendererWindow& window) {
+    if (window.signals != nullptr) {
+        window.signals->displayOff = window.displayPower == DisplayPower::kOff;
+    }
 }
 
 }  // namespace
@@ -57,6 +67,7 @@ LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
             if ((wParam & 0xFFF0) == SC_MONITORPOWER) {
                 window->displayPower = DisplayPowerAfterMonitorCommand(
                     static_cast<std::int64_t>(lParam), window->displayPower);
+                ShareDisplayPower(*window);
             }
             break;
         case WM_POWERBROADCAST:
@@ -66,11 +77,16 @@ LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
             }
             if (wParam == PBT_POWERSETTINGCHANGE) {
                 window->displayPower = DisplayPowerFromPowerSetting(lParam, window->displayPower);
+                ShareDisplayPower(*window);
                 return TRUE;
             }
             break;
         case WM_CLOSE:
-            // The loop ends on the quit request; the teardown destroys the window.
+            // The loop ends on the quit request; the teardown destroys the window. The other
+            // monitors' flights end with it.
+            if (window->signals != nullptr) {
+                window->signals->stop = true;
+            }
             PostQuitMessage(0);
             return 0;
         case WM_KEYDOWN:
@@ -82,9 +98,17 @@ LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_KEYUP:
             window->keyDown[wParam & 0xFF] = 0;
             return 0;
-        case WM_SIZE:
-            ResizeScene(LOWORD(lParam), HIWORD(lParam));
+        case WM_SIZE: {
+            // The aircraft where the layout put it while the window has the layout's size; a
+            // window of any other size has it at its centre.
+            const int width = LOWORD(lParam), height = HIWORD(lParam);
+            if (width == window->flightRect.Width() && height == window->flightRect.Height()) {
+                ResizeScene(width, height, window->lookAtX, window->lookAtY);
+            } else {
+                ResizeScene(width, height);
+            }
             return 0;
+        }
         default:
             break;
     }

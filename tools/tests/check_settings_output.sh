@@ -61,7 +61,7 @@ check "display keys" \
     "$screen= 1" "$aircraft= 0" "$sky= 1"
 check "display keys out of range" \
     'BgmKind=0\nBgmRepeat=0\nBgmFile=\nBgmFolder=C:\\Saver\nScreenChoice=0\nAircraftShown=1\nSkyFollowsClock=0' \
-    "$screen= 2" "$aircraft=-1" "$sky= 2"
+    "$screen= 3" "$aircraft=-1" "$sky= 2"
 
 head -c 4096 /dev/urandom >a.ini
 "$tool" settings a.ini 'C:\Saver' >/dev/null || { echo "FAIL: junk file"; failures=$((failures + 1)); }

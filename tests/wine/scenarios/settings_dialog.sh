@@ -8,7 +8,7 @@
 # typing a path and Return, puts the path into the label and, after "設定", into the file, and
 # refuses with a message a path longer than the settings file holds.
 # Clicks go to places in the dialog's client area at 96 DPI: the music panel as before, the
-# 画面 section under it, and the footer 130 pixels lower than without that section.
+# 画面 section under it, and the footer 150 pixels lower than without that section.
 start_xvfb 1024x768
 warm_wine
 host_in_folder
@@ -74,8 +74,9 @@ sjis_settings() {  # KIND REPEAT FILE SCREEN AIRCRAFT SKY: the bytes "設定" wr
 SET_Y=362          # 設定 and ｷｬﾝｾﾙ, under the 画面 section
 SCREEN_SWITCH_Y=228  # "解像度を 1024×768 に切り替える"
 SCREEN_ALL_Y=248     # "今の解像度ですべての画面に"
-AIRCRAFT_Y=268       # "紙飛行機を表示する"
-SKY_Y=288            # "空を時刻に合わせる"
+SCREEN_EACH_Y=268    # "画面ごとに別々に飛ぶ"
+AIRCRAFT_Y=288       # "紙飛行機を表示する"
+SKY_Y=308            # "空を時刻に合わせる"
 
 # 1. The three choices and "設定", with 5 typed as the track to repeat.
 rm -f "$HOST_INI"
@@ -85,9 +86,9 @@ runs=$(ink_runs "$SHOTS/opened.png" $((OX + 168)) $((OY + 70)) 90 16)
 [ "${runs%/*}" -ge 4 ] || fail "曲目をﾘﾋﾟｰﾄ not drawn as glyphs (runs/dark: $runs)"
 runs=$(ink_runs "$SHOTS/opened.png" $((OX + 340)) $((OY + 354)) 44 16)
 [ "${runs%/*}" -ge 4 ] || fail "設定 not drawn as glyphs (runs/dark: $runs)"
-runs=$(ink_runs "$SHOTS/opened.png" $((OX + 56)) $((OY + 262)) 120 16)
-[ "${runs%/*}" -ge 4 ] || fail "紙飛行機を表示する not drawn as glyphs (runs/dark: $runs)"
 runs=$(ink_runs "$SHOTS/opened.png" $((OX + 56)) $((OY + 282)) 120 16)
+[ "${runs%/*}" -ge 4 ] || fail "紙飛行機を表示する not drawn as glyphs (runs/dark: $runs)"
+runs=$(ink_runs "$SHOTS/opened.png" $((OX + 56)) $((OY + 302)) 120 16)
 [ "${runs%/*}" -ge 4 ] || fail "空を時刻に合わせる not drawn as glyphs (runs/dark: $runs)"
 click 45 118   # MP3、WAV
 click 45 98    # なし
@@ -102,19 +103,20 @@ cmp "$SHOTS/expected.ini" "$HOST_INI" || fail "設定 wrote: $(od -c "$HOST_INI"
 
 # 1b. The keyboard alone through the 画面 section: from the audio CD row (clicked, so it has the
 # focus) Tab passes the combo, なし and MP3、WAV ("..." is disabled) to the first 画面 choice; Down
-# chooses the second, Tab reaches the aircraft box, Space clears it, Tab reaches the sky box,
-# Space ticks it, Tab reaches 設定, Return.
+# chooses the second and Down again the third (each monitor its own flight), Tab reaches the
+# aircraft box, Space clears it, Tab reaches the sky box, Space ticks it, Tab reaches 設定, Return.
 open_dialog /c
 click 45 78
-xdotool key --delay 80 Tab Tab Tab Tab Down Tab space Tab space
+xdotool key --delay 80 Tab Tab Tab Tab Down Down Tab space Tab space
 screenshot "$SHOTS/keyboard.png"
 xdotool key --delay 80 Tab Return
 wait_exit "$HOST_PID" 30
-sjis_settings 1 5 "" 1 0 1 >"$SHOTS/expected.ini"
+sjis_settings 1 5 "" 2 0 1 >"$SHOTS/expected.ini"
 cmp "$SHOTS/expected.ini" "$HOST_INI" || fail "the keyboard wrote: $(od -c "$HOST_INI" | head)"
 
-# 1c. The mouse: the first 画面 choice and the two boxes again, then 設定.
+# 1c. The mouse: the third 画面 choice, then the first, and the two boxes again, then 設定.
 open_dialog /c
+click 45 $SCREEN_EACH_Y
 click 45 $SCREEN_SWITCH_Y
 click 45 $AIRCRAFT_Y
 click 45 $SKY_Y

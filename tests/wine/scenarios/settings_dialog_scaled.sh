@@ -65,7 +65,7 @@ poll 30 shown || fail "the panel was not drawn"
 convert "$SHOTS/dialog.png" -crop "744x594+$OX+$OY" +repage "$SHOTS/client.png"
 
 # The panel spans x 18 to 722; the bands: y 252 to 275 (between the file row and the 画面
-# heading) and y 478 to 494 (under the keeper's box). Columns 20 to 719.
+# heading) and y 478 to 494 (under the sky box, the last row). Columns 20 to 719.
 for band in "252 24" "478 17"; do
     read -r y h <<<"$band"
     read -r step first last <<<"$(column_steps "$SHOTS/client.png" 20 "$y" 700 "$h")"
