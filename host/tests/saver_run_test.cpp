@@ -65,7 +65,7 @@ class FakePlatform final : public SaverPlatform {
     int cursorCount = -1;  // after the start-up's hide
     bool ended = false;
 
-    bool CaptureScreen(const std::string& path) override {
+    bool WriteDesktopPicture(const DesktopRequest&, const std::string& path) override {
         log_.Add("capture " + path);
         return !captureFails && files->Write(path);
     }
