@@ -82,6 +82,7 @@ Section "-Install"
   File "/oname=${MODEL_FILE}" "${STAGE}\model.ms3d"
 !endif
   File "/oname=${LICENSE_FILE}" "${STAGE}\license.txt"
+  File "/oname=${MANUAL_FILE}" "${STAGE}\manual.txt"
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
   Call CreateStartMenuEntries
   Call RemoveEarlierPictures
@@ -111,6 +112,7 @@ Section "Uninstall"
   Delete "$INSTDIR\${RENDERER_FILE}"
   Delete "$INSTDIR\${MODEL_FILE}"
   Delete "$INSTDIR\${LICENSE_FILE}"
+  Delete "$INSTDIR\${MANUAL_FILE}"
   Delete "$INSTDIR\${SETTINGS_FILE}"
   Delete "$INSTDIR\${UNINSTALLER}"
   Call un.RemoveCreatedFolders
