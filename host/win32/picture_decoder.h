@@ -14,7 +14,7 @@
 
 namespace altostrat {
 
-// Refused before decoding: a side longer than this, or more pixels than kMaxDecodedPixels.
+// Refused before decoding: a side longer than this, or more pixels than kMaxPicturePixels.
 inline constexpr UINT kMaxPictureSide = 65535;
 inline constexpr unsigned long long kMaxPicturePixels = 1ull << 30;
 
