@@ -91,6 +91,7 @@ Section "-Install"
 !endif
   File "/oname=${KEEPER_FILE}" "${STAGE}\keeper.exe"
   File "/oname=${LICENSE_FILE}" "${STAGE}\license.txt"
+  File "/oname=${MANUAL_FILE}" "${STAGE}\manual.txt"
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
   Call CreateStartMenuEntries
   Call RemoveEarlierPictures
@@ -126,6 +127,7 @@ Section "Uninstall"
   Delete "$INSTDIR\${KEEPER_FILE}"
   Delete "$INSTDIR\${MODEL_FILE}"
   Delete "$INSTDIR\${LICENSE_FILE}"
+  Delete "$INSTDIR\${MANUAL_FILE}"
   Delete "$INSTDIR\${SETTINGS_FILE}"
   Delete "$INSTDIR\${UNINSTALLER}"
   Call un.RemoveCreatedFolders

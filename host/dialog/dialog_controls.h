@@ -71,7 +71,9 @@ inline constexpr std::array<const char*, 3> kCreditCaptions{
     u8"アルトストラト 1.0.0  © Altostrat developers",
     u8"アルトストラト 1.0.0",
 };
-inline constexpr char kHomePage[] = "https://altostrat.example.org/";
+// The link opens the manual installed beside the programs (the README's part for users).
+inline constexpr char kManualFileName[] = "MANUAL.txt";
+inline constexpr char kManualLinkCaption[] = u8"使い方を読む (MANUAL.txt)";
 
 // The file chooser's request.
 inline constexpr char kFileChooserTitle[] = u8"ﾌｧｲﾙを開く";

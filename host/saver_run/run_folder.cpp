@@ -91,16 +91,21 @@ void SweepRunFolders(RunFolderPlatform& files) {
         if (!entry.folder || entry.link || !IsRunFolderName(entry.name)) {
             continue;
         }
-        const std::string folder = temporary + entry.name;
-        if (files.RemoveFile(Child(folder, kRunLockName)) == RemoveResult::kRefused) {
-            continue;  // its run still holds it
+        const std::uint32_t folder = files.OpenOwnFolder(temporary + entry.name);
+        if (folder == 0) {
+            continue;  // gone, swapped for a link, or not ours
         }
-        for (const FolderEntry& inside : files.List(folder)) {
-            if (!inside.folder && !inside.link) {
-                files.RemoveFile(Child(folder, inside.name));
+        // A live run holds its lock; one that has not made it yet loses the name to ours.
+        const bool free = files.RemoveFileIn(folder, kRunLockName) != RemoveResult::kRefused &&
+                          files.TakeLockIn(folder, kRunLockName);
+        if (free) {
+            for (CapturePicture picture :
+                 {CapturePicture::kSky, CapturePicture::kDesktop, CapturePicture::kGlow}) {
+                files.RemoveFileIn(folder, CapturePictureName(picture));
             }
         }
-        files.RemoveFolder(folder);
+        // The folder goes only if nothing else is left in it.
+        files.CloseFolder(folder, free);
     }
 }
 

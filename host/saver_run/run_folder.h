@@ -15,13 +15,18 @@
 // folder of old.
 //
 // The sweep, at a start of the host, looks in the temporary folder at the entries named exactly
-// as above that are plain folders: never a junction, symbolic link or other reparse point, and
-// nothing of another name. It deletes such a folder's lock file first; while the run that holds
-// it is still running, Windows refuses that and the folder is left alone. Otherwise it deletes
-// the plain files inside (no link, nothing in a sub-folder) and then the folder, which goes only
-// once it is empty. A folder without a lock (a run that ended between making the folder and its
-// lock, or one whose lock its own clean-up already deleted) is swept too; a run that finds its
-// new folder gone before its lock exists tries the next name.
+// as above that are plain folders, and nothing of another name. Where TEMP is a folder every
+// user can write (a shared C:\Temp), another account may swap such a folder for a junction
+// between the listing and the deletion, to have the user's files elsewhere deleted; so the sweep
+// opens each candidate once, holds it so that it can be neither moved nor replaced, refuses it
+// when what it opened is a junction, link or other reparse point or is not the user's own, and
+// works only through what it opened. It deletes only the four names a run writes: the lock and
+// the three pictures. A live run holds its lock shared with no one, so the lock cannot be
+// deleted and the folder is left whole. Otherwise the sweep takes the lock itself, as a new file
+// shared with no one and deleted when it lets go: a run that has just made the folder and not
+// yet its lock then fails to take it and tries its next name, so no live run ever loses its
+// pictures. Then the pictures go, the lock, and the folder once it is empty. A folder whose
+// picture could not be deleted stays for a later sweep.
 
 #include <cstdint>
 #include <string>
@@ -67,6 +72,20 @@ class RunFolderPlatform {
     virtual RemoveResult RemoveFile(const std::string& path) = 0;
     // Removes the folder if it is empty (a link itself, never what it points to).
     virtual bool RemoveFolder(const std::string& path) = 0;
+
+    // The sweep's side. Opens the folder at PATH once and holds it, so that it can be neither
+    // renamed, moved nor deleted by anyone else until CloseFolder; 0 when nothing is there or it
+    // is not a plain folder owned by this user (a reparse point is refused, never followed).
+    virtual std::uint32_t OpenOwnFolder(const std::string& path) = 0;
+    // Deletes the file NAME inside the opened folder (a link itself, never what it points to;
+    // never a folder).
+    virtual RemoveResult RemoveFileIn(std::uint32_t folder, std::string_view name) = 0;
+    // Creates NAME inside the opened folder as a new file shared with no one and deleted when
+    // CloseFolder lets it go; false when anything exists there.
+    virtual bool TakeLockIn(std::uint32_t folder, std::string_view name) = 0;
+    // Lets go of the lock taken in it, then of the folder; REMOVE deletes the folder too when
+    // it is empty by then.
+    virtual void CloseFolder(std::uint32_t folder, bool remove) = 0;
 };
 
 struct RunFolder {

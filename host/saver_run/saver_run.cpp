@@ -75,9 +75,12 @@ void SaverFormLoad(SaverRun& run) {
     if (run.folder.made) {
         // The screen first, while nothing of ours covers it; then the two fixed pictures. A
         // picture that fails is drawn plain by the renderer; the others are still written.
-        // Every monitor's part of the land is needed unless the flight is on the primary alone.
-        run.platform.CaptureScreen(PicturePath(run, CapturePicture::kDesktop),
-                                   run.host.settings.ScreenChoice != 0);
+        const HostSettings& settings = run.host.settings;
+        DesktopRequest request;
+        request.virtualScreen = settings.ScreenChoice != 0;
+        request.ownPictureChosen = settings.SceneryKind == 1 && !settings.SceneryFile.empty();
+        request.ownPicturePath = settings.SceneryFile;
+        run.platform.WriteDesktopPicture(request, PicturePath(run, CapturePicture::kDesktop));
         run.platform.WriteBuiltInPicture(BuiltInPicture::kSky,
                                          PicturePath(run, CapturePicture::kSky));
         run.platform.WriteBuiltInPicture(BuiltInPicture::kGlow,

@@ -40,6 +40,7 @@
 #include "host/host_state.h"
 #include "host/music/mci_sender.h"
 #include "host/music/music.h"
+#include "host/saver_run/desktop_source.h"
 #include "host/saver_run/run_folder.h"
 
 namespace altostrat {
@@ -58,11 +59,11 @@ enum class BuiltInPicture { kSky, kGlow };
 class SaverPlatform {
   public:
     virtual ~SaverPlatform() = default;
-    // Photographs the primary screen 1:1, or with WHOLE_VIRTUAL_SCREEN every monitor (the
-    // virtual screen from its top-left corner), and writes it as a new bitmap file at path
-    // (never opening a file that exists); false when the file could not be written whole, and
-    // then nothing of it is left.
-    virtual bool CaptureScreen(const std::string& path, bool wholeVirtualScreen) = 0;
+    // Writes the ground picture REQUEST asks for (desktop_source.h: the user's picture, the
+    // screen's photograph 1:1, the keeper's, the wallpaper or the built-in ground) as a new
+    // bitmap file at path (never opening a file that exists); false when the file could not be
+    // written whole, and then nothing of it is left.
+    virtual bool WriteDesktopPicture(const DesktopRequest& request, const std::string& path) = 0;
     // Writes one of the host's own pictures the same way.
     virtual bool WriteBuiltInPicture(BuiltInPicture picture, const std::string& path) = 0;
     // Starts the program at path with these arguments ("" for none) and a normal window that

@@ -53,6 +53,8 @@ void LoadSettings(HostSettings& settings, std::string_view iniPath,
     settings.ScreenChoice = LoadScreenChoice(ini);
     settings.AircraftShown = LoadFlag(ini, kAircraftShownKey, 0, 1);
     settings.SkyFollowsClock = LoadFlag(ini, kSkyFollowsClockKey, 1, 0);
+    settings.SceneryKind = LoadFlag(ini, kSceneryKindKey, 1, 0);
+    settings.SceneryFile = ReadIniValue(ini, kSettingsSection, kSceneryFileKey);
     settings.BgmFolder.assign(programFolder);
     settings.BgmFile = ReadIniValue(ini, kSettingsSection, kBgmFileKey);
     if (!settings.BgmFile.empty() && FileExists(settings.BgmFile)) {
@@ -90,6 +92,13 @@ bool SaveSettings(const HostSettings& settings, std::string_view iniPath) {
     if (bytes) {
         bytes = WriteIniToBytes(*bytes, kSettingsSection, kSkyFollowsClockKey,
                                 NumberWithSignSpace(settings.SkyFollowsClock));
+    }
+    if (bytes) {
+        bytes = WriteIniToBytes(*bytes, kSettingsSection, kSceneryKindKey,
+                                NumberWithSignSpace(settings.SceneryKind));
+    }
+    if (bytes) {
+        bytes = WriteIniToBytes(*bytes, kSettingsSection, kSceneryFileKey, settings.SceneryFile);
     }
     return bytes && ReplaceFileContents(iniPath, *bytes);
 }

@@ -23,6 +23,13 @@ struct HostSettings {
     // 1: the sky's light follows the local time of day; 0: the midday sky. Anything but 1 reads
     // as 0.
     std::int16_t SkyFollowsClock = 0;
+    // 1: the ground is a picture of the user's own (SceneryFile); 0: the desktop. Anything but
+    // 1 reads as 0.
+    std::int16_t SceneryKind = 0;
+    // A picture file, or a folder to take a picture from at random at each run. Kept as the
+    // file holds it even when nothing is there now (a drive not plugged in): the run falls back
+    // to the desktop then.
+    std::string SceneryFile;
 };
 
 // The file's section and keys. The keys are half-width katakana and kanji, and stay exactly so
@@ -34,20 +41,24 @@ inline constexpr char kBgmFileKey[] = u8"BGM\uFF8C\uFF67\uFF72\uFF99";          
 inline constexpr char kScreenChoiceKey[] = u8"\u753B\u9762";                    // 画面
 inline constexpr char kAircraftShownKey[] = u8"\u6A5F\u4F53";                   // 機体
 inline constexpr char kSkyFollowsClockKey[] = u8"\u7A7A";                       // 空
+inline constexpr char kSceneryKindKey[] = u8"\u666F\u8272";                     // 景色
+inline constexpr char kSceneryFileKey[] = u8"\u666F\u8272\uFF8C\uFF67\uFF72\uFF99";  // 景色ﾌｧｲﾙ
 
 // Fills SETTINGS from the file at INI_PATH. Numbers are rounded down into 16 bits; a music number
 // that is not one or does not fit leaves the setting as it was. The three display numbers have a
-// default instead: ScreenChoice is 1 or 2 only for a 1 or a 2, SkyFollowsClock 1 only for a 1
-// and AircraftShown 0 only for a 0, so missing, empty or unreadable values give 0, 1 and 0.
+// default instead: ScreenChoice is 1 or 2 only for a 1 or a 2, SkyFollowsClock and SceneryKind
+// 1 only for a 1, and AircraftShown 0 only for a 0, so missing, empty or unreadable values give
+// 0, 1, 0 and 0.
 // BgmFolder becomes PROGRAM_FOLDER, or the folder of BgmFile when that file exists; a music file
 // that does not exist is forgotten (BgmFile "", and kind 2 falls back to 0). The file itself is not
 // changed.
 void LoadSettings(HostSettings& settings, std::string_view iniPath, std::string_view programFolder);
 
-// Writes the six stored settings in their order (kind, repeat track, file, screen, aircraft, sky)
-// as the dialog saves them: numbers as " 5" or "-5", the path as it is. All six go into the file
-// in one replacement, so they land together or not at all; false when nothing was written (the file
-// could not be read or written, or the path has characters the file cannot hold).
+// Writes the eight stored settings in their order (kind, repeat track, file, screen, aircraft,
+// sky, scenery, scenery file) as the dialog saves them: numbers as " 5" or "-5", the paths as
+// they are. All eight go into the file in one replacement, so they land together or not at all;
+// false when nothing was written (the file could not be read or written, or a path has
+// characters the file cannot hold).
 bool SaveSettings(const HostSettings& settings, std::string_view iniPath);
 
 // The longest path the settings file gives back whole: its reader keeps 255 bytes of Shift-JIS.

@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/saver_run/run_folder.h"
@@ -25,6 +26,11 @@ class FakeRunFiles final : public RunFolderPlatform {
     std::vector<std::string>* log = nullptr;
     bool lockFails = false;
     std::string heldLock;  // the lock this process holds
+    // Folders someone swaps for a link right after the temporary folder has been listed.
+    std::vector<std::string> becomeLinksAfterListing;
+    std::map<std::uint32_t, std::string> opened;  // the sweep's open folders
+    std::map<std::uint32_t, std::string> sweepLocks;
+    std::uint32_t nextId = 1;
 
     FakeRunFiles() { Add(temporary.substr(0, temporary.size() - 1), Node{true, false, false}); }
 
@@ -70,6 +76,11 @@ class FakeRunFiles final : public RunFolderPlatform {
                 entries.push_back({path.substr(prefix.size()), node.folder, node.link});
             }
         }
+        if (prefix == temporary) {
+            for (const std::string& path : becomeLinksAfterListing) {
+                nodes[path].link = true;
+            }
+        }
         return entries;
     }
     RemoveResult RemoveFile(const std::string& path) override {
@@ -92,6 +103,41 @@ class FakeRunFiles final : public RunFolderPlatform {
         Log("rmdir " + path);
         nodes.erase(found);
         return true;
+    }
+
+    std::uint32_t OpenOwnFolder(const std::string& path) override {
+        const auto found = nodes.find(path);
+        if (found == nodes.end() || !found->second.folder || found->second.link) {
+            return 0;
+        }
+        const std::uint32_t id = nextId++;
+        opened[id] = path;
+        return id;
+    }
+    RemoveResult RemoveFileIn(std::uint32_t folder, std::string_view name) override {
+        return RemoveFile(opened.at(folder) + "\\" + std::string(name));
+    }
+    bool TakeLockIn(std::uint32_t folder, std::string_view name) override {
+        const std::string path = opened.at(folder) + "\\" + std::string(name);
+        if (Exists(path)) {
+            return false;
+        }
+        Log("sweep lock " + path);
+        nodes[path] = Node{false, false, true};
+        sweepLocks[folder] = path;
+        return true;
+    }
+    void CloseFolder(std::uint32_t folder, bool remove) override {
+        const auto lock = sweepLocks.find(folder);
+        if (lock != sweepLocks.end()) {
+            Log("sweep unlock " + lock->second);
+            nodes.erase(lock->second);
+            sweepLocks.erase(lock);
+        }
+        if (remove) {
+            RemoveFolder(opened.at(folder));
+        }
+        opened.erase(folder);
     }
 
     // A file written by the run's platform into a folder that exists.

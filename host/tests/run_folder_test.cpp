@@ -120,5 +120,44 @@ TEST(RunFolder, TheSweepTakesOnlyLeftoversOfItsOwnNamesAndNeverGoesThroughALink)
                     }));
 }
 
+TEST(RunFolder, TheSweepWorksThroughWhatItOpenedAndTakesNothingOfALiveRunOrOfAnyOtherName) {
+    FakeRunFiles files;
+    const auto leftover = [&](const std::string& name, bool lockHeld) {
+        const std::string folder = kTemp + name;
+        files.Add(folder, Node{true, false, false});
+        files.Add(folder + "\\Altostrat.lock", Node{false, false, lockHeld});
+        for (int role = 1; role <= 3; ++role) {
+            files.Add(folder + "\\" + CapturePictureName(static_cast<CapturePicture>(role)));
+        }
+    };
+    // Listed as a plain folder, then swapped for a junction before the sweep opens it: what the
+    // junction leads to (here the same names) is someone else's and stays.
+    leftover("Altostrat-3-0", false);
+    files.becomeLinksAfterListing.push_back(kTemp + "Altostrat-3-0");
+    // A run still running: its lock held, its pictures in use by the flight.
+    leftover("Altostrat-6-0", true);
+    // A crashed run's folder with a file of another name: only the run's four names go.
+    leftover("Altostrat-5-0", false);
+    files.Add(kTemp + "Altostrat-5-0\\notes.txt");
+    const auto before = files.nodes;
+
+    SweepRunFolders(files);
+
+    std::vector<std::string> gone;
+    for (const auto& [path, node] : before) {
+        if (!files.Exists(path)) {
+            gone.push_back(path.substr(kTemp.size()));
+        }
+    }
+    EXPECT_EQ(gone, (Lines{
+                        "Altostrat-5-0\\Altostrat.lock",
+                        "Altostrat-5-0\\Altostrat1.bmp",
+                        "Altostrat-5-0\\Altostrat2.bmp",
+                        "Altostrat-5-0\\Altostrat3.bmp",
+                    }));
+    EXPECT_TRUE(files.sweepLocks.empty());  // its own lock let go
+    EXPECT_TRUE(files.opened.empty());
+}
+
 }  // namespace
 }  // namespace altostrat

@@ -66,8 +66,8 @@ class FakePlatform final : public SaverPlatform {
     bool ended = false;
 
     bool capturedWhole = false;
-    bool CaptureScreen(const std::string& path, bool wholeVirtualScreen) override {
-        capturedWhole = wholeVirtualScreen;
+    bool WriteDesktopPicture(const DesktopRequest& request, const std::string& path) override {
+        capturedWhole = request.virtualScreen;
         log_.Add("capture " + path);
         return !captureFails && files->Write(path);
     }

@@ -208,7 +208,9 @@ TEST(SettingsDialog, SetWritesTheSixKeysAndCancelWritesNothing) {
               "BGM\xCC\xA7\xB2\xD9=C:\\Music\\a.mp3\r\n"
               "\x89\xE6\x96\xCA= 1\r\n"
               "\x8B\x40\x91\xCC= 0\r\n"
-              "\x8B\xF3= 1\r\n");
+              "\x8B\xF3= 1\r\n"
+              "\x8C\x69\x90\x46= 0\r\n"
+              "\x8C\x69\x90\x46\xCC\xA7\xB2\xD9=\r\n");
 
     RecordingStore recorder;
     SettingsDialogForm cancelled;

@@ -16,6 +16,8 @@ const std::string kFile = "BGM\xCC\xA7\xB2\xD9";
 const std::string kScreen = "\x89\xE6\x96\xCA";    // 画面
 const std::string kAircraft = "\x8B\x40\x91\xCC";  // 機体
 const std::string kSky = "\x8B\xF3";               // 空
+const std::string kScenery = "\x8C\x69\x90\x46";   // 景色
+const std::string kSceneryFile = kScenery + "\xCC\xA7\xB2\xD9";
 
 struct SettingsTest : ::testing::Test {
     TestFolder folder;
@@ -158,7 +160,8 @@ TEST_F(SettingsTest, SavingWritesTheSixLinesInOrderAsShiftJis) {
     ASSERT_TRUE(SaveSettings(settings, folder.File("a.ini")));
     EXPECT_EQ(folder.Read("a.ini"), "[Section]\r\n" + kKind + "= 1\r\n" + kRepeat + "= 5\r\n" +
                                         kFile + "=\r\n" + kScreen + "= 0\r\n" + kAircraft +
-                                        "= 1\r\n" + kSky + "= 0\r\n");
+                                        "= 1\r\n" + kSky + "= 0\r\n" + kScenery + "= 0\r\n" +
+                                        kSceneryFile + "=\r\n");
 
     settings.BgmKind = -1;
     settings.BgmRepeat = 0;
@@ -166,15 +169,20 @@ TEST_F(SettingsTest, SavingWritesTheSixLinesInOrderAsShiftJis) {
     settings.ScreenChoice = 1;
     settings.AircraftShown = 0;
     settings.SkyFollowsClock = 1;
+    settings.SceneryKind = 1;
+    settings.SceneryFile = u8"D:\\写真\\";  // a folder, and one not there now: kept as it is
     ASSERT_TRUE(SaveSettings(settings, folder.File("a.ini")));
     EXPECT_EQ(folder.Read("a.ini"), "[Section]\r\n" + kKind + "=-1\r\n" + kRepeat + "= 0\r\n" +
                                         kFile + "=C:\\\x89\xB9\x8A\x79\\\x83\x5C.mp3\r\n" +
                                         kScreen + "= 1\r\n" + kAircraft + "= 0\r\n" + kSky +
-                                        "= 1\r\n");
+                                        "= 1\r\n" + kScenery + "= 1\r\n" + kSceneryFile +
+                                        "=D:\\\x8E\xCA\x90\x5E\\\r\n");
     const HostSettings loaded = Load("", HostSettings{});
     EXPECT_EQ(loaded.ScreenChoice, 1);
     EXPECT_EQ(loaded.AircraftShown, 0);
     EXPECT_EQ(loaded.SkyFollowsClock, 1);
+    EXPECT_EQ(loaded.SceneryKind, 1);
+    EXPECT_EQ(loaded.SceneryFile, settings.SceneryFile);
 }
 
 TEST_F(SettingsTest, SavingKeepsWhatElseTheFileHoldsAndLoadsBack) {
@@ -185,10 +193,10 @@ TEST_F(SettingsTest, SavingKeepsWhatElseTheFileHoldsAndLoadsBack) {
     settings.BgmFile = MusicFile(u8"表ソ.mp3");
     ASSERT_TRUE(SaveSettings(settings, folder.File("a.ini")));
     const std::string sjisFile = folder.File("sub\\") + "\x95\x5C\x83\x5C.mp3";
-    EXPECT_EQ(folder.Read("a.ini"), "; my notes\r\n[Other]\r\nx=1\r\n[section]\r\n" + kRepeat +
-                                        "= 3\r\n" + kKind + "= 2\r\n" + kFile + "=" + sjisFile +
-                                        "\r\n" + kScreen + "= 0\r\n" + kAircraft + "= 1\r\n" +
-                                        kSky + "= 0\r\n");
+    EXPECT_EQ(folder.Read("a.ini"),
+              "; my notes\r\n[Other]\r\nx=1\r\n[section]\r\n" + kRepeat + "= 3\r\n" + kKind +
+                  "= 2\r\n" + kFile + "=" + sjisFile + "\r\n" + kScreen + "= 0\r\n" + kAircraft +
+                  "= 1\r\n" + kSky + "= 0\r\n" + kScenery + "= 0\r\n" + kSceneryFile + "=\r\n");
     const HostSettings loaded = Load("", HostSettings{});
     EXPECT_EQ(loaded.BgmKind, 2);
     EXPECT_EQ(loaded.BgmRepeat, 3);

@@ -15,3 +15,5 @@
 #define ALTOSTRAT_IDB_SKY 220
 #define ALTOSTRAT_IDB_GLOW 221
 #define ALTOSTRAT_IDB_PREVIEW_STILL 222
+/* The generated ground of fields and woods, the flight's land when no desktop picture is had. */
+#define ALTOSTRAT_IDB_GROUND 223

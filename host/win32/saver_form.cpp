@@ -9,6 +9,7 @@
 #include "common/win32/display_power_notice.h"
 #include "common/win32/wide_text.h"
 #include "host/saver_run/saver_run.h"
+#include "host/win32/desktop_picture.h"
 #include "host/win32/mode_entries.h"
 #include "host/win32/resource_ids.h"
 #include "host/win32/screen_capture.h"
@@ -53,8 +54,8 @@ class Win32SaverPlatform final : public SaverPlatform {
         }
     }
 
-    bool CaptureScreen(const std::string& path, bool wholeVirtualScreen) override {
-        return CaptureScreenToFile(path, wholeVirtualScreen);
+    bool WriteDesktopPicture(const DesktopRequest& request, const std::string& path) override {
+        return WriteDesktopPictureFile(instance_, request, path);
     }
 
     bool WriteBuiltInPicture(BuiltInPicture picture, const std::string& path) override {

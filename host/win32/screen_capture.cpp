@@ -19,37 +19,105 @@ BITMAPINFO Bottom24(LONG width, LONG height) {
     return info;
 }
 
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT bounds, LPARAM list) {
+    reinterpret_cast<std::vector<ScreenRect>*>(list)->push_back(
+        ScreenRect{bounds->left, bounds->top, bounds->right, bounds->bottom});
+    return TRUE;
+}
+
 }  // namespace
 
-bool CaptureScreenToFile(const std::string& path, bool wholeVirtualScreen) {
-    const int left = wholeVirtualScreen ? GetSystemMetrics(SM_XVIRTUALSCREEN) : 0;
-    const int top = wholeVirtualScreen ? GetSystemMetrics(SM_YVIRTUALSCREEN) : 0;
-    const int width = GetSystemMetrics(wholeVirtualScreen ? SM_CXVIRTUALSCREEN : SM_CXSCREEN);
-    const int height = GetSystemMetrics(wholeVirtualScreen ? SM_CYVIRTUALSCREEN : SM_CYSCREEN);
-    if (width <= 0 || height <= 0) {
+ScreenArea ScreensToCover(bool virtualScreen) {
+    ScreenArea area;
+    if (virtualScreen) {
+        const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+        const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+        area.canvas = ScreenRect{left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                                 top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+        EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&area.monitors));
+    }
+    if (area.monitors.empty() || area.canvas.Width() <= 0 || area.canvas.Height() <= 0) {
+        area.canvas =
+            ScreenRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        area.monitors = {area.canvas};
+    }
+    return area;
+}
+
+bool OnUsersDesktop() {
+    HDESK desktop = GetThreadDesktop(GetCurrentThreadId());
+    wchar_t name[64] = {};
+    DWORD needed = 0;
+    if (desktop == nullptr || !GetUserObjectInformationW(desktop, UOI_NAME, name,
+                                                         sizeof name - sizeof name[0], &needed)) {
         return false;
+    }
+    return lstrcmpiW(name, L"Default") == 0;
+}
+
+std::optional<RgbPicture> PhotographScreen(const ScreenRect& area) {
+    const int width = area.Width();
+    const int height = area.Height();
+    if (width <= 0 || height <= 0) {
+        return std::nullopt;
     }
     BITMAPINFO info = Bottom24(width, height);
     void* bits = nullptr;
-    HBITMAP picture = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (picture == nullptr) {
-        return false;
+    HBITMAP shot = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (shot == nullptr) {
+        return std::nullopt;
     }
-    HDC pictureDC = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(pictureDC, picture);
+    HDC shotDC = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(shotDC, shot);
     HWND hDesktopWnd = GetDesktopWindow();
     HDC hDesktopDC = GetDC(hDesktopWnd);
-    BitBlt(pictureDC, 0, 0, width, height, hDesktopDC, left, top, SRCCOPY);
+    const BOOL copied =
+        BitBlt(shotDC, 0, 0, width, height, hDesktopDC, area.left, area.top, SRCCOPY);
     ReleaseDC(hDesktopWnd, hDesktopDC);
     GdiFlush();
 
+    std::optional<RgbPicture> picture;
+    if (copied) {
+        picture = RgbPicture{width, height, {}};
+        picture->pixels.resize(static_cast<std::size_t>(width) * height * 3);
+        const std::size_t stride = BmpRowBytes(width, 24);
+        const auto* rows = static_cast<const std::uint8_t*>(bits);
+        for (int y = 0; y < height; ++y) {
+            const std::uint8_t* in = rows + static_cast<std::size_t>(height - 1 - y) * stride;
+            std::uint8_t* out = picture->pixels.data() + static_cast<std::size_t>(y) * width * 3;
+            for (int x = 0; x < width; ++x, in += 3, out += 3) {
+                out[0] = in[2];
+                out[1] = in[1];
+                out[2] = in[0];
+            }
+        }
+    }
+    SelectObject(shotDC, previous);
+    DeleteDC(shotDC);
+    DeleteObject(shot);
+    return picture;
+}
+
+bool WritePictureToFile(const RgbPicture& picture, const std::string& path) {
+    if (picture.width <= 0 || picture.height <= 0 ||
+        picture.pixels.size() < static_cast<std::size_t>(picture.width) * picture.height * 3) {
+        return false;
+    }
+    const std::size_t stride = BmpRowBytes(picture.width, 24);
+    std::vector<std::uint8_t> rows(stride * static_cast<std::size_t>(picture.height));
+    for (int y = 0; y < picture.height; ++y) {
+        const std::uint8_t* in =
+            picture.pixels.data() + static_cast<std::size_t>(y) * picture.width * 3;
+        std::uint8_t* out = rows.data() + static_cast<std::size_t>(picture.height - 1 - y) * stride;
+        for (int x = 0; x < picture.width; ++x, in += 3, out += 3) {
+            out[0] = in[2];
+            out[1] = in[1];
+            out[2] = in[0];
+        }
+    }
     const std::vector<std::uint8_t> bytes =
-        Bmp24Bytes({width, height, static_cast<const std::uint8_t*>(bits), BmpRowBytes(width, 24)});
-    const bool written = !bytes.empty() && WriteNewFile(path, bytes.data(), bytes.size());
-    SelectObject(pictureDC, previous);
-    DeleteDC(pictureDC);
-    DeleteObject(picture);
-    return written;
+        Bmp24Bytes({picture.width, picture.height, rows.data(), stride});
+    return !bytes.empty() && WriteNewFile(path, bytes.data(), bytes.size());
 }
 
 bool WriteBitmapResourceToFile(HINSTANCE module, int id, const std::string& path) {

@@ -1,19 +1,40 @@
 #pragma once
-// The saver's pictures as bitmap files: the primary screen photographed 1:1, and the host's
-// built-in pictures, both written at 24 bits per pixel, each as a new file in the run's own
-// folder (never one that exists).
+// The saver's pictures: the screen photographed 1:1 into memory (the primary, or the whole
+// virtual screen when the flight goes over every monitor), pictures written as bitmap files at
+// 24 bits per pixel, each as a new file in the run's own folder (never one that exists), and
+// the host's built-in pictures.
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
+#include <vector>
+
+#include "common/picture_layout.h"
+#include "common/screen_rect.h"
 
 namespace altostrat {
 
-// GetDesktopWindow, GetDC, BitBlt (SRCCOPY) into a 24-bit DIB section of the primary screen's
-// size, or with WHOLE_VIRTUAL_SCREEN of the virtual screen's from its top-left corner (which may
-// lie at negative coordinates), ReleaseDC, then the file. A failed copy leaves the picture
-// black, which is written all the same. False when the file could not be written.
-bool CaptureScreenToFile(const std::string& path, bool wholeVirtualScreen);
+// What the ground picture covers: the canvas (the primary, or the virtual screen) and the
+// monitors on it, in virtual-screen coordinates.
+struct ScreenArea {
+    ScreenRect canvas;
+    std::vector<ScreenRect> monitors;
+};
+
+// The primary monitor alone, or (VIRTUAL_SCREEN) the virtual screen with every monitor.
+ScreenArea ScreensToCover(bool virtualScreen);
+
+// This thread runs on the user's own desktop, named "Default". Windows starts a password-
+// protected saver on a desktop of its own, where no photograph shows the user's windows.
+bool OnUsersDesktop();
+
+// GetDesktopWindow, GetDC, BitBlt (SRCCOPY) of AREA into memory, ReleaseDC. Nothing when the
+// copy failed (as it does on a desktop that is not the input desktop).
+std::optional<RgbPicture> PhotographScreen(const ScreenRect& area);
+
+// Writes PICTURE as a new 24-bit bitmap file at PATH; false when it could not be written whole.
+bool WritePictureToFile(const RgbPicture& picture, const std::string& path);
 
 // The BITMAP resource `id` of module, converted to 24 bits per pixel. False when the resource
 // is missing or the file could not be written.

@@ -136,9 +136,11 @@ void Confirm(SettingsDialogWindow& d) {
     CloseDialog(d);
 }
 
-void OpenHomePage(SettingsDialogWindow& d) {
+void OpenManual(SettingsDialogWindow& d) {
     const HCURSOR old = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-    ShellExecuteW(d.window, L"open", Wide(kHomePage).c_str(), L"", L"", SW_SHOWNORMAL);
+    const std::string manual = d.host.programFolder + "\\" + kManualFileName;
+    ShellExecuteW(d.window, L"open", Wide(manual).c_str(), nullptr,
+                  Wide(d.host.programFolder).c_str(), SW_SHOWNORMAL);
     SetCursor(old);
 }
 
@@ -244,7 +246,7 @@ LRESULT CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
                 ReleaseCapture();
             }
             if (open) {
-                OpenHomePage(*d);
+                OpenManual(*d);
             }
             return 0;
         }

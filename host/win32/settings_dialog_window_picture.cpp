@@ -166,12 +166,13 @@ void PaintPicture(SettingsDialogWindow& d) {
     // lbl_URL, sized to its text: the pointing hand and the click follow that size.
     RECT link = PixelRect(d, kLinkPlace);
     const HGDIOBJ oldFont = SelectObject(dc, d.linkFont);
-    const std::wstring url = Wide(kHomePage);
+    const std::wstring url = Wide(kManualLinkCaption);
     DrawTextW(dc, url.c_str(), -1, &link, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, oldFont);
     link.right = std::min<LONG>(link.right, link.left + room);
     d.linkRect = link;
-    DrawLabel(dc, d.linkFont, white, kHomePage, link, DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS);
+    DrawLabel(dc, d.linkFont, white, kManualLinkCaption, link,
+              DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS);
 }
 
 void RefreshPicture(SettingsDialogWindow& d) {

@@ -2,9 +2,19 @@
 // what it would inherit: full access for this user and for the system, nobody else, passed on to
 // everything made inside. The user's temporary folder gives that already on a standard system;
 // the explicit list keeps it so where TEMP was pointed at a folder other accounts may read, such
-// as a C:\Temp that an administrator made for everyone.
+// as a C:\Temp that an administrator made for everyone. Without that list no folder is made at
+// all: the run then flies over plain ground rather than leave the photograph readable.
+//
+// The sweep holds each candidate folder open without sharing its deletion, so that nobody can
+// rename, move or replace it while the sweep works in it, and addresses the files inside through
+// the path the held handle resolves to (GetFinalPathNameByHandleW). Files are opened as
+// themselves, never followed (FILE_FLAG_OPEN_REPARSE_POINT), and deleted by their handle
+// (FileDispositionInfo). Opening children relative to a handle would need the native NtCreateFile,
+// which is not part of the documented API; holding the parent gives the same guarantee with
+// documented calls that MinGW and Wine both carry.
 #include "host/win32/win32_run_folder.h"
 
+#include <aclapi.h>
 #include <sddl.h>
 
 #include <memory>
@@ -33,6 +43,43 @@ std::wstring UserSid() {
     }
     CloseHandle(token);
     return text;
+}
+
+// The token's user and its default owner for new objects (an administrator's files may be
+// owned by the Administrators group instead of the user): either counts as the user's own.
+bool OwnedByThisUser(HANDLE object) {
+    PSID owner = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetSecurityInfo(object, SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr,
+                        nullptr, nullptr, &descriptor) != ERROR_SUCCESS) {
+        return false;
+    }
+    bool own = false;
+    HANDLE token = nullptr;
+    if (owner != nullptr && OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
+        for (TOKEN_INFORMATION_CLASS kind : {TokenUser, TokenOwner}) {
+            DWORD size = 0;
+            GetTokenInformation(token, kind, nullptr, 0, &size);
+            std::unique_ptr<BYTE[]> buffer(size > 0 ? new BYTE[size] : nullptr);
+            if (buffer != nullptr && GetTokenInformation(token, kind, buffer.get(), size, &size)) {
+                const PSID sid = kind == TokenUser
+                                     ? reinterpret_cast<TOKEN_USER*>(buffer.get())->User.Sid
+                                     : reinterpret_cast<TOKEN_OWNER*>(buffer.get())->Owner;
+                own = own || EqualSid(owner, sid);
+            }
+        }
+        CloseHandle(token);
+    }
+    LocalFree(descriptor);
+    return own;
+}
+
+// Marks an object opened with DELETE access to go when its last handle closes.
+bool DeleteOnClose(HANDLE object) {
+    FILE_DISPOSITION_INFO disposition{};
+    disposition.DeleteFile = TRUE;
+    return SetFileInformationByHandle(object, FileDispositionInfo, &disposition,
+                                      sizeof disposition) != FALSE;
 }
 
 // The folder's security descriptor (LocalFree it), or nullptr: the folder then takes what the
@@ -72,13 +119,13 @@ std::uint32_t Win32RunFolderPlatform::ProcessId() {
 
 bool Win32RunFolderPlatform::CreateFolder(const std::string& path) {
     PSECURITY_DESCRIPTOR descriptor = PrivateFolderDescriptor();
+    if (descriptor == nullptr) {
+        return false;
+    }
     SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor, FALSE};
     // Fails when anything at all exists there: a folder, a file, a link.
-    const BOOL made =
-        CreateDirectoryW(Wide(path).c_str(), descriptor != nullptr ? &attributes : nullptr);
-    if (descriptor != nullptr) {
-        LocalFree(descriptor);
-    }
+    const BOOL made = CreateDirectoryW(Wide(path).c_str(), &attributes);
+    LocalFree(descriptor);
     return made != FALSE;
 }
 
@@ -135,6 +182,79 @@ RemoveResult Win32RunFolderPlatform::RemoveFile(const std::string& path) {
 
 bool Win32RunFolderPlatform::RemoveFolder(const std::string& path) {
     return RemoveDirectoryW(Wide(path).c_str()) != FALSE;
+}
+
+std::uint32_t Win32RunFolderPlatform::OpenOwnFolder(const std::string& path) {
+    // Shared for reading and writing, not for deletion: nobody renames or replaces it now.
+    HANDLE folder = CreateFileW(Wide(path).c_str(), DELETE | READ_CONTROL | FILE_READ_ATTRIBUTES,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (folder == INVALID_HANDLE_VALUE) {
+        return 0;
+    }
+    BY_HANDLE_FILE_INFORMATION information{};
+    wchar_t resolved[MAX_PATH + 8] = {};
+    const DWORD length = GetFinalPathNameByHandleW(folder, resolved, MAX_PATH + 8, 0);
+    if (!GetFileInformationByHandle(folder, &information) ||
+        (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ||
+        (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 || length == 0 ||
+        length >= MAX_PATH + 8 || !OwnedByThisUser(folder)) {
+        CloseHandle(folder);
+        return 0;
+    }
+    const std::uint32_t id = nextFolder_++;
+    opened_[id] = OpenFolder{folder, std::wstring(resolved, length), INVALID_HANDLE_VALUE};
+    return id;
+}
+
+RemoveResult Win32RunFolderPlatform::RemoveFileIn(std::uint32_t folder, std::string_view name) {
+    const auto found = opened_.find(folder);
+    if (found == opened_.end()) {
+        return RemoveResult::kRefused;
+    }
+    const std::wstring path = found->second.path + L"\\" + Wide(std::string(name));
+    HANDLE file =
+        CreateFileW(path.c_str(), DELETE | FILE_READ_ATTRIBUTES,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
+                   ? RemoveResult::kMissing
+                   : RemoveResult::kRefused;
+    }
+    BY_HANDLE_FILE_INFORMATION information{};
+    const bool removed = GetFileInformationByHandle(file, &information) &&
+                         (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+                         DeleteOnClose(file);
+    CloseHandle(file);
+    return removed ? RemoveResult::kRemoved : RemoveResult::kRefused;
+}
+
+bool Win32RunFolderPlatform::TakeLockIn(std::uint32_t folder, std::string_view name) {
+    const auto found = opened_.find(folder);
+    if (found == opened_.end() || found->second.lock != INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    const std::wstring path = found->second.path + L"\\" + Wide(std::string(name));
+    found->second.lock = CreateFileW(path.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    return found->second.lock != INVALID_HANDLE_VALUE;
+}
+
+void Win32RunFolderPlatform::CloseFolder(std::uint32_t folder, bool remove) {
+    const auto found = opened_.find(folder);
+    if (found == opened_.end()) {
+        return;
+    }
+    if (found->second.lock != INVALID_HANDLE_VALUE) {
+        CloseHandle(found->second.lock);  // deleted as it closes
+    }
+    if (remove) {
+        DeleteOnClose(found->second.folder);  // refused while anything is left inside
+    }
+    CloseHandle(found->second.folder);
+    opened_.erase(found);
 }
 
 bool WriteNewFile(const std::string& path, const void* bytes, std::size_t size) {

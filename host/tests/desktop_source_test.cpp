@@ -1,0 +1,126 @@
+// The ground picture's sources in the order the saver documents, and the one-colour test that
+// tells a photograph of a saver's own desktop from the user's.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "host/saver_run/desktop_source.h"
+#include "host/saver_run/plain_picture.h"
+
+namespace altostrat {
+namespace {
+
+struct Answers {
+    bool chosen;
+    bool own;
+    bool photograph;
+    bool keeper;
+    bool wallpaper;
+};
+
+// Answers each question from ANSWERS and records the questions asked, in order.
+class RecordingGatherer final : public DesktopGatherer {
+  public:
+    explicit RecordingGatherer(const Answers& answers) : answers_(answers) {}
+    std::vector<DesktopQuestion> asked;
+
+    bool ReadOwnPicture() override { return Answer(DesktopQuestion::kOwnPicture, answers_.own); }
+    bool Photograph() override { return Answer(DesktopQuestion::kPhotograph, answers_.photograph); }
+    bool TakeKeeperPhotograph() override {
+        return Answer(DesktopQuestion::kKeeperPhotograph, answers_.keeper);
+    }
+    bool ReadWallpaper() override {
+        return Answer(DesktopQuestion::kWallpaper, answers_.wallpaper);
+    }
+
+  private:
+    bool Answer(DesktopQuestion question, bool answer) {
+        asked.push_back(question);
+        return answer;
+    }
+    Answers answers_;
+};
+
+DesktopSource Decide(const Answers& answers, std::vector<DesktopQuestion>& asked) {
+    RecordingGatherer gatherer(answers);
+    const DesktopSource source = GatherDesktopPicture(answers.chosen, gatherer);
+    asked = gatherer.asked;
+    return source;
+}
+
+TEST(DesktopSource, TakesTheFirstSourceThatGivesAPictureAndAsksNothingBeyondIt) {
+    using Q = DesktopQuestion;
+    using S = DesktopSource;
+    const struct Row {
+        Answers answers;
+        S source;
+        std::vector<Q> asked;
+    } rows[] = {
+        // 景色 = 1 and a picture that decodes: nothing else is gathered.
+        {{true, true, true, true, true}, S::kOwnPicture, {Q::kOwnPicture}},
+        // A picture that fails falls back to the desktop's sources, in their order.
+        {{true, false, true, true, true}, S::kPhotograph, {Q::kOwnPicture, Q::kPhotograph}},
+        {{true, false, false, true, true},
+         S::kKeeperPhotograph,
+         {Q::kOwnPicture, Q::kPhotograph, Q::kKeeperPhotograph}},
+        {{true, false, false, false, false},
+         S::kGround,
+         {Q::kOwnPicture, Q::kPhotograph, Q::kKeeperPhotograph, Q::kWallpaper}},
+        // 景色 = 0: the user's picture is never read, whatever it would give.
+        {{false, true, true, false, false}, S::kPhotograph, {Q::kPhotograph}},
+        {{false, true, false, true, true},
+         S::kKeeperPhotograph,
+         {Q::kPhotograph, Q::kKeeperPhotograph}},
+        {{false, true, false, false, true},
+         S::kWallpaper,
+         {Q::kPhotograph, Q::kKeeperPhotograph, Q::kWallpaper}},
+        {{false, false, false, false, false},
+         S::kGround,
+         {Q::kPhotograph, Q::kKeeperPhotograph, Q::kWallpaper}},
+    };
+    for (const Row& row : rows) {
+        std::vector<Q> asked;
+        EXPECT_EQ(DesktopSourceName(Decide(row.answers, asked)), DesktopSourceName(row.source));
+        EXPECT_EQ(asked, row.asked) << DesktopSourceName(row.source);
+    }
+}
+
+RgbPicture Filled(int width, int height, RgbColour colour) {
+    RgbPicture picture{width, height, {}};
+    for (int i = 0; i < width * height; ++i) {
+        picture.pixels.insert(picture.pixels.end(), colour.begin(), colour.end());
+    }
+    return picture;
+}
+
+void Paint(RgbPicture& picture, int x, int y, RgbColour colour) {
+    const std::size_t at = (static_cast<std::size_t>(y) * picture.width + x) * 3;
+    for (std::size_t c = 0; c < 3; ++c) {
+        picture.pixels[at + c] = colour[c];
+    }
+}
+
+TEST(DesktopSource, APhotographOfOneColourIsNotTheDesktopButAPlainDesktopWithAnythingOnItIs) {
+    // A saver's own desktop: its background, with the few levels of noise a display's colour
+    // conversion may add; a failed copy: all black; nothing at all.
+    RgbPicture background = Filled(64, 48, {58, 110, 165});
+    Paint(background, 3, 7, {62, 106, 169});
+    Paint(background, 40, 20, {54, 114, 161});
+    EXPECT_TRUE(IsOneColour(background));
+    EXPECT_TRUE(IsOneColour(Filled(64, 48, {0, 0, 0})));
+    EXPECT_TRUE(IsOneColour(RgbPicture{}));
+    EXPECT_TRUE(IsOneColour(RgbPicture{4, 4, {1, 2, 3}}));  // short of its pixels
+
+    // The same plain background under a taskbar's row, or with one icon's pixel: the desktop.
+    RgbPicture withTaskbar = Filled(64, 48, {58, 110, 165});
+    for (int x = 0; x < 64; ++x) {
+        Paint(withTaskbar, x, 47, {32, 32, 32});
+    }
+    EXPECT_FALSE(IsOneColour(withTaskbar));
+    RgbPicture withIcon = Filled(64, 48, {58, 110, 165});
+    Paint(withIcon, 63, 47, {58, 110, 165 + 2 * kPlainColourLevels + 1});
+    EXPECT_FALSE(IsOneColour(withIcon));
+}
+
+}  // namespace
+}  // namespace altostrat
