@@ -4,17 +4,16 @@
 // that desktop's plain background, or nothing at all, instead of the user's windows. So the
 // host tries its sources in a fixed order and takes the first that gives a picture:
 //
-//   own picture chosen  own picture read  photograph usable  keeper's photograph  wallpaper read ->
-//   source yes                 yes               (not asked)        (not asked)          (not
-//   asked)        own picture yes                 no                yes                (not asked)
-//   (not asked)        photograph no                  (not asked)       yes                (not
-//   asked)          (not asked)        photograph either              no / not asked    no yes (not
-//   asked)        keeper's photograph either              no / not asked    no                 no
-//   yes                wallpaper either              no / not asked    no                 no no
-//   built-in ground
+//   own picture chosen   read    photograph usable   keeper's taken   wallpaper read   source
+//   yes                  yes     -                   -                -                own picture
+//   yes                  no      yes                 -                -                photograph
+//   no                   -       yes                 -                -                photograph
+//   either               either  no                  yes              -                keeper's
+//   either               either  no                  no               yes              wallpaper
+//   either               either  no                  no               no               ground
 //
-// The decision asks one question at a time, so a source is gathered (a picture decoded, a
-// wallpaper read) only when every source before it has failed.
+// ("-": not asked.) The decision asks one question at a time, so a source is gathered (a picture
+// decoded, a wallpaper read) only when every source before it has failed.
 
 #include <optional>
 #include <string>
