@@ -91,7 +91,12 @@ bool DecodeJpeg(const std::uint8_t* data, std::size_t size, PictureSize need, Rg
     info.scale_denom = JpegReduction(static_cast<int>(info.image_width),
                                      static_cast<int>(info.image_height), need);
     jpeg_calc_output_dimensions(&info);
-    if (TooLarge(info.output_width, info.output_height) || info.output_components != 3) {
+    // A progressive JPEG keeps the whole picture's coefficients, whatever the reduction: its own
+    // size counts, not only the reduced one.
+    const bool wholeKept =
+        info.progressive_mode != 0 && TooLarge(info.image_width, info.image_height);
+    if (wholeKept || TooLarge(info.output_width, info.output_height) ||
+        info.output_components != 3) {
         jpeg_destroy_decompress(&info);
         error = "too large a picture";
         return false;
