@@ -16,8 +16,9 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "altostrat --add-to-xscreensaver) or standalone (altostrat; Escape ends it).")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "x11")
-# The libraries it links, found by dpkg-shlibdeps, and nothing more: GLX finds whatever driver
-# the system has, and a hard Mesa dependency would pull Mesa onto systems with other drivers.
+# The libraries it links (libjpeg-turbo and libpng for --picture among them), found by
+# dpkg-shlibdeps, and nothing more: GLX finds whatever driver the system has, and a hard Mesa
+# dependency would pull Mesa onto systems with other drivers.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xscreensaver (>= 6)")
 set(CPACK_STRIP_FILES ON)

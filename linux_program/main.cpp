@@ -1,14 +1,16 @@
 // The Linux program: the same scene, frame step and flight model as the Windows renderer, over
-// X11 and GLX. It makes a private capture folder with the sky and glow pictures, takes the
-// desktop's picture into memory (photographed before anything is shown, or fetched through
-// xscreensaver's helper as a hack; its own ground where there is none), opens its window, and
-// only then writes the desktop's picture beside the others for the scene set-up, which loads
-// the three as textures; the folder goes at once. Then it runs the frame loop until Escape (or
-// a click on a Wayland desktop), a stop signal, or the end of the window it was given. The
-// camera chases the paper glider built into the program, unless "--no-aircraft" leaves it out.
+// X11 and GLX. It takes the ground's picture into memory (the user's own picture, or the
+// desktop photographed before anything is shown, or fetched through xscreensaver's helper as a
+// hack; its own ground where there is none), opens its window, and hands the scene set-up that
+// picture with the built-in sky and glow from memory: nothing of a run is ever written to disk.
+// Then it runs the frame loop until Escape (or a click on a Wayland desktop), a stop signal, or
+// the end of the window it was given. The camera chases the paper glider built into the
+// program, unless "--no-aircraft" leaves it out.
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -20,8 +22,9 @@
 #include "flight/scene/scene.h"
 #include "linux_program/options/hack_options.h"
 #include "linux_program/options/user_hack_list.h"
-#include "linux_program/run/capture_folder.h"
+#include "linux_program/picture/own_picture.h"
 #include "linux_program/run/embedded_glider.h"
+#include "linux_program/run/flight_pictures.h"
 #include "linux_program/run/stop_signals.h"
 #include "linux_program/x11/desktop_grab.h"
 #include "linux_program/x11/fps_meter.h"
@@ -55,24 +58,25 @@ DesktopPicture TakeDesktopPicture(const X11Flight& flight) {
     return GrabDesktopPicture(flight.display, flight.parent, flight.width, flight.height);
 }
 
-void RemovePictures(RendererState& state) {
-    RemoveCaptureFolder(state.captureFolder);
-    ForgetCaptureFolder();
-    state.captureFolder.clear();
+// The user's own picture, filled over the flight's window; the own ground, with one line
+// naming the file, when it cannot be had.
+std::unique_ptr<RgbImage> TakeOwnPicture(const X11Flight& flight, const std::string& path) {
+    const std::uint32_t seed = static_cast<std::uint32_t>(std::random_device()());
+    OwnPicture own = LoadOwnPicture(path, PictureSize{flight.width, flight.height}, seed);
+    if (!own.error.empty()) {
+        std::fprintf(stderr, "altostrat: %s; flying over fields and woods instead\n",
+                     own.error.c_str());
+    }
+    return GroundFromPicture(std::move(own.laid));
 }
 
-// The scene set-up presents its first loading screen right after the three pictures became
-// textures: from then on no file is needed, and the pictures leave the disk at once, whatever
-// way the program ends later. In the flight, the frame rate goes on the frame just before it
-// is shown.
-ScenePlatform MakePlatform(FlightRun& run, bool framePeriodWait) {
+// In the flight, the frame rate goes on the frame just before it is shown.
+ScenePlatform MakePlatform(FlightRun& run, bool framePeriodWait, std::unique_ptr<RgbImage> ground) {
     ScenePlatform platform =
         MakeGlxScenePlatform(run.window.display, run.window.window, framePeriodWait);
+    platform.pictures = HeldPictures(std::move(ground), platform.showError);
     const auto present = platform.swapBuffers;
     platform.swapBuffers = [&run, present] {
-        if (!run.state.captureFolder.empty()) {
-            RemovePictures(run.state);
-        }
         // A given window may have gone while the frame was drawn: the latest word from the
         // server comes just before the frame would be put into it. Mesa's software renderer
         // rasterises the frame only when asked to present it, which takes a while; that is done
@@ -147,22 +151,14 @@ int Fly(FlightRun& run, const HackOptions& options) {
     if (!OpenFlightTarget(flight, options)) {
         return 1;
     }
-    state.captureFolder = MakeCaptureFolder();
-    if (state.captureFolder.empty()) {
-        std::fprintf(stderr, "altostrat: cannot make a folder for the pictures\n");
-        return 1;
-    }
-    RememberCaptureFolder(state.captureFolder);
-    WriteBuiltInPictures(state.captureFolder);
-    DesktopPicture desktop;
+    std::unique_ptr<RgbImage> ground;
     if (!StopSignalled()) {
-        desktop = TakeDesktopPicture(flight);
+        ground = options.picture.empty() ? GroundFromDesktop(TakeDesktopPicture(flight))
+                                         : TakeOwnPicture(flight, options.picture);
     }
     if (StopSignalled() || !OpenFlightWindow(flight)) {
         return StopSignalled() ? 0 : 1;
     }
-    WriteDesktopPicture(state.captureFolder, desktop);
-    desktop = DesktopPicture();
     ResizeScene(flight.width, flight.height);
     state.options.skyFollowsClock = options.skyFollowsClock;
     run.showFps = options.printFps;
@@ -170,7 +166,7 @@ int Fly(FlightRun& run, const HackOptions& options) {
         MakeFpsOverlay(flight.display, run.overlay);
     }
     LoadGlider(state, options);
-    const ScenePlatform platform = MakePlatform(run, options.framePeriodWait);
+    const ScenePlatform platform = MakePlatform(run, options.framePeriodWait, std::move(ground));
     EndAtOnceOnStop();
     const bool ready = InitScene(state, platform);
     EndAtOnceOff();
@@ -206,7 +202,6 @@ int RunProgram(const HackOptions& options) {
     }
     const int exitCode = Fly(run, options);
     CloseFlightWindow(run.window);
-    RemovePictures(run.state);
     return exitCode;
 }
 

@@ -37,7 +37,8 @@ struct QuadricDeleter {
 using QuadricPointer = std::unique_ptr<GLUquadric, QuadricDeleter>;
 
 struct RendererState {
-    // The folder of the three capture files, ending in its separator.
+    // The folder of the three capture files, ending in its separator; read when the platform
+    // names no picture source of its own.
     std::string captureFolder;
     // What the host asked for on the command line (defaults when started without arguments).
     RendererOptions options;

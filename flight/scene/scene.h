@@ -4,9 +4,10 @@
 // Flow of control. A platform (renderer/win32 for the Windows program, linux_program/x11 for the
 // Linux program, tools/offscreen for the tool, the tests and the benchmarks) creates a window or
 // context, sets the projection with ResizeScene and fills a ScenePlatform; it may load the aircraft
-// (aircraft.h). Once: InitScene probes for multitexturing, loads the three capture pictures as
-// textures, starts the frame clock, sets the fixed GL state and builds the terrain and the aircraft
-// list behind DrawLoadingScreen. Per frame, after the platform has handled its input: RunFrameStep
+// (aircraft.h). Once: InitScene probes for multitexturing, loads the three pictures from the
+// platform's picture source (the capture files unless it names another) as textures, starts the
+// frame clock, sets the fixed GL state and builds the terrain and the aircraft list behind
+// DrawLoadingScreen. Per frame, after the platform has handled its input: RunFrameStep
 // (frame_step.h) advances the flight by the steps that have fallen due (UpdateFlight,
 // flight_model.h), calls DrawFrame, waits for the clock where the display does not pace the
 // loop (frame_pacer.h), asks the platform whether to stop and presents the frame. All state
@@ -30,6 +31,11 @@ bool InitScene(RendererState& state, const ScenePlatform& platform);
 // only that part of the picture.
 unsigned LoadCaptureTexture(const std::string& path, const ScenePlatform& platform,
                             const PictureSlice& slice = {});
+
+// The picture source that reads the capture files in FOLDER (ending in its separator), as the
+// host leaves them; a file that is missing yields nothing quietly, one that cannot be read is
+// reported.
+PictureSource CaptureFilePictures(const std::string& folder, const DibErrorReport& report);
 
 // Presents what was drawn before, then draws the loading panel and a longer bar.
 void DrawLoadingScreen(RendererState& state, const ScenePlatform& platform);

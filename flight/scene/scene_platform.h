@@ -3,20 +3,29 @@
 // (the Win32 window on Windows, an offscreen context in tests and the inspection tool).
 
 #include <functional>
+#include <memory>
 
+#include "common/agreement.h"
 #include "flight/bitmap/dib_image.h"
 #include "flight/pacing/frame_clock.h"
 
 namespace altostrat {
+
+// Yields one of the three pictures (sky, desktop, glow) ready for a texture, or null when it
+// cannot be had (the source has told the user why, if it should).
+using PictureSource = std::function<std::unique_ptr<RgbImage>(CapturePicture picture)>;
 
 struct ScenePlatform {
     ClockSource clock;
     std::function<void()> swapBuffers;  // present the back buffer (loading screens)
     std::function<void*(const char* name)> getProcAddress;  // OpenGL extension entry points
     DibErrorReport showError;  // tells the user of a picture file that cannot be read
+    // Where the scene set-up takes its three pictures. Empty: the capture files in
+    // RendererState::captureFolder, as the host leaves them (CaptureFilePictures).
+    PictureSource pictures;
     // Called once the scene set-up has tried the three pictures, as soon as the textures are
-    // made and before anything is drawn: from then on the files are no longer needed. Empty:
-    // nothing happens to them.
+    // made and before anything is drawn: from then on the pictures are no longer needed.
+    // Empty: nothing happens to them.
     std::function<void()> picturesLoaded;
     bool waitForFramePeriod = true;  // off for offscreen rendering, which has no frame pace
     // Asked after each frame is drawn; true ends the flight before that frame is presented.

@@ -1,7 +1,8 @@
 // The scene set-up. Its order matters: the probe decides the terrain path before any texture
-// exists, the aircraft's material textures are created before the capture textures, and the
-// clock, state and loading screen are left alone when no capture file could be read (unless the
-// run flies without pictures).
+// exists, the aircraft's material textures are created before the picture textures, and the
+// clock, state and loading screen are left alone when none of the three pictures could be had
+// (unless the run flies without pictures). The pictures come from the platform's source: the
+// capture files the host wrote, or pictures the Linux program holds in memory.
 #include <fstream>
 
 #include "flight/gl/gl_headers.h"
@@ -89,14 +90,19 @@ void RecordAircraft(RendererState& state) {
 
 }  // namespace
 
-unsigned LoadCaptureTexture(const std::string& path, const ScenePlatform& platform,
-                            const PictureSlice& slice) {
+namespace {
+
+std::unique_ptr<RgbImage> ReadCaptureFile(const std::string& path, const DibErrorReport& report) {
     // By its UTF-8 path, as the reader opens it: a run's folder lies under the user's own
     // folder, whose name may hold any letters.
     if (!std::ifstream(PathFromUtf8(path), std::ios::binary).is_open()) {
-        return 0;
+        return nullptr;
     }
-    const std::unique_ptr<RgbImage> image = LoadDibImage(path, platform.showError);
+    return LoadDibImage(path, report);
+}
+
+// With a SLICE, only that part of the picture becomes the texture.
+GLuint TextureOf(const std::unique_ptr<RgbImage>& image, const PictureSlice& slice = {}) {
     if (!image) {
         return 0;
     }
@@ -107,6 +113,26 @@ unsigned LoadCaptureTexture(const std::string& path, const ScenePlatform& platfo
         UploadMipmappedPicture(texture, *image);
     }
     return texture;
+}
+
+// One picture from the source, made a texture and let go at once: the desktop's photograph is
+// large and is not kept beside its texture.
+GLuint LoadPictureTexture(const PictureSource& source, CapturePicture picture,
+                          const PictureSlice& slice = {}) {
+    return TextureOf(source(picture), slice);
+}
+
+}  // namespace
+
+unsigned LoadCaptureTexture(const std::string& path, const ScenePlatform& platform,
+                            const PictureSlice& slice) {
+    return TextureOf(ReadCaptureFile(path, platform.showError), slice);
+}
+
+PictureSource CaptureFilePictures(const std::string& folder, const DibErrorReport& report) {
+    return [folder, report](CapturePicture picture) {
+        return ReadCaptureFile(CapturePicturePath(folder, picture), report);
+    };
 }
 
 void DrawLoadingScreen(RendererState& state, const ScenePlatform& platform) {
@@ -121,16 +147,15 @@ bool InitScene(RendererState& state, const ScenePlatform& platform) {
     SceneTextures& textures = state.textures;
     // A sky that follows the clock is made here, not read: its files are not needed then.
     const bool ownSky = state.options.skyFollowsClock;
+    const PictureSource source = platform.pictures
+                                     ? platform.pictures
+                                     : CaptureFilePictures(state.captureFolder, platform.showError);
     if (!ownSky) {
-        textures.sky = LoadCaptureTexture(
-            CapturePicturePath(state.captureFolder, CapturePicture::kSky), platform);
+        textures.sky = LoadPictureTexture(source, CapturePicture::kSky);
     }
-    textures.ground =
-        LoadCaptureTexture(CapturePicturePath(state.captureFolder, CapturePicture::kDesktop),
-                           platform, state.groundSlice);
+    textures.ground = LoadPictureTexture(source, CapturePicture::kDesktop, state.groundSlice);
     if (!ownSky) {
-        textures.glow = LoadCaptureTexture(
-            CapturePicturePath(state.captureFolder, CapturePicture::kGlow), platform);
+        textures.glow = LoadPictureTexture(source, CapturePicture::kGlow);
     }
     if (platform.picturesLoaded) {
         platform.picturesLoaded();

@@ -82,6 +82,12 @@ HackOptions ParseHackOptions(const std::vector<std::string>& arguments,
             options.showAircraft = false;
         } else if (name == "sky-follows-clock") {
             options.skyFollowsClock = true;
+        } else if (name == "picture") {
+            if (i + 1 >= arguments.size() || arguments[i + 1].empty()) {
+                options.error = "--picture needs a picture file or a folder of pictures";
+                return options;
+            }
+            options.picture = arguments[++i];
         } else if (name == "no-frame-wait") {
             options.framePeriodWait = false;
         } else if (name == "add-to-xscreensaver" || name == "remove-from-xscreensaver") {
@@ -114,7 +120,7 @@ HackOptions ParseHackOptions(const std::vector<std::string>& arguments,
 const char* HackUsage() {
     return "usage: altostrat [--root | --window-id ID] [--fps] [--no-aircraft] "
            "[--sky-follows-clock]\n"
-           "                 [--no-frame-wait]\n"
+           "                 [--picture FILE|FOLDER] [--no-frame-wait]\n"
            "       altostrat --add-to-xscreensaver | --remove-from-xscreensaver";
 }
 

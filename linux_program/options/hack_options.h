@@ -11,6 +11,8 @@
 // The paper glider the camera chases is shown unless "--no-aircraft" is given; xscreensaver's
 // settings give that option when its check box is cleared. The sky's light follows the local
 // time of day with "--sky-follows-clock", which its other check box gives when ticked.
+// "--picture FILE|FOLDER" flies over that picture (from a folder, one at random) instead of
+// the desktop; its file chooser gives it.
 //
 // "--add-to-xscreensaver" and "--remove-from-xscreensaver" do not fly: they put the hack into
 // the current user's xscreensaver list, or take it out, and end.
@@ -33,6 +35,7 @@ struct HackOptions {
     bool showAircraft = true;      // "--no-aircraft" hides the glider
     bool skyFollowsClock = false;  // "--sky-follows-clock": dawn, day, dusk and night by the clock
     bool framePeriodWait = true;   // "--no-frame-wait" turns it off, for speed measurements
+    std::string picture;           // "--picture": a JPEG or PNG file, or a folder of them
     std::string error;             // not empty: the command line is refused, with this reason
 };
 

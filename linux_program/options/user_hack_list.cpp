@@ -5,11 +5,10 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
-#include <system_error>
 
 #include "common/file_bytes.h"
+#include "linux_program/options/user_file_write.h"
 #include "linux_program/options/xscreensaver_list.h"
 
 namespace altostrat {
@@ -27,16 +26,8 @@ std::string UserFile() {
     if (home == nullptr) {
         return std::string();
     }
-    std::string path = std::string(home) + "/.xscreensaver";
-    // A link is followed, so the rename replaces the file it leads to, not the link.
-    std::error_code error;
-    if (std::filesystem::is_symlink(path, error)) {
-        const std::filesystem::path target = std::filesystem::canonical(path, error);
-        if (!error) {
-            path = target.string();
-        }
-    }
-    return path;
+    // A link (a dotfiles folder) is followed: the file it leads to is read and replaced.
+    return FileBehindLinks(std::string(home) + "/.xscreensaver");
 }
 
 // Reads a whole file: kRead, or kMissing, or a message on stderr for anything else.
@@ -56,15 +47,10 @@ int WriteIfChanged(const std::string& path, const HackListEdit& edit, const char
         std::printf("altostrat: %s %s\n", already, path.c_str());
         return 0;
     }
-    std::error_code error;
-    const auto permissions = std::filesystem::status(path, error).permissions();
-    const bool existed = !error && std::filesystem::exists(path, error);
-    if (!ReplaceFileContents(path, edit.text)) {
-        std::fprintf(stderr, "altostrat: cannot write %s\n", path.c_str());
+    std::string error;
+    if (!ReplaceUserFile(path, edit.text, error)) {
+        std::fprintf(stderr, "altostrat: %s\n", error.c_str());
         return 1;
-    }
-    if (existed) {
-        std::filesystem::permissions(path, permissions, error);
     }
     std::printf("altostrat: %s %s\n", done, path.c_str());
     return 0;

@@ -120,11 +120,15 @@ Span FindResource(const Lines& lines, const char* name) {
     return span;
 }
 
-// One entry of the list: the lines it spans and its text with the escapes undone.
+// One entry of the list: the lines it spans, its text with the escapes undone, and where its
+// first character other than a blank stands in the file (a "-" there switches it off), with
+// the length of that character's spelling (2 when escaped).
 struct ListEntry {
     std::size_t firstLine = 0;
     std::size_t lastLine = 0;
     std::string text;
+    std::size_t startColumn = 0;
+    std::size_t startLength = 1;
 };
 
 struct ParsedList {
@@ -139,20 +143,24 @@ ParsedList ParseList(const Lines& lines, const Span& span) {
     ParsedList list;
     std::string current;
     std::size_t first = std::string::npos;
+    std::size_t column = 0;
+    std::size_t length = 1;
     const auto finish = [&](std::size_t lastLine) {
         if (first != std::string::npos) {
-            list.entries.push_back({first, lastLine, current});
+            list.entries.push_back({first, lastLine, current, column, length});
         }
         current.clear();
         first = std::string::npos;
     };
     for (std::size_t i = span.first; i <= span.last; ++i) {
         const std::string& line = lines.lines[i];
-        std::string content = i == span.first ? line.substr(ValueStart(line, "programs")) : line;
+        const std::size_t offset = i == span.first ? ValueStart(line, "programs") : 0;
+        std::string content = line.substr(offset);
         if (Continues(content)) {
             content.pop_back();
         }
         for (std::size_t k = 0; k < content.size(); ++k) {
+            const std::size_t at = k;
             char c = content[k];
             if (c == '\\' && k + 1 < content.size()) {
                 const char escaped = content[++k];
@@ -164,6 +172,8 @@ ParsedList ParseList(const Lines& lines, const Span& span) {
             }
             if (first == std::string::npos && !IsSpace(c)) {
                 first = i;
+                column = offset + at;
+                length = k + 1 - at;
             }
             current += c;
         }
@@ -295,11 +305,9 @@ HackListEdit AddToHackList(const std::string* userFile) {
             }
         }
         if (disabled != nullptr) {
-            // Switched off in the settings: on again, in its place, the rest of its line as it was.
-            std::string& line = lines.lines[disabled->firstLine];
-            const std::size_t from =
-                disabled->firstLine == span.first ? ValueStart(line, "programs") : 0;
-            line.erase(line.find('-', from), 1);
+            // Switched off in the settings: on again, in its place, by taking out its own "-"
+            // and nothing else; the rest of its line (other entries too) stays as it was.
+            lines.lines[disabled->firstLine].erase(disabled->startColumn, disabled->startLength);
             edit.text = Join(lines);
             edit.changed = true;
             return edit;

@@ -6,14 +6,9 @@
 // for its window or the keyboard) and then tidies up itself.
 //
 // The scene set-up is one long call that reads no flag. For its duration the handler ends the
-// process itself: it first removes the pictures that may still be on disk, with calls that are
-// safe inside a handler. The X server frees the window and the grab of a client that goes. A
-// lost X server ends the process the same way, from Xlib's handler for it.
-//
-// The capture folder is known here from the moment it is made until it is removed, and removed
-// before it is forgotten: a signal between the two finds the files gone, never left behind.
-
-#include <string>
+// process itself, with a call that is safe inside a handler; nothing of the run is on disk to
+// tidy up, and the X server frees the window and the grab of a client that goes. A lost X
+// server ends the process the same way, from Xlib's handler for it.
 
 namespace altostrat {
 
@@ -22,20 +17,13 @@ void InstallStopSignals();
 // True once one of the signals has arrived.
 bool StopSignalled();
 
-// The capture folder now exists: an end at once removes its three pictures and the folder.
-void RememberCaptureFolder(const std::string& captureFolder);
-
-// The capture folder is gone: nothing is left to remove.
-void ForgetCaptureFolder();
-
-// From now until EndAtOnceOff, a stop signal ends the process with exit code 0 at once, after
-// removing the capture folder. A signal that came before is acted on here.
+// From now until EndAtOnceOff, a stop signal ends the process with exit code 0 at once. A
+// signal that came before is acted on here.
 void EndAtOnceOnStop();
 
 void EndAtOnceOff();
 
-// The connection to the X server is gone: removes the capture folder and ends the process
-// with exit code 1.
+// The connection to the X server is gone: ends the process at once with exit code 1.
 [[noreturn]] void EndAfterLostDisplay();
 
 }  // namespace altostrat

@@ -114,6 +114,16 @@ TEST(XscreensaverList, UnusualListsStayWellFormed) {
     EXPECT_EQ(AddToHackList(&off).text,
               "programs:\t\\\n\t\taltostrat --root   \\n\\\n  maze --root \\n\n");
 
+    // Entries sharing one physical line: only our own "-" goes, never another entry's option;
+    // switched on, a second add finds it on and changes nothing.
+    const std::string shared = "programs: xlock -nolock \\n -altostrat --root \\n\n";
+    const HackListEdit on = AddToHackList(&shared);
+    EXPECT_TRUE(on.changed);
+    EXPECT_EQ(on.text, "programs: xlock -nolock \\n altostrat --root \\n\n");
+    const HackListEdit again = AddToHackList(&on.text);
+    EXPECT_FALSE(again.changed);
+    EXPECT_EQ(again.text, on.text);
+
     // The whole list on the name's line, its last entry without "\n": ours after it.
     const std::string oneLine = "mode: one\nprograms: maze --root\nselected: 0\n";
     EXPECT_EQ(AddToHackList(&oneLine).text,

@@ -15,7 +15,7 @@
 
 #include <X11/Xlib.h>
 
-#include "linux_program/run/capture_folder.h"
+#include "linux_program/run/flight_pictures.h"
 
 namespace altostrat {
 

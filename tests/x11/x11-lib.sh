@@ -73,7 +73,8 @@ own_ground() {
     [ "$purple" -eq 0 ] && [ "$bars" -eq 0 ]
 }
 
-# An empty XDG_RUNTIME_DIR of the scenario's own, to see the capture folder come and go.
+# An empty XDG_RUNTIME_DIR of the scenario's own, to see that no picture ever lands there (the
+# program once kept its pictures in a folder "altostrat-*" there; it writes none now).
 private_runtime() {
     export XDG_RUNTIME_DIR
     XDG_RUNTIME_DIR=$(mktemp -d)

@@ -1,0 +1,88 @@
+#include "linux_program/picture/own_picture.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+#include <system_error>
+#include <vector>
+
+#include "common/file_bytes.h"
+#include "linux_program/picture/picture_decode.h"
+
+namespace altostrat {
+namespace {
+
+namespace fs = std::filesystem;
+
+PictureDecode DecodeFile(const std::string& path, PictureSize screen) {
+    PictureDecode result;
+    std::error_code error;
+    if (!fs::is_regular_file(PathFromUtf8(path), error)) {
+        result.error = fs::exists(PathFromUtf8(path), error) ? "not a file" : "no such file";
+        return result;
+    }
+    const FileReadResult read = ReadWholeFile(path, kMaxPictureFileBytes);
+    switch (read.status) {
+        case FileReadStatus::kRead:
+            return DecodePictureBytes(read.data.get(), read.size, screen);
+        case FileReadStatus::kTooLarge:
+            result.error = "too large a file";
+            return result;
+        case FileReadStatus::kMissing:
+            result.error = "no such file";
+            return result;
+        case FileReadStatus::kUnreadable:
+            break;
+    }
+    result.error = "cannot be read";
+    return result;
+}
+
+// The folder's files (links followed), in name order before they are shuffled, so the seed
+// alone decides the choice.
+std::vector<std::string> FilesIn(const std::string& folder) {
+    std::vector<std::string> files;
+    std::error_code error;
+    for (fs::directory_iterator it(PathFromUtf8(folder), error), end; !error && it != end;
+         it.increment(error)) {
+        std::error_code kindError;
+        if (it->is_regular_file(kindError)) {
+            files.push_back(it->path().u8string());
+        }
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+PictureDecode DecodeOneOf(const std::string& folder, PictureSize screen, std::uint32_t seed) {
+    std::vector<std::string> files = FilesIn(folder);
+    std::shuffle(files.begin(), files.end(), std::mt19937(seed));
+    for (const std::string& file : files) {
+        PictureDecode decoded = DecodeFile(file, screen);
+        if (decoded.error.empty()) {
+            return decoded;
+        }
+    }
+    PictureDecode none;
+    none.error = files.empty() ? "a folder without files" : "no picture in it can be read";
+    return none;
+}
+
+}  // namespace
+
+OwnPicture LoadOwnPicture(const std::string& path, PictureSize screen, std::uint32_t seed) {
+    OwnPicture own;
+    std::error_code error;
+    const bool folder = fs::is_directory(PathFromUtf8(path), error);
+    const PictureDecode decoded =
+        folder ? DecodeOneOf(path, screen, seed) : DecodeFile(path, screen);
+    if (!decoded.error.empty()) {
+        own.error = path + ": " + decoded.error;
+        return own;
+    }
+    const ScreenRect canvas{0, 0, screen.width, screen.height};
+    own.laid = LayPicture(decoded.picture, canvas, {canvas}, PictureFit::kFill, {0, 0, 0});
+    return own;
+}
+
+}  // namespace altostrat

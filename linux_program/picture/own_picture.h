@@ -1,0 +1,25 @@
+#pragma once
+// The picture the user names with "--picture": one file, or a folder of which one picture is
+// taken at random each run (among the files that decode: the others are passed over quietly).
+// It is laid over the screen as "fill" lays a wallpaper, and the flight goes over it instead of
+// over the desktop.
+
+#include <cstdint>
+#include <string>
+
+#include "common/picture_layout.h"
+
+namespace altostrat {
+
+// No file larger than this is read: a JPEG of kMaxDecodedPixels is far smaller.
+constexpr std::size_t kMaxPictureFileBytes = std::size_t{64} << 20;
+
+struct OwnPicture {
+    RgbPicture laid;    // SCREEN's size, the picture filled over it; no pixels when refused
+    std::string error;  // one line naming the file or folder; empty when laid
+};
+
+// SEED picks the folder's picture; the same seed, the same choice.
+OwnPicture LoadOwnPicture(const std::string& path, PictureSize screen, std::uint32_t seed);
+
+}  // namespace altostrat
