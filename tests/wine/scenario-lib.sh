@@ -278,3 +278,17 @@ keeper_holds() {
 keeper_dropped() {
     [ "$(keeper_read held)" = none ]
 }
+
+# host_process: the PID of the host's own Wine process (not the explorer that started it on its
+# desktop, whose command line names the host too).
+host_process() {
+    local dir command
+    for dir in /proc/[0-9]*; do
+        command=$(tr '\0' ' ' <"$dir/cmdline" 2>/dev/null) || continue
+        if [[ $command == *'アルトストラト.scr /s'* && $command != *explorer* && $command != *bash* ]]; then
+            echo "${dir#/proc/}"
+            return 0
+        fi
+    done
+    return 1
+}

@@ -46,20 +46,6 @@ settings() {
     fi
 }
 
-# host_process: the PID of the host's own Wine process (not the explorer that started it on its
-# desktop, whose command line names the host too).
-host_process() {
-    local dir command
-    for dir in /proc/[0-9]*; do
-        command=$(tr '\0' ' ' <"$dir/cmdline" 2>/dev/null) || continue
-        if [[ $command == *'アルトストラト.scr /s'* && $command != *explorer* && $command != *bash* ]]; then
-            echo "${dir#/proc/}"
-            return 0
-        fi
-    done
-    return 1
-}
-
 # ground_of NAME: starts the host with /s on a desktop named Screen-saver, copies the picture the
 # renderer got to $ALTOSTRAT_WINE_HOME/ground-NAME.bmp (GROUND), ends the renderer's process (the
 # keyboard goes to the other desktop's window, not the flight's) and waits for the host's watch
