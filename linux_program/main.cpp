@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "assets/version.h"
 #include "flight/gl/gl_headers.h"
 #include "flight/loop/frame_step.h"
 #include "flight/scene/aircraft.h"
@@ -221,6 +222,12 @@ int main(int argc, char** argv) {
             return AddToUserHackList();
         case ProgramAction::kRemoveFromXscreensaver:
             return RemoveFromUserHackList();
+        case ProgramAction::kHelp:
+            std::fputs(HackHelp(), stdout);
+            return 0;
+        case ProgramAction::kVersion:
+            std::printf("altostrat %s\n", ALTOSTRAT_VERSION_TEXT);
+            return 0;
         case ProgramAction::kFly:
             break;
     }

@@ -59,6 +59,19 @@ bool ParseWindowId(const std::string& text, std::uint64_t& id) {
 HackOptions ParseHackOptions(const std::vector<std::string>& arguments,
                              const char* windowVariable) {
     HackOptions options;
+    for (const std::string& argument : arguments) {
+        const std::string name = OptionName(argument);
+        if (name == "help" || argument == "-h") {
+            options.action = ProgramAction::kHelp;
+            return options;
+        }
+        if (name == "version") {
+            options.action = ProgramAction::kVersion;
+        }
+    }
+    if (options.action == ProgramAction::kVersion) {
+        return options;
+    }
     bool targetGiven = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string name = OptionName(arguments[i]);
@@ -115,6 +128,28 @@ HackOptions ParseHackOptions(const std::vector<std::string>& arguments,
         options.target = FlightTarget::kGivenWindow;
     }
     return options;
+}
+
+const char* HackHelp() {
+    return "usage: altostrat [OPTION]...\n"
+           "Flies over a picture of your desktop turned into an endless rolling landscape,\n"
+           "behind a paper glider, under a sky, fog and a sun glow. Alone it fills the screen\n"
+           "until Escape; as an xscreensaver hack it draws in xscreensaver's window.\n"
+           "\n"
+           "  --root                 draw on the root window (under xscreensaver, in its window)\n"
+           "  --window-id ID         draw into the window ID (decimal or 0x hex)\n"
+           "  --fps                  show the frame rate in the picture's bottom left corner\n"
+           "  --no-aircraft          leave the paper glider out\n"
+           "  --sky-follows-clock    the sky's light follows the local time of day\n"
+           "  --picture FILE|FOLDER  fly over this JPEG or PNG (from a folder, one at random)\n"
+           "  --no-frame-wait        no pacing: one flight step a picture, for speed tests\n"
+           "  --add-to-xscreensaver  add the hack to your list in ~/.xscreensaver\n"
+           "  --remove-from-xscreensaver\n"
+           "                         take it out of that list again\n"
+           "  --help                 show this and end\n"
+           "  --version              show the version and end\n"
+           "\n"
+           "Options may start with one dash or two. The manual: man 6 altostrat.\n";
 }
 
 const char* HackUsage() {

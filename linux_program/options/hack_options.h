@@ -15,7 +15,9 @@
 // the desktop; its file chooser gives it.
 //
 // "--add-to-xscreensaver" and "--remove-from-xscreensaver" do not fly: they put the hack into
-// the current user's xscreensaver list, or take it out, and end.
+// the current user's xscreensaver list, or take it out, and end. "--help" (also "-h") and
+// "--version" print the usage or the version on standard output and end, wherever they stand
+// among the other words.
 
 #include <cstdint>
 #include <string>
@@ -25,7 +27,7 @@ namespace altostrat {
 
 enum class FlightTarget { kStandalone, kRootWindow, kGivenWindow };
 
-enum class ProgramAction { kFly, kAddToXscreensaver, kRemoveFromXscreensaver };
+enum class ProgramAction { kFly, kAddToXscreensaver, kRemoveFromXscreensaver, kHelp, kVersion };
 
 struct HackOptions {
     ProgramAction action = ProgramAction::kFly;
@@ -47,7 +49,9 @@ bool ParseWindowId(const std::string& text, std::uint64_t& id);
 // when it is not set.
 HackOptions ParseHackOptions(const std::vector<std::string>& arguments, const char* windowVariable);
 
-// One line of usage for the error message.
+// The short usage for the error message.
 const char* HackUsage();
+// The whole usage "--help" prints: every option on a line of its own, with what it does.
+const char* HackHelp();
 
 }  // namespace altostrat

@@ -94,6 +94,10 @@ TEST(HackOptions, BadCommandLinesAreRefused) {
     EXPECT_EQ(ParseHackOptions({"--remove-from-xscreensaver"}, nullptr).action,
               ProgramAction::kRemoveFromXscreensaver);
     EXPECT_EQ(ParseHackOptions({"--root"}, nullptr).action, ProgramAction::kFly);
+    // Asked for help or the version, it answers whatever else the line holds, even a word it
+    // would refuse.
+    EXPECT_EQ(ParseHackOptions({"--root", "-h", "stray"}, nullptr).action, ProgramAction::kHelp);
+    EXPECT_EQ(ParseHackOptions({"stray", "-version"}, "0x400001").action, ProgramAction::kVersion);
 }
 
 }  // namespace
