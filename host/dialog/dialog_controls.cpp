@@ -7,6 +7,7 @@ PropertyBag StoredButtonData(DialogButton button) {
     // button's write defaults. Enabled, FirstRun, FontColour and Visible are at theirs.
     switch (button) {
         case DialogButton::kFile:
+        case DialogButton::kPicture:
             return PropertyBag{{{"_extentx", "1085"},
                                 {"_extenty", "556"},
                                 {"caption", "..."},
@@ -45,6 +46,14 @@ const ChoicePlace& ScreenRow(int choice) {
         {{600, 3930, 195, 195}, {840, 3930, 0, 0}, u8"画面ごとに別々に飛ぶ"},
     };
     return rows[choice == 1 || choice == 2 ? choice : 0];
+}
+
+const ChoicePlace& SceneryRow(int kind) {
+    static const ChoicePlace rows[2] = {
+        {{3960, 3330, 195, 195}, {4200, 3330, 0, 0}, u8"デスクトップ"},
+        {{5640, 3330, 195, 195}, {5880, 3330, 0, 0}, u8"画像"},
+    };
+    return rows[kind == 1 ? 1 : 0];
 }
 
 }  // namespace altostrat

@@ -11,17 +11,21 @@
 
 namespace altostrat {
 
-enum class DialogButton { kFile, kSet, kCancel };
+// kPicture last, so the older buttons keep their control ids.
+enum class DialogButton { kFile, kSet, kCancel, kPicture };
 
 struct DialogButtonPlace {
     DialogButton button;
     TwipsRect place;
 };
 
-inline constexpr std::array<DialogButtonPlace, 3> kDialogButtons{{
+inline constexpr std::array<DialogButtonPlace, 4> kDialogButtons{{
     {DialogButton::kFile, {600, 1980, 615, 315}},  // Cmd_File, on the panel at 420, 1740
     {DialogButton::kSet, {4860, 3000 + kScreenSectionTwips, 1155, 375}},
     {DialogButton::kCancel, {6060, 3000 + kScreenSectionTwips, 1155, 375}},
+    // The picture's "...", on the 景色 group's second row: one row high, so it keeps clear of the
+    // folder box under it.
+    {DialogButton::kPicture, {3960, 3615, 615, 300}},
 }};
 
 // The form's stored data of a button, as its form file holds it (lower-case keys, the extent,
@@ -58,7 +62,18 @@ inline constexpr ChoicePlace kAircraftRow{
 inline constexpr ChoicePlace kSkyRow{
     {600, 4530, 195, 195}, {840, 4530, 0, 0}, u8"空を時刻に合わせる"};
 
-// The keeper's box, in the column right of the 画面 choices, level with the aircraft's box.
+// The 景色 group, in the column right of the 画面 rows and level with them: a heading box like
+// 画面's, the two choices on one row, the picture's "..." with its one-line path box, the folder
+// box, and the keeper's box. Everything ends inside the panel (right edge 7215), the path box at
+// the music path's right edge.
+inline constexpr TwipsRect kSceneryHeadingPlace{3840, 2850, 1665, 195};       // centred
+inline constexpr TwipsRect kSceneryHeadingShapePlace{3840, 2790, 1695, 315};  // its frame
+inline constexpr char kSceneryHeadingCaption[] = u8"景色";
+// 0 the desktop, 1 a picture of the user's own
+const ChoicePlace& SceneryRow(int kind);
+inline constexpr TwipsRect kPicturePathPlace{4620, 3615, 2235, 300};  // bordered, one line
+inline constexpr ChoicePlace kSceneryFolderRow{
+    {3960, 3930, 195, 195}, {4200, 3930, 0, 0}, u8"フォルダーの画像から毎回選ぶ"};
 inline constexpr ChoicePlace kKeeperRow{
     {3960, 4230, 195, 195}, {4200, 4230, 0, 0}, u8"待機中の画面を覚えておく"};
 
@@ -79,5 +94,11 @@ inline constexpr char kManualLinkCaption[] = u8"使い方を読む (MANUAL.txt)"
 inline constexpr char kFileChooserTitle[] = u8"ﾌｧｲﾙを開く";
 inline constexpr char kFileFilterName[] = u8"BGMﾌｧｲﾙ (MP3 WAV)";
 inline constexpr char kFileFilterPattern[] = "*.MP3;*.WAV";
+// The picture chooser's: the formats Windows' imaging component decodes, and any file (a codec
+// the machine has may read more).
+inline constexpr char kPictureFilterName[] = u8"画像 (*.jpg;*.jpeg;*.png;*.bmp;*.gif;*.tif;*.tiff)";
+inline constexpr char kPictureFilterPattern[] = "*.jpg;*.jpeg;*.png;*.bmp;*.gif;*.tif;*.tiff";
+inline constexpr char kAnyFilterName[] = u8"すべてのファイル (*.*)";
+inline constexpr char kAnyFilterPattern[] = "*.*";
 
 }  // namespace altostrat

@@ -33,10 +33,10 @@ int TwipsToPixels(int twips, int dpi);
 // music section and, under it, the 画面 section; the form and the panel are taller than the
 // music alone needs by that section's height, and the footer (credit line, link, 設定, ｷｬﾝｾﾙ)
 // sits lower by as much. The section is its heading and five rows of 300 twips (20 pixels at
-// 96 DPI): the three choices, the aircraft's box and the sky's (the keeper's box stands in the
-// column beside them). 2250 twips is 150 pixels at 96 DPI and a whole number of pixels at 144
-// and 192, and the whole client height is one at 120 too, so the scaled dialog is the 100 % one
-// made larger without rounding drift.
+// 96 DPI): the three choices, the aircraft's box and the sky's; the 景色 group stands in the
+// column beside them, level with them, so the dialog keeps its size. 2250 twips is 150 pixels at 96
+// DPI and a whole number of pixels at 144 and 192, and the whole client height is one at 120 too,
+// so the scaled dialog is the 100 % one made larger without rounding drift.
 inline constexpr int kScreenSectionTwips = 2250;
 inline constexpr int kDialogClientWidthTwips = 7440;
 inline constexpr int kDialogClientHeightTwips = 3690 + kScreenSectionTwips;

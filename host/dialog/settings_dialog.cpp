@@ -26,9 +26,22 @@ bool Storable(std::string_view path) {
     return RefusalOf(path) == PathRefusal::kNone;
 }
 
+// The folder of a picture as a path of its own: a picture in a drive's root gives the root
+// "C:\", since a bare "C:" is the current folder of that drive to Windows.
+std::string FolderOfPicture(std::string_view picture) {
+    return ChooserStartFolder(FolderOfPath(picture));
+}
+
+void ShowSceneryPath(SettingsDialogForm& form, HostSettings& settings) {
+    settings.SceneryFile =
+        form.sceneryFolderChecked ? FolderOfPicture(form.pickedPicture) : form.pickedPicture;
+    form.sceneryLabel = settings.SceneryFile;
+}
+
 }  // namespace
 
-void LoadSettingsDialog(SettingsDialogForm& form, const HostSettings& settings) {
+void LoadSettingsDialog(SettingsDialogForm& form, const HostSettings& settings,
+                        bool sceneryIsFolder) {
     form.repeatEnabled = false;
     MarkChosen(form, settings.BgmKind);
     if (settings.BgmKind == 1) {
@@ -44,6 +57,42 @@ void LoadSettingsDialog(SettingsDialogForm& form, const HostSettings& settings) 
     MarkScreen(form, settings.ScreenChoice);
     form.aircraftChecked = settings.AircraftShown != 0;
     form.skyChecked = settings.SkyFollowsClock == 1;
+    form.sceneryMark = {settings.SceneryKind != 1, settings.SceneryKind == 1};
+    form.sceneryLabel = settings.SceneryFile;
+    form.sceneryFolderChecked = sceneryIsFolder;
+    form.pickedPicture = sceneryIsFolder ? std::string() : settings.SceneryFile;
+}
+
+void ChooseScenery(SettingsDialogForm& form, HostSettings& settings, std::int16_t kind) {
+    settings.SceneryKind = kind == 1 ? 1 : 0;
+    form.sceneryMark = {kind != 1, kind == 1};
+}
+
+bool ToggleSceneryFolder(SettingsDialogForm& form, HostSettings& settings) {
+    if (form.sceneryFolderChecked && form.pickedPicture.empty() && !settings.SceneryFile.empty()) {
+        return true;
+    }
+    form.sceneryFolderChecked = !form.sceneryFolderChecked;
+    if (!form.pickedPicture.empty()) {
+        ShowSceneryPath(form, settings);
+    }
+    return false;
+}
+
+void TakePickedPicture(SettingsDialogForm& form, HostSettings& settings, const std::string& path,
+                       bool clearFolderBox) {
+    form.pickedPicture = path;
+    if (clearFolderBox) {
+        form.sceneryFolderChecked = false;
+    }
+    ShowSceneryPath(form, settings);
+    ChooseScenery(form, settings, 1);
+}
+
+std::string PictureChooserFolder(const SettingsDialogForm& form, const HostSettings& settings) {
+    // While the box is ticked the path is the folder already.
+    return form.sceneryFolderChecked ? ChooserStartFolder(settings.SceneryFile)
+                                     : FolderOfPicture(settings.SceneryFile);
 }
 
 void ChooseScreen(SettingsDialogForm& form, HostSettings& settings, std::int16_t choice) {

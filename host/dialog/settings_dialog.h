@@ -4,6 +4,13 @@
 // repeat-track list, which picked path can be kept and where the chooser opens, when the link
 // opens, and what "設定" saves.
 //
+// The 景色 group keeps one path, 景色ﾌｧｲﾙ, for two things: with the folder box ticked it is the
+// folder a picture is taken from at random at each run, cleared it is the picture itself. The
+// dialog remembers the picture last picked, so that ticking the box turns the path into that
+// picture's folder and clearing it gives the picture back. A dialog opened on a folder knows no
+// picture in it: clearing the box then needs one picked first, and the box stays ticked until
+// one is.
+//
 // The repeat entry is read by the dialog's own rule, not the settings file's: an optional sign,
 // digits and an optional fraction with blanks around it ("1e1" is not a number here), rounded to
 // the nearest integer with halves to even. Whatever is not such a number, or does not fit the
@@ -35,6 +42,10 @@ struct SettingsDialogForm {
     // dialog reads it from, and on "設定" writes it to, the keeper's start-at-sign-in entry.
     bool keeperChecked = false;
     bool keeperAvailable = false;  // the keeper lies beside the host; without it the box is off
+    std::array<bool, 2> sceneryMark{};  // "デスクトップ", "画像"
+    std::string sceneryLabel;           // the path box, 景色ﾌｧｲﾙ
+    bool sceneryFolderChecked = false;  // "フォルダーの画像から毎回選ぶ"
+    std::string pickedPicture;          // the picture the folder box goes back to; "" if none
     bool closed = false;
 };
 
@@ -46,7 +57,9 @@ class SettingsStore {
 };
 
 // The controls for the settings as loaded (the dialog's load, after the buttons and the panel).
-void LoadSettingsDialog(SettingsDialogForm& form, const HostSettings& settings);
+// SCENERY_IS_FOLDER: 景色ﾌｧｲﾙ names a folder on this machine now.
+void LoadSettingsDialog(SettingsDialogForm& form, const HostSettings& settings,
+                        bool sceneryIsFolder = false);
 
 // A press on a choice's mark or caption (or the choice picked by keyboard). The path and the
 // combo's text stay as they are.
@@ -70,6 +83,24 @@ void ToggleKeeper(SettingsDialogForm& form);
 // What "設定" does to the keeper, from the box as loaded (WAS_ON) and as it is now.
 enum class KeeperChange { kNone, kStartAtSignIn, kEnd };
 KeeperChange KeeperChangeOnConfirm(const SettingsDialogForm& form, bool wasOn);
+
+// A 景色 choice: 0 the desktop, 1 the user's picture. The path stays as it is.
+void ChooseScenery(SettingsDialogForm& form, HostSettings& settings, std::int16_t kind);
+
+// The folder box toggled. Ticking it turns the path into the folder of the picture last picked;
+// clearing it gives that picture back. With no picture to give back, the box stays ticked and
+// the answer is true: the caller lets the user pick one (TakePickedPicture with clearFolderBox).
+bool ToggleSceneryFolder(SettingsDialogForm& form, HostSettings& settings);
+
+// A picture picked in the picture chooser, in the form StorablePath gave: 画像 is chosen, and
+// 景色ﾌｧｲﾙ becomes the picture, or its folder while the box is ticked (unless the pick was to
+// clear the box: CLEAR_FOLDER_BOX).
+void TakePickedPicture(SettingsDialogForm& form, HostSettings& settings, const std::string& path,
+                       bool clearFolderBox = false);
+
+// Where the picture chooser opens: the folder of the picture, or the folder itself while the
+// path is one.
+std::string PictureChooserFolder(const SettingsDialogForm& form, const HostSettings& settings);
 
 // Why the settings file cannot hold a path: characters code page 932 has no place for, or more
 // Shift-JIS bytes than its reader gives back (kMaxStoredPathBytes).

@@ -110,6 +110,43 @@ TEST(SettingsDialog, ScreenChoicesAndTheAircraftAndSkyBoxes) {
     EXPECT_EQ(form.screenMark, (std::array<bool, 3>{true, false, false}));
 }
 
+TEST(SettingsDialog, SceneryPictureAndItsFolder) {
+    HostSettings settings;
+    SettingsDialogForm form;
+    LoadSettingsDialog(form, settings);
+    EXPECT_EQ(form.sceneryMark, (std::array<bool, 2>{true, false}));  // デスクトップ by default
+    // A picked picture chooses 画像; the folder box turns it into its folder and back.
+    TakePickedPicture(form, settings, "C:\\Pics\\a.png");
+    EXPECT_EQ(form.sceneryMark, (std::array<bool, 2>{false, true}));
+    EXPECT_EQ(settings.SceneryKind, 1);
+    EXPECT_EQ(settings.SceneryFile, "C:\\Pics\\a.png");
+    EXPECT_EQ(PictureChooserFolder(form, settings), "C:\\Pics");
+    EXPECT_FALSE(ToggleSceneryFolder(form, settings));
+    EXPECT_EQ(settings.SceneryFile, "C:\\Pics");
+    EXPECT_EQ(form.sceneryLabel, "C:\\Pics");
+    EXPECT_EQ(PictureChooserFolder(form, settings), "C:\\Pics");
+    EXPECT_FALSE(ToggleSceneryFolder(form, settings));
+    EXPECT_EQ(settings.SceneryFile, "C:\\Pics\\a.png");
+    // Picked while ticked, a picture in a drive's root gives the root, never a bare "D:".
+    ToggleSceneryFolder(form, settings);
+    ChooseScenery(form, settings, 0);
+    TakePickedPicture(form, settings, "D:\\b.jpg");
+    EXPECT_EQ(settings.SceneryFile, "D:\\");
+    EXPECT_EQ(settings.SceneryKind, 1);
+
+    // Opened on a folder: ticked, and clearing it waits for a picture picked in that folder.
+    settings.SceneryFile = "C:\\Pics";
+    LoadSettingsDialog(form, settings, true);
+    EXPECT_TRUE(form.sceneryFolderChecked);
+    EXPECT_TRUE(ToggleSceneryFolder(form, settings));
+    EXPECT_TRUE(form.sceneryFolderChecked);
+    EXPECT_EQ(settings.SceneryFile, "C:\\Pics");
+    EXPECT_EQ(PictureChooserFolder(form, settings), "C:\\Pics");
+    TakePickedPicture(form, settings, "C:\\Pics\\c.gif", true);
+    EXPECT_FALSE(form.sceneryFolderChecked);
+    EXPECT_EQ(settings.SceneryFile, "C:\\Pics\\c.gif");
+}
+
 TEST(SettingsDialog, PathLengthRootFolderAndLink) {
     // 曲 is two bytes in Shift-JIS (8B C8) and three in UTF-8; ｱ one and three. "C:\" + 126 x 曲
     // is 3 + 252 = 255 bytes, the most the settings file gives back whole.

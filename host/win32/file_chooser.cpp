@@ -30,16 +30,19 @@ std::string ShortPathOf(const std::wstring& path) {
     return Narrow(std::wstring_view(buffer.data(), written));
 }
 
-}  // namespace
-
-std::optional<PickedFile> ChooseMusicFile(HostState& state, HWND owner) {
-    std::wstring filter = Wide(kFileFilterName);
-    filter.push_back(L'\0');
-    filter += Wide(kFileFilterPattern);
-    filter.push_back(L'\0');
+// FILTER_PARTS: each filter's name, then its pattern; the Open dialog's list ends with an empty
+// name.
+std::optional<PickedFile> ChooseFile(HostState& state, HWND owner,
+                                     const std::vector<const char*>& filterParts,
+                                     const std::string& startFolder) {
+    std::wstring filter;
+    for (const char* part : filterParts) {
+        filter += Wide(part);
+        filter.push_back(L'\0');
+    }
     filter.push_back(L'\0');
     const std::wstring title = Wide(kFileChooserTitle);
-    const std::wstring folder = Wide(ChooserStartFolder(state.settings.BgmFolder));
+    const std::wstring folder = Wide(startFolder);
     std::vector<wchar_t> file(kPathBuffer, L'\0');
     std::vector<wchar_t> fileTitle(kPathBuffer, L'\0');
 
@@ -63,6 +66,21 @@ std::optional<PickedFile> ChooseMusicFile(HostState& state, HWND owner) {
     }
     const std::wstring path(file.data());
     return PickedFile{Narrow(path), ShortPathOf(path)};
+}
+
+}  // namespace
+
+std::optional<PickedFile> ChooseMusicFile(HostState& state, HWND owner) {
+    return ChooseFile(state, owner, {kFileFilterName, kFileFilterPattern},
+                      ChooserStartFolder(state.settings.BgmFolder));
+}
+
+std::optional<PickedFile> ChoosePictureFile(HostState& state, HWND owner,
+                                            const std::string& startFolder) {
+    return ChooseFile(
+        state, owner,
+        {kPictureFilterName, kPictureFilterPattern, kAnyFilterName, kAnyFilterPattern},
+        startFolder);
 }
 
 }  // namespace altostrat

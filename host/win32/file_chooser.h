@@ -1,6 +1,6 @@
 #pragma once
-// The music-file chooser: the system's Open dialog with the settings dialog's filter, title and
-// start folder.
+// The settings dialog's file choosers: the system's Open dialog with the dialog's title, and the
+// filter and start folder of the music file or of the 景色 picture.
 
 #include <windows.h>
 
@@ -18,5 +18,9 @@ struct PickedFile {
 
 // Nothing when the user cancelled. The Open dialog's result goes to state.ApiResult.
 std::optional<PickedFile> ChooseMusicFile(HostState& state, HWND owner);
+
+// The same for a picture, opening in START_FOLDER.
+std::optional<PickedFile> ChoosePictureFile(HostState& state, HWND owner,
+                                            const std::string& startFolder);
 
 }  // namespace altostrat

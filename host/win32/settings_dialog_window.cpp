@@ -25,7 +25,7 @@ using namespace settings_window;
 namespace {
 
 constexpr wchar_t kDialogClass[] = L"AltostratSettings";
-constexpr int kFirstButtonId = 101;  // Cmd_File, Cmd_Set, Cmd_Can; clear of IDOK and IDCANCEL
+constexpr int kFirstButtonId = 101;  // by DialogButton; clear of IDOK and IDCANCEL
 constexpr int kRepeatComboId = 301;
 constexpr std::size_t kMessageColumns = 64;
 #ifndef WM_DPICHANGED
@@ -57,6 +57,10 @@ void ShowChoiceControls(SettingsDialogWindow& d) {
     InvalidateRect(d.aircraftBox, nullptr, FALSE);
     InvalidateRect(d.skyBox, nullptr, FALSE);
     InvalidateRect(d.keeperBox, nullptr, FALSE);
+    for (HWND choice : d.sceneryChoices) {
+        InvalidateRect(choice, nullptr, FALSE);
+    }
+    InvalidateRect(d.sceneryFolderBox, nullptr, FALSE);
 }
 
 void ChooseKind(SettingsDialogWindow& d, int kind) {
@@ -70,27 +74,49 @@ void CloseDialog(SettingsDialogWindow& d) {
     DestroyWindow(d.window);
 }
 
-void PickFile(SettingsDialogWindow& d) {
-    const std::optional<PickedFile> picked = ChooseMusicFile(d.host, d.window);
-    if (!picked) {
-        return;
-    }
-    const std::optional<std::string> storable = StorablePath(picked->path, picked->shortPath);
+// The form of PICKED the settings file can hold; nothing, after telling the user why, when it
+// cannot hold the path in any form.
+std::optional<std::string> KeepablePath(SettingsDialogWindow& d, const PickedFile& picked) {
+    std::optional<std::string> storable = StorablePath(picked.path, picked.shortPath);
     if (!storable) {
         const std::string why =
-            RefusalOf(picked->path) == PathRefusal::kTooLong
+            RefusalOf(picked.path) == PathRefusal::kTooLong
                 ? u8"このファイルの場所は長すぎて、設定ファイルに書けません (書けるのは 255 "
                   u8"バイトまで)。\nもっと短い場所のファイルを選んでください。\n\n"
                 : u8"このファイルの場所には、設定ファイルに書けない文字が含まれています。\n"
                   u8"別の場所のファイルを選んでください。\n\n";
         // A long path has no blank to wrap at: broken into lines, the message stays on screen.
-        const std::wstring text = Wide(why + BrokenIntoLines(picked->path, kMessageColumns));
+        const std::wstring text = Wide(why + BrokenIntoLines(picked.path, kMessageColumns));
         MessageBoxW(d.window, text.c_str(), Wide(kSettingsDialogTitle).c_str(),
                     MB_OK | MB_ICONWARNING);
+    }
+    return storable;
+}
+
+void PickFile(SettingsDialogWindow& d) {
+    const std::optional<PickedFile> picked = ChooseMusicFile(d.host, d.window);
+    if (!picked) {
         return;
     }
-    TakePickedFile(d.form, d.host.settings, *storable);
-    RefreshPicture(d);
+    if (const std::optional<std::string> storable = KeepablePath(d, *picked)) {
+        TakePickedFile(d.form, d.host.settings, *storable);
+        RefreshPicture(d);
+    }
+}
+
+// The 景色 picture's "...", or the folder box cleared with no picture to go back to
+// (CLEAR_FOLDER_BOX): a cancelled chooser or a refused path changes nothing.
+void PickPicture(SettingsDialogWindow& d, bool clearFolderBox) {
+    const std::optional<PickedFile> picked =
+        ChoosePictureFile(d.host, d.window, PictureChooserFolder(d.form, d.host.settings));
+    if (!picked) {
+        return;
+    }
+    if (const std::optional<std::string> storable = KeepablePath(d, *picked)) {
+        TakePickedPicture(d.form, d.host.settings, *storable, clearFolderBox);
+        ShowChoiceControls(d);
+        RefreshPicture(d);
+    }
 }
 
 // The keeper's box, once the settings are saved: its start-at-sign-in entry written or removed,
@@ -152,6 +178,18 @@ void OnCommand(SettingsDialogWindow& d, int id) {
         PickFile(d);
     } else if (id == kFirstButtonId + 1) {
         Confirm(d);
+    } else if (id == kFirstButtonId + static_cast<int>(DialogButton::kPicture)) {
+        PickPicture(d, false);
+    } else if (id >= kFirstSceneryId && id < kFirstSceneryId + 2) {
+        ChooseScenery(d.form, d.host.settings, static_cast<std::int16_t>(id - kFirstSceneryId));
+        ShowChoiceControls(d);
+    } else if (id == kSceneryFolderId) {
+        if (ToggleSceneryFolder(d.form, d.host.settings)) {
+            PickPicture(d, true);
+        } else {
+            ShowChoiceControls(d);
+            RefreshPicture(d);
+        }
     } else if (id >= kFirstChoiceId && id < kFirstChoiceId + 3) {
         ChooseKind(d, id - kFirstChoiceId);
     } else if (id >= kFirstScreenId && id < kFirstScreenId + 3) {
@@ -368,6 +406,10 @@ void PlaceControls(SettingsDialogWindow& d) {
     }
     MoveTo(d.aircraftBox, RowRect(d, kAircraftRow));
     MoveTo(d.skyBox, RowRect(d, kSkyRow));
+    for (int kind = 0; kind < 2; ++kind) {
+        MoveTo(d.sceneryChoices[kind], RowRect(d, SceneryRow(kind)));
+    }
+    MoveTo(d.sceneryFolderBox, RowRect(d, kSceneryFolderRow));
     MoveTo(d.keeperBox, RowRect(d, kKeeperRow));
     const RECT combo = PixelRect(d, kRepeatComboPlace);
     SendMessageW(d.combo, WM_SETFONT, reinterpret_cast<WPARAM>(d.look.font), FALSE);
@@ -376,7 +418,8 @@ void PlaceControls(SettingsDialogWindow& d) {
 
 // The children in the order Tab visits them, which is the order they are made in: the music
 // rows from the top with the combo after the audio CD, "...", the 画面 rows, the aircraft box and
-// the sky box, the keeper's box, then 設定 and ｷｬﾝｾﾙ.
+// the sky box, then the 景色 group beside them from the top (its two choices, its "...", the
+// folder box, the keeper's box), then 設定 and ｷｬﾝｾﾙ.
 void CreateControls(SettingsDialogWindow& d, HINSTANCE instance) {
     d.choices[1] = CreateRow(d, instance, ChoiceRow(1), kFirstChoiceId + 1);
     d.combo = CreateWindowExW(
@@ -391,6 +434,10 @@ void CreateControls(SettingsDialogWindow& d, HINSTANCE instance) {
     d.screenChoices[2] = CreateRow(d, instance, ScreenRow(2), kFirstScreenId + 2);
     d.aircraftBox = CreateRow(d, instance, kAircraftRow, kAircraftId);
     d.skyBox = CreateRow(d, instance, kSkyRow, kSkyId);
+    d.sceneryChoices[0] = CreateRow(d, instance, SceneryRow(0), kFirstSceneryId);
+    d.sceneryChoices[1] = CreateRow(d, instance, SceneryRow(1), kFirstSceneryId + 1);
+    CreateButton(d, DialogButton::kPicture);
+    d.sceneryFolderBox = CreateRow(d, instance, kSceneryFolderRow, kSceneryFolderId);
     d.keeperBox = CreateRow(d, instance, kKeeperRow, kKeeperId);
     CreateButton(d, DialogButton::kSet);
     CreateButton(d, DialogButton::kCancel);
@@ -436,7 +483,10 @@ void LoadForm(SettingsDialogWindow& d, HINSTANCE instance) {
         InitializeCommandWindow(button);
     }
     // 3 to 10: the panel's picture, the choices, the combo and the path.
-    LoadSettingsDialog(d.form, d.host.settings);
+    const DWORD scenery = GetFileAttributesW(Wide(d.host.settings.SceneryFile).c_str());
+    LoadSettingsDialog(d.form, d.host.settings,
+                       !d.host.settings.SceneryFile.empty() && scenery != INVALID_FILE_ATTRIBUTES &&
+                           (scenery & FILE_ATTRIBUTE_DIRECTORY) != 0);
     const std::wstring keeper = KeeperBesideHost();
     d.form.keeperAvailable = GetFileAttributesW(keeper.c_str()) != INVALID_FILE_ATTRIBUTES;
     d.keeperWasOn = d.form.keeperAvailable && KeeperStartsAtSignIn(keeper);

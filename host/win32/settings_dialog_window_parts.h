@@ -23,6 +23,8 @@ constexpr int kFirstScreenId = 211;  // by 画面 choice
 constexpr int kAircraftId = 221;
 constexpr int kSkyId = 222;
 constexpr int kKeeperId = 223;
+constexpr int kFirstSceneryId = 231;  // by 景色 choice
+constexpr int kSceneryFolderId = 233;
 constexpr int kMarkPixels = 12;  // the marks' own size, at 96 DPI
 
 // The form Altostrat_P: its logic's state, its windows and the GDI objects it draws with.
@@ -38,8 +40,10 @@ struct SettingsDialogWindow {
     HWND aircraftBox = nullptr;
     HWND skyBox = nullptr;
     HWND keeperBox = nullptr;
-    bool keeperWasOn = false;  // the keeper's entry as the dialog found it
-    std::array<CommandWindow, 3> buttons{};
+    std::array<HWND, 2> sceneryChoices{};
+    HWND sceneryFolderBox = nullptr;
+    bool keeperWasOn = false;                // the keeper's entry as the dialog found it
+    std::array<CommandWindow, 4> buttons{};  // by DialogButton
     CommandLook look;
     HFONT linkFont = nullptr;
     HBITMAP strip = nullptr;

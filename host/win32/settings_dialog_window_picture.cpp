@@ -1,6 +1,6 @@
 // The settings dialog's persistent picture: the background gradient, the panel covered with the
-// strip at the display's scale, the section headings, the repeat caption, the framed path, the
-// credit line measured to end before 設定, and the link.
+// strip at the display's scale, the section headings, the repeat caption, the framed paths of the
+// music and of the 景色 picture, the credit line measured to end before 設定, and the link.
 #include <windows.h>
 
 #include <algorithm>
@@ -137,6 +137,7 @@ void PaintPicture(SettingsDialogWindow& d) {
 
     DrawHeading(d, dc, kHeadingShapePlace, kHeadingPlace, kHeadingCaption);
     DrawHeading(d, dc, kScreenHeadingShapePlace, kScreenHeadingPlace, kScreenHeadingCaption);
+    DrawHeading(d, dc, kSceneryHeadingShapePlace, kSceneryHeadingPlace, kSceneryHeadingCaption);
 
     const COLORREF black = RGB(0, 0, 0);
     const COLORREF white = RGB(255, 255, 255);
@@ -150,6 +151,14 @@ void PaintPicture(SettingsDialogWindow& d) {
     InflateRect(&fileText, -Scaled(d, 2), -Scaled(d, 2));
     DrawLabel(dc, d.look.font, black, d.form.fileLabel, fileText,
               DT_LEFT | DT_WORDBREAK | DT_EDITCONTROL);
+    // The 景色 picture's path on one line: a long one keeps its end, the picture's or the
+    // folder's own name, and loses its middle.
+    const RECT pictureLabel = PixelRect(d, kPicturePathPlace);
+    Frame(dc, pictureLabel, Scaled(d, 1), static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    RECT pictureText = pictureLabel;
+    InflateRect(&pictureText, -Scaled(d, 2), -Scaled(d, 1));
+    DrawLabel(dc, d.look.font, black, d.form.sceneryLabel, pictureText,
+              DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_PATH_ELLIPSIS);
 
     // The credit line, measured in the font the dialog got: the longest wording that ends before
     // 設定, and whatever is drawn is cut there.

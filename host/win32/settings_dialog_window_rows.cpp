@@ -1,7 +1,7 @@
-// The settings dialog's rows: the music and 画面 choices (a mark and its caption, chosen by any
-// mouse button or the keyboard) and the aircraft's, the sky's and the keeper's check boxes (the
-// left button or Space). Each
-// row is a child window that takes the keyboard focus; arrows move among the rows of a section.
+// The settings dialog's rows: the music, 画面 and 景色 choices (a mark and its caption, chosen by
+// any mouse button or the keyboard) and the aircraft's, the sky's, the 景色 folder's and the
+// keeper's check boxes (the left button or Space). Each row is a child window that takes the
+// keyboard focus; arrows move among the rows of a section.
 // A row tells the form by WM_COMMAND with its id; the form decides and repaints the marks.
 #include <windows.h>
 
@@ -14,11 +14,11 @@ namespace altostrat::settings_window {
 
 namespace {
 
-enum class RowGroup { kMusic, kScreen, kAircraft, kSky, kKeeper };
+enum class RowGroup { kMusic, kScreen, kScenery, kAircraft, kSky, kSceneryFolder, kKeeper };
 
 struct RowOf {
     RowGroup group;
-    int index;  // music kind, or 画面 choice
+    int index;  // music kind, 画面 choice or 景色 choice
 };
 
 RowOf RowFromId(int id) {
@@ -28,8 +28,14 @@ RowOf RowFromId(int id) {
     if (id >= kFirstScreenId && id < kFirstScreenId + 3) {
         return {RowGroup::kScreen, id - kFirstScreenId};
     }
+    if (id >= kFirstSceneryId && id < kFirstSceneryId + 2) {
+        return {RowGroup::kScenery, id - kFirstSceneryId};
+    }
     if (id == kKeeperId) {
         return {RowGroup::kKeeper, 0};
+    }
+    if (id == kSceneryFolderId) {
+        return {RowGroup::kSceneryFolder, 0};
     }
     return {id == kSkyId ? RowGroup::kSky : RowGroup::kAircraft, 0};
 }
@@ -40,6 +46,10 @@ const ChoicePlace& PlaceOfRow(const RowOf& row) {
             return ChoiceRow(row.index);
         case RowGroup::kScreen:
             return ScreenRow(row.index);
+        case RowGroup::kScenery:
+            return SceneryRow(row.index);
+        case RowGroup::kSceneryFolder:
+            return kSceneryFolderRow;
         case RowGroup::kSky:
             return kSkyRow;
         case RowGroup::kKeeper:
@@ -56,6 +66,10 @@ HBITMAP MarkOfRow(const SettingsDialogWindow& d, const RowOf& row) {
             return d.marks[d.form.chosenMark[row.index] ? 1 : 0];
         case RowGroup::kScreen:
             return d.marks[d.form.screenMark[row.index] ? 1 : 0];
+        case RowGroup::kScenery:
+            return d.marks[d.form.sceneryMark[row.index] ? 1 : 0];
+        case RowGroup::kSceneryFolder:
+            return d.checks[d.form.sceneryFolderChecked ? 1 : 0];
         case RowGroup::kSky:
             return d.checks[d.form.skyChecked ? 1 : 0];
         case RowGroup::kKeeper:
@@ -79,6 +93,9 @@ HWND NextInGroup(const SettingsDialogWindow& d, const RowOf& row, bool forward) 
     }
     if (row.group == RowGroup::kScreen) {
         return d.screenChoices[(row.index + (forward ? 1 : 2)) % 3];
+    }
+    if (row.group == RowGroup::kScenery) {
+        return d.sceneryChoices[(row.index + 1) % 2];  // two side by side: either way the other
     }
     return nullptr;
 }
@@ -134,8 +151,9 @@ LRESULT CALLBACK ChoiceProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             return 0;
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
-            // Any button chooses a music or 画面 row; only the left one ticks a box.
-            if (row.group == RowGroup::kMusic || row.group == RowGroup::kScreen) {
+            // Any button chooses a music, 画面 or 景色 row; only the left one ticks a box.
+            if (row.group == RowGroup::kMusic || row.group == RowGroup::kScreen ||
+                row.group == RowGroup::kScenery) {
                 act(window);
             }
             return 0;

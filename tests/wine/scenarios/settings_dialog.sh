@@ -6,9 +6,13 @@
 # on 設定) and by the mouse; "ｷｬﾝｾﾙ" and Escape leave the file as it was, and so do a right click on 設定
 # and a left press on it released off it; the Open dialog, driven by
 # typing a path and Return, puts the path into the label and, after "設定", into the file, and
-# refuses with a message a path longer than the settings file holds.
+# refuses with a message a path longer than the settings file holds. The 景色 group: reached by
+# Tab after the sky box, its choices swapped by an arrow; a picture picked through its "..."
+# chooses 画像, the folder box turns it into its folder, and "設定" writes 景色 and 景色ﾌｧｲﾙ
+# (a Japanese folder name, in Shift-JIS) after 空; the window's picture goes to the README.
 # Clicks go to places in the dialog's client area at 96 DPI: the music panel as before, the
-# 画面 section under it, and the footer 150 pixels lower than without that section.
+# 画面 section under it with the 景色 group beside it, and the footer 150 pixels lower than
+# without that section.
 start_xvfb 1024x768
 warm_wine
 host_in_folder
@@ -66,9 +70,13 @@ label_shows_path() {
     [ "${picked#*/}" -gt 150 ]
 }
 
-sjis_settings() {  # KIND REPEAT FILE SCREEN AIRCRAFT SKY: the bytes "設定" writes, Shift-JIS keys
-    printf '[Section]\r\nBGM\x8b\xe6\x95\xaa= %s\r\nBGM\xd8\xcb\xdf\xb0\xc4= %s\r\nBGM\xcc\xa7\xb2\xd9=%s\r\n\x89\xe6\x96\xca= %s\r\n\x8b\x40\x91\xcc= %s\r\n\x8b\xf3= %s\r\n' \
-        "$1" "$2" "$3" "${4:-0}" "${5:-1}" "${6:-0}"
+# KIND REPEAT FILE SCREEN AIRCRAFT SKY SCENERY SCENERY_FILE: the bytes "設定" writes, with
+# Shift-JIS keys; SCENERY_FILE is printf's format, so its Shift-JIS bytes may be escapes.
+sjis_settings() {
+    printf '[Section]\r\nBGM\x8b\xe6\x95\xaa= %s\r\nBGM\xd8\xcb\xdf\xb0\xc4= %s\r\nBGM\xcc\xa7\xb2\xd9=%s\r\n\x89\xe6\x96\xca= %s\r\n\x8b\x40\x91\xcc= %s\r\n\x8b\xf3= %s\r\n\x8c\x69\x90\x46= %s\r\n\x8c\x69\x90\x46\xcc\xa7\xb2\xd9=' \
+        "$1" "$2" "$3" "${4:-0}" "${5:-1}" "${6:-0}" "${7:-0}"
+    printf "${8:-}"
+    printf '\r\n'
 }
 
 SET_Y=362          # 設定 and ｷｬﾝｾﾙ, under the 画面 section
@@ -77,6 +85,14 @@ SCREEN_ALL_Y=248     # "今の解像度ですべての画面に"
 SCREEN_EACH_Y=268    # "画面ごとに別々に飛ぶ"
 AIRCRAFT_Y=288       # "紙飛行機を表示する"
 SKY_Y=308            # "空を時刻に合わせる"
+# The 景色 group, right of the 画面 rows: "デスクトップ" and "画像" on the first row, "..." and
+# the path box on the second, the folder box on the third.
+SCENERY_X=270
+PICTURE_CHOICE_X=382
+SCENERY_Y=228
+PICTURE_BUTTON_X=284
+PICTURE_BUTTON_Y=251
+FOLDER_BOX_Y=268
 
 # 1. The three choices and "設定", with 5 typed as the track to repeat.
 rm -f "$HOST_INI"
@@ -104,22 +120,27 @@ cmp "$SHOTS/expected.ini" "$HOST_INI" || fail "設定 wrote: $(od -c "$HOST_INI"
 # 1b. The keyboard alone through the 画面 section: from the audio CD row (clicked, so it has the
 # focus) Tab passes the combo, なし and MP3、WAV ("..." is disabled) to the first 画面 choice; Down
 # chooses the second and Down again the third (each monitor its own flight), Tab reaches the
-# aircraft box, Space clears it, Tab reaches the sky box, Space ticks it, Tab reaches 設定, Return.
+# aircraft box, Space clears it, Tab reaches the sky box, Space ticks it; Tab goes on to
+# "デスクトップ" and Right chooses "画像"; two Tabs pass "..." to the folder box, Space
+# ticks it (no keeper lies beside the host here, so its box is off and Tab passes it); Tab
+# reaches 設定, Return.
 open_dialog /c
 click 45 78
-xdotool key --delay 80 Tab Tab Tab Tab Down Down Tab space Tab space
+xdotool key --delay 80 Tab Tab Tab Tab Down Down Tab space Tab space Tab Right Tab Tab space
 screenshot "$SHOTS/keyboard.png"
 xdotool key --delay 80 Tab Return
 wait_exit "$HOST_PID" 30
-sjis_settings 1 5 "" 2 0 1 >"$SHOTS/expected.ini"
+sjis_settings 1 5 "" 2 0 1 1 >"$SHOTS/expected.ini"
 cmp "$SHOTS/expected.ini" "$HOST_INI" || fail "the keyboard wrote: $(od -c "$HOST_INI" | head)"
 
-# 1c. The mouse: the third 画面 choice, then the first, and the two boxes again, then 設定.
+# 1c. The mouse: the third 画面 choice, then the first, and the two boxes again, and
+# "デスクトップ" again, then 設定.
 open_dialog /c
 click 45 $SCREEN_EACH_Y
 click 45 $SCREEN_SWITCH_Y
 click 45 $AIRCRAFT_Y
 click 45 $SKY_Y
+click $SCENERY_X $SCENERY_Y
 click 362 $SET_Y
 wait_exit "$HOST_PID" 30
 sjis_settings 1 5 "" 0 1 0 >"$SHOTS/expected.ini"
@@ -197,3 +218,32 @@ poll 30 window_gone "#32770" "$TITLE" || fail "the message stayed"
 click 362 $SET_Y
 wait_exit "$HOST_PID" 30
 cmp "$SHOTS/before.ini" "$HOST_INI" || fail "the long path was kept: $(od -c "$HOST_INI" | head)"
+
+# 6. A picture of the user's own: "..." of the 景色 group, a PNG typed into the Open dialog (its
+# folder 写真 is Japanese), Return: 画像 is chosen; the folder box then turns the path into the
+# folder, and "設定" writes 景色= 1 and the folder, in Shift-JIS (写真 is 8E CA 90 5E), after 空.
+rm -f "$HOST_INI"
+mkdir -p "$WINEPREFIX/drive_c/写真"
+convert -size 64x48 xc:'#3a7d2c' "$WINEPREFIX/drive_c/写真/field.png"
+open_dialog /c
+click $PICTURE_BUTTON_X $PICTURE_BUTTON_Y
+poll 30 window_exists - "ﾌｧｲﾙを開く" || fail "no Open dialog for the picture"
+poll 30 pointer_on_open_dialog || fail "the picture's Open dialog has no X window"
+xdotool type --delay 30 'C:\写真\field.png'
+xdotool key Return
+poll 30 window_gone - "ﾌｧｲﾙを開く" || fail "the picture's Open dialog stayed"
+click $SCENERY_X $FOLDER_BOX_Y
+xdotool mousemove 900 700
+# The README's picture of the dialog: its client area (the whole window without a window
+# manager), once the path box shows the folder.
+path_box_drawn() {
+    screenshot "$SHOTS/scenery.png"
+    drawn=$(ink_runs "$SHOTS/scenery.png" $((OX + 310)) $((OY + 243)) 145 16)
+    [ "${drawn#*/}" -gt 40 ]
+}
+poll 20 path_box_drawn || fail "the 景色 path box stayed empty (dark pixels: $drawn)"
+convert "$SHOTS/scenery.png" -crop "496x396+$OX+$OY" +repage "$SHOTS/settings-dialog.png"
+click 362 $SET_Y
+wait_exit "$HOST_PID" 30
+sjis_settings 0 0 "" 0 1 0 1 'C:\\\x8e\xca\x90\x5e' >"$SHOTS/expected.ini"
+cmp "$SHOTS/expected.ini" "$HOST_INI" || fail "the picture's folder was not saved: $(od -c "$HOST_INI")"
