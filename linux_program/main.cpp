@@ -188,7 +188,7 @@ void TellOfWayland() {
         "you are away;\n"
         "           start \"altostrat\" from your desktop's idle tool instead, e.g. on sway and "
         "other wlroots\n"
-        "           desktops: swayidle timeout 600 altostrat\n");
+        "           desktops: swayidle timeout 600 altostrat resume 'pkill -x altostrat'\n");
     std::fflush(stdout);
 }
 
