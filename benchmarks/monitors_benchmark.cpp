@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "benchmarks/bench_captures.h"
 #include "common/agreement.h"
 #include "flight/display/monitor_flights.h"
 #include "flight/gl/gl_headers.h"
@@ -31,42 +32,9 @@ constexpr int kVirtualWidth = 1824;
 constexpr int kVirtualHeight = 768;
 const std::vector<Monitor> kMonitors = {{{0, 0, 1024, 768}, true}, {{1024, 0, 1824, 600}, false}};
 
-void WriteBitmap(const std::filesystem::path& path, int width, int height) {
-    std::vector<std::uint8_t> file(54, 0);
-    auto put32 = [&](std::size_t at, std::uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            file[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-    };
-    const std::size_t size = static_cast<std::size_t>(width) * height * 3;
-    file[0] = 'B';
-    file[1] = 'M';
-    put32(2, static_cast<std::uint32_t>(54 + size));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, static_cast<std::uint32_t>(width));
-    put32(22, static_cast<std::uint32_t>(height));
-    file[26] = 1;
-    file[28] = 24;
-    for (std::size_t i = 0; i < size; ++i) {  // widths here are multiples of 4
-        file.push_back(static_cast<std::uint8_t>(i * 2654435761u >> 24));
-    }
-    std::FILE* out = std::fopen(path.string().c_str(), "wb");
-    std::fwrite(file.data(), 1, file.size(), out);
-    std::fclose(out);
-}
-
-// The photograph of the whole virtual screen, and the sky and glow.
-struct Captures {
-    std::filesystem::path dir;
-    Captures() {
-        char name[] = "/tmp/altostrat-monitors-XXXXXX";
-        dir = mkdtemp(name);
-        WriteBitmap(CapturePicturePath(dir.string(), CapturePicture::kSky), 256, 256);
-        WriteBitmap(CapturePicturePath(dir.string(), CapturePicture::kDesktop), kVirtualWidth,
-                    kVirtualHeight);
-        WriteBitmap(CapturePicturePath(dir.string(), CapturePicture::kGlow), 256, 256);
-    }
-    ~Captures() { std::filesystem::remove_all(dir); }
+// The capture folder the set-up reads.
+struct Captures : BenchCaptures {
+    Captures() : BenchCaptures(kVirtualWidth, kVirtualHeight) {}
 };
 
 // GL counts rows from the bottom of the virtual screen's buffer.

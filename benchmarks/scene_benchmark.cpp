@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "benchmarks/bench_captures.h"
 #include "common/agreement.h"
 #include "flight/gl/gl_headers.h"
 #include "flight/loop/frame_step.h"
@@ -27,47 +28,9 @@ namespace {
 constexpr int kWidth = 1024;
 constexpr int kHeight = 768;
 
-std::vector<std::uint8_t> NoisyPixels(int width, int height) {
-    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * height * 3);
-    for (std::size_t i = 0; i < pixels.size(); ++i) {
-        pixels[i] = static_cast<std::uint8_t>(i * 2654435761u >> 24);
-    }
-    return pixels;
-}
-
-void WriteBitmap(const std::filesystem::path& path, int width, int height) {
-    const std::vector<std::uint8_t> pixels = NoisyPixels(width, height);
-    std::vector<std::uint8_t> file(54, 0);
-    auto put32 = [&](std::size_t at, std::uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            file[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-    };
-    file[0] = 'B';
-    file[1] = 'M';
-    put32(2, static_cast<std::uint32_t>(54 + pixels.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, static_cast<std::uint32_t>(width));
-    put32(22, static_cast<std::uint32_t>(height));
-    file[26] = 1;
-    file[28] = 24;
-    file.insert(file.end(), pixels.begin(), pixels.end());  // widths here are multiples of 4
-    std::FILE* out = std::fopen(path.string().c_str(), "wb");
-    std::fwrite(file.data(), 1, file.size(), out);
-    std::fclose(out);
-}
-
-// A capture folder as the host leaves it: 256 x 256 sky and glow, a 1024 x 768 desktop.
-struct Captures {
-    std::filesystem::path dir;
-    Captures() {
-        char name[] = "/tmp/altostrat-bench-XXXXXX";
-        dir = mkdtemp(name);
-        WriteBitmap(CapturePicturePath(dir.string(), CapturePicture::kSky), 256, 256);
-        WriteBitmap(CapturePicturePath(dir.string(), CapturePicture::kDesktop), kWidth, kHeight);
-        WriteBitmap(CapturePicturePath(dir.string(), CapturePicture::kGlow), 256, 256);
-    }
-    ~Captures() { std::filesystem::remove_all(dir); }
+// The capture folder the set-up reads.
+struct Captures : BenchCaptures {
+    Captures() : BenchCaptures(kWidth, kHeight) {}
 };
 
 void ForgetTextures(RendererState& state) {
