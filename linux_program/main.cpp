@@ -5,7 +5,8 @@
 // picture with the built-in sky and glow from memory: nothing of a run is ever written to disk.
 // Then it runs the frame loop until Escape (or a click on a Wayland desktop), a stop signal, or
 // the end of the window it was given. The camera chases the paper glider built into the
-// program, unless "--no-aircraft" leaves it out.
+// program, unless "--no-aircraft" leaves it out. With "--each-monitor", each monitor the window
+// covers shows a flight of its own over its own part of that picture (several_flights.h).
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -26,12 +27,15 @@
 #include "linux_program/picture/own_picture.h"
 #include "linux_program/run/embedded_glider.h"
 #include "linux_program/run/flight_pictures.h"
+#include "linux_program/run/several_flights.h"
 #include "linux_program/run/stop_signals.h"
+#include "linux_program/run/window_monitors.h"
 #include "linux_program/x11/desktop_grab.h"
 #include "linux_program/x11/fps_meter.h"
 #include "linux_program/x11/fps_overlay.h"
 #include "linux_program/x11/glx_scene_platform.h"
 #include "linux_program/x11/x11_window.h"
+#include "linux_program/x11/x_monitors.h"
 
 namespace altostrat {
 namespace {
@@ -40,6 +44,7 @@ namespace {
 struct FlightRun {
     X11Flight window;
     RendererState state;
+    SeveralFlights several;  // each monitor its own flight; no states: the one flight above
     FpsMeter meter;
     FpsOverlay overlay;
     bool showFps = false;
@@ -110,7 +115,31 @@ ScenePlatform MakePlatform(FlightRun& run, bool framePeriodWait, std::unique_ptr
     return platform;
 }
 
-void RunFrameLoop(FlightRun& run, const ScenePlatform& platform) {
+// The flights for the monitors the window covers, asked afresh whenever the window changes;
+// none unless asked for and at least two monitors are covered.
+std::vector<MonitorFlight> WindowFlights(const X11Flight& flight, const HackOptions& options) {
+    if (!options.eachMonitor) {
+        return {};
+    }
+    return DecideWindowFlights(ListXMonitors(flight.display),
+                               WindowOnRoot(flight.display, flight.parent));
+}
+
+// One pass of the one flight, or of every monitor's flight led by the first.
+bool RunPass(FlightRun& run, const ScenePlatform& platform, std::int64_t calendarSeconds) {
+    SeveralFlights& several = run.several;
+    if (several.states.empty()) {
+        return RunFrameStep(run.state, platform, true, calendarSeconds);
+    }
+    const bool goOn = RunFrameStep(several.states[0], platform, true, calendarSeconds,
+                                   [&several, &platform, calendarSeconds](RendererState&) {
+                                       DrawSeveralFlights(several, platform, calendarSeconds);
+                                   });
+    FollowTheLead(several, calendarSeconds);
+    return goOn;
+}
+
+void RunFrameLoop(FlightRun& run, const ScenePlatform& platform, const HackOptions& options) {
     X11Flight& flight = run.window;
     run.flying = true;
     for (;;) {
@@ -120,15 +149,19 @@ void RunFrameLoop(FlightRun& run, const ScenePlatform& platform) {
             return;
         }
         if (flight.resized) {
-            ResizeScene(flight.width, flight.height);
+            if (run.several.states.empty()) {
+                ResizeScene(flight.width, flight.height);
+            } else {
+                RelayoutSeveralFlights(run.several, WindowFlights(flight, options), flight.width,
+                                       flight.height);
+            }
             flight.resized = false;
         }
         if (!PassDraws(true, platform)) {
             // With the display off nothing is drawn, so nothing paces the loop.
             WaitForXEvents(flight.display);
         }
-        if (!RunFrameStep(run.state, platform, true,
-                          static_cast<std::int64_t>(std::time(nullptr)))) {
+        if (!RunPass(run, platform, static_cast<std::int64_t>(std::time(nullptr)))) {
             return;
         }
         if (run.showFps) {
@@ -145,10 +178,29 @@ void LoadGlider(RendererState& state, const HackOptions& options) {
     }
 }
 
+bool InitOneFlight(RendererState& state, const HackOptions& options,
+                   const ScenePlatform& platform) {
+    state.options.skyFollowsClock = options.skyFollowsClock;
+    LoadGlider(state, options);
+    return InitScene(state, platform);
+}
+
+// Every monitor's flight set up, each with the glider and its own part of GROUND.
+bool InitEachMonitor(FlightRun& run, const HackOptions& options, std::vector<MonitorFlight> flights,
+                     std::unique_ptr<RgbImage> ground, const ScenePlatform& platform) {
+    SeveralFlights& several = run.several;
+    MakeSeveralFlights(several, std::move(flights), run.window.width, run.window.height);
+    for (RendererState& state : several.states) {
+        state.options.skyFollowsClock = options.skyFollowsClock;
+        LoadGlider(state, options);
+    }
+    std::vector<std::unique_ptr<RgbImage>> grounds = SliceGround(several, std::move(ground));
+    return InitSeveralScenes(several, platform, std::move(grounds));
+}
+
 // Exit code 0 after a flight, also one ended by a stop signal; 1 when it could not start.
 int Fly(FlightRun& run, const HackOptions& options) {
     X11Flight& flight = run.window;
-    RendererState& state = run.state;
     if (!OpenFlightTarget(flight, options)) {
         return 1;
     }
@@ -161,21 +213,26 @@ int Fly(FlightRun& run, const HackOptions& options) {
         return StopSignalled() ? 0 : 1;
     }
     ResizeScene(flight.width, flight.height);
-    state.options.skyFollowsClock = options.skyFollowsClock;
     run.showFps = options.printFps;
     if (run.showFps) {
         MakeFpsOverlay(flight.display, run.overlay);
     }
-    LoadGlider(state, options);
-    const ScenePlatform platform = MakePlatform(run, options.framePeriodWait, std::move(ground));
+    std::vector<MonitorFlight> monitors = WindowFlights(flight, options);
+    const bool eachMonitor = !monitors.empty();
+    // Each monitor's flight is handed its own part of the ground as it is set up.
+    const ScenePlatform platform =
+        MakePlatform(run, options.framePeriodWait,
+                     eachMonitor ? std::unique_ptr<RgbImage>() : std::move(ground));
     EndAtOnceOnStop();
-    const bool ready = InitScene(state, platform);
+    const bool ready = eachMonitor ? InitEachMonitor(run, options, std::move(monitors),
+                                                     std::move(ground), platform)
+                                   : InitOneFlight(run.state, options, platform);
     EndAtOnceOff();
     if (ready) {
         if (flight.target == FlightTarget::kStandalone) {
             WatchDisplayPower(flight.display, flight.power);
         }
-        RunFrameLoop(run, platform);
+        RunFrameLoop(run, platform, options);
     }
     return 0;
 }

@@ -8,7 +8,7 @@ packages=(
   libosmesa6-dev libglu1-mesa-dev mesa-common-dev mesa-utils
   g++-mingw-w64-x86-64 wine wine64 nsis
   xvfb xserver-xephyr x11-utils x11-xserver-utils xdotool imagemagick
-  libx11-dev libxext-dev libgl-dev libgl1-mesa-dri libjpeg62-turbo-dev libpng-dev strace
+  libx11-dev libxext-dev libxinerama-dev libgl-dev libgl1-mesa-dri libjpeg62-turbo-dev libpng-dev strace
   xscreensaver xscreensaver-data dpkg-dev fakeroot
   sway xwayland wtype grim libwayland-dev
   libxml2-utils lintian

@@ -92,6 +92,21 @@ bool RunFrameStep(RendererState& state, const ScenePlatform& platform, bool draw
     return true;
 }
 
+void FollowLeadFlight(RendererState& follower, const RendererState& lead,
+                      std::int64_t calendarSeconds) {
+    FramePacer& pacer = follower.pacer;
+    if (!pacer.running) {
+        // As a paced lead starts its schedule: the first picture shows the start itself.
+        KeepFlightInsidePeriod(follower.flight);
+        pacer.previousPose = PoseOf(follower.flight);
+        pacer.running = true;
+    }
+    while (pacer.stepsTaken < lead.pacer.stepsTaken) {
+        TakeFlightStep(follower, calendarSeconds);
+    }
+    pacer.drawFraction = lead.pacer.drawFraction;
+}
+
 bool RunFrameStep(RendererState& state, const ScenePlatform& platform, bool drawing,
                   std::int64_t calendarSeconds) {
     return RunFrameStep(state, platform, drawing, calendarSeconds,

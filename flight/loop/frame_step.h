@@ -37,4 +37,12 @@ using FrameDrawer = std::function<void(RendererState& state)>;
 bool RunFrameStep(RendererState& state, const ScenePlatform& platform, bool drawing,
                   std::int64_t calendarSeconds, const FrameDrawer& draw);
 
+// Several flights drawn side by side in one window, one pass for them all: the lead runs the
+// pass, and each other flight (the follower) takes exactly as many steps as the lead has taken
+// so far and is drawn at the same fraction of its latest step, so all move at the lead's even
+// pace. Called before the follower is drawn, and after every pass so that none falls behind
+// while nothing is drawn. calendarSeconds goes to every step the follower takes.
+void FollowLeadFlight(RendererState& follower, const RendererState& lead,
+                      std::int64_t calendarSeconds);
+
 }  // namespace altostrat

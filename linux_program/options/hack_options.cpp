@@ -95,6 +95,8 @@ HackOptions ParseHackOptions(const std::vector<std::string>& arguments,
             options.showAircraft = false;
         } else if (name == "sky-follows-clock") {
             options.skyFollowsClock = true;
+        } else if (name == "each-monitor") {
+            options.eachMonitor = true;
         } else if (name == "picture") {
             if (i + 1 >= arguments.size() || arguments[i + 1].empty()) {
                 options.error = "--picture needs a picture file or a folder of pictures";
@@ -155,7 +157,7 @@ const char* HackHelp() {
 const char* HackUsage() {
     return "usage: altostrat [--root | --window-id ID] [--fps] [--no-aircraft] "
            "[--sky-follows-clock]\n"
-           "                 [--picture FILE|FOLDER] [--no-frame-wait]\n"
+           "                 [--each-monitor] [--picture FILE|FOLDER] [--no-frame-wait]\n"
            "       altostrat --add-to-xscreensaver | --remove-from-xscreensaver";
 }
 

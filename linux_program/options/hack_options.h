@@ -12,7 +12,8 @@
 // settings give that option when its check box is cleared. The sky's light follows the local
 // time of day with "--sky-follows-clock", which its other check box gives when ticked.
 // "--picture FILE|FOLDER" flies over that picture (from a folder, one at random) instead of
-// the desktop; its file chooser gives it.
+// the desktop; its file chooser gives it. "--each-monitor" flies a flight of its own on each
+// monitor the window covers; its third check box gives it.
 //
 // "--add-to-xscreensaver" and "--remove-from-xscreensaver" do not fly: they put the hack into
 // the current user's xscreensaver list, or take it out, and end. "--help" (also "-h") and
@@ -36,6 +37,7 @@ struct HackOptions {
     bool printFps = false;
     bool showAircraft = true;      // "--no-aircraft" hides the glider
     bool skyFollowsClock = false;  // "--sky-follows-clock": dawn, day, dusk and night by the clock
+    bool eachMonitor = false;      // "--each-monitor": each monitor its own flight
     bool framePeriodWait = true;   // "--no-frame-wait" turns it off, for speed measurements
     std::string picture;           // "--picture": a JPEG or PNG file, or a folder of them
     std::string error;             // not empty: the command line is refused, with this reason
