@@ -143,6 +143,7 @@ const char* HackHelp() {
            "  --fps                  show the frame rate in the picture's bottom left corner\n"
            "  --no-aircraft          leave the paper glider out\n"
            "  --sky-follows-clock    the sky's light follows the local time of day\n"
+           "  --each-monitor         each monitor a flight of its own over its part of the land\n"
            "  --picture FILE|FOLDER  fly over this JPEG or PNG (from a folder, one at random)\n"
            "  --no-frame-wait        no pacing: one flight step a picture, for speed tests\n"
            "  --add-to-xscreensaver  add the hack to your list in ~/.xscreensaver\n"
