@@ -20,6 +20,12 @@ function(altostrat_add_gtest name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} altostrat_gtest_main)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+  if(WIN32)
+    # Under Wine the test programs share the tier's display and prefix: the windows, the
+    # foreground and the screen's pixels of one would meet another's. They run one at a time,
+    # beside the scenarios, which have a display and a prefix of their own.
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine_test_display)
+  endif()
   if(ARG_ENVIRONMENT)
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${ARG_ENVIRONMENT}")
   endif()
