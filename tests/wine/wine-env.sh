@@ -188,7 +188,7 @@ _start_x_server() {
         pid=$!
         STARTED_PIDS+=("$pid")
         for i in $(seq 1 400); do
-            if [ "$(tr -d ' ' <"/tmp/.X$n-lock" 2>/dev/null)" = "$pid" ] &&
+            if [ "$(tr -d ' ' 2>/dev/null <"/tmp/.X$n-lock")" = "$pid" ] &&
                 DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
                 exec {lock}>&-
                 export DISPLAY=":$n"
