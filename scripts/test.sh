@@ -65,8 +65,8 @@ tier "benchmark scripts (short runs)"
 # Only that each still runs to its figures: one run or a few seconds each, on the builds above
 # (the frame rate one on the package's build, which is the benchmarks' release build without
 # sanitizers, rather than a build of its own).
-benchmarks/pace_table.sh 1
-ALTOSTRAT_BENCH_PRESET=linux-package benchmarks/linux_fps.sh 8
+benchmarks/pace_table.sh 2
+ALTOSTRAT_BENCH_PRESET=linux-package benchmarks/linux_fps.sh 7
 benchmarks/saver_start.sh 1
 
 if compgen -G "fuzz/*_fuzzer.cpp" >/dev/null; then
