@@ -283,12 +283,14 @@ keeper_dropped() {
 }
 
 # host_process: the PID of the host's own Wine process (not the explorer that started it on its
-# desktop, whose command line names the host too).
+# desktop, whose command line names the host too), in this scenario's prefix (scenarios beside
+# this one run hosts of their own).
 host_process() {
     local dir command
     for dir in /proc/[0-9]*; do
         command=$(tr '\0' ' ' <"$dir/cmdline" 2>/dev/null) || continue
-        if [[ $command == *'アルトストラト.scr /s'* && $command != *explorer* && $command != *bash* ]]; then
+        if [[ $command == *'アルトストラト.scr /s'* && $command != *explorer* && $command != *bash* ]] &&
+            grep -qxF "WINEPREFIX=$WINEPREFIX" < <(tr '\0' '\n' 2>/dev/null <"$dir/environ"); then
             echo "${dir#/proc/}"
             return 0
         fi
