@@ -8,17 +8,20 @@
 # The program reads the power supplies from /sys/class/power_supply; each run sees a folder of
 # its own there (a laptop's charger online, or offline beside its battery), bound over it in a
 # private mount namespace, so it needs root (unshare).
+# The build is the bench preset's; ALTOSTRAT_BENCH_PRESET names another release build without
+# sanitizers (the test command's short run uses the Debian package's, linux-package).
 #   benchmarks/battery_cpu.sh [SECONDS [WIDTHxHEIGHT]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-20}
 size=${2:-1024x768}
+preset=${ALTOSTRAT_BENCH_PRESET:-bench}
 if ! unshare --mount true 2>/dev/null; then
     echo "battery_cpu.sh: needs a private mount namespace (unshare --mount), so root" >&2
     exit 1
 fi
-cmake --preset bench >/dev/null
-cmake --build --preset bench --target altostrat >/dev/null
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" --target altostrat >/dev/null
 # shellcheck source=../tests/wine/wine-env.sh
 source tests/wine/wine-env.sh
 work=$(mktemp -d)
@@ -40,7 +43,7 @@ flight() {
     GALLIUM_HUD=fps GALLIUM_HUD_VISIBLE=false GALLIUM_HUD_PERIOD=1 GALLIUM_HUD_DUMP_DIR=$hud \
         start_bg unshare --mount sh -c \
         'mount --bind "$1" /sys/class/power_supply && exec "$2"' sh "$supplies" \
-        "$PWD/build/bench/linux_program/altostrat"
+        "$PWD/build/$preset/linux_program/altostrat"
     program=$LAST_PID
     # The terrain is built before the first picture; the measure starts once the flight has
     # drawn for two whole seconds.

@@ -1,28 +1,83 @@
 #!/usr/bin/env bash
 # Every test tier: native unit and offscreen OpenGL tests with the Linux program's scenarios, its
-# Debian package, the Windows programs and their tests under Wine, and short fuzzing runs.
-# Installs what it lacks when run as root.
+# Debian package, the Windows programs and their tests under Wine, a short run of each benchmark
+# script (so that one that no longer works fails here) and short fuzzing runs. Installs what it
+# lacks when run as root. At the end, and when a tier fails, it prints the seconds each tier took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+tier_names=()
+tier_seconds=()
+tier_name=
+tier_start=$SECONDS
+
+# tier NAME: the tier before ends here (its time is kept) and NAME begins.
+tier() {
+    end_tier
+    tier_name=$1
+    tier_start=$SECONDS
+    echo "== $1"
+}
+end_tier() {
+    if [ -n "$tier_name" ]; then
+        tier_names+=("$tier_name")
+        tier_seconds+=($((SECONDS - tier_start)))
+    fi
+    tier_name=
+}
+print_times() {
+    local i total=0
+    printf '%-40s %7s\n' tier seconds
+    for i in "${!tier_names[@]}"; do
+        printf '%-40s %7d\n' "${tier_names[$i]}" "${tier_seconds[$i]}"
+        total=$((total + tier_seconds[i]))
+    done
+    printf '%-40s %7d\n' total "$total"
+}
+finish() {
+    local status=$? failed=$tier_name
+    [ "$status" -ne 0 ] || return 0
+    end_tier
+    echo "== the tier \"${failed:-?}\" failed (exit status $status); the times so far:"
+    print_times
+}
+trap finish EXIT
+
+tier "packages"
 scripts/install-deps.sh
 
-echo "== native build and tests"
+tier "native build and tests"
 cmake --preset native
 cmake --build --preset native
 ctest --preset native -j2
 
-echo "== linux package"
+tier "linux package"
 # The native tier above ran the Linux program under Xvfb and xscreensaver; here its package.
 tests/x11/package-check.sh "$(scripts/package-linux.sh | tail -1)"
 
-echo "== windows build and tests under Wine"
+tier "windows build and tests under Wine"
 cmake --preset windows
 cmake --build --preset windows
 cmake --build --preset windows --target dist
 tests/wine/run-windows-tier.sh
 
-if compgen -G "fuzz/*_fuzzer.cpp" >/dev/null; then
-  echo "== fuzzing (short runs)"
-  scripts/fuzz.sh "${ALTOSTRAT_FUZZ_SECONDS:-20}"
+tier "benchmark scripts (short runs)"
+# Only that each still runs to its figures: one run or a few seconds each, on the builds above
+# (the frame rate one on the package's build, which is the benchmarks' release build without
+# sanitizers, rather than a build of its own).
+benchmarks/pace_table.sh 2
+ALTOSTRAT_BENCH_PRESET=linux-package benchmarks/linux_fps.sh 7
+if unshare --mount true 2>/dev/null; then
+    ALTOSTRAT_BENCH_PRESET=linux-package benchmarks/battery_cpu.sh 2 320x240
+else
+    echo "battery_cpu.sh left out: it needs root for a private mount namespace"
 fi
+benchmarks/saver_start.sh 1
+
+if compgen -G "fuzz/*_fuzzer.cpp" >/dev/null; then
+    tier "fuzzing (short runs)"
+    scripts/fuzz.sh "${ALTOSTRAT_FUZZ_SECONDS:-20}"
+fi
+end_tier
 echo "== all test tiers passed"
+print_times

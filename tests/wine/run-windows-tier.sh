@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows test tier: the cross-built GoogleTest programs and the scenario scripts, all
-# under Wine. The test programs share one private 1024 x 768 display; each scenario starts
-# its own. Everything started here is stopped by PID at the end.
+# under Wine, two at a time. The test programs share one private 1024 x 768 display and the
+# tier's prefix; each scenario starts its own display and works in its own copy of the tier's
+# pristine prefix, made here once. Everything started here is stopped by PID at the end.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=wine-env.sh
@@ -12,4 +13,4 @@ wine_env_setup
 # A scenario that fails is run once more before the tier fails: one clean-clone run saw the
 # installer scenario end silently after 2.5 s and pass when run again, cause not found. A
 # second failure still fails the tier, and ctest's log keeps the first.
-ctest --preset windows --repeat until-pass:2 "$@"
+ctest --preset windows -j2 --repeat until-pass:2 "$@"

@@ -184,13 +184,16 @@ columns_apart() {
         -delete 0 -compose difference -composite -format '%[fx:int(3*255*mean)]\n' info:
 }
 
-# program_pid NAME: the PID of the Wine process whose command line holds NAME, or nothing.
+# program_pid NAME: the PID of the Wine process of this scenario's prefix whose command line
+# holds NAME, or nothing (scenarios beside this one run the same programs in prefixes of their
+# own).
 program_pid() {
     local dir command
     for dir in /proc/[0-9]*; do
         [ "${dir#/proc/}" = "$BASHPID" ] && continue
         command=$(tr '\0' ' ' <"$dir/cmdline" 2>/dev/null) || continue
-        if [[ $command == *"$1"* && $command != *bash* ]]; then
+        if [[ $command == *"$1"* && $command != *bash* ]] &&
+            grep -qxF "WINEPREFIX=$WINEPREFIX" < <(tr '\0' '\n' 2>/dev/null <"$dir/environ"); then
             echo "${dir#/proc/}"
             return 0
         fi
@@ -280,12 +283,14 @@ keeper_dropped() {
 }
 
 # host_process: the PID of the host's own Wine process (not the explorer that started it on its
-# desktop, whose command line names the host too).
+# desktop, whose command line names the host too), in this scenario's prefix (scenarios beside
+# this one run hosts of their own).
 host_process() {
     local dir command
     for dir in /proc/[0-9]*; do
         command=$(tr '\0' ' ' <"$dir/cmdline" 2>/dev/null) || continue
-        if [[ $command == *'アルトストラト.scr /s'* && $command != *explorer* && $command != *bash* ]]; then
+        if [[ $command == *'アルトストラト.scr /s'* && $command != *explorer* && $command != *bash* ]] &&
+            grep -qxF "WINEPREFIX=$WINEPREFIX" < <(tr '\0' '\n' 2>/dev/null <"$dir/environ"); then
             echo "${dir#/proc/}"
             return 0
         fi

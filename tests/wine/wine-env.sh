@@ -1,11 +1,15 @@
-# Sourced by the Wine harness: the environment, the shared prefix, and private X displays.
+# Sourced by the Wine harness: the environment, the prefixes, and private X displays.
 #
 # Everything lives under ALTOSTRAT_WINE_HOME (by default build/wine-env in the source tree):
 # the prefix, a HOME and a runtime folder of its own, so nothing of the user's is touched.
+# Every prefix is a copy of one pristine template made once by wineboot in the tier's folder
+# ALTOSTRAT_WINE_SHARED (the default home); a scenario gets a home of its own beside it
+# (own_wine_home), so that scenarios on different displays can run at the same time.
 # Programs started here are recorded by PID and stopped by stop_started, never by name.
 
 _altostrat_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-ALTOSTRAT_WINE_HOME=${ALTOSTRAT_WINE_HOME:-$_altostrat_root/build/wine-env}
+ALTOSTRAT_WINE_SHARED=${ALTOSTRAT_WINE_SHARED:-$_altostrat_root/build/wine-env}
+ALTOSTRAT_WINE_HOME=${ALTOSTRAT_WINE_HOME:-$ALTOSTRAT_WINE_SHARED}
 STARTED_PIDS=()
 
 wine_env_setup() {
@@ -15,40 +19,82 @@ wine_env_setup() {
     export WINEPREFIX=$h/prefix WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
     export HOME=$h XDG_RUNTIME_DIR=$h/run
     export LANG=${ALTOSTRAT_LANG:-C.UTF-8} LC_ALL=${ALTOSTRAT_LANG:-C.UTF-8}
-    _altostrat_locale "$h" "$LANG"
-    if [ ! -f "$h/prefix/.altostrat-ready" ]; then
+    _altostrat_locale "$ALTOSTRAT_WINE_SHARED" "$LANG"
+    _altostrat_template
+    if [ "$(cat "$h/prefix/.altostrat-ready" 2>/dev/null)" != "$_altostrat_stamp" ]; then
         (
             flock 9
-            if [ ! -f "$h/prefix/.altostrat-ready" ]; then
-                rm -rf "$h/prefix"
-                wine wineboot -i >/dev/null 2>&1
-                wineserver -w
-                _altostrat_register_fonts "$h"
-                touch "$h/prefix/.altostrat-ready"
+            if [ "$(cat "$h/prefix/.altostrat-ready" 2>/dev/null)" != "$_altostrat_stamp" ]; then
+                _altostrat_copy_prefix "$ALTOSTRAT_WINE_SHARED/template" "$h/prefix"
+                echo "$_altostrat_stamp" >"$h/prefix/.altostrat-ready"
             fi
         ) 9>"$h/prefix.lock"
     fi
 }
 
+# own_wine_home NAME: the rest of this shell works in a home of its own, NAME beside the tier's
+# shared folder, emptied first: its own HOME, runtime folder, files and a prefix copied afresh
+# from the template by the next wine_env_setup. A Wine server is bound to one prefix and keeps
+# its desktop on the display it started on, so a program on another display needs a prefix of
+# its own; one left running by an earlier run of NAME is ended first.
+own_wine_home() {
+    ALTOSTRAT_WINE_HOME=$ALTOSTRAT_WINE_SHARED/homes/$1
+    if [ -d "$ALTOSTRAT_WINE_HOME/prefix" ]; then
+        WINEPREFIX=$ALTOSTRAT_WINE_HOME/prefix wineserver -k >/dev/null 2>&1 || true
+    fi
+    rm -rf "$ALTOSTRAT_WINE_HOME"
+    mkdir -p "$ALTOSTRAT_WINE_HOME"
+}
+
 # fresh_prefix DIR: makes DIR a Wine prefix no program has run in yet, for scenarios that must
-# compare a prefix before and after (the shared prefix has seen every other test). DIR becomes a
-# copy of a pristine template, made once by wineboot -i with the font replacements and kept
-# beside the shared prefix; copying it is much faster than a new wineboot. Exports nothing.
+# compare a prefix before and after (the shared prefix has seen every other test): a copy of the
+# pristine template, much faster than a new wineboot. Exports nothing.
 fresh_prefix() {
-    local h=$ALTOSTRAT_WINE_HOME template=$ALTOSTRAT_WINE_HOME/template
+    _altostrat_template
+    _altostrat_copy_prefix "$ALTOSTRAT_WINE_SHARED/template" "$1"
+}
+
+# _altostrat_template: the pristine prefix every other one is copied from, made once by wineboot
+# -i with the font replacements and kept in the tier's folder. It is made again when Wine is
+# another version (its stamp), since Wine would otherwise update each copy at its first start.
+_altostrat_template() {
+    local s=$ALTOSTRAT_WINE_SHARED template=$ALTOSTRAT_WINE_SHARED/template
+    _altostrat_stamp=${_altostrat_stamp:-$(wine --version 2>/dev/null)}
+    mkdir -p "$s"
+    [ "$(cat "$template/.altostrat-ready" 2>/dev/null)" = "$_altostrat_stamp" ] && return 0
     (
         flock 9
-        if [ ! -f "$template/.altostrat-ready" ]; then
+        if [ "$(cat "$template/.altostrat-ready" 2>/dev/null)" != "$_altostrat_stamp" ]; then
             rm -rf "$template"
-            WINEPREFIX=$template wine wineboot -i >/dev/null 2>&1
+            HOME=$s WINEPREFIX=$template wine wineboot -i >/dev/null 2>&1
             WINEPREFIX=$template wineserver -w
-            WINEPREFIX=$template _altostrat_register_fonts "$h"
-            touch "$template/.altostrat-ready"
+            HOME=$s WINEPREFIX=$template _altostrat_register_fonts "$s"
+            echo "$_altostrat_stamp" >"$template/.altostrat-ready"
         fi
-    ) 9>"$h/template.lock"
-    rm -rf "$1"
-    cp -a "$template" "$1"
-    rm -f "$1/.altostrat-ready"
+    ) 9>"$s/template.lock"
+}
+
+# _altostrat_copy_prefix FROM TO: TO becomes a prefix of its own with FROM's content. A full copy
+# is about 700 MB and takes one to two seconds of a processor per prefix; nearly all of it is
+# Wine's program images and code page tables, which Wine only maps and reads (it rewrites them
+# only to update a prefix to another Wine version, and the template's stamp prevents that). Those
+# are hard links to the template's files; everything else (the registry, the ini files, the
+# user's folders) is copied, so that whatever a program writes stays in its own prefix. The
+# user's Desktop, Documents and the like, links to the HOME the template was made with, lead to
+# the folder that holds TO instead (a prefix's HOME, as wine_env_setup lays it out).
+_altostrat_copy_prefix() {
+    local from=$1 to=$2
+    rm -rf "$to"
+    cp -al "$from" "$to"
+    rm -f "$to/.altostrat-ready"
+    (
+        cd "$from" &&
+            find . -type f -not -regex '.*\.\(dll\|exe\|nls\|sys\|drv\|ocx\|cpl\|acm\|tlb\|ax\|com\)' \
+                -not -name .altostrat-ready -print0 |
+            xargs -0 -r cp -p --parents --remove-destination -t "$to"
+    )
+    find "$to/drive_c/users" -type l -lname "$ALTOSTRAT_WINE_SHARED" \
+        -exec ln -sfn "$(dirname "$to")" {} \;
 }
 
 # _altostrat_locale HOME LOCALE: a UTF-8 locale the system lacks (ja_JP.UTF-8 gives Wine the
@@ -120,23 +166,38 @@ start_two_monitors() {
 
 # _start_x_server FIRST LAST COMMAND...: runs the X server COMMAND with the first free display
 # number from FIRST to LAST added as its last argument, and waits until it answers; exports
-# DISPLAY. Its PID is recorded to be stopped with the rest.
+# DISPLAY. Its PID is recorded to be stopped with the rest. Scenarios run side by side: a number
+# is tried only under a lock of its own (/tmp/.altostrat-display-N.lock), held until the server
+# has made its lock file or given up, and a server counts only when that lock file names it, so
+# two scenarios never take one display.
 _start_x_server() {
-    local first=$1 last=$2 n pid i
+    local first=$1 last=$2 n pid i lock
     shift 2
     for n in $(seq "$first" "$last"); do
         [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        "$@" ":$n" >/dev/null 2>&1 &
+        exec {lock}>"/tmp/.altostrat-display-$n.lock"
+        if ! flock -n "$lock"; then
+            exec {lock}>&-
+            continue
+        fi
+        if [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; then
+            exec {lock}>&-
+            continue
+        fi
+        "$@" ":$n" >/dev/null 2>&1 {lock}>&- &
         pid=$!
         STARTED_PIDS+=("$pid")
-        for i in $(seq 1 200); do
-            if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
+        for i in $(seq 1 400); do
+            if [ "$(tr -d ' ' 2>/dev/null <"/tmp/.X$n-lock")" = "$pid" ] &&
+                DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
+                exec {lock}>&-
                 export DISPLAY=":$n"
                 return 0
             fi
             kill -0 "$pid" 2>/dev/null || break
             sleep 0.05
         done
+        exec {lock}>&-
     done
     return 1
 }
