@@ -19,9 +19,11 @@ using testing::TestFolder;
 const std::string kKindSjis = "BGM\x8B\xE6\x95\xAA";
 const std::string kRepeatSjis = "BGM\xD8\xCB\xDF\xB0\xC4";
 const std::string kFileSjis = "BGM\xCC\xA7\xB2\xD9";
-const std::string kScreenSjis = "\x89\xE6\x96\xCA";    // 画面
-const std::string kAircraftSjis = "\x8B\x40\x91\xCC";  // 機体
-const std::string kSkySjis = "\x8B\xF3";               // 空
+const std::string kScreenSjis = "\x89\xE6\x96\xCA";                       // 画面
+const std::string kAircraftSjis = "\x8B\x40\x91\xCC";                     // 機体
+const std::string kSkySjis = "\x8B\xF3";                                  // 空
+const std::string kScenerySjis = "\x8C\x69\x90\x46";                      // 景色
+const std::string kSceneryFileSjis = "\x8C\x69\x90\x46\xCC\xA7\xB2\xD9";  // 景色ﾌｧｲﾙ
 
 // The system's reading with the buffer ReadIni stands for: 256 bytes, default "".
 std::string SystemRead(const std::string& section, const std::string& key,
@@ -76,6 +78,8 @@ TEST_F(ProfileTest, SystemWrittenSettingsReadBackThroughOursAndMatchOurBytes) {
     ASSERT_TRUE(SystemWrite("Section", kScreenSjis, " 0", theirs));
     ASSERT_TRUE(SystemWrite("Section", kAircraftSjis, " 1", theirs));
     ASSERT_TRUE(SystemWrite("Section", kSkySjis, " 0", theirs));
+    ASSERT_TRUE(SystemWrite("Section", kScenerySjis, " 0", theirs));
+    ASSERT_TRUE(SystemWrite("Section", kSceneryFileSjis, "", theirs));
     EXPECT_EQ(ReadIni("Section", u8"画面", theirs), "0");
     EXPECT_EQ(ReadIni("Section", u8"機体", theirs), "1");
     EXPECT_EQ(ReadIni("Section", u8"空", theirs), "0");

@@ -47,7 +47,10 @@ until desktop_opened; do
     sleep 0.02
 done
 desktop=$ALTOSTRAT_WINE_HOME/keeper-desktop.bmp
-poll 30 test "$(stat -L -c %s "/proc/$$/fd/$desktop_fd")" -ge $((1024 * 768 * 3)) ||
+desktop_whole() {
+    [ "$(stat -L -c %s "/proc/$$/fd/$desktop_fd")" -ge $((1024 * 768 * 3)) ]
+}
+poll 30 desktop_whole ||
     fail "the desktop's picture was never written whole ($(stat -L -c %s "/proc/$$/fd/$desktop_fd") bytes)"
 cp "/proc/$$/fd/$desktop_fd" "$desktop"
 exec {desktop_fd}<&-
