@@ -50,8 +50,8 @@ const ChoicePlace& ScreenRow(int choice) {
 
 const ChoicePlace& SceneryRow(int kind) {
     static const ChoicePlace rows[2] = {
-        {{3960, 3330, 195, 195}, {4200, 3330, 0, 0}, u8"デスクトップ"},
-        {{5640, 3330, 195, 195}, {5880, 3330, 0, 0}, u8"画像"},
+        {{4110, 3330, 195, 195}, {4350, 3330, 0, 0}, u8"デスクトップ"},
+        {{5790, 3330, 195, 195}, {6030, 3330, 0, 0}, u8"画像"},
     };
     return rows[kind == 1 ? 1 : 0];
 }

@@ -25,7 +25,7 @@ inline constexpr std::array<DialogButtonPlace, 4> kDialogButtons{{
     {DialogButton::kCancel, {6060, 3000 + kScreenSectionTwips, 1155, 375}},
     // The picture's "...", on the 景色 group's second row: one row high, so it keeps clear of the
     // folder box under it.
-    {DialogButton::kPicture, {3960, 3615, 615, 300}},
+    {DialogButton::kPicture, {4110, 3615, 615, 300}},
 }};
 
 // The form's stored data of a button, as its form file holds it (lower-case keys, the extent,
@@ -66,16 +66,16 @@ inline constexpr ChoicePlace kSkyRow{
 // 画面's, the two choices on one row, the picture's "..." with its one-line path box, the folder
 // box, and the keeper's box. Everything ends inside the panel (right edge 7215), the path box at
 // the music path's right edge.
-inline constexpr TwipsRect kSceneryHeadingPlace{3840, 2850, 1665, 195};       // centred
-inline constexpr TwipsRect kSceneryHeadingShapePlace{3840, 2790, 1695, 315};  // its frame
+inline constexpr TwipsRect kSceneryHeadingPlace{3990, 2850, 1665, 195};       // centred
+inline constexpr TwipsRect kSceneryHeadingShapePlace{3990, 2790, 1695, 315};  // its frame
 inline constexpr char kSceneryHeadingCaption[] = u8"景色";
 // 0 the desktop, 1 a picture of the user's own
 const ChoicePlace& SceneryRow(int kind);
-inline constexpr TwipsRect kPicturePathPlace{4620, 3615, 2235, 300};  // bordered, one line
+inline constexpr TwipsRect kPicturePathPlace{4770, 3615, 2085, 300};  // bordered, one line
 inline constexpr ChoicePlace kSceneryFolderRow{
-    {3960, 3930, 195, 195}, {4200, 3930, 0, 0}, u8"フォルダーの画像から毎回選ぶ"};
+    {4110, 3930, 195, 195}, {4350, 3930, 0, 0}, u8"フォルダーの画像から毎回選ぶ"};
 inline constexpr ChoicePlace kKeeperRow{
-    {3960, 4230, 195, 195}, {4200, 4230, 0, 0}, u8"待機中の画面を覚えておく"};
+    {4110, 4230, 195, 195}, {4350, 4230, 0, 0}, u8"待機中の画面を覚えておく"};
 
 inline constexpr char kHeadingCaption[] = "BGM";
 inline constexpr char kRepeatCaption[] = u8"曲目をﾘﾋﾟｰﾄ";

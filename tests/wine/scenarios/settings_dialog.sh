@@ -87,10 +87,10 @@ AIRCRAFT_Y=288       # "紙飛行機を表示する"
 SKY_Y=308            # "空を時刻に合わせる"
 # The 景色 group, right of the 画面 rows: "デスクトップ" and "画像" on the first row, "..." and
 # the path box on the second, the folder box on the third.
-SCENERY_X=270
-PICTURE_CHOICE_X=382
+SCENERY_X=280
+PICTURE_CHOICE_X=392
 SCENERY_Y=228
-PICTURE_BUTTON_X=284
+PICTURE_BUTTON_X=294
 PICTURE_BUTTON_Y=251
 FOLDER_BOX_Y=268
 
