@@ -297,3 +297,23 @@ host_process() {
     done
     return 1
 }
+
+# open_run_desktop SECONDS: opens the desktop picture of a saver run (a run folder's
+# Altostrat2.bmp in TEMP_DIR) the moment it appears, looking more often than poll does, since
+# the renderer deletes it as soon as it has read it (its start takes a few tenths of a second);
+# the descriptor goes to DESKTOP_FD, the path to DESKTOP_FILE, and the picture is read through
+# /proc/$$/fd/$DESKTOP_FD afterwards. False when none appeared in time.
+open_run_desktop() {
+    local deadline=$((SECONDS + $1)) file
+    DESKTOP_FD="" DESKTOP_FILE=""
+    while :; do
+        for file in "$TEMP_DIR"/Altostrat-*/Altostrat2.bmp; do
+            if [ -e "$file" ] && exec {DESKTOP_FD}<"$file"; then
+                DESKTOP_FILE=$file
+                return 0
+            fi
+        done
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.02
+    done
+}

@@ -51,21 +51,15 @@ settings() {
 # keyboard goes to the other desktop's window, not the flight's) and waits for the host's watch
 # to end the run.
 ground_of() {
-    local deadline file desktop_fd="" host
+    local desktop_fd
     GROUND=$ALTOSTRAT_WINE_HOME/ground-$1.bmp
     rm -f "$GROUND"
     start_program explorer /desktop=Screen-saver,1024x768 "$HOST_COPY" /s
     local explorer=$PROGRAM_PID
-    deadline=$((SECONDS + 60))
-    while [ -z "$desktop_fd" ]; do
-        for file in "$TEMP_DIR"/Altostrat-*/Altostrat2.bmp; do
-            [ -e "$file" ] && exec {desktop_fd}<"$file" && break
-        done
-        [ -n "$desktop_fd" ] || [ "$SECONDS" -lt "$deadline" ] || fail "$1: no desktop picture"
-        [ -n "$desktop_fd" ] || sleep 0.02
-    done
+    open_run_desktop 60 || fail "$1: no desktop picture"
+    desktop_fd=$DESKTOP_FD
     # Written whole once the glow, written last, is there.
-    poll 60 test -s "$(dirname "$file")/Altostrat3.bmp" || fail "$1: the pictures were not written"
+    poll 60 test -s "$(dirname "$DESKTOP_FILE")/Altostrat3.bmp" || fail "$1: the pictures were not written"
     cp "/proc/$$/fd/$desktop_fd" "$GROUND"
     exec {desktop_fd}<&-
     local host renderer

@@ -27,22 +27,10 @@ touch "$marker"
 start_program "$HOST_COPY" /s
 host=$PROGRAM_PID
 
-# The renderer deletes the photograph of the desktop as soon as it has read it, so the scenario
-# opens the file the moment it appears (looking more often than poll does: the renderer's start
-# takes a few tenths of a second) and reads it through that descriptor afterwards.
-desktop_opened() {
-    local file
-    for file in "$TEMP_DIR"/Altostrat-*/Altostrat2.bmp; do
-        [ -e "$file" ] && exec {desktop_fd}<"$file" && desktop_file=$file && return 0
-    done
-    return 1
-}
-deadline=$((SECONDS + 60))
-until desktop_opened; do
-    [ "$SECONDS" -lt "$deadline" ] || fail "no picture of the desktop in a run folder: $(run_folders)"
-    sleep 0.02
-done
-folder=$(dirname "$desktop_file")
+# The photograph is opened the moment it appears, since the renderer deletes it once read.
+open_run_desktop 60 || fail "no picture of the desktop in a run folder: $(run_folders)"
+desktop_fd=$DESKTOP_FD
+folder=$(dirname "$DESKTOP_FILE")
 echo "run folder: ${folder#"$TEMP_DIR"/}"
 
 # size_of FILE: "WxH" of a picture, or nothing while it is not there (yet).
@@ -71,7 +59,7 @@ done
 shot=$ALTOSTRAT_WINE_HOME/saver-flight.png
 poll 60 flight_shown "$shot" || fail "the flight did not appear"
 running "$host" || fail "the host ended while the renderer runs"
-[ ! -e "$desktop_file" ] || fail "the picture of the desktop is still there during the flight"
+[ ! -e "$DESKTOP_FILE" ] || fail "the picture of the desktop is still there during the flight"
 
 sky_written=$(stat -c %Y.%s "$folder/Altostrat1.bmp")
 run_host 10 /s

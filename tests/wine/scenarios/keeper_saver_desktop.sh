@@ -34,18 +34,8 @@ start_program explorer "/desktop=Screen-saver,1024x768" "$KEEPER_HOST" /s
 explorer=$PROGRAM_PID
 # The renderer deletes the desktop's picture as soon as it has read it: opened the moment it
 # appears and read through that descriptor afterwards.
-desktop_opened() {
-    local file
-    for file in "$TEMP_DIR"/Altostrat-*/Altostrat2.bmp; do
-        [ -s "$file" ] && exec {desktop_fd}<"$file" && return 0
-    done
-    return 1
-}
-deadline=$((SECONDS + 60))
-until desktop_opened; do
-    [ "$SECONDS" -lt "$deadline" ] || fail "no picture of the desktop in a run folder"
-    sleep 0.02
-done
+open_run_desktop 60 || fail "no picture of the desktop in a run folder"
+desktop_fd=$DESKTOP_FD
 desktop=$ALTOSTRAT_WINE_HOME/keeper-desktop.bmp
 desktop_whole() {
     [ "$(stat -L -c %s "/proc/$$/fd/$desktop_fd")" -ge $((1024 * 768 * 3)) ]
