@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <utility>
 
+#include "flight/bitmap/swap_red_blue.h"
 #include "linux_program/run/embedded_pictures.h"
 
 namespace altostrat {
@@ -18,9 +19,8 @@ std::unique_ptr<RgbImage> GroundFromDesktop(DesktopPicture&& picture) {
     image->width = picture.width;
     image->height = picture.height;
     image->pixels = std::move(picture.rows);
-    for (std::size_t i = 0; i < bytes; i += 3) {
-        std::swap(image->pixels[i], image->pixels[i + 2]);
-    }
+    // The rows are packed, so the whole picture is turned as one long row.
+    SwapRedAndBlue(image->pixels.data(), bytes / 3);
     picture = DesktopPicture();
     return image;
 }
