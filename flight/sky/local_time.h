@@ -1,8 +1,9 @@
 #pragma once
-// The local time of day the sky follows, as the C library tells it. The time zone is read again
-// at every reading, so a change of zone during a long flight (a laptop carried across one, the
-// user changing it) is followed at the next minute; a reading that fails gives midday, the
-// flight's usual light, never the dark of 00:00.
+// The local time of day the sky follows, as the C library tells it. The C library is asked to
+// look at the time zone again before every reading (tzset), so a zone it notices has changed is
+// followed at the next minute. glibc notices a change of TZ, but with TZ unset it keeps the
+// /etc/localtime it read first. A reading that fails gives midday, the flight's usual light,
+// never the dark of 00:00.
 
 namespace altostrat {
 
