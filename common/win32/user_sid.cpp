@@ -4,24 +4,39 @@
 
 namespace altostrat {
 
-std::vector<BYTE> TokenUserSid() {
+namespace {
+
+// The SID the process token holds as KIND (TokenUser or TokenOwner); empty when it cannot be
+// read.
+std::vector<BYTE> TokenSid(TOKEN_INFORMATION_CLASS kind) {
     HANDLE token = nullptr;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
         return {};
     }
     DWORD size = 0;
-    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    GetTokenInformation(token, kind, nullptr, 0, &size);
     std::vector<BYTE> info(size);
     std::vector<BYTE> sid;
-    if (size > 0 && GetTokenInformation(token, TokenUser, info.data(), size, &size)) {
-        PSID user = reinterpret_cast<TOKEN_USER*>(info.data())->User.Sid;
-        if (IsValidSid(user)) {
-            const BYTE* bytes = static_cast<const BYTE*>(user);
-            sid.assign(bytes, bytes + GetLengthSid(user));
+    if (size > 0 && GetTokenInformation(token, kind, info.data(), size, &size)) {
+        PSID found = kind == TokenUser ? reinterpret_cast<TOKEN_USER*>(info.data())->User.Sid
+                                       : reinterpret_cast<TOKEN_OWNER*>(info.data())->Owner;
+        if (IsValidSid(found)) {
+            const BYTE* bytes = static_cast<const BYTE*>(found);
+            sid.assign(bytes, bytes + GetLengthSid(found));
         }
     }
     CloseHandle(token);
     return sid;
+}
+
+}  // namespace
+
+std::vector<BYTE> TokenUserSid() {
+    return TokenSid(TokenUser);
+}
+
+std::vector<BYTE> TokenOwnerSid() {
+    return TokenSid(TokenOwner);
 }
 
 bool OwnedByTokenUser(HANDLE object) {

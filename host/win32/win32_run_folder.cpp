@@ -17,8 +17,9 @@
 #include <aclapi.h>
 #include <sddl.h>
 
-#include <memory>
+#include <vector>
 
+#include "common/win32/user_sid.h"
 #include "common/win32/wide_text.h"
 
 namespace altostrat {
@@ -26,22 +27,13 @@ namespace {
 
 // "S-1-5-21-...": this process's user, or "" when it cannot be read.
 std::wstring UserSid() {
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
+    std::vector<BYTE> user = TokenUserSid();
+    wchar_t* sid = nullptr;
+    if (user.empty() || !ConvertSidToStringSidW(user.data(), &sid)) {
         return L"";
     }
-    DWORD size = 0;
-    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
-    std::unique_ptr<BYTE[]> buffer(size > 0 ? new BYTE[size] : nullptr);
-    std::wstring text;
-    if (buffer != nullptr && GetTokenInformation(token, TokenUser, buffer.get(), size, &size)) {
-        wchar_t* sid = nullptr;
-        if (ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(buffer.get())->User.Sid, &sid)) {
-            text = sid;
-            LocalFree(sid);
-        }
-    }
-    CloseHandle(token);
+    std::wstring text = sid;
+    LocalFree(sid);
     return text;
 }
 
@@ -55,20 +47,11 @@ bool OwnedByThisUser(HANDLE object) {
         return false;
     }
     bool own = false;
-    HANDLE token = nullptr;
-    if (owner != nullptr && OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
-        for (TOKEN_INFORMATION_CLASS kind : {TokenUser, TokenOwner}) {
-            DWORD size = 0;
-            GetTokenInformation(token, kind, nullptr, 0, &size);
-            std::unique_ptr<BYTE[]> buffer(size > 0 ? new BYTE[size] : nullptr);
-            if (buffer != nullptr && GetTokenInformation(token, kind, buffer.get(), size, &size)) {
-                const PSID sid = kind == TokenUser
-                                     ? reinterpret_cast<TOKEN_USER*>(buffer.get())->User.Sid
-                                     : reinterpret_cast<TOKEN_OWNER*>(buffer.get())->Owner;
-                own = own || EqualSid(owner, sid);
-            }
+    if (owner != nullptr) {
+        std::vector<BYTE> sids[] = {TokenUserSid(), TokenOwnerSid()};
+        for (std::vector<BYTE>& sid : sids) {
+            own = own || (!sid.empty() && EqualSid(owner, sid.data()));
         }
-        CloseHandle(token);
     }
     LocalFree(descriptor);
     return own;

@@ -66,20 +66,18 @@ std::string OwnProgramPath() {
     }
 }
 
+// The model file beside the renderer, or "" when the host asked for no aircraft.
+std::string AircraftPathFor(const RendererOptions& options) {
+    return options.aircraftShown ? AircraftModelPath(OwnProgramPath()) : std::string();
+}
+
 // The aircraft from the model file beside the renderer, unless the host asked for none. A
 // missing or broken file leaves the model empty, and the flight is the one without an aircraft.
 void LoadAircraftBesideProgram(RendererState& state) {
-    if (!state.options.aircraftShown) {
-        return;
-    }
-    const std::string path = AircraftModelPath(OwnProgramPath());
+    const std::string path = AircraftPathFor(state.options);
     if (!path.empty()) {
         LoadAircraftFile(state, path);
     }
-}
-
-std::string AircraftPathFor(const RendererOptions& options) {
-    return options.aircraftShown ? AircraftModelPath(OwnProgramPath()) : std::string();
 }
 
 int RunRenderer(HINSTANCE instance) {
