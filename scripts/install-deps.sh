@@ -10,7 +10,7 @@ packages=(
   xvfb xserver-xephyr x11-utils x11-xserver-utils xdotool imagemagick
   libx11-dev libxext-dev libxinerama-dev libgl-dev libgl1-mesa-dri libjpeg62-turbo-dev libpng-dev strace
   xscreensaver xscreensaver-data dpkg-dev fakeroot
-  sway xwayland wtype grim libwayland-dev
+  sway xwayland wtype grim libwayland-dev wayland-protocols libegl-dev wayland-utils
   libxml2-utils lintian
   fonts-ipafont-gothic locales
   pulseaudio pulseaudio-utils sox libsox-fmt-mp3 lame gstreamer1.0-plugins-good
