@@ -37,11 +37,11 @@
 #include <string_view>
 
 #include "common/display_power.h"
+#include "host/ground/desktop_source.h"
 #include "host/host_state.h"
 #include "host/music/mci_sender.h"
 #include "host/music/music.h"
-#include "host/saver_run/desktop_source.h"
-#include "host/saver_run/run_folder.h"
+#include "host/run_folder/run_folder.h"
 
 namespace altostrat {
 

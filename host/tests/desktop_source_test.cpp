@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "host/saver_run/desktop_source.h"
-#include "host/saver_run/plain_picture.h"
+#include "host/ground/desktop_source.h"
+#include "host/ground/plain_picture.h"
 
 namespace altostrat {
 namespace {

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "host/saver_run/run_folder.h"
+#include "host/run_folder/run_folder.h"
 
 namespace altostrat::testing {
 

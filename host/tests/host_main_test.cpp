@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "host/host_main.h"
+#include "host/startup/host_main.h"
 #include "host/text/paths.h"
 
 namespace altostrat {

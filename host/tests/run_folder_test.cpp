@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "common/agreement.h"
-#include "host/saver_run/run_folder.h"
+#include "host/run_folder/run_folder.h"
 #include "host/tests/fake_run_files.h"
 
 namespace altostrat {

@@ -14,7 +14,7 @@
 #include "common/keeper_photograph.h"
 #include "common/win32/user_sid.h"
 #include "common/win32/wide_text.h"
-#include "host/win32/keeper_photograph.h"
+#include "host/ground/win32/keeper_photograph.h"
 
 namespace altostrat {
 namespace {

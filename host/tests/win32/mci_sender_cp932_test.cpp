@@ -10,8 +10,8 @@
 #include <string>
 
 #include "host/music/music.h"
+#include "host/music/win32/win32_mci_sender.h"
 #include "host/text/cp932.h"
-#include "host/win32/win32_mci_sender.h"
 
 namespace altostrat {
 namespace {

@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "common/win32/wide_text.h"
-#include "host/host_main.h"
+#include "host/run_folder/win32/win32_run_folder.h"
+#include "host/startup/host_main.h"
+#include "host/startup/win32/win32_host_platform.h"
 #include "host/tests/test_folder.h"
 #include "host/tests/win32/test_window.h"
 #include "host/text/paths.h"
-#include "host/win32/program_folder.h"
-#include "host/win32/win32_host_platform.h"
-#include "host/win32/win32_run_folder.h"
+#include "host/text/win32/program_folder.h"
 
 namespace altostrat {
 namespace {

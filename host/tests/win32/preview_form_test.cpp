@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "host/host_state.h"
-#include "host/win32/mode_entries.h"
+#include "host/saver_run/win32/mode_entries.h"
 
 namespace altostrat {
 namespace {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "common/win32/wide_text.h"
-#include "host/win32/program_folder.h"
+#include "host/text/win32/program_folder.h"
 
 namespace altostrat {
 namespace {

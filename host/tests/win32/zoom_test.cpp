@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "host/dialog/win32/zoom.h"
 #include "host/tests/win32/test_window.h"
-#include "host/win32/zoom.h"
 
 namespace altostrat {
 namespace {

@@ -1,0 +1,34 @@
+#include "host/dialog/win32/zoom.h"
+
+namespace altostrat {
+
+namespace {
+
+RECT ToRect(const ScreenRect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
+
+void Play(HWND window, const ZoomPath& path) {
+    const RECT from = ToRect(path.from);
+    const RECT to = ToRect(path.to);
+    DrawAnimatedRects(window, IDANI_CAPTION, &from, &to);
+}
+
+}  // namespace
+
+ZoomPath ZoomPathOf(const HostState& state, HWND window, ZoomDirection direction) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return ZoomPathFor(direction, state.AnchorX, state.AnchorY,
+                       ScreenRect{rect.left, rect.top, rect.right, rect.bottom});
+}
+
+void ZoomOpen(const HostState& state, HWND window) {
+    Play(window, ZoomPathOf(state, window, ZoomDirection::kOpen));
+}
+
+void ZoomClose(const HostState& state, HWND window) {
+    Play(window, ZoomPathOf(state, window, ZoomDirection::kClose));
+}
+
+}  // namespace altostrat

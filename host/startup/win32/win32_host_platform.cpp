@@ -1,0 +1,43 @@
+#include "host/startup/win32/win32_host_platform.h"
+
+#include <windows.h>
+
+#include "common/win32/wide_text.h"
+#include "host/run_folder/win32/win32_run_folder.h"
+#include "host/saver_run/win32/mode_entries.h"
+#include "host/settings/settings.h"
+#include "host/text/paths.h"
+
+namespace altostrat {
+
+bool Win32HostPlatform::WindowExists(std::string_view title) {
+    // With no class given, FindWindow compares the title alone and sees hidden windows too.
+    return FindWindowW(nullptr, Wide(title).c_str()) != nullptr;
+}
+
+void Win32HostPlatform::SweepRunFolders() {
+    Win32RunFolderPlatform files;
+    altostrat::SweepRunFolders(files);
+}
+
+void Win32HostPlatform::LoadSettings(HostState& state) {
+    altostrat::LoadSettings(state.settings, SettingsPath(state.programFolder), state.programFolder);
+}
+
+int Win32HostPlatform::ShowCursor(bool show) {
+    return ::ShowCursor(show ? TRUE : FALSE);
+}
+
+int Win32HostPlatform::RunPreview(HostState& state) {
+    return altostrat::RunPreview(state);
+}
+
+int Win32HostPlatform::RunSettingsDialog(HostState& state) {
+    return altostrat::RunSettingsDialog(state);
+}
+
+int Win32HostPlatform::RunSaver(HostState& state) {
+    return altostrat::RunSaver(state);
+}
+
+}  // namespace altostrat
