@@ -13,6 +13,8 @@
 // form is made under the parent's awareness, where Windows has awareness contexts (looked up at
 // run time, Windows 10 1607 and later), and it covers the parent's client area as the parent
 // measures it.
+#include "host/saver_run/win32/preview_form.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -20,7 +22,6 @@
 #include "common/agreement.h"
 #include "common/win32/wide_text.h"
 #include "host/resource_ids.h"
-#include "host/saver_run/win32/mode_entries.h"
 
 namespace altostrat {
 namespace {

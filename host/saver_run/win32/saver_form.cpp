@@ -3,6 +3,8 @@
 // the Windows side of the saver run whose order saver_run.cpp decides. It hears the display's
 // power as the renderer's window does: the monitor power command that reaches every top-level
 // window, and the console display state notification it asks for.
+#include "host/saver_run/win32/saver_form.h"
+
 #include <windows.h>
 
 #include "common/agreement.h"
@@ -14,7 +16,6 @@
 #include "host/resource_ids.h"
 #include "host/run_folder/win32/win32_run_folder.h"
 #include "host/saver_run/saver_run.h"
-#include "host/saver_run/win32/mode_entries.h"
 
 namespace altostrat {
 namespace {
