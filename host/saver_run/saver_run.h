@@ -45,12 +45,14 @@
 
 namespace altostrat {
 
-enum class SaverTimer { kTimer1, kTimer2, kTimer3 };
+// The run's three timers: the restart of an MP3 that has ended, the CD's poll, the watch on the
+// renderer.
+enum class SaverTimer { kMp3Restart, kCdPoll, kRendererWatch };
 
-// Interval of each timer, milliseconds: MP3 restart, CD poll, renderer watch.
-inline constexpr std::uint32_t kTimer1Interval = 1000;
-inline constexpr std::uint32_t kTimer2Interval = 200;
-inline constexpr std::uint32_t kTimer3Interval = 100;
+// Their intervals, milliseconds.
+inline constexpr std::uint32_t kMp3RestartInterval = 1000;
+inline constexpr std::uint32_t kCdPollInterval = 200;
+inline constexpr std::uint32_t kRendererWatchInterval = 100;
 // How long the watch waits for the renderer's first window while its process runs.
 inline constexpr std::uint64_t kRendererWindowPatience = 30000;
 
@@ -98,11 +100,7 @@ struct SaverRun {
     MusicState music;
     RunFolder folder;
 
-    bool Timer1Enabled = false;
-    bool Timer2Enabled = false;
-    bool Timer3Enabled = false;
-    std::string RendererPath;
-
+    bool cdPolling = false;  // the CD's poll is on: the CD plays, or is paused with the display
     bool rendererStarted = false;
     bool rendererWindowSeen = false;
     std::uint64_t rendererStartedAt = 0;
@@ -116,12 +114,12 @@ std::string MusicFileType(std::string_view bgmFile);
 
 // Form_Load: the folder and the pictures, the music, the renderer's start, the watch armed.
 void SaverFormLoad(SaverRun& run);
-// Timer1: restarts an MP3 that has ended.
-void Timer1Timer(SaverRun& run);
-// Timer2: polls the CD; stays enabled while the CD is active.
-void Timer2Timer(SaverRun& run);
-// Timer3: the renderer watch; runs the clean-up when the run is over.
-void Timer3Timer(SaverRun& run);
+// Restarts an MP3 that has ended.
+void Mp3RestartTick(SaverRun& run);
+// Polls the CD; the poll stays on while the CD is active.
+void CdPollTick(SaverRun& run);
+// The renderer watch; runs the clean-up when the run is over.
+void RendererWatchTick(SaverRun& run);
 // Form_QueryUnload: the clean-up. Runs once; later calls do nothing.
 void SaverFormQueryUnload(SaverRun& run);
 // Windows ends the session (log-off, shut-down): the clean-up, the run's folder included.

@@ -30,7 +30,7 @@ struct FileStore : SettingsStore {
 
 TEST(SettingsDialog, ChoicesEnableTheirControlsAndKeepThePath) {
     HostSettings settings;
-    settings.BgmKind = 2;
+    settings.BgmKind = MusicKind::kFile;
     settings.BgmRepeat = 0;
     settings.BgmFile = "C:\\Music\\a.mp3";
     SettingsDialogForm form;
@@ -45,11 +45,11 @@ TEST(SettingsDialog, ChoicesEnableTheirControlsAndKeepThePath) {
     EXPECT_EQ(form.repeatItems[30], "30");
     EXPECT_EQ(form.fileLabel, "C:\\Music\\a.mp3");
 
-    ChooseMusicKind(form, settings, 1);
+    ChooseMusicKind(form, settings, MusicKind::kCd);
     EXPECT_EQ(form.chosenMark, (std::array<bool, 3>{false, true, false}));
     EXPECT_TRUE(form.repeatEnabled);
     EXPECT_FALSE(form.fileButtonEnabled);
-    ChooseMusicKind(form, settings, 0);
+    ChooseMusicKind(form, settings, MusicKind::kNone);
     EXPECT_EQ(form.chosenMark, (std::array<bool, 3>{true, false, false}));
     EXPECT_FALSE(form.repeatEnabled);
     EXPECT_FALSE(form.fileButtonEnabled);
@@ -57,7 +57,7 @@ TEST(SettingsDialog, ChoicesEnableTheirControlsAndKeepThePath) {
     EXPECT_EQ(form.fileLabel, "C:\\Music\\a.mp3");
 
     // A kind from the file outside 0 to 2: nothing marked, both controls off.
-    settings.BgmKind = 7;
+    settings.BgmKind = MusicKind{7};
     settings.BgmRepeat = -3;
     LoadSettingsDialog(form, settings);
     EXPECT_EQ(form.chosenMark, (std::array<bool, 3>{false, false, false}));
@@ -83,27 +83,27 @@ TEST(SettingsDialog, ScreenChoicesAndTheAircraftAndSkyBoxes) {
     EXPECT_EQ(form.screenMark, (std::array<bool, 3>{true, false, false}));
     EXPECT_TRUE(form.aircraftChecked);
     EXPECT_FALSE(form.skyChecked);
-    ChooseScreen(form, settings, 1);
+    ChooseScreen(form, settings, ScreenChoice::kAcrossAll);
     EXPECT_EQ(form.screenMark, (std::array<bool, 3>{false, true, false}));
-    EXPECT_EQ(settings.ScreenChoice, 1);
+    EXPECT_EQ(settings.Screen, ScreenChoice::kAcrossAll);
     ToggleAircraft(form, settings);
     EXPECT_FALSE(form.aircraftChecked);
-    EXPECT_EQ(settings.AircraftShown, 0);
+    EXPECT_EQ(settings.AircraftShown, false);
     ToggleAircraft(form, settings);
-    EXPECT_EQ(settings.AircraftShown, 1);
+    EXPECT_EQ(settings.AircraftShown, true);
     ToggleSky(form, settings);
     EXPECT_TRUE(form.skyChecked);
-    EXPECT_EQ(settings.SkyFollowsClock, 1);
+    EXPECT_EQ(settings.SkyFollowsClock, true);
     EXPECT_TRUE(form.aircraftChecked);  // each box is its own
     ToggleSky(form, settings);
-    EXPECT_EQ(settings.SkyFollowsClock, 0);
+    EXPECT_EQ(settings.SkyFollowsClock, false);
     // The music choices leave the 画面 marks alone, and the other way round.
-    ChooseMusicKind(form, settings, 2);
+    ChooseMusicKind(form, settings, MusicKind::kFile);
     EXPECT_EQ(form.screenMark, (std::array<bool, 3>{false, true, false}));
     EXPECT_EQ(form.chosenMark, (std::array<bool, 3>{false, false, true}));
-    settings.AircraftShown = 0;
-    settings.ScreenChoice = 0;
-    settings.SkyFollowsClock = 1;
+    settings.AircraftShown = false;
+    settings.Screen = ScreenChoice::kSwitchTo1024;
+    settings.SkyFollowsClock = true;
     LoadSettingsDialog(form, settings);
     EXPECT_FALSE(form.aircraftChecked);
     EXPECT_TRUE(form.skyChecked);
@@ -118,7 +118,7 @@ TEST(SettingsDialog, SceneryPictureAndItsFolder) {
     // A picked picture chooses 画像; the folder box turns it into its folder and back.
     TakePickedPicture(form, settings, "C:\\Pics\\a.png");
     EXPECT_EQ(form.sceneryMark, (std::array<bool, 2>{false, true}));
-    EXPECT_EQ(settings.SceneryKind, 1);
+    EXPECT_EQ(settings.SceneryKind, Scenery::kPicture);
     EXPECT_EQ(settings.SceneryFile, "C:\\Pics\\a.png");
     EXPECT_EQ(PictureChooserFolder(form, settings), "C:\\Pics");
     EXPECT_FALSE(ToggleSceneryFolder(form, settings));
@@ -129,10 +129,10 @@ TEST(SettingsDialog, SceneryPictureAndItsFolder) {
     EXPECT_EQ(settings.SceneryFile, "C:\\Pics\\a.png");
     // Picked while ticked, a picture in a drive's root gives the root, never a bare "D:".
     ToggleSceneryFolder(form, settings);
-    ChooseScenery(form, settings, 0);
+    ChooseScenery(form, settings, Scenery::kDesktop);
     TakePickedPicture(form, settings, "D:\\b.jpg");
     EXPECT_EQ(settings.SceneryFile, "D:\\");
-    EXPECT_EQ(settings.SceneryKind, 1);
+    EXPECT_EQ(settings.SceneryKind, Scenery::kPicture);
 
     // Opened on a folder: ticked, and clearing it waits for a picture picked in that folder.
     settings.SceneryFile = "C:\\Pics";
@@ -226,12 +226,12 @@ TEST(SettingsDialog, SetWritesTheSixKeysAndCancelWritesNothing) {
     TestFolder folder;
     const std::string ini = folder.File("a.ini");
     HostSettings settings;
-    settings.BgmKind = 2;
+    settings.BgmKind = MusicKind::kFile;
     settings.BgmFile = "C:\\Music\\a.mp3";
     SettingsDialogForm form;
     LoadSettingsDialog(form, settings);
-    ChooseMusicKind(form, settings, 0);  // "なし" keeps the path
-    ChooseScreen(form, settings, 1);
+    ChooseMusicKind(form, settings, MusicKind::kNone);  // "なし" keeps the path
+    ChooseScreen(form, settings, ScreenChoice::kAcrossAll);
     ToggleAircraft(form, settings);
     ToggleSky(form, settings);
     form.repeatText = "3.5";
@@ -252,7 +252,7 @@ TEST(SettingsDialog, SetWritesTheSixKeysAndCancelWritesNothing) {
     RecordingStore recorder;
     SettingsDialogForm cancelled;
     LoadSettingsDialog(cancelled, settings);
-    ChooseMusicKind(cancelled, settings, 1);
+    ChooseMusicKind(cancelled, settings, MusicKind::kCd);
     CancelSettings(cancelled);
     EXPECT_TRUE(cancelled.closed);
     EXPECT_TRUE(recorder.saved.empty());

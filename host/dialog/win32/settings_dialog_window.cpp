@@ -64,7 +64,7 @@ void ShowChoiceControls(SettingsDialogWindow& d) {
 }
 
 void ChooseKind(SettingsDialogWindow& d, int kind) {
-    ChooseMusicKind(d.form, d.host.settings, static_cast<std::int16_t>(kind));
+    ChooseMusicKind(d.form, d.host.settings, static_cast<MusicKind>(kind));
     ShowChoiceControls(d);
 }
 
@@ -94,7 +94,7 @@ std::optional<std::string> KeepablePath(SettingsDialogWindow& d, const PickedFil
 }
 
 void PickFile(SettingsDialogWindow& d) {
-    const std::optional<PickedFile> picked = ChooseMusicFile(d.host, d.window);
+    const std::optional<PickedFile> picked = ChooseMusicFile(d.host.settings, d.window);
     if (!picked) {
         return;
     }
@@ -108,7 +108,7 @@ void PickFile(SettingsDialogWindow& d) {
 // (CLEAR_FOLDER_BOX): a cancelled chooser or a refused path changes nothing.
 void PickPicture(SettingsDialogWindow& d, bool clearFolderBox) {
     const std::optional<PickedFile> picked =
-        ChoosePictureFile(d.host, d.window, PictureChooserFolder(d.form, d.host.settings));
+        ChoosePictureFile(d.window, PictureChooserFolder(d.form, d.host.settings));
     if (!picked) {
         return;
     }
@@ -181,7 +181,7 @@ void OnCommand(SettingsDialogWindow& d, int id) {
     } else if (id == kFirstButtonId + static_cast<int>(DialogButton::kPicture)) {
         PickPicture(d, false);
     } else if (id >= kFirstSceneryId && id < kFirstSceneryId + 2) {
-        ChooseScenery(d.form, d.host.settings, static_cast<std::int16_t>(id - kFirstSceneryId));
+        ChooseScenery(d.form, d.host.settings, static_cast<Scenery>(id - kFirstSceneryId));
         ShowChoiceControls(d);
     } else if (id == kSceneryFolderId) {
         if (ToggleSceneryFolder(d.form, d.host.settings)) {
@@ -193,7 +193,7 @@ void OnCommand(SettingsDialogWindow& d, int id) {
     } else if (id >= kFirstChoiceId && id < kFirstChoiceId + 3) {
         ChooseKind(d, id - kFirstChoiceId);
     } else if (id >= kFirstScreenId && id < kFirstScreenId + 3) {
-        ChooseScreen(d.form, d.host.settings, static_cast<std::int16_t>(id - kFirstScreenId));
+        ChooseScreen(d.form, d.host.settings, static_cast<ScreenChoice>(id - kFirstScreenId));
         ShowChoiceControls(d);
     } else if (id == kAircraftId) {
         ToggleAircraft(d.form, d.host.settings);

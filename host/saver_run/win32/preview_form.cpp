@@ -126,19 +126,6 @@ int RunPreview(HostState& state) {
     GetClientRect(parent, &area);
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
-    // The form's geometry in twips, as the rest of the host keeps it (0 when it does not fit).
-    HDC screen = GetDC(nullptr);
-    const int twipsX = 1440 / GetDeviceCaps(screen, LOGPIXELSX);
-    const int twipsY = 1440 / GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    const auto twips = [](long value) {
-        return static_cast<std::int16_t>(value >= -32768 && value <= 32767 ? value : 0);
-    };
-    state.PreviewLeft = 0;
-    state.PreviewTop = 0;
-    state.PreviewWidth = twips(static_cast<long>(twipsX) * width);
-    state.PreviewHeight = twips(static_cast<long>(twipsY) * height);
-
     HINSTANCE instance = GetModuleHandleW(nullptr);
     PreviewForm form;
     form.parent = parent;

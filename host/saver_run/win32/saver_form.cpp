@@ -22,28 +22,21 @@ namespace {
 
 constexpr wchar_t kFormClass[] = L"AltostratSaverForm";
 
+// The form's timer of each kind: its SetTimer identifier is the kind's number plus one.
 UINT_PTR TimerId(SaverTimer timer) {
-    switch (timer) {
-        case SaverTimer::kTimer1:
-            return 1;
-        case SaverTimer::kTimer2:
-            return 2;
-        case SaverTimer::kTimer3:
-            break;
-    }
-    return 3;
+    return static_cast<UINT_PTR>(timer) + 1;
 }
 
 UINT TimerInterval(SaverTimer timer) {
     switch (timer) {
-        case SaverTimer::kTimer1:
-            return kTimer1Interval;
-        case SaverTimer::kTimer2:
-            return kTimer2Interval;
-        case SaverTimer::kTimer3:
+        case SaverTimer::kMp3Restart:
+            return kMp3RestartInterval;
+        case SaverTimer::kCdPoll:
+            return kCdPollInterval;
+        case SaverTimer::kRendererWatch:
             break;
     }
-    return kTimer3Interval;
+    return kRendererWatchInterval;
 }
 
 class Win32SaverPlatform final : public SaverPlatform {
@@ -139,12 +132,12 @@ LRESULT CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
         case WM_TIMER:
             if (run != nullptr) {
-                if (wParam == 1) {
-                    Timer1Timer(*run);
-                } else if (wParam == 2) {
-                    Timer2Timer(*run);
-                } else if (wParam == 3) {
-                    Timer3Timer(*run);
+                if (wParam == TimerId(SaverTimer::kMp3Restart)) {
+                    Mp3RestartTick(*run);
+                } else if (wParam == TimerId(SaverTimer::kCdPoll)) {
+                    CdPollTick(*run);
+                } else if (wParam == TimerId(SaverTimer::kRendererWatch)) {
+                    RendererWatchTick(*run);
                 }
             }
             return 0;
