@@ -5,6 +5,9 @@
 // below as the oracle).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "host/dialog/keeper_box.h"
 #include "host/dialog/settings_dialog.h"
 #include "host/tests/test_folder.h"
 
@@ -263,6 +266,59 @@ TEST(SettingsDialog, SetWritesTheSixKeysAndCancelWritesNothing) {
     EXPECT_FALSE(ConfirmSettings(failing, settings, recorder));
     EXPECT_FALSE(failing.closed);
     EXPECT_EQ(recorder.saved.size(), 1u);
+}
+
+// Records the keeper's calls; the calls named in FAILING fail.
+class RecordingKeeper final : public KeeperSwitch {
+  public:
+    explicit RecordingKeeper(std::vector<std::string> failing) : failing_(std::move(failing)) {}
+    std::vector<std::string> calls;
+    bool SetAtSignIn(bool on) override { return Call(on ? "entry on" : "entry off"); }
+    bool Start() override { return Call("start"); }
+    bool End() override { return Call("end"); }
+
+  private:
+    bool Call(const std::string& call) {
+        calls.push_back(call);
+        return std::find(failing_.begin(), failing_.end(), call) == failing_.end();
+    }
+    std::vector<std::string> failing_;
+};
+
+TEST(SettingsDialog, TheKeepersBoxUndoesTheHalfThatWorkedAndNamesTheOneThatFailed) {
+    using C = KeeperChange;
+    using F = KeeperFailure;
+    const struct Row {
+        C change;
+        const char* fails;
+        std::vector<std::string> calls;
+        F failed;
+    } rows[] = {
+        {C::kNone, "", {}, F::kNone},
+        {C::kStartAtSignIn, "", {"entry on", "start"}, F::kNone},
+        {C::kEnd, "", {"entry off", "end"}, F::kNone},
+        // The entry refused: the keeper is left as it runs.
+        {C::kStartAtSignIn, "entry on", {"entry on"}, F::kSignInEntry},
+        {C::kEnd, "entry off", {"entry off"}, F::kSignInEntry},
+        // The keeper refused: the entry goes back to what it was.
+        {C::kStartAtSignIn, "start", {"entry on", "start", "entry off"}, F::kStart},
+        {C::kEnd, "end", {"entry off", "end", "entry on"}, F::kEnd},
+    };
+    for (const Row& row : rows) {
+        RecordingKeeper keeper({row.fails});
+        const KeeperOutcome outcome = ApplyKeeperChange(row.change, keeper);
+        EXPECT_EQ(keeper.calls, row.calls) << row.fails;
+        EXPECT_EQ(outcome.failed, row.failed) << row.fails;
+        EXPECT_TRUE(outcome.undone) << row.fails;
+        EXPECT_EQ(KeeperFailureMessage(outcome).empty(), row.failed == F::kNone) << row.fails;
+    }
+    // The start failed and so did the undo: the message says the entry stayed.
+    RecordingKeeper stubborn({"start", "entry off"});
+    const KeeperOutcome stuck = ApplyKeeperChange(C::kStartAtSignIn, stubborn);
+    EXPECT_EQ(stuck.failed, F::kStart);
+    EXPECT_FALSE(stuck.undone);
+    EXPECT_NE(KeeperFailureMessage(stuck).find(u8"起動できませんでした"), std::string::npos);
+    EXPECT_NE(KeeperFailureMessage(stuck).find(u8"元に戻せませんでした"), std::string::npos);
 }
 
 }  // namespace
