@@ -187,7 +187,10 @@ void SaverFormQueryUnload(SaverRun& run) {
     run.platform.EndProgram();
 }
 
-void SaverFormEndSession(SaverRun& run) {
+void SaverSessionNotice(SaverRun& run, SessionNotice notice) {
+    if (notice != SessionNotice::kEnding) {
+        return;
+    }
     if (!run.ended) {
         run.sessionEnding = true;
     }

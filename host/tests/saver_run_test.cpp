@@ -237,10 +237,27 @@ TEST(SaverRunTest, TheRunsFolderGoesWithTheRendererOrWithTheSession) {
         SaverFormLoad(f.run);
         f.platform.window = true;
         RendererWatchTick(f.run);
-        SaverFormEndSession(f.run);
+        SaverSessionNotice(f.run, SessionNotice::kAsked);
+        SaverSessionNotice(f.run, SessionNotice::kEnding);
         EXPECT_TRUE(FolderRemoved(f));
-        SaverFormEndSession(f.run);  // WM_ENDSESSION after WM_QUERYENDSESSION: nothing more
+        SaverSessionNotice(f.run, SessionNotice::kEnding);  // a second notice: nothing more
         EXPECT_EQ(f.log.lines.back(), "end");
+    }
+    {  // Another program refused the end: the run goes on as it was, music, folder and watch.
+        Fixture f;
+        f.host.settings.BgmKind = MusicKind::kCd;
+        SaverFormLoad(f.run);
+        f.platform.window = true;
+        RendererWatchTick(f.run);
+        const std::size_t before = f.log.lines.size();
+        SaverSessionNotice(f.run, SessionNotice::kAsked);
+        SaverSessionNotice(f.run, SessionNotice::kGoesOn);
+        EXPECT_EQ(f.log.lines.size(), before);
+        EXPECT_FALSE(f.platform.ended);
+        EXPECT_TRUE(f.run.cdPolling);
+        f.platform.window = false;  // the user ends the flight later: the usual end
+        RendererWatchTick(f.run);
+        EXPECT_TRUE(FolderRemoved(f));
     }
 }
 
