@@ -7,11 +7,7 @@
 # once the real flight ends: one Escape ends the host and removes the folder.
 start_xvfb 1024x768
 warm_wine
-host_in_folder
-cp "$RENDERER_EXE" "$HOST_DIR/"
-printf '[Section]\r\n' >"$HOST_INI"
-find_temp_folder
-rm -rf "$TEMP_DIR"/Altostrat-*
+saver_in_folder
 
 stray_out=$ALTOSTRAT_WINE_HOME/stray-window.txt
 start_program "$PROBE_EXE" watched Altostrat_VC >"$stray_out"
