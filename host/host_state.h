@@ -3,7 +3,6 @@
 // reference, so a test can build a fresh one.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "host/settings/settings.h"
@@ -16,20 +15,13 @@ struct HostState {
     HostSettings settings;
 
     std::int32_t PreviewParent = 0;  // window the preview goes into
-    std::int16_t PreviewLeft = 0;    // preview geometry, in twips
-    std::int16_t PreviewTop = 0;
-    std::int16_t PreviewWidth = 0;
-    std::int16_t PreviewHeight = 0;
 
-    // The display count the saver's cursor hide returned; empty while the cursor is not hidden
-    // by us. RestoreCursor shows it again exactly once.
-    std::optional<int> SavedCursorCount;
+    // The saver's start hid the cursor and nothing has shown it since: RestoreCursor shows it
+    // again exactly once.
     bool cursorHidden = false;
 
     std::int16_t AnchorX = 0;  // where the settings dialog's zoom effects start and end, pixels
     std::int16_t AnchorY = 0;
-
-    std::int64_t ApiResult = 0;  // result of the last platform call whose result is kept
 };
 
 }  // namespace altostrat

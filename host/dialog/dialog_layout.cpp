@@ -6,12 +6,6 @@
 
 namespace altostrat {
 
-int TwipsToPixels(int twips, int dpi) {
-    const long long scaled = static_cast<long long>(twips) * dpi;
-    // Round half away from zero, the same for both signs.
-    return static_cast<int>(scaled >= 0 ? (scaled + 720) / 1440 : -((-scaled + 720) / 1440));
-}
-
 TwipsRect OnPanel(const TwipsRect& placeInPanel) {
     return TwipsRect{kPanelPlace.left + placeInPanel.left, kPanelPlace.top + placeInPanel.top,
                      placeInPanel.width, placeInPanel.height};

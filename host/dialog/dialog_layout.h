@@ -1,15 +1,16 @@
 #pragma once
 // Where the settings dialog's pieces go and how its background is painted, in numbers.
 //
-// The form is laid out in twips, 1/1440 inch; a display's logical pixels per inch turn them into
-// pixels (15 twips to the pixel at 96), so the dialog keeps its size on a scaled display. The
-// background gradient divides by a third of the client height and the strip tiling steps by
-// the strip's size: a minimised window (height 0) and an empty strip paint nothing instead of
-// dividing by zero or stepping for ever.
+// The form is laid out in twips (host/controls/twips.h), so the dialog keeps its size on a scaled
+// display. The background gradient divides by a third of the client height and the strip tiling
+// steps by the strip's size: a minimised window (height 0) and an empty strip paint nothing
+// instead of dividing by zero or stepping for ever.
 
 #include <cstddef>
 #include <cstdint>
 #include <vector>
+
+#include "host/controls/twips.h"
 
 namespace altostrat {
 
@@ -24,9 +25,6 @@ struct PixelPoint {
     int x = 0;
     int y = 0;
 };
-
-// Twips to pixels at DPI logical pixels per inch, to the nearest pixel.
-int TwipsToPixels(int twips, int dpi);
 
 // The form's client area and the places of its controls, in twips relative to the form's
 // client area (the panel's controls are already moved by the panel's place). The panel holds the

@@ -11,15 +11,18 @@ namespace {
 
 constexpr int kRepeatItemCount = 31;  // no repeat, then tracks 1 to 30
 
-void MarkChosen(SettingsDialogForm& form, std::int16_t kind) {
-    form.chosenMark = {false, false, false};
-    if (kind >= 0 && kind <= 2) {
-        form.chosenMark[static_cast<std::size_t>(kind)] = true;
-    }
+// A kind the file holds beyond the three marks none.
+void MarkChosen(SettingsDialogForm& form, MusicKind kind) {
+    form.chosenMark = {kind == MusicKind::kNone, kind == MusicKind::kCd, kind == MusicKind::kFile};
 }
 
-void MarkScreen(SettingsDialogForm& form, std::int16_t choice) {
-    form.screenMark = {choice == 0, choice == 1, choice == 2};
+void MarkScreen(SettingsDialogForm& form, ScreenChoice choice) {
+    form.screenMark = {choice == ScreenChoice::kSwitchTo1024, choice == ScreenChoice::kAcrossAll,
+                       choice == ScreenChoice::kEachMonitor};
+}
+
+void MarkScenery(SettingsDialogForm& form, Scenery scenery) {
+    form.sceneryMark = {scenery == Scenery::kDesktop, scenery == Scenery::kPicture};
 }
 
 bool Storable(std::string_view path) {
@@ -42,30 +45,27 @@ void ShowSceneryPath(SettingsDialogForm& form, HostSettings& settings) {
 
 void LoadSettingsDialog(SettingsDialogForm& form, const HostSettings& settings,
                         bool sceneryIsFolder) {
-    form.repeatEnabled = false;
     MarkChosen(form, settings.BgmKind);
-    if (settings.BgmKind == 1) {
-        form.repeatEnabled = true;
-    }
-    form.fileButtonEnabled = settings.BgmKind == 2;
+    form.repeatEnabled = settings.BgmKind == MusicKind::kCd;
+    form.fileButtonEnabled = settings.BgmKind == MusicKind::kFile;
     form.repeatText = NumberOrEmpty(settings.BgmRepeat);
     form.repeatItems.clear();
     for (int i = 0; i < kRepeatItemCount; ++i) {
         form.repeatItems.push_back(NumberOrEmpty(i));
     }
     form.fileLabel = settings.BgmFile;
-    MarkScreen(form, settings.ScreenChoice);
-    form.aircraftChecked = settings.AircraftShown != 0;
-    form.skyChecked = settings.SkyFollowsClock == 1;
-    form.sceneryMark = {settings.SceneryKind != 1, settings.SceneryKind == 1};
+    MarkScreen(form, settings.Screen);
+    form.aircraftChecked = settings.AircraftShown;
+    form.skyChecked = settings.SkyFollowsClock;
+    MarkScenery(form, settings.SceneryKind);
     form.sceneryLabel = settings.SceneryFile;
     form.sceneryFolderChecked = sceneryIsFolder;
     form.pickedPicture = sceneryIsFolder ? std::string() : settings.SceneryFile;
 }
 
-void ChooseScenery(SettingsDialogForm& form, HostSettings& settings, std::int16_t kind) {
-    settings.SceneryKind = kind == 1 ? 1 : 0;
-    form.sceneryMark = {kind != 1, kind == 1};
+void ChooseScenery(SettingsDialogForm& form, HostSettings& settings, Scenery scenery) {
+    settings.SceneryKind = scenery;
+    MarkScenery(form, scenery);
 }
 
 bool ToggleSceneryFolder(SettingsDialogForm& form, HostSettings& settings) {
@@ -86,7 +86,7 @@ void TakePickedPicture(SettingsDialogForm& form, HostSettings& settings, const s
         form.sceneryFolderChecked = false;
     }
     ShowSceneryPath(form, settings);
-    ChooseScenery(form, settings, 1);
+    ChooseScenery(form, settings, Scenery::kPicture);
 }
 
 std::string PictureChooserFolder(const SettingsDialogForm& form, const HostSettings& settings) {
@@ -95,14 +95,14 @@ std::string PictureChooserFolder(const SettingsDialogForm& form, const HostSetti
                                      : FolderOfPicture(settings.SceneryFile);
 }
 
-void ChooseScreen(SettingsDialogForm& form, HostSettings& settings, std::int16_t choice) {
-    settings.ScreenChoice = choice;
+void ChooseScreen(SettingsDialogForm& form, HostSettings& settings, ScreenChoice choice) {
+    settings.Screen = choice;
     MarkScreen(form, choice);
 }
 
 void ToggleAircraft(SettingsDialogForm& form, HostSettings& settings) {
     form.aircraftChecked = !form.aircraftChecked;
-    settings.AircraftShown = form.aircraftChecked ? 1 : 0;
+    settings.AircraftShown = form.aircraftChecked;
 }
 
 void ToggleKeeper(SettingsDialogForm& form) {
@@ -120,19 +120,14 @@ KeeperChange KeeperChangeOnConfirm(const SettingsDialogForm& form, bool wasOn) {
 
 void ToggleSky(SettingsDialogForm& form, HostSettings& settings) {
     form.skyChecked = !form.skyChecked;
-    settings.SkyFollowsClock = form.skyChecked ? 1 : 0;
+    settings.SkyFollowsClock = form.skyChecked;
 }
 
-void ChooseMusicKind(SettingsDialogForm& form, HostSettings& settings, std::int16_t kind) {
+void ChooseMusicKind(SettingsDialogForm& form, HostSettings& settings, MusicKind kind) {
     settings.BgmKind = kind;
-    form.fileButtonEnabled = false;
-    form.repeatEnabled = false;
     MarkChosen(form, kind);
-    if (kind == 1) {
-        form.repeatEnabled = true;
-    } else if (kind == 2) {
-        form.fileButtonEnabled = true;
-    }
+    form.repeatEnabled = kind == MusicKind::kCd;
+    form.fileButtonEnabled = kind == MusicKind::kFile;
 }
 
 std::int16_t RepeatFromText(std::string_view text) {

@@ -29,20 +29,20 @@ namespace altostrat {
 
 // The dialog's controls as far as its logic goes.
 struct SettingsDialogForm {
-    std::array<bool, 3> chosenMark{};  // Img_BGM(i) shows the chosen mark; by kind 0, 1, 2
+    std::array<bool, 3> chosenMark{};  // Img_BGM(i) shows the chosen mark; by MusicKind
     bool repeatEnabled = false;        // BGM_Repeat, the combo of the CD track to repeat
     bool fileButtonEnabled = false;    // Cmd_File, "..."
     std::string repeatText;            // the combo's text
     std::vector<std::string> repeatItems;
     std::string fileLabel;             // lbl_Fname
-    std::array<bool, 3> screenMark{};  // the 画面 choices' marks; by choice 0, 1, 2
+    std::array<bool, 3> screenMark{};  // the 画面 choices' marks; by ScreenChoice
     bool aircraftChecked = true;       // "紙飛行機を表示する"
     bool skyChecked = false;           // "空を時刻に合わせる"
     // "待機中の画面を覚えておく": the keeper starts at sign-in. Not a setting of the file: the
     // dialog reads it from, and on "設定" writes it to, the keeper's start-at-sign-in entry.
     bool keeperChecked = false;
     bool keeperAvailable = false;  // the keeper lies beside the host; without it the box is off
-    std::array<bool, 2> sceneryMark{};  // "デスクトップ", "画像"
+    std::array<bool, 2> sceneryMark{};  // "デスクトップ", "画像"; by Scenery
     std::string sceneryLabel;           // the path box, 景色ﾌｧｲﾙ
     bool sceneryFolderChecked = false;  // "フォルダーの画像から毎回選ぶ"
     std::string pickedPicture;          // the picture the folder box goes back to; "" if none
@@ -63,14 +63,13 @@ void LoadSettingsDialog(SettingsDialogForm& form, const HostSettings& settings,
 
 // A press on a choice's mark or caption (or the choice picked by keyboard). The path and the
 // combo's text stay as they are.
-void ChooseMusicKind(SettingsDialogForm& form, HostSettings& settings, std::int16_t kind);
+void ChooseMusicKind(SettingsDialogForm& form, HostSettings& settings, MusicKind kind);
 
 // The repeat entry's value by the dialog's rule; 0 for anything else.
 std::int16_t RepeatFromText(std::string_view text);
 
-// A 画面 choice: 0 switches to 1024 x 768, 1 flies across all monitors, 2 flies each monitor
-// its own flight.
-void ChooseScreen(SettingsDialogForm& form, HostSettings& settings, std::int16_t choice);
+// A 画面 choice.
+void ChooseScreen(SettingsDialogForm& form, HostSettings& settings, ScreenChoice choice);
 
 // The aircraft box clicked or toggled with Space.
 void ToggleAircraft(SettingsDialogForm& form, HostSettings& settings);
@@ -84,8 +83,8 @@ void ToggleKeeper(SettingsDialogForm& form);
 enum class KeeperChange { kNone, kStartAtSignIn, kEnd };
 KeeperChange KeeperChangeOnConfirm(const SettingsDialogForm& form, bool wasOn);
 
-// A 景色 choice: 0 the desktop, 1 the user's picture. The path stays as it is.
-void ChooseScenery(SettingsDialogForm& form, HostSettings& settings, std::int16_t kind);
+// A 景色 choice. The path stays as it is.
+void ChooseScenery(SettingsDialogForm& form, HostSettings& settings, Scenery scenery);
 
 // The folder box toggled. Ticking it turns the path into the folder of the picture last picked;
 // clearing it gives that picture back. With no picture to give back, the box stays ticked and

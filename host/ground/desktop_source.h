@@ -14,9 +14,18 @@
 //
 // ("-": not asked.) The decision asks one question at a time, so a source is gathered (a picture
 // decoded, a wallpaper read) only when every source before it has failed.
+//
+// Every source passed over says why, and the run's account of it (the source taken, and each
+// one before it with its reason) is written where a user finds it without tools: a flight over
+// the wallpaper or the built-in ground then tells whether the keeper's photograph was refused,
+// the photograph showed one colour, or the user's picture could not be read.
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
+
+#include "common/keeper_photograph.h"
 
 namespace altostrat {
 
@@ -53,27 +62,58 @@ struct DesktopRequest {
     std::string ownPicturePath;  // a picture file, or a folder to take one from at random
 };
 
+// Why a source gave no picture; kNone when it gave one.
+enum class SourceMiss {
+    kNone,
+    kMissing,       // the user's picture or folder is not there
+    kUnreadable,    // no picture of it could be read (damaged, empty, huge; a folder with none)
+    kOtherDesktop,  // the saver runs on a desktop of its own, not the user's "Default"
+    kCopyFailed,    // the screen could not be copied
+    kOneColour,     // the photograph shows one colour: not the user's desktop
+    kNoKeeperPhotograph,  // none held: the keeper does not run, or took none this time
+    kKeeperRefused,       // one held, refused for the keeper's verdict
+    kNoWallpaper,         // no wallpaper is set
+};
+
+struct SourceAnswer {
+    SourceMiss miss = SourceMiss::kNone;
+    KeeperVerdict keeper = KeeperVerdict::kUsable;  // why, for kKeeperRefused
+};
+
 // The platform's side: each call tries one source and, when it gives a picture, keeps it as
 // the picture to hand the renderer.
 class DesktopGatherer {
   public:
     virtual ~DesktopGatherer() = default;
     // The user's picture (file or folder) decodes.
-    virtual bool ReadOwnPicture() = 0;
+    virtual SourceAnswer ReadOwnPicture() = 0;
     // The screen's photograph is the user's desktop: taken on the desktop named "Default", the
     // copy succeeded, and it is not one colour.
-    virtual bool Photograph() = 0;
+    virtual SourceAnswer Photograph() = 0;
     // The keeper held a photograph of the desktop taken before Windows switched away from it.
-    virtual bool TakeKeeperPhotograph() = 0;
+    virtual SourceAnswer TakeKeeperPhotograph() = 0;
     // The wallpaper decodes and is laid as Windows lays it.
-    virtual bool ReadWallpaper() = 0;
+    virtual SourceAnswer ReadWallpaper() = 0;
+};
+
+// The source taken, and the ones passed over before it with why, in the order tried.
+struct GroundAccount {
+    DesktopSource source = DesktopSource::kGround;
+    std::vector<std::pair<DesktopSource, SourceAnswer>> passedOver;
 };
 
 // Asks GATHERER the decision's questions until it is decided; the source to use (kGround: the
-// gatherer holds no picture, the built-in ground is the one).
-DesktopSource GatherDesktopPicture(bool ownPictureChosen, DesktopGatherer& gatherer);
+// gatherer holds no picture, the built-in ground is the one) and why the others were not.
+GroundAccount GatherDesktopPicture(bool ownPictureChosen, DesktopGatherer& gatherer);
 
 // "own picture", "photograph", "keeper's photograph", "wallpaper", "ground".
 const char* DesktopSourceName(DesktopSource source);
+
+// The account's file, in the user's temporary folder (%TEMP%), replaced at every saver run.
+inline constexpr char kGroundReportFileName[] = "AltostratGround.txt";
+
+// The account as the user reads it (UTF-8, Japanese as the program's other texts, lines ended
+// by CR LF): the source taken on the first line, then each one passed over with its reason.
+std::string GroundReport(const GroundAccount& account);
 
 }  // namespace altostrat

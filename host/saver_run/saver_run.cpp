@@ -13,11 +13,11 @@ std::string PicturePath(const SaverRun& run, CapturePicture picture) {
 
 bool PlaysFile(const SaverRun& run, const char* type) {
     const HostSettings& settings = run.host.settings;
-    return settings.BgmKind == 2 && MusicFileType(settings.BgmFile) == type;
+    return settings.BgmKind == MusicKind::kFile && MusicFileType(settings.BgmFile) == type;
 }
 
 void PauseMusic(SaverRun& run) {
-    if (run.Timer2Enabled) {
+    if (run.cdPolling) {
         PauseCD(run.mci);
     }
     if (PlaysFile(run, "WAV")) {
@@ -29,7 +29,7 @@ void PauseMusic(SaverRun& run) {
 }
 
 void ResumeMusic(SaverRun& run) {
-    if (run.Timer2Enabled) {
+    if (run.cdPolling) {
         ResumeCD(run.mci);
     }
     if (PlaysFile(run, "WAV")) {
@@ -40,9 +40,9 @@ void ResumeMusic(SaverRun& run) {
     }
 }
 
-void SetTimer(SaverRun& run, SaverTimer timer, bool& flag, bool enabled) {
-    flag = enabled;
-    run.platform.SetTimerEnabled(timer, enabled);
+void SetCdPoll(SaverRun& run, bool on) {
+    run.cdPolling = on;
+    run.platform.SetTimerEnabled(SaverTimer::kCdPoll, on);
 }
 
 // The renderer will not read its pictures any more: it never started, its process has ended, or
@@ -56,7 +56,7 @@ bool RendererEnded(SaverRun& run) {
 }
 
 void EndRun(SaverRun& run) {
-    SetTimer(run, SaverTimer::kTimer3, run.Timer3Enabled, false);
+    run.platform.SetTimerEnabled(SaverTimer::kRendererWatch, false);
     SaverFormQueryUnload(run);
 }
 
@@ -77,8 +77,9 @@ void SaverFormLoad(SaverRun& run) {
         // picture that fails is drawn plain by the renderer; the others are still written.
         const HostSettings& settings = run.host.settings;
         DesktopRequest request;
-        request.virtualScreen = settings.ScreenChoice != 0;
-        request.ownPictureChosen = settings.SceneryKind == 1 && !settings.SceneryFile.empty();
+        request.virtualScreen = settings.Screen != ScreenChoice::kSwitchTo1024;
+        request.ownPictureChosen =
+            settings.SceneryKind == Scenery::kPicture && !settings.SceneryFile.empty();
         request.ownPicturePath = settings.SceneryFile;
         run.platform.WriteDesktopPicture(request, PicturePath(run, CapturePicture::kDesktop));
         run.platform.WriteBuiltInPicture(BuiltInPicture::kSky,
@@ -88,49 +89,49 @@ void SaverFormLoad(SaverRun& run) {
     }
 
     const HostSettings& settings = run.host.settings;
-    if (settings.BgmKind == 1) {
+    if (settings.BgmKind == MusicKind::kCd) {
         OpenCD(run.mci);
-        SetTimer(run, SaverTimer::kTimer2, run.Timer2Enabled, true);
-    } else if (settings.BgmKind == 2) {
+        SetCdPoll(run, true);
+    } else if (settings.BgmKind == MusicKind::kFile) {
         const std::string type = MusicFileType(settings.BgmFile);
         if (type == "WAV") {
             PlayWave(run.mci, settings.BgmFile);
         }
         if (type == "MP3") {
             PlayMP3(run.mci, settings.BgmFile);
-            SetTimer(run, SaverTimer::kTimer1, run.Timer1Enabled, true);
+            run.platform.SetTimerEnabled(SaverTimer::kMp3Restart, true);
         }
     }
 
-    run.RendererPath = run.host.programFolder + "\\" + kRendererFileName;
+    const std::string renderer = run.host.programFolder + "\\" + kRendererFileName;
     const HostSettings& chosen = run.host.settings;
     RendererOptions options;
-    options.acrossAllMonitors = chosen.ScreenChoice == 1;
-    options.eachMonitor = chosen.ScreenChoice == 2;
-    options.aircraftShown = chosen.AircraftShown != 0;
-    options.skyFollowsClock = chosen.SkyFollowsClock == 1;
+    options.acrossAllMonitors = chosen.Screen == ScreenChoice::kAcrossAll;
+    options.eachMonitor = chosen.Screen == ScreenChoice::kEachMonitor;
+    options.aircraftShown = chosen.AircraftShown;
+    options.skyFollowsClock = chosen.SkyFollowsClock;
     options.pictureFolder = run.folder.path;
-    run.rendererStarted = run.platform.StartRenderer(run.RendererPath, RendererArguments(options));
+    run.rendererStarted = run.platform.StartRenderer(renderer, RendererArguments(options));
     run.rendererStartedAt = run.platform.Milliseconds();
-    SetTimer(run, SaverTimer::kTimer3, run.Timer3Enabled, true);
+    run.platform.SetTimerEnabled(SaverTimer::kRendererWatch, true);
 }
 
-void Timer1Timer(SaverRun& run) {
+void Mp3RestartTick(SaverRun& run) {
     // A paused MP3 reports "paused", which the restart would take for an ended file.
     if (!run.ended && run.display == DisplayPower::kOn) {
         RepeatMP3(run.mci);
     }
 }
 
-void Timer2Timer(SaverRun& run) {
+void CdPollTick(SaverRun& run) {
     if (run.ended || run.display == DisplayPower::kOff) {
         return;
     }
     CheckCD(run.mci, run.music, run.host.settings.BgmRepeat);
-    SetTimer(run, SaverTimer::kTimer2, run.Timer2Enabled, run.music.CdActive);
+    SetCdPoll(run, run.music.CdActive);
 }
 
-void Timer3Timer(SaverRun& run) {
+void RendererWatchTick(SaverRun& run) {
     if (run.ended) {
         return;
     }
@@ -159,25 +160,25 @@ void SaverFormQueryUnload(SaverRun& run) {
         return;
     }
     run.ended = true;
-    if (run.Timer2Enabled) {
-        SetTimer(run, SaverTimer::kTimer2, run.Timer2Enabled, false);
+    if (run.cdPolling) {
+        SetCdPoll(run, false);
         StopCD(run.mci);
     }
     const HostSettings& settings = run.host.settings;
-    if (settings.BgmKind == 2) {
+    if (settings.BgmKind == MusicKind::kFile) {
         const std::string type = MusicFileType(settings.BgmFile);
         if (type == "WAV") {
             StopWave(run.mci);
         }
         if (type == "MP3") {
-            SetTimer(run, SaverTimer::kTimer1, run.Timer1Enabled, false);
+            run.platform.SetTimerEnabled(SaverTimer::kMp3Restart, false);
             StopMP3(run.mci);
         }
     }
     // Only a cursor this run's start hid is shown again, and exactly once: a show request, not
     // the saved count as the flag, which would hide it once more when that count was 0.
     if (run.host.cursorHidden) {
-        run.host.SavedCursorCount = run.platform.ShowCursor(true);
+        run.platform.ShowCursor(true);
         run.host.cursorHidden = false;
     }
     if (run.sessionEnding || RendererEnded(run)) {
@@ -186,7 +187,10 @@ void SaverFormQueryUnload(SaverRun& run) {
     run.platform.EndProgram();
 }
 
-void SaverFormEndSession(SaverRun& run) {
+void SaverSessionNotice(SaverRun& run, SessionNotice notice) {
+    if (notice != SessionNotice::kEnding) {
+        return;
+    }
     if (!run.ended) {
         run.sessionEnding = true;
     }

@@ -18,13 +18,18 @@
 // command line. The renderer is started whether or not the folder and the pictures could be
 // made: it flies all the same and draws plain what it cannot read.
 //
+// The watch and the foreground look only at windows of the renderer's process this run started:
+// a renderer left over from an earlier run, or another program's window of the same title, is
+// not this run's flight, and its end does not end this run.
+//
 // The clean-up runs once, whichever way the run ends (the watch, a close request, the end of
 // the session): the CD, the music file, the cursor, the run's folder, then the end of the
 // program. The renderer reads the pictures only at its start, so the folder goes once the
 // renderer has ended (its window seen and gone, or its process ended or never started). A
 // renderer still running when the host gives up on it (the 30 s patience ran out, or a close
 // request) keeps its folder, which the next start's sweep removes. When Windows ends the
-// session, everything ends, the flight included: the folder goes at once.
+// session, everything ends, the flight included: the folder goes at once. Windows first asks
+// whether the session may end, and another program may refuse: only the end itself cleans up.
 //
 // Music and the display. While the display is powered down nobody hears the music either, and an
 // open audio stream keeps Windows from sleeping: the music pauses (an MP3 and the CD through
@@ -45,12 +50,14 @@
 
 namespace altostrat {
 
-enum class SaverTimer { kTimer1, kTimer2, kTimer3 };
+// The run's three timers: the restart of an MP3 that has ended, the CD's poll, the watch on the
+// renderer.
+enum class SaverTimer { kMp3Restart, kCdPoll, kRendererWatch };
 
-// Interval of each timer, milliseconds: MP3 restart, CD poll, renderer watch.
-inline constexpr std::uint32_t kTimer1Interval = 1000;
-inline constexpr std::uint32_t kTimer2Interval = 200;
-inline constexpr std::uint32_t kTimer3Interval = 100;
+// Their intervals, milliseconds.
+inline constexpr std::uint32_t kMp3RestartInterval = 1000;
+inline constexpr std::uint32_t kCdPollInterval = 200;
+inline constexpr std::uint32_t kRendererWatchInterval = 100;
 // How long the watch waits for the renderer's first window while its process runs.
 inline constexpr std::uint64_t kRendererWindowPatience = 30000;
 
@@ -70,11 +77,11 @@ class SaverPlatform {
     // may take the foreground; false when no process was started. The process is remembered for
     // the watch.
     virtual bool StartRenderer(const std::string& path, const std::string& arguments) = 0;
-    // A top-level window titled "Altostrat_VC" exists.
+    // A top-level window titled "Altostrat_VC" of the process StartRenderer started exists.
     virtual bool RendererWindowExists() = 0;
-    // A window other than the renderer's has the foreground.
+    // A window other than that one has the foreground.
     virtual bool AnotherWindowHasForeground() = 0;
-    // Makes the renderer's window the foreground window.
+    // Makes that window the foreground window.
     virtual void GiveRendererTheForeground() = 0;
     // The process StartRenderer started has not ended.
     virtual bool RendererRunning() = 0;
@@ -98,11 +105,7 @@ struct SaverRun {
     MusicState music;
     RunFolder folder;
 
-    bool Timer1Enabled = false;
-    bool Timer2Enabled = false;
-    bool Timer3Enabled = false;
-    std::string RendererPath;
-
+    bool cdPolling = false;  // the CD's poll is on: the CD plays, or is paused with the display
     bool rendererStarted = false;
     bool rendererWindowSeen = false;
     std::uint64_t rendererStartedAt = 0;
@@ -116,16 +119,20 @@ std::string MusicFileType(std::string_view bgmFile);
 
 // Form_Load: the folder and the pictures, the music, the renderer's start, the watch armed.
 void SaverFormLoad(SaverRun& run);
-// Timer1: restarts an MP3 that has ended.
-void Timer1Timer(SaverRun& run);
-// Timer2: polls the CD; stays enabled while the CD is active.
-void Timer2Timer(SaverRun& run);
-// Timer3: the renderer watch; runs the clean-up when the run is over.
-void Timer3Timer(SaverRun& run);
+// Restarts an MP3 that has ended.
+void Mp3RestartTick(SaverRun& run);
+// Polls the CD; the poll stays on while the CD is active.
+void CdPollTick(SaverRun& run);
+// The renderer watch; runs the clean-up when the run is over.
+void RendererWatchTick(SaverRun& run);
 // Form_QueryUnload: the clean-up. Runs once; later calls do nothing.
 void SaverFormQueryUnload(SaverRun& run);
-// Windows ends the session (log-off, shut-down): the clean-up, the run's folder included.
-void SaverFormEndSession(SaverRun& run);
+// What Windows says of the session's end: it asks whether the session may end (any program may
+// still refuse), then tells that it ends or that it goes on after all.
+enum class SessionNotice { kAsked, kEnding, kGoesOn };
+// Only the real end cleans up (the run's folder included, whatever the renderer does); a
+// question, or a refused end, leaves the run as it was.
+void SaverSessionNotice(SaverRun& run, SessionNotice notice);
 // The display went off or came back on: the music pauses or goes on.
 void SaverDisplayPower(SaverRun& run, DisplayPower power);
 

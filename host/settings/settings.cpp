@@ -1,5 +1,6 @@
 #include "host/settings/settings.h"
 
+#include <initializer_list>
 #include <optional>
 
 #include "common/file_bytes.h"
@@ -13,31 +14,40 @@ namespace altostrat {
 
 namespace {
 
-void LoadNumber(std::int16_t& setting, const IniText& ini, std::string_view key) {
+template <typename Number>
+void LoadNumber(Number& setting, const IniText& ini, std::string_view key) {
     const std::string value = ReadIniValue(ini, kSettingsSection, key);
     if (value.empty()) {
-        setting = 0;
+        setting = Number{0};
         return;
     }
     if (const std::optional<std::int16_t> number = TextFloorToInt16(value)) {
-        setting = *number;
+        setting = static_cast<Number>(*number);
     }
 }
 
-// A setting with one meaningful value: SPECIAL when the file holds that number, else the
-// default, whatever else is there (nothing, an empty value, text that is not a number).
-std::int16_t LoadFlag(const IniText& ini, std::string_view key, std::int16_t special,
-                      std::int16_t otherwise) {
+// The file's number for KEY when it is one of MEANINGFUL, else the default (nothing, an empty
+// value, text that is not a number, another number).
+template <typename Value>
+Value LoadChoice(const IniText& ini, std::string_view key, std::initializer_list<Value> meaningful,
+                 Value otherwise) {
     const std::optional<std::int16_t> number =
         TextFloorToInt16(ReadIniValue(ini, kSettingsSection, key));
-    return number && *number == special ? special : otherwise;
+    for (const Value value : meaningful) {
+        if (number && *number == static_cast<std::int16_t>(value)) {
+            return value;
+        }
+    }
+    return otherwise;
 }
 
-// 画面 has two meaningful values besides the default 0.
-std::int16_t LoadScreenChoice(const IniText& ini) {
-    const std::optional<std::int16_t> number =
-        TextFloorToInt16(ReadIniValue(ini, kSettingsSection, kScreenChoiceKey));
-    return number && (*number == 1 || *number == 2) ? *number : 0;
+std::string NumberOf(bool flag) {
+    return NumberWithSignSpace(flag ? 1 : 0);
+}
+
+template <typename Value>
+std::string NumberOf(Value value) {
+    return NumberWithSignSpace(static_cast<std::int16_t>(value));
 }
 
 }  // namespace
@@ -50,10 +60,12 @@ void LoadSettings(HostSettings& settings, std::string_view iniPath,
         DecodeIniFile(file.status == FileReadStatus::kRead ? file.Text() : std::string_view());
     LoadNumber(settings.BgmKind, ini, kBgmKindKey);
     LoadNumber(settings.BgmRepeat, ini, kBgmRepeatKey);
-    settings.ScreenChoice = LoadScreenChoice(ini);
-    settings.AircraftShown = LoadFlag(ini, kAircraftShownKey, 0, 1);
-    settings.SkyFollowsClock = LoadFlag(ini, kSkyFollowsClockKey, 1, 0);
-    settings.SceneryKind = LoadFlag(ini, kSceneryKindKey, 1, 0);
+    settings.Screen =
+        LoadChoice(ini, kScreenChoiceKey, {ScreenChoice::kAcrossAll, ScreenChoice::kEachMonitor},
+                   ScreenChoice::kSwitchTo1024);
+    settings.AircraftShown = LoadChoice(ini, kAircraftShownKey, {false}, true);
+    settings.SkyFollowsClock = LoadChoice(ini, kSkyFollowsClockKey, {true}, false);
+    settings.SceneryKind = LoadChoice(ini, kSceneryKindKey, {Scenery::kPicture}, Scenery::kDesktop);
     settings.SceneryFile = ReadIniValue(ini, kSettingsSection, kSceneryFileKey);
     settings.BgmFolder.assign(programFolder);
     settings.BgmFile = ReadIniValue(ini, kSettingsSection, kBgmFileKey);
@@ -62,8 +74,8 @@ void LoadSettings(HostSettings& settings, std::string_view iniPath,
         return;
     }
     settings.BgmFile.clear();
-    if (settings.BgmKind == 2) {
-        settings.BgmKind = 0;
+    if (settings.BgmKind == MusicKind::kFile) {
+        settings.BgmKind = MusicKind::kNone;
     }
 }
 
@@ -72,8 +84,8 @@ bool SaveSettings(const HostSettings& settings, std::string_view iniPath) {
     if (file.status != FileReadStatus::kRead && file.status != FileReadStatus::kMissing) {
         return false;
     }
-    std::optional<std::string> bytes = WriteIniToBytes(file.Text(), kSettingsSection, kBgmKindKey,
-                                                       NumberWithSignSpace(settings.BgmKind));
+    std::optional<std::string> bytes =
+        WriteIniToBytes(file.Text(), kSettingsSection, kBgmKindKey, NumberOf(settings.BgmKind));
     if (bytes) {
         bytes = WriteIniToBytes(*bytes, kSettingsSection, kBgmRepeatKey,
                                 NumberWithSignSpace(settings.BgmRepeat));
@@ -82,20 +94,20 @@ bool SaveSettings(const HostSettings& settings, std::string_view iniPath) {
         bytes = WriteIniToBytes(*bytes, kSettingsSection, kBgmFileKey, settings.BgmFile);
     }
     if (bytes) {
-        bytes = WriteIniToBytes(*bytes, kSettingsSection, kScreenChoiceKey,
-                                NumberWithSignSpace(settings.ScreenChoice));
+        bytes =
+            WriteIniToBytes(*bytes, kSettingsSection, kScreenChoiceKey, NumberOf(settings.Screen));
     }
     if (bytes) {
         bytes = WriteIniToBytes(*bytes, kSettingsSection, kAircraftShownKey,
-                                NumberWithSignSpace(settings.AircraftShown));
+                                NumberOf(settings.AircraftShown));
     }
     if (bytes) {
         bytes = WriteIniToBytes(*bytes, kSettingsSection, kSkyFollowsClockKey,
-                                NumberWithSignSpace(settings.SkyFollowsClock));
+                                NumberOf(settings.SkyFollowsClock));
     }
     if (bytes) {
         bytes = WriteIniToBytes(*bytes, kSettingsSection, kSceneryKindKey,
-                                NumberWithSignSpace(settings.SceneryKind));
+                                NumberOf(settings.SceneryKind));
     }
     if (bytes) {
         bytes = WriteIniToBytes(*bytes, kSettingsSection, kSceneryFileKey, settings.SceneryFile);

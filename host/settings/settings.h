@@ -9,23 +9,26 @@
 
 namespace altostrat {
 
+// BGM区分, as the file numbers it. The file may hold another number: it plays nothing, and it is
+// kept and written back as it was, so saving changes no byte the user did not change.
+enum class MusicKind : std::int16_t { kNone = 0, kCd = 1, kFile = 2 };
+
+// 画面: the display switched to 1024 x 768 with the other monitors covered; one flight across
+// all monitors at their own resolutions; each monitor its own flight at its own resolution.
+enum class ScreenChoice : std::int16_t { kSwitchTo1024 = 0, kAcrossAll = 1, kEachMonitor = 2 };
+
+// 景色: the ground is the desktop, or a picture of the user's own (SceneryFile).
+enum class Scenery : std::int16_t { kDesktop = 0, kPicture = 1 };
+
 struct HostSettings {
-    std::int16_t BgmKind = 0;    // 0 no music, 1 audio CD, 2 music file; anything else: none
+    MusicKind BgmKind = MusicKind::kNone;
     std::int16_t BgmRepeat = 0;  // CD track to loop, 0 for none
     std::string BgmFile;         // path of the music file
     std::string BgmFolder;       // where the music-file chooser opens; not stored in the file
-    // 0 switches the display to 1024 x 768 and covers the other monitors; 1 flies across all
-    // monitors at their own resolutions; 2 flies each monitor its own flight at its own
-    // resolution. Anything else reads as 0.
-    std::int16_t ScreenChoice = 0;
-    // 1 shows the paper glider the camera follows, 0 hides it. Anything but 0 reads as 1.
-    std::int16_t AircraftShown = 1;
-    // 1: the sky's light follows the local time of day; 0: the midday sky. Anything but 1 reads
-    // as 0.
-    std::int16_t SkyFollowsClock = 0;
-    // 1: the ground is a picture of the user's own (SceneryFile); 0: the desktop. Anything but
-    // 1 reads as 0.
-    std::int16_t SceneryKind = 0;
+    ScreenChoice Screen = ScreenChoice::kSwitchTo1024;  // 画面: any number but 1 or 2 reads as 0
+    bool AircraftShown = true;     // 機体: the paper glider the camera follows; only 0 hides it
+    bool SkyFollowsClock = false;  // 空: the sky's light follows the local time; only 1 does
+    Scenery SceneryKind = Scenery::kDesktop;  // 景色: only 1 reads as the user's picture
     // A picture file, or a folder to take a picture from at random at each run. Kept as the
     // file holds it even when nothing is there now (a drive not plugged in): the run falls back
     // to the desktop then.
@@ -44,11 +47,12 @@ inline constexpr char kSkyFollowsClockKey[] = u8"\u7A7A";                       
 inline constexpr char kSceneryKindKey[] = u8"\u666F\u8272";                     // 景色
 inline constexpr char kSceneryFileKey[] = u8"\u666F\u8272\uFF8C\uFF67\uFF72\uFF99";  // 景色ﾌｧｲﾙ
 
-// Fills SETTINGS from the file at INI_PATH. Numbers are rounded down into 16 bits; a music number
-// that is not one or does not fit leaves the setting as it was. The three display numbers have a
-// default instead: ScreenChoice is 1 or 2 only for a 1 or a 2, SkyFollowsClock and SceneryKind
-// 1 only for a 1, and AircraftShown 0 only for a 0, so missing, empty or unreadable values give
-// 0, 1, 0 and 0.
+// Fills SETTINGS from the file at INI_PATH: the numbers become the settings' own values here, and
+// nowhere else. Numbers are rounded down into 16 bits; a music number that is not one or does
+// not fit leaves the setting as it was. The display numbers have a default instead: 画面 is 1 or
+// 2 only for a 1 or a 2, 空 and 景色 1 only for a 1, and 機体 0 only for a 0, so missing, empty or
+// unreadable values give the 1024 x 768 switch, the glider shown, the midday sky and the
+// desktop.
 // BgmFolder becomes PROGRAM_FOLDER, or the folder of BgmFile when that file exists; a music file
 // that does not exist is forgotten (BgmFile "", and kind 2 falls back to 0). The file itself is not
 // changed.

@@ -39,7 +39,7 @@ int Main(HostState& state, HostPlatform& platform) {
 }
 
 void HideCursorForSaver(HostState& state, HostPlatform& platform) {
-    state.SavedCursorCount = platform.ShowCursor(false);
+    platform.ShowCursor(false);
     state.cursorHidden = true;
 }
 
@@ -49,7 +49,7 @@ void RestoreCursor(HostState& state, HostPlatform& platform) {
     }
     // Always a show request: passing the saved count as the flag would hide the cursor once more
     // whenever that count happened to be 0.
-    state.SavedCursorCount = platform.ShowCursor(true);
+    platform.ShowCursor(true);
     state.cursorHidden = false;
 }
 

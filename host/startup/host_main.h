@@ -29,11 +29,11 @@ class HostPlatform {
 // a cursor that was hidden for it is shown again before Main returns.
 int Main(HostState& state, HostPlatform& platform);
 
-// Hides the cursor for a saver run, keeping the display count in SavedCursorCount.
+// Hides the cursor for a saver run.
 void HideCursorForSaver(HostState& state, HostPlatform& platform);
 
-// Shows the cursor again if HideCursorForSaver hid it and it has not been shown since; the new
-// count goes to SavedCursorCount. Safe to call on every way out.
+// Shows the cursor again if HideCursorForSaver hid it and it has not been shown since. Safe to
+// call on every way out.
 void RestoreCursor(HostState& state, HostPlatform& platform);
 
 }  // namespace altostrat

@@ -2,6 +2,7 @@
 // tells a photograph of a saver's own desktop from the user's.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "host/ground/desktop_source.h"
@@ -24,26 +25,30 @@ class RecordingGatherer final : public DesktopGatherer {
     explicit RecordingGatherer(const Answers& answers) : answers_(answers) {}
     std::vector<DesktopQuestion> asked;
 
-    bool ReadOwnPicture() override { return Answer(DesktopQuestion::kOwnPicture, answers_.own); }
-    bool Photograph() override { return Answer(DesktopQuestion::kPhotograph, answers_.photograph); }
-    bool TakeKeeperPhotograph() override {
+    SourceAnswer ReadOwnPicture() override {
+        return Answer(DesktopQuestion::kOwnPicture, answers_.own);
+    }
+    SourceAnswer Photograph() override {
+        return Answer(DesktopQuestion::kPhotograph, answers_.photograph);
+    }
+    SourceAnswer TakeKeeperPhotograph() override {
         return Answer(DesktopQuestion::kKeeperPhotograph, answers_.keeper);
     }
-    bool ReadWallpaper() override {
+    SourceAnswer ReadWallpaper() override {
         return Answer(DesktopQuestion::kWallpaper, answers_.wallpaper);
     }
 
   private:
-    bool Answer(DesktopQuestion question, bool answer) {
+    SourceAnswer Answer(DesktopQuestion question, bool answer) {
         asked.push_back(question);
-        return answer;
+        return SourceAnswer{answer ? SourceMiss::kNone : SourceMiss::kUnreadable};
     }
     Answers answers_;
 };
 
 DesktopSource Decide(const Answers& answers, std::vector<DesktopQuestion>& asked) {
     RecordingGatherer gatherer(answers);
-    const DesktopSource source = GatherDesktopPicture(answers.chosen, gatherer);
+    const DesktopSource source = GatherDesktopPicture(answers.chosen, gatherer).source;
     asked = gatherer.asked;
     return source;
 }
@@ -83,6 +88,44 @@ TEST(DesktopSource, TakesTheFirstSourceThatGivesAPictureAndAsksNothingBeyondIt) 
         EXPECT_EQ(DesktopSourceName(Decide(row.answers, asked)), DesktopSourceName(row.source));
         EXPECT_EQ(asked, row.asked) << DesktopSourceName(row.source);
     }
+}
+
+// Answers each source with a set reason.
+class ReasonedGatherer final : public DesktopGatherer {
+  public:
+    SourceAnswer own, photograph, keeper, wallpaper;
+    SourceAnswer ReadOwnPicture() override { return own; }
+    SourceAnswer Photograph() override { return photograph; }
+    SourceAnswer TakeKeeperPhotograph() override { return keeper; }
+    SourceAnswer ReadWallpaper() override { return wallpaper; }
+};
+
+TEST(DesktopSource, TheAccountNamesTheSourceTakenAndWhyEachOneBeforeItWasPassedOver) {
+    ReasonedGatherer gatherer;
+    gatherer.own = {SourceMiss::kUnreadable};
+    gatherer.photograph = {SourceMiss::kOneColour};
+    gatherer.keeper = {SourceMiss::kKeeperRefused, KeeperVerdict::kOtherLayout};
+    const GroundAccount account = GatherDesktopPicture(true, gatherer);
+    EXPECT_EQ(account.source, DesktopSource::kWallpaper);
+    ASSERT_EQ(account.passedOver.size(), 3u);
+    EXPECT_EQ(account.passedOver[0].first, DesktopSource::kOwnPicture);
+    EXPECT_EQ(account.passedOver[1].first, DesktopSource::kPhotograph);
+    EXPECT_EQ(account.passedOver[2].first, DesktopSource::kKeeperPhotograph);
+    const std::string report = GroundReport(account);
+    EXPECT_EQ(report.substr(0, report.find("\r\n")), u8"地面: 壁紙");
+    const std::size_t picture = report.find(u8"自分の画像 — 読める画像がありませんでした");
+    const std::size_t plain = report.find(u8"画面の写真 — 一色だけの写真");
+    const std::size_t keeper = report.find(u8"常駐プログラムの写真 — 写真を使えません: 撮ったとき");
+    EXPECT_TRUE(picture < plain && plain < keeper && keeper != std::string::npos) << report;
+
+    // Not chosen, the user's picture is not in the account; the built-in ground after all.
+    gatherer.photograph = {SourceMiss::kOtherDesktop};
+    gatherer.keeper = {SourceMiss::kNoKeeperPhotograph};
+    gatherer.wallpaper = {SourceMiss::kNoWallpaper};
+    const std::string ground = GroundReport(GatherDesktopPicture(false, gatherer));
+    EXPECT_EQ(ground.find(u8"自分の画像"), std::string::npos) << ground;
+    EXPECT_EQ(ground.rfind(u8"地面: 組み込みの野原と森\r\n", 0), 0u) << ground;
+    EXPECT_NE(ground.find(u8"壁紙 — 壁紙が設定されていません\r\n"), std::string::npos) << ground;
 }
 
 RgbPicture Filled(int width, int height, RgbColour colour) {

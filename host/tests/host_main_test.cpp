@@ -105,7 +105,7 @@ TEST(Main, TheModeExitCodeIsTheProgramsAndTheCursorIsBackAfterAnySaverEnd) {
     state.arguments = "/s";
     EXPECT_EQ(Main(state, platform), 3);
     EXPECT_FALSE(state.cursorHidden);
-    EXPECT_EQ(state.SavedCursorCount, 0);
+    EXPECT_EQ(platform.cursorCount, 0);
 
     // A saver end that restored the cursor itself is not followed by a second show.
     struct SelfRestoring : RecordingPlatform {
@@ -129,7 +129,7 @@ TEST(RestoreCursor, ShowsOnlyWhatWasHiddenAndAlwaysAsAShowRequest) {
     // A display count of 0 after the hide must still be followed by a show, not a second hide.
     platform.cursorCount = 1;
     HideCursorForSaver(state, platform);
-    EXPECT_EQ(state.SavedCursorCount, 0);
+    EXPECT_EQ(platform.cursorCount, 0);
     RestoreCursor(state, platform);
     RestoreCursor(state, platform);
     EXPECT_EQ(platform.calls, (Calls{"hide", "show"}));

@@ -90,9 +90,9 @@ class FakePlatform final : public SaverPlatform {
     std::uint64_t Milliseconds() override { return now; }
     void SetTimerEnabled(SaverTimer timer, bool enabled) override {
         log_.Add(std::string(enabled ? "enable " : "disable ") +
-                 (timer == SaverTimer::kTimer1   ? "Timer1"
-                  : timer == SaverTimer::kTimer2 ? "Timer2"
-                                                 : "Timer3"));
+                 (timer == SaverTimer::kMp3Restart ? "MP3 restart"
+                  : timer == SaverTimer::kCdPoll   ? "CD poll"
+                                                   : "watch"));
     }
     int ShowCursor(bool show) override {
         cursorCount += show ? 1 : -1;
@@ -126,11 +126,11 @@ struct Fixture {
     // Ticks of the watch, 100 ms apart, until the run ends; gives how many it took (or limit+1).
     int TicksUntilEnd(int limit) {
         for (int tick = 1; tick <= limit; ++tick) {
-            Timer3Timer(run);
+            RendererWatchTick(run);
             if (platform.ended) {
                 return tick;
             }
-            platform.now += kTimer3Interval;
+            platform.now += kRendererWatchInterval;
         }
         return limit + 1;
     }
@@ -198,9 +198,9 @@ TEST(SaverRunTest, TheRunsFolderGoesWithTheRendererOrWithTheSession) {
         Fixture f;
         SaverFormLoad(f.run);
         f.platform.window = true;
-        Timer3Timer(f.run);
+        RendererWatchTick(f.run);
         f.platform.window = false;
-        Timer3Timer(f.run);
+        RendererWatchTick(f.run);
         EXPECT_TRUE(FolderRemoved(f));
         const std::vector<std::string> tail(f.log.lines.end() - 7, f.log.lines.end() - 1);
         EXPECT_EQ(tail, kFolderRemoved);
@@ -209,13 +209,13 @@ TEST(SaverRunTest, TheRunsFolderGoesWithTheRendererOrWithTheSession) {
         Fixture f;
         SaverFormLoad(f.run);
         f.platform.running = false;
-        Timer3Timer(f.run);
+        RendererWatchTick(f.run);
         EXPECT_TRUE(FolderRemoved(f));
         Fixture g;
         g.platform.startSucceeds = false;
         g.platform.running = false;
         SaverFormLoad(g.run);
-        Timer3Timer(g.run);
+        RendererWatchTick(g.run);
         EXPECT_TRUE(FolderRemoved(g));
     }
     {  // The patience ran out with the renderer still loading: it may yet read its pictures.
@@ -228,7 +228,7 @@ TEST(SaverRunTest, TheRunsFolderGoesWithTheRendererOrWithTheSession) {
         Fixture f;
         SaverFormLoad(f.run);
         f.platform.window = true;
-        Timer3Timer(f.run);
+        RendererWatchTick(f.run);
         SaverFormQueryUnload(f.run);
         EXPECT_FALSE(FolderRemoved(f));
     }
@@ -236,11 +236,28 @@ TEST(SaverRunTest, TheRunsFolderGoesWithTheRendererOrWithTheSession) {
         Fixture f;
         SaverFormLoad(f.run);
         f.platform.window = true;
-        Timer3Timer(f.run);
-        SaverFormEndSession(f.run);
+        RendererWatchTick(f.run);
+        SaverSessionNotice(f.run, SessionNotice::kAsked);
+        SaverSessionNotice(f.run, SessionNotice::kEnding);
         EXPECT_TRUE(FolderRemoved(f));
-        SaverFormEndSession(f.run);  // WM_ENDSESSION after WM_QUERYENDSESSION: nothing more
+        SaverSessionNotice(f.run, SessionNotice::kEnding);  // a second notice: nothing more
         EXPECT_EQ(f.log.lines.back(), "end");
+    }
+    {  // Another program refused the end: the run goes on as it was, music, folder and watch.
+        Fixture f;
+        f.host.settings.BgmKind = MusicKind::kCd;
+        SaverFormLoad(f.run);
+        f.platform.window = true;
+        RendererWatchTick(f.run);
+        const std::size_t before = f.log.lines.size();
+        SaverSessionNotice(f.run, SessionNotice::kAsked);
+        SaverSessionNotice(f.run, SessionNotice::kGoesOn);
+        EXPECT_EQ(f.log.lines.size(), before);
+        EXPECT_FALSE(f.platform.ended);
+        EXPECT_TRUE(f.run.cdPolling);
+        f.platform.window = false;  // the user ends the flight later: the usual end
+        RendererWatchTick(f.run);
+        EXPECT_TRUE(FolderRemoved(f));
     }
 }
 
@@ -261,10 +278,10 @@ TEST(SaverRunTest, TheRendererFliesWhateverBecameOfThePictures) {
         EXPECT_EQ(f.log.lines.size(), 2u);
         const RendererOptions options = ParseRendererArguments(f.platform.rendererArguments);
         EXPECT_NE(options.pictureFolder.find('*'), std::string::npos) << options.pictureFolder;
-        EXPECT_EQ(f.log.lines[1], "enable Timer3");
-        Timer3Timer(f.run);
+        EXPECT_EQ(f.log.lines[1], "enable watch");
+        RendererWatchTick(f.run);
         f.platform.running = false;
-        Timer3Timer(f.run);
+        RendererWatchTick(f.run);
         EXPECT_EQ(f.log.lines.back(), "end");
     }
 }
@@ -272,8 +289,8 @@ TEST(SaverRunTest, TheRendererFliesWhateverBecameOfThePictures) {
 TEST(SaverRunTest, TheRendererGetsTheChoicesAndTheForeground) {
     {  // The renderer's own reader finds both choices and the folder in what it is started with.
         Fixture f;
-        f.host.settings.ScreenChoice = 1;
-        f.host.settings.AircraftShown = 0;
+        f.host.settings.Screen = ScreenChoice::kAcrossAll;
+        f.host.settings.AircraftShown = false;
         SaverFormLoad(f.run);
         const RendererOptions options = ParseRendererArguments(f.platform.rendererArguments);
         EXPECT_TRUE(options.acrossAllMonitors);
@@ -282,7 +299,7 @@ TEST(SaverRunTest, TheRendererGetsTheChoicesAndTheForeground) {
     }
     {  // Each monitor its own flight: the renderer hears it, the photograph takes every monitor.
         Fixture f;
-        f.host.settings.ScreenChoice = 2;
+        f.host.settings.Screen = ScreenChoice::kEachMonitor;
         SaverFormLoad(f.run);
         const RendererOptions options = ParseRendererArguments(f.platform.rendererArguments);
         EXPECT_TRUE(options.eachMonitor);
@@ -298,36 +315,36 @@ TEST(SaverRunTest, TheRendererGetsTheChoicesAndTheForeground) {
         Fixture f;
         SaverFormLoad(f.run);
         f.platform.foregroundElsewhere = true;
-        Timer3Timer(f.run);  // no window yet: nothing to hand over to
+        RendererWatchTick(f.run);  // no window yet: nothing to hand over to
         f.platform.window = true;
-        Timer3Timer(f.run);
+        RendererWatchTick(f.run);
         f.platform.foregroundElsewhere = true;  // the user chose another window: left alone
-        Timer3Timer(f.run);
+        RendererWatchTick(f.run);
         const std::vector<std::string> tail(f.log.lines.end() - 2, f.log.lines.end());
-        EXPECT_EQ(tail, (std::vector<std::string>{"enable Timer3", "foreground to the renderer"}));
+        EXPECT_EQ(tail, (std::vector<std::string>{"enable watch", "foreground to the renderer"}));
     }
     {  // The flight's window has the foreground already: nothing is done.
         Fixture f;
         SaverFormLoad(f.run);
         f.platform.window = true;
-        Timer3Timer(f.run);
-        EXPECT_EQ(f.log.lines.back(), "enable Timer3");
+        RendererWatchTick(f.run);
+        EXPECT_EQ(f.log.lines.back(), "enable watch");
     }
 }
 
 TEST(SaverRunTest, AnMp3RunInOrderFromLoadToCleanUp) {
     Fixture f;
-    f.host.settings.BgmKind = 2;
+    f.host.settings.BgmKind = MusicKind::kFile;
     f.host.settings.BgmFile = "D:\\My Music\\song.Mp3";
     SaverFormLoad(f.run);
     f.platform.window = true;
-    Timer3Timer(f.run);
-    Timer1Timer(f.run);  // still playing: nothing to do but ask
+    RendererWatchTick(f.run);
+    Mp3RestartTick(f.run);  // still playing: nothing to do but ask
     f.mci.mp3Mode = "stopped";
-    Timer1Timer(f.run);  // ended: played again from the start
+    Mp3RestartTick(f.run);  // ended: played again from the start
     f.platform.window = false;
-    Timer3Timer(f.run);
-    Timer3Timer(f.run);           // the run has ended; a late tick does nothing
+    RendererWatchTick(f.run);
+    RendererWatchTick(f.run);     // the run has ended; a late tick does nothing
     SaverFormQueryUnload(f.run);  // nor does a second unload
 
     std::vector<std::string> expected = kLoadStart;
@@ -335,15 +352,15 @@ TEST(SaverRunTest, AnMp3RunInOrderFromLoadToCleanUp) {
                     {
                         "mci open \"D:\\My Music\\song.Mp3\" type MPEGVideo Alias MP3Play",
                         "mci play MP3Play",
-                        "enable Timer1",
+                        "enable MP3 restart",
                         kRenderer,
-                        "enable Timer3",
+                        "enable watch",
                         "mci status MP3Play mode",
                         "mci status MP3Play mode",
                         "mci stop MP3Play",
                         "mci play MP3Play from 0",
-                        "disable Timer3",
-                        "disable Timer1",
+                        "disable watch",
+                        "disable MP3 restart",
                         "mci stop MP3Play",
                         "mci close MP3Play",
                         "show cursor",
@@ -351,52 +368,52 @@ TEST(SaverRunTest, AnMp3RunInOrderFromLoadToCleanUp) {
     expected.insert(expected.end(), kFolderRemoved.begin(), kFolderRemoved.end());
     expected.push_back("end");
     EXPECT_EQ(f.log.lines, expected);
-    EXPECT_EQ(f.host.SavedCursorCount, 0);
+    EXPECT_EQ(f.platform.cursorCount, 0);
 }
 
 TEST(SaverRunTest, WaveAndCdRunsAndTheCursorOnlyWhenItWasHidden) {
     {  // A WAV loops until the clean-up; empty arguments never hid the cursor.
         Fixture f("");
-        f.host.settings.BgmKind = 2;
+        f.host.settings.BgmKind = MusicKind::kFile;
         f.host.settings.BgmFile = "C:\\a.wav";
         SaverFormLoad(f.run);
         SaverFormQueryUnload(f.run);  // a close request while the renderer loads
         std::vector<std::string> expected = kLoadStart;
         expected.insert(expected.end(),
-                        {"sound C:\\a.wav loop", kRenderer, "enable Timer3", "sound ", "end"});
+                        {"sound C:\\a.wav loop", kRenderer, "enable watch", "sound ", "end"});
         EXPECT_EQ(f.log.lines, expected);
     }
     {  // A file that is neither WAV nor MP3 plays nothing and stops nothing.
         Fixture f;
-        f.host.settings.BgmKind = 2;
+        f.host.settings.BgmKind = MusicKind::kFile;
         f.host.settings.BgmFile = "C:\\a.mpeg";
         SaverFormLoad(f.run);
         SaverFormQueryUnload(f.run);
         std::vector<std::string> expected = kLoadStart;
-        expected.insert(expected.end(), {kRenderer, "enable Timer3", "show cursor", "end"});
+        expected.insert(expected.end(), {kRenderer, "enable watch", "show cursor", "end"});
         EXPECT_EQ(f.log.lines, expected);
     }
     {  // The CD: polled while active; stopped at the end only while the poll still runs.
         Fixture f;
-        f.host.settings.BgmKind = 1;
+        f.host.settings.BgmKind = MusicKind::kCd;
         SaverFormLoad(f.run);
-        Timer2Timer(f.run);
-        EXPECT_TRUE(f.run.Timer2Enabled);
+        CdPollTick(f.run);
+        EXPECT_TRUE(f.run.cdPolling);
         SaverFormQueryUnload(f.run);
         const std::vector<std::string> tail(f.log.lines.end() - 5, f.log.lines.end());
-        EXPECT_EQ(tail, (std::vector<std::string>{"disable Timer2", "mci stop cdaudio",
+        EXPECT_EQ(tail, (std::vector<std::string>{"disable CD poll", "mci stop cdaudio",
                                                   "mci close cdaudio", "show cursor", "end"}));
         EXPECT_EQ(f.log.lines[5], "mci open cdaudio");
-        EXPECT_EQ(f.log.lines[7], "enable Timer2");
+        EXPECT_EQ(f.log.lines[7], "enable CD poll");
     }
     {
         Fixture f;
-        f.host.settings.BgmKind = 1;
+        f.host.settings.BgmKind = MusicKind::kCd;
         f.mci.cdReply = "error";  // no disc: the poll ends itself
         SaverFormLoad(f.run);
-        Timer2Timer(f.run);
-        EXPECT_FALSE(f.run.Timer2Enabled);
-        EXPECT_EQ(f.log.lines.back(), "disable Timer2");
+        CdPollTick(f.run);
+        EXPECT_FALSE(f.run.cdPolling);
+        EXPECT_EQ(f.log.lines.back(), "disable CD poll");
         SaverFormQueryUnload(f.run);
         const std::vector<std::string> tail(f.log.lines.end() - 2, f.log.lines.end());
         EXPECT_EQ(tail, (std::vector<std::string>{"show cursor", "end"}));
@@ -414,24 +431,24 @@ TEST(SaverRunTest, TheMusicPausesWhileTheDisplayIsOff) {
     };
     {
         Fixture f;
-        f.host.settings.BgmKind = 2;
+        f.host.settings.BgmKind = MusicKind::kFile;
         f.host.settings.BgmFile = "C:\\a.mp3";
         SaverFormLoad(f.run);
         const std::size_t from = f.log.lines.size();
         SaverDisplayPower(f.run, DisplayPower::kOff);
         f.mci.mp3Mode = "paused";
-        Timer1Timer(f.run);
+        Mp3RestartTick(f.run);
         SaverDisplayPower(f.run, DisplayPower::kOff);  // told twice: once is enough
         SaverDisplayPower(f.run, DisplayPower::kOn);
         f.mci.mp3Mode = "playing";
-        Timer1Timer(f.run);
+        Mp3RestartTick(f.run);
         EXPECT_EQ(tail(f, from),
                   (std::vector<std::string>{"mci pause MP3Play", "mci resume MP3Play",
                                             "mci status MP3Play mode"}));
     }
     {
         Fixture f;
-        f.host.settings.BgmKind = 2;
+        f.host.settings.BgmKind = MusicKind::kFile;
         f.host.settings.BgmFile = "C:\\a.WAV";
         SaverFormLoad(f.run);
         const std::size_t from = f.log.lines.size();
@@ -441,18 +458,18 @@ TEST(SaverRunTest, TheMusicPausesWhileTheDisplayIsOff) {
     }
     {
         Fixture f;
-        f.host.settings.BgmKind = 1;
+        f.host.settings.BgmKind = MusicKind::kCd;
         SaverFormLoad(f.run);
         const std::size_t from = f.log.lines.size();
         SaverDisplayPower(f.run, DisplayPower::kOff);
-        Timer2Timer(f.run);
+        CdPollTick(f.run);
         SaverDisplayPower(f.run, DisplayPower::kOn);
         EXPECT_EQ(tail(f, from),
                   (std::vector<std::string>{"mci pause cdaudio", "mci play cdaudio"}));
-        EXPECT_TRUE(f.run.Timer2Enabled);
+        EXPECT_TRUE(f.run.cdPolling);
         // The poll ended (no disc): nothing is paused or played any more.
         f.mci.cdReply = "error";
-        Timer2Timer(f.run);
+        CdPollTick(f.run);
         const std::size_t later = f.log.lines.size();
         SaverDisplayPower(f.run, DisplayPower::kOff);
         SaverDisplayPower(f.run, DisplayPower::kOn);
@@ -460,7 +477,7 @@ TEST(SaverRunTest, TheMusicPausesWhileTheDisplayIsOff) {
     }
     {  // After the run, the display's changes start nothing.
         Fixture f;
-        f.host.settings.BgmKind = 2;
+        f.host.settings.BgmKind = MusicKind::kFile;
         f.host.settings.BgmFile = "C:\\a.mp3";
         SaverFormLoad(f.run);
         SaverDisplayPower(f.run, DisplayPower::kOff);

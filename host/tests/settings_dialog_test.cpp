@@ -5,6 +5,9 @@
 // below as the oracle).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "host/dialog/keeper_box.h"
 #include "host/dialog/settings_dialog.h"
 #include "host/tests/test_folder.h"
 
@@ -30,7 +33,7 @@ struct FileStore : SettingsStore {
 
 TEST(SettingsDialog, ChoicesEnableTheirControlsAndKeepThePath) {
     HostSettings settings;
-    settings.BgmKind = 2;
+    settings.BgmKind = MusicKind::kFile;
     settings.BgmRepeat = 0;
     settings.BgmFile = "C:\\Music\\a.mp3";
     SettingsDialogForm form;
@@ -45,11 +48,11 @@ TEST(SettingsDialog, ChoicesEnableTheirControlsAndKeepThePath) {
     EXPECT_EQ(form.repeatItems[30], "30");
     EXPECT_EQ(form.fileLabel, "C:\\Music\\a.mp3");
 
-    ChooseMusicKind(form, settings, 1);
+    ChooseMusicKind(form, settings, MusicKind::kCd);
     EXPECT_EQ(form.chosenMark, (std::array<bool, 3>{false, true, false}));
     EXPECT_TRUE(form.repeatEnabled);
     EXPECT_FALSE(form.fileButtonEnabled);
-    ChooseMusicKind(form, settings, 0);
+    ChooseMusicKind(form, settings, MusicKind::kNone);
     EXPECT_EQ(form.chosenMark, (std::array<bool, 3>{true, false, false}));
     EXPECT_FALSE(form.repeatEnabled);
     EXPECT_FALSE(form.fileButtonEnabled);
@@ -57,7 +60,7 @@ TEST(SettingsDialog, ChoicesEnableTheirControlsAndKeepThePath) {
     EXPECT_EQ(form.fileLabel, "C:\\Music\\a.mp3");
 
     // A kind from the file outside 0 to 2: nothing marked, both controls off.
-    settings.BgmKind = 7;
+    settings.BgmKind = MusicKind{7};
     settings.BgmRepeat = -3;
     LoadSettingsDialog(form, settings);
     EXPECT_EQ(form.chosenMark, (std::array<bool, 3>{false, false, false}));
@@ -83,27 +86,27 @@ TEST(SettingsDialog, ScreenChoicesAndTheAircraftAndSkyBoxes) {
     EXPECT_EQ(form.screenMark, (std::array<bool, 3>{true, false, false}));
     EXPECT_TRUE(form.aircraftChecked);
     EXPECT_FALSE(form.skyChecked);
-    ChooseScreen(form, settings, 1);
+    ChooseScreen(form, settings, ScreenChoice::kAcrossAll);
     EXPECT_EQ(form.screenMark, (std::array<bool, 3>{false, true, false}));
-    EXPECT_EQ(settings.ScreenChoice, 1);
+    EXPECT_EQ(settings.Screen, ScreenChoice::kAcrossAll);
     ToggleAircraft(form, settings);
     EXPECT_FALSE(form.aircraftChecked);
-    EXPECT_EQ(settings.AircraftShown, 0);
+    EXPECT_EQ(settings.AircraftShown, false);
     ToggleAircraft(form, settings);
-    EXPECT_EQ(settings.AircraftShown, 1);
+    EXPECT_EQ(settings.AircraftShown, true);
     ToggleSky(form, settings);
     EXPECT_TRUE(form.skyChecked);
-    EXPECT_EQ(settings.SkyFollowsClock, 1);
+    EXPECT_EQ(settings.SkyFollowsClock, true);
     EXPECT_TRUE(form.aircraftChecked);  // each box is its own
     ToggleSky(form, settings);
-    EXPECT_EQ(settings.SkyFollowsClock, 0);
+    EXPECT_EQ(settings.SkyFollowsClock, false);
     // The music choices leave the 画面 marks alone, and the other way round.
-    ChooseMusicKind(form, settings, 2);
+    ChooseMusicKind(form, settings, MusicKind::kFile);
     EXPECT_EQ(form.screenMark, (std::array<bool, 3>{false, true, false}));
     EXPECT_EQ(form.chosenMark, (std::array<bool, 3>{false, false, true}));
-    settings.AircraftShown = 0;
-    settings.ScreenChoice = 0;
-    settings.SkyFollowsClock = 1;
+    settings.AircraftShown = false;
+    settings.Screen = ScreenChoice::kSwitchTo1024;
+    settings.SkyFollowsClock = true;
     LoadSettingsDialog(form, settings);
     EXPECT_FALSE(form.aircraftChecked);
     EXPECT_TRUE(form.skyChecked);
@@ -118,7 +121,7 @@ TEST(SettingsDialog, SceneryPictureAndItsFolder) {
     // A picked picture chooses 画像; the folder box turns it into its folder and back.
     TakePickedPicture(form, settings, "C:\\Pics\\a.png");
     EXPECT_EQ(form.sceneryMark, (std::array<bool, 2>{false, true}));
-    EXPECT_EQ(settings.SceneryKind, 1);
+    EXPECT_EQ(settings.SceneryKind, Scenery::kPicture);
     EXPECT_EQ(settings.SceneryFile, "C:\\Pics\\a.png");
     EXPECT_EQ(PictureChooserFolder(form, settings), "C:\\Pics");
     EXPECT_FALSE(ToggleSceneryFolder(form, settings));
@@ -129,10 +132,10 @@ TEST(SettingsDialog, SceneryPictureAndItsFolder) {
     EXPECT_EQ(settings.SceneryFile, "C:\\Pics\\a.png");
     // Picked while ticked, a picture in a drive's root gives the root, never a bare "D:".
     ToggleSceneryFolder(form, settings);
-    ChooseScenery(form, settings, 0);
+    ChooseScenery(form, settings, Scenery::kDesktop);
     TakePickedPicture(form, settings, "D:\\b.jpg");
     EXPECT_EQ(settings.SceneryFile, "D:\\");
-    EXPECT_EQ(settings.SceneryKind, 1);
+    EXPECT_EQ(settings.SceneryKind, Scenery::kPicture);
 
     // Opened on a folder: ticked, and clearing it waits for a picture picked in that folder.
     settings.SceneryFile = "C:\\Pics";
@@ -226,12 +229,12 @@ TEST(SettingsDialog, SetWritesTheSixKeysAndCancelWritesNothing) {
     TestFolder folder;
     const std::string ini = folder.File("a.ini");
     HostSettings settings;
-    settings.BgmKind = 2;
+    settings.BgmKind = MusicKind::kFile;
     settings.BgmFile = "C:\\Music\\a.mp3";
     SettingsDialogForm form;
     LoadSettingsDialog(form, settings);
-    ChooseMusicKind(form, settings, 0);  // "なし" keeps the path
-    ChooseScreen(form, settings, 1);
+    ChooseMusicKind(form, settings, MusicKind::kNone);  // "なし" keeps the path
+    ChooseScreen(form, settings, ScreenChoice::kAcrossAll);
     ToggleAircraft(form, settings);
     ToggleSky(form, settings);
     form.repeatText = "3.5";
@@ -252,7 +255,7 @@ TEST(SettingsDialog, SetWritesTheSixKeysAndCancelWritesNothing) {
     RecordingStore recorder;
     SettingsDialogForm cancelled;
     LoadSettingsDialog(cancelled, settings);
-    ChooseMusicKind(cancelled, settings, 1);
+    ChooseMusicKind(cancelled, settings, MusicKind::kCd);
     CancelSettings(cancelled);
     EXPECT_TRUE(cancelled.closed);
     EXPECT_TRUE(recorder.saved.empty());
@@ -263,6 +266,59 @@ TEST(SettingsDialog, SetWritesTheSixKeysAndCancelWritesNothing) {
     EXPECT_FALSE(ConfirmSettings(failing, settings, recorder));
     EXPECT_FALSE(failing.closed);
     EXPECT_EQ(recorder.saved.size(), 1u);
+}
+
+// Records the keeper's calls; the calls named in FAILING fail.
+class RecordingKeeper final : public KeeperSwitch {
+  public:
+    explicit RecordingKeeper(std::vector<std::string> failing) : failing_(std::move(failing)) {}
+    std::vector<std::string> calls;
+    bool SetAtSignIn(bool on) override { return Call(on ? "entry on" : "entry off"); }
+    bool Start() override { return Call("start"); }
+    bool End() override { return Call("end"); }
+
+  private:
+    bool Call(const std::string& call) {
+        calls.push_back(call);
+        return std::find(failing_.begin(), failing_.end(), call) == failing_.end();
+    }
+    std::vector<std::string> failing_;
+};
+
+TEST(SettingsDialog, TheKeepersBoxUndoesTheHalfThatWorkedAndNamesTheOneThatFailed) {
+    using C = KeeperChange;
+    using F = KeeperFailure;
+    const struct Row {
+        C change;
+        const char* fails;
+        std::vector<std::string> calls;
+        F failed;
+    } rows[] = {
+        {C::kNone, "", {}, F::kNone},
+        {C::kStartAtSignIn, "", {"entry on", "start"}, F::kNone},
+        {C::kEnd, "", {"entry off", "end"}, F::kNone},
+        // The entry refused: the keeper is left as it runs.
+        {C::kStartAtSignIn, "entry on", {"entry on"}, F::kSignInEntry},
+        {C::kEnd, "entry off", {"entry off"}, F::kSignInEntry},
+        // The keeper refused: the entry goes back to what it was.
+        {C::kStartAtSignIn, "start", {"entry on", "start", "entry off"}, F::kStart},
+        {C::kEnd, "end", {"entry off", "end", "entry on"}, F::kEnd},
+    };
+    for (const Row& row : rows) {
+        RecordingKeeper keeper({row.fails});
+        const KeeperOutcome outcome = ApplyKeeperChange(row.change, keeper);
+        EXPECT_EQ(keeper.calls, row.calls) << row.fails;
+        EXPECT_EQ(outcome.failed, row.failed) << row.fails;
+        EXPECT_TRUE(outcome.undone) << row.fails;
+        EXPECT_EQ(KeeperFailureMessage(outcome).empty(), row.failed == F::kNone) << row.fails;
+    }
+    // The start failed and so did the undo: the message says the entry stayed.
+    RecordingKeeper stubborn({"start", "entry off"});
+    const KeeperOutcome stuck = ApplyKeeperChange(C::kStartAtSignIn, stubborn);
+    EXPECT_EQ(stuck.failed, F::kStart);
+    EXPECT_FALSE(stuck.undone);
+    EXPECT_NE(KeeperFailureMessage(stuck).find(u8"起動できませんでした"), std::string::npos);
+    EXPECT_NE(KeeperFailureMessage(stuck).find(u8"元に戻せませんでした"), std::string::npos);
 }
 
 }  // namespace

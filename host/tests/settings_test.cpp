@@ -45,7 +45,7 @@ struct SettingsTest : ::testing::Test {
 
 TEST_F(SettingsTest, NoFileGivesTheDefaults) {
     const HostSettings settings = Load("");
-    EXPECT_EQ(settings.BgmKind, 0);
+    EXPECT_EQ(settings.BgmKind, MusicKind::kNone);
     EXPECT_EQ(settings.BgmRepeat, 0);
     EXPECT_EQ(settings.BgmFile, "");
     EXPECT_EQ(settings.BgmFolder, program);
@@ -55,7 +55,7 @@ TEST_F(SettingsTest, AnExistingMusicFileIsKeptAndOpensTheChooserInItsFolder) {
     const std::string file = MusicFile("a.mp3");
     const HostSettings settings =
         Load(kKind + "= 2\r\n" + kRepeat + "= 7\r\n" + kFile + "=" + file + "\r\n");
-    EXPECT_EQ(settings.BgmKind, 2);
+    EXPECT_EQ(settings.BgmKind, MusicKind::kFile);
     EXPECT_EQ(settings.BgmRepeat, 7);
     EXPECT_EQ(settings.BgmFile, file);
     EXPECT_EQ(settings.BgmFolder, MusicFolder());
@@ -64,42 +64,43 @@ TEST_F(SettingsTest, AnExistingMusicFileIsKeptAndOpensTheChooserInItsFolder) {
 TEST_F(SettingsTest, AMissingOrEmptyMusicFileIsForgottenAndTheFileKindFallsBack) {
     HostSettings settings =
         Load(kKind + "= 2\r\n" + kFile + "=" + folder.File("gone.mp3") + "\r\n");
-    EXPECT_EQ(settings.BgmKind, 0);
+    EXPECT_EQ(settings.BgmKind, MusicKind::kNone);
     EXPECT_EQ(settings.BgmFile, "");
     EXPECT_EQ(settings.BgmFolder, program);
 
     settings = Load(kKind + "=2\r\n" + kFile + "=\r\n");
-    EXPECT_EQ(settings.BgmKind, 0);
+    EXPECT_EQ(settings.BgmKind, MusicKind::kNone);
 
     // The audio CD does not need a file: kind 1 stays, with or without a (missing) file.
     settings = Load(kKind + "=1\r\n");
-    EXPECT_EQ(settings.BgmKind, 1);
+    EXPECT_EQ(settings.BgmKind, MusicKind::kCd);
     EXPECT_EQ(settings.BgmFile, "");
     settings = Load(kKind + "=1\r\n" + kFile + "=" + folder.File("gone.mp3") + "\r\n");
-    EXPECT_EQ(settings.BgmKind, 1);
+    EXPECT_EQ(settings.BgmKind, MusicKind::kCd);
     EXPECT_EQ(settings.BgmFile, "");
 }
 
 TEST_F(SettingsTest, NumbersRoundDownAndBadOnesKeepTheEarlierValue) {
     const std::string file = MusicFile("a.wav");
-    EXPECT_EQ(Load(kKind + "=2.9\r\n" + kFile + "=" + file + "\r\n").BgmKind, 2);
-    EXPECT_EQ(Load(kKind + "=-0.5\r\n").BgmKind, -1);
-    EXPECT_EQ(Load(kKind + "=7\r\n").BgmKind, 7);  // an unknown kind stays; users treat it as none
+    EXPECT_EQ(Load(kKind + "=2.9\r\n" + kFile + "=" + file + "\r\n").BgmKind, MusicKind::kFile);
+    EXPECT_EQ(Load(kKind + "=-0.5\r\n").BgmKind, MusicKind{-1});
+    EXPECT_EQ(Load(kKind + "=7\r\n").BgmKind,
+              MusicKind{7});  // an unknown kind stays; users treat it as none
     EXPECT_EQ(Load(kRepeat + "=  12  \r\n").BgmRepeat, 12);
     EXPECT_EQ(Load(kRepeat + "=\"3\"\r\n").BgmRepeat, 3);
 
     HostSettings earlier;
-    earlier.BgmKind = 1;
+    earlier.BgmKind = MusicKind::kCd;
     earlier.BgmRepeat = 4;
     for (const char* bad : {"40000", "abc", "1 2", "-32769", "1e9", "&H10"}) {
         const HostSettings settings =
             Load(kKind + "=" + bad + "\r\n" + kRepeat + "=" + bad + "\r\n", earlier);
-        EXPECT_EQ(settings.BgmKind, 1) << bad;
+        EXPECT_EQ(settings.BgmKind, MusicKind::kCd) << bad;
         EXPECT_EQ(settings.BgmRepeat, 4) << bad;
     }
     // An empty value is not a bad number: it means 0.
     const HostSettings settings = Load(kKind + "=\r\n" + kRepeat + "= \r\n", earlier);
-    EXPECT_EQ(settings.BgmKind, 0);
+    EXPECT_EQ(settings.BgmKind, MusicKind::kNone);
     EXPECT_EQ(settings.BgmRepeat, 0);
 }
 
@@ -108,13 +109,13 @@ TEST_F(SettingsTest, TheDisplayKeysReadByTheirOneMeaningfulValue) {
     // only for 2, 機体 0 only for 0; missing, empty, unreadable and other numbers give 0, 1 and 0.
     // A value read before does not stay, unlike the music numbers.
     HostSettings earlier;
-    earlier.ScreenChoice = 1;
-    earlier.AircraftShown = 0;
-    earlier.SkyFollowsClock = 1;
+    earlier.Screen = ScreenChoice::kAcrossAll;
+    earlier.AircraftShown = false;
+    earlier.SkyFollowsClock = true;
     const HostSettings none = Load("", earlier);
-    EXPECT_EQ(none.ScreenChoice, 0);
-    EXPECT_EQ(none.AircraftShown, 1);
-    EXPECT_EQ(none.SkyFollowsClock, 0);
+    EXPECT_EQ(none.Screen, ScreenChoice::kSwitchTo1024);
+    EXPECT_EQ(none.AircraftShown, true);
+    EXPECT_EQ(none.SkyFollowsClock, false);
     const struct {
         const char* value;
         int screenAndSky;
@@ -128,34 +129,35 @@ TEST_F(SettingsTest, TheDisplayKeysReadByTheirOneMeaningfulValue) {
                                                c.value + "\r\n" + kSky + "=" + c.value + "\r\n",
                                            earlier);
         const int screen = std::string(c.value) == "2" ? 2 : c.screenAndSky;
-        EXPECT_EQ(settings.ScreenChoice, screen) << '"' << c.value << '"';
-        EXPECT_EQ(settings.AircraftShown, c.aircraft) << '"' << c.value << '"';
-        EXPECT_EQ(settings.SkyFollowsClock, c.screenAndSky) << '"' << c.value << '"';
+        EXPECT_EQ(static_cast<int>(settings.Screen), screen) << '"' << c.value << '"';
+        EXPECT_EQ(settings.AircraftShown, c.aircraft == 1) << '"' << c.value << '"';
+        EXPECT_EQ(settings.SkyFollowsClock, c.screenAndSky == 1) << '"' << c.value << '"';
     }
     // The keys' other spellings (UTF-8, or the full-width forms) are other keys.
-    EXPECT_EQ(Load(u8"画面=1\r\n機体=0\r\n空=1\r\n").ScreenChoice, 0);
-    EXPECT_EQ(Load(u8"画面=1\r\n機体=0\r\n空=1\r\n").AircraftShown, 1);
-    EXPECT_EQ(Load(u8"画面=1\r\n機体=0\r\n空=1\r\n").SkyFollowsClock, 0);
+    EXPECT_EQ(Load(u8"画面=1\r\n機体=0\r\n空=1\r\n").Screen, ScreenChoice::kSwitchTo1024);
+    EXPECT_EQ(Load(u8"画面=1\r\n機体=0\r\n空=1\r\n").AircraftShown, true);
+    EXPECT_EQ(Load(u8"画面=1\r\n機体=0\r\n空=1\r\n").SkyFollowsClock, false);
 }
 
 TEST_F(SettingsTest, KeysMatchOnlyTheirExactKatakanaAndKanjiBytes) {
     // ASCII case does not matter, as with the Windows profile functions...
-    EXPECT_EQ(Load("bgm\x8B\xE6\x95\xAA=1\r\n").BgmKind, 1);
+    EXPECT_EQ(Load("bgm\x8B\xE6\x95\xAA=1\r\n").BgmKind, MusicKind::kCd);
     // ...but full-width forms of the half-width katakana, or full-width Latin, are other keys.
     EXPECT_EQ(Load("BGM\x83\x8A\x83\x73\x81\x5B\x83\x67=5\r\n").BgmRepeat, 0);  // BGMリピート
-    EXPECT_EQ(Load("\x82\x61\x82\x66\x82\x6C\x8B\xE6\x95\xAA=1\r\n").BgmKind, 0);  // ＢＧＭ区分
+    EXPECT_EQ(Load("\x82\x61\x82\x66\x82\x6C\x8B\xE6\x95\xAA=1\r\n").BgmKind,
+              MusicKind::kNone);  // ＢＧＭ区分
 }
 
 TEST_F(SettingsTest, AStoredPathLongerThan255BytesIsCutAndThenUsuallyMissing) {
     const std::string longPath = "C:\\" + std::string(300, 'm') + ".mp3";
     const HostSettings settings = Load(kKind + "=2\r\n" + kFile + "=" + longPath + "\r\n");
     EXPECT_EQ(settings.BgmFile, "");
-    EXPECT_EQ(settings.BgmKind, 0);
+    EXPECT_EQ(settings.BgmKind, MusicKind::kNone);
 }
 
 TEST_F(SettingsTest, SavingWritesTheSixLinesInOrderAsShiftJis) {
     HostSettings settings;
-    settings.BgmKind = 1;
+    settings.BgmKind = MusicKind::kCd;
     settings.BgmRepeat = 5;
     ASSERT_TRUE(SaveSettings(settings, folder.File("a.ini")));
     EXPECT_EQ(folder.Read("a.ini"), "[Section]\r\n" + kKind + "= 1\r\n" + kRepeat + "= 5\r\n" +
@@ -163,13 +165,13 @@ TEST_F(SettingsTest, SavingWritesTheSixLinesInOrderAsShiftJis) {
                                         "= 1\r\n" + kSky + "= 0\r\n" + kScenery + "= 0\r\n" +
                                         kSceneryFile + "=\r\n");
 
-    settings.BgmKind = -1;
+    settings.BgmKind = MusicKind{-1};
     settings.BgmRepeat = 0;
     settings.BgmFile = u8"C:\\音楽\\ソ.mp3";
-    settings.ScreenChoice = 1;
-    settings.AircraftShown = 0;
-    settings.SkyFollowsClock = 1;
-    settings.SceneryKind = 1;
+    settings.Screen = ScreenChoice::kAcrossAll;
+    settings.AircraftShown = false;
+    settings.SkyFollowsClock = true;
+    settings.SceneryKind = Scenery::kPicture;
     settings.SceneryFile = u8"D:\\写真\\";  // a folder, and one not there now: kept as it is
     ASSERT_TRUE(SaveSettings(settings, folder.File("a.ini")));
     EXPECT_EQ(folder.Read("a.ini"), "[Section]\r\n" + kKind + "=-1\r\n" + kRepeat + "= 0\r\n" +
@@ -178,17 +180,17 @@ TEST_F(SettingsTest, SavingWritesTheSixLinesInOrderAsShiftJis) {
                                         "= 1\r\n" + kScenery + "= 1\r\n" + kSceneryFile +
                                         "=D:\\\x8E\xCA\x90\x5E\\\r\n");
     const HostSettings loaded = Load("", HostSettings{});
-    EXPECT_EQ(loaded.ScreenChoice, 1);
-    EXPECT_EQ(loaded.AircraftShown, 0);
-    EXPECT_EQ(loaded.SkyFollowsClock, 1);
-    EXPECT_EQ(loaded.SceneryKind, 1);
+    EXPECT_EQ(loaded.Screen, ScreenChoice::kAcrossAll);
+    EXPECT_EQ(loaded.AircraftShown, false);
+    EXPECT_EQ(loaded.SkyFollowsClock, true);
+    EXPECT_EQ(loaded.SceneryKind, Scenery::kPicture);
     EXPECT_EQ(loaded.SceneryFile, settings.SceneryFile);
 }
 
 TEST_F(SettingsTest, SavingKeepsWhatElseTheFileHoldsAndLoadsBack) {
     folder.Write("a.ini", "; my notes\r\n[Other]\r\nx=1\r\n[section]\r\n" + kRepeat + "=9\r\n");
     HostSettings settings;
-    settings.BgmKind = 2;
+    settings.BgmKind = MusicKind::kFile;
     settings.BgmRepeat = 3;
     settings.BgmFile = MusicFile(u8"表ソ.mp3");
     ASSERT_TRUE(SaveSettings(settings, folder.File("a.ini")));
@@ -198,7 +200,7 @@ TEST_F(SettingsTest, SavingKeepsWhatElseTheFileHoldsAndLoadsBack) {
                   "= 2\r\n" + kFile + "=" + sjisFile + "\r\n" + kScreen + "= 0\r\n" + kAircraft +
                   "= 1\r\n" + kSky + "= 0\r\n" + kScenery + "= 0\r\n" + kSceneryFile + "=\r\n");
     const HostSettings loaded = Load("", HostSettings{});
-    EXPECT_EQ(loaded.BgmKind, 2);
+    EXPECT_EQ(loaded.BgmKind, MusicKind::kFile);
     EXPECT_EQ(loaded.BgmRepeat, 3);
     EXPECT_EQ(loaded.BgmFile, settings.BgmFile);
     EXPECT_EQ(loaded.BgmFolder, MusicFolder());
@@ -208,7 +210,7 @@ TEST_F(SettingsTest, APathTheFileCannotHoldWritesNothingAtAll) {
     const std::string original = "[Section]\r\n" + kKind + "= 1\r\n";
     folder.Write("a.ini", original);
     HostSettings settings;
-    settings.BgmKind = 2;
+    settings.BgmKind = MusicKind::kFile;
     settings.BgmFile = u8"C:\\Musique\\été.mp3";
     EXPECT_FALSE(SaveSettings(settings, folder.File("a.ini")));
     EXPECT_EQ(folder.Read("a.ini"), original);

@@ -135,6 +135,17 @@ host_in_folder() {
     HOST_INI="$HOST_DIR/アルトストラト.ini"
 }
 
+# saver_in_folder: the host and the renderer in a folder of the scenario's own (host_in_folder),
+# with an empty settings file, and no run folder of an earlier scenario in the temporary folder
+# (TEMP_DIR).
+saver_in_folder() {
+    host_in_folder
+    cp "$RENDERER_EXE" "$HOST_DIR/"
+    printf '[Section]\r\n' >"$HOST_INI"
+    find_temp_folder
+    rm -rf "$TEMP_DIR"/Altostrat-*
+}
+
 # run_host SECONDS [ARGS...]: runs the host copy with Wine's file trace on and waits up to SECONDS
 # for it to end; the exit code goes to EXIT_CODE, the trace to HOST_TRACE.
 run_host() {

@@ -24,11 +24,13 @@ int SettingsCommand(int argc, char** argv) {
     }
     HostSettings settings;
     LoadSettings(settings, argv[0], argv[1]);
-    std::printf("BgmKind=%d\nBgmRepeat=%d\nBgmFile=%s\nBgmFolder=%s\n", settings.BgmKind,
-                settings.BgmRepeat, settings.BgmFile.c_str(), settings.BgmFolder.c_str());
+    std::printf("BgmKind=%d\nBgmRepeat=%d\nBgmFile=%s\nBgmFolder=%s\n",
+                static_cast<int>(settings.BgmKind), settings.BgmRepeat, settings.BgmFile.c_str(),
+                settings.BgmFolder.c_str());
     // The display settings follow the music's four lines, so the lines read before stay first.
-    std::printf("ScreenChoice=%d\nAircraftShown=%d\nSkyFollowsClock=%d\n", settings.ScreenChoice,
-                settings.AircraftShown, settings.SkyFollowsClock);
+    std::printf("ScreenChoice=%d\nAircraftShown=%d\nSkyFollowsClock=%d\n",
+                static_cast<int>(settings.Screen), settings.AircraftShown ? 1 : 0,
+                settings.SkyFollowsClock ? 1 : 0);
     return 0;
 }
 

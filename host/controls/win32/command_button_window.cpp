@@ -3,7 +3,7 @@
 #include <windowsx.h>
 
 #include "common/win32/wide_text.h"
-#include "host/dialog/dialog_layout.h"
+#include "host/controls/twips.h"
 
 namespace altostrat {
 

@@ -32,8 +32,7 @@ std::string ShortPathOf(const std::wstring& path) {
 
 // FILTER_PARTS: each filter's name, then its pattern; the Open dialog's list ends with an empty
 // name.
-std::optional<PickedFile> ChooseFile(HostState& state, HWND owner,
-                                     const std::vector<const char*>& filterParts,
+std::optional<PickedFile> ChooseFile(HWND owner, const std::vector<const char*>& filterParts,
                                      const std::string& startFolder) {
     std::wstring filter;
     for (const char* part : filterParts) {
@@ -59,9 +58,7 @@ std::optional<PickedFile> ChooseFile(HostState& state, HWND owner,
     request.lpstrInitialDir = folder.c_str();
     request.lpstrTitle = title.c_str();
     request.Flags = 0;  // a typed name of a file that does not exist is accepted too
-    const BOOL result = GetOpenFileNameW(&request);
-    state.ApiResult = result;
-    if (result <= 0) {
+    if (!GetOpenFileNameW(&request)) {
         return std::nullopt;
     }
     const std::wstring path(file.data());
@@ -70,16 +67,14 @@ std::optional<PickedFile> ChooseFile(HostState& state, HWND owner,
 
 }  // namespace
 
-std::optional<PickedFile> ChooseMusicFile(HostState& state, HWND owner) {
-    return ChooseFile(state, owner, {kFileFilterName, kFileFilterPattern},
-                      ChooserStartFolder(state.settings.BgmFolder));
+std::optional<PickedFile> ChooseMusicFile(const HostSettings& settings, HWND owner) {
+    return ChooseFile(owner, {kFileFilterName, kFileFilterPattern},
+                      ChooserStartFolder(settings.BgmFolder));
 }
 
-std::optional<PickedFile> ChoosePictureFile(HostState& state, HWND owner,
-                                            const std::string& startFolder) {
+std::optional<PickedFile> ChoosePictureFile(HWND owner, const std::string& startFolder) {
     return ChooseFile(
-        state, owner,
-        {kPictureFilterName, kPictureFilterPattern, kAnyFilterName, kAnyFilterPattern},
+        owner, {kPictureFilterName, kPictureFilterPattern, kAnyFilterName, kAnyFilterPattern},
         startFolder);
 }
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "host/host_state.h"
+#include "host/settings/settings.h"
 
 namespace altostrat {
 
@@ -16,11 +16,10 @@ struct PickedFile {
     std::string shortPath;  // its 8.3 form, "" when there is none (the file does not exist)
 };
 
-// Nothing when the user cancelled. The Open dialog's result goes to state.ApiResult.
-std::optional<PickedFile> ChooseMusicFile(HostState& state, HWND owner);
+// The music file, opening in the folder of BgmFolder; nothing when the user cancelled.
+std::optional<PickedFile> ChooseMusicFile(const HostSettings& settings, HWND owner);
 
 // The same for a picture, opening in START_FOLDER.
-std::optional<PickedFile> ChoosePictureFile(HostState& state, HWND owner,
-                                            const std::string& startFolder);
+std::optional<PickedFile> ChoosePictureFile(HWND owner, const std::string& startFolder);
 
 }  // namespace altostrat

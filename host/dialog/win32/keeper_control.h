@@ -20,7 +20,8 @@ bool SetKeeperAtSignIn(const std::wstring& keeper, bool on);
 // Starts KEEPER (a second one ends at once by itself); false when it could not be started.
 bool StartKeeper(const std::wstring& keeper);
 
-// Asks the running keeper to end; it does within a moment. Does not wait.
-void EndKeeper();
+// Asks the running keeper to end; it does within a moment. Does not wait. True when it was told,
+// or when none runs.
+bool EndKeeper();
 
 }  // namespace altostrat

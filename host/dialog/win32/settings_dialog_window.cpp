@@ -6,10 +6,13 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "common/agreement.h"
 #include "common/win32/wide_text.h"
+#include "host/dialog/keeper_box.h"
 #include "host/dialog/win32/dialog_font.h"
 #include "host/dialog/win32/file_chooser.h"
 #include "host/dialog/win32/keeper_control.h"
@@ -64,7 +67,7 @@ void ShowChoiceControls(SettingsDialogWindow& d) {
 }
 
 void ChooseKind(SettingsDialogWindow& d, int kind) {
-    ChooseMusicKind(d.form, d.host.settings, static_cast<std::int16_t>(kind));
+    ChooseMusicKind(d.form, d.host.settings, static_cast<MusicKind>(kind));
     ShowChoiceControls(d);
 }
 
@@ -94,7 +97,7 @@ std::optional<std::string> KeepablePath(SettingsDialogWindow& d, const PickedFil
 }
 
 void PickFile(SettingsDialogWindow& d) {
-    const std::optional<PickedFile> picked = ChooseMusicFile(d.host, d.window);
+    const std::optional<PickedFile> picked = ChooseMusicFile(d.host.settings, d.window);
     if (!picked) {
         return;
     }
@@ -108,7 +111,7 @@ void PickFile(SettingsDialogWindow& d) {
 // (CLEAR_FOLDER_BOX): a cancelled chooser or a refused path changes nothing.
 void PickPicture(SettingsDialogWindow& d, bool clearFolderBox) {
     const std::optional<PickedFile> picked =
-        ChoosePictureFile(d.host, d.window, PictureChooserFolder(d.form, d.host.settings));
+        ChoosePictureFile(d.window, PictureChooserFolder(d.form, d.host.settings));
     if (!picked) {
         return;
     }
@@ -119,28 +122,26 @@ void PickPicture(SettingsDialogWindow& d, bool clearFolderBox) {
     }
 }
 
-// The keeper's box, once the settings are saved: its start-at-sign-in entry written or removed,
-// and the keeper started or ended now, as the installer does.
+class Win32KeeperSwitch final : public KeeperSwitch {
+  public:
+    explicit Win32KeeperSwitch(std::wstring keeper) : keeper_(std::move(keeper)) {}
+    bool SetAtSignIn(bool on) override { return SetKeeperAtSignIn(keeper_, on); }
+    bool Start() override { return StartKeeper(keeper_); }
+    bool End() override { return EndKeeper(); }
+
+  private:
+    std::wstring keeper_;
+};
+
+// The keeper's box, once the settings are saved (keeper_box.h).
 void ApplyKeeperChoice(SettingsDialogWindow& d) {
     const std::wstring keeper = KeeperBesideHost();
-    bool done = true;
-    switch (KeeperChangeOnConfirm(d.form, d.keeperWasOn)) {
-        case KeeperChange::kStartAtSignIn:
-            done = SetKeeperAtSignIn(keeper, true) && StartKeeper(keeper);
-            break;
-        case KeeperChange::kEnd:
-            done = SetKeeperAtSignIn(keeper, false);
-            EndKeeper();
-            break;
-        case KeeperChange::kNone:
-            break;
-    }
-    if (!done) {
-        MessageBoxW(
-            d.window,
-            Wide(u8"「待機中の画面を覚えておく」を変更できませんでした。\n\n" + Narrow(keeper))
-                .c_str(),
-            Wide(kSettingsDialogTitle).c_str(), MB_OK | MB_ICONWARNING);
+    Win32KeeperSwitch keeperSwitch(keeper);
+    const KeeperOutcome outcome =
+        ApplyKeeperChange(KeeperChangeOnConfirm(d.form, d.keeperWasOn), keeperSwitch);
+    if (outcome.failed != KeeperFailure::kNone) {
+        MessageBoxW(d.window, Wide(KeeperFailureMessage(outcome) + "\n\n" + Narrow(keeper)).c_str(),
+                    Wide(kSettingsDialogTitle).c_str(), MB_OK | MB_ICONWARNING);
     }
 }
 
@@ -181,7 +182,7 @@ void OnCommand(SettingsDialogWindow& d, int id) {
     } else if (id == kFirstButtonId + static_cast<int>(DialogButton::kPicture)) {
         PickPicture(d, false);
     } else if (id >= kFirstSceneryId && id < kFirstSceneryId + 2) {
-        ChooseScenery(d.form, d.host.settings, static_cast<std::int16_t>(id - kFirstSceneryId));
+        ChooseScenery(d.form, d.host.settings, static_cast<Scenery>(id - kFirstSceneryId));
         ShowChoiceControls(d);
     } else if (id == kSceneryFolderId) {
         if (ToggleSceneryFolder(d.form, d.host.settings)) {
@@ -193,7 +194,7 @@ void OnCommand(SettingsDialogWindow& d, int id) {
     } else if (id >= kFirstChoiceId && id < kFirstChoiceId + 3) {
         ChooseKind(d, id - kFirstChoiceId);
     } else if (id >= kFirstScreenId && id < kFirstScreenId + 3) {
-        ChooseScreen(d.form, d.host.settings, static_cast<std::int16_t>(id - kFirstScreenId));
+        ChooseScreen(d.form, d.host.settings, static_cast<ScreenChoice>(id - kFirstScreenId));
         ShowChoiceControls(d);
     } else if (id == kAircraftId) {
         ToggleAircraft(d.form, d.host.settings);

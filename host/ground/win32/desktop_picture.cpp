@@ -94,14 +94,14 @@ class Win32DesktopGatherer final : public DesktopGatherer {
 
     std::optional<RgbPicture> picture;
 
-    bool ReadOwnPicture() override {
+    SourceAnswer ReadOwnPicture() override {
         std::wstring path = Wide(request_.ownPicturePath);
         while (path.size() > 3 && (path.back() == L'\\' || path.back() == L'/')) {
             path.pop_back();
         }
         const DWORD attributes = GetFileAttributesW(path.c_str());
         if (attributes == INVALID_FILE_ATTRIBUTES) {
-            return false;
+            return {SourceMiss::kMissing};
         }
         std::vector<std::string> candidates;
         if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
@@ -116,45 +116,56 @@ class Win32DesktopGatherer final : public DesktopGatherer {
             if (Lay(DecodePictureFile(candidate, NeedFor(area_, PictureFit::kFill),
                                       PictureFit::kFill),
                     PictureFit::kFill, RgbColour{0, 0, 0})) {
-                return true;
+                return {};
             }
         }
-        return false;
+        return {SourceMiss::kUnreadable};
     }
 
-    bool Photograph() override {
+    SourceAnswer Photograph() override {
         if (!OnUsersDesktop()) {
-            return false;
+            return {SourceMiss::kOtherDesktop};
         }
         std::optional<RgbPicture> shot = PhotographScreen(area_.canvas);
-        if (!shot || IsOneColour(*shot)) {
-            return false;
+        if (!shot) {
+            return {SourceMiss::kCopyFailed};
+        }
+        if (IsOneColour(*shot)) {
+            return {SourceMiss::kOneColour};
         }
         picture = std::move(shot);
-        return true;
+        return {};
     }
 
-    bool TakeKeeperPhotograph() override {
+    SourceAnswer TakeKeeperPhotograph() override {
         const ScreenArea all = ScreensToCover(true);
-        std::optional<RgbPicture> held = altostrat::TakeKeeperPhotograph(all.canvas);
+        std::optional<KeeperVerdict> verdict;
+        std::optional<RgbPicture> held = altostrat::TakeKeeperPhotograph(all.canvas, &verdict);
         if (!held) {
-            return false;
+            return verdict ? SourceAnswer{SourceMiss::kKeeperRefused, *verdict}
+                           : SourceAnswer{SourceMiss::kNoKeeperPhotograph};
         }
         picture =
             all.canvas == area_.canvas ? std::move(held) : Cut(*held, all.canvas, area_.canvas);
-        return picture.has_value();
+        if (!picture) {
+            return {SourceMiss::kKeeperRefused, KeeperVerdict::kOtherLayout};
+        }
+        return {};
     }
 
-    bool ReadWallpaper() override {
+    SourceAnswer ReadWallpaper() override {
         wchar_t file[MAX_PATH + 1] = {};
         if (!SystemParametersInfoW(SPI_GETDESKWALLPAPER, MAX_PATH, file, 0) || file[0] == 0) {
-            return false;
+            return {SourceMiss::kNoWallpaper};
         }
         const PictureFit fit = WallpaperFit(Narrow(RegistryText(L"WallpaperStyle")),
                                             Narrow(RegistryText(L"TileWallpaper")));
         const COLORREF background = GetSysColor(COLOR_DESKTOP);
-        return Lay(DecodePictureFile(Narrow(file), NeedFor(area_, fit), fit), fit,
-                   RgbColour{GetRValue(background), GetGValue(background), GetBValue(background)});
+        if (!Lay(DecodePictureFile(Narrow(file), NeedFor(area_, fit), fit), fit,
+                 RgbColour{GetRValue(background), GetGValue(background), GetBValue(background)})) {
+            return {SourceMiss::kUnreadable};
+        }
+        return {};
     }
 
   private:
@@ -170,13 +181,35 @@ class Win32DesktopGatherer final : public DesktopGatherer {
     ScreenArea area_;
 };
 
+// Replaces the account's file in the user's temporary folder; a run whose account cannot be
+// written flies all the same.
+void WriteGroundReport(const std::string& report) {
+    wchar_t folder[MAX_PATH + 1] = {};
+    const DWORD length = GetTempPathW(MAX_PATH + 1, folder);
+    if (length == 0 || length > MAX_PATH) {
+        return;
+    }
+    const std::wstring path = folder + Wide(kGroundReportFileName);
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    // With the byte-order mark, so that every Notepad reads it as UTF-8.
+    const std::string bytes = "\xEF\xBB\xBF" + report;
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
 }  // namespace
 
 bool WriteDesktopPictureFile(HINSTANCE module, const DesktopRequest& request,
                              const std::string& path) {
     Win32DesktopGatherer gatherer(request);
-    if (GatherDesktopPicture(request.ownPictureChosen, gatherer) == DesktopSource::kGround ||
-        !gatherer.picture) {
+    const GroundAccount account = GatherDesktopPicture(request.ownPictureChosen, gatherer);
+    WriteGroundReport(GroundReport(account));
+    if (account.source == DesktopSource::kGround || !gatherer.picture) {
         return WriteBitmapResourceToFile(module, ALTOSTRAT_IDB_GROUND, path);
     }
     return WritePictureToFile(*gatherer.picture, path);

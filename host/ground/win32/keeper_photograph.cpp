@@ -8,7 +8,8 @@
 
 namespace altostrat {
 
-std::optional<RgbPicture> TakeKeeperPhotograph(const ScreenRect& virtualScreen) {
+std::optional<RgbPicture> TakeKeeperPhotograph(const ScreenRect& virtualScreen,
+                                               std::optional<KeeperVerdict>* verdict) {
     HANDLE section = OpenFileMappingW(FILE_MAP_READ | FILE_MAP_WRITE | READ_CONTROL, FALSE,
                                       Wide(kKeeperPhotographName).c_str());
     if (section == nullptr) {
@@ -17,6 +18,9 @@ std::optional<RgbPicture> TakeKeeperPhotograph(const ScreenRect& virtualScreen) 
     std::optional<RgbPicture> picture;
     KeeperSightNow now;
     now.ownerIsUser = OwnedByTokenUser(section);
+    if (verdict != nullptr && !now.ownerIsUser) {
+        *verdict = KeeperVerdict::kNotOurs;
+    }
     now.virtualScreen = virtualScreen;
     auto* view = static_cast<std::uint8_t*>(
         now.ownerIsUser ? MapViewOfFile(section, FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, 0)
@@ -31,7 +35,11 @@ std::optional<RgbPicture> TakeKeeperPhotograph(const ScreenRect& virtualScreen) 
         // The view covers the section rounded up to whole pages: what lies past the section's
         // end reads as zeros and never fails, and the header's own size check bounds the rows.
         KeeperHeader header;
-        if (CheckKeeperSection(view, region.RegionSize, now, &header) == KeeperVerdict::kUsable) {
+        const KeeperVerdict judged = CheckKeeperSection(view, region.RegionSize, now, &header);
+        if (verdict != nullptr) {
+            *verdict = judged;
+        }
+        if (judged == KeeperVerdict::kUsable) {
             picture = KeeperPicture(view, header);
             InterlockedExchange(reinterpret_cast<volatile LONG*>(view + kKeeperTakenOffset), 1);
         }

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "common/keeper_photograph.h"
 #include "common/picture_layout.h"
 #include "common/screen_rect.h"
 
@@ -11,7 +12,9 @@ namespace altostrat {
 
 // The photograph the keeper holds, when it is the user's own, whole, of VIRTUAL_SCREEN's layout
 // and taken after the user's last input; it is then marked taken, and the keeper drops it.
-// Nothing otherwise.
-std::optional<RgbPicture> TakeKeeperPhotograph(const ScreenRect& virtualScreen);
+// Nothing otherwise. VERDICT, when given, gets the keeper's verdict on the photograph it found
+// (nothing when it holds none).
+std::optional<RgbPicture> TakeKeeperPhotograph(const ScreenRect& virtualScreen,
+                                               std::optional<KeeperVerdict>* verdict = nullptr);
 
 }  // namespace altostrat

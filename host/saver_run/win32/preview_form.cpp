@@ -13,6 +13,8 @@
 // form is made under the parent's awareness, where Windows has awareness contexts (looked up at
 // run time, Windows 10 1607 and later), and it covers the parent's client area as the parent
 // measures it.
+#include "host/saver_run/win32/preview_form.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -20,7 +22,6 @@
 #include "common/agreement.h"
 #include "common/win32/wide_text.h"
 #include "host/resource_ids.h"
-#include "host/saver_run/win32/mode_entries.h"
 
 namespace altostrat {
 namespace {
@@ -125,19 +126,6 @@ int RunPreview(HostState& state) {
     GetClientRect(parent, &area);
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
-    // The form's geometry in twips, as the rest of the host keeps it (0 when it does not fit).
-    HDC screen = GetDC(nullptr);
-    const int twipsX = 1440 / GetDeviceCaps(screen, LOGPIXELSX);
-    const int twipsY = 1440 / GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    const auto twips = [](long value) {
-        return static_cast<std::int16_t>(value >= -32768 && value <= 32767 ? value : 0);
-    };
-    state.PreviewLeft = 0;
-    state.PreviewTop = 0;
-    state.PreviewWidth = twips(static_cast<long>(twipsX) * width);
-    state.PreviewHeight = twips(static_cast<long>(twipsY) * height);
-
     HINSTANCE instance = GetModuleHandleW(nullptr);
     PreviewForm form;
     form.parent = parent;

@@ -3,7 +3,13 @@
 // the Windows side of the saver run whose order saver_run.cpp decides. It hears the display's
 // power as the renderer's window does: the monitor power command that reaches every top-level
 // window, and the console display state notification it asks for.
+#include "host/saver_run/win32/saver_form.h"
+
 #include <windows.h>
+
+#include <algorithm>
+#include <string_view>
+#include <vector>
 
 #include "common/agreement.h"
 #include "common/win32/display_power_notice.h"
@@ -14,35 +20,27 @@
 #include "host/resource_ids.h"
 #include "host/run_folder/win32/win32_run_folder.h"
 #include "host/saver_run/saver_run.h"
-#include "host/saver_run/win32/mode_entries.h"
 
 namespace altostrat {
 namespace {
 
 constexpr wchar_t kFormClass[] = L"AltostratSaverForm";
 
+// The form's timer of each kind: its SetTimer identifier is the kind's number plus one.
 UINT_PTR TimerId(SaverTimer timer) {
-    switch (timer) {
-        case SaverTimer::kTimer1:
-            return 1;
-        case SaverTimer::kTimer2:
-            return 2;
-        case SaverTimer::kTimer3:
-            break;
-    }
-    return 3;
+    return static_cast<UINT_PTR>(timer) + 1;
 }
 
 UINT TimerInterval(SaverTimer timer) {
     switch (timer) {
-        case SaverTimer::kTimer1:
-            return kTimer1Interval;
-        case SaverTimer::kTimer2:
-            return kTimer2Interval;
-        case SaverTimer::kTimer3:
+        case SaverTimer::kMp3Restart:
+            return kMp3RestartInterval;
+        case SaverTimer::kCdPoll:
+            return kCdPollInterval;
+        case SaverTimer::kRendererWatch:
             break;
     }
-    return kTimer3Interval;
+    return kRendererWatchInterval;
 }
 
 class Win32SaverPlatform final : public SaverPlatform {
@@ -124,7 +122,42 @@ class Win32SaverPlatform final : public SaverPlatform {
     void EndProgram() override { DestroyWindow(form_); }
 
   private:
-    HWND RendererWindow() const { return FindWindowW(nullptr, rendererTitle_.c_str()); }
+    struct WindowSearch {
+        DWORD process = 0;
+        const std::wstring* title = nullptr;
+        HWND found = nullptr;
+    };
+
+    static BOOL CALLBACK MatchWindow(HWND window, LPARAM searchAddress) {
+        auto* search = reinterpret_cast<WindowSearch*>(searchAddress);
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (process != search->process) {
+            return TRUE;
+        }
+        // Room for one character more than the title: a longer title, cut there, never
+        // matches.
+        std::vector<wchar_t> text(search->title->size() + 2, L'\0');
+        const int length = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+        if (std::wstring_view(text.data(), static_cast<std::size_t>(std::max(length, 0))) ==
+            *search->title) {
+            search->found = window;
+            return FALSE;
+        }
+        return TRUE;
+    }
+
+    // The window titled "Altostrat_VC" of the process this run started, hidden ones included: a
+    // window of that title from another process (a renderer left over from an earlier run, or
+    // any program's) is not this run's flight.
+    HWND RendererWindow() const {
+        if (rendererId_ == 0) {
+            return nullptr;
+        }
+        WindowSearch search{rendererId_, &rendererTitle_, nullptr};
+        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
 
     HWND form_;
     HINSTANCE instance_;
@@ -138,12 +171,12 @@ LRESULT CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
         case WM_TIMER:
             if (run != nullptr) {
-                if (wParam == 1) {
-                    Timer1Timer(*run);
-                } else if (wParam == 2) {
-                    Timer2Timer(*run);
-                } else if (wParam == 3) {
-                    Timer3Timer(*run);
+                if (wParam == TimerId(SaverTimer::kMp3Restart)) {
+                    Mp3RestartTick(*run);
+                } else if (wParam == TimerId(SaverTimer::kCdPoll)) {
+                    CdPollTick(*run);
+                } else if (wParam == TimerId(SaverTimer::kRendererWatch)) {
+                    RendererWatchTick(*run);
                 }
             }
             return 0;
@@ -156,15 +189,18 @@ LRESULT CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam)
             }
             return 0;
         case WM_QUERYENDSESSION:
-            // Log-off or shut-down: the music is stopped, the cursor shown and the pictures
-            // deleted before Windows may end the process; the session is free to end.
+            // Only a question: another program may still refuse the end, and the flight then
+            // flies on, watched as before.
             if (run != nullptr) {
-                SaverFormEndSession(*run);
+                SaverSessionNotice(*run, SessionNotice::kAsked);
             }
             return TRUE;
         case WM_ENDSESSION:
-            if (wParam != 0 && run != nullptr) {
-                SaverFormEndSession(*run);
+            // The answer: the session ends (log-off or shut-down: the clean-up, before Windows
+            // may end the process), or it goes on after all.
+            if (run != nullptr) {
+                SaverSessionNotice(*run,
+                                   wParam != 0 ? SessionNotice::kEnding : SessionNotice::kGoesOn);
             }
             return 0;
         case WM_SYSCOMMAND:

@@ -3,8 +3,10 @@
 #include <windows.h>
 
 #include "common/win32/wide_text.h"
+#include "host/dialog/win32/settings_dialog_window.h"
 #include "host/run_folder/win32/win32_run_folder.h"
-#include "host/saver_run/win32/mode_entries.h"
+#include "host/saver_run/win32/preview_form.h"
+#include "host/saver_run/win32/saver_form.h"
 #include "host/settings/settings.h"
 #include "host/text/paths.h"
 
@@ -33,7 +35,7 @@ int Win32HostPlatform::RunPreview(HostState& state) {
 }
 
 int Win32HostPlatform::RunSettingsDialog(HostState& state) {
-    return altostrat::RunSettingsDialog(state);
+    return ShowSettingsDialog(state);
 }
 
 int Win32HostPlatform::RunSaver(HostState& state) {

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "host/host_state.h"
-#include "host/saver_run/win32/mode_entries.h"
+#include "host/saver_run/win32/preview_form.h"
 
 namespace altostrat {
 namespace {

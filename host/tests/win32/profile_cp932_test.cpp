@@ -53,12 +53,12 @@ class ProfileTest : public ::testing::Test {
 
 TEST_F(ProfileTest, OurSavedSettingsReadBackThroughTheSystem) {
     HostSettings settings;
-    settings.BgmKind = 1;
+    settings.BgmKind = MusicKind::kCd;
     settings.BgmRepeat = 5;
     settings.BgmFile = u8"C:\\音楽\\ソフト\\表.mp3";
-    settings.ScreenChoice = 1;
-    settings.AircraftShown = 0;
-    settings.SkyFollowsClock = 1;
+    settings.Screen = ScreenChoice::kAcrossAll;
+    settings.AircraftShown = false;
+    settings.SkyFollowsClock = true;
     const std::string ini = folder.File("ours.ini");
     ASSERT_TRUE(SaveSettings(settings, ini));
     EXPECT_EQ(SystemRead("Section", kKindSjis, ini), "1");
@@ -88,7 +88,7 @@ TEST_F(ProfileTest, SystemWrittenSettingsReadBackThroughOursAndMatchOurBytes) {
     EXPECT_EQ(ReadIni("Section", u8"BGMﾌｧｲﾙ", theirs), path);
 
     HostSettings settings;
-    settings.BgmKind = 2;
+    settings.BgmKind = MusicKind::kFile;
     settings.BgmRepeat = 0;
     settings.BgmFile = path;
     const std::string ours = folder.File("ours.ini");

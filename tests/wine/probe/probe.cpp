@@ -22,6 +22,8 @@
 //                                         foreground as another program would put itself in
 //                                         front (SetForegroundWindow); prints "front=1" once it
 //                                         is the foreground window, "front=0" when refused
+//   altostrat-probe watched TITLE        as hold's visible window, which prints "active" each
+//                                         time it becomes the active window after its start
 //   altostrat-probe parent TITLE W H       a borderless visible top-level window of that client
 //                                         size at 100, 100, kept like hold's; prints its handle
 //                                         as a decimal number once it exists
@@ -115,7 +117,15 @@ int Texts(const wchar_t* className, const wchar_t* title) {
     return 0;
 }
 
+// A window whose user data is kWatchedMark tells of each activation.
+constexpr LONG_PTR kWatchedMark = 1;
+
 LRESULT CALLBACK HoldProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE &&
+        GetWindowLongPtrW(hwnd, GWLP_USERDATA) == kWatchedMark) {
+        std::printf("active\n");
+        std::fflush(stdout);
+    }
     if (message == WM_DESTROY) {
         PostQuitMessage(0);
         return 0;
@@ -123,7 +133,7 @@ LRESULT CALLBACK HoldProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-enum class HoldKind { kHidden, kVisible, kParent, kFront };
+enum class HoldKind { kHidden, kVisible, kParent, kFront, kWatched };
 
 int Hold(const wchar_t* title, HoldKind kind, int width = 0, int height = 0) {
     WNDCLASSW windowClass{};
@@ -150,6 +160,9 @@ int Hold(const wchar_t* title, HoldKind kind, int width = 0, int height = 0) {
     if (asParent) {
         std::printf("%lld\n", static_cast<long long>(reinterpret_cast<INT_PTR>(hwnd)));
         std::fflush(stdout);
+    }
+    if (kind == HoldKind::kWatched) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, kWatchedMark);
     }
     if (kind == HoldKind::kFront) {
         SetForegroundWindow(hwnd);
@@ -209,6 +222,9 @@ int wmain(int argc, wchar_t** argv) {
     if (argc == 3 && std::wcscmp(argv[1], L"front") == 0) {
         return Hold(argv[2], HoldKind::kFront);
     }
+    if (argc == 3 && std::wcscmp(argv[1], L"watched") == 0) {
+        return Hold(argv[2], HoldKind::kWatched);
+    }
     if (argc == 5 && std::wcscmp(argv[1], L"parent") == 0) {
         return Hold(argv[2], HoldKind::kParent, _wtoi(argv[3]), _wtoi(argv[4]));
     }
@@ -218,7 +234,7 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr,
                  "usage: altostrat-probe window CLASS TITLE | post [CLASS] TITLE MSG WP LP"
                  " | texts CLASS TITLE | origin TITLE | exstyle TITLE"
-                 " | hold TITLE hidden|visible | front TITLE"
+                 " | hold TITLE hidden|visible | front TITLE | watched TITLE"
                  " | parent TITLE W H | child PARENT TITLE\n");
     return 2;
 }

@@ -6,6 +6,9 @@
 # wallpaper, a JPEG stretched over the screen as the registry's WallpaperStyle 2 says; with no
 # wallpaper either: the built-in ground, the generated fields and woods; with 景色 = 1 and a PNG:
 # that picture laid as "fill" lays it; with 景色 = 1 and a corrupt picture: the wallpaper again.
+# Each run's account in %TEMP%\AltostratGround.txt names the source taken and why the ones before
+# it were passed over: the picture that could not be read, the photograph of another desktop, no
+# keeper's photograph, no wallpaper.
 start_xvfb 1024x768
 warm_wine
 host_in_folder
@@ -110,10 +113,23 @@ near "$GROUND" 1018 762 224 224 32
 near "$GROUND" 500 374 208 32 32
 near "$GROUND" 524 394 224 224 32
 
+# report_says LINE...: each line is one of the last run's account, in the order given.
+report_says() {
+    local report=$TEMP_DIR/AltostratGround.txt lines
+    lines=$(sed -e '1s/^\xEF\xBB\xBF//' -e 's/\r$//' "$report") || fail "no account of the ground"
+    local expected
+    expected=$(printf '%s\n' "$@")
+    [ "$lines" = "$expected" ] || fail "the account of the ground reads: $lines"
+}
+
 # A corrupt picture falls back to the desktop's sources: here the wallpaper.
 settings "$corrupt"
 ground_of corrupt-picture
 expect_stretched_wallpaper
+report_says "地面: 壁紙" \
+    "使わなかったもの: 自分の画像 — 読める画像がありませんでした (壊れている、空、大きすぎる、フォルダーに画像がない)" \
+    "使わなかったもの: 画面の写真 — スクリーンセーバーがあなたのデスクトップではない別のデスクトップで始まったため、画面を写せません" \
+    "使わなかったもの: 常駐プログラムの写真 — 写真がありません (常駐プログラムが動いていないか、今回は撮っていません)"
 
 # No wallpaper either: the built-in ground, exactly.
 set_wallpaper ""
@@ -121,3 +137,7 @@ settings
 ground_of built-in
 [ "$(compare -metric AE "$GROUND" "$ALTOSTRAT_SOURCE_DIR/assets/ground.bmp" null: 2>&1)" = 0 ] ||
     fail "the ground is not the built-in ground"
+report_says "地面: 組み込みの野原と森" \
+    "使わなかったもの: 画面の写真 — スクリーンセーバーがあなたのデスクトップではない別のデスクトップで始まったため、画面を写せません" \
+    "使わなかったもの: 常駐プログラムの写真 — 写真がありません (常駐プログラムが動いていないか、今回は撮っていません)" \
+    "使わなかったもの: 壁紙 — 壁紙が設定されていません"

@@ -10,11 +10,7 @@
 # no picture behind either.
 start_xvfb 1024x768
 warm_wine
-host_in_folder
-cp "$RENDERER_EXE" "$HOST_DIR/"
-printf '[Section]\r\n' >"$HOST_INI"
-find_temp_folder
-rm -rf "$TEMP_DIR"/Altostrat-*  # what runs of earlier scenarios may have left
+saver_in_folder
 # ImageMagick reports a failure after setting the root picture, so its status is not used.
 display -window root "$ALTOSTRAT_SOURCE_DIR/assets/sample-desktop.png" 2>/dev/null || true
 screen_shot=$ALTOSTRAT_WINE_HOME/saver-root.png
