@@ -68,8 +68,10 @@ DesktopPicture TakeDesktopPicture(const X11Flight& flight) {
 // naming the file, when it cannot be had.
 std::unique_ptr<RgbImage> TakeOwnPicture(const X11Flight& flight, const std::string& path) {
     const std::uint32_t seed = static_cast<std::uint32_t>(std::random_device()());
-    OwnPicture own = LoadOwnPicture(path, PictureSize{flight.width, flight.height}, seed);
-    if (!own.error.empty()) {
+    // A stop signal ends the decoding of a large or crafted picture, and quietly.
+    OwnPicture own =
+        LoadOwnPicture(path, PictureSize{flight.width, flight.height}, seed, StopSignalled);
+    if (!own.error.empty() && !StopSignalled()) {
         std::fprintf(stderr, "altostrat: %s; flying over fields and woods instead\n",
                      own.error.c_str());
     }
