@@ -5,11 +5,14 @@
 // would go on past data cut off or lost (a warning), filling the rest with grey: such a
 // picture is refused at that warning. Other warnings (stray bytes between markers, scans in an
 // odd order) leave a whole picture and are let pass, as picture viewers do. libpng is used
-// through its simplified API, which reports errors by its return.
+// through its simplified API, which reports errors by its return; it reads the file through a
+// stream of glibc's made over the bytes in memory, which asks the stop question as it is read.
 #include "linux_program/picture/picture_decode.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstring>
 
 #include <jerror.h>
 #include <jpeglib.h>
@@ -183,11 +186,32 @@ bool DecodeJpeg(const std::uint8_t* data, std::size_t size, PictureSize need, De
     return true;
 }
 
-bool DecodePng(const std::uint8_t* data, std::size_t size, RgbPicture& picture,
-               std::string& error) {
+// libpng reads the file a few kilobytes at a time as it decodes, each piece some megabytes of
+// pixels at the most: the stop question is asked at each, and a stop ends the file there.
+struct PngSource {
+    const std::uint8_t* data;
+    std::size_t size;
+    std::size_t at;
+    DecodeStop stop;
+    bool stopped;
+};
+
+ssize_t ReadPngSource(void* cookie, char* buffer, std::size_t wanted) {
+    PngSource& source = *static_cast<PngSource*>(cookie);
+    if (source.stop != nullptr && source.stop()) {
+        source.stopped = true;
+        return -1;
+    }
+    const std::size_t piece = std::min(wanted, source.size - source.at);
+    std::memcpy(buffer, source.data + source.at, piece);
+    source.at += piece;
+    return static_cast<ssize_t>(piece);
+}
+
+bool ReadPng(std::FILE* file, RgbPicture& picture, std::string& error) {
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
-    if (png_image_begin_read_from_memory(&image, data, size) == 0) {
+    if (png_image_begin_read_from_stdio(&image, file) == 0) {
         error = image.message;
         return false;
     }
@@ -210,6 +234,24 @@ bool DecodePng(const std::uint8_t* data, std::size_t size, RgbPicture& picture,
     return true;
 }
 
+bool DecodePng(const std::uint8_t* data, std::size_t size, DecodeStop stop, RgbPicture& picture,
+               std::string& error) {
+    PngSource source{data, size, 0, stop, false};
+    cookie_io_functions_t reading{};
+    reading.read = ReadPngSource;
+    std::FILE* file = fopencookie(&source, "r", reading);
+    if (file == nullptr) {
+        error = "cannot be read";
+        return false;
+    }
+    const bool read = ReadPng(file, picture, error);
+    std::fclose(file);
+    if (source.stopped) {
+        error = "stopped";
+    }
+    return read && !source.stopped;
+}
+
 }  // namespace
 
 PictureDecode DecodePictureBytes(const std::uint8_t* data, std::size_t size, PictureSize need,
@@ -221,7 +263,7 @@ PictureDecode DecodePictureBytes(const std::uint8_t* data, std::size_t size, Pic
     } else if (IsJpeg(data, size)) {
         decoded = DecodeJpeg(data, size, need, stop, result.picture, result.error);
     } else if (IsPng(data, size)) {
-        decoded = DecodePng(data, size, result.picture, result.error);
+        decoded = DecodePng(data, size, stop, result.picture, result.error);
     } else {
         result.error = "neither a JPEG nor a PNG picture";
     }

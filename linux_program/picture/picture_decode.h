@@ -11,8 +11,8 @@
 // reduction: one whose coefficients would pass kMaxJpegMemory is refused before they are made,
 // and libjpeg's own memory is capped there too. Each scan goes over the whole picture, so a
 // file of thousands of tiny scans keeps it busy for minutes: past kMaxJpegScans it is refused.
-// The caller's stop question is asked while a JPEG is decoded, so that a stop signal does not
-// wait for it.
+// The caller's stop question is asked all through a decode, so that a stop signal does not wait
+// for it.
 //
 // CMYK JPEGs (print work) are turned into RGB; those with Adobe's marker hold their inks
 // inverted, as Photoshop writes them. 16-bit PNGs without a word on their gamma are taken as

@@ -146,8 +146,10 @@ TEST(PictureDecode, PicturesThatOnceHurtAreRefusedAndOnesShownWronglyGiveTheirCo
     const PictureDecode scans = DecodeSeed("bomb-20000-scans.jpg", screen);
     EXPECT_EQ(scans.error, "too many scans in a JPEG");
     EXPECT_TRUE(scans.picture.pixels.empty());
-    const std::vector<std::uint8_t> good = Jpeg(256, 192);
-    EXPECT_EQ(DecodePictureBytes(good.data(), good.size(), screen, AlwaysStop).error, "stopped");
+    for (const std::vector<std::uint8_t>& good : {Jpeg(256, 192), Png(256, 192)}) {
+        EXPECT_EQ(DecodePictureBytes(good.data(), good.size(), screen, AlwaysStop).error,
+                  "stopped");
+    }
 
     // A million pixels wide and one high is a picture, though an odd one.
     const PictureDecode line = DecodeSeed("bomb-1000000x1.png", screen);
