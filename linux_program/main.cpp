@@ -211,8 +211,12 @@ int Fly(FlightRun& run, const HackOptions& options) {
         ground = options.picture.empty() ? GroundFromDesktop(TakeDesktopPicture(flight))
                                          : TakeOwnPicture(flight, options.picture);
     }
-    if (StopSignalled() || !OpenFlightWindow(flight)) {
-        return StopSignalled() ? 0 : 1;
+    // Making the window (GLX loads its driver) and setting the scene up read no flag: from here
+    // to the flight, a stop signal ends the process at once.
+    EndAtOnceOnStop();
+    if (!OpenFlightWindow(flight)) {
+        EndAtOnceOff();
+        return 1;
     }
     ResizeScene(flight.width, flight.height);
     run.showFps = options.printFps;
@@ -225,7 +229,6 @@ int Fly(FlightRun& run, const HackOptions& options) {
     const ScenePlatform platform =
         MakePlatform(run, options.framePeriodWait,
                      eachMonitor ? std::unique_ptr<RgbImage>() : std::move(ground));
-    EndAtOnceOnStop();
     const bool ready = eachMonitor ? InitEachMonitor(run, options, std::move(monitors),
                                                      std::move(ground), platform)
                                    : InitOneFlight(run.state, options, platform);
