@@ -68,7 +68,7 @@ void OnJpegMessage(j_common_ptr info, int level) {
     }
 }
 
-// libjpeg calls this at every row of blocks it reads and every rows it hands out.
+// libjpeg calls this at every row of blocks it reads and every time it hands rows out.
 void OnJpegProgress(j_common_ptr info) {
     JpegErrors& errors = ErrorsOf(info);
     if (errors.stop != nullptr && errors.stop()) {
