@@ -37,8 +37,7 @@ enum class UserFileEdit {
 // Edits the file at PATH (links followed, at most MAX_BYTES read) through EDIT. A file that did
 // not exist is made with 0644 under the umask. BEFORE_LOOKING_AGAIN, when given, is called each
 // time the new content stands beside the file, just before the file is looked at again.
-UserFileEdit EditUserFile(const std::string& path, std::size_t maxBytes,
-                          const UserFileEditor& edit, std::string& error,
-                          const std::function<void()>& beforeLookingAgain = {});
+UserFileEdit EditUserFile(const std::string& path, std::size_t maxBytes, const UserFileEditor& edit,
+                          std::string& error, const std::function<void()>& beforeLookingAgain = {});
 
 }  // namespace altostrat
