@@ -11,13 +11,13 @@ may claim a size far beyond the data that follows.
   components whose first scan holds one component only, so libjpeg keeps every coefficient of
   the picture (864 MB and 25.7 GB), then data that stops after a few blocks.
 - bomb-20000-scans.jpg: a 4096 x 4096 grey progressive JPEG of 20000 scans, each going over
-  all 262144 blocks (seconds a thousand scans) while it costs some thirty bytes.
+  all 262144 blocks (seconds for every thousand scans) while it costs some forty bytes.
 - bomb-1000000x1.png: a picture a million pixels wide and one high, the left half red and the
   right half blue: filled over a screen 2160 pixels high it is 2.16 billion pixels wide.
 - grey-16bit-8080.png: 16 x 16 grey, every sample 0x8080, no word on its gamma: 128 as sRGB.
 - cmyk.jpg, cmyk-adobe.jpg: 64 x 32, the left half cyan ink, the right half magenta and yellow
-  ink with half black (red 128 by the usual sum); the first without Adobe's marker, the second
-  with it and its inks inverted, as Photoshop writes them.
+  ink with half black (red 127 by the usual product); the first without Adobe's marker, the
+  second with it and its inks inverted, as Photoshop writes them.
 """
 import os
 import struct
@@ -192,7 +192,8 @@ def main():
         "bomb-sequential-12000.jpg": sequential_bomb(12000),
         "bomb-sequential-65500.jpg": sequential_bomb(65500),
         "bomb-20000-scans.jpg": many_scans(4096, 20000),
-        "bomb-1000000x1.png": png(2 * half, 1, 8, 2, [b"\xFF\x00\x00" * half + b"\x00\x00\xFF" * half]),
+        "bomb-1000000x1.png": png(2 * half, 1, 8, 2,
+                                  [b"\xFF\x00\x00" * half + b"\x00\x00\xFF" * half]),
         "grey-16bit-8080.png": png(16, 16, 16, 0, [b"\x80\x80" * 16] * 16),
         "cmyk.jpg": cmyk(False),
         "cmyk-adobe.jpg": cmyk(True),

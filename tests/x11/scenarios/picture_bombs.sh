@@ -34,7 +34,8 @@ poll 120 xwininfo -name Altostrat_VC >/dev/null 2>&1 || fail "no window: $(cat "
 peak=$(awk '/^VmHWM:/ {print int($2 / 1024)}' "/proc/$program/status")
 echo "the three JPEG bombs in a folder: at most $peak MB; $(cat "$folder.log")"
 [ "$peak" -lt 700 ] || fail "$peak MB for pictures that are refused"
-[ "$(wc -l <"$folder.log")" -eq 1 ] && grep -q "$folder: no picture in it can be read" "$folder.log" ||
+[ "$(wc -l <"$folder.log")" -eq 1 ] &&
+    grep -q "$folder: no picture in it can be read" "$folder.log" ||
     fail "not one line naming the folder: $(cat "$folder.log")"
 running "$program" || fail "the program ended after the bombs"
 stop_and_time "$program" TERM
