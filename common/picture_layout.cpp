@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 
 namespace altostrat {
 namespace {
@@ -16,30 +17,50 @@ ScreenRect Intersect(const ScreenRect& a, const ScreenRect& b) {
     return r;
 }
 
+// A placed picture's part on a screen's rectangle, which fits the screen's coordinates.
+ScreenRect Intersect(const PlacedRect& placed, const ScreenRect& screen) {
+    const auto within = [](std::int64_t value, int low, int high) {
+        return static_cast<int>(std::clamp<std::int64_t>(value, low, high));
+    };
+    return Intersect(ScreenRect{within(placed.left, screen.left, screen.right),
+                                within(placed.top, screen.top, screen.bottom),
+                                within(placed.right, screen.left, screen.right),
+                                within(placed.bottom, screen.top, screen.bottom)},
+                     screen);
+}
+
 bool Empty(const ScreenRect& r) {
     return r.Width() <= 0 || r.Height() <= 0;
 }
 
+PlacedRect Placed(const ScreenRect& r) {
+    return PlacedRect{r.left, r.top, r.right, r.bottom};
+}
+
 // A rectangle of the given size centred on AREA (odd leftovers go to the right and bottom).
-ScreenRect Centred(const ScreenRect& area, long long width, long long height) {
-    const long long left = area.left + (area.Width() - width) / 2;
-    const long long top = area.top + (area.Height() - height) / 2;
-    return ScreenRect{static_cast<int>(left), static_cast<int>(top), static_cast<int>(left + width),
-                      static_cast<int>(top + height)};
+PlacedRect Centred(const ScreenRect& area, std::int64_t width, std::int64_t height) {
+    const std::int64_t left = area.left + (std::int64_t{area.Width()} - width) / 2;
+    const std::int64_t top = area.top + (std::int64_t{area.Height()} - height) / 2;
+    return PlacedRect{left, top, left + width, top + height};
 }
 
 // Draws PICTURE scaled into DEST, only where DEST meets CLIP, into OUT (which covers CANVAS).
-void DrawCopy(const RgbPicture& picture, const ScreenRect& dest, const ScreenRect& clip,
+void DrawCopy(const RgbPicture& picture, const PlacedRect& dest, const ScreenRect& clip,
               const ScreenRect& canvas, RgbPicture& out) {
-    const ScreenRect area = Intersect(Intersect(dest, clip), canvas);
-    if (Empty(area) || Empty(dest)) {
+    if (dest.Width() <= 0 || dest.Height() <= 0) {
+        return;
+    }
+    const ScreenRect area = Intersect(dest, Intersect(clip, canvas));
+    if (Empty(area)) {
         return;
     }
     const bool oneToOne = dest.Width() == picture.width && dest.Height() == picture.height;
-    const double sx = static_cast<double>(picture.width) / dest.Width();
-    const double sy = static_cast<double>(picture.height) / dest.Height();
-    const auto at = [&picture](int x, int y) {
-        return &picture.pixels[(static_cast<std::size_t>(y) * picture.width + x) * 3];
+    const double sx = static_cast<double>(picture.width) / static_cast<double>(dest.Width());
+    const double sy = static_cast<double>(picture.height) / static_cast<double>(dest.Height());
+    const auto at = [&picture](std::int64_t x, std::int64_t y) {
+        return &picture.pixels[(static_cast<std::size_t>(y) * picture.width +
+                                static_cast<std::size_t>(x)) *
+                               3];
     };
     for (int y = area.top; y < area.bottom; ++y) {
         std::uint8_t* row = &out.pixels[(static_cast<std::size_t>(y - canvas.top) * out.width) * 3];
@@ -51,8 +72,10 @@ void DrawCopy(const RgbPicture& picture, const ScreenRect& dest, const ScreenRec
                 continue;
             }
             // The source point under the target pixel's centre, between four source pixels.
-            const double u = std::clamp((x - dest.left + 0.5) * sx - 0.5, 0.0, picture.width - 1.0);
-            const double v = std::clamp((y - dest.top + 0.5) * sy - 0.5, 0.0, picture.height - 1.0);
+            const double u = std::clamp((static_cast<double>(x - dest.left) + 0.5) * sx - 0.5, 0.0,
+                                        picture.width - 1.0);
+            const double v = std::clamp((static_cast<double>(y - dest.top) + 0.5) * sy - 0.5, 0.0,
+                                        picture.height - 1.0);
             const int x0 = static_cast<int>(u), y0 = static_cast<int>(v);
             const int x1 = std::min(x0 + 1, picture.width - 1);
             const int y1 = std::min(y0 + 1, picture.height - 1);
@@ -74,16 +97,16 @@ int FirstTile(int edge, int size) {
 
 }  // namespace
 
-ScreenRect PlacePicture(int pictureWidth, int pictureHeight, const ScreenRect& monitor,
+PlacedRect PlacePicture(int pictureWidth, int pictureHeight, const ScreenRect& monitor,
                         PictureFit fit) {
     if (pictureWidth <= 0 || pictureHeight <= 0 || Empty(monitor)) {
-        return ScreenRect{};
+        return PlacedRect{};
     }
     const double sx = static_cast<double>(monitor.Width()) / pictureWidth;
     const double sy = static_cast<double>(monitor.Height()) / pictureHeight;
     switch (fit) {
         case PictureFit::kStretch:
-            return monitor;
+            return Placed(monitor);
         case PictureFit::kCentre:
         case PictureFit::kTile:
             return Centred(monitor, pictureWidth, pictureHeight);
@@ -94,10 +117,12 @@ ScreenRect PlacePicture(int pictureWidth, int pictureHeight, const ScreenRect& m
     }
     const double scale = fit == PictureFit::kFit ? std::min(sx, sy) : std::max(sx, sy);
     // The side that decides the scale matches the monitor exactly; the other is rounded.
-    const long long width =
-        sx == scale ? monitor.Width() : std::max(1LL, std::llround(pictureWidth * scale));
-    const long long height =
-        sy == scale ? monitor.Height() : std::max(1LL, std::llround(pictureHeight * scale));
+    const std::int64_t width = sx == scale
+                                   ? monitor.Width()
+                                   : std::max<std::int64_t>(1, std::llround(pictureWidth * scale));
+    const std::int64_t height =
+        sy == scale ? monitor.Height()
+                    : std::max<std::int64_t>(1, std::llround(pictureHeight * scale));
     return Centred(monitor, width, height);
 }
 
@@ -137,7 +162,7 @@ RgbPicture LayPicture(const RgbPicture& picture, const ScreenRect& canvas,
     }
     if (fit == PictureFit::kSpan) {
         const ScreenRect all = UnionOfMonitors(monitors);
-        const ScreenRect dest = PlacePicture(picture.width, picture.height, all, fit);
+        const PlacedRect dest = PlacePicture(picture.width, picture.height, all, fit);
         for (const ScreenRect& monitor : monitors) {
             DrawCopy(picture, dest, monitor, canvas, out);
         }
@@ -153,7 +178,9 @@ RgbPicture LayPicture(const RgbPicture& picture, const ScreenRect& canvas,
              top += picture.height) {
             for (int left = FirstTile(monitor.left, picture.width); left < monitor.right;
                  left += picture.width) {
-                DrawCopy(picture, ScreenRect{left, top, left + picture.width, top + picture.height},
+                DrawCopy(picture,
+                         PlacedRect{left, top, std::int64_t{left} + picture.width,
+                                    std::int64_t{top} + picture.height},
                          monitor, canvas, out);
             }
         }

@@ -28,11 +28,28 @@ struct RgbPicture {
 
 using RgbColour = std::array<std::uint8_t, 3>;
 
+// Where a picture lands: like ScreenRect, but in 64 bits, as a picture filled over a screen may
+// reach far beyond it (a picture a million pixels wide and one high, filled over a screen 2160
+// pixels high, is 2.16 billion pixels wide).
+struct PlacedRect {
+    std::int64_t left = 0;
+    std::int64_t top = 0;
+    std::int64_t right = 0;
+    std::int64_t bottom = 0;
+
+    std::int64_t Width() const { return right - left; }
+    std::int64_t Height() const { return bottom - top; }
+    bool operator==(const PlacedRect& other) const {
+        return left == other.left && top == other.top && right == other.right &&
+               bottom == other.bottom;
+    }
+};
+
 // Where one copy of a picture of the given size lands for a monitor (for kSpan, pass the union
 // of the monitors): filled covers it, scaled evenly, centred, the overhang cut off; fitted lies
 // wholly inside it, centred; stretched is the monitor itself; centred (and a tile) keeps the
 // picture's own size, centred. A picture with no pixels lands nowhere (an empty rectangle).
-ScreenRect PlacePicture(int pictureWidth, int pictureHeight, const ScreenRect& monitor,
+PlacedRect PlacePicture(int pictureWidth, int pictureHeight, const ScreenRect& monitor,
                         PictureFit fit);
 
 // The union of the monitors' rectangles; an empty rectangle for none.

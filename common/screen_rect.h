@@ -1,7 +1,8 @@
 #pragma once
 // A rectangle on the screen in pixels, as both programs hand them to the window system: left and
 // top inside, right and bottom just outside. In virtual-screen coordinates, so a monitor left of
-// or above the primary has negative ones.
+// or above the primary has negative ones. Screens and windows fit an int; where a picture lands
+// may reach far beyond them and is counted in 64 bits (PlacedRect, picture_layout.h).
 
 namespace altostrat {
 

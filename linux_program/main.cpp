@@ -68,8 +68,10 @@ DesktopPicture TakeDesktopPicture(const X11Flight& flight) {
 // naming the file, when it cannot be had.
 std::unique_ptr<RgbImage> TakeOwnPicture(const X11Flight& flight, const std::string& path) {
     const std::uint32_t seed = static_cast<std::uint32_t>(std::random_device()());
-    OwnPicture own = LoadOwnPicture(path, PictureSize{flight.width, flight.height}, seed);
-    if (!own.error.empty()) {
+    // A stop signal ends the decoding of a large or crafted picture, and quietly.
+    OwnPicture own =
+        LoadOwnPicture(path, PictureSize{flight.width, flight.height}, seed, StopSignalled);
+    if (!own.error.empty() && !StopSignalled()) {
         std::fprintf(stderr, "altostrat: %s; flying over fields and woods instead\n",
                      own.error.c_str());
     }
@@ -209,8 +211,12 @@ int Fly(FlightRun& run, const HackOptions& options) {
         ground = options.picture.empty() ? GroundFromDesktop(TakeDesktopPicture(flight))
                                          : TakeOwnPicture(flight, options.picture);
     }
-    if (StopSignalled() || !OpenFlightWindow(flight)) {
-        return StopSignalled() ? 0 : 1;
+    // Making the window (GLX loads its driver) and setting the scene up read no flag: from here
+    // to the flight, a stop signal ends the process at once.
+    EndAtOnceOnStop();
+    if (!OpenFlightWindow(flight)) {
+        EndAtOnceOff();
+        return 1;
     }
     ResizeScene(flight.width, flight.height);
     run.showFps = options.printFps;
@@ -223,7 +229,6 @@ int Fly(FlightRun& run, const HackOptions& options) {
     const ScenePlatform platform =
         MakePlatform(run, options.framePeriodWait,
                      eachMonitor ? std::unique_ptr<RgbImage>() : std::move(ground));
-    EndAtOnceOnStop();
     const bool ready = eachMonitor ? InitEachMonitor(run, options, std::move(monitors),
                                                      std::move(ground), platform)
                                    : InitOneFlight(run.state, options, platform);

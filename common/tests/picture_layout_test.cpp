@@ -30,16 +30,44 @@ RgbColour At(const RgbPicture& p, const ScreenRect& canvas, int x, int y) {
 
 TEST(PictureLayoutTest, EachStyleLandsWhereWindowsPutsIt) {
     EXPECT_EQ(PlacePicture(200, 100, kPrimary, PictureFit::kFill),
-              (ScreenRect{-256, 0, 1280, 768}));
-    EXPECT_EQ(PlacePicture(200, 100, kPrimary, PictureFit::kFit), (ScreenRect{0, 128, 1024, 640}));
-    EXPECT_EQ(PlacePicture(200, 100, kPrimary, PictureFit::kStretch), kPrimary);
+              (PlacedRect{-256, 0, 1280, 768}));
+    EXPECT_EQ(PlacePicture(200, 100, kPrimary, PictureFit::kFit), (PlacedRect{0, 128, 1024, 640}));
+    EXPECT_EQ(PlacePicture(200, 100, kPrimary, PictureFit::kStretch),
+              (PlacedRect{0, 0, 1024, 768}));
     EXPECT_EQ(PlacePicture(200, 100, kPrimary, PictureFit::kCentre),
-              (ScreenRect{412, 334, 612, 434}));
-    EXPECT_EQ(PlacePicture(200, 100, kRight, PictureFit::kFill), (ScreenRect{824, 0, 2024, 600}));
+              (PlacedRect{412, 334, 612, 434}));
+    EXPECT_EQ(PlacePicture(200, 100, kRight, PictureFit::kFill), (PlacedRect{824, 0, 2024, 600}));
     const ScreenRect all = UnionOfMonitors({kLeft, kPrimary, kRight});
     EXPECT_EQ(all, (ScreenRect{-800, 0, 1824, 768}));
-    EXPECT_EQ(PlacePicture(200, 100, all, PictureFit::kSpan), (ScreenRect{-800, -272, 1824, 1040}));
-    EXPECT_EQ(PlacePicture(0, 100, kPrimary, PictureFit::kFill), ScreenRect{});
+    EXPECT_EQ(PlacePicture(200, 100, all, PictureFit::kSpan), (PlacedRect{-800, -272, 1824, 1040}));
+    EXPECT_EQ(PlacePicture(0, 100, kPrimary, PictureFit::kFill), PlacedRect{});
+}
+
+// A picture a million pixels wide and one high, filled over a 3840 x 2160 screen, is 2.16
+// billion pixels wide, centred: the screen shows the few pixels at its middle, where its red
+// half meets its blue half, the one fading into the other from the left edge to the right.
+TEST(PictureLayoutTest, AFarWiderPictureIsFilledOverTheScreen) {
+    constexpr int kWidth = 1000000;
+    RgbPicture line{kWidth, 1, std::vector<std::uint8_t>(std::size_t{kWidth} * 3)};
+    for (int x = 0; x < kWidth; ++x) {
+        line.pixels[static_cast<std::size_t>(x) * 3 + (x < kWidth / 2 ? 0 : 2)] = 255;
+    }
+    const ScreenRect screen{0, 0, 3840, 2160};
+    EXPECT_EQ(PlacePicture(kWidth, 1, screen, PictureFit::kFill),
+              (PlacedRect{-1079998080, 0, 1080001920, 2160}));
+    // One row of the screen is enough to see it.
+    const ScreenRect row{0, 1000, 3840, 1001};
+    const RgbPicture laid = LayPicture(line, row, {screen}, PictureFit::kFill, {0, 255, 0});
+    const RgbColour left = At(laid, row, 0, 1000);
+    const RgbColour middle = At(laid, row, 1920, 1000);
+    const RgbColour right = At(laid, row, 3839, 1000);
+    EXPECT_GT(left[0], 200);
+    EXPECT_LT(left[2], 60);
+    EXPECT_NEAR(middle[0], 128, 2);
+    EXPECT_NEAR(middle[2], 128, 2);
+    EXPECT_LT(right[0], 60);
+    EXPECT_GT(right[2], 200);
+    EXPECT_EQ(left[1] + middle[1] + right[1], 0);
 }
 
 TEST(PictureLayoutTest, LaidOverMonitorsOnTheBackground) {

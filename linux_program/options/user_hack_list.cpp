@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
-#include "common/file_bytes.h"
 #include "linux_program/options/user_file_write.h"
 #include "linux_program/options/xscreensaver_list.h"
 
@@ -30,30 +30,14 @@ std::string UserFile() {
     return FileBehindLinks(std::string(home) + "/.xscreensaver");
 }
 
-// Reads a whole file: kRead, or kMissing, or a message on stderr for anything else.
-FileReadStatus ReadText(const std::string& path, std::string& text) {
-    const FileReadResult read = ReadWholeFile(path, kMaxFileBytes);
-    if (read.status == FileReadStatus::kRead) {
-        text.assign(read.Text());
-    } else if (read.status != FileReadStatus::kMissing) {
-        std::fprintf(stderr, "altostrat: cannot read %s\n", path.c_str());
-    }
-    return read.status;
-}
-
-int WriteIfChanged(const std::string& path, const HackListEdit& edit, const char* done,
-                   const char* already) {
-    if (!edit.changed) {
-        std::printf("altostrat: %s %s\n", already, path.c_str());
-        return 0;
-    }
+// The edit carried out; what went wrong goes to stderr.
+UserFileEdit Edit(const std::string& path, const UserFileEditor& edit) {
     std::string error;
-    if (!ReplaceUserFile(path, edit.text, error)) {
+    const UserFileEdit result = EditUserFile(path, kMaxFileBytes, edit, error);
+    if (result == UserFileEdit::kFailed) {
         std::fprintf(stderr, "altostrat: %s\n", error.c_str());
-        return 1;
     }
-    std::printf("altostrat: %s %s\n", done, path.c_str());
-    return 0;
+    return result;
 }
 
 }  // namespace
@@ -64,39 +48,54 @@ int AddToUserHackList() {
         std::fprintf(stderr, "altostrat: no home folder\n");
         return 1;
     }
-    std::string user;
-    const FileReadStatus userStatus = ReadText(path, user);
-    if (userStatus != FileReadStatus::kRead && userStatus != FileReadStatus::kMissing) {
+    const UserFileEdit result = Edit(path, [](const std::string* content, std::string& text) {
+        HackListEdit edit = AddToHackList(content);
+        text = std::move(edit.text);
+        return edit.changed;
+    });
+    if (result == UserFileEdit::kFailed) {
         return 1;
     }
-    const HackListEdit edit = AddToHackList(userStatus == FileReadStatus::kRead ? &user : nullptr);
-    const int result = WriteIfChanged(path, edit, "\"altostrat --root\" is now in the list of",
-                                      "\"altostrat --root\" was already in the list of");
-    if (result == 0) {
-        // Debian's xscreensaver does not hand its hacks the desktop unless the user allows it.
-        std::printf(
-            "altostrat: it flies over your desktop if xscreensaver may grab it: in "
-            "xscreensaver-settings,\n"
-            "           tab \"Advanced\", turn on \"Grab Desktop Images\"; otherwise it flies "
-            "over fields and woods\n"
-            "           of its own.\n");
-    }
-    return result;
+    std::printf(
+        "altostrat: \"altostrat --root\" %s %s\n",
+        result == UserFileEdit::kWritten ? "is now in the list of" : "was already in the list of",
+        path.c_str());
+    // Debian's xscreensaver does not hand its hacks the desktop unless the user allows it.
+    std::printf(
+        "altostrat: it flies over your desktop if xscreensaver may grab it: in "
+        "xscreensaver-settings,\n"
+        "           tab \"Advanced\", turn on \"Grab Desktop Images\"; otherwise it flies "
+        "over fields and woods\n"
+        "           of its own.\n");
+    return 0;
 }
 
 int RemoveFromUserHackList() {
     const std::string path = UserFile();
-    std::string user;
-    const FileReadStatus status = path.empty() ? FileReadStatus::kMissing : ReadText(path, user);
-    if (status == FileReadStatus::kMissing) {
-        std::printf("altostrat: no list of your own to take the hack out of\n");
-        return 0;
-    }
-    if (status != FileReadStatus::kRead) {
+    bool none = path.empty();
+    const UserFileEdit result =
+        none ? UserFileEdit::kUnchanged
+             : Edit(path, [&none](const std::string* content, std::string& text) {
+                   none = content == nullptr;
+                   if (none) {
+                       return false;
+                   }
+                   HackListEdit edit = RemoveFromHackList(*content);
+                   text = std::move(edit.text);
+                   return edit.changed;
+               });
+    if (result == UserFileEdit::kFailed) {
         return 1;
     }
-    return WriteIfChanged(path, RemoveFromHackList(user), "altostrat is no longer in the list of",
-                          "altostrat was not in the list of");
+    if (none) {
+        std::printf("altostrat: no list of your own to take the hack out of\n");
+    } else {
+        std::printf("altostrat: altostrat %s %s\n",
+                    result == UserFileEdit::kWritten ? "is no longer in the list of"
+                                                     : "was not in the list of",
+                    path.c_str());
+    }
+    return 0;
 }
 
 }  // namespace altostrat

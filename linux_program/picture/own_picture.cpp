@@ -14,7 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-PictureDecode DecodeFile(const std::string& path, PictureSize screen) {
+PictureDecode DecodeFile(const std::string& path, PictureSize screen, DecodeStop stop) {
     PictureDecode result;
     std::error_code error;
     if (!fs::is_regular_file(PathFromUtf8(path), error)) {
@@ -24,7 +24,7 @@ PictureDecode DecodeFile(const std::string& path, PictureSize screen) {
     const FileReadResult read = ReadWholeFile(path, kMaxPictureFileBytes);
     switch (read.status) {
         case FileReadStatus::kRead:
-            return DecodePictureBytes(read.data.get(), read.size, screen);
+            return DecodePictureBytes(read.data.get(), read.size, screen, stop);
         case FileReadStatus::kTooLarge:
             result.error = "too large a file";
             return result;
@@ -54,28 +54,34 @@ std::vector<std::string> FilesIn(const std::string& folder) {
     return files;
 }
 
-PictureDecode DecodeOneOf(const std::string& folder, PictureSize screen, std::uint32_t seed) {
+PictureDecode DecodeOneOf(const std::string& folder, PictureSize screen, std::uint32_t seed,
+                          DecodeStop stop) {
     std::vector<std::string> files = FilesIn(folder);
     std::shuffle(files.begin(), files.end(), std::mt19937(seed));
+    PictureDecode none;
+    none.error = files.empty() ? "a folder without files" : "no picture in it can be read";
     for (const std::string& file : files) {
-        PictureDecode decoded = DecodeFile(file, screen);
+        if (stop != nullptr && stop()) {
+            none.error = "stopped";
+            break;
+        }
+        PictureDecode decoded = DecodeFile(file, screen, stop);
         if (decoded.error.empty()) {
             return decoded;
         }
     }
-    PictureDecode none;
-    none.error = files.empty() ? "a folder without files" : "no picture in it can be read";
     return none;
 }
 
 }  // namespace
 
-OwnPicture LoadOwnPicture(const std::string& path, PictureSize screen, std::uint32_t seed) {
+OwnPicture LoadOwnPicture(const std::string& path, PictureSize screen, std::uint32_t seed,
+                          DecodeStop stop) {
     OwnPicture own;
     std::error_code error;
     const bool folder = fs::is_directory(PathFromUtf8(path), error);
     const PictureDecode decoded =
-        folder ? DecodeOneOf(path, screen, seed) : DecodeFile(path, screen);
+        folder ? DecodeOneOf(path, screen, seed, stop) : DecodeFile(path, screen, stop);
     if (!decoded.error.empty()) {
         own.error = path + ": " + decoded.error;
         return own;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/picture_layout.h"
+#include "linux_program/picture/picture_decode.h"
 
 namespace altostrat {
 
@@ -19,7 +20,9 @@ struct OwnPicture {
     std::string error;  // one line naming the file or folder; empty when laid
 };
 
-// SEED picks the folder's picture; the same seed, the same choice.
-OwnPicture LoadOwnPicture(const std::string& path, PictureSize screen, std::uint32_t seed);
+// SEED picks the folder's picture; the same seed, the same choice. STOP (may be null) is asked
+// while pictures are decoded: true gives up, and the error says "stopped".
+OwnPicture LoadOwnPicture(const std::string& path, PictureSize screen, std::uint32_t seed,
+                          DecodeStop stop = nullptr);
 
 }  // namespace altostrat

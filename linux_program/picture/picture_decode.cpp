@@ -1,14 +1,18 @@
 // libjpeg reports a fatal error by calling a function that must not return: it jumps back to
 // the decoder's start with longjmp. So the JPEG decoder keeps nothing with a destructor between
 // setjmp and the library calls, and writes only into the caller's picture, which outlives the
-// jump. libjpeg goes on past data cut off or lost (a warning), filling the rest with grey: such
-// a picture is refused. Other warnings (stray bytes between markers) leave a whole picture and
-// are let pass, as picture viewers do. libpng is used through its simplified API, which reports
-// errors by its return.
+// jump; the warnings and the progress hook that end a decode jump back the same way. libjpeg
+// would go on past data cut off or lost (a warning), filling the rest with grey: such a
+// picture is refused at that warning. Other warnings (stray bytes between markers, scans in an
+// odd order) leave a whole picture and are let pass, as picture viewers do. libpng is used
+// through its simplified API, which reports errors by its return; it reads the file through a
+// stream of glibc's made over the bytes in memory, which asks the stop question as it is read.
 #include "linux_program/picture/picture_decode.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstring>
 
 #include <jerror.h>
 #include <jpeglib.h>
@@ -29,26 +33,49 @@ bool TooLarge(std::int64_t width, std::int64_t height) {
     return width <= 0 || height <= 0 || width * height > kMaxDecodedPixels;
 }
 
+// What the JPEG decoder's callbacks reach through libjpeg's error manager.
 struct JpegErrors {
     jpeg_error_mgr manager;  // first: libjpeg hands back a pointer to it
+    jpeg_progress_mgr progress;
     std::jmp_buf jump;
     char message[JMSG_LENGTH_MAX];
-    bool dataLost;
+    DecodeStop stop;
 };
 
-[[noreturn]] void OnJpegError(j_common_ptr info) {
-    JpegErrors* errors = reinterpret_cast<JpegErrors*>(info->err);
-    errors->manager.format_message(info, errors->message);
-    std::longjmp(errors->jump, 1);
+JpegErrors& ErrorsOf(j_common_ptr info) {
+    return *reinterpret_cast<JpegErrors*>(info->err);
 }
 
-// Quiet; a warning that pixels are missing is remembered.
+[[noreturn]] void RefuseJpeg(JpegErrors& errors, const char* reason) {
+    std::snprintf(errors.message, sizeof errors.message, "%s", reason);
+    std::longjmp(errors.jump, 1);
+}
+
+[[noreturn]] void OnJpegError(j_common_ptr info) {
+    JpegErrors& errors = ErrorsOf(info);
+    errors.manager.format_message(info, errors.message);
+    std::longjmp(errors.jump, 1);
+}
+
+// Quiet; a warning that pixels are missing ends the decode at once, as libjpeg would otherwise
+// go on over the rest of the picture only to make grey of it.
 void OnJpegMessage(j_common_ptr info, int level) {
-    JpegErrors* errors = reinterpret_cast<JpegErrors*>(info->err);
-    const int code = errors->manager.msg_code;
+    JpegErrors& errors = ErrorsOf(info);
+    const int code = errors.manager.msg_code;
     if (level < 0 &&
         (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER || code == JWRN_MUST_RESYNC)) {
-        errors->dataLost = true;
+        RefuseJpeg(errors, "damaged JPEG data");
+    }
+}
+
+// libjpeg calls this at every row of blocks it reads and every time it hands rows out.
+void OnJpegProgress(j_common_ptr info) {
+    JpegErrors& errors = ErrorsOf(info);
+    if (errors.stop != nullptr && errors.stop()) {
+        RefuseJpeg(errors, "stopped");
+    }
+    if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > kMaxJpegScans) {
+        RefuseJpeg(errors, "too many scans in a JPEG");
     }
 }
 
@@ -68,15 +95,50 @@ unsigned JpegReduction(int width, int height, PictureSize need) {
     return denominator;
 }
 
-bool DecodeJpeg(const std::uint8_t* data, std::size_t size, PictureSize need, RgbPicture& picture,
-                std::string& error) {
+std::int64_t RoundedUp(std::int64_t value, std::int64_t step) {
+    return (value + step - 1) / step * step;
+}
+
+// What libjpeg keeps of a picture that comes in several scans: every coefficient of every
+// component, whatever the reduction, in rows of blocks as many as the component's sampling.
+std::int64_t WholeCoefficientBytes(const jpeg_decompress_struct& info) {
+    std::int64_t bytes = 0;
+    for (int c = 0; c < info.num_components; ++c) {
+        const jpeg_component_info& component = info.comp_info[c];
+        bytes += RoundedUp(component.width_in_blocks, component.h_samp_factor) *
+                 RoundedUp(component.height_in_blocks, component.v_samp_factor) *
+                 std::int64_t{DCTSIZE2} * std::int64_t{sizeof(JCOEF)};
+    }
+    return bytes;
+}
+
+bool IsCmyk(const jpeg_decompress_struct& info) {
+    return info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+}
+
+// One row of inks, cyan, magenta, yellow and black, as red, green and blue. Where Adobe's
+// marker is, 255 means no ink; elsewhere 0 does.
+void CmykToRgb(const JSAMPLE* inks, int width, bool inverted, std::uint8_t* rgb) {
+    for (int x = 0; x < width; ++x, inks += 4, rgb += 3) {
+        const int black = inverted ? inks[3] : 255 - inks[3];
+        for (int c = 0; c < 3; ++c) {
+            const int colour = inverted ? inks[c] : 255 - inks[c];
+            rgb[c] = static_cast<std::uint8_t>((colour * black + 127) / 255);
+        }
+    }
+}
+
+bool DecodeJpeg(const std::uint8_t* data, std::size_t size, PictureSize need, DecodeStop stop,
+                RgbPicture& picture, std::string& error) {
     jpeg_decompress_struct info;
     JpegErrors errors;
     info.err = jpeg_std_error(&errors.manager);
     errors.manager.error_exit = OnJpegError;
     errors.manager.emit_message = OnJpegMessage;
+    errors.progress = jpeg_progress_mgr{};
+    errors.progress.progress_monitor = OnJpegProgress;
     errors.message[0] = '\0';
-    errors.dataLost = false;
+    errors.stop = stop;
     if (setjmp(errors.jump) != 0) {
         jpeg_destroy_decompress(&info);
         picture.pixels.clear();
@@ -84,19 +146,20 @@ bool DecodeJpeg(const std::uint8_t* data, std::size_t size, PictureSize need, Rg
         return false;
     }
     jpeg_create_decompress(&info);
+    info.mem->max_memory_to_use = kMaxJpegMemory;
+    info.progress = &errors.progress;
     jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
     jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_RGB;
+    const bool cmyk = IsCmyk(info);
+    info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
     info.scale_num = 1;
     info.scale_denom = JpegReduction(static_cast<int>(info.image_width),
                                      static_cast<int>(info.image_height), need);
     jpeg_calc_output_dimensions(&info);
-    // A progressive JPEG keeps the whole picture's coefficients, whatever the reduction: its own
-    // size counts, not only the reduced one.
-    const bool wholeKept =
-        info.progressive_mode != 0 && TooLarge(info.image_width, info.image_height);
+    const bool wholeKept = jpeg_has_multiple_scans(&info) != 0 &&
+                           WholeCoefficientBytes(info) > std::int64_t{kMaxJpegMemory};
     if (wholeKept || TooLarge(info.output_width, info.output_height) ||
-        info.output_components != 3) {
+        info.output_components != (cmyk ? 4 : 3)) {
         jpeg_destroy_decompress(&info);
         error = "too large a picture";
         return false;
@@ -106,26 +169,49 @@ bool DecodeJpeg(const std::uint8_t* data, std::size_t size, PictureSize need, Rg
     picture.height = static_cast<int>(info.output_height);
     const std::size_t rowBytes = static_cast<std::size_t>(picture.width) * 3;
     picture.pixels.resize(rowBytes * static_cast<std::size_t>(picture.height));
+    // The inks' row lives in libjpeg's memory, freed with it whichever way the decode ends.
+    JSAMPARRAY inks = cmyk ? (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info),
+                                                       JPOOL_IMAGE, info.output_width * 4, 1)
+                           : nullptr;
     while (info.output_scanline < info.output_height) {
-        JSAMPROW row = picture.pixels.data() + rowBytes * info.output_scanline;
+        std::uint8_t* out = picture.pixels.data() + rowBytes * info.output_scanline;
+        JSAMPROW row = cmyk ? inks[0] : out;
         jpeg_read_scanlines(&info, &row, 1);
+        if (cmyk) {
+            CmykToRgb(inks[0], picture.width, info.saw_Adobe_marker != 0, out);
+        }
     }
     jpeg_finish_decompress(&info);
-    const bool damaged = errors.dataLost;
     jpeg_destroy_decompress(&info);
-    if (damaged) {
-        picture.pixels.clear();
-        error = "damaged JPEG data";
-        return false;
-    }
     return true;
 }
 
-bool DecodePng(const std::uint8_t* data, std::size_t size, RgbPicture& picture,
-               std::string& error) {
+// libpng reads the file a few kilobytes at a time as it decodes, each piece some megabytes of
+// pixels at the most: the stop question is asked at each, and a stop ends the file there.
+struct PngSource {
+    const std::uint8_t* data;
+    std::size_t size;
+    std::size_t at;
+    DecodeStop stop;
+    bool stopped;
+};
+
+ssize_t ReadPngSource(void* cookie, char* buffer, std::size_t wanted) {
+    PngSource& source = *static_cast<PngSource*>(cookie);
+    if (source.stop != nullptr && source.stop()) {
+        source.stopped = true;
+        return -1;
+    }
+    const std::size_t piece = std::min(wanted, source.size - source.at);
+    std::memcpy(buffer, source.data + source.at, piece);
+    source.at += piece;
+    return static_cast<ssize_t>(piece);
+}
+
+bool ReadPng(std::FILE* file, RgbPicture& picture, std::string& error) {
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
-    if (png_image_begin_read_from_memory(&image, data, size) == 0) {
+    if (png_image_begin_read_from_stdio(&image, file) == 0) {
         error = image.message;
         return false;
     }
@@ -136,6 +222,7 @@ bool DecodePng(const std::uint8_t* data, std::size_t size, RgbPicture& picture,
     }
     // Transparent parts over black, as a wallpaper's would show over the background.
     image.format = PNG_FORMAT_RGB;
+    image.flags |= PNG_IMAGE_FLAG_16BIT_sRGB;
     picture.width = static_cast<int>(image.width);
     picture.height = static_cast<int>(image.height);
     picture.pixels.resize(PNG_IMAGE_SIZE(image));
@@ -147,17 +234,36 @@ bool DecodePng(const std::uint8_t* data, std::size_t size, RgbPicture& picture,
     return true;
 }
 
+bool DecodePng(const std::uint8_t* data, std::size_t size, DecodeStop stop, RgbPicture& picture,
+               std::string& error) {
+    PngSource source{data, size, 0, stop, false};
+    cookie_io_functions_t reading{};
+    reading.read = ReadPngSource;
+    std::FILE* file = fopencookie(&source, "r", reading);
+    if (file == nullptr) {
+        error = "cannot be read";
+        return false;
+    }
+    const bool read = ReadPng(file, picture, error);
+    std::fclose(file);
+    if (source.stopped) {
+        error = "stopped";
+    }
+    return read && !source.stopped;
+}
+
 }  // namespace
 
-PictureDecode DecodePictureBytes(const std::uint8_t* data, std::size_t size, PictureSize need) {
+PictureDecode DecodePictureBytes(const std::uint8_t* data, std::size_t size, PictureSize need,
+                                 DecodeStop stop) {
     PictureDecode result;
     bool decoded = false;
     if (data == nullptr || size == 0) {
         result.error = "an empty file";
     } else if (IsJpeg(data, size)) {
-        decoded = DecodeJpeg(data, size, need, result.picture, result.error);
+        decoded = DecodeJpeg(data, size, need, stop, result.picture, result.error);
     } else if (IsPng(data, size)) {
-        decoded = DecodePng(data, size, result.picture, result.error);
+        decoded = DecodePng(data, size, stop, result.picture, result.error);
     } else {
         result.error = "neither a JPEG nor a PNG picture";
     }

@@ -5,6 +5,18 @@
 // worth decoding), and a picture that would still hold more than kMaxDecodedPixels is refused
 // before any pixel is made, as PNG cannot be reduced. A corrupt or cut-off picture is refused
 // whole, never shown half grey.
+//
+// A small file must not cost much memory or time. A JPEG in several scans (progressive, or one
+// component a scan) makes libjpeg keep every coefficient of the whole picture, whatever the
+// reduction: one whose coefficients would pass kMaxJpegMemory is refused before they are made,
+// and libjpeg's own memory is capped there too. Each scan goes over the whole picture, so a
+// file of thousands of tiny scans keeps it busy for minutes: past kMaxJpegScans it is refused.
+// The caller's stop question is asked all through a decode, so that a stop signal does not wait
+// for it.
+//
+// CMYK JPEGs (print work) are turned into RGB; those with Adobe's marker hold their inks
+// inverted, as Photoshop writes them. 16-bit PNGs without a word on their gamma are taken as
+// sRGB, as 8-bit ones are and as image viewers show them, not as linear light.
 
 #include <cstddef>
 #include <cstdint>
@@ -17,13 +29,24 @@ namespace altostrat {
 // About 8192 x 8192: a photograph far beyond any screen, and the most kept in memory at once.
 constexpr std::int64_t kMaxDecodedPixels = std::int64_t{8192} * 8192;
 
+// libjpeg's memory for one picture: a progressive 8192 x 8192 photograph with its colour
+// halved each way, as cameras and encoders store it, keeps 192 MB of coefficients.
+constexpr long kMaxJpegMemory = 256L << 20;
+
+// Encoders write ten scans or so; a hundred is far beyond any of them.
+constexpr int kMaxJpegScans = 100;
+
+// Asked now and then while a picture is decoded: true ends the decode, which is refused.
+using DecodeStop = bool (*)();
+
 struct PictureDecode {
     RgbPicture picture;  // no pixels when refused
     std::string error;   // why it was refused, in a few words; empty when decoded
 };
 
 // data[0, size) is the whole file. NEED is the screen's size; the picture will be laid over it
-// as "fill" lays it.
-PictureDecode DecodePictureBytes(const std::uint8_t* data, std::size_t size, PictureSize need);
+// as "fill" lays it. STOP may be null.
+PictureDecode DecodePictureBytes(const std::uint8_t* data, std::size_t size, PictureSize need,
+                                 DecodeStop stop = nullptr);
 
 }  // namespace altostrat

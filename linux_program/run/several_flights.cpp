@@ -8,6 +8,7 @@
 #include "flight/scene/resize_scene.h"
 #include "flight/scene/scene.h"
 #include "linux_program/run/flight_pictures.h"
+#include "linux_program/run/window_monitors.h"
 
 namespace altostrat {
 namespace {
@@ -42,16 +43,6 @@ void ClearWholeWindow(const SeveralFlights& flights) {
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
     glClearColor(colour[0], colour[1], colour[2], colour[3]);
-}
-
-// Whether the monitors leave parts of the window uncovered, which must be cleared every frame
-// (a swap may leave anything in them).
-bool LeavesGaps(const SeveralFlights& flights) {
-    long long covered = 0;
-    for (const MonitorFlight& monitor : flights.monitors) {
-        covered += static_cast<long long>(monitor.window.Width()) * monitor.window.Height();
-    }
-    return covered < static_cast<long long>(flights.windowWidth) * flights.windowHeight;
 }
 
 }  // namespace
@@ -97,7 +88,10 @@ bool InitSeveralScenes(SeveralFlights& flights, const ScenePlatform& platform,
 
 void DrawSeveralFlights(SeveralFlights& flights, const ScenePlatform& platform,
                         std::int64_t calendarSeconds) {
-    if (flights.layoutChanged || LeavesGaps(flights)) {
+    // Parts of the window no monitor's flight covers are cleared every frame: a swap may leave
+    // anything in them.
+    if (flights.layoutChanged ||
+        FlightsLeaveGaps(flights.monitors, flights.windowWidth, flights.windowHeight)) {
         ClearWholeWindow(flights);
         flights.layoutChanged = false;
     }

@@ -5,10 +5,12 @@
 // the program reads often (between frames, while it waits for the image helper, while it waits
 // for its window or the keyboard) and then tidies up itself.
 //
-// The scene set-up is one long call that reads no flag. For its duration the handler ends the
+// The making of the window (GLX loads its driver, a second or more on a busy machine) and the
+// scene set-up are long calls that read no flag. For their duration the handler ends the
 // process itself, with a call that is safe inside a handler; nothing of the run is on disk to
 // tidy up, and the X server frees the window and the grab of a client that goes. A lost X
-// server ends the process the same way, from Xlib's handler for it.
+// server ends the process the same way, from Xlib's handler for it. The picture's decoding reads
+// the flag as it goes (picture_decode.h).
 
 namespace altostrat {
 

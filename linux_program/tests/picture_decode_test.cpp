@@ -1,14 +1,19 @@
 // Pictures of the user's own against the libraries' own encoders: a JPEG and a PNG made by
 // libjpeg and libpng decode to their colours, a large JPEG is reduced while decoded, and the
-// same files cut short or damaged are refused with a reason, never shown half grey.
+// same files cut short or damaged are refused with a reason, never shown half grey. Then the
+// files of fuzz/seeds/picture that once hurt the program or were shown wrongly (see
+// fuzz/make_picture_bombs.py): the bombs refused before their memory or time is spent, and the
+// 16-bit grey and the two CMYK pictures in the colours ImageMagick reads them in.
 #include <gtest/gtest.h>
 #include <jpeglib.h>
 #include <png.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
+#include "common/file_bytes.h"
 #include "linux_program/picture/picture_decode.h"
 
 namespace altostrat {
@@ -119,6 +124,51 @@ TEST(PictureDecode, ALargeJpegIsReducedToWhatTheScreenNeeds) {
     EXPECT_EQ(reduced.picture.width, 256);  // 1/4: 1/8 would be 128, less than the screen
     EXPECT_EQ(reduced.picture.height, 192);
     EXPECT_TRUE(Reddish(At(reduced.picture, 10, 96)));
+}
+
+PictureDecode DecodeSeed(const char* name, PictureSize screen, DecodeStop stop = nullptr) {
+    const std::string path = std::string(ALTOSTRAT_PICTURE_SEEDS) + "/" + name;
+    const FileReadResult file = ReadWholeFile(path, std::size_t{1} << 20);
+    EXPECT_EQ(file.status, FileReadStatus::kRead) << path;
+    return DecodePictureBytes(file.data.get(), file.size, screen, stop);
+}
+
+bool AlwaysStop() {
+    return true;
+}
+
+TEST(PictureDecode, PicturesThatOnceHurtAreRefusedAndOnesShownWronglyGiveTheirColours) {
+    const PictureSize screen{1024, 768};
+    // Libjpeg would keep 864 MB and 25.7 GB of coefficients; 20000 scans took minutes.
+    for (const char* bomb : {"bomb-sequential-12000.jpg", "bomb-sequential-65500.jpg"}) {
+        EXPECT_EQ(DecodeSeed(bomb, screen).error, "too large a picture") << bomb;
+    }
+    const PictureDecode scans = DecodeSeed("bomb-20000-scans.jpg", screen);
+    EXPECT_EQ(scans.error, "too many scans in a JPEG");
+    EXPECT_TRUE(scans.picture.pixels.empty());
+    for (const std::vector<std::uint8_t>& good : {Jpeg(256, 192), Png(256, 192)}) {
+        EXPECT_EQ(DecodePictureBytes(good.data(), good.size(), screen, AlwaysStop).error,
+                  "stopped");
+    }
+
+    // A million pixels wide and one high is a picture, though an odd one.
+    const PictureDecode line = DecodeSeed("bomb-1000000x1.png", screen);
+    ASSERT_TRUE(line.error.empty()) << line.error;
+    EXPECT_EQ(line.picture.width, 1000000);
+    EXPECT_EQ(line.picture.height, 1);
+
+    const PictureDecode grey = DecodeSeed("grey-16bit-8080.png", screen);
+    ASSERT_TRUE(grey.error.empty()) << grey.error;
+    EXPECT_EQ(At(grey.picture, 5, 5), (std::vector<int>{128, 128, 128}));
+
+    // Cyan ink; magenta and yellow ink with half black. ImageMagick reads the file with Adobe's
+    // marker so; it takes every CMYK JPEG as inverted, so the plain one's colours are the inks'.
+    for (const char* cmyk : {"cmyk.jpg", "cmyk-adobe.jpg"}) {
+        const PictureDecode inks = DecodeSeed(cmyk, screen);
+        ASSERT_TRUE(inks.error.empty()) << cmyk << ": " << inks.error;
+        EXPECT_EQ(At(inks.picture, 4, 4), (std::vector<int>{0, 255, 255})) << cmyk;
+        EXPECT_EQ(At(inks.picture, 60, 28), (std::vector<int>{127, 0, 0})) << cmyk;
+    }
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // Which monitors a window covers, on the two-monitor desk the X scenarios run: Xephyr's two
 // Xinerama heads, a 1024 x 768 primary and an 800 x 600 monitor to its right (the root window
 // 1824 x 768), and the same desk with the second monitor to the primary's left, as xrandr lays
-// it out with "--left-of".
+// it out with "--left-of". Then the heads X lists for mirrored monitors, as xrandr's "--same-as"
+// makes them: a laptop mirrored to a projector of its own size (two heads of one rectangle), or
+// to a smaller one (its head in the laptop's corner), beside a monitor of their own.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -48,6 +50,49 @@ TEST(WindowFlights, EachMonitorTheWindowCoversFliesItsOwnPartOfTheWindowsPicture
     EXPECT_TRUE(DecideWindowFlights(kDesk, {624, 100, 1024, 400}).empty());
     EXPECT_TRUE(DecideWindowFlights({kDesk[0]}, {0, 0, 1024, 768}).empty());
     EXPECT_TRUE(DecideWindowFlights({}, {0, 0, 1024, 768}).empty());
+}
+
+TEST(WindowFlights, AMirroredMonitorFliesOnceAndGapsAreFoundByTheUnionOfTheHeads) {
+    const Monitor laptop{{0, 0, 1920, 1080}, true};
+    const Monitor projector{{0, 0, 1920, 1080}, false};
+    const Monitor smallProjector{{0, 0, 1024, 768}, false};
+    const Monitor external{{1920, 0, 3200, 1024}, false};
+    const ScreenRect root{0, 0, 3200, 1080};
+
+    // Mirrored and nothing else: one place, one flight, as without the option.
+    EXPECT_TRUE(DecideWindowFlights({laptop, projector}, {0, 0, 1920, 1080}).empty());
+    EXPECT_TRUE(DecideWindowFlights({projector, laptop}, {0, 0, 1920, 1080}).empty());
+    EXPECT_TRUE(DecideWindowFlights({laptop, smallProjector}, {0, 0, 1920, 1080}).empty());
+
+    // Beside a monitor of their own: two flights, the laptop's first.
+    for (const Monitor& mirror : {projector, smallProjector}) {
+        const std::vector<MonitorFlight> flights =
+            DecideWindowFlights({mirror, laptop, external}, root);
+        ASSERT_EQ(flights.size(), 2u);
+        EXPECT_EQ(flights[0].window, laptop.bounds);
+        EXPECT_EQ(flights[1].window, external.bounds);
+    }
+    // The primary mirrored into the corner of a larger one: the larger leads in its stead.
+    Monitor primaryProjector = smallProjector;
+    primaryProjector.primary = true;
+    Monitor plainLaptop = laptop;
+    plainLaptop.primary = false;
+    std::vector<MonitorFlight> flights =
+        DecideWindowFlights({external, plainLaptop, primaryProjector}, root);
+    ASSERT_EQ(flights.size(), 2u);
+    EXPECT_EQ(flights[0].window, laptop.bounds);
+    EXPECT_EQ(flights[0].flightIndex, 0);
+    EXPECT_EQ(flights[1].window, external.bounds);
+
+    // The desk's two monitors leave the 224 x 168 corner below the smaller one uncovered; two
+    // overlapping heads that cover more than the window's area between them can still leave a
+    // corner (1024..1824 x 700..768); overlapping ones that reach every edge leave none.
+    const ScreenRect desk{0, 0, 1824, 768};
+    EXPECT_TRUE(FlightsLeaveGaps(DecideWindowFlights(kDesk, desk), 1824, 768));
+    const Monitor wide{{624, 0, 1824, 700}, false};
+    EXPECT_TRUE(FlightsLeaveGaps(DecideWindowFlights({kDesk[0], wide}, desk), 1824, 768));
+    const Monitor tall{{624, 0, 1824, 768}, false};
+    EXPECT_FALSE(FlightsLeaveGaps(DecideWindowFlights({kDesk[0], tall}, desk), 1824, 768));
 }
 
 }  // namespace

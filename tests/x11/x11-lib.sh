@@ -73,6 +73,33 @@ own_ground() {
     [ "$purple" -eq 0 ] && [ "$bars" -eq 0 ]
 }
 
+# wait_for_stop_handlers PID: waits, looking every 5 ms so as to keep the short delays short,
+# until the process runs the program (not the shell it is started from) and catches SIGHUP,
+# SIGINT and SIGTERM (bits 0, 1 and 14 of the caught-signals mask the kernel shows).
+wait_for_stop_handlers() {
+    local caught tries program_file
+    program_file=$(readlink -f "$ALTOSTRAT")
+    for tries in $(seq 2000); do
+        [ "$(readlink "/proc/$1/exe" 2>/dev/null)" = "$program_file" ] || {
+            sleep 0.005
+            continue
+        }
+        caught=$(awk '/^SigCgt:/ {print $2}' "/proc/$1/status" 2>/dev/null) || caught=
+        [ -n "$caught" ] && [ $((0x$caught & 0x4003)) -eq $((0x4003)) ] && return 0
+        sleep 0.005
+    done
+    return 1
+}
+# stop_and_time PID SIGNAL: sends the signal and waits for the program to end; its exit code
+# goes to EXIT_CODE and the seconds it took to TOOK.
+stop_and_time() {
+    local started
+    started=$(date +%s.%N)
+    kill -"$2" "$1"
+    wait_exit "$1" 10
+    TOOK=$(awk -v a="$started" -v b="$(date +%s.%N)" 'BEGIN {printf "%.2f", b - a}')
+}
+
 # An empty XDG_RUNTIME_DIR of the scenario's own, to see that no picture ever lands there (the
 # program once kept its pictures in a folder "altostrat-*" there; it writes none now).
 private_runtime() {

@@ -9,23 +9,6 @@ start_xvfb 1024x768
 display -window root "$ALTOSTRAT_SOURCE_DIR/assets/sample-desktop.png" || true
 private_runtime
 signals=(TERM INT HUP)
-# wait_for_stop_handlers PID: waits, looking every 5 ms so as to keep the short delays short,
-# until the process runs the program (not the shell it is started from) and catches SIGHUP,
-# SIGINT and SIGTERM (bits 0, 1 and 14 of the caught-signals mask the kernel shows).
-wait_for_stop_handlers() {
-    local caught tries program_file
-    program_file=$(readlink -f "$ALTOSTRAT")
-    for tries in $(seq 2000); do
-        [ "$(readlink "/proc/$1/exe" 2>/dev/null)" = "$program_file" ] || {
-            sleep 0.005
-            continue
-        }
-        caught=$(awk '/^SigCgt:/ {print $2}' "/proc/$1/status" 2>/dev/null) || caught=
-        [ -n "$caught" ] && [ $((0x$caught & 0x4003)) -eq $((0x4003)) ] && return 0
-        sleep 0.005
-    done
-    return 1
-}
 i=0
 for delay in 0.05 0.3 0.6 0.9 1.2 1.6 2.5 4; do
     signal=${signals[$((i % 3))]}
@@ -35,13 +18,10 @@ for delay in 0.05 0.3 0.6 0.9 1.2 1.6 2.5 4; do
     wait_for_stop_handlers "$program" || fail "the program does not catch the stop signals"
     sleep "$delay"
     running "$program" || fail "the program ended by itself within $delay s"
-    started=$(date +%s.%N)
-    kill -"$signal" "$program"
-    wait_exit "$program" 10
-    took=$(awk -v a="$started" -v b="$(date +%s.%N)" 'BEGIN {printf "%.2f", b - a}')
-    echo "SIG$signal after $delay s: ended $took s later, exit code $EXIT_CODE"
+    stop_and_time "$program" "$signal"
+    echo "SIG$signal after $delay s: ended $TOOK s later, exit code $EXIT_CODE"
     [ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE after SIG$signal"
-    at_least 1 "$took" || fail "SIG$signal after $delay s took $took s"
+    at_least 1 "$TOOK" || fail "SIG$signal after $delay s took $TOOK s"
     [ "$(capture_folders)" -eq 0 ] || fail "a picture is left behind after SIG$signal at $delay s"
     ! xwininfo -name Altostrat_VC >/dev/null 2>&1 || fail "the flight's window is left"
 done
