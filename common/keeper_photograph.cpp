@@ -1,13 +1,22 @@
 #include "common/keeper_photograph.h"
 
+#include <algorithm>
+#include <tuple>
+
+#include "common/bmp_writer.h"
 #include "common/little_endian.h"
 
 namespace altostrat {
 namespace {
 
-// Larger than any screen a photograph is taken of (sixteen 8K monitors); a header claiming more
-// is not one the keeper wrote.
+// Larger than any screen a photograph is taken of; a header claiming more is not one the keeper
+// wrote. An 8K monitor's photograph is 7680 x 4320 pixels of 3 bytes, about 95 MiB: ten of them.
 constexpr std::uint64_t kLargestPixelBytes = std::uint64_t{1} << 30;
+static_assert(kLargestPixelBytes / (std::uint64_t{7680} * 3 * 4320) == 10,
+              "the limit holds ten 8K monitors");
+
+constexpr std::size_t kMonitorCountOffset = 44;
+constexpr std::size_t kMonitorDigestOffset = 48;
 
 void PutU32(std::uint8_t* p, std::uint32_t value) {
     p[0] = static_cast<std::uint8_t>(value);
@@ -17,14 +26,39 @@ void PutU32(std::uint8_t* p, std::uint32_t value) {
 }
 
 std::uint64_t PixelBytes(const ScreenRect& screen) {
-    if (screen.Width() <= 0 || screen.Height() <= 0) {
+    if (screen.Width() <= 0 || screen.Height() <= 0 || screen.Width() > 65536) {
         return 0;
     }
-    return std::uint64_t{4} * static_cast<std::uint64_t>(screen.Width()) *
+    return std::uint64_t{BmpRowBytes(screen.Width(), 24)} *
            static_cast<std::uint64_t>(screen.Height());
 }
 
+// FNV-1a over 32-bit little-endian words.
+void Mix(std::uint64_t& digest, std::uint32_t word) {
+    for (int shift = 0; shift < 32; shift += 8) {
+        digest ^= (word >> shift) & 0xFFu;
+        digest *= 0x100000001B3u;
+    }
+}
+
 }  // namespace
+
+std::uint64_t MonitorDigest(const std::vector<MonitorPlace>& monitors) {
+    std::vector<std::tuple<int, int, int, int, std::uint32_t>> sorted;
+    for (const MonitorPlace& m : monitors) {
+        sorted.emplace_back(m.rect.top, m.rect.left, m.rect.bottom, m.rect.right, m.dpi);
+    }
+    std::sort(sorted.begin(), sorted.end());
+    std::uint64_t digest = 0xCBF29CE484222325u;
+    Mix(digest, static_cast<std::uint32_t>(sorted.size()));
+    for (const auto& [top, left, bottom, right, dpi] : sorted) {
+        for (const int edge : {left, top, right, bottom}) {
+            Mix(digest, static_cast<std::uint32_t>(edge));
+        }
+        Mix(digest, dpi);
+    }
+    return digest;
+}
 
 std::size_t KeeperSectionSize(const ScreenRect& screen) {
     const std::uint64_t pixels = PixelBytes(screen);
@@ -34,11 +68,13 @@ std::size_t KeeperSectionSize(const ScreenRect& screen) {
     return static_cast<std::size_t>(kKeeperHeaderSize + pixels);
 }
 
-KeeperHeader MakeKeeperHeader(const ScreenRect& screen, std::uint32_t tick) {
+KeeperHeader MakeKeeperHeader(const ScreenLayout& layout, std::uint32_t tick) {
     KeeperHeader header;
-    header.screen = screen;
+    header.screen = layout.virtualScreen;
     header.takenAtTick = tick;
-    header.rowStride = static_cast<std::uint32_t>(screen.Width()) * 4;
+    header.rowStride = static_cast<std::uint32_t>(BmpRowBytes(layout.virtualScreen.Width(), 24));
+    header.monitorCount = static_cast<std::uint32_t>(layout.monitors.size());
+    header.monitorDigest = MonitorDigest(layout.monitors);
     return header;
 }
 
@@ -57,11 +93,14 @@ void WriteKeeperHeader(const KeeperHeader& header, std::uint8_t* out) {
     PutU32(out + 32, header.takenAtTick);
     PutU32(out + 36, header.pixelFormat);
     PutU32(out + 40, header.rowStride);
+    PutU32(out + kMonitorCountOffset, header.monitorCount);
+    PutU32(out + kMonitorDigestOffset, static_cast<std::uint32_t>(header.monitorDigest));
+    PutU32(out + kMonitorDigestOffset + 4, static_cast<std::uint32_t>(header.monitorDigest >> 32));
 }
 
 KeeperVerdict CheckKeeperSection(const std::uint8_t* bytes, std::size_t available,
                                  const KeeperSightNow& now, KeeperHeader* header) {
-    if (!now.ownerIsUser) {
+    if (!now.trust.ownerIsUser || !now.trust.onlyUserLetIn || !now.trust.labelAtLeastMedium) {
         return KeeperVerdict::kNotOurs;
     }
     if (bytes == nullptr || available < kKeeperHeaderSize) {
@@ -79,10 +118,13 @@ KeeperVerdict CheckKeeperSection(const std::uint8_t* bytes, std::size_t availabl
     read.takenAtTick = ReadU32(bytes + 32);
     read.pixelFormat = ReadU32(bytes + 36);
     read.rowStride = ReadU32(bytes + 40);
+    read.monitorCount = ReadU32(bytes + kMonitorCountOffset);
+    read.monitorDigest = ReadU32(bytes + kMonitorDigestOffset) |
+                         std::uint64_t{ReadU32(bytes + kMonitorDigestOffset + 4)} << 32;
     if (read.magic != kKeeperMagic || read.version != kKeeperVersion ||
-        read.headerSize != kKeeperHeaderSize || read.pixelFormat != kKeeperPixelsBgrx32 ||
+        read.headerSize != kKeeperHeaderSize || read.pixelFormat != kKeeperPixelsBgr24 ||
         width <= 0 || height <= 0 || width > 65536 || height > 65536 ||
-        read.rowStride != static_cast<std::uint32_t>(width) * 4 ||
+        read.rowStride != BmpRowBytes(width, 24) ||
         std::uint64_t{read.rowStride} * static_cast<std::uint64_t>(height) > kLargestPixelBytes) {
         return KeeperVerdict::kMalformed;
     }
@@ -103,7 +145,9 @@ KeeperVerdict CheckKeeperSection(const std::uint8_t* bytes, std::size_t availabl
     if (read.taken != 0) {
         return KeeperVerdict::kAlreadyTaken;
     }
-    if (!(read.screen == now.virtualScreen)) {
+    if (!(read.screen == now.layout.virtualScreen) ||
+        read.monitorCount != now.layout.monitors.size() ||
+        read.monitorDigest != MonitorDigest(now.layout.monitors)) {
         return KeeperVerdict::kOtherLayout;
     }
     // Differences of wrapping ticks: "after" is a small forward step, whatever the wrap.
@@ -116,22 +160,9 @@ KeeperVerdict CheckKeeperSection(const std::uint8_t* bytes, std::size_t availabl
     return KeeperVerdict::kUsable;
 }
 
-RgbPicture KeeperPicture(const std::uint8_t* bytes, const KeeperHeader& header) {
-    RgbPicture picture;
-    picture.width = header.screen.Width();
-    picture.height = header.screen.Height();
-    picture.pixels.resize(static_cast<std::size_t>(picture.width) * picture.height * 3);
-    std::uint8_t* out = picture.pixels.data();
-    for (int y = 0; y < picture.height; ++y) {
-        const std::uint8_t* row =
-            bytes + kKeeperHeaderSize + static_cast<std::size_t>(y) * header.rowStride;
-        for (int x = 0; x < picture.width; ++x, out += 3) {
-            out[0] = row[x * 4 + 2];
-            out[1] = row[x * 4 + 1];
-            out[2] = row[x * 4 + 0];
-        }
-    }
-    return picture;
+BgrRows KeeperRows(const std::uint8_t* bytes, const KeeperHeader& header) {
+    return {header.screen.Width(), header.screen.Height(), bytes + kKeeperHeaderSize,
+            header.rowStride};
 }
 
 }  // namespace altostrat

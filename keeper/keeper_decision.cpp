@@ -1,5 +1,7 @@
 #include "keeper/keeper_decision.h"
 
+#include <algorithm>
+
 #include "common/keeper_photograph.h"
 
 namespace altostrat {
@@ -9,41 +11,87 @@ bool Watching(const KeeperSight& sight) {
     return sight.oursChosen && sight.saverActive && sight.timeoutSeconds > 0;
 }
 
+std::uint64_t TimeoutMilliseconds(const KeeperSight& sight) {
+    return std::uint64_t{sight.timeoutSeconds} * 1000;
+}
+
+// Milliseconds since the last input; an input stamped after the clock (read in the other order,
+// or moved by the system) counts as none.
+std::uint32_t IdleMilliseconds(const KeeperSight& sight) {
+    const std::uint32_t idle = sight.nowTick - sight.lastInputTick;
+    return static_cast<std::int32_t>(idle) < 0 ? 0 : idle;
+}
+
+// The wait while the user's return is awaited: no longer than the timeout less the lead, so that
+// after an input the next photograph is never missed; never shorter than the lead.
+std::uint32_t RecheckMilliseconds(const KeeperSight& sight) {
+    const std::uint64_t beforeTimeout =
+        TimeoutMilliseconds(sight) > kKeeperLeadMilliseconds
+            ? TimeoutMilliseconds(sight) - kKeeperLeadMilliseconds
+            : 0;
+    return static_cast<std::uint32_t>(std::clamp<std::uint64_t>(
+        beforeTimeout, kKeeperLeadMilliseconds, kKeeperRecheckMilliseconds));
+}
+
 }  // namespace
 
 KeeperAction StepKeeper(KeeperState& state, const KeeperSight& sight) {
-    if (state.photographedThisIdleness && sight.lastInputTick != state.photographedInputTick) {
-        state.photographedThisIdleness = false;  // the user came back: a new stretch
+    if (state.inStretch && sight.lastInputTick != state.stretchInputTick) {
+        state.inStretch = false;  // the user came back: a new stretch
+        state.stretchDone = false;
     }
     if (state.holding) {
-        const bool inputCame = !state.photographedThisIdleness;
-        const bool tooOld = sight.nowTick - state.heldSinceTick >= kKeeperHoldMilliseconds;
-        if (inputCame || sight.hostTookIt || tooOld || !Watching(sight)) {
+        const std::uint32_t held = sight.nowTick - state.heldSinceTick;
+        const bool runStarted = sight.hostTookIt || sight.saverRunning;
+        if (runStarted || held >= kKeeperHoldMilliseconds) {
+            state.stretchDone = true;
+        }
+        if (!state.inStretch || state.stretchDone || !Watching(sight)) {
             state.holding = false;
             return KeeperAction::kDrop;
         }
+        if (held >= kKeeperRenewMilliseconds && sight.usersDesktopShown) {
+            return KeeperAction::kPhotograph;  // replaces the held one
+        }
         return KeeperAction::kNothing;
     }
-    if (!Watching(sight) || !sight.inputDesktopIsDefault || sight.saverRunning ||
-        state.photographedThisIdleness) {
+    if (!Watching(sight) || !sight.usersDesktopShown || sight.saverRunning ||
+        state.stretchDone) {
         return KeeperAction::kNothing;
     }
-    const std::uint64_t idle = sight.nowTick - sight.lastInputTick;
-    const std::uint64_t timeout = std::uint64_t{sight.timeoutSeconds} * 1000;
-    if (idle + kKeeperLeadMilliseconds < timeout) {
+    if (IdleMilliseconds(sight) + std::uint64_t{kKeeperLeadMilliseconds} <
+        TimeoutMilliseconds(sight)) {
         return KeeperAction::kNothing;
     }
-    state.photographedThisIdleness = true;
-    state.photographedInputTick = sight.lastInputTick;
+    state.inStretch = true;
+    state.stretchInputTick = sight.lastInputTick;
     return KeeperAction::kPhotograph;
 }
 
 void KeeperPhotographResult(KeeperState& state, bool held, std::uint32_t nowTick) {
     state.holding = held;
     state.heldSinceTick = nowTick;
-    if (!held) {
-        state.photographedThisIdleness = false;
+}
+
+std::uint32_t KeeperNextStep(const KeeperState& state, const KeeperSight& sight) {
+    if (!Watching(sight)) {
+        return kKeeperNoStep;
     }
+    const std::uint32_t recheck = RecheckMilliseconds(sight);
+    if (state.holding) {
+        const std::uint32_t held = sight.nowTick - state.heldSinceTick;
+        const std::uint32_t toRenew =
+            held < kKeeperRenewMilliseconds ? kKeeperRenewMilliseconds - held : recheck;
+        return std::min(toRenew, recheck);
+    }
+    const std::uint64_t idleAndLead =
+        IdleMilliseconds(sight) + std::uint64_t{kKeeperLeadMilliseconds};
+    if (state.stretchDone || sight.saverRunning || idleAndLead >= TimeoutMilliseconds(sight)) {
+        // Waiting for the user's return, for the saver's end or the user's desktop, or to try a
+        // photograph that failed again.
+        return recheck;
+    }
+    return static_cast<std::uint32_t>(TimeoutMilliseconds(sight) - idleAndLead);
 }
 
 }  // namespace altostrat

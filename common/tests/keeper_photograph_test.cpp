@@ -1,28 +1,31 @@
 // The host's judgement of the keeper's section, case by case as the keeper's promise states it:
-// only the user's own, whole, of the screen's layout now and newer than the last input.
+// only the user's own, whole, of the screen's monitors and scales now and newer than the last
+// input.
 #include "common/keeper_photograph.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <iterator>
+#include <utility>
 #include <vector>
 
 namespace altostrat {
 namespace {
 
 const ScreenRect kTwoMonitors{-800, 0, 1024, 768};
+// An 800 x 600 monitor at 150 % left of the primary, their tops aligned.
+const ScreenLayout kLayout{kTwoMonitors,
+                           {{{0, 0, 1024, 768}, 96, true}, {{-800, 0, 0, 600}, 144, false}}};
 
-std::vector<std::uint8_t> Section(const ScreenRect& screen, std::uint32_t tick) {
-    std::vector<std::uint8_t> bytes(KeeperSectionSize(screen));
-    WriteKeeperHeader(MakeKeeperHeader(screen, tick), bytes.data());
+std::vector<std::uint8_t> Section(const ScreenLayout& layout, std::uint32_t tick) {
+    std::vector<std::uint8_t> bytes(KeeperSectionSize(layout.virtualScreen));
+    WriteKeeperHeader(MakeKeeperHeader(layout, tick), bytes.data());
     return bytes;
 }
 
 KeeperSightNow Now() {
     KeeperSightNow now;
-    now.ownerIsUser = true;
-    now.virtualScreen = kTwoMonitors;
+    now.trust = {true, true, true};
+    now.layout = kLayout;
     now.lastInputTick = 1000;
     now.nowTick = 5000;
     return now;
@@ -37,9 +40,22 @@ TEST(KeeperSection, OnlyTheUsersOwnWholeCurrentPhotographIsUsable) {
         KeeperVerdict expected;
     };
     KeeperSightNow stranger = Now();
-    stranger.ownerIsUser = false;
+    stranger.trust.ownerIsUser = false;
+    KeeperSightNow openToOthers = Now();
+    openToOthers.trust.onlyUserLetIn = false;
+    KeeperSightNow lowLabel = Now();
+    lowLabel.trust.labelAtLeastMedium = false;
     KeeperSightNow moved = Now();
-    moved.virtualScreen = {0, 0, 1824, 768};  // the same size, the monitor now right of it
+    moved.layout.virtualScreen = {0, 0, 1824, 768};  // the same size, the monitor now right of it
+    moved.layout.monitors[1].rect = {1024, 0, 1824, 600};
+    KeeperSightNow lowered = Now();  // the same bounding box, the small monitor's bottom aligned
+    lowered.layout.monitors[1].rect = {-800, 168, 0, 768};
+    KeeperSightNow rescaled = Now();  // the same pixels, the small monitor now at 125 %
+    rescaled.layout.monitors[1].dpi = 120;
+    KeeperSightNow reordered = Now();  // the same monitors, listed the other way round
+    std::swap(reordered.layout.monitors[0], reordered.layout.monitors[1]);
+    KeeperSightNow oneMore = Now();  // a third monitor inside the box, over the first
+    oneMore.layout.monitors.push_back({{0, 0, 1024, 768}, 96, false});
     KeeperSightNow cameBack = Now();
     cameBack.lastInputTick = 2001;
     KeeperSightNow later = Now();
@@ -51,14 +67,20 @@ TEST(KeeperSection, OnlyTheUsersOwnWholeCurrentPhotographIsUsable) {
         {"usable", Now(), 2000, 0, KeeperVerdict::kUsable},
         {"taken at the input's tick", Now(), 1000, 0, KeeperVerdict::kUsable},
         {"another owner", stranger, 2000, 0, KeeperVerdict::kNotOurs},
+        {"others let in", openToOthers, 2000, 0, KeeperVerdict::kNotOurs},
+        {"labelled below medium", lowLabel, 2000, 0, KeeperVerdict::kNotOurs},
         {"one byte of the last row missing", Now(), 2000, 1, KeeperVerdict::kTruncated},
-        {"other layout", moved, 2000, 0, KeeperVerdict::kOtherLayout},
+        {"other virtual screen", moved, 2000, 0, KeeperVerdict::kOtherLayout},
+        {"other arrangement in the same box", lowered, 2000, 0, KeeperVerdict::kOtherLayout},
+        {"other scale", rescaled, 2000, 0, KeeperVerdict::kOtherLayout},
+        {"a monitor more", oneMore, 2000, 0, KeeperVerdict::kOtherLayout},
+        {"monitors listed in another order", reordered, 2000, 0, KeeperVerdict::kUsable},
         {"input since", cameBack, 2000, 0, KeeperVerdict::kBeforeInput},
         {"older than the hold", later, 2000, 0, KeeperVerdict::kTooOld},
         {"across the tick's wrap", wrapped, 0x1000, 0, KeeperVerdict::kUsable},
     };
     for (const Case& c : cases) {
-        std::vector<std::uint8_t> bytes = Section(kTwoMonitors, c.takenAt);
+        std::vector<std::uint8_t> bytes = Section(kLayout, c.takenAt);
         EXPECT_EQ(CheckKeeperSection(bytes.data(), bytes.size() - c.cutBy, c.now, nullptr),
                   c.expected)
             << c.what;
@@ -66,43 +88,49 @@ TEST(KeeperSection, OnlyTheUsersOwnWholeCurrentPhotographIsUsable) {
 }
 
 TEST(KeeperSection, ALyingOrShortHeaderIsRefusedWithoutReadingPastTheEnd) {
-    std::vector<std::uint8_t> bytes = Section(kTwoMonitors, 2000);
+    std::vector<std::uint8_t> bytes = Section(kLayout, 2000);
     EXPECT_EQ(CheckKeeperSection(bytes.data(), kKeeperHeaderSize - 1, Now(), nullptr),
               KeeperVerdict::kTruncated);
     EXPECT_EQ(CheckKeeperSection(nullptr, 0, Now(), nullptr), KeeperVerdict::kTruncated);
 
-    KeeperHeader wide = MakeKeeperHeader(kTwoMonitors, 2000);
+    KeeperHeader wide = MakeKeeperHeader(kLayout, 2000);
     wide.rowStride += 4;  // rows longer than the picture: not what the keeper writes
     WriteKeeperHeader(wide, bytes.data());
     EXPECT_EQ(CheckKeeperSection(bytes.data(), bytes.size(), Now(), nullptr),
               KeeperVerdict::kMalformed);
 
-    KeeperHeader half = MakeKeeperHeader(kTwoMonitors, 2000);
+    KeeperHeader older = MakeKeeperHeader(kLayout, 2000);
+    older.version = 1;  // a keeper of before the monitor digest
+    WriteKeeperHeader(older, bytes.data());
+    EXPECT_EQ(CheckKeeperSection(bytes.data(), bytes.size(), Now(), nullptr),
+              KeeperVerdict::kMalformed);
+
+    KeeperHeader half = MakeKeeperHeader(kLayout, 2000);
     half.magic = 0;  // the keeper writes the magic last: a section still being filled
     WriteKeeperHeader(half, bytes.data());
     EXPECT_EQ(CheckKeeperSection(bytes.data(), bytes.size(), Now(), nullptr),
               KeeperVerdict::kMalformed);
 
-    KeeperHeader taken = MakeKeeperHeader(kTwoMonitors, 2000);
+    KeeperHeader taken = MakeKeeperHeader(kLayout, 2000);
     taken.taken = 1;
     WriteKeeperHeader(taken, bytes.data());
     EXPECT_EQ(CheckKeeperSection(bytes.data(), bytes.size(), Now(), nullptr),
               KeeperVerdict::kAlreadyTaken);
 }
 
-TEST(KeeperSection, PixelsComeOutAsRgbTopRowFirst) {
-    const ScreenRect screen{-1, -1, 1, 1};  // 2 x 2
+TEST(KeeperSection, RowsAreTheBitmapRowsTopFirstPaddedToFourBytes) {
+    const ScreenLayout screen{{-1, -1, 1, 1}, {{{-1, -1, 1, 1}, 96, true}}};  // 2 x 2
     std::vector<std::uint8_t> bytes = Section(screen, 2000);
-    const std::uint8_t rows[] = {1, 2, 3, 0, 4, 5, 6, 0, 7, 8, 9, 0, 10, 11, 12, 0};
-    std::copy(std::begin(rows), std::end(rows), bytes.begin() + kKeeperHeaderSize);
+    ASSERT_EQ(bytes.size(), kKeeperHeaderSize + 2 * 8u);
     KeeperSightNow now = Now();
-    now.virtualScreen = screen;
+    now.layout = screen;
     KeeperHeader header;
     ASSERT_EQ(CheckKeeperSection(bytes.data(), bytes.size(), now, &header), KeeperVerdict::kUsable);
-    const RgbPicture picture = KeeperPicture(bytes.data(), header);
-    EXPECT_EQ(picture.width, 2);
-    EXPECT_EQ(picture.height, 2);
-    EXPECT_EQ(picture.pixels, (std::vector<std::uint8_t>{3, 2, 1, 6, 5, 4, 9, 8, 7, 12, 11, 10}));
+    const BgrRows rows = KeeperRows(bytes.data(), header);
+    EXPECT_EQ(rows.width, 2);
+    EXPECT_EQ(rows.height, 2);
+    EXPECT_EQ(rows.rows, bytes.data() + kKeeperHeaderSize);
+    EXPECT_EQ(rows.stride, 8u);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "common/win32/user_sid.h"
 
-#include <aclapi.h>
+#include <sddl.h>
 
 namespace altostrat {
 
@@ -35,24 +35,33 @@ std::vector<BYTE> TokenUserSid() {
     return TokenSid(TokenUser);
 }
 
-std::vector<BYTE> TokenOwnerSid() {
-    return TokenSid(TokenOwner);
+std::wstring TokenUserSidText() {
+    std::vector<BYTE> user = TokenUserSid();
+    wchar_t* text = nullptr;
+    if (user.empty() || !ConvertSidToStringSidW(user.data(), &text)) {
+        return L"";
+    }
+    std::wstring sid = text;
+    LocalFree(text);
+    return sid;
 }
 
-bool OwnedByTokenUser(HANDLE object) {
-    std::vector<BYTE> user = TokenUserSid();
-    if (user.empty()) {
-        return false;
-    }
+bool OwnedByThisUser(HANDLE object, SE_OBJECT_TYPE type) {
     PSID owner = nullptr;
     PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (GetSecurityInfo(object, SE_KERNEL_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr,
-                        nullptr, nullptr, &descriptor) != ERROR_SUCCESS) {
+    if (GetSecurityInfo(object, type, OWNER_SECURITY_INFORMATION, &owner, nullptr, nullptr,
+                        nullptr, &descriptor) != ERROR_SUCCESS) {
         return false;
     }
-    const bool same = owner != nullptr && IsValidSid(owner) && EqualSid(owner, user.data());
+    bool own = false;
+    if (owner != nullptr && IsValidSid(owner)) {
+        std::vector<BYTE> sids[] = {TokenUserSid(), TokenSid(TokenOwner)};
+        for (std::vector<BYTE>& sid : sids) {
+            own = own || (!sid.empty() && EqualSid(owner, sid.data()));
+        }
+    }
     LocalFree(descriptor);
-    return same;
+    return own;
 }
 
 }  // namespace altostrat

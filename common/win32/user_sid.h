@@ -6,6 +6,9 @@
 
 #include <windows.h>
 
+#include <aclapi.h>
+
+#include <string>
 #include <vector>
 
 namespace altostrat {
@@ -13,12 +16,14 @@ namespace altostrat {
 // The SID of the process token's user; empty when it cannot be read.
 std::vector<BYTE> TokenUserSid();
 
-// The SID the process token gives as owner to the objects it makes (an administrator's may be the
-// Administrators group rather than the user); empty when it cannot be read.
-std::vector<BYTE> TokenOwnerSid();
+// The same as text, "S-1-5-21-...", for security descriptors written in SDDL; "" when it cannot
+// be read.
+std::wstring TokenUserSidText();
 
-// Whether OBJECT's owner (as GetSecurityInfo reports it) is the process token's user. False
-// when either cannot be read.
-bool OwnedByTokenUser(HANDLE object);
+// Whether OBJECT (a file or folder, or a kernel object such as a section, by TYPE) is owned by
+// this user: its owner is the token's user, or the owner the token gives to what it makes (an
+// administrator's may be the Administrators group rather than the user). False when either
+// cannot be read.
+bool OwnedByThisUser(HANDLE object, SE_OBJECT_TYPE type);
 
 }  // namespace altostrat

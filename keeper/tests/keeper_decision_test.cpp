@@ -1,7 +1,8 @@
 // The keeper's steps against the promise it keeps: photograph a few seconds before the saver's
-// timeout, only for this saver, switched on, on the user's own unlocked desktop; hold until the
-// user comes back, the host takes it or ten minutes pass; never photograph twice in one stretch
-// of idleness (the second would be of the flight).
+// timeout, only for this saver, switched on, on the user's own unlocked desktop; renew it while
+// the user stays away and no saver starts; drop it when the user comes back or a saver run
+// starts, and photograph nothing more until the user is back (it would be of the flight); look
+// again only when something can have changed.
 #include "keeper/keeper_decision.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,7 @@ KeeperSight Idle(std::uint32_t idleMs, std::uint32_t lastInput = 100000) {
     sight.oursChosen = true;
     sight.saverActive = true;
     sight.timeoutSeconds = 60;
-    sight.inputDesktopIsDefault = true;
+    sight.usersDesktopShown = true;
     sight.lastInputTick = lastInput;
     sight.nowTick = lastInput + idleMs;
     return sight;
@@ -36,10 +37,12 @@ TEST(KeeperDecision, PhotographsOnlyJustBeforeThisSaversTimeoutOnTheUsersDesktop
     KeeperSight noTimeout = Idle(57000);
     noTimeout.timeoutSeconds = 0;
     KeeperSight locked = Idle(57000);
-    locked.inputDesktopIsDefault = false;
+    locked.usersDesktopShown = false;
     KeeperSight saverShown = Idle(61000);
     saverShown.saverRunning = true;
     KeeperSight acrossWrap = Idle(57000, 0xFFFFF000u);  // the tick count wrapped meanwhile
+    KeeperSight inputAfterClock = Idle(0);  // an input stamped after the clock was read
+    inputAfterClock.lastInputTick = inputAfterClock.nowTick + 5;
     const Case cases[] = {
         {"working", Idle(500), KeeperAction::kNothing},
         {"four seconds before", Idle(56000), KeeperAction::kNothing},
@@ -51,6 +54,7 @@ TEST(KeeperDecision, PhotographsOnlyJustBeforeThisSaversTimeoutOnTheUsersDesktop
         {"locked or another desktop", locked, KeeperAction::kNothing},
         {"a saver already shown", saverShown, KeeperAction::kNothing},
         {"across the tick's wrap", acrossWrap, KeeperAction::kPhotograph},
+        {"input stamped after the clock", inputAfterClock, KeeperAction::kNothing},
     };
     for (const Case& c : cases) {
         KeeperState state;
@@ -58,7 +62,7 @@ TEST(KeeperDecision, PhotographsOnlyJustBeforeThisSaversTimeoutOnTheUsersDesktop
     }
 }
 
-TEST(KeeperDecision, HoldsUntilInputTakingTimeOrTheSaverChangesThenWaitsForNewIdleness) {
+TEST(KeeperDecision, HoldsAndRenewsUntilInputOrARunThenWaitsForNewIdleness) {
     struct Case {
         const char* what;
         KeeperSight later;  // a step while holding
@@ -69,13 +73,18 @@ TEST(KeeperDecision, HoldsUntilInputTakingTimeOrTheSaverChangesThenWaitsForNewId
     KeeperSight otherSaver = Idle(62000);
     otherSaver.oursChosen = false;
     KeeperSight saverDesktop = Idle(62000);  // the saver's own desktop is the input desktop now
-    saverDesktop.inputDesktopIsDefault = false;
+    saverDesktop.usersDesktopShown = false;
     saverDesktop.saverRunning = true;
+    KeeperSight renewDue = Idle(57000 + kKeeperRenewMilliseconds);  // a video holds the saver off
+    KeeperSight renewDueLocked = renewDue;
+    renewDueLocked.usersDesktopShown = false;
     const Case cases[] = {
         {"still idle", Idle(62000), KeeperAction::kNothing},
-        {"on the saver's desktop", saverDesktop, KeeperAction::kNothing},
+        {"a saver run started, not taking it", saverDesktop, KeeperAction::kDrop},
         {"input came back", Idle(1000, 170000), KeeperAction::kDrop},
         {"the host took it", taken, KeeperAction::kDrop},
+        {"renewal due", renewDue, KeeperAction::kPhotograph},
+        {"renewal due, the desktop locked", renewDueLocked, KeeperAction::kNothing},
         {"ten minutes held", Idle(57000 + kKeeperHoldMilliseconds), KeeperAction::kDrop},
         {"another saver chosen", otherSaver, KeeperAction::kDrop},
     };
@@ -98,6 +107,51 @@ TEST(KeeperDecision, HoldsUntilInputTakingTimeOrTheSaverChangesThenWaitsForNewId
     // A photograph that could not be taken is tried again at the next step.
     KeeperPhotographResult(state, false, Idle(57500, 200000).nowTick);
     EXPECT_EQ(StepKeeper(state, Idle(58500, 200000)), KeeperAction::kPhotograph);
+}
+
+TEST(KeeperDecision, TheNextStepIsDueOnlyWhenSomethingCanHaveChanged) {
+    struct Case {
+        const char* what;
+        bool holdFrom57s;     // photographed and held at 57 s of idleness
+        bool hostTookIt;      // then dropped, the host having taken it
+        KeeperSight sight;    // the step whose next step is asked
+        std::uint32_t expected;
+    };
+    KeeperSight otherSaver = Idle(500);
+    otherSaver.oursChosen = false;
+    KeeperSight saverShown = Idle(61000);
+    saverShown.saverRunning = true;
+    KeeperSight shortTimeout = Idle(500);
+    shortTimeout.timeoutSeconds = 8;
+    KeeperSight tinyTimeout = Idle(0);
+    tinyTimeout.timeoutSeconds = 2;
+    tinyTimeout.usersDesktopShown = false;
+    const Case cases[] = {
+        {"another saver chosen: only a notice", false, false, otherSaver, kKeeperNoStep},
+        {"working: at the timeout less the lead", false, false, Idle(500), 56500},
+        {"just held: the recheck", true, false, Idle(57000), kKeeperRecheckMilliseconds},
+        {"held nearly four minutes: the renewal", true, false,
+         Idle(57000 + kKeeperRenewMilliseconds - 10000), 10000},
+        {"the host took it: the recheck", true, true, Idle(63000), kKeeperRecheckMilliseconds},
+        {"a saver shown: the recheck", false, false, saverShown, kKeeperRecheckMilliseconds},
+        {"an 8 s timeout: the timeout less the lead", false, false, shortTimeout, 4500},
+        {"a 2 s timeout: never sooner than the lead", false, false, tinyTimeout,
+         kKeeperLeadMilliseconds},
+    };
+    for (const Case& c : cases) {
+        KeeperState state;
+        if (c.holdFrom57s) {
+            ASSERT_EQ(StepKeeper(state, Idle(57000)), KeeperAction::kPhotograph) << c.what;
+            KeeperPhotographResult(state, true, Idle(57000).nowTick);
+        }
+        if (c.hostTookIt) {
+            KeeperSight taken = Idle(62000);
+            taken.hostTookIt = true;
+            ASSERT_EQ(StepKeeper(state, taken), KeeperAction::kDrop) << c.what;
+        }
+        StepKeeper(state, c.sight);
+        EXPECT_EQ(KeeperNextStep(state, c.sight), c.expected) << c.what;
+    }
 }
 
 }  // namespace

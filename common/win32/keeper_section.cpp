@@ -1,0 +1,127 @@
+#include "common/win32/keeper_section.h"
+
+#include <aclapi.h>
+#include <sddl.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "common/win32/user_sid.h"
+
+namespace altostrat {
+namespace {
+
+// The integrity level of a label ACE: its SID's last sub-authority.
+DWORD LabelLevel(const ACE_HEADER* ace) {
+    const auto* label = reinterpret_cast<const SYSTEM_MANDATORY_LABEL_ACE*>(ace);
+    PSID sid = const_cast<DWORD*>(&label->SidStart);
+    if (!IsValidSid(sid) || *GetSidSubAuthorityCount(sid) == 0) {
+        return 0;
+    }
+    return *GetSidSubAuthority(sid, *GetSidSubAuthorityCount(sid) - 1u);
+}
+
+// Every ACE that allows anything names USER, and at least one does. Denials are fine; any other
+// kind of ACE (object, callback) is not one the keeper writes.
+bool OnlyUserAllowed(const ACL* dacl, const std::vector<BYTE>& user) {
+    if (dacl == nullptr || user.empty()) {
+        return false;  // a null access list lets everyone in
+    }
+    bool allowed = false;
+    for (DWORD i = 0; i < dacl->AceCount; ++i) {
+        void* ace = nullptr;
+        if (!GetAce(const_cast<ACL*>(dacl), i, &ace)) {
+            return false;
+        }
+        const BYTE type = static_cast<ACE_HEADER*>(ace)->AceType;
+        if (type == ACCESS_DENIED_ACE_TYPE) {
+            continue;
+        }
+        if (type != ACCESS_ALLOWED_ACE_TYPE ||
+            !EqualSid(&static_cast<ACCESS_ALLOWED_ACE*>(ace)->SidStart,
+                      const_cast<BYTE*>(user.data()))) {
+            return false;
+        }
+        allowed = true;
+    }
+    return allowed;
+}
+
+// The lowest level any label ACE of SACL gives; medium when there is none, as Windows reads an
+// object without a label.
+DWORD IntegrityLevel(const ACL* sacl) {
+    bool labelled = false;
+    DWORD level = ~DWORD{0};
+    for (DWORD i = 0; sacl != nullptr && i < sacl->AceCount; ++i) {
+        void* ace = nullptr;
+        if (GetAce(const_cast<ACL*>(sacl), i, &ace) &&
+            static_cast<ACE_HEADER*>(ace)->AceType == SYSTEM_MANDATORY_LABEL_ACE_TYPE) {
+            labelled = true;
+            level = std::min(level, LabelLevel(static_cast<ACE_HEADER*>(ace)));
+        }
+    }
+    return labelled ? level : SECURITY_MANDATORY_MEDIUM_RID;
+}
+
+// Windows before Vista has no integrity levels: its tokens have none, and it reads no labels.
+bool HasIntegrityLevels() {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
+        return true;
+    }
+    DWORD size = 0;
+    GetTokenInformation(token, TokenIntegrityLevel, nullptr, 0, &size);
+    const bool has = GetLastError() != ERROR_INVALID_PARAMETER;
+    CloseHandle(token);
+    return has;
+}
+
+}  // namespace
+
+KeeperSectionSecurity::KeeperSectionSecurity() {
+    const std::wstring user = TokenUserSidText();
+    if (user.empty()) {
+        return;
+    }
+    // SECTION_ALL_ACCESS for the user alone, nothing inherited; the label's NRNW is
+    // no-read-up and no-write-up, at ME, medium.
+    const std::wstring owned = L"O:" + user + L"D:P(A;;0xf001f;;;" + user + L")";
+    for (const std::wstring& sddl : {owned + L"S:(ML;;NRNW;;;ME)", owned}) {
+        if (ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl.c_str(), SDDL_REVISION_1,
+                                                                 &descriptor, nullptr)) {
+            break;
+        }
+        descriptor = nullptr;
+    }
+    attributes.nLength = sizeof attributes;
+    attributes.lpSecurityDescriptor = descriptor;
+    attributes.bInheritHandle = FALSE;
+}
+
+KeeperSectionSecurity::~KeeperSectionSecurity() {
+    if (descriptor != nullptr) {
+        LocalFree(descriptor);
+    }
+}
+
+KeeperSectionTrust ReadKeeperSectionTrust(HANDLE section) {
+    KeeperSectionTrust trust;
+    trust.ownerIsUser = OwnedByThisUser(section, SE_KERNEL_OBJECT);
+    PACL dacl = nullptr;
+    PACL sacl = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    const bool levels = HasIntegrityLevels();
+    const SECURITY_INFORMATION wanted =
+        DACL_SECURITY_INFORMATION | (levels ? LABEL_SECURITY_INFORMATION : 0);
+    if (GetSecurityInfo(section, SE_KERNEL_OBJECT, wanted, nullptr, nullptr, &dacl, &sacl,
+                        &descriptor) == ERROR_SUCCESS) {
+        trust.onlyUserLetIn = OnlyUserAllowed(dacl, TokenUserSid());
+        trust.labelAtLeastMedium =
+            !levels || IntegrityLevel(sacl) >= SECURITY_MANDATORY_MEDIUM_RID;
+        LocalFree(descriptor);
+    }
+    return trust;
+}
+
+}  // namespace altostrat
