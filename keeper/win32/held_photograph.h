@@ -1,6 +1,6 @@
 #pragma once
-// The photograph the keeper holds: the whole virtual screen copied 1:1 into a named section of
-// the session that only the user may open, never into a file.
+// The photograph the keeper holds: the whole virtual screen copied 1:1 by the screen's own copy
+// straight into a named section of the session that only the user may open, never into a file.
 
 #include <windows.h>
 
@@ -13,8 +13,9 @@ struct HeldPhotograph {
     std::uint8_t* view = nullptr;
 };
 
-// Photographs the virtual screen into a new section. False (and nothing held) when the section
-// cannot be made private to the user, already exists (made by someone else), or the copy fails.
+// Drops what is held and photographs the virtual screen into a new section. False (and nothing
+// held) when the section cannot be made private to the user, already exists (made by someone
+// else, or the old one still open in a host), or the copy fails.
 bool TakeAndHold(HeldPhotograph& held, std::uint32_t tick);
 // Whether the host has marked the held photograph taken.
 bool HostTookIt(const HeldPhotograph& held);

@@ -1,5 +1,7 @@
 #include "keeper/win32/keeper_program.h"
 
+#include <wtsapi32.h>
+
 #include "common/keeper_photograph.h"
 #include "common/win32/wide_text.h"
 #include "keeper/win32/keeper_sight.h"
@@ -9,6 +11,21 @@ namespace {
 
 constexpr UINT_PTR kStepTimer = 1;
 
+// The notices after which the screen, the session or the saver's settings may differ.
+bool MayHaveChanged(UINT message, WPARAM wParam) {
+    switch (message) {
+        case WM_WTSSESSION_CHANGE:  // locked, unlocked, connected to another console
+        case WM_DISPLAYCHANGE:      // monitors, resolutions or their arrangement
+        case WM_DPICHANGED:         // a monitor's scale
+        case WM_SETTINGCHANGE:      // the saver switched on or off, its timeout
+            return true;
+        case WM_POWERBROADCAST:  // back from sleep: the clock jumped
+            return wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND;
+        default:
+            return false;
+    }
+}
+
 LRESULT CALLBACK KeeperWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
@@ -16,11 +33,12 @@ LRESULT CALLBACK KeeperWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
                           reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     auto* program = reinterpret_cast<KeeperProgram*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (program != nullptr && program->window == window &&
+        ((message == WM_TIMER && wParam == kStepTimer) || MayHaveChanged(message, wParam))) {
+        StepKeeperProgram(*program);
+    }
     switch (message) {
         case WM_TIMER:
-            if (wParam == kStepTimer && program != nullptr) {
-                StepKeeperProgram(*program);
-            }
             return 0;
         case WM_QUERYENDSESSION:
             return TRUE;
@@ -34,8 +52,10 @@ LRESULT CALLBACK KeeperWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
             return 0;
         case WM_DESTROY:
             KillTimer(window, kStepTimer);
+            WTSUnRegisterSessionNotification(window);
             if (program != nullptr) {
                 Drop(program->held);
+                program->window = nullptr;
             }
             PostQuitMessage(0);
             return 0;
@@ -61,6 +81,15 @@ void StepKeeperProgram(KeeperProgram& program) {
         case KeeperAction::kNothing:
             break;
     }
+    if (program.window == nullptr) {
+        return;
+    }
+    const std::uint32_t next = KeeperNextStep(program.decision, sight);
+    if (next == kKeeperNoStep) {
+        KillTimer(program.window, kStepTimer);
+    } else {
+        SetTimer(program.window, kStepTimer, next, nullptr);  // replaces the one set before
+    }
 }
 
 HWND CreateKeeperWindow(HINSTANCE instance, KeeperProgram& program) {
@@ -73,14 +102,50 @@ HWND CreateKeeperWindow(HINSTANCE instance, KeeperProgram& program) {
         return nullptr;
     }
     // A top-level window that is never shown, not a message-only one: only top-level windows
-    // are told that the session ends.
+    // are told that the session ends, and of display and settings changes.
     HWND window = CreateWindowExW(WS_EX_TOOLWINDOW, className.c_str(), className.c_str(), WS_POPUP,
                                   0, 0, 0, 0, nullptr, nullptr, instance, &program);
-    if (window != nullptr && SetTimer(window, kStepTimer, 1000, nullptr) == 0) {
-        DestroyWindow(window);
-        return nullptr;
+    if (window != nullptr) {
+        program.window = window;
+        // Without it (a system without the session service), the step timer still finds an
+        // unlocked desktop at its next step.
+        WTSRegisterSessionNotification(window, NOTIFY_FOR_THIS_SESSION);
     }
     return window;
+}
+
+bool WatchDesktopSettings(KeeperProgram& program) {
+    if (program.desktopSettings == nullptr &&
+        RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, KEY_NOTIFY,
+                      &program.desktopSettings) != ERROR_SUCCESS) {
+        program.desktopSettings = nullptr;
+        return false;
+    }
+    if (program.desktopSettingsSet == nullptr) {
+        program.desktopSettingsSet = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    }
+    if (program.desktopSettingsSet != nullptr &&
+        RegNotifyChangeKeyValue(program.desktopSettings, FALSE, REG_NOTIFY_CHANGE_LAST_SET,
+                                program.desktopSettingsSet, TRUE) == ERROR_SUCCESS) {
+        return true;
+    }
+    if (program.desktopSettingsSet != nullptr) {
+        CloseHandle(program.desktopSettingsSet);  // an event never set is waited on for nothing
+        program.desktopSettingsSet = nullptr;
+    }
+    return false;
+}
+
+void EndKeeperProgram(KeeperProgram& program) {
+    Drop(program.held);
+    if (program.desktopSettings != nullptr) {
+        RegCloseKey(program.desktopSettings);
+        program.desktopSettings = nullptr;
+    }
+    if (program.desktopSettingsSet != nullptr) {
+        CloseHandle(program.desktopSettingsSet);
+        program.desktopSettingsSet = nullptr;
+    }
 }
 
 }  // namespace altostrat

@@ -1,46 +1,14 @@
 #include "keeper/win32/keeper_sight.h"
 
-#include <vector>
+#include <windows.h>
 
+#include "common/agreement.h"
+#include "common/win32/registry_text.h"
 #include "common/win32/same_file.h"
+#include "common/win32/screen_reading.h"
+#include "common/win32/wide_text.h"
 
 namespace altostrat {
-namespace {
-
-// SCRNSAVE.EXE of the user's desktop settings, environment variables expanded; "" when unset.
-std::wstring ChosenSaver() {
-    DWORD bytes = 0;
-    const wchar_t* key = L"Control Panel\\Desktop";
-    // REG_SZ alone: RegGetValueW then also takes a REG_EXPAND_SZ and expands it.
-    const DWORD flags = RRF_RT_REG_SZ;
-    if (RegGetValueW(HKEY_CURRENT_USER, key, L"SCRNSAVE.EXE", flags, nullptr, nullptr, &bytes) !=
-            ERROR_SUCCESS ||
-        bytes < sizeof(wchar_t)) {
-        return {};
-    }
-    std::vector<wchar_t> text(bytes / sizeof(wchar_t) + 1);
-    bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    if (RegGetValueW(HKEY_CURRENT_USER, key, L"SCRNSAVE.EXE", flags, nullptr, text.data(),
-                     &bytes) != ERROR_SUCCESS) {
-        return {};
-    }
-    return std::wstring(text.data());
-}
-
-}  // namespace
-
-bool InputDesktopIsDefault() {
-    HDESK desktop = OpenInputDesktop(0, FALSE, DESKTOP_READOBJECTS);
-    if (desktop == nullptr) {
-        return false;
-    }
-    wchar_t name[64] = {};
-    DWORD needed = 0;
-    const bool named =
-        GetUserObjectInformationW(desktop, UOI_NAME, name, sizeof name - sizeof name[0], &needed);
-    CloseDesktop(desktop);
-    return named && lstrcmpiW(name, L"Default") == 0;
-}
 
 KeeperSight LookAround(const std::wstring& hostPath) {
     KeeperSight sight;
@@ -52,18 +20,25 @@ KeeperSight LookAround(const std::wstring& hostPath) {
     SystemParametersInfoW(SPI_GETSCREENSAVERRUNNING, 0, &running, 0);
     sight.saverActive = active != FALSE;
     sight.timeoutSeconds = timeout;
-    sight.saverRunning = running != FALSE;
+    // A run started by hand (the settings dialog's test, a shortcut) is no saver to Windows, but
+    // its flight window on this desktop is as much not the user's desktop.
+    sight.saverRunning =
+        running != FALSE || FindWindowW(nullptr, Wide(kRendererWindowTitle).c_str()) != nullptr;
 
+    // The input first, then the clock: read the other way round, an input in between would lie
+    // after "now" and the idle time would wrap to 49 days.
     LASTINPUTINFO input{};
     input.cbSize = sizeof input;
+    const bool inputKnown = GetLastInputInfo(&input) != FALSE;
     sight.nowTick = GetTickCount();
     // Without the last input's time, take the user as present: nothing is photographed.
-    sight.lastInputTick = GetLastInputInfo(&input) ? input.dwTime : sight.nowTick;
+    sight.lastInputTick = inputKnown ? input.dwTime : sight.nowTick;
 
     // The files and the desktop are looked at only while the saver is on at all.
     if (sight.saverActive && sight.timeoutSeconds > 0) {
-        sight.oursChosen = SameFile(ChosenSaver(), hostPath);
-        sight.inputDesktopIsDefault = InputDesktopIsDefault();
+        sight.oursChosen =
+            SameFile(UserRegistryText(L"Control Panel\\Desktop", L"SCRNSAVE.EXE"), hostPath);
+        sight.usersDesktopShown = UsersDesktopShown();
     }
     return sight;
 }

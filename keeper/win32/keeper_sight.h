@@ -1,8 +1,6 @@
 #pragma once
-// What the keeper sees once a second: the screensaver's settings, the idle time, and whether the
-// user's own desktop is the one shown.
-
-#include <windows.h>
+// What the keeper sees at a step: the screensaver's settings, the idle time, whether the user's
+// own desktop is the one shown, and whether a saver or the flight runs.
 
 #include <string>
 
@@ -12,9 +10,5 @@ namespace altostrat {
 
 // HOST_PATH is the host beside the keeper; SCRNSAVE.EXE names it when it is the same file.
 KeeperSight LookAround(const std::wstring& hostPath);
-
-// Whether the desktop that receives the user's input is "Default"; any failure (the secure
-// desktop of a locked screen cannot even be opened) counts as not.
-bool InputDesktopIsDefault();
 
 }  // namespace altostrat

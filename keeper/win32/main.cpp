@@ -8,6 +8,7 @@
 
 #include "common/agreement.h"
 #include "common/keeper_photograph.h"
+#include "common/win32/keeper_stop.h"
 #include "common/win32/wide_text.h"
 #include "keeper/win32/keeper_program.h"
 
@@ -15,11 +16,7 @@ namespace altostrat {
 namespace {
 
 int StopRunningKeeper() {
-    HANDLE stop = OpenEventW(EVENT_MODIFY_STATE, FALSE, Wide(kKeeperStopEventName).c_str());
-    if (stop != nullptr) {
-        SetEvent(stop);
-        CloseHandle(stop);
-    }
+    SignalKeeperStop();
     HANDLE lock = OpenMutexW(SYNCHRONIZE, FALSE, Wide(kKeeperMutexName).c_str());
     if (lock == nullptr) {
         return 0;  // no keeper runs
@@ -44,11 +41,19 @@ std::wstring HostBesideUs() {
     return folder + Wide(kHostFileName);
 }
 
-// The message loop, also woken by the stop signal.
-void KeepWatch(HANDLE stop) {
+// The message loop, also woken by the stop signal and by a change of the desktop settings.
+void KeepWatch(HANDLE stop, KeeperProgram& program) {
     for (;;) {
-        const DWORD woke = MsgWaitForMultipleObjects(1, &stop, FALSE, INFINITE, QS_ALLINPUT);
-        if (woke != WAIT_OBJECT_0 + 1) {
+        const bool watched = program.desktopSettingsSet != nullptr;
+        const HANDLE signals[] = {stop, program.desktopSettingsSet};
+        const DWORD count = watched ? 2 : 1;
+        const DWORD woke = MsgWaitForMultipleObjects(count, signals, FALSE, INFINITE, QS_ALLINPUT);
+        if (watched && woke == WAIT_OBJECT_0 + 1) {
+            WatchDesktopSettings(program);  // the watch fires once: set it again
+            StepKeeperProgram(program);
+            continue;
+        }
+        if (woke != WAIT_OBJECT_0 + count) {
             return;  // the stop signal, or a failed wait
         }
         MSG message;
@@ -87,14 +92,15 @@ int RunKeeper(HINSTANCE instance) {
     HWND window = CreateKeeperWindow(instance, program);
     int code = 1;
     if (window != nullptr) {
-        StepKeeperProgram(program);  // a first look at once, not a second later
-        KeepWatch(stop);
+        WatchDesktopSettings(program);
+        StepKeeperProgram(program);  // a first look at once; it sets when the next is due
+        KeepWatch(stop, program);
         if (IsWindow(window)) {
             DestroyWindow(window);  // drops the photograph
         }
         code = 0;
     }
-    Drop(program.held);
+    EndKeeperProgram(program);
     CloseHandle(stop);
     ReleaseMutex(lock);
     CloseHandle(lock);
