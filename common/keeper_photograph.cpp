@@ -100,7 +100,7 @@ void WriteKeeperHeader(const KeeperHeader& header, std::uint8_t* out) {
 
 KeeperVerdict CheckKeeperSection(const std::uint8_t* bytes, std::size_t available,
                                  const KeeperSightNow& now, KeeperHeader* header) {
-    if (!now.trust.ownerIsUser || !now.trust.onlyUserLetIn || !now.trust.labelAtLeastMedium) {
+    if (!KeeperSectionTrusted(now.trust)) {
         return KeeperVerdict::kNotOurs;
     }
     if (bytes == nullptr || available < kKeeperHeaderSize) {

@@ -91,6 +91,11 @@ struct KeeperSectionTrust {
     bool labelAtLeastMedium = false;  // the integrity label is medium or higher
 };
 
+// All three hold: the section may be opened and read.
+inline bool KeeperSectionTrusted(const KeeperSectionTrust& trust) {
+    return trust.ownerIsUser && trust.onlyUserLetIn && trust.labelAtLeastMedium;
+}
+
 // What the host finds now, to judge a section by.
 struct KeeperSightNow {
     KeeperSectionTrust trust;

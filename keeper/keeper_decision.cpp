@@ -25,10 +25,9 @@ std::uint32_t IdleMilliseconds(const KeeperSight& sight) {
 // The wait while the user's return is awaited: no longer than the timeout less the lead, so that
 // after an input the next photograph is never missed; never shorter than the lead.
 std::uint32_t RecheckMilliseconds(const KeeperSight& sight) {
-    const std::uint64_t beforeTimeout =
-        TimeoutMilliseconds(sight) > kKeeperLeadMilliseconds
-            ? TimeoutMilliseconds(sight) - kKeeperLeadMilliseconds
-            : 0;
+    const std::uint64_t beforeTimeout = TimeoutMilliseconds(sight) > kKeeperLeadMilliseconds
+                                            ? TimeoutMilliseconds(sight) - kKeeperLeadMilliseconds
+                                            : 0;
     return static_cast<std::uint32_t>(std::clamp<std::uint64_t>(
         beforeTimeout, kKeeperLeadMilliseconds, kKeeperRecheckMilliseconds));
 }
@@ -55,8 +54,7 @@ KeeperAction StepKeeper(KeeperState& state, const KeeperSight& sight) {
         }
         return KeeperAction::kNothing;
     }
-    if (!Watching(sight) || !sight.usersDesktopShown || sight.saverRunning ||
-        state.stretchDone) {
+    if (!Watching(sight) || !sight.usersDesktopShown || sight.saverRunning || state.stretchDone) {
         return KeeperAction::kNothing;
     }
     if (IdleMilliseconds(sight) + std::uint64_t{kKeeperLeadMilliseconds} <

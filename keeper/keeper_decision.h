@@ -24,11 +24,12 @@ namespace altostrat {
 
 // What the keeper sees at one step.
 struct KeeperSight {
-    bool oursChosen = false;    // SCRNSAVE.EXE is the host beside the keeper (the same file)
-    bool saverActive = false;   // the screensaver is switched on
-    bool saverRunning = false;  // a saver runs, or the flight's window is up (it would be photographed)
+    bool oursChosen = false;   // SCRNSAVE.EXE is the host beside the keeper (the same file)
+    bool saverActive = false;  // the screensaver is switched on
+    // A saver runs, or the flight's window is up: a photograph now would be of the flight.
+    bool saverRunning = false;
     std::uint32_t timeoutSeconds = 0;
-    bool usersDesktopShown = false;  // the input desktop is "Default"; a failure to tell: false
+    bool usersDesktopShown = false;   // the input desktop is "Default"; a failure to tell: false
     std::uint32_t lastInputTick = 0;  // milliseconds, wrapping; read before the clock
     std::uint32_t nowTick = 0;        // the same clock
     bool hostTookIt = false;          // the held photograph's taken flag

@@ -117,8 +117,7 @@ KeeperSectionTrust ReadKeeperSectionTrust(HANDLE section) {
     if (GetSecurityInfo(section, SE_KERNEL_OBJECT, wanted, nullptr, nullptr, &dacl, &sacl,
                         &descriptor) == ERROR_SUCCESS) {
         trust.onlyUserLetIn = OnlyUserAllowed(dacl, TokenUserSid());
-        trust.labelAtLeastMedium =
-            !levels || IntegrityLevel(sacl) >= SECURITY_MANDATORY_MEDIUM_RID;
+        trust.labelAtLeastMedium = !levels || IntegrityLevel(sacl) >= SECURITY_MANDATORY_MEDIUM_RID;
         LocalFree(descriptor);
     }
     return trust;

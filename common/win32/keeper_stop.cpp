@@ -7,12 +7,15 @@
 
 namespace altostrat {
 
-void SignalKeeperStop() {
+bool SignalKeeperStop() {
     HANDLE stop = OpenEventW(EVENT_MODIFY_STATE, FALSE, Wide(kKeeperStopEventName).c_str());
-    if (stop != nullptr) {
-        SetEvent(stop);
-        CloseHandle(stop);
+    if (stop == nullptr) {
+        // The keeper makes its stop signal as it starts: none means no keeper runs.
+        return GetLastError() == ERROR_FILE_NOT_FOUND;
     }
+    const bool told = SetEvent(stop) != FALSE;
+    CloseHandle(stop);
+    return told;
 }
 
 }  // namespace altostrat

@@ -4,7 +4,8 @@
 
 namespace altostrat {
 
-// Sets the running keeper's stop signal; nothing when no keeper runs. Does not wait.
-void SignalKeeperStop();
+// Sets the running keeper's stop signal; it ends within a moment. Does not wait. True when it was
+// told, or when none runs.
+bool SignalKeeperStop();
 
 }  // namespace altostrat

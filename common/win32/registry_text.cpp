@@ -19,8 +19,8 @@ std::wstring UserRegistryText(const wchar_t* key, const wchar_t* name) {
         }
         std::vector<wchar_t> text(bytes / sizeof(wchar_t) + 1);
         bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-        const LONG read = RegGetValueW(HKEY_CURRENT_USER, key, name, flags, nullptr, text.data(),
-                                       &bytes);
+        const LONG read =
+            RegGetValueW(HKEY_CURRENT_USER, key, name, flags, nullptr, text.data(), &bytes);
         if (read == ERROR_SUCCESS) {
             return std::wstring(text.data());
         }

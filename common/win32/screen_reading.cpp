@@ -24,9 +24,8 @@ BOOL CALLBACK AddMonitor(HMONITOR handle, HDC, LPRECT, LPARAM context) {
             dpiX = list->systemDpi;
         }
         const RECT& r = info.rcMonitor;
-        list->monitors->push_back({{r.left, r.top, r.right, r.bottom},
-                                   dpiX,
-                                   (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
+        list->monitors->push_back(
+            {{r.left, r.top, r.right, r.bottom}, dpiX, (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
     }
     return TRUE;
 }
@@ -54,10 +53,10 @@ ScreenLayout ReadScreenLayout() {
     ReleaseDC(nullptr, screen);
     HMODULE shcore = LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     MonitorList list{&layout.monitors,
-                     shcore == nullptr ? nullptr
-                                       : reinterpret_cast<GetDpiForMonitorFunction>(
-                                             reinterpret_cast<void*>(
-                                                 GetProcAddress(shcore, "GetDpiForMonitor"))),
+                     shcore == nullptr
+                         ? nullptr
+                         : reinterpret_cast<GetDpiForMonitorFunction>(
+                               reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor"))),
                      systemDpi > 0 ? static_cast<UINT>(systemDpi) : 96u};
     EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&list));
     if (shcore != nullptr) {

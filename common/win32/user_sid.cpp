@@ -49,8 +49,8 @@ std::wstring TokenUserSidText() {
 bool OwnedByThisUser(HANDLE object, SE_OBJECT_TYPE type) {
     PSID owner = nullptr;
     PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (GetSecurityInfo(object, type, OWNER_SECURITY_INFORMATION, &owner, nullptr, nullptr,
-                        nullptr, &descriptor) != ERROR_SUCCESS) {
+    if (GetSecurityInfo(object, type, OWNER_SECURITY_INFORMATION, &owner, nullptr, nullptr, nullptr,
+                        &descriptor) != ERROR_SUCCESS) {
         return false;
     }
     bool own = false;

@@ -41,7 +41,7 @@ TEST(KeeperDecision, PhotographsOnlyJustBeforeThisSaversTimeoutOnTheUsersDesktop
     KeeperSight saverShown = Idle(61000);
     saverShown.saverRunning = true;
     KeeperSight acrossWrap = Idle(57000, 0xFFFFF000u);  // the tick count wrapped meanwhile
-    KeeperSight inputAfterClock = Idle(0);  // an input stamped after the clock was read
+    KeeperSight inputAfterClock = Idle(0);              // an input stamped after the clock was read
     inputAfterClock.lastInputTick = inputAfterClock.nowTick + 5;
     const Case cases[] = {
         {"working", Idle(500), KeeperAction::kNothing},
@@ -112,9 +112,9 @@ TEST(KeeperDecision, HoldsAndRenewsUntilInputOrARunThenWaitsForNewIdleness) {
 TEST(KeeperDecision, TheNextStepIsDueOnlyWhenSomethingCanHaveChanged) {
     struct Case {
         const char* what;
-        bool holdFrom57s;     // photographed and held at 57 s of idleness
-        bool hostTookIt;      // then dropped, the host having taken it
-        KeeperSight sight;    // the step whose next step is asked
+        bool holdFrom57s;   // photographed and held at 57 s of idleness
+        bool hostTookIt;    // then dropped, the host having taken it
+        KeeperSight sight;  // the step whose next step is asked
         std::uint32_t expected;
     };
     KeeperSight otherSaver = Idle(500);

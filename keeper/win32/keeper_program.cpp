@@ -3,6 +3,7 @@
 #include <wtsapi32.h>
 
 #include "common/keeper_photograph.h"
+#include "common/win32/registry_text.h"
 #include "common/win32/wide_text.h"
 #include "keeper/win32/keeper_sight.h"
 
@@ -116,7 +117,7 @@ HWND CreateKeeperWindow(HINSTANCE instance, KeeperProgram& program) {
 
 bool WatchDesktopSettings(KeeperProgram& program) {
     if (program.desktopSettings == nullptr &&
-        RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, KEY_NOTIFY,
+        RegOpenKeyExW(HKEY_CURRENT_USER, kDesktopSettingsKey, 0, KEY_NOTIFY,
                       &program.desktopSettings) != ERROR_SUCCESS) {
         program.desktopSettings = nullptr;
         return false;

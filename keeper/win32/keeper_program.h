@@ -18,7 +18,7 @@ struct KeeperProgram {
     HeldPhotograph held;
     std::wstring hostPath;
     HWND window = nullptr;
-    HKEY desktopSettings = nullptr;      // HKCU\Control Panel\Desktop, while watched
+    HKEY desktopSettings = nullptr;       // HKCU\Control Panel\Desktop, while watched
     HANDLE desktopSettingsSet = nullptr;  // set when a value under it changes
 };
 

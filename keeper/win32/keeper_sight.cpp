@@ -37,7 +37,7 @@ KeeperSight LookAround(const std::wstring& hostPath) {
     // The files and the desktop are looked at only while the saver is on at all.
     if (sight.saverActive && sight.timeoutSeconds > 0) {
         sight.oursChosen =
-            SameFile(UserRegistryText(L"Control Panel\\Desktop", L"SCRNSAVE.EXE"), hostPath);
+            SameFile(UserRegistryText(kDesktopSettingsKey, L"SCRNSAVE.EXE"), hostPath);
         sight.usersDesktopShown = UsersDesktopShown();
     }
     return sight;

@@ -2,9 +2,8 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "common/keeper_photograph.h"
+#include "common/win32/registry_text.h"
 #include "common/win32/same_file.h"
 #include "common/win32/wide_text.h"
 #include "host/text/win32/program_folder.h"
@@ -16,19 +15,7 @@ constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Ru
 
 // The entry's data without the quotes around it; "" when there is none.
 std::wstring RunEntryPath() {
-    const std::wstring name = Wide(kKeeperRunValueName);
-    DWORD bytes = 0;
-    if (RegGetValueW(HKEY_CURRENT_USER, kRunKey, name.c_str(), RRF_RT_REG_SZ, nullptr, nullptr,
-                     &bytes) != ERROR_SUCCESS) {
-        return {};
-    }
-    std::vector<wchar_t> text(bytes / sizeof(wchar_t) + 1);
-    bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    if (RegGetValueW(HKEY_CURRENT_USER, kRunKey, name.c_str(), RRF_RT_REG_SZ, nullptr, text.data(),
-                     &bytes) != ERROR_SUCCESS) {
-        return {};
-    }
-    std::wstring path(text.data());
+    std::wstring path = UserRegistryText(kRunKey, Wide(kKeeperRunValueName).c_str());
     if (path.size() >= 2 && path.front() == L'"') {
         path = path.substr(1, path.find(L'"', 1) - 1);
     }
@@ -77,17 +64,6 @@ bool StartKeeper(const std::wstring& keeper) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return true;
-}
-
-bool EndKeeper() {
-    HANDLE stop = OpenEventW(EVENT_MODIFY_STATE, FALSE, Wide(kKeeperStopEventName).c_str());
-    if (stop == nullptr) {
-        // The keeper makes its stop signal as it starts: none means no keeper runs.
-        return GetLastError() == ERROR_FILE_NOT_FOUND;
-    }
-    const bool told = SetEvent(stop) != FALSE;
-    CloseHandle(stop);
-    return told;
 }
 
 }  // namespace altostrat

@@ -1,7 +1,8 @@
 #pragma once
 // The keeper seen from the settings dialog: whether it starts at sign-in (the user's Run key holds
-// an entry naming the keeper beside the host), setting that on or off, and starting or ending
-// the keeper now. The Run entry itself is the setting; nothing else records it.
+// an entry naming the keeper beside the host), setting that on or off, and starting it now
+// (common/win32/keeper_stop.h ends it). The Run entry itself is the setting; nothing else records
+// it.
 
 #include <string>
 
@@ -19,9 +20,5 @@ bool SetKeeperAtSignIn(const std::wstring& keeper, bool on);
 
 // Starts KEEPER (a second one ends at once by itself); false when it could not be started.
 bool StartKeeper(const std::wstring& keeper);
-
-// Asks the running keeper to end; it does within a moment. Does not wait. True when it was told,
-// or when none runs.
-bool EndKeeper();
 
 }  // namespace altostrat

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/agreement.h"
+#include "common/win32/keeper_stop.h"
 #include "common/win32/wide_text.h"
 #include "host/dialog/keeper_box.h"
 #include "host/dialog/win32/dialog_font.h"
@@ -127,7 +128,7 @@ class Win32KeeperSwitch final : public KeeperSwitch {
     explicit Win32KeeperSwitch(std::wstring keeper) : keeper_(std::move(keeper)) {}
     bool SetAtSignIn(bool on) override { return SetKeeperAtSignIn(keeper_, on); }
     bool Start() override { return StartKeeper(keeper_); }
-    bool End() override { return EndKeeper(); }
+    bool End() override { return SignalKeeperStop(); }
 
   private:
     std::wstring keeper_;

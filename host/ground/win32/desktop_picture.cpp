@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "common/picture_layout.h"
+#include "common/win32/registry_text.h"
+#include "common/win32/screen_reading.h"
 #include "common/win32/wide_text.h"
 #include "host/ground/picture_names.h"
 #include "host/ground/plain_picture.h"
@@ -54,16 +56,6 @@ std::optional<RgbPicture> Cut(const RgbPicture& picture, const ScreenRect& from,
                            row + static_cast<std::ptrdiff_t>(part.width) * 3);
     }
     return part;
-}
-
-std::wstring RegistryText(const wchar_t* name) {
-    wchar_t value[64] = {};
-    DWORD size = sizeof value;
-    if (RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", name, RRF_RT_REG_SZ, nullptr,
-                     value, &size) != ERROR_SUCCESS) {
-        return L"";
-    }
-    return value;
 }
 
 // The plain files of FOLDER named as pictures, in a new random order at each run.
@@ -123,7 +115,7 @@ class Win32DesktopGatherer final : public DesktopGatherer {
     }
 
     SourceAnswer Photograph() override {
-        if (!OnUsersDesktop()) {
+        if (!UsersDesktopShown()) {
             return {SourceMiss::kOtherDesktop};
         }
         std::optional<RgbPicture> shot = PhotographScreen(area_.canvas);
@@ -138,15 +130,15 @@ class Win32DesktopGatherer final : public DesktopGatherer {
     }
 
     SourceAnswer TakeKeeperPhotograph() override {
-        const ScreenArea all = ScreensToCover(true);
+        const ScreenLayout layout = ReadScreenLayout();
+        const ScreenRect& all = layout.virtualScreen;
         std::optional<KeeperVerdict> verdict;
-        std::optional<RgbPicture> held = altostrat::TakeKeeperPhotograph(all.canvas, &verdict);
+        std::optional<RgbPicture> held = altostrat::TakeKeeperPhotograph(layout, &verdict);
         if (!held) {
             return verdict ? SourceAnswer{SourceMiss::kKeeperRefused, *verdict}
                            : SourceAnswer{SourceMiss::kNoKeeperPhotograph};
         }
-        picture =
-            all.canvas == area_.canvas ? std::move(held) : Cut(*held, all.canvas, area_.canvas);
+        picture = all == area_.canvas ? std::move(held) : Cut(*held, all, area_.canvas);
         if (!picture) {
             return {SourceMiss::kKeeperRefused, KeeperVerdict::kOtherLayout};
         }
@@ -158,8 +150,9 @@ class Win32DesktopGatherer final : public DesktopGatherer {
         if (!SystemParametersInfoW(SPI_GETDESKWALLPAPER, MAX_PATH, file, 0) || file[0] == 0) {
             return {SourceMiss::kNoWallpaper};
         }
-        const PictureFit fit = WallpaperFit(Narrow(RegistryText(L"WallpaperStyle")),
-                                            Narrow(RegistryText(L"TileWallpaper")));
+        const PictureFit fit =
+            WallpaperFit(Narrow(UserRegistryText(kDesktopSettingsKey, L"WallpaperStyle")),
+                         Narrow(UserRegistryText(kDesktopSettingsKey, L"TileWallpaper")));
         const COLORREF background = GetSysColor(COLOR_DESKTOP);
         if (!Lay(DecodePictureFile(Narrow(file), NeedFor(area_, fit), fit), fit,
                  RgbColour{GetRValue(background), GetGValue(background), GetBValue(background)})) {

@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "common/bmp_writer.h"
+#include "common/win32/screen_reading.h"
+#include "host/ground/photograph_pixels.h"
 #include "host/run_folder/win32/win32_run_folder.h"
 
 namespace altostrat {
@@ -19,22 +21,16 @@ BITMAPINFO Bottom24(LONG width, LONG height) {
     return info;
 }
 
-BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT bounds, LPARAM list) {
-    reinterpret_cast<std::vector<ScreenRect>*>(list)->push_back(
-        ScreenRect{bounds->left, bounds->top, bounds->right, bounds->bottom});
-    return TRUE;
-}
-
 }  // namespace
 
 ScreenArea ScreensToCover(bool virtualScreen) {
     ScreenArea area;
     if (virtualScreen) {
-        const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
-        const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-        area.canvas = ScreenRect{left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                                 top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-        EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&area.monitors));
+        const ScreenLayout layout = ReadScreenLayout();
+        area.canvas = layout.virtualScreen;
+        for (const MonitorPlace& monitor : layout.monitors) {
+            area.monitors.push_back(monitor.rect);
+        }
     }
     if (area.monitors.empty() || area.canvas.Width() <= 0 || area.canvas.Height() <= 0) {
         area.canvas =
@@ -44,57 +40,29 @@ ScreenArea ScreensToCover(bool virtualScreen) {
     return area;
 }
 
-bool OnUsersDesktop() {
-    HDESK desktop = GetThreadDesktop(GetCurrentThreadId());
-    wchar_t name[64] = {};
-    DWORD needed = 0;
-    if (desktop == nullptr || !GetUserObjectInformationW(desktop, UOI_NAME, name,
-                                                         sizeof name - sizeof name[0], &needed)) {
-        return false;
-    }
-    return lstrcmpiW(name, L"Default") == 0;
-}
-
 std::optional<RgbPicture> PhotographScreen(const ScreenRect& area) {
-    const int width = area.Width();
-    const int height = area.Height();
-    if (width <= 0 || height <= 0) {
+    const std::uint64_t size =
+        std::uint64_t{BmpRowBytes(area.Width(), 24)} * static_cast<std::uint64_t>(area.Height());
+    if (area.Width() <= 0 || area.Height() <= 0 || size > SIZE_MAX) {
         return std::nullopt;
     }
-    BITMAPINFO info = Bottom24(width, height);
-    void* bits = nullptr;
-    HBITMAP shot = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (shot == nullptr) {
+    HANDLE memory = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE,
+                                       static_cast<DWORD>(size >> 32),
+                                       static_cast<DWORD>(size & 0xFFFFFFFFu), nullptr);
+    if (memory == nullptr) {
         return std::nullopt;
     }
-    HDC shotDC = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(shotDC, shot);
-    HWND hDesktopWnd = GetDesktopWindow();
-    HDC hDesktopDC = GetDC(hDesktopWnd);
-    const BOOL copied =
-        BitBlt(shotDC, 0, 0, width, height, hDesktopDC, area.left, area.top, SRCCOPY);
-    ReleaseDC(hDesktopWnd, hDesktopDC);
-    GdiFlush();
-
     std::optional<RgbPicture> picture;
-    if (copied) {
-        picture = RgbPicture{width, height, {}};
-        picture->pixels.resize(static_cast<std::size_t>(width) * height * 3);
-        const std::size_t stride = BmpRowBytes(width, 24);
-        const auto* rows = static_cast<const std::uint8_t*>(bits);
-        for (int y = 0; y < height; ++y) {
-            const std::uint8_t* in = rows + static_cast<std::size_t>(height - 1 - y) * stride;
-            std::uint8_t* out = picture->pixels.data() + static_cast<std::size_t>(y) * width * 3;
-            for (int x = 0; x < width; ++x, in += 3, out += 3) {
-                out[0] = in[2];
-                out[1] = in[1];
-                out[2] = in[0];
-            }
+    if (CopyScreenInto(area, memory, 0)) {
+        const auto* rows = static_cast<const std::uint8_t*>(
+            MapViewOfFile(memory, FILE_MAP_READ, 0, 0, static_cast<SIZE_T>(size)));
+        if (rows != nullptr) {
+            picture = PictureFromPhotograph(
+                {area.Width(), area.Height(), rows, BmpRowBytes(area.Width(), 24)});
+            UnmapViewOfFile(rows);
         }
     }
-    SelectObject(shotDC, previous);
-    DeleteDC(shotDC);
-    DeleteObject(shot);
+    CloseHandle(memory);
     return picture;
 }
 
@@ -103,20 +71,9 @@ bool WritePictureToFile(const RgbPicture& picture, const std::string& path) {
         picture.pixels.size() < static_cast<std::size_t>(picture.width) * picture.height * 3) {
         return false;
     }
-    const std::size_t stride = BmpRowBytes(picture.width, 24);
-    std::vector<std::uint8_t> rows(stride * static_cast<std::size_t>(picture.height));
-    for (int y = 0; y < picture.height; ++y) {
-        const std::uint8_t* in =
-            picture.pixels.data() + static_cast<std::size_t>(y) * picture.width * 3;
-        std::uint8_t* out = rows.data() + static_cast<std::size_t>(picture.height - 1 - y) * stride;
-        for (int x = 0; x < picture.width; ++x, in += 3, out += 3) {
-            out[0] = in[2];
-            out[1] = in[1];
-            out[2] = in[0];
-        }
-    }
+    const std::vector<std::uint8_t> rows = BitmapRows(picture);
     const std::vector<std::uint8_t> bytes =
-        Bmp24Bytes({picture.width, picture.height, rows.data(), stride});
+        Bmp24Bytes({picture.width, picture.height, rows.data(), BmpRowBytes(picture.width, 24)});
     return !bytes.empty() && WriteNewFile(path, bytes.data(), bytes.size());
 }
 

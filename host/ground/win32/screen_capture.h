@@ -22,14 +22,11 @@ struct ScreenArea {
     std::vector<ScreenRect> monitors;
 };
 
-// The primary monitor alone, or (VIRTUAL_SCREEN) the virtual screen with every monitor.
+// The primary monitor alone, or (VIRTUAL_SCREEN) the virtual screen with every monitor, as the
+// one reading of the screen (common/win32/screen_reading.h) gives them, in physical pixels.
 ScreenArea ScreensToCover(bool virtualScreen);
 
-// This thread runs on the user's own desktop, named "Default". Windows starts a password-
-// protected saver on a desktop of its own, where no photograph shows the user's windows.
-bool OnUsersDesktop();
-
-// GetDesktopWindow, GetDC, BitBlt (SRCCOPY) of AREA into memory, ReleaseDC. Nothing when the
+// AREA of the screen copied 1:1 (CopyScreenInto, into memory of the host's own). Nothing when the
 // copy failed (as it does on a desktop that is not the input desktop).
 std::optional<RgbPicture> PhotographScreen(const ScreenRect& area);
 

@@ -14,7 +14,6 @@
 // documented calls that MinGW and Wine both carry.
 #include "host/run_folder/win32/win32_run_folder.h"
 
-#include <aclapi.h>
 #include <sddl.h>
 
 #include <vector>
@@ -24,38 +23,6 @@
 
 namespace altostrat {
 namespace {
-
-// "S-1-5-21-...": this process's user, or "" when it cannot be read.
-std::wstring UserSid() {
-    std::vector<BYTE> user = TokenUserSid();
-    wchar_t* sid = nullptr;
-    if (user.empty() || !ConvertSidToStringSidW(user.data(), &sid)) {
-        return L"";
-    }
-    std::wstring text = sid;
-    LocalFree(sid);
-    return text;
-}
-
-// The token's user and its default owner for new objects (an administrator's files may be
-// owned by the Administrators group instead of the user): either counts as the user's own.
-bool OwnedByThisUser(HANDLE object) {
-    PSID owner = nullptr;
-    PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (GetSecurityInfo(object, SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr,
-                        nullptr, nullptr, &descriptor) != ERROR_SUCCESS) {
-        return false;
-    }
-    bool own = false;
-    if (owner != nullptr) {
-        std::vector<BYTE> sids[] = {TokenUserSid(), TokenOwnerSid()};
-        for (std::vector<BYTE>& sid : sids) {
-            own = own || (!sid.empty() && EqualSid(owner, sid.data()));
-        }
-    }
-    LocalFree(descriptor);
-    return own;
-}
 
 // Marks an object opened with DELETE access to go when its last handle closes.
 bool DeleteOnClose(HANDLE object) {
@@ -68,7 +35,7 @@ bool DeleteOnClose(HANDLE object) {
 // The folder's security descriptor (LocalFree it), or nullptr: the folder then takes what the
 // temporary folder passes on.
 PSECURITY_DESCRIPTOR PrivateFolderDescriptor() {
-    const std::wstring user = UserSid();
+    const std::wstring user = TokenUserSidText();
     if (user.empty()) {
         return nullptr;
     }
@@ -181,7 +148,7 @@ std::uint32_t Win32RunFolderPlatform::OpenOwnFolder(const std::string& path) {
     if (!GetFileInformationByHandle(folder, &information) ||
         (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ||
         (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 || length == 0 ||
-        length >= MAX_PATH + 8 || !OwnedByThisUser(folder)) {
+        length >= MAX_PATH + 8 || !OwnedByThisUser(folder, SE_FILE_OBJECT)) {
         CloseHandle(folder);
         return 0;
     }

@@ -1,9 +1,14 @@
-// A helper of the keeper's Wine scenarios, standing where the host stands:
-//   keeper-read take FILE.ppm   the host's TakeKeeperPhotograph over the virtual screen now,
-//                               written as a PPM; prints "taken WxH", or "none"
+// A helper of the keeper's Wine scenarios, standing where the host stands (per-monitor DPI aware
+// through the host's own manifest):
+//   keeper-read take FILE.ppm   the host's TakeKeeperPhotograph over the screen now, written as a
+//                               PPM; prints "taken WxH", or "none"
 //   keeper-read held            prints "none" when no photograph is held, else
-//                               "held owner=user|other aces=N user-only=1|0": who owns the
-//                               section and whether its access list lets the user alone in
+//                               "held owner=user|other aces=N user-only=1|0 label=LEVEL/POLICY":
+//                               who owns the section, whether its access list lets the user
+//                               alone in, and its integrity label as read from its own entry
+//                               (LEVEL the label's RID in hex, POLICY its mask; "none" without)
+//   keeper-read layout          the host's reading of the screen: "LEFT,TOP WxH" and each
+//                               monitor as " LEFT,TOP WxH@DPI"
 #include <windows.h>
 
 #include <aclapi.h>
@@ -12,6 +17,7 @@
 #include <string>
 
 #include "common/keeper_photograph.h"
+#include "common/win32/screen_reading.h"
 #include "common/win32/user_sid.h"
 #include "common/win32/wide_text.h"
 #include "host/ground/win32/keeper_photograph.h"
@@ -20,11 +26,7 @@ namespace altostrat {
 namespace {
 
 int Take(const wchar_t* path) {
-    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
-    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    const ScreenRect screen{left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                            top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-    const std::optional<RgbPicture> picture = TakeKeeperPhotograph(screen);
+    const std::optional<RgbPicture> picture = TakeKeeperPhotograph(ReadScreenLayout());
     if (!picture) {
         std::printf("none\n");
         return 0;
@@ -38,6 +40,31 @@ int Take(const wchar_t* path) {
     std::fclose(file);
     std::printf("taken %dx%d\n", picture->width, picture->height);
     return 0;
+}
+
+// The section's label entry as "RID/MASK" in hex, "none" without one, "?" when unreadable.
+std::string Label(HANDLE section) {
+    PACL sacl = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetSecurityInfo(section, SE_KERNEL_OBJECT, LABEL_SECURITY_INFORMATION, nullptr, nullptr,
+                        nullptr, &sacl, &descriptor) != ERROR_SUCCESS) {
+        return "?";
+    }
+    std::string label = "none";
+    void* ace = nullptr;
+    if (sacl != nullptr && sacl->AceCount == 1 && GetAce(sacl, 0, &ace) &&
+        static_cast<ACE_HEADER*>(ace)->AceType == SYSTEM_MANDATORY_LABEL_ACE_TYPE) {
+        auto* entry = static_cast<SYSTEM_MANDATORY_LABEL_ACE*>(ace);
+        PSID sid = &entry->SidStart;
+        char text[32];
+        std::snprintf(text, sizeof text, "0x%lx/0x%lx",
+                      static_cast<unsigned long>(
+                          *GetSidSubAuthority(sid, *GetSidSubAuthorityCount(sid) - 1u)),
+                      static_cast<unsigned long>(entry->Mask));
+        label = text;
+    }
+    LocalFree(descriptor);
+    return label;
 }
 
 int Held() {
@@ -65,9 +92,22 @@ int Held() {
     if (descriptor != nullptr) {
         LocalFree(descriptor);
     }
-    std::printf("held owner=%s aces=%d user-only=%d\n",
-                OwnedByTokenUser(section) ? "user" : "other", aces, userOnly ? 1 : 0);
+    std::printf("held owner=%s aces=%d user-only=%d label=%s\n",
+                OwnedByThisUser(section, SE_KERNEL_OBJECT) ? "user" : "other", aces,
+                userOnly ? 1 : 0, Label(section).c_str());
     CloseHandle(section);
+    return 0;
+}
+
+int Layout() {
+    const ScreenLayout layout = ReadScreenLayout();
+    const ScreenRect& all = layout.virtualScreen;
+    std::printf("%d,%d %dx%d", all.left, all.top, all.Width(), all.Height());
+    for (const MonitorPlace& monitor : layout.monitors) {
+        std::printf(" %d,%d %dx%d@%u", monitor.rect.left, monitor.rect.top, monitor.rect.Width(),
+                    monitor.rect.Height(), monitor.dpi);
+    }
+    std::printf("\n");
     return 0;
 }
 
@@ -81,6 +121,9 @@ int wmain(int argc, wchar_t** argv) {
     if (argc == 2 && std::wstring(argv[1]) == L"held") {
         return altostrat::Held();
     }
-    std::fprintf(stderr, "usage: keeper-read take FILE.ppm | held\n");
+    if (argc == 2 && std::wstring(argv[1]) == L"layout") {
+        return altostrat::Layout();
+    }
+    std::fprintf(stderr, "usage: keeper-read take FILE.ppm | held | layout\n");
     return 2;
 }

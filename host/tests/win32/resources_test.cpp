@@ -1,5 +1,6 @@
-// The two programs as Windows sees them in Explorer and in the screensaver list: an icon, the
-// version information, and for the host its name as string 1.
+// The three programs as Windows sees them in Explorer and in the screensaver list: an icon, the
+// version information, and for the host its name as string 1; and as Windows scales them: each
+// declares per-monitor DPI awareness (v2) in its manifest.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -15,7 +16,8 @@
 namespace altostrat {
 namespace {
 
-// The test program lies in BUILD\host\tests; the programs in BUILD\host and BUILD\renderer.
+// The test program lies in BUILD\host\tests; the programs in BUILD\host, BUILD\renderer and
+// BUILD\keeper.
 std::wstring Built(const wchar_t* relative) {
     return Wide(ProgramFolder()) + L"\\..\\..\\" + relative;
 }
@@ -80,6 +82,44 @@ TEST(Resources, TheHostHasItsIconVersionAndNameAsStringOne) {
 
 TEST(Resources, TheRendererHasItsIconAndVersion) {
     ExpectIconAndVersion(Built(L"renderer\\アルトストラト.dll"), L"アルトストラト.dll");
+}
+
+TEST(Resources, TheKeeperHasItsIconAndVersion) {
+    ExpectIconAndVersion(Built(L"keeper\\アルトストラト常駐.exe"), L"アルトストラト常駐.exe");
+}
+
+// The first value of the manifest's dpiAwareness element, which Windows 10 (1703 and later)
+// follows; "" without one.
+std::string DpiAwareness(const std::wstring& file) {
+    const Module module(file);
+    HRSRC found = FindResourceW(module.get(), MAKEINTRESOURCEW(1), RT_MANIFEST);
+    HGLOBAL loaded = found != nullptr ? LoadResource(module.get(), found) : nullptr;
+    const char* bytes =
+        loaded != nullptr ? static_cast<const char*>(LockResource(loaded)) : nullptr;
+    if (bytes == nullptr) {
+        return "";
+    }
+    const std::string manifest(bytes, SizeofResource(module.get(), found));
+    const std::size_t element = manifest.find("<dpiAwareness ");
+    const std::size_t start = manifest.find('>', element);
+    if (element == std::string::npos || start == std::string::npos) {
+        return "";
+    }
+    std::string first = manifest.substr(start + 1, manifest.find_first_of(",<", start) - start - 1);
+    first.erase(0, first.find_first_not_of(" \t\r\n"));
+    first.erase(first.find_last_not_of(" \t\r\n") + 1);
+    return first;
+}
+
+// A program Windows scales on a display above 100 % sees the virtual screen, the monitors and
+// its screen copies in scaled units: the keeper's photograph would not be the host's screen, and
+// the flight's window would not cover it. Wine scales no program, so no run under it can show
+// this; each program's own declaration is what is checked.
+TEST(Resources, EveryProgramIsPerMonitorDpiAwareV2) {
+    for (const wchar_t* program : {L"host\\アルトストラト.scr", L"renderer\\アルトストラト.dll",
+                                   L"keeper\\アルトストラト常駐.exe"}) {
+        EXPECT_EQ(DpiAwareness(Built(program)), "PerMonitorV2") << Narrow(program);
+    }
 }
 
 }  // namespace

@@ -1,11 +1,23 @@
-# The keeper over a known desktop: this saver chosen (SCRNSAVE.EXE names the host beside the
-# keeper in another spelling of the same file), switched on, with an 8-second timeout. Wine
-# reports the user idle since the prefix started, so the keeper photographs the screen at its
-# first look. The section it holds is owned by the user and lets the user alone in; the host's
-# reading of it (TakeKeeperPhotograph, through a small helper) is the X screen 1:1; once taken,
-# the keeper drops it, and a second reading finds nothing. "/stop" ends the keeper.
+# The keeper over a known desktop scaled to 150 % (144 logical pixels per inch): this saver
+# chosen (SCRNSAVE.EXE names the host beside the keeper in another spelling of the same file),
+# switched on, with an 8-second timeout. Wine reports the user idle since the prefix started, so
+# the keeper photographs the screen at its first look. The section it holds is owned by the
+# user, lets the user alone in and is labelled medium integrity with no read or write up. The
+# keeper's reading of the screen and the host's (through a small helper with the host's
+# manifest) side by side: the host reads 1024 x 768 at 144 dots per inch, and takes the
+# photograph only because the monitors and scales recorded in its header are the ones it reads;
+# it is the X screen 1:1. Once taken, the keeper drops it, and a second reading finds nothing.
+# "/stop" ends the keeper. (Wine scales no program, aware or not: that each program declares
+# per-monitor awareness is checked by the resources test.)
 start_xvfb 1024x768
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1 ||
+    fail "could not set LogPixels"
+wineserver -k >/dev/null 2>&1 || true  # the scale is read as the Wine server starts
+wineserver -w
 warm_wine
+layout=$(keeper_read layout)
+echo "host reads: $layout"
+[ "$layout" = "0,0 1024x768 0,0 1024x768@144" ] || fail "the host reads the screen as $layout"
 display -window root "$ALTOSTRAT_SOURCE_DIR/assets/sample-desktop.png" 2>/dev/null || true
 keeper_in_folder
 choose_saver "$KEEPER_DIR_WIN\\.\\アルトストラト.SCR" 8
@@ -15,7 +27,8 @@ keeper=$PROGRAM_PID
 poll 30 keeper_holds || fail "the keeper holds no photograph: $(keeper_read held)"
 held=$(keeper_read held)
 echo "keeper: $held"
-[ "$held" = "held owner=user aces=1 user-only=1" ] || fail "not the user's alone: $held"
+[ "$held" = "held owner=user aces=1 user-only=1 label=0x2000/0x3" ] ||
+    fail "not the user's alone at medium integrity: $held"
 
 screen=$ALTOSTRAT_WINE_HOME/keeper-screen.png
 screenshot "$screen"
