@@ -1,27 +1,14 @@
 #include "renderer/win32/monitors.h"
 
-#include <windows.h>
+#include "common/win32/screen_reading.h"
 
 namespace altostrat {
-namespace {
-
-BOOL CALLBACK AddMonitor(HMONITOR handle, HDC, LPRECT, LPARAM list) {
-    MONITORINFO info;
-    ZeroMemory(&info, sizeof info);
-    info.cbSize = sizeof info;
-    if (GetMonitorInfoW(handle, &info)) {
-        const RECT& r = info.rcMonitor;
-        reinterpret_cast<std::vector<Monitor>*>(list)->push_back(
-            {{r.left, r.top, r.right, r.bottom}, (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
-    }
-    return TRUE;
-}
-
-}  // namespace
 
 std::vector<Monitor> ListMonitors() {
     std::vector<Monitor> monitors;
-    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    for (const MonitorPlace& place : ReadScreenLayout().monitors) {
+        monitors.push_back({place.rect, place.primary});
+    }
     return monitors;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The monitors as Windows lists them now, in virtual-screen pixels.
+// The monitors as Windows lists them now, in virtual-screen pixels: the one reading of the screen
+// the host and the keeper share (common/win32/screen_reading.h).
 
 #include <vector>
 
