@@ -89,7 +89,9 @@ std::uint32_t KeeperNextStep(const KeeperState& state, const KeeperSight& sight)
         // photograph that failed again.
         return recheck;
     }
-    return static_cast<std::uint32_t>(TimeoutMilliseconds(sight) - idleAndLead);
+    // A timeout of weeks is looked at again after at most about 24 days, the longest timer.
+    return static_cast<std::uint32_t>(
+        std::min<std::uint64_t>(TimeoutMilliseconds(sight) - idleAndLead, 0x7FFFFFFFu));
 }
 
 }  // namespace altostrat

@@ -1,8 +1,8 @@
 #pragma once
 // Who this program runs as, for the private memory the keeper shares with the host: the
 // section is made with the user as its owner and the only one let in, and the host uses a
-// section only when its owner is that same user; and for the host's run folders, made private to
-// the user and swept only when the user owns them.
+// section only when this user owns it; and for the host's run folders, made private to the user
+// and swept only when this user owns them. One rule of ownership serves both.
 
 #include <windows.h>
 

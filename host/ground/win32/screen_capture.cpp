@@ -41,9 +41,12 @@ ScreenArea ScreensToCover(bool virtualScreen) {
 }
 
 std::optional<RgbPicture> PhotographScreen(const ScreenRect& area) {
+    if (area.Width() <= 0 || area.Height() <= 0) {
+        return std::nullopt;
+    }
     const std::uint64_t size =
         std::uint64_t{BmpRowBytes(area.Width(), 24)} * static_cast<std::uint64_t>(area.Height());
-    if (area.Width() <= 0 || area.Height() <= 0 || size > SIZE_MAX) {
+    if (size > SIZE_MAX) {
         return std::nullopt;
     }
     HANDLE memory = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE,
