@@ -12,12 +12,18 @@
 ; folder of each run's own, which the run itself removes.
 ;
 ; Given on the makensis command line: VERSION (text, "1.0.0"), VERSION_NUMBERS ("1.0.0.0"),
-; STAGE (folder holding host.scr, renderer.dll, keeper.exe, license.txt and, with MODEL_STAGED defined,
-; model.ms3d), ICON, OUTFILE, NAMES (the generated file with the product's Japanese names; see
-; installer/CMakeLists.txt).
+; STAGE (folder holding host.scr, renderer.dll, keeper.exe, the installer's helper
+; setup-folder.exe, license.txt and, with MODEL_STAGED defined, model.ms3d), ICON, OUTFILE, NAMES
+; (the generated file with the product's Japanese names; see installer/CMakeLists.txt), PLUGINS
+; (the signed NSIS plug-ins), SIGN_SCRIPT and SIGN_CONF (installer/sign.sh and what it signs
+; with) and UNINSTALLER_COPY (where the finished uninstaller is kept).
 
 Unicode true
 Target amd64-unicode
+; The plug-ins from the folder the build signed them into (PLUGINS), not Debian's unsigned ones.
+!addplugindir /amd64-unicode "${PLUGINS}"
+; The uninstaller signed as NSIS finishes it, before it goes into the installer; a copy is kept.
+!uninstfinalize 'bash "${SIGN_SCRIPT}" "${SIGN_CONF}" sign "%1" "${UNINSTALLER_COPY}"' = 0
 ManifestDPIAware true
 SetCompressor /SOLID lzma
 RequestExecutionLevel user

@@ -1,31 +1,124 @@
-; The install folder: whether it can be made and written (checked before anything is written,
-; with a clear message when not), and which folders the install made, so that the uninstaller
-; removes those again and no others.
+; The install folder: whether it can be made and written, and whether it would be the user's own
+; (checked before anything is written, with a clear message when not), and which folders the
+; install made, so that the uninstaller removes those again and no others.
+;
+; Whoever may change the install folder, or rename a folder on its way and put another in its
+; place, runs code as the user: the keeper starts from there at every sign-in, and Windows looks
+; beside a program first for the libraries it loads. The installer's helper (setup-folder.exe,
+; built from the programs' own sources) judges that by the access lists along the path, and makes
+; the folders the install needs with a list of their own for the user, SYSTEM and Administrators.
 
-; Stops the install, before anything is written, when the folder cannot be made or written to
-; after all (the checks before the install may have been passed by a folder that changed since).
+Var CreatedTop
+Var SetupFolderHelper
+
+; Stops the install, before anything is written, when the folder cannot be made or written to, or
+; other accounts may change it, after all (the checks before the install may have been passed by
+; a folder that changed since). Folders it made for this are removed again.
 Function EnsureWritableFolder
   ${IfNot} ${FileExists} "$INSTDIR\*.*"
     Call FindTopMissingFolder
   ${EndIf}
+  Call UnpackFolderHelper
+  Call QuotedInstallFolder
   ClearErrors
-  CreateDirectory "$INSTDIR"
+  ExecWait '"$SetupFolderHelper" /make $1' $0
   ${IfNot} ${Errors}
+  ${AndIf} $0 == 0
     FileOpen $0 "$INSTDIR\${HOST_FILE}.setup-check" w
     ${IfNot} ${Errors}
       FileClose $0
       Delete "$INSTDIR\${HOST_FILE}.setup-check"
-      Return
+      Call CheckFolderOwner
+      ${If} $0 == 0
+        Return
+      ${EndIf}
+      Call RemoveMadeFolders
+      Call OwnerMessage
+      Call RefuseFolder
     ${EndIf}
   ${EndIf}
+  Call RemoveMadeFolders
+  Push "$(FolderNotWritable)"
+  Call RefuseFolder
+FunctionEnd
+
+; The message on the stack, on the standard error stream of a silent install or in a message box;
+; then the install ends with exit code 2.
+Function RefuseFolder
   ${If} ${Silent}
-    Push "$(FolderNotWritable)"
     Call WriteStandardError
   ${Else}
-    MessageBox MB_OK|MB_ICONSTOP "$(FolderNotWritable)"
+    Exch $0
+    MessageBox MB_OK|MB_ICONSTOP "$0"
+    Pop $0
   ${EndIf}
   SetErrorLevel 2
   Abort
+FunctionEnd
+
+; Pushes what CheckFolderOwner found ($0 1 or 2) as a message.
+Function OwnerMessage
+  ${If} $0 == 1
+    Push "$(FolderOthersMayWrite)"
+  ${Else}
+    Push "$(FolderOwnerUnknown)"
+  ${EndIf}
+FunctionEnd
+
+; The helper, unpacked once into the installer's temporary folder.
+Function UnpackFolderHelper
+  ${If} $SetupFolderHelper == ""
+    InitPluginsDir
+    StrCpy $SetupFolderHelper "$PLUGINSDIR\setup-folder.exe"
+    File "/oname=$SetupFolderHelper" "${STAGE}\setup-folder.exe"
+  ${EndIf}
+FunctionEnd
+
+; $1 = $INSTDIR quoted for a command line, a backslash before the closing quote doubled (else it
+; would escape the quote: "C:\" would run on into the next argument).
+Function QuotedInstallFolder
+  StrCpy $1 "$INSTDIR" "" -1
+  ${If} $1 == "\"
+    StrCpy $1 '"$INSTDIR\"'
+  ${Else}
+    StrCpy $1 '"$INSTDIR"'
+  ${EndIf}
+FunctionEnd
+
+; $0 = 0 when no other account of this computer may change $INSTDIR or a folder on its way (one
+; still to be made counts as made for the user alone); 1 when one may, 2 when that cannot be told,
+; with the folder at fault in $R1 and the account in $R2.
+Function CheckFolderOwner
+  Call UnpackFolderHelper
+  Call QuotedInstallFolder
+  StrCpy $2 "$PLUGINSDIR\folder-finding.ini"
+  Delete $2
+  ClearErrors
+  ExecWait '"$SetupFolderHelper" /check $1 "$2"' $0
+  ${If} ${Errors}
+    StrCpy $0 2
+  ${EndIf}
+  ReadINIStr $R1 $2 finding folder
+  ReadINIStr $R2 $2 finding who
+  ${If} $R1 == ""
+    StrCpy $R1 "$INSTDIR"
+  ${EndIf}
+FunctionEnd
+
+; Removes the folders EnsureWritableFolder made (from $INSTDIR up to CreatedTop) while empty.
+Function RemoveMadeFolders
+  ${If} $CreatedTop == ""
+    Return
+  ${EndIf}
+  StrCpy $3 "$INSTDIR"
+  ${Do}
+    RMDir "$3"
+    ${If} $3 == $CreatedTop
+      ${ExitDo}
+    ${EndIf}
+    ${GetParent} $3 $3
+  ${LoopUntil} $3 == ""
+  StrCpy $CreatedTop ""
 FunctionEnd
 
 ; A folder given with /D= that NSIS thinks invalid (one lying under a file) is silently swapped
@@ -38,6 +131,13 @@ Function .onInit
     Call CanMakeFolder
     ${If} $0 != 1
       Push "$(FolderNotWritable)"
+      Call WriteStandardError
+      SetErrorLevel 2
+      Quit
+    ${EndIf}
+    Call CheckFolderOwner
+    ${If} $0 != 0
+      Call OwnerMessage
       Call WriteStandardError
       SetErrorLevel 2
       Quit
@@ -61,12 +161,19 @@ Function UseRequestedFolder
   ${Loop}
 FunctionEnd
 
-; Leaving the folder page: a folder that cannot be made is refused there, so the user can choose
-; another one at once.
+; Leaving the folder page: a folder that cannot be made, or that other accounts may change, is
+; refused there, so the user can choose another one at once.
 Function DirectoryPageLeave
   Call CanMakeFolder
   ${If} $0 != 1
     MessageBox MB_OK|MB_ICONSTOP "$(FolderNotWritable)"
+    Abort
+  ${EndIf}
+  Call CheckFolderOwner
+  ${If} $0 != 0
+    Call OwnerMessage
+    Pop $0
+    MessageBox MB_OK|MB_ICONSTOP "$0"
     Abort
   ${EndIf}
 FunctionEnd
@@ -123,9 +230,8 @@ Function WriteStandardError
   Pop $0
 FunctionEnd
 
-; The outermost folder of $INSTDIR that does not exist yet (CreateDirectory makes it and all
-; below it), into CreatedTop; the uninstaller removes these folders again when they are empty.
-Var CreatedTop
+; The outermost folder of $INSTDIR that does not exist yet (the helper makes it and all below
+; it), into CreatedTop; the uninstaller removes these folders again when they are empty.
 Function FindTopMissingFolder
   StrCpy $0 "$INSTDIR"
   ${Do}

@@ -20,3 +20,23 @@ LangString FolderNotWritable ${LANG_JAPANESE} \
   "フォルダー$\r$\n$INSTDIR$\r$\nを作成できないか、書き込みができないため、${PRODUCT_NAME} を\
 インストールできません。何も変更していません。$\r$\nインストーラーが提案するフォルダーのような、\
 ご自分のフォルダーを選んでください。"
+
+LangString FolderOthersMayWrite ${LANG_ENGLISH} \
+  "${PRODUCT_NAME} cannot be installed into$\r$\n$INSTDIR$\r$\nbecause other accounts of this \
+computer ($R2) may change$\r$\n$R1$\r$\nand so replace the programs that would run as you from \
+there. Nothing has been changed.$\r$\nChoose a folder of your own, such as the one the installer \
+suggests."
+LangString FolderOthersMayWrite ${LANG_JAPANESE} \
+  "フォルダー$\r$\n$INSTDIR$\r$\nには ${PRODUCT_NAME} をインストールできません。このコンピューターの\
+ほかのアカウント ($R2) が$\r$\n$R1$\r$\nの中身を変えられるため、そこから動くプログラムをすり替え\
+られるおそれがあります。何も変更していません。$\r$\nインストーラーが提案するフォルダーのような、\
+ご自分のフォルダーを選んでください。"
+
+LangString FolderOwnerUnknown ${LANG_ENGLISH} \
+  "${PRODUCT_NAME} cannot be installed into$\r$\n$INSTDIR$\r$\nbecause who may change$\r$\n$R1$\r$\n\
+cannot be read: it may belong to another account. Nothing has been changed.$\r$\nChoose a \
+folder of your own, such as the one the installer suggests."
+LangString FolderOwnerUnknown ${LANG_JAPANESE} \
+  "フォルダー$\r$\n$INSTDIR$\r$\nには ${PRODUCT_NAME} をインストールできません。$\r$\n$R1$\r$\n\
+に誰が書き込めるかを読めません。ほかのアカウントのフォルダーかもしれません。何も変更していません。\
+$\r$\nインストーラーが提案するフォルダーのような、ご自分のフォルダーを選んでください。"

@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev
   libosmesa6-dev libglu1-mesa-dev mesa-common-dev mesa-utils
-  g++-mingw-w64-x86-64 wine wine64 nsis
+  g++-mingw-w64-x86-64 wine wine64 nsis osslsigncode openssl
   xvfb xserver-xephyr x11-utils x11-xserver-utils xdotool imagemagick
   libx11-dev libxext-dev libxinerama-dev libgl-dev libgl1-mesa-dri libjpeg62-turbo-dev libpng-dev strace
   xscreensaver xscreensaver-data dpkg-dev fakeroot

@@ -3,10 +3,12 @@
 # prefix holds so that two prefixes can be compared.
 
 SETUP_EXE="$BUILD/dist/アルトストラト-setup.exe"
-# The programs as they ship: stripped copies made by the dist target, symbols kept beside.
-SHIPPED_HOST="$BUILD/installer/stripped/host.scr"
-SHIPPED_RENDERER="$BUILD/installer/stripped/renderer.dll"
-SHIPPED_KEEPER="$BUILD/installer/stripped/keeper.exe"
+# The programs as they ship: stripped (symbols kept beside) and, when the build names a
+# certificate, signed copies made by the dist target; the uninstaller as NSIS finished it.
+SHIPPED_HOST="$BUILD/installer/signed/host.scr"
+SHIPPED_RENDERER="$BUILD/installer/signed/renderer.dll"
+SHIPPED_KEEPER="$BUILD/installer/signed/keeper.exe"
+SHIPPED_UNINSTALLER="$BUILD/installer/signed/uninstall.exe"
 SYMBOLS_DIR="$BUILD/symbols"
 RUN_KEY='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Run'
 UNINSTALL_KEY='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Uninstall\アルトストラト'

@@ -14,7 +14,11 @@
 # uninstaller where that is a plain folder (the folder too once it is empty), and never through
 # a link put in its place (Wine shows a Unix link to a folder as a reparse point, as Windows
 # shows a junction). Fault case: an install folder blocked by a file ends a silent install with
-# exit code 2, a message in the system's language on standard error, and no change.
+# exit code 2, a message in the system's language on standard error, and no change; so does a
+# folder other accounts may change, in it or above it (Wine shows a Unix folder others may write
+# as one Everyone may modify), naming the folder and the account. The folders the installer
+# makes get a list for the user alone (Wine keeps that as a Unix mode without the others' bits),
+# and the uninstaller it writes is the one the build finished (and signed).
 # The keeper ships beside the programs: a silent install and the watched one's finish page (its
 # second box, ticked by default) register it in the user's Run key and start it, an upgrade
 # restarts it, "/stop" ends it, and the uninstaller ends it and removes the entry.
@@ -47,6 +51,17 @@ LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 run_setup /S '/D=C:\blocked'
 grep -q 'インストールできません' "$SETUP_ERR" || fail "no Japanese message: $(cat "$SETUP_ERR")"
 [ "$(cat "$blocker")" = "a file, not a folder" ] || fail "the blocking file was changed"
 rm "$blocker"
+shared=$WINEPREFIX/drive_c/shared
+mkdir -m 777 "$shared"
+run_setup /S '/D=C:\shared\アルトストラト'
+[ "$EXIT_CODE" -eq 2 ] || fail "install below a folder others may change: exit code $EXIT_CODE"
+grep -q 'other accounts of this computer (Everyone) may change' "$SETUP_ERR" &&
+    tr -d '\r' <"$SETUP_ERR" | grep -qxF 'C:\shared' || fail "no message naming C:\shared: $(cat "$SETUP_ERR")"
+LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 run_setup /S '/D=C:\shared'
+[ "$EXIT_CODE" -eq 2 ] || fail "install into a folder others may change: exit code $EXIT_CODE"
+grep -q 'ほかのアカウント (Everyone) が' "$SETUP_ERR" || fail "no Japanese message: $(cat "$SETUP_ERR")"
+[ -z "$(ls -A "$shared")" ] || fail "the refused installs left $(ls -A "$shared")"
+rmdir "$shared"
 stop_wine
 same_as_reference "after the failed installs"
 
@@ -67,6 +82,10 @@ run_setup /S
 cmp -s "$install_dir/アルトストラト.scr" "$SHIPPED_HOST" || fail "the host is not in $install_dir"
 cmp -s "$install_dir/アルトストラト.dll" "$SHIPPED_RENDERER" || fail "the renderer is not beside it"
 cmp -s "$install_dir/アルトストラト常駐.exe" "$SHIPPED_KEEPER" || fail "the keeper is not beside it"
+cmp -s "$install_dir/uninstall.exe" "$SHIPPED_UNINSTALLER" ||
+    fail "the installed uninstaller is not the one the build finished"
+[[ $(stat -c %a "$install_dir") == *0 ]] ||
+    fail "the install folder was made with access for others: $(stat -c %a "$install_dir")"
 [ -L "$earlier" ] && [ "$(ls "$elsewhere")" = "$(printf 'Altostrat%s.bmp\n' 1 2 3)" ] ||
     fail "the install deleted through a link in the place of C:\\t_wisp"
 rm "$earlier"

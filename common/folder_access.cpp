@@ -1,0 +1,187 @@
+#include "common/folder_access.h"
+
+#include <algorithm>
+
+namespace altostrat {
+namespace {
+
+constexpr std::uint32_t kFileGenericWrite = 0x120116;
+constexpr std::uint32_t kTakeOverRights = kRightWriteDac | kRightWriteOwner;
+constexpr std::uint32_t kWriteInRights =
+    kRightAddFile | kRightAddSubfolder | kRightDeleteChild | kRightDelete | kTakeOverRights;
+
+// RIGHTS with the generic rights replaced by the file rights they stand for.
+std::uint32_t FileRights(std::uint32_t rights) {
+    std::uint32_t mapped = rights & ~(kRightGenericAll | kRightGenericExecute | kRightGenericWrite |
+                                      kRightGenericRead);
+    if ((rights & kRightGenericAll) != 0) {
+        mapped |= kRightsFullControl;
+    }
+    if ((rights & kRightGenericWrite) != 0) {
+        mapped |= kFileGenericWrite;
+    }
+    return mapped;
+}
+
+bool Trusted(const std::string& sid, const std::string& user, const std::string& owner) {
+    if (sid.empty()) {
+        return false;
+    }
+    if (sid == kSidOwnerRights) {
+        return Trusted(owner, user, "");
+    }
+    return sid == user || sid == kSidSystem || sid == kSidAdministrators ||
+           sid == kSidTrustedInstaller || sid == kSidCreatorOwner;
+}
+
+// What one other account's allow entry grants, after the denials for everyone before it.
+struct Grant {
+    std::string who;
+    std::uint32_t on_folder = 0;  // on the folder itself
+    std::uint32_t on_files = 0;   // on the files made in it
+    bool inherited = false;
+};
+
+std::vector<Grant> OthersGrants(const FolderAccessList& list, const std::string& user) {
+    if (!list.has_list) {
+        return {{kSidEveryone, kRightsFullControl, kRightsFullControl, false}};
+    }
+    std::vector<Grant> grants;
+    std::uint32_t denied_folder = 0;
+    std::uint32_t denied_files = 0;
+    for (const AccessEntry& entry : list.entries) {
+        const std::uint32_t rights = FileRights(entry.rights);
+        const bool on_folder = (entry.flags & kEntryInheritOnly) == 0;
+        const bool on_files = (entry.flags & kEntryObjectInherit) != 0;
+        if (!entry.allow) {
+            if (entry.sid == kSidEveryone || entry.sid == kSidAuthenticatedUsers) {
+                denied_folder |= on_folder ? rights : 0;
+                denied_files |= on_files ? rights : 0;
+            }
+            continue;
+        }
+        if (Trusted(entry.sid, user, list.owner)) {
+            continue;
+        }
+        grants.push_back({entry.sid, on_folder ? rights & ~denied_folder : 0,
+                          on_files ? rights & ~denied_files : 0,
+                          (entry.flags & kEntryInherited) != 0});
+    }
+    return grants;
+}
+
+// The first grant of LIST giving another account any of RIGHTS on the folder (or, with FILES,
+// on the files made in it), as a verdict of RISK for the folder at INDEX.
+FolderVerdict FirstGrant(const std::vector<Grant>& grants, std::uint32_t rights, bool files,
+                         FolderRisk risk, std::size_t index) {
+    for (const Grant& grant : grants) {
+        if (((files ? grant.on_files : grant.on_folder) & rights) != 0) {
+            return {risk, index, grant.who, grant.inherited};
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+FolderVerdict JudgeFolderChain(const std::vector<FolderAccessList>& chain,
+                               const std::string& user_sid) {
+    for (std::size_t i = 0; i < chain.size(); ++i) {
+        const FolderAccessList& list = chain[i];
+        if (!Trusted(list.owner, user_sid, "") || list.owner == kSidCreatorOwner) {
+            return {FolderRisk::kOwner, i, list.owner, false};
+        }
+        const std::vector<Grant> grants = OthersGrants(list, user_sid);
+        const bool last = i + 1 == chain.size();
+        FolderVerdict found = FirstGrant(grants, kTakeOverRights, false, FolderRisk::kTakeOver, i);
+        if (found.risk == FolderRisk::kNone && i > 0) {
+            found = FirstGrant(grants, kRightDelete, false, FolderRisk::kReplace, i);
+        }
+        if (found.risk == FolderRisk::kNone && !last) {
+            // Deleting what is in it deletes or renames the next folder on the path.
+            found = FirstGrant(grants, kRightDeleteChild, false, FolderRisk::kReplace, i + 1);
+        }
+        if (found.risk == FolderRisk::kNone && last) {
+            found = FirstGrant(grants, kWriteInRights, false, FolderRisk::kWriteIn, i);
+            if (found.risk == FolderRisk::kNone) {
+                found = FirstGrant(grants, kWriteInRights, true, FolderRisk::kWriteIn, i);
+            }
+        }
+        if (found.risk != FolderRisk::kNone) {
+            return found;
+        }
+    }
+    return {};
+}
+
+FolderAccessList PrivateFolderList(const std::string& user_sid) {
+    constexpr std::uint8_t kAll = kEntryObjectInherit | kEntryContainerInherit;
+    return {user_sid,
+            true,
+            {{user_sid, true, kRightsFullControl, kAll},
+             {kSidSystem, true, kRightsFullControl, kAll},
+             {kSidAdministrators, true, kRightsFullControl, kAll}}};
+}
+
+std::vector<std::string> FoldersOnPath(const std::string& path) {
+    std::string rest = path;
+    for (char& c : rest) {
+        c = c == '/' ? '\\' : c;
+    }
+    std::string root;
+    if (rest.rfind("\\\\?\\UNC\\", 0) == 0) {
+        rest = "\\\\" + rest.substr(8);
+    } else if (rest.rfind("\\\\?\\", 0) == 0) {
+        rest = rest.substr(4);
+    }
+    std::vector<std::string> parts;
+    std::size_t pos = 0;
+    const auto next_part = [&]() {
+        const std::size_t end = std::min(rest.find('\\', pos), rest.size());
+        std::string part = rest.substr(pos, end - pos);
+        pos = end < rest.size() ? end + 1 : end;
+        return part;
+    };
+    if (rest.size() >= 2 && rest[1] == ':' && (rest.size() == 2 || rest[2] == '\\')) {
+        root = rest.substr(0, 2) + "\\";
+        pos = std::min<std::size_t>(3, rest.size());
+    } else if (rest.rfind("\\\\", 0) == 0) {
+        pos = 2;
+        const std::string server = next_part();
+        const std::string share = next_part();
+        if (server.empty() || share.empty()) {
+            return {};
+        }
+        root = "\\\\" + server + "\\" + share + "\\";
+    } else {
+        return {};
+    }
+    while (pos < rest.size()) {
+        std::string part = next_part();
+        if (part.empty() || part == ".") {
+            continue;
+        }
+        if (part == "..") {
+            if (!parts.empty()) {
+                parts.pop_back();
+            }
+            continue;
+        }
+        parts.push_back(std::move(part));
+    }
+    std::vector<std::string> folders{root};
+    std::string folder = root;
+    for (const std::string& part : parts) {
+        folder += (folder.back() == '\\' ? "" : "\\") + part;
+        folders.push_back(folder);
+    }
+    return folders;
+}
+
+std::string FolderRiskText(const std::string& folder, const std::string& who) {
+    return u8"このコンピューターのほかのアカウント (" + who + u8") が、フォルダー\n" + folder +
+           u8"\nの中身を変えられます。そこから動くプログラムは、あなたとして動く前に"
+           u8"すり替えられるおそれがあります。";
+}
+
+}  // namespace altostrat
