@@ -7,13 +7,18 @@ KeeperOutcome ApplyKeeperChange(KeeperChange change, KeeperSwitch& keeper) {
         return KeeperOutcome{};
     }
     const bool on = change == KeeperChange::kStartAtSignIn;
+    std::string why;
+    if (on && !keeper.FolderIsPrivate(why)) {
+        return KeeperOutcome{KeeperFailure::kFolderOpenToOthers, true, why};
+    }
     if (!keeper.SetAtSignIn(on)) {
-        return KeeperOutcome{KeeperFailure::kSignInEntry, true};
+        return KeeperOutcome{KeeperFailure::kSignInEntry, true, ""};
     }
     if (on ? keeper.Start() : keeper.End()) {
         return KeeperOutcome{};
     }
-    return KeeperOutcome{on ? KeeperFailure::kStart : KeeperFailure::kEnd, keeper.SetAtSignIn(!on)};
+    return KeeperOutcome{on ? KeeperFailure::kStart : KeeperFailure::kEnd, keeper.SetAtSignIn(!on),
+                         ""};
 }
 
 std::string KeeperFailureMessage(const KeeperOutcome& outcome) {
@@ -21,6 +26,12 @@ std::string KeeperFailureMessage(const KeeperOutcome& outcome) {
     switch (outcome.failed) {
         case KeeperFailure::kNone:
             return "";
+        case KeeperFailure::kFolderOpenToOthers:
+            return message + outcome.why +
+                   u8"\nほかのアカウントが置き換えたプログラムがサインインのたびに動かないよう、"
+                   u8"常駐プログラムは登録も起動もしませんでした。自分だけが書き込めるフォルダー"
+                   u8"(例: %LOCALAPPDATA%\\Programs\\アルトストラト) "
+                   u8"に置いてから、もう一度選んでください。";
         case KeeperFailure::kSignInEntry:
             return message +
                    u8"サインイン時の起動の設定 (レジストリの Run キー) を書き換えられません"

@@ -5,7 +5,9 @@
 // worked, and when it fails the first is undone, so the box as loaded stays true of the machine:
 // never an entry without a running keeper the user was told about, or a keeper left running that
 // no longer starts at sign-in. The message names the half that failed, and says when the undo
-// failed too.
+// failed too. A keeper in a folder that other accounts of the computer may change is neither
+// registered nor started: whoever may change the folder could put their own program there, and it
+// would run as the user at every sign-in.
 
 #include <string>
 
@@ -17,6 +19,9 @@ namespace altostrat {
 class KeeperSwitch {
   public:
     virtual ~KeeperSwitch() = default;
+    // Whether only the user (with SYSTEM and Administrators) may change the keeper's folder; when
+    // not, WHY says who else may, for the user (UTF-8).
+    virtual bool FolderIsPrivate(std::string& why) = 0;
     // Writes (true) or removes the start-at-sign-in entry; false when the registry refused.
     virtual bool SetAtSignIn(bool on) = 0;
     // Starts the keeper; false when it could not be started.
@@ -25,11 +30,12 @@ class KeeperSwitch {
     virtual bool End() = 0;
 };
 
-enum class KeeperFailure { kNone, kSignInEntry, kStart, kEnd };
+enum class KeeperFailure { kNone, kFolderOpenToOthers, kSignInEntry, kStart, kEnd };
 
 struct KeeperOutcome {
     KeeperFailure failed = KeeperFailure::kNone;
     bool undone = true;  // the half that had worked was undone (or there was nothing to undo)
+    std::string why;     // kFolderOpenToOthers: who else may change the folder
 };
 
 KeeperOutcome ApplyKeeperChange(KeeperChange change, KeeperSwitch& keeper);

@@ -273,6 +273,10 @@ class RecordingKeeper final : public KeeperSwitch {
   public:
     explicit RecordingKeeper(std::vector<std::string> failing) : failing_(std::move(failing)) {}
     std::vector<std::string> calls;
+    bool FolderIsPrivate(std::string& why) override {
+        why = "C:\\Tools: BUILTIN\\Users";
+        return Call("folder");
+    }
     bool SetAtSignIn(bool on) override { return Call(on ? "entry on" : "entry off"); }
     bool Start() override { return Call("start"); }
     bool End() override { return Call("end"); }
@@ -295,13 +299,15 @@ TEST(SettingsDialog, TheKeepersBoxUndoesTheHalfThatWorkedAndNamesTheOneThatFaile
         F failed;
     } rows[] = {
         {C::kNone, "", {}, F::kNone},
-        {C::kStartAtSignIn, "", {"entry on", "start"}, F::kNone},
+        {C::kStartAtSignIn, "", {"folder", "entry on", "start"}, F::kNone},
         {C::kEnd, "", {"entry off", "end"}, F::kNone},
         // The entry refused: the keeper is left as it runs.
-        {C::kStartAtSignIn, "entry on", {"entry on"}, F::kSignInEntry},
+        // A folder others may change: nothing registered, nothing started.
+        {C::kStartAtSignIn, "folder", {"folder"}, F::kFolderOpenToOthers},
+        {C::kStartAtSignIn, "entry on", {"folder", "entry on"}, F::kSignInEntry},
         {C::kEnd, "entry off", {"entry off"}, F::kSignInEntry},
         // The keeper refused: the entry goes back to what it was.
-        {C::kStartAtSignIn, "start", {"entry on", "start", "entry off"}, F::kStart},
+        {C::kStartAtSignIn, "start", {"folder", "entry on", "start", "entry off"}, F::kStart},
         {C::kEnd, "end", {"entry off", "end", "entry on"}, F::kEnd},
     };
     for (const Row& row : rows) {

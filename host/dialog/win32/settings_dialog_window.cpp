@@ -12,6 +12,7 @@
 
 #include "common/agreement.h"
 #include "common/win32/keeper_stop.h"
+#include "common/win32/private_folder.h"
 #include "common/win32/wide_text.h"
 #include "host/dialog/keeper_box.h"
 #include "host/dialog/win32/dialog_font.h"
@@ -126,6 +127,10 @@ void PickPicture(SettingsDialogWindow& d, bool clearFolderBox) {
 class Win32KeeperSwitch final : public KeeperSwitch {
   public:
     explicit Win32KeeperSwitch(std::wstring keeper) : keeper_(std::move(keeper)) {}
+    bool FolderIsPrivate(std::string& why) override {
+        const std::wstring folder = keeper_.substr(0, keeper_.find_last_of(L'\\'));
+        return !FolderOthersCanWrite(folder, why);
+    }
     bool SetAtSignIn(bool on) override { return SetKeeperAtSignIn(keeper_, on); }
     bool Start() override { return StartKeeper(keeper_); }
     bool End() override { return SignalKeeperStop(); }
