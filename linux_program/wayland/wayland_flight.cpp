@@ -1,0 +1,492 @@
+#include "linux_program/wayland/wayland_flight.h"
+
+#include <wayland-client.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
+#include <memory>
+#include <random>
+#include <utility>
+#include <vector>
+
+#include "common/picture_layout.h"
+#include "flight/display/monitor_flights.h"
+#include "flight/display/panorama.h"
+#include "flight/gl/gl_headers.h"
+#include "flight/loop/frame_step.h"
+#include "flight/pacing/frame_clock.h"
+#include "flight/scene/aircraft.h"
+#include "flight/scene/renderer_state.h"
+#include "flight/scene/resize_scene.h"
+#include "flight/scene/scene.h"
+#include "flight/sky/local_time.h"
+#include "linux_program/options/hack_options.h"
+#include "linux_program/picture/own_picture.h"
+#include "linux_program/run/embedded_glider.h"
+#include "linux_program/run/flight_pictures.h"
+#include "linux_program/run/output_frames.h"
+#include "linux_program/run/power_supply.h"
+#include "linux_program/run/stop_signals.h"
+#include "linux_program/wayland/desktop_ground.h"
+#include "linux_program/wayland/egl_outputs.h"
+#include "linux_program/wayland/layer_surfaces.h"
+#include "linux_program/wayland/wayland_registry.h"
+#include "linux_program/wayland/wayland_wait.h"
+
+namespace altostrat {
+namespace {
+
+constexpr std::int64_t kSecondsPerDay = 86400;
+
+// What the frame loop, the platform's hooks and the drawer share.
+struct WaylandFlightRun {
+    WaylandFlightRun(wl_display* display, const HackOptions& o, const std::function<bool()>& e)
+        : options(o), endNow(e), eachMonitor(o.eachMonitor) {
+        screen.display = display;
+    }
+    WaylandScreen screen;
+    const HackOptions& options;
+    const std::function<bool()>& endNow;
+    bool eachMonitor = false;
+    // The one flight across the outputs; with --each-monitor the first output's, which leads
+    // the others' (flights[i - 1] is flight i), whether or not its output is still there.
+    RendererState lead;
+    std::vector<RendererState> followers;
+    int flightsStarted = 0;
+    DesktopGround ground;          // the picture the outputs' flights were cut from
+    std::uint32_t leadOutput = 0;  // global name of the output the camera's axis goes through
+    std::vector<WaylandOutput*> drawing;  // this pass's outputs
+    std::vector<ViewWindow> views;        // per output, in screen.outputs' order
+    bool flying = false;  // the scene is set up: frames, not loading screens, are presented
+    WaylandFlightEnd end = WaylandFlightEnd::kInput;
+    bool ended = false;
+};
+
+std::int64_t NowMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+void EndWith(WaylandFlightRun& run, WaylandFlightEnd end) {
+    if (!run.ended) {
+        run.ended = true;
+        run.end = end;
+    }
+}
+
+// Whether the flight must end now, and why; the first reason found stays.
+bool EndAsked(WaylandFlightRun& run) {
+    if (run.screen.broken) {
+        EndWith(run, WaylandFlightEnd::kCompositorGone);
+    } else if (StopSignalled()) {
+        EndWith(run, WaylandFlightEnd::kStopSignal);
+    } else if (run.screen.input.userBack) {
+        EndWith(run, WaylandFlightEnd::kInput);
+    } else if (run.endNow && run.endNow()) {
+        EndWith(run, WaylandFlightEnd::kEndNow);
+    }
+    return run.ended;
+}
+
+WaylandOutput* FindOutput(WaylandScreen& screen, std::uint32_t globalName) {
+    for (auto& o : screen.outputs) {
+        if (o->globalName == globalName && globalName != 0) {
+            return o.get();
+        }
+    }
+    return nullptr;
+}
+
+std::vector<ScreenRect> CoveredRects(const WaylandScreen& screen) {
+    std::vector<ScreenRect> rects;
+    for (const auto& o : screen.outputs) {
+        rects.push_back(o->surface != nullptr && OutputInUse(*o) ? o->logical : ScreenRect{});
+    }
+    return rects;
+}
+
+// The lead stays while its output does; a new one is the output with the keyboard, else the
+// first covered.
+void ChooseLead(WaylandFlightRun& run) {
+    WaylandScreen& screen = run.screen;
+    const WaylandOutput* current = FindOutput(screen, run.leadOutput);
+    if (current != nullptr && current->surface != nullptr && OutputInUse(*current)) {
+        return;
+    }
+    int focused = -1;
+    for (std::size_t i = 0; i < screen.outputs.size(); ++i) {
+        if (screen.outputs[i].get() == screen.input.keyboardOutput) {
+            focused = static_cast<int>(i);
+        }
+    }
+    const std::vector<ScreenRect> rects = CoveredRects(screen);
+    const std::size_t lead = PanoramaLead(rects, focused);
+    run.leadOutput = lead < screen.outputs.size() ? screen.outputs[lead]->globalName : 0;
+}
+
+void UpdateViews(WaylandFlightRun& run) {
+    const std::vector<ScreenRect> rects = CoveredRects(run.screen);
+    std::size_t lead = 0;
+    for (std::size_t i = 0; i < run.screen.outputs.size(); ++i) {
+        if (run.screen.outputs[i]->globalName == run.leadOutput) {
+            lead = i;
+        }
+    }
+    run.views = PanoramaViews(rects, lead);
+}
+
+std::size_t IndexOf(const WaylandScreen& screen, const WaylandOutput* output) {
+    for (std::size_t i = 0; i < screen.outputs.size(); ++i) {
+        if (screen.outputs[i].get() == output) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+RendererState& FlightOf(WaylandFlightRun& run, const WaylandOutput& output) {
+    return output.flightIndex <= 0
+               ? run.lead
+               : run.followers[static_cast<std::size_t>(output.flightIndex - 1)];
+}
+
+// The projection for OUTPUT's surface, which is current.
+void ShowOutput(WaylandFlightRun& run, const WaylandOutput& output) {
+    if (run.eachMonitor) {
+        ResizeScene(output.bufferWidth, output.bufferHeight);
+    } else {
+        ResizeScene(output.bufferWidth, output.bufferHeight,
+                    run.views[IndexOf(run.screen, &output)]);
+    }
+}
+
+ScenePlatform MakeWaylandPlatform(WaylandFlightRun& run) {
+    ScenePlatform platform;
+    platform.clock = SystemClockSource();
+    platform.getProcAddress = EglProcAddress;
+    platform.showError = [](const std::string& text) {
+        std::fprintf(stderr, "altostrat: %s\n", text.c_str());
+    };
+    platform.waitForFramePeriod = run.options.framePeriodWait;
+    // Each pass starts when the compositor's frame callbacks say so: presenting is in step
+    // with the refresh.
+    platform.presentWithRefresh = [] { return true; };
+    platform.refreshRate = [&run] {
+        const WaylandOutput* lead = FindOutput(run.screen, run.leadOutput);
+        return lead != nullptr ? lead->refreshMilliHz / 1000.0 : 0.0;
+    };
+    platform.localMinutes = SystemLocalMinutes;
+    platform.onBattery = [] { return OnBatteryPower(kPowerSupplyRoot); };
+    platform.stopRequested = [&run] { return EndAsked(run); };
+    platform.swapBuffers = [&run] {
+        WaylandScreen& screen = run.screen;
+        if (!run.flying) {
+            // A loading screen, on the surface current.
+            for (auto& o : screen.outputs) {
+                if (o->eglSurface != EGL_NO_SURFACE &&
+                    eglGetCurrentSurface(EGL_DRAW) == o->eglSurface) {
+                    PresentOutput(screen, *o);
+                }
+            }
+            return;
+        }
+        const std::int64_t now = NowMs();
+        for (WaylandOutput* o : run.drawing) {
+            if (DrawOnOutput(screen, *o)) {
+                AskFrame(*o, now);
+                PresentOutput(screen, *o);
+            }
+        }
+    };
+    return platform;
+}
+
+// OUTPUT black at once, so that nothing of the desktop shows while the flight is set up, and
+// the compositor maps the surface and hands it the keyboard.
+void PresentBlack(WaylandFlightRun& run, WaylandOutput& output) {
+    if (!DrawOnOutput(run.screen, output)) {
+        return;
+    }
+    glViewport(0, 0, output.bufferWidth, output.bufferHeight);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    AskFrame(output, NowMs());
+    PresentOutput(run.screen, output);
+}
+
+void LoadGlider(RendererState& state, const HackOptions& options) {
+    state.options.skyFollowsClock = options.skyFollowsClock;
+    if (options.showAircraft && !LoadAircraftBytes(state, kGliderMs3d, kGliderMs3dSize)) {
+        std::fprintf(stderr, "altostrat: the built-in glider cannot be read; flying without it\n");
+    }
+}
+
+// OUTPUT's own flight with --each-monitor, set up on its surface over its part of the ground
+// (the program's own ground for an output that came after the photograph). False when the
+// scene cannot be set up.
+bool StartOutputFlight(WaylandFlightRun& run, WaylandOutput& output,
+                       const ScenePlatform& platform) {
+    const int index = run.flightsStarted;
+    RendererState& state =
+        index == 0 ? run.lead : (run.followers.emplace_back(), run.followers.back());
+    state.flight = FlightStartFor(index);
+    LoadGlider(state, run.options);
+    ScenePlatform own = platform;
+    own.pictures = HeldPictures(CutGround(run.ground, output.logical), platform.showError);
+    if (!DrawOnOutput(run.screen, output)) {
+        return false;
+    }
+    output.flightIndex = index;
+    ++run.flightsStarted;
+    ShowOutput(run, output);
+    EndAtOnceOnStop();
+    const bool ready = InitScene(state, own);
+    EndAtOnceOff();
+    return ready;
+}
+
+// Sizes the surfaces the compositor configured, makes their EGL surfaces and, with
+// --each-monitor, their flights once the scene is set up. False when a surface cannot be made.
+bool PrepareOutputs(WaylandFlightRun& run, const ScenePlatform* platform) {
+    for (auto& o : run.screen.outputs) {
+        if (o->surface == nullptr || !o->configured || o->closed) {
+            continue;
+        }
+        const bool fresh = o->eglSurface == EGL_NO_SURFACE;
+        if (o->resized || fresh) {
+            SizeOutputBuffer(*o);
+            if (!FitOutputSurface(run.screen, *o)) {
+                std::fprintf(stderr, "altostrat: no EGL surface for an output\n");
+                return false;
+            }
+        }
+        if (fresh) {
+            PresentBlack(run, *o);
+        }
+        if (platform != nullptr && run.eachMonitor && o->flightIndex < 0 &&
+            !StartOutputFlight(run, *o, *platform)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Outputs that went lose their surfaces and the flight goes on; new ones are covered. A surface
+// the compositor closed while its output stays ends the flight.
+void TendOutputs(WaylandFlightRun& run) {
+    WaylandScreen& screen = run.screen;
+    const bool closedAny =
+        std::any_of(screen.outputs.begin(), screen.outputs.end(),
+                    [](const std::unique_ptr<WaylandOutput>& o) { return o->closed && !o->gone; });
+    if (closedAny && wl_display_roundtrip(screen.display) < 0) {
+        // Whether its output is going too comes with the same dispatch of the compositor's.
+        screen.broken = true;
+        return;
+    }
+    for (auto& o : screen.outputs) {
+        if (o->closed && !o->gone) {
+            EndWith(run, WaylandFlightEnd::kSurfaceClosed);
+            return;
+        }
+    }
+    if (!screen.outputsChanged) {
+        return;
+    }
+    screen.outputsChanged = false;
+    for (auto it = screen.outputs.begin(); it != screen.outputs.end();) {
+        WaylandOutput& o = **it;
+        if (!o.gone) {
+            ++it;
+            continue;
+        }
+        UncoverOutput(screen, o);
+        if (screen.input.pointerOutput == &o) {
+            screen.input.pointerOutput = nullptr;
+        }
+        if (screen.input.keyboardOutput == &o) {
+            screen.input.keyboardOutput = nullptr;
+        }
+        ReleaseOutput(o);
+        it = screen.outputs.erase(it);
+    }
+    for (auto& o : screen.outputs) {
+        if (o->surface == nullptr && OutputInUse(*o)) {
+            CoverOutput(screen, *o);
+        }
+    }
+}
+
+std::vector<OutputFrame> OutputFrames(const WaylandScreen& screen) {
+    std::vector<OutputFrame> frames;
+    for (const auto& o : screen.outputs) {
+        OutputFrame f;
+        f.drawable = o->eglSurface != EGL_NO_SURFACE && o->configured && !o->closed && !o->gone;
+        f.waiting = o->frame != nullptr;
+        f.waitingSinceMs = o->frameAskedMs;
+        frames.push_back(f);
+    }
+    return frames;
+}
+
+// One pass: the outputs due drawn and presented, each from its own flight or its part of the
+// one view.
+bool RunOutputsPass(WaylandFlightRun& run, const ScenePlatform& platform,
+                    std::int64_t calendarSeconds) {
+    const bool goOn = RunFrameStep(
+        run.lead, platform, true, calendarSeconds,
+        [&run, &platform, calendarSeconds](RendererState&) {
+            for (WaylandOutput* o : run.drawing) {
+                RendererState& state = FlightOf(run, *o);
+                if (o->flightIndex > 0) {
+                    FollowLeadFlight(state, run.lead,
+                                     calendarSeconds + kSecondsPerDay * o->flightIndex);
+                }
+                if (DrawOnOutput(run.screen, *o)) {
+                    ShowOutput(run, *o);
+                    DrawFrame(state, platform);
+                }
+            }
+        });
+    // Flights not drawn this time keep up with the lead.
+    for (std::size_t i = 0; i < run.followers.size(); ++i) {
+        FollowLeadFlight(run.followers[i], run.lead,
+                         calendarSeconds + kSecondsPerDay * static_cast<std::int64_t>(i + 1));
+    }
+    return goOn;
+}
+
+void RunFrameLoop(WaylandFlightRun& run, const ScenePlatform& platform) {
+    WaylandScreen& screen = run.screen;
+    run.flying = true;
+    while (!EndAsked(run)) {
+        TendOutputs(run);
+        if (run.ended || EndAsked(run) || !PrepareOutputs(run, &platform)) {
+            return;
+        }
+        ChooseLead(run);
+        const OutputFramePlan plan = PlanOutputFrames(OutputFrames(screen), NowMs());
+        if (!plan.pass) {
+            if (!WaitForWaylandEvents(screen.display, plan.waitMs)) {
+                screen.broken = true;
+            }
+            continue;
+        }
+        run.drawing.clear();
+        for (std::size_t i = 0; i < plan.draw.size(); ++i) {
+            if (plan.draw[i]) {
+                run.drawing.push_back(screen.outputs[i].get());
+            }
+        }
+        UpdateViews(run);
+        if (!RunOutputsPass(run, platform, static_cast<std::int64_t>(std::time(nullptr)))) {
+            return;
+        }
+        // Input that came while the picture was drawn is seen before the next.
+        if (!WaitForWaylandEvents(screen.display, 0)) {
+            screen.broken = true;
+        }
+    }
+}
+
+// Covers every output, waits for the compositor's configures and shows each black.
+bool CoverOutputs(WaylandFlightRun& run) {
+    WaylandScreen& screen = run.screen;
+    screen.outputsChanged = true;
+    TendOutputs(run);
+    for (int i = 0; i < 2; ++i) {
+        if (wl_display_roundtrip(screen.display) < 0) {
+            screen.broken = true;
+            return false;
+        }
+    }
+    if (!PrepareOutputs(run, nullptr)) {
+        return false;
+    }
+    // The keyboard's enter, for the lead.
+    if (wl_display_roundtrip(screen.display) < 0) {
+        screen.broken = true;
+        return false;
+    }
+    return true;
+}
+
+// The scene set up on the lead's surface (one flight), or each output's flight on its own.
+bool SetUpFlights(WaylandFlightRun& run, const ScenePlatform& platform) {
+    ChooseLead(run);
+    UpdateViews(run);
+    if (run.eachMonitor) {
+        return PrepareOutputs(run, &platform);
+    }
+    WaylandOutput* lead = FindOutput(run.screen, run.leadOutput);
+    if (lead == nullptr || !DrawOnOutput(run.screen, *lead)) {
+        return false;
+    }
+    ShowOutput(run, *lead);
+    LoadGlider(run.lead, run.options);
+    ScenePlatform own = platform;
+    own.pictures = HeldPictures(TakeWholeGround(run.ground), platform.showError);
+    EndAtOnceOnStop();
+    const bool ready = InitScene(run.lead, own);
+    EndAtOnceOff();
+    return ready;
+}
+
+void Fly(WaylandFlightRun& run) {
+    WaylandScreen& screen = run.screen;
+    if (!BindWaylandGlobals(screen)) {
+        EndWith(run, screen.broken ? WaylandFlightEnd::kCompositorGone
+                                   : WaylandFlightEnd::kCouldNotStart);
+        return;
+    }
+    if (std::none_of(screen.outputs.begin(), screen.outputs.end(),
+                     [](const std::unique_ptr<WaylandOutput>& o) { return OutputInUse(*o); })) {
+        std::fprintf(stderr, "altostrat: the Wayland desktop shows no output to fly on\n");
+        EndWith(run, WaylandFlightEnd::kCouldNotStart);
+        return;
+    }
+    run.ground = TakeDesktopGround(screen, run.options);
+    if (EndAsked(run)) {
+        return;
+    }
+    if (!OpenEgl(screen)) {
+        EndWith(run, WaylandFlightEnd::kCouldNotStart);
+        return;
+    }
+    const ScenePlatform platform = MakeWaylandPlatform(run);
+    if (!CoverOutputs(run) || !SetUpFlights(run, platform)) {
+        EndWith(run, screen.broken ? WaylandFlightEnd::kCompositorGone
+                                   : WaylandFlightEnd::kCouldNotStart);
+        return;
+    }
+    RunFrameLoop(run, platform);
+}
+
+// Nothing of the flight left on any output: every surface destroyed, and the compositor has
+// seen it before the caller goes on.
+void TakeDown(WaylandFlightRun& run) {
+    WaylandScreen& screen = run.screen;
+    for (auto& o : screen.outputs) {
+        UncoverOutput(screen, *o);
+    }
+    CloseEgl(screen);
+    ReleaseWaylandGlobals(screen);
+    if (!screen.broken) {
+        wl_display_roundtrip(screen.display);
+    }
+}
+
+}  // namespace
+
+WaylandFlightEnd RunWaylandFlight(wl_display* display, const HackOptions& options,
+                                  const std::function<bool()>& endNow) {
+    WaylandFlightRun run(display, options, endNow);
+    Fly(run);
+    TakeDown(run);
+    return run.ended ? run.end : WaylandFlightEnd::kInput;
+}
+
+}  // namespace altostrat
