@@ -12,6 +12,8 @@
 #include "linux_program/options/hack_options.h"
 #include "linux_program/picture/own_picture.h"
 #include "linux_program/run/flight_pictures.h"
+#include "linux_program/run/stop_signals.h"
+#include "linux_program/wayland/capture/desktop_photograph.h"
 #include "linux_program/wayland/wayland_registry.h"
 
 namespace altostrat {
@@ -62,7 +64,21 @@ DesktopGround TakeDesktopGround(WaylandScreen& screen, const HackOptions& option
     ground.logical = OutputsBox(screen);
     if (!options.picture.empty()) {
         ground.image = TakeUserPicture(screen, ground.logical, options.picture);
+        return ground;
     }
+    WaylandDesktopPicture photograph = PhotographWaylandDesktop(screen.display, StopSignalled);
+    if (StopSignalled()) {
+        return ground;
+    }
+    if (photograph.picture.pixels.empty()) {
+        std::fprintf(stderr,
+                     "altostrat: the desktop cannot be photographed here (%s); flying over "
+                     "fields and woods instead\n",
+                     photograph.reason.c_str());
+        return ground;
+    }
+    ground.logical = photograph.logical;
+    ground.image = GroundFromPicture(std::move(photograph.picture));
     return ground;
 }
 

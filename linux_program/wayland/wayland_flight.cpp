@@ -340,6 +340,11 @@ bool RunOutputsPass(WaylandFlightRun& run, const ScenePlatform& platform,
         run.lead, platform, true, calendarSeconds,
         [&run, &platform, calendarSeconds](RendererState&) {
             for (WaylandOutput* o : run.drawing) {
+                // A software renderer draws the previous output as this one is made current,
+                // which takes a while: a stop signal meanwhile is not kept waiting for the rest.
+                if (EndAsked(run)) {
+                    return;
+                }
                 RendererState& state = FlightOf(run, *o);
                 if (o->flightIndex > 0) {
                     FollowLeadFlight(state, run.lead,
