@@ -290,7 +290,7 @@ int RunProgram(const HackOptions& options) {
                      "altostrat: --idle needs a Wayland desktop that lets the program cover its "
                      "outputs (sway, Hyprland, KDE Plasma); on X11, xscreensaver starts the "
                      "flight when the computer is idle\n");
-        return 1;
+        return 2;
     }
     FlightRun run;
     run.window.managed = choice.path == DisplayPath::kXWayland;

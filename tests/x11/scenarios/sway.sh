@@ -9,17 +9,10 @@
 # Each test keyboard or mouse is a new device that XWayland first has to take up: the mouse is
 # made once, before the flight, and a key waits a moment (and is typed again if the flight goes
 # on, as a key pressed at once may go nowhere).
-#
-# sway refuses to run as root: it runs as a system user of this scenario's own, with a runtime
-# folder of that user's (mode 0700).
-user=altostrat-wayland
-id -u "$user" >/dev/null 2>&1 ||
-    useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin "$user"
-run=$(mktemp -d)
-chmod 700 "$run"
-cc -o "$run/click" "$ALTOSTRAT_SOURCE_DIR/tests/x11/wayland/click.c" -lwayland-client ||
-    fail "cannot build the click helper"
-printf 'xwayland enable\noutput HEADLESS-1 resolution 1024x768\n' >"$run/config"
+# shellcheck source=../wayland/sway-env.sh
+source "$ALTOSTRAT_SOURCE_DIR/tests/x11/wayland/sway-env.sh"
+start_sway 'xwayland enable' 'output HEADLESS-1 resolution 1024x768' || fail "sway did not start"
+run=$SWAY_RUN
 # The launcher sway runs: the program's output, and its exit code once it ends.
 cat >"$run/fly.sh" <<FLY
 #!/bin/sh
@@ -28,27 +21,8 @@ rm -f "$run/code"
 echo \$? >"$run/code"
 FLY
 chmod 755 "$run/fly.sh"
-chown -R "$user" "$run"
-start_bg runuser -u "$user" -- env -i HOME="$run" XDG_RUNTIME_DIR="$run" PATH="$PATH" \
-    WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 sway -c "$run/config"
-sway_ready() {
-    SWAYSOCK=$(find "$run" -maxdepth 1 -name 'sway-ipc.*.sock' | head -1)
-    WAYLAND=$(find "$run" -maxdepth 1 -type s -name 'wayland-[0-9]*' | head -1)
-    [ -S "$SWAYSOCK" ] && [ -S "$WAYLAND" ]
-}
-poll 30 sway_ready || fail "sway did not start"
-as_user() {
-    runuser -u "$user" -- env -i HOME="$run" XDG_RUNTIME_DIR="$run" PATH="$PATH" \
-        WAYLAND_DISPLAY="$(basename "$WAYLAND")" SWAYSOCK="$SWAYSOCK" "$@"
-}
-
-# The mouse, clicking at each line written to file descriptor 3 (opened for reading too, so that
-# neither end waits for the other).
-mkfifo "$run/mouse"
-chown "$user" "$run/mouse"
-exec 3<>"$run/mouse"
-start_bg runuser -u "$user" -- env -i WAYLAND_DISPLAY="$(basename "$WAYLAND")" \
-    XDG_RUNTIME_DIR="$run" "$run/click" 1024 768 "$run/mouse" 3<&-
+give_to_sway_user
+start_mouse 1024 768 || fail "cannot build the click helper"
 
 shot="$SHOTS/sway.png"
 # fly: starts the program from sway and waits until it fills the output with its flight.
@@ -88,7 +62,6 @@ echo "the flight fills the output over its own ground; it said: $(head -1 "$run/
 ended "Escape" as_user wtype -s 300 -P Escape -s 200 -p Escape
 
 fly
-click_middle() { echo "512 384" >&3; }
-ended "a click" click_middle
+ended "a click" click_at 512 384
 exec 3>&-
 rm -rf "$run"

@@ -11,18 +11,13 @@
 # 2. With a full-screen window on HEADLESS-2 (Mesa's es2gears), the flight is above it there; a
 #    click through the virtual mouse (tests/x11/wayland/click.c) ends it with exit code 0.
 # 3. SIGTERM ends a flight within a second, with exit code 0.
-#
-# sway refuses to run as root: it runs as a system user of this scenario's own, with a runtime
-# folder of that user's (mode 0700), as in sway.sh.
-user=altostrat-wayland
-id -u "$user" >/dev/null 2>&1 ||
-    useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin "$user"
-run=$(mktemp -d)
-chmod 700 "$run"
-cc -o "$run/click" "$ALTOSTRAT_SOURCE_DIR/tests/x11/wayland/click.c" -lwayland-client ||
-    fail "cannot build the click helper"
-printf '%s\n' 'xwayland disable' \
-    'output HEADLESS-1 resolution 1024x768 position 0 0 bg #c020c0 solid_color' >"$run/config"
+# sway runs as a user of its own (tests/x11/wayland/sway-env.sh).
+# shellcheck source=../wayland/sway-env.sh
+source "$ALTOSTRAT_SOURCE_DIR/tests/x11/wayland/sway-env.sh"
+start_sway 'xwayland disable' \
+    'output HEADLESS-1 resolution 1024x768 position 0 0 bg #c020c0 solid_color' ||
+    fail "sway did not start"
+run=$SWAY_RUN
 # The launcher, given variables for the program: its output, its errors (with WAYLAND_DEBUG, its
 # protocol messages), its PID and, once it ends, its exit code.
 cat >"$run/fly.sh" <<FLY
@@ -34,21 +29,7 @@ wait \$!
 echo \$? >"$run/code"
 FLY
 chmod 755 "$run/fly.sh"
-chown -R "$user" "$run"
-start_bg runuser -u "$user" -- env -i HOME="$run" XDG_RUNTIME_DIR="$run" PATH="$PATH" \
-    WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 sway -c "$run/config" \
-    2>"$run/sway.log"
-sway_ready() {
-    SWAYSOCK=$(find "$run" -maxdepth 1 -name 'sway-ipc.*.sock' | head -1)
-    WAYLAND=$(find "$run" -maxdepth 1 -type s -name 'wayland-[0-9]*' | head -1)
-    [ -S "$SWAYSOCK" ] && [ -S "$WAYLAND" ]
-}
-poll 30 sway_ready || fail "sway did not start"
-as_user() {
-    runuser -u "$user" -- env -i HOME="$run" XDG_RUNTIME_DIR="$run" PATH="$PATH" \
-        WAYLAND_DISPLAY="$(basename "$WAYLAND")" SWAYSOCK="$SWAYSOCK" "$@"
-}
-! as_user sh -c 'test -n "$DISPLAY"' || fail "an X display is named"
+give_to_sway_user
 as_user swaymsg create_output >/dev/null
 as_user swaymsg output HEADLESS-2 resolution 800x600 scale 2 position 1024 200 \
     bg '#ff8000' solid_color >/dev/null
@@ -88,12 +69,8 @@ shows() {
 backgrounds() { shows HEADLESS-1 192 32 192 && shows HEADLESS-2 255 128 0; }
 poll 30 backgrounds || fail "the outputs do not show their background colours"
 
-# The mouse, clicking at each line written to file descriptor 3, across the whole layout.
-mkfifo "$run/mouse"
-chown "$user" "$run/mouse"
-exec 3<>"$run/mouse"
-start_bg runuser -u "$user" -- env -i WAYLAND_DISPLAY="$(basename "$WAYLAND")" \
-    XDG_RUNTIME_DIR="$run" "$run/click" 1424 768 "$run/mouse" 3<&-
+# The mouse, across the whole layout.
+start_mouse 1424 768 || fail "cannot build the click helper"
 
 # flown: the flight on both outputs: sky at the top, something darker on the ground at the
 # bottom, on the first as on the second (whose horizon is 184 logical pixels down, 368 of its 600).
@@ -104,7 +81,7 @@ flown() {
 # fly VARIABLE=VALUE...: starts the program with those variables and waits for its flight.
 fly() {
     rm -f "$run/code" "$run/pid"
-    start_bg as_user "$run/fly.sh" "$@"
+    start_as_user "$run/fly.sh" "$@"
     poll 120 flown || fail "no flight on both outputs: $(cat "$run/out" "$run/code" 2>/dev/null)"
 }
 # ended HOW COMMAND...: COMMAND, again every 5 s, until the flight ends (within 30 s), with exit
@@ -171,8 +148,7 @@ given_back
 
 # 2. Above a full-screen window.
 as_user swaymsg focus output HEADLESS-2 >/dev/null
-start_bg runuser -u "$user" -- env -i WAYLAND_DISPLAY="$(basename "$WAYLAND")" \
-    XDG_RUNTIME_DIR="$run" es2gears_wayland >/dev/null
+start_as_user es2gears_wayland >/dev/null
 gears=$LAST_PID
 fullscreen() { as_user swaymsg '[app_id="es2gears"] fullscreen enable' >/dev/null 2>&1; }
 poll 30 fullscreen || fail "no full-screen window"
@@ -180,8 +156,7 @@ as_user swaymsg focus output HEADLESS-1 >/dev/null
 fly
 keep HEADLESS-2 above-full-screen
 echo "the flight is above the full-screen window"
-click_middle() { echo "512 384" >&3; }
-ended "a click" click_middle
+ended "a click" click_at 512 384
 kill "$gears"
 given_back
 
