@@ -4,8 +4,8 @@
 # paths side by side at that size: X11 (GLX on a private Xvfb) and natively on Wayland (EGL, a
 # layer surface on Debian's sway, headless, its output's refresh set to 240 Hz so that the frame
 # callbacks the flight follows do not hold it to 60). Not a test: it prints each path's frame
-# rate, frame time and processor share (the program's own, of one core) and the ratio to the
-# offscreen figure. The program runs with its frame period wait off, for SECONDS (default 20)
+# rate, frame time and processor share (the program's own and its display server's, of one core)
+# and the ratios. The program runs with its frame period wait off, for SECONDS (default 20)
 # on each path; its first five seconds (terrain building) are left out. The frames are counted
 # by Mesa itself: its heads-up display, kept hidden, writes the frames presented in each second to
 # a file (the program's "--fps" only draws its figure on the screen). sway refuses to run as
@@ -43,37 +43,40 @@ cpu_ticks() {
     awk '{print $14 + $15}' "/proc/$1/stat"
 }
 
-# measure PID HUD_FOLDER: once Mesa has counted five seconds of frames, lets the program fly the
-# rest of the run's seconds and ends it; prints the mean frame rate of the seconds after the first
-# five, and the program's processor share over them, in percent of one core.
+# measure PID HUD_FOLDER SERVER_PID: once Mesa has counted five seconds of frames, lets the
+# program fly the rest of the run's seconds and ends it; prints the mean frame rate of the seconds
+# after the first five, and the processor shares of the program and of its display server over
+# them, in percent of one core.
 measure() {
-    local pid=$1 hud=$2 ticks started
+    local pid=$1 hud=$2 server=$3 ticks server_ticks started elapsed
     five_counted() { [ "$(cat "$hud/fps" 2>/dev/null | wc -l)" -ge 5 ]; }
     poll 60 five_counted || return 1
     ticks=$(cpu_ticks "$pid")
+    server_ticks=$(cpu_ticks "$server")
     started=$(date +%s.%N)
     sleep $((seconds - 5))
     ticks=$(($(cpu_ticks "$pid") - ticks))
-    local elapsed
+    server_ticks=$(($(cpu_ticks "$server") - server_ticks))
     elapsed=$(awk -v a="$started" -v b="$(date +%s.%N)" 'BEGIN {print b - a}')
     kill -TERM "$pid"
     poll 10 eval '! running '"$pid" || true
     awk '{n++; if (n > 5) {sum += $1; m++}} END {printf "%.1f ", m ? sum / m : 0}' "$hud/fps"
-    awk -v t="$ticks" -v hz="$(getconf CLK_TCK)" -v s="$elapsed" 'BEGIN {printf "%.0f\n", 100 * t / hz / s}'
+    awk -v t="$ticks" -v u="$server_ticks" -v hz="$(getconf CLK_TCK)" -v s="$elapsed" \
+        'BEGIN {printf "%.0f %.0f\n", 100 * t / hz / s, 100 * u / hz / s}'
 }
 
-# report NAME FPS CPU: one line per path.
+# report NAME FPS CPU SERVER_CPU: one line per path.
 report() {
     at_least "$2" 0.1 || { echo "$1: no frames counted after the first five seconds" >&2; exit 1; }
-    awk -v n="$1" -v f="$2" -v c="$3" \
-        'BEGIN {printf "%-40s %6.1f fps = %6.1f ms/frame, %3d %% of a core\n", n ":", f, 1000 / f, c}'
+    awk -v n="$1" -v f="$2" -v c="$3" -v d="$4" 'BEGIN {printf "%-40s %5.1f fps = %5.1f ms/frame, " \
+        "%3d %% of a core (its display server %d %%)\n", n ":", f, 1000 / f, c, d}'
 }
 
 start_xvfb 1024x768
 hud=$(mktemp -d)
 GALLIUM_HUD=fps GALLIUM_HUD_VISIBLE=false GALLIUM_HUD_PERIOD=1 GALLIUM_HUD_DUMP_DIR=$hud \
     start_bg "$program" --no-frame-wait
-read -r x11_fps x11_cpu < <(measure "$LAST_PID" "$hud")
+read -r x11_fps x11_cpu xvfb_cpu < <(measure "$LAST_PID" "$hud" "$(tr -d ' ' <"/tmp/.X${DISPLAY#:}-lock")")
 rm -rf "$hud"
 
 wayland_fps=
@@ -85,14 +88,15 @@ if [ "$(id -u)" -eq 0 ]; then
         GALLIUM_HUD_DUMP_DIR="$SWAY_RUN/hud" "$program" --no-frame-wait
     # runuser's child, which env has become the program.
     poll 10 pgrep -P "$LAST_PID" >/dev/null
-    read -r wayland_fps wayland_cpu < <(measure "$(pgrep -P "$LAST_PID")" "$SWAY_RUN/hud")
+    read -r wayland_fps wayland_cpu sway_cpu < \
+        <(measure "$(pgrep -P "$LAST_PID")" "$SWAY_RUN/hud" "$SWAY_PID")
 fi
 
 echo "offscreen BM_DrawFrameTwoUnits: ${offscreen_ms} ms/frame = ${offscreen_fps} fps"
-report "altostrat on Xvfb (GLX, Mesa)" "$x11_fps" "$x11_cpu"
+report "altostrat on Xvfb (GLX, Mesa)" "$x11_fps" "$x11_cpu" "$xvfb_cpu"
 awk -v a="$offscreen_fps" -v b="$x11_fps" 'BEGIN {printf "ratio offscreen/x11: %.2f (aim: at most 1.10)\n", a / b}'
 if [ -n "$wayland_fps" ]; then
-    report "altostrat on sway (Wayland, EGL, Mesa)" "$wayland_fps" "$wayland_cpu"
+    report "altostrat on sway (Wayland, EGL, Mesa)" "$wayland_fps" "$wayland_cpu" "$sway_cpu"
     awk -v a="$x11_fps" -v b="$wayland_fps" 'BEGIN {printf "ratio x11/wayland: %.2f\n", a / b}'
 else
     echo "altostrat on sway (Wayland): not measured (needs root to run sway as a user of its own)"

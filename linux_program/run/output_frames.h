@@ -1,12 +1,13 @@
 #pragma once
-// Drawing follows the compositor's frame callbacks, output by output. A picture is presented on
-// an output's surface with a frame callback asked for it; the compositor answers when it is a
-// good time to draw the next one (the output's refresh). A pass draws every output whose answer
-// has come, once none is still expected soon: so outputs at one refresh rate are drawn in step,
-// and the loop runs at their pace. An output the compositor has turned off (or hides) answers
-// nothing; once its answer is kOutputFrameLateMs overdue the others no longer wait for it, and
-// it is drawn again as soon as its answer comes. With every output silent, nothing is drawn and
-// the loop waits for any event at all: no timer wakes it.
+// Drawing follows the compositor's frame callbacks, output by output. Each picture is presented
+// on an output's surface with a frame callback asked for it, which the compositor answers when it
+// is a good time to present the next (the output's refresh). A pass draws the next picture while
+// the last is still on its way, and presenting it waits for that answer: one picture ahead, as a
+// swap interval of 1 keeps it, so drawing and the compositor's work overlap and the loop runs at
+// the outputs' pace. An output the compositor has turned off (or hides) answers nothing; once its
+// answer is kOutputFrameLateMs overdue it is neither drawn nor waited for, and it is drawn again
+// as soon as the answer comes. With every output silent nothing is drawn and the loop waits for
+// any event at all: no timer wakes it.
 
 #include <cstdint>
 #include <vector>
@@ -23,10 +24,14 @@ struct OutputFrame {
 
 struct OutputFramePlan {
     std::vector<bool> draw;  // per output: drawn in this pass
-    bool pass = false;       // run a pass now (some output is drawn)
-    int waitMs = -1;         // otherwise wait for events this long at most; -1: until one comes
+    bool pass = false;       // some output is drawn; otherwise wait for an event, however long
 };
 
 OutputFramePlan PlanOutputFrames(const std::vector<OutputFrame>& outputs, std::int64_t nowMs);
+
+// How long presenting on OUTPUT still waits for the last picture's answer: 0 once it has come, -1
+// once it is late (the picture is then not presented, nor a new answer asked for, so the output
+// counts as silent from now on).
+std::int64_t PresentWaitMs(const OutputFrame& output, std::int64_t nowMs);
 
 }  // namespace altostrat

@@ -164,6 +164,44 @@ void ShowOutput(WaylandFlightRun& run, const WaylandOutput& output) {
     }
 }
 
+OutputFrame OutputFrameOf(const WaylandOutput& o) {
+    OutputFrame f;
+    f.drawable = o.eglSurface != EGL_NO_SURFACE && o.configured && !o.closed && !o.gone;
+    f.waiting = o.frame != nullptr;
+    f.waitingSinceMs = o.frameAskedMs;
+    return f;
+}
+
+std::vector<OutputFrame> OutputFrames(const WaylandScreen& screen) {
+    std::vector<OutputFrame> frames;
+    for (const auto& o : screen.outputs) {
+        frames.push_back(OutputFrameOf(*o));
+    }
+    return frames;
+}
+
+// Presents the pass's pictures, each once the compositor has answered for its output's last
+// one; an output whose answer is late gets none. Input and stop signals are seen meanwhile.
+void PresentDrawn(WaylandFlightRun& run) {
+    WaylandScreen& screen = run.screen;
+    for (WaylandOutput* o : run.drawing) {
+        std::int64_t wait = 0;
+        while ((wait = PresentWaitMs(OutputFrameOf(*o), NowMs())) > 0) {
+            if (EndAsked(run)) {
+                return;
+            }
+            if (!WaitForWaylandEvents(screen.display, static_cast<int>(wait))) {
+                screen.broken = true;
+                return;
+            }
+        }
+        if (wait == 0 && DrawOnOutput(screen, *o)) {
+            AskFrame(*o, NowMs());
+            PresentOutput(screen, *o);
+        }
+    }
+}
+
 ScenePlatform MakeWaylandPlatform(WaylandFlightRun& run) {
     ScenePlatform platform;
     platform.clock = SystemClockSource();
@@ -183,8 +221,8 @@ ScenePlatform MakeWaylandPlatform(WaylandFlightRun& run) {
     platform.onBattery = [] { return OnBatteryPower(kPowerSupplyRoot); };
     platform.stopRequested = [&run] { return EndAsked(run); };
     platform.swapBuffers = [&run] {
-        WaylandScreen& screen = run.screen;
         if (!run.flying) {
+            WaylandScreen& screen = run.screen;
             // A loading screen, on the surface current.
             for (auto& o : screen.outputs) {
                 if (o->eglSurface != EGL_NO_SURFACE &&
@@ -194,13 +232,7 @@ ScenePlatform MakeWaylandPlatform(WaylandFlightRun& run) {
             }
             return;
         }
-        const std::int64_t now = NowMs();
-        for (WaylandOutput* o : run.drawing) {
-            if (DrawOnOutput(screen, *o)) {
-                AskFrame(*o, now);
-                PresentOutput(screen, *o);
-            }
-        }
+        PresentDrawn(run);
     };
     return platform;
 }
@@ -320,18 +352,6 @@ void TendOutputs(WaylandFlightRun& run) {
     }
 }
 
-std::vector<OutputFrame> OutputFrames(const WaylandScreen& screen) {
-    std::vector<OutputFrame> frames;
-    for (const auto& o : screen.outputs) {
-        OutputFrame f;
-        f.drawable = o->eglSurface != EGL_NO_SURFACE && o->configured && !o->closed && !o->gone;
-        f.waiting = o->frame != nullptr;
-        f.waitingSinceMs = o->frameAskedMs;
-        frames.push_back(f);
-    }
-    return frames;
-}
-
 // One pass: the outputs due drawn and presented, each from its own flight or its part of the
 // one view.
 bool RunOutputsPass(WaylandFlightRun& run, const ScenePlatform& platform,
@@ -375,7 +395,7 @@ void RunFrameLoop(WaylandFlightRun& run, const ScenePlatform& platform) {
         ChooseLead(run);
         const OutputFramePlan plan = PlanOutputFrames(OutputFrames(screen), NowMs());
         if (!plan.pass) {
-            if (!WaitForWaylandEvents(screen.display, plan.waitMs)) {
+            if (!WaitForWaylandEvents(screen.display, -1)) {
                 screen.broken = true;
             }
             continue;

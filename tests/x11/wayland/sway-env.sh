@@ -5,7 +5,7 @@
 sway_user=altostrat-wayland
 
 # start_sway CONFIG_LINE...: sway in a fresh runtime folder, $SWAY_RUN, with that configuration;
-# waits until it answers. Files the caller puts into $SWAY_RUN afterwards are to be handed over
+# waits until it answers. Its PID goes to SWAY_PID. Files the caller puts into $SWAY_RUN afterwards are to be handed over
 # with give_to_sway_user.
 start_sway() {
     id -u "$sway_user" >/dev/null 2>&1 ||
@@ -22,6 +22,8 @@ start_sway() {
         echo "sway did not start: $(tail -3 "$SWAY_RUN/sway.log")" >&2
         return 1
     }
+    # runuser's child, which env has become.
+    SWAY_PID=$(pgrep -P "$LAST_PID")
 }
 
 _sway_ready() {
