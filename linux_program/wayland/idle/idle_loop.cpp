@@ -1,6 +1,5 @@
 #include "linux_program/wayland/idle/idle_loop.h"
 
-#include <malloc.h>
 #include <poll.h>
 #include <signal.h>
 #include <wayland-client.h>
@@ -10,9 +9,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 
 #include "ext-idle-notify-v1-client-protocol.h"
 #include "linux_program/run/stop_signals.h"
+#include "linux_program/wayland/idle/flight_child.h"
 
 namespace altostrat {
 namespace {
@@ -49,12 +50,13 @@ void OnResumed(void* data, ext_idle_notification_v1*) {
 
 const ext_idle_notification_v1_listener kNotificationListener = {OnIdled, OnResumed};
 
-enum class WaitEnd { kReached, kStopSignal, kCompositorGone };
+enum class WaitEnd { kReached, kChildGone, kStopSignal, kCompositorGone };
 
-// Sleeps on the compositor's socket until the watch's idle state is WANTED. The stop signals
-// are blocked from the look at the flag until the poll begins, which lets them in again, so one
-// that comes in between ends the poll instead of being missed.
-WaitEnd WaitUntilIdleIs(wl_display* display, const IdleWatch& watch, bool wanted) {
+// Sleeps on the compositor's socket (and on CHILD_SOCKET, unless -1) until REACHED answers true
+// after the compositor's events, or the child has gone. The stop signals are blocked from the look
+// at their flag until the poll begins, which lets them in again, so one that comes in between ends
+// the poll instead of being missed.
+WaitEnd WaitFor(wl_display* display, const std::function<bool()>& reached, int childSocket) {
     sigset_t stops;
     sigset_t before;
     sigemptyset(&stops);
@@ -65,7 +67,7 @@ WaitEnd WaitUntilIdleIs(wl_display* display, const IdleWatch& watch, bool wanted
         if (wl_display_dispatch_pending(display) < 0) {
             return WaitEnd::kCompositorGone;
         }
-        if (watch.idle == wanted) {
+        if (reached()) {
             return WaitEnd::kReached;
         }
         sigprocmask(SIG_BLOCK, &stops, &before);
@@ -77,18 +79,18 @@ WaitEnd WaitUntilIdleIs(wl_display* display, const IdleWatch& watch, bool wanted
             sigprocmask(SIG_SETMASK, &before, nullptr);
             continue;  // events came in meanwhile: dispatched above
         }
-        pollfd fd = {wl_display_get_fd(display), POLLIN, 0};
+        pollfd fds[2] = {{wl_display_get_fd(display), POLLIN, 0}, {childSocket, POLLIN, 0}};
         if (wl_display_flush(display) < 0) {
             if (errno != EAGAIN) {
                 wl_display_cancel_read(display);
                 sigprocmask(SIG_SETMASK, &before, nullptr);
                 return WaitEnd::kCompositorGone;
             }
-            fd.events |= POLLOUT;  // the rest goes once the socket takes it
+            fds[0].events |= POLLOUT;  // the rest goes once the socket takes it
         }
-        const int ready = ppoll(&fd, 1, nullptr, &before);
+        const int ready = ppoll(fds, 2, nullptr, &before);
         sigprocmask(SIG_SETMASK, &before, nullptr);
-        if (ready > 0 && (fd.revents & (POLLIN | POLLHUP | POLLERR)) != 0) {
+        if (ready > 0 && (fds[0].revents & (POLLIN | POLLHUP | POLLERR)) != 0) {
             if (wl_display_read_events(display) < 0) {
                 return WaitEnd::kCompositorGone;
             }
@@ -98,6 +100,33 @@ WaitEnd WaitUntilIdleIs(wl_display* display, const IdleWatch& watch, bool wanted
                 return WaitEnd::kCompositorGone;
             }
         }
+        if (ready > 0 && fds[1].revents != 0) {
+            return WaitEnd::kChildGone;
+        }
+    }
+}
+
+// One flight in a child, told when the user is back: kChildGone once it has ended, or how the
+// wait ended (the child then stopped).
+WaitEnd Fly(wl_display* display, const IdleWatch& watch, const IdleFlight& fly) {
+    FlightChild child;
+    if (!StartFlightChild(display, fly, child)) {
+        std::fprintf(stderr, "altostrat: no process for the flight\n");
+        return WaitEnd::kChildGone;
+    }
+    for (;;) {
+        const WaitEnd wait = WaitFor(
+            display, [&watch, &child] { return !watch.idle && !child.told; }, child.socket);
+        if (wait == WaitEnd::kReached) {
+            TellUserBack(child);
+            continue;
+        }
+        if (wait == WaitEnd::kChildGone) {
+            ReapFlightChild(child);
+        } else {
+            StopFlightChild(child);
+        }
+        return wait;
     }
 }
 
@@ -144,21 +173,19 @@ int RunIdleLoop(wl_display* display, int idleSeconds, const IdleFlight& fly) {
     watch.notification =
         ext_idle_notifier_v1_get_idle_notification(watch.notifier, milliseconds, watch.seat);
     ext_idle_notification_v1_add_listener(watch.notification, &kNotificationListener, &watch);
+    const auto idle = [&watch] { return watch.idle; };
+    const auto back = [&watch] { return !watch.idle; };
     for (;;) {
-        WaitEnd wait = WaitUntilIdleIs(display, watch, true);
+        WaitEnd wait = WaitFor(display, idle, -1);
         if (wait == WaitEnd::kReached) {
-            const WaylandFlightEnd end = fly([&watch] { return !watch.idle; });
-            if (end == WaylandFlightEnd::kStopSignal) {
-                wait = WaitEnd::kStopSignal;
-            } else if (end == WaylandFlightEnd::kCompositorGone) {
-                wait = WaitEnd::kCompositorGone;
-            } else {
-                // The flight's memory goes back to the system while the loop waits. The next
-                // flight waits for the user to come back, if the flight ended without them (its
-                // surfaces closed, or it could not start), and to leave again.
-                malloc_trim(0);
-                wait = WaitUntilIdleIs(display, watch, false);
-            }
+            wait = Fly(display, watch, fly);
+        }
+        if (wait == WaitEnd::kChildGone) {
+            // The next flight waits for the user to come back, if this one ended without them
+            // (its surfaces closed, it could not start, it was stopped alone), and to leave
+            // again. A stop signal or the compositor's end that ended the flight ends this wait
+            // too.
+            wait = WaitFor(display, back, -1);
         }
         if (wait == WaitEnd::kStopSignal) {
             Release(watch);
