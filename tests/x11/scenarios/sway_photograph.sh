@@ -6,32 +6,14 @@
 # ours, clear in grim's; the unit tests take all eight transforms). Then, with the second
 # output at scale 2, the picture is the layout at scale 2, as grim's: the first output doubled,
 # the second as it is.
-# sway refuses to run as root: it runs as the Wayland scenarios' system user, with a runtime
-# folder of that user's (mode 0700).
 photograph=${ALTOSTRAT_PHOTOGRAPH:?ALTOSTRAT_PHOTOGRAPH names the wayland_photograph tool}
-user=altostrat-wayland
-id -u "$user" >/dev/null 2>&1 ||
-    useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin "$user"
-run=$(mktemp -d)
-chmod 700 "$run"
+sway_run_folder
 cp "$photograph" "$run/photo"
 # Blue top left, green bottom right, yellow at the top right corner, on red.
 convert -size 64x48 xc:red -fill blue -draw "rectangle 0,0 31,23" -fill lime \
     -draw "rectangle 32,24 63,47" -fill yellow -draw "rectangle 48,0 63,11" "$run/corners.png"
 printf 'output HEADLESS-1 resolution 640x480 bg %s stretch\n' "$run/corners.png" >"$run/config"
-chown -R "$user" "$run"
-start_bg runuser -u "$user" -- env -i HOME="$run" XDG_RUNTIME_DIR="$run" PATH="$PATH" \
-    WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 sway -c "$run/config"
-sway_ready() {
-    SWAYSOCK=$(find "$run" -maxdepth 1 -name 'sway-ipc.*.sock' | head -1)
-    WAYLAND=$(find "$run" -maxdepth 1 -type s -name 'wayland-[0-9]*' | head -1)
-    [ -S "$SWAYSOCK" ] && [ -S "$WAYLAND" ]
-}
-poll 30 sway_ready || fail "sway did not start"
-as_user() {
-    runuser -u "$user" -- env -i HOME="$run" XDG_RUNTIME_DIR="$run" PATH="$PATH" \
-        WAYLAND_DISPLAY="$(basename "$WAYLAND")" SWAYSOCK="$SWAYSOCK" "$@"
-}
+start_sway
 as_user swaymsg create_output >/dev/null
 as_user swaymsg output HEADLESS-2 resolution 400x300 position 640 0 bg '#ff8000' solid_color \
     >/dev/null
