@@ -41,8 +41,8 @@ start_bg dbus-daemon --session --nofork --address="$DBUS_SESSION_BUS_ADDRESS" --
 poll 20 test -S "$run/bus" || fail "no session bus"
 # Fake input is offered to every client only with the permission checks off; the photograph's
 # grant stays checked.
-start_bg env KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 "$run/kwin_wayland" --virtual --width 800 \
-    --height 600 --output-count 2 --socket wayland-kwin --no-lockscreen >"$run/kwin.log" 2>&1
+start_bg env KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 "$run/kwin_wayland" --virtual --width 480 \
+    --height 360 --output-count 2 --socket wayland-kwin --no-lockscreen >"$run/kwin.log" 2>&1
 kwin_ready() { XDG_RUNTIME_DIR=$run wayland-info >/dev/null 2>&1; }
 poll 40 kwin_ready || {
     echo "SKIPPED: KWin does not start here: $(tail -3 "$run/kwin.log")"
@@ -52,7 +52,7 @@ poll 40 kwin_ready || {
 # shoot: the outputs as the tool photographs them, in $run/shot.ppm.
 shoot() { "$run/photo" "$run/shot.ppm" >"$run/photo.out"; }
 shoot || fail "the named tool's photograph: $(cat "$run/photo.out")"
-[ "$(cat "$run/photo.out")" = "KWin ScreenShot2 1600x600 0,0 1600x600" ] ||
+[ "$(cat "$run/photo.out")" = "KWin ScreenShot2 960x360 0,0 960x360" ] ||
     fail "the photograph is not both outputs side by side: $(cat "$run/photo.out")"
 if "$run/photo-unnamed" "$run/unnamed.ppm" >"$run/unnamed.out" ||
     ! grep -q NoAuthorized "$run/unnamed.out"; then
@@ -68,7 +68,7 @@ start_bg "$run/kwin_input" "$run/input" 3<&-
 start_bg "$ALTOSTRAT" --idle 1 >"$run/out" 2>"$run/err"
 program=$LAST_PID
 flying() {
-    shoot && flight_shown "$run/shot.ppm" 0 0 799 599 && flight_shown "$run/shot.ppm" 800 0 1599 599
+    shoot && flight_shown "$run/shot.ppm" 0 0 479 359 && flight_shown "$run/shot.ppm" 480 0 959 359
 }
 black() { shoot && [ "$(convert "$run/shot.ppm" -format '%[fx:mean<0.01]' info:)" = 1 ]; }
 poll 90 flying || fail "no flight over both outputs once idle: $(cat "$run/err")"
@@ -77,17 +77,17 @@ echo "idle: the flight covers both outputs"
 
 echo move >&3
 poll 30 black || fail "the flight goes on after the mouse moved"
-# Input every few tenths of a second for three seconds: the program only waits.
+# Input every few tenths of a second for two seconds: the program only waits.
 before=$(awk '{print $14 + $15}' "/proc/$program/stat")
-for _ in $(seq 10); do
+for _ in $(seq 7); do
     echo move >&3
     sleep 0.3
 done
 after=$(awk '{print $14 + $15}' "/proc/$program/stat")
 [ -z "$(pgrep -P "$program")" ] || fail "a flight started while the mouse moved"
 black || fail "something is drawn while the mouse moves"
-[ $((after - before)) -le 2 ] || fail "the waiting program used $((after - before)) ticks in 3 s"
-echo "input: the flight ended, and the program waits ($((after - before)) ticks in 3 s)"
+[ $((after - before)) -le 2 ] || fail "the waiting program used $((after - before)) ticks in 2 s"
+echo "input: the flight ended, and the program waits ($((after - before)) ticks in 2 s)"
 
 poll 90 flying || fail "no flight once input stopped: $(cat "$run/err")"
 echo "idle again: the flight is back"
