@@ -95,3 +95,33 @@ start_xvfb_two_screens() {
     }
     export DISPLAY="$DISPLAY.0"
 }
+
+# Debian's sway, headless, for the Wayland scenarios. sway refuses to run as root: it runs as a
+# system user of the scenarios' own (altostrat-wayland, made if missing), with a runtime folder
+# of that user's (mode 0700).
+# sway_run_folder: makes that user and the folder, in $run ($user names the user).
+sway_run_folder() {
+    user=altostrat-wayland
+    id -u "$user" >/dev/null 2>&1 ||
+        useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin "$user"
+    run=$(mktemp -d)
+    chmod 700 "$run"
+}
+# start_sway: gives the user the folder and what the scenario put there, starts sway on
+# $run/config and waits for it; SWAYSOCK and WAYLAND name its sockets.
+start_sway() {
+    chown -R "$user" "$run"
+    start_bg runuser -u "$user" -- env -i HOME="$run" XDG_RUNTIME_DIR="$run" PATH="$PATH" \
+        WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 sway -c "$run/config"
+    poll 30 _sway_ready || fail "sway did not start"
+}
+_sway_ready() {
+    SWAYSOCK=$(find "$run" -maxdepth 1 -name 'sway-ipc.*.sock' | head -1)
+    WAYLAND=$(find "$run" -maxdepth 1 -type s -name 'wayland-[0-9]*' | head -1)
+    [ -S "$SWAYSOCK" ] && [ -S "$WAYLAND" ]
+}
+# as_user COMMAND...: runs COMMAND as the user, on that sway.
+as_user() {
+    runuser -u "$user" -- env -i HOME="$run" XDG_RUNTIME_DIR="$run" PATH="$PATH" \
+        WAYLAND_DISPLAY="$(basename "$WAYLAND")" SWAYSOCK="$SWAYSOCK" "$@"
+}

@@ -134,21 +134,7 @@ bool ImageCopyOutput(CaptureGlobals& g, const WaylandOutput& output, const Scree
             error = frame.failed ? "the copy failed" : "no copy came";
         }
     }
-    bool laid = false;
-    if (frame.ready) {
-        ShotPixels shot;
-        shot.width = constraints.width;
-        shot.height = constraints.height;
-        shot.data = buffer.data;
-        shot.size = buffer.size;
-        shot.stride = static_cast<std::size_t>(constraints.width) * bytes;
-        shot.format = ShotFormatFromShm(format);
-        shot.transform = frame.transform;
-        laid = LayShot(shot, area, canvas);
-        if (!laid) {
-            error = "the copy does not hold its size";
-        }
-    }
+    const bool laid = frame.ready && LayCopy(buffer, false, frame.transform, area, canvas, error);
     if (proxy != nullptr) {
         ext_image_copy_capture_frame_v1_destroy(proxy);
     }

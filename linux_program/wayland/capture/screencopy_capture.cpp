@@ -100,22 +100,9 @@ bool ScreencopyOutput(CaptureGlobals& g, const WaylandOutput& output, const Scre
             error = frame.failed ? "the copy failed" : "no copy came";
         }
     }
-    bool laid = false;
-    if (frame.ready) {
-        ShotPixels shot;
-        shot.width = frame.width;
-        shot.height = frame.height;
-        shot.data = buffer.data;
-        shot.size = buffer.size;
-        shot.stride = static_cast<std::size_t>(frame.stride);
-        shot.format = format;
-        shot.yInverted = (frame.flags & ZWLR_SCREENCOPY_FRAME_V1_FLAGS_Y_INVERT) != 0;
-        shot.transform = output.transform;
-        laid = LayShot(shot, area, canvas);
-        if (!laid) {
-            error = "the copy does not hold its size";
-        }
-    }
+    const bool laid =
+        frame.ready && LayCopy(buffer, (frame.flags & ZWLR_SCREENCOPY_FRAME_V1_FLAGS_Y_INVERT) != 0,
+                               output.transform, area, canvas, error);
     zwlr_screencopy_frame_v1_destroy(proxy);
     FreeShmBuffer(buffer);
     return laid;

@@ -4,6 +4,8 @@
 #include <unistd.h>
 #include <wayland-client.h>
 
+#include "linux_program/wayland/capture/shots_layout.h"
+
 namespace altostrat {
 
 bool MakeShmBuffer(wl_shm* shm, int width, int height, int stride, std::uint32_t format,
@@ -30,6 +32,10 @@ bool MakeShmBuffer(wl_shm* shm, int width, int height, int stride, std::uint32_t
     close(fd);
     buffer.data = static_cast<std::uint8_t*>(data);
     buffer.size = size;
+    buffer.width = width;
+    buffer.height = height;
+    buffer.stride = stride;
+    buffer.format = format;
     return true;
 }
 
@@ -41,6 +47,24 @@ void FreeShmBuffer(ShmBuffer& buffer) {
         munmap(buffer.data, buffer.size);
     }
     buffer = ShmBuffer();
+}
+
+bool LayCopy(const ShmBuffer& buffer, bool yInverted, int transform, const ScreenRect& area,
+             RgbPicture& canvas, std::string& error) {
+    ShotPixels shot;
+    shot.width = buffer.width;
+    shot.height = buffer.height;
+    shot.data = buffer.data;
+    shot.size = buffer.size;
+    shot.stride = static_cast<std::size_t>(buffer.stride);
+    shot.format = ShotFormatFromShm(buffer.format);
+    shot.yInverted = yInverted;
+    shot.transform = transform;
+    if (!LayShot(shot, area, canvas)) {
+        error = "the copy does not hold its size";
+        return false;
+    }
+    return true;
 }
 
 }  // namespace altostrat
