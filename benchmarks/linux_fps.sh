@@ -29,8 +29,6 @@ trap stop_started EXIT
 export ALTOSTRAT_SOURCE_DIR=$PWD ALTOSTRAT_PROGRAM=$program
 # shellcheck source=../tests/x11/x11-lib.sh
 source tests/x11/x11-lib.sh
-# shellcheck source=../tests/x11/wayland/sway-env.sh
-source tests/x11/wayland/sway-env.sh
 
 # Real time per frame, in the benchmark's unit, milliseconds.
 offscreen_ms=$("$scene_benchmark" --benchmark_filter='BM_DrawFrameTwoUnits' \
@@ -81,15 +79,16 @@ rm -rf "$hud"
 
 wayland_fps=
 if [ "$(id -u)" -eq 0 ]; then
-    start_sway 'xwayland disable' 'output HEADLESS-1 mode --custom 1024x768@240Hz'
-    mkdir "$SWAY_RUN/hud"
-    give_to_sway_user
+    sway_run_folder
+    printf '%s\n' 'xwayland disable' 'output HEADLESS-1 mode --custom 1024x768@240Hz' >"$run/config"
+    mkdir "$run/hud"
+    start_sway
     start_as_user GALLIUM_HUD=fps GALLIUM_HUD_VISIBLE=false GALLIUM_HUD_PERIOD=1 \
-        GALLIUM_HUD_DUMP_DIR="$SWAY_RUN/hud" "$program" --no-frame-wait
+        GALLIUM_HUD_DUMP_DIR="$run/hud" "$program" --no-frame-wait
     # runuser's child, which env has become the program.
     poll 10 pgrep -P "$LAST_PID" >/dev/null
     read -r wayland_fps wayland_cpu sway_cpu < \
-        <(measure "$(pgrep -P "$LAST_PID")" "$SWAY_RUN/hud" "$SWAY_PID")
+        <(measure "$(pgrep -P "$LAST_PID")" "$run/hud" "$SWAY_PID")
 fi
 
 echo "offscreen BM_DrawFrameTwoUnits: ${offscreen_ms} ms/frame = ${offscreen_fps} fps"

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <functional>
 #include <memory>
 #include <random>
 #include <string>
@@ -35,6 +36,7 @@
 #include "linux_program/run/several_flights.h"
 #include "linux_program/run/stop_signals.h"
 #include "linux_program/run/window_monitors.h"
+#include "linux_program/wayland/idle/idle_loop.h"
 #include "linux_program/wayland/wayland_flight.h"
 #include "linux_program/wayland/wayland_registry.h"
 #include "linux_program/x11/desktop_grab.h"
@@ -253,11 +255,14 @@ void TellOfXWayland(const char* reason) {
     std::fflush(stdout);
 }
 
-// Natively on Wayland: one flight; exit code 1 only when it could not start.
+// Natively on Wayland: one flight, exit code 1 only when it could not start; or with --idle,
+// resident, a flight each time the desktop has been idle long enough (idle/idle_loop.h).
 int FlyOnWayland(wl_display* display, const HackOptions& options) {
     if (options.idleSeconds > 0) {
-        std::fprintf(stderr, "altostrat: --idle is not built into this program yet\n");
-        return 1;
+        return RunIdleLoop(display, options.idleSeconds,
+                           [&options](wl_display* own, const std::function<bool()>& endNow) {
+                               RunWaylandFlight(own, options, endNow);
+                           });
     }
     const WaylandFlightEnd end = RunWaylandFlight(display, options, {});
     return end == WaylandFlightEnd::kCouldNotStart ? 1 : 0;

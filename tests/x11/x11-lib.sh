@@ -108,12 +108,15 @@ sway_run_folder() {
     chmod 700 "$run"
 }
 # start_sway: gives the user the folder and what the scenario put there, starts sway on
-# $run/config and waits for it; SWAYSOCK and WAYLAND name its sockets.
+# $run/config and waits for it; SWAYSOCK and WAYLAND name its sockets, SWAY_PID its process.
 start_sway() {
     chown -R "$user" "$run"
     start_bg runuser -u "$user" -- env -i HOME="$run" XDG_RUNTIME_DIR="$run" PATH="$PATH" \
-        WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 sway -c "$run/config"
-    poll 30 _sway_ready || fail "sway did not start"
+        WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
+        sway -c "$run/config" 2>"$run/sway.log"
+    poll 30 _sway_ready || fail "sway did not start: $(tail -3 "$run/sway.log")"
+    # runuser's child, which env has become.
+    SWAY_PID=$(pgrep -P "$LAST_PID")
 }
 _sway_ready() {
     SWAYSOCK=$(find "$run" -maxdepth 1 -name 'sway-ipc.*.sock' | head -1)
@@ -124,4 +127,25 @@ _sway_ready() {
 as_user() {
     runuser -u "$user" -- env -i HOME="$run" XDG_RUNTIME_DIR="$run" PATH="$PATH" \
         WAYLAND_DISPLAY="$(basename "$WAYLAND")" SWAYSOCK="$SWAYSOCK" "$@"
+}
+# start_as_user COMMAND...: the same in the background, recorded (LAST_PID) to be stopped with
+# the rest.
+start_as_user() {
+    start_bg runuser -u "$user" -- env -i HOME="$run" XDG_RUNTIME_DIR="$run" PATH="$PATH" \
+        WAYLAND_DISPLAY="$(basename "$WAYLAND")" SWAYSOCK="$SWAYSOCK" "$@"
+}
+# start_mouse WIDTH HEIGHT: a mouse (tests/x11/wayland/click.c, built here) for a layout of that
+# size, clicking at each "X Y" that click_at writes to file descriptor 3 (opened for reading too,
+# so that neither end waits for the other). Made once, before any flight: a compositor takes up a
+# new device in its own time.
+start_mouse() {
+    cc -o "$run/click" "$ALTOSTRAT_SOURCE_DIR/tests/x11/wayland/click.c" -lwayland-client ||
+        fail "cannot build the click helper"
+    mkfifo "$run/mouse"
+    chown "$user" "$run/click" "$run/mouse"
+    exec 3<>"$run/mouse"
+    start_as_user "$run/click" "$1" "$2" "$run/mouse" 3<&-
+}
+click_at() {
+    echo "$1 $2" >&3
 }

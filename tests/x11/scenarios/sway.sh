@@ -9,10 +9,8 @@
 # Each test keyboard or mouse is a new device that XWayland first has to take up: the mouse is
 # made once, before the flight, and a key waits a moment (and is typed again if the flight goes
 # on, as a key pressed at once may go nowhere).
-# shellcheck source=../wayland/sway-env.sh
-source "$ALTOSTRAT_SOURCE_DIR/tests/x11/wayland/sway-env.sh"
-start_sway 'xwayland enable' 'output HEADLESS-1 resolution 1024x768' || fail "sway did not start"
-run=$SWAY_RUN
+sway_run_folder
+printf 'xwayland enable\noutput HEADLESS-1 resolution 1024x768\n' >"$run/config"
 # The launcher sway runs: the program's output, and its exit code once it ends.
 cat >"$run/fly.sh" <<FLY
 #!/bin/sh
@@ -21,8 +19,8 @@ rm -f "$run/code"
 echo \$? >"$run/code"
 FLY
 chmod 755 "$run/fly.sh"
-give_to_sway_user
-start_mouse 1024 768 || fail "cannot build the click helper"
+start_sway
+start_mouse 1024 768
 
 shot="$SHOTS/sway.png"
 # fly: starts the program from sway and waits until it fills the output with its flight.

@@ -11,13 +11,10 @@
 # 2. With a full-screen window on HEADLESS-2 (Mesa's es2gears), the flight is above it there; a
 #    click through the virtual mouse (tests/x11/wayland/click.c) ends it with exit code 0.
 # 3. SIGTERM ends a flight within a second, with exit code 0.
-# sway runs as a user of its own (tests/x11/wayland/sway-env.sh).
-# shellcheck source=../wayland/sway-env.sh
-source "$ALTOSTRAT_SOURCE_DIR/tests/x11/wayland/sway-env.sh"
-start_sway 'xwayland disable' \
-    'output HEADLESS-1 resolution 1024x768 position 0 0 bg #c020c0 solid_color' ||
-    fail "sway did not start"
-run=$SWAY_RUN
+# sway runs as a user of its own (x11-lib.sh).
+sway_run_folder
+printf '%s\n' 'xwayland disable' \
+    'output HEADLESS-1 resolution 1024x768 position 0 0 bg #c020c0 solid_color' >"$run/config"
 # The launcher, given variables for the program: its output, its errors (with WAYLAND_DEBUG, its
 # protocol messages), its PID and, once it ends, its exit code.
 cat >"$run/fly.sh" <<FLY
@@ -29,7 +26,7 @@ wait \$!
 echo \$? >"$run/code"
 FLY
 chmod 755 "$run/fly.sh"
-give_to_sway_user
+start_sway
 as_user swaymsg create_output >/dev/null
 as_user swaymsg output HEADLESS-2 resolution 800x600 scale 2 position 1024 200 \
     bg '#ff8000' solid_color >/dev/null
@@ -70,7 +67,7 @@ backgrounds() { shows HEADLESS-1 192 32 192 && shows HEADLESS-2 255 128 0; }
 poll 30 backgrounds || fail "the outputs do not show their background colours"
 
 # The mouse, across the whole layout.
-start_mouse 1424 768 || fail "cannot build the click helper"
+start_mouse 1424 768
 
 # flown: the flight on both outputs: sky at the top, something darker on the ground at the
 # bottom, on the first as on the second (whose horizon is 184 logical pixels down, 368 of its 600).
