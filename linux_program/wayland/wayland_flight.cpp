@@ -27,11 +27,13 @@
 #include "linux_program/picture/own_picture.h"
 #include "linux_program/run/embedded_glider.h"
 #include "linux_program/run/flight_pictures.h"
+#include "linux_program/run/fps_meter.h"
 #include "linux_program/run/output_frames.h"
 #include "linux_program/run/power_supply.h"
 #include "linux_program/run/stop_signals.h"
 #include "linux_program/wayland/desktop_ground.h"
 #include "linux_program/wayland/egl_outputs.h"
+#include "linux_program/wayland/fps_text.h"
 #include "linux_program/wayland/layer_surfaces.h"
 #include "linux_program/wayland/wayland_registry.h"
 #include "linux_program/wayland/wayland_wait.h"
@@ -60,6 +62,7 @@ struct WaylandFlightRun {
     std::uint32_t leadOutput = 0;  // global name of the output the camera's axis goes through
     std::vector<WaylandOutput*> drawing;  // this pass's outputs
     std::vector<ViewWindow> views;        // per output, in screen.outputs' order
+    FpsMeter meter;                       // with --fps, its figure in the lead output's corner
     bool flying = false;  // the scene is set up: frames, not loading screens, are presented
     WaylandFlightEnd end = WaylandFlightEnd::kInput;
     bool ended = false;
@@ -352,6 +355,14 @@ void TendOutputs(WaylandFlightRun& run) {
     }
 }
 
+// With --fps, the frame rate over the lead output's picture, at its scale.
+void ShowFps(const WaylandFlightRun& run, const WaylandOutput& output) {
+    if (run.options.printFps && output.globalName == run.leadOutput) {
+        const int scale = std::max(1, output.bufferHeight / std::max(1, output.configuredHeight));
+        DrawFpsText(run.meter.text, output.bufferWidth, output.bufferHeight, scale);
+    }
+}
+
 // One pass: the outputs due drawn and presented, each from its own flight or its part of the
 // one view.
 bool RunOutputsPass(WaylandFlightRun& run, const ScenePlatform& platform,
@@ -373,6 +384,7 @@ bool RunOutputsPass(WaylandFlightRun& run, const ScenePlatform& platform,
                 if (DrawOnOutput(run.screen, *o)) {
                     ShowOutput(run, *o);
                     DrawFrame(state, platform);
+                    ShowFps(run, *o);
                 }
             }
         });
@@ -409,6 +421,9 @@ void RunFrameLoop(WaylandFlightRun& run, const ScenePlatform& platform) {
         UpdateViews(run);
         if (!RunOutputsPass(run, platform, static_cast<std::int64_t>(std::time(nullptr)))) {
             return;
+        }
+        if (run.options.printFps) {
+            CountFrame(run.meter);
         }
         // Input that came while the picture was drawn is seen before the next.
         if (!WaitForWaylandEvents(screen.display, 0)) {
