@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "flight/gl/gl_headers.h"
+#include "linux_program/run/pixel_overlay.h"
 
 namespace altostrat {
 namespace {
@@ -55,22 +56,7 @@ void Square(int x, int y, int size) {
 }  // namespace
 
 void DrawFpsText(const std::string& text, int width, int height, int scale) {
-    glPushAttrib(GL_ALL_ATTRIB_BITS);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_FOG);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_BLEND);
-    glDisable(GL_CULL_FACE);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    // Pixels from the bottom left corner.
-    glOrtho(0.0, width, 0.0, height, -1.0, 1.0);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    glViewport(0, 0, width, height);
+    BeginPixelOverlay(width, height);
     glBegin(GL_QUADS);
     glColor3f(0.0f, 0.0f, 0.0f);
     const int boxWidth = (static_cast<int>(text.size()) * kAdvance + 2 * kMargin) * scale;
@@ -92,11 +78,7 @@ void DrawFpsText(const std::string& text, int width, int height, int scale) {
         }
     }
     glEnd();
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPopAttrib();
+    EndPixelOverlay();
 }
 
 }  // namespace altostrat

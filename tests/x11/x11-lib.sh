@@ -149,3 +149,13 @@ start_mouse() {
 click_at() {
     echo "$1 $2" >&3
 }
+# ended HOW COMMAND...: COMMAND, again every 5 s, until the flight that $run/fly.sh started ends
+# (within 30 s) and writes its exit code to $run/code, which must be 0.
+ended() {
+    local how=$1
+    shift
+    ends() { "$@" && poll 5 test -s "$run/code"; }
+    poll 30 ends "$@" || fail "the flight still runs 30 s after the first $how"
+    [ "$(cat "$run/code")" = 0 ] || fail "exit code $(cat "$run/code") after $how"
+    echo "$how ended the flight with exit code 0"
+}

@@ -81,16 +81,6 @@ fly() {
     start_as_user "$run/fly.sh" "$@"
     poll 120 flown || fail "no flight on both outputs: $(cat "$run/out" "$run/code" 2>/dev/null)"
 }
-# ended HOW COMMAND...: COMMAND, again every 5 s, until the flight ends (within 30 s), with exit
-# code 0.
-ended() {
-    local how=$1
-    shift
-    ends() { "$@" && poll 5 test -s "$run/code"; }
-    poll 30 ends "$@" || fail "the flight still runs 30 s after the first $how"
-    [ "$(cat "$run/code")" = 0 ] || fail "exit code $(cat "$run/code") after $how"
-    echo "$how ended the flight with exit code 0"
-}
 # given_back: every output shows the desktop again, nothing of the flight left.
 given_back() {
     poll 10 backgrounds && shows HEADLESS-3 0 255 0 || fail "something of the flight is left"
