@@ -3,16 +3,12 @@
 #include <wayland-client.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
 #include <memory>
-#include <random>
-#include <utility>
 #include <vector>
 
-#include "common/picture_layout.h"
 #include "flight/display/monitor_flights.h"
 #include "flight/display/panorama.h"
 #include "flight/gl/gl_headers.h"
@@ -24,7 +20,6 @@
 #include "flight/scene/scene.h"
 #include "flight/sky/local_time.h"
 #include "linux_program/options/hack_options.h"
-#include "linux_program/picture/own_picture.h"
 #include "linux_program/run/embedded_glider.h"
 #include "linux_program/run/flight_pictures.h"
 #include "linux_program/run/fps_meter.h"
@@ -35,6 +30,7 @@
 #include "linux_program/wayland/egl_outputs.h"
 #include "linux_program/wayland/fps_text.h"
 #include "linux_program/wayland/layer_surfaces.h"
+#include "linux_program/wayland/output_covers.h"
 #include "linux_program/wayland/wayland_registry.h"
 #include "linux_program/wayland/wayland_wait.h"
 
@@ -54,7 +50,7 @@ struct WaylandFlightRun {
     const std::function<bool()>& endNow;
     bool eachMonitor = false;
     // The one flight across the outputs; with --each-monitor the first output's, which leads
-    // the others' (flights[i - 1] is flight i), whether or not its output is still there.
+    // the others' (followers[i - 1] is flight i), whether or not its output is still there.
     RendererState lead;
     std::vector<RendererState> followers;
     int flightsStarted = 0;
@@ -67,12 +63,6 @@ struct WaylandFlightRun {
     WaylandFlightEnd end = WaylandFlightEnd::kInput;
     bool ended = false;
 };
-
-std::int64_t NowMs() {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
 
 void EndWith(WaylandFlightRun& run, WaylandFlightEnd end) {
     if (!run.ended) {
@@ -167,22 +157,6 @@ void ShowOutput(WaylandFlightRun& run, const WaylandOutput& output) {
     }
 }
 
-OutputFrame OutputFrameOf(const WaylandOutput& o) {
-    OutputFrame f;
-    f.drawable = o.eglSurface != EGL_NO_SURFACE && o.configured && !o.closed && !o.gone;
-    f.waiting = o.frame != nullptr;
-    f.waitingSinceMs = o.frameAskedMs;
-    return f;
-}
-
-std::vector<OutputFrame> OutputFrames(const WaylandScreen& screen) {
-    std::vector<OutputFrame> frames;
-    for (const auto& o : screen.outputs) {
-        frames.push_back(OutputFrameOf(*o));
-    }
-    return frames;
-}
-
 // Presents the pass's pictures, each once the compositor has answered for its output's last
 // one; an output whose answer is late gets none. Input and stop signals are seen meanwhile.
 void PresentDrawn(WaylandFlightRun& run) {
@@ -240,19 +214,6 @@ ScenePlatform MakeWaylandPlatform(WaylandFlightRun& run) {
     return platform;
 }
 
-// OUTPUT black at once, so that nothing of the desktop shows while the flight is set up, and
-// the compositor maps the surface and hands it the keyboard.
-void PresentBlack(WaylandFlightRun& run, WaylandOutput& output) {
-    if (!DrawOnOutput(run.screen, output)) {
-        return;
-    }
-    glViewport(0, 0, output.bufferWidth, output.bufferHeight);
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
-    AskFrame(output, NowMs());
-    PresentOutput(run.screen, output);
-}
-
 void LoadGlider(RendererState& state, const HackOptions& options) {
     state.options.skyFollowsClock = options.skyFollowsClock;
     if (options.showAircraft && !LoadAircraftBytes(state, kGliderMs3d, kGliderMs3dSize)) {
@@ -284,75 +245,19 @@ bool StartOutputFlight(WaylandFlightRun& run, WaylandOutput& output,
     return ready;
 }
 
-// Sizes the surfaces the compositor configured, makes their EGL surfaces and, with
-// --each-monitor, their flights once the scene is set up. False when a surface cannot be made.
-bool PrepareOutputs(WaylandFlightRun& run, const ScenePlatform* platform) {
+// With --each-monitor, each output covered meanwhile gets its flight. False when a surface or
+// a scene cannot be made.
+bool PrepareOutputs(WaylandFlightRun& run, const ScenePlatform& platform) {
+    if (!PrepareOutputSurfaces(run.screen)) {
+        return false;
+    }
     for (auto& o : run.screen.outputs) {
-        if (o->surface == nullptr || !o->configured || o->closed) {
-            continue;
-        }
-        const bool fresh = o->eglSurface == EGL_NO_SURFACE;
-        if (o->resized || fresh) {
-            SizeOutputBuffer(*o);
-            if (!FitOutputSurface(run.screen, *o)) {
-                std::fprintf(stderr, "altostrat: no EGL surface for an output\n");
-                return false;
-            }
-        }
-        if (fresh) {
-            PresentBlack(run, *o);
-        }
-        if (platform != nullptr && run.eachMonitor && o->flightIndex < 0 &&
-            !StartOutputFlight(run, *o, *platform)) {
+        if (run.eachMonitor && o->eglSurface != EGL_NO_SURFACE && o->flightIndex < 0 &&
+            !StartOutputFlight(run, *o, platform)) {
             return false;
         }
     }
     return true;
-}
-
-// Outputs that went lose their surfaces and the flight goes on; new ones are covered. A surface
-// the compositor closed while its output stays ends the flight.
-void TendOutputs(WaylandFlightRun& run) {
-    WaylandScreen& screen = run.screen;
-    const bool closedAny =
-        std::any_of(screen.outputs.begin(), screen.outputs.end(),
-                    [](const std::unique_ptr<WaylandOutput>& o) { return o->closed && !o->gone; });
-    if (closedAny && wl_display_roundtrip(screen.display) < 0) {
-        // Whether its output is going too comes with the same dispatch of the compositor's.
-        screen.broken = true;
-        return;
-    }
-    for (auto& o : screen.outputs) {
-        if (o->closed && !o->gone) {
-            EndWith(run, WaylandFlightEnd::kSurfaceClosed);
-            return;
-        }
-    }
-    if (!screen.outputsChanged) {
-        return;
-    }
-    screen.outputsChanged = false;
-    for (auto it = screen.outputs.begin(); it != screen.outputs.end();) {
-        WaylandOutput& o = **it;
-        if (!o.gone) {
-            ++it;
-            continue;
-        }
-        UncoverOutput(screen, o);
-        if (screen.input.pointerOutput == &o) {
-            screen.input.pointerOutput = nullptr;
-        }
-        if (screen.input.keyboardOutput == &o) {
-            screen.input.keyboardOutput = nullptr;
-        }
-        ReleaseOutput(o);
-        it = screen.outputs.erase(it);
-    }
-    for (auto& o : screen.outputs) {
-        if (o->surface == nullptr && OutputInUse(*o)) {
-            CoverOutput(screen, *o);
-        }
-    }
 }
 
 // With --fps, the frame rate over the lead output's picture, at its scale.
@@ -400,8 +305,12 @@ void RunFrameLoop(WaylandFlightRun& run, const ScenePlatform& platform) {
     WaylandScreen& screen = run.screen;
     run.flying = true;
     while (!EndAsked(run)) {
-        TendOutputs(run);
-        if (run.ended || EndAsked(run) || !PrepareOutputs(run, &platform)) {
+        if (!TendOutputs(run.screen)) {
+            EndWith(run, run.screen.broken ? WaylandFlightEnd::kCompositorGone
+                                           : WaylandFlightEnd::kSurfaceClosed);
+            return;
+        }
+        if (EndAsked(run) || !PrepareOutputs(run, platform)) {
             return;
         }
         ChooseLead(run);
@@ -432,34 +341,12 @@ void RunFrameLoop(WaylandFlightRun& run, const ScenePlatform& platform) {
     }
 }
 
-// Covers every output, waits for the compositor's configures and shows each black.
-bool CoverOutputs(WaylandFlightRun& run) {
-    WaylandScreen& screen = run.screen;
-    screen.outputsChanged = true;
-    TendOutputs(run);
-    for (int i = 0; i < 2; ++i) {
-        if (wl_display_roundtrip(screen.display) < 0) {
-            screen.broken = true;
-            return false;
-        }
-    }
-    if (!PrepareOutputs(run, nullptr)) {
-        return false;
-    }
-    // The keyboard's enter, for the lead.
-    if (wl_display_roundtrip(screen.display) < 0) {
-        screen.broken = true;
-        return false;
-    }
-    return true;
-}
-
 // The scene set up on the lead's surface (one flight), or each output's flight on its own.
 bool SetUpFlights(WaylandFlightRun& run, const ScenePlatform& platform) {
     ChooseLead(run);
     UpdateViews(run);
     if (run.eachMonitor) {
-        return PrepareOutputs(run, &platform);
+        return PrepareOutputs(run, platform);
     }
     WaylandOutput* lead = FindOutput(run.screen, run.leadOutput);
     if (lead == nullptr || !DrawOnOutput(run.screen, *lead)) {
@@ -497,7 +384,7 @@ void Fly(WaylandFlightRun& run) {
         return;
     }
     const ScenePlatform platform = MakeWaylandPlatform(run);
-    if (!CoverOutputs(run) || !SetUpFlights(run, platform)) {
+    if (!CoverOutputs(screen) || !SetUpFlights(run, platform)) {
         EndWith(run, screen.broken ? WaylandFlightEnd::kCompositorGone
                                    : WaylandFlightEnd::kCouldNotStart);
         return;

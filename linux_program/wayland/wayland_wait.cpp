@@ -3,6 +3,7 @@
 #include <poll.h>
 
 #include <cerrno>
+#include <chrono>
 
 namespace altostrat {
 
@@ -30,6 +31,12 @@ bool WaitForWaylandEvents(wl_display* display, int timeoutMs) {
         }
     }
     return wl_display_dispatch_pending(display) >= 0;
+}
+
+std::int64_t NowMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 }  // namespace altostrat

@@ -5,10 +5,15 @@
 
 #include <wayland-client.h>
 
+#include <cstdint>
+
 namespace altostrat {
 
 // Sends what is queued, waits as above (0: not at all; -1: no time limit), reads what came and
 // dispatches the default queue. False when the connection is gone.
 bool WaitForWaylandEvents(wl_display* display, int timeoutMs);
+
+// The steady clock the waits and the frame callbacks are timed by, in milliseconds.
+std::int64_t NowMs();
 
 }  // namespace altostrat
