@@ -6,7 +6,8 @@
 // swap interval of 1 keeps it, so drawing and the compositor's work overlap and the loop runs at
 // the outputs' pace. An output the compositor has turned off (or hides) answers nothing; once its
 // answer is kOutputFrameLateMs overdue it is neither drawn nor waited for, and it is drawn again
-// as soon as the answer comes. With every output silent nothing is drawn and the loop waits for
+// as soon as the answer comes. (An output the compositor says is powered off is not drawable at
+// all, whatever it answers.) With every output silent nothing is drawn and the loop waits for
 // any event at all: no timer wakes it.
 
 #include <cstdint>

@@ -113,7 +113,8 @@ bool CoverOutputs(WaylandScreen& screen) {
 
 OutputFrame OutputFrameOf(const WaylandOutput& o) {
     OutputFrame f;
-    f.drawable = o.eglSurface != EGL_NO_SURFACE && o.configured && !o.closed && !o.gone;
+    f.drawable =
+        o.eglSurface != EGL_NO_SURFACE && o.configured && !o.closed && !o.gone && !o.poweredOff;
     f.waiting = o.frame != nullptr;
     f.waitingSinceMs = o.frameAskedMs;
     return f;

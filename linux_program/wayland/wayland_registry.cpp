@@ -9,6 +9,7 @@
 #include "linux_program/wayland/layer_shell_protocol.h"
 #include "linux_program/wayland/wayland_input.h"
 #include "viewporter-client-protocol.h"
+#include "wlr-output-power-management-unstable-v1-client-protocol.h"
 #include "xdg-output-unstable-v1-client-protocol.h"
 
 namespace altostrat {
@@ -86,6 +87,27 @@ void OnXdgDescription(void*, zxdg_output_v1*, const char*) {}
 const zxdg_output_v1_listener kXdgOutputListener = {OnLogicalPosition, OnLogicalSize, OnXdgDone,
                                                     OnXdgName, OnXdgDescription};
 
+void OnPowerMode(void* data, zwlr_output_power_v1*, uint32_t mode) {
+    static_cast<WaylandOutput*>(data)->poweredOff = mode == ZWLR_OUTPUT_POWER_V1_MODE_OFF;
+}
+
+// The compositor will tell nothing of this output's power: taken as on.
+void OnPowerFailed(void* data, zwlr_output_power_v1* power) {
+    auto& o = *static_cast<WaylandOutput*>(data);
+    zwlr_output_power_v1_destroy(power);
+    o.power = nullptr;
+    o.poweredOff = false;
+}
+
+const zwlr_output_power_v1_listener kPowerListener = {OnPowerMode, OnPowerFailed};
+
+void WatchPower(WaylandScreen& screen, WaylandOutput& o) {
+    if (screen.powerManager != nullptr && o.power == nullptr) {
+        o.power = zwlr_output_power_manager_v1_get_output_power(screen.powerManager, o.output);
+        zwlr_output_power_v1_add_listener(o.power, &kPowerListener, &o);
+    }
+}
+
 void WatchXdgOutput(WaylandScreen& screen, WaylandOutput& o) {
     if (screen.xdgOutputManager != nullptr && o.xdgOutput == nullptr) {
         o.xdgOutput = zxdg_output_manager_v1_get_xdg_output(screen.xdgOutputManager, o.output);
@@ -101,6 +123,7 @@ void AddOutput(WaylandScreen& screen, wl_registry* registry, uint32_t name, uint
         wl_registry_bind(registry, name, &wl_output_interface, std::min<uint32_t>(version, 4)));
     wl_output_add_listener(o->output, &kOutputListener, o.get());
     WatchXdgOutput(screen, *o);
+    WatchPower(screen, *o);
     screen.outputs.push_back(std::move(o));
 }
 
@@ -127,6 +150,12 @@ void OnGlobal(void* data, wl_registry* registry, uint32_t name, const char* inte
             registry, name, &zxdg_output_manager_v1_interface, version, 3);
         for (auto& o : screen.outputs) {
             WatchXdgOutput(screen, *o);
+        }
+    } else if (is(zwlr_output_power_manager_v1_interface)) {
+        screen.powerManager = Bind<zwlr_output_power_manager_v1>(
+            registry, name, &zwlr_output_power_manager_v1_interface, version, 1);
+        for (auto& o : screen.outputs) {
+            WatchPower(screen, *o);
         }
     } else if (is(wp_viewporter_interface)) {
         screen.viewporter =
@@ -199,6 +228,9 @@ void ReleaseWaylandGlobals(WaylandScreen& screen) {
         ReleaseOutput(*o);
     }
     screen.outputs.clear();
+    if (screen.powerManager != nullptr) {
+        zwlr_output_power_manager_v1_destroy(screen.powerManager);
+    }
     if (screen.fractionalScaleManager != nullptr) {
         wp_fractional_scale_manager_v1_destroy(screen.fractionalScaleManager);
     }
@@ -226,6 +258,10 @@ void ReleaseWaylandGlobals(WaylandScreen& screen) {
 }
 
 void ReleaseOutput(WaylandOutput& output) {
+    if (output.power != nullptr) {
+        zwlr_output_power_v1_destroy(output.power);
+        output.power = nullptr;
+    }
     if (output.xdgOutput != nullptr) {
         zxdg_output_v1_destroy(output.xdgOutput);
         output.xdgOutput = nullptr;

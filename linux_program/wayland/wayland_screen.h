@@ -28,6 +28,8 @@ struct wp_fractional_scale_v1;
 struct wp_viewport;
 struct wp_viewporter;
 struct zwlr_layer_shell_v1;
+struct zwlr_output_power_manager_v1;
+struct zwlr_output_power_v1;
 struct zwlr_layer_surface_v1;
 struct zxdg_output_manager_v1;
 struct zxdg_output_v1;
@@ -55,6 +57,10 @@ struct WaylandOutput {
     int scale = 1;
     bool described = false;  // the first description is complete
     bool gone = false;       // the compositor took the output away
+    // Where the compositor tells the outputs' power (wlroots' output power management): off,
+    // the output is not drawn, though the compositor may still answer its frame callbacks.
+    zwlr_output_power_v1* power = nullptr;
+    bool poweredOff = false;
 
     wl_surface* surface = nullptr;
     zwlr_layer_surface_v1* layer = nullptr;
@@ -102,6 +108,7 @@ struct WaylandScreen {
     zxdg_output_manager_v1* xdgOutputManager = nullptr;
     wp_viewporter* viewporter = nullptr;
     wp_fractional_scale_manager_v1* fractionalScaleManager = nullptr;
+    zwlr_output_power_manager_v1* powerManager = nullptr;
     std::vector<std::unique_ptr<WaylandOutput>> outputs;
     WaylandInput input;
     WaylandEgl egl;
