@@ -54,12 +54,11 @@ struct WaylandFlightRun {
     RendererState lead;
     std::vector<RendererState> followers;
     int flightsStarted = 0;
-    DesktopGround ground;          // the picture the outputs' flights were cut from
+    DesktopGround ground;          // the picture, until the flights' scenes hold it
     std::uint32_t leadOutput = 0;  // global name of the output the camera's axis goes through
     std::vector<WaylandOutput*> drawing;  // this pass's outputs
     std::vector<ViewWindow> views;        // per output, in screen.outputs' order
     FpsMeter meter;                       // with --fps, its figure in the lead output's corner
-    bool flying = false;  // the scene is set up: frames, not loading screens, are presented
     WaylandFlightEnd end = WaylandFlightEnd::kInput;
     bool ended = false;
 };
@@ -197,21 +196,21 @@ ScenePlatform MakeWaylandPlatform(WaylandFlightRun& run) {
     platform.localMinutes = SystemLocalMinutes;
     platform.onBattery = [] { return OnBatteryPower(kPowerSupplyRoot); };
     platform.stopRequested = [&run] { return EndAsked(run); };
-    platform.swapBuffers = [&run] {
-        if (!run.flying) {
-            WaylandScreen& screen = run.screen;
-            // A loading screen, on the surface current.
-            for (auto& o : screen.outputs) {
-                if (o->eglSurface != EGL_NO_SURFACE &&
-                    eglGetCurrentSurface(EGL_DRAW) == o->eglSurface) {
-                    PresentOutput(screen, *o);
-                }
-            }
-            return;
-        }
-        PresentDrawn(run);
-    };
+    platform.swapBuffers = [&run] { PresentDrawn(run); };
     return platform;
+}
+
+// Sets up STATE's scene on OUTPUT's surface (current, its projection set) over GROUND, its
+// loading screens presented there; a stop signal meanwhile ends the process at once.
+bool SetUpScene(WaylandFlightRun& run, RendererState& state, WaylandOutput& output,
+                const ScenePlatform& platform, std::unique_ptr<RgbImage> ground) {
+    ScenePlatform own = platform;
+    own.pictures = HeldPictures(std::move(ground), platform.showError);
+    own.swapBuffers = [&run, &output] { PresentOutput(run.screen, output); };
+    EndAtOnceOnStop();
+    const bool ready = InitScene(state, own);
+    EndAtOnceOff();
+    return ready;
 }
 
 void LoadGlider(RendererState& state, const HackOptions& options) {
@@ -231,18 +230,13 @@ bool StartOutputFlight(WaylandFlightRun& run, WaylandOutput& output,
         index == 0 ? run.lead : (run.followers.emplace_back(), run.followers.back());
     state.flight = FlightStartFor(index);
     LoadGlider(state, run.options);
-    ScenePlatform own = platform;
-    own.pictures = HeldPictures(CutGround(run.ground, output.logical), platform.showError);
     if (!DrawOnOutput(run.screen, output)) {
         return false;
     }
     output.flightIndex = index;
     ++run.flightsStarted;
     ShowOutput(run, output);
-    EndAtOnceOnStop();
-    const bool ready = InitScene(state, own);
-    EndAtOnceOff();
-    return ready;
+    return SetUpScene(run, state, output, platform, CutGround(run.ground, output.logical));
 }
 
 // With --each-monitor, each output covered meanwhile gets its flight. False when a surface or
@@ -303,7 +297,6 @@ bool RunOutputsPass(WaylandFlightRun& run, const ScenePlatform& platform,
 
 void RunFrameLoop(WaylandFlightRun& run, const ScenePlatform& platform) {
     WaylandScreen& screen = run.screen;
-    run.flying = true;
     while (!EndAsked(run)) {
         if (!TendOutputs(run.screen)) {
             EndWith(run, run.screen.broken ? WaylandFlightEnd::kCompositorGone
@@ -346,7 +339,11 @@ bool SetUpFlights(WaylandFlightRun& run, const ScenePlatform& platform) {
     ChooseLead(run);
     UpdateViews(run);
     if (run.eachMonitor) {
-        return PrepareOutputs(run, platform);
+        // The photograph goes once every output's part of it is a texture: an output plugged in
+        // later flies over the program's own ground.
+        const bool ready = PrepareOutputs(run, platform);
+        run.ground.image.reset();
+        return ready;
     }
     WaylandOutput* lead = FindOutput(run.screen, run.leadOutput);
     if (lead == nullptr || !DrawOnOutput(run.screen, *lead)) {
@@ -354,12 +351,7 @@ bool SetUpFlights(WaylandFlightRun& run, const ScenePlatform& platform) {
     }
     ShowOutput(run, *lead);
     LoadGlider(run.lead, run.options);
-    ScenePlatform own = platform;
-    own.pictures = HeldPictures(TakeWholeGround(run.ground), platform.showError);
-    EndAtOnceOnStop();
-    const bool ready = InitScene(run.lead, own);
-    EndAtOnceOff();
-    return ready;
+    return SetUpScene(run, run.lead, *lead, platform, TakeWholeGround(run.ground));
 }
 
 void Fly(WaylandFlightRun& run) {
