@@ -1,19 +1,24 @@
 // The Linux program: the same scene, frame step and flight model as the Windows renderer, over
-// X11 and GLX. It takes the ground's picture into memory (the user's own picture, or the
-// desktop photographed before anything is shown, or fetched through xscreensaver's helper as a
-// hack; its own ground where there is none), opens its window, and hands the scene set-up that
-// picture with the built-in sky and glow from memory: nothing of a run is ever written to disk.
-// Then it runs the frame loop until Escape (or a click on a Wayland desktop), a stop signal, or
-// the end of the window it was given. The camera chases the paper glider built into the
-// program, unless "--no-aircraft" leaves it out. With "--each-monitor", each monitor the window
-// covers shows a flight of its own over its own part of that picture (several_flights.h).
+// X11 and GLX, or natively on a Wayland desktop whose compositor lets it cover every output
+// (wayland/wayland_flight.h; which path, run/display_path.h). On X11 it takes the ground's picture
+// into memory (the user's own picture, or the desktop photographed before anything is shown, or
+// fetched through xscreensaver's helper as a hack; its own ground where there is none), opens its
+// window, and hands the scene set-up that picture with the built-in sky and glow from memory:
+// nothing of a run is ever written to disk. Then it runs the frame loop until Escape (or a click in
+// an XWayland window), a stop signal, or the end of the window it was given. The camera chases the
+// paper glider built into the program, unless "--no-aircraft" leaves it out. With "--each-monitor",
+// each monitor the window covers shows a flight of its own over its own part of that picture
+// (several_flights.h).
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <functional>
 #include <memory>
 #include <random>
 #include <string>
 #include <vector>
+
+#include <wayland-client.h>
 
 #include "assets/version.h"
 #include "flight/gl/gl_headers.h"
@@ -25,13 +30,17 @@
 #include "linux_program/options/hack_options.h"
 #include "linux_program/options/user_hack_list.h"
 #include "linux_program/picture/own_picture.h"
+#include "linux_program/run/display_path.h"
 #include "linux_program/run/embedded_glider.h"
 #include "linux_program/run/flight_pictures.h"
+#include "linux_program/run/fps_meter.h"
 #include "linux_program/run/several_flights.h"
 #include "linux_program/run/stop_signals.h"
 #include "linux_program/run/window_monitors.h"
+#include "linux_program/wayland/idle/idle_loop.h"
+#include "linux_program/wayland/wayland_flight.h"
+#include "linux_program/wayland/wayland_registry.h"
 #include "linux_program/x11/desktop_grab.h"
-#include "linux_program/x11/fps_meter.h"
 #include "linux_program/x11/fps_overlay.h"
 #include "linux_program/x11/glx_scene_platform.h"
 #include "linux_program/x11/x11_window.h"
@@ -242,26 +251,61 @@ int Fly(FlightRun& run, const HackOptions& options) {
     return 0;
 }
 
-// xscreensaver cannot blank a Wayland desktop; the user is told once what starts the flight
-// there instead.
-void TellOfWayland() {
+// In an XWayland window the flight is less than natively: the user is told once why.
+void TellOfXWayland(const char* reason) {
     std::printf(
-        "altostrat: xscreensaver does not run on Wayland, so it cannot start the flight when "
-        "you are away;\n"
-        "           start \"altostrat\" from your desktop's idle tool instead, e.g. on sway and "
-        "other wlroots\n"
-        "           desktops: swayidle timeout 600 altostrat resume 'pkill -x altostrat'\n");
+        "altostrat: %s: it covers one output, is not above full-screen windows, and flies over "
+        "its own ground or --picture, as it cannot photograph the desktop there\n",
+        reason);
     std::fflush(stdout);
 }
 
+// Natively on Wayland: one flight, exit code 1 only when it could not start; or with --idle,
+// resident, a flight each time the desktop has been idle long enough (idle/idle_loop.h).
+int FlyOnWayland(wl_display* display, const HackOptions& options) {
+    if (options.idleSeconds > 0) {
+        return RunIdleLoop(display, options.idleSeconds,
+                           [&options](wl_display* own, const std::function<bool()>& endNow) {
+                               RunWaylandFlight(own, options, endNow);
+                           });
+    }
+    const WaylandFlightEnd end = RunWaylandFlight(display, options, {});
+    return end == WaylandFlightEnd::kCouldNotStart ? 1 : 0;
+}
+
+// The path as run/display_path.h chooses it; the compositor is asked only where it matters.
 int RunProgram(const HackOptions& options) {
     InstallStopSignals();
+    const char* waylandName = std::getenv("WAYLAND_DISPLAY");
+    const bool waylandSet = waylandName != nullptr && *waylandName != '\0';
+    wl_display* wayland = nullptr;
+    WaylandOffer offer = WaylandOffer::kNotAsked;
+    if (AsksCompositor(options, waylandSet)) {
+        wayland = wl_display_connect(nullptr);
+        offer = wayland == nullptr          ? WaylandOffer::kUnreachable
+                : OffersLayerShell(wayland) ? WaylandOffer::kLayerShell
+                                            : WaylandOffer::kNoLayerShell;
+    }
+    const DisplayPathChoice choice = ChooseDisplayPath(options, waylandSet, offer);
+    if (choice.path == DisplayPath::kWayland) {
+        const int exitCode = FlyOnWayland(wayland, options);
+        wl_display_disconnect(wayland);
+        return exitCode;
+    }
+    if (wayland != nullptr) {
+        wl_display_disconnect(wayland);
+    }
+    if (options.idleSeconds > 0) {
+        std::fprintf(stderr,
+                     "altostrat: --idle needs a Wayland desktop that lets the program cover its "
+                     "outputs (sway, Hyprland, KDE Plasma); on X11, xscreensaver starts the "
+                     "flight when the computer is idle\n");
+        return 2;
+    }
     FlightRun run;
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    run.window.managed =
-        options.target == FlightTarget::kStandalone && wayland != nullptr && *wayland != '\0';
-    if (run.window.managed) {
-        TellOfWayland();
+    run.window.managed = choice.path == DisplayPath::kXWayland;
+    if (choice.reason != nullptr) {
+        TellOfXWayland(choice.reason);
     }
     const int exitCode = Fly(run, options);
     CloseFlightWindow(run.window);

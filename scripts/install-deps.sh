@@ -11,6 +11,7 @@ packages=(
   libx11-dev libxext-dev libxinerama-dev libgl-dev libgl1-mesa-dri libjpeg62-turbo-dev libpng-dev strace
   xscreensaver xscreensaver-data dpkg-dev fakeroot
   sway xwayland wtype grim libwayland-dev wayland-protocols libegl-dev wayland-utils
+  libdbus-1-dev dbus-daemon kwin-wayland
   libxml2-utils lintian
   fonts-ipafont-gothic locales
   pulseaudio pulseaudio-utils sox libsox-fmt-mp3 lame gstreamer1.0-plugins-good

@@ -69,6 +69,7 @@ tier "benchmark scripts (short runs)"
 # sanitizers, rather than a build of its own).
 benchmarks/pace_table.sh 2
 ALTOSTRAT_BENCH_PRESET=linux-package benchmarks/linux_fps.sh 7
+ALTOSTRAT_BENCH_PRESET=linux-package benchmarks/idle_wait.sh 1
 if unshare --mount true 2>/dev/null; then
     ALTOSTRAT_BENCH_PRESET=linux-package benchmarks/battery_cpu.sh 2 320x240
 else

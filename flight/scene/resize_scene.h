@@ -5,6 +5,8 @@
 // frustum) to put that point anywhere in the picture, the primary's centre, while the picture
 // stays one seamless view with the same field of view and scale.
 
+#include "flight/display/panorama.h"
+
 namespace altostrat {
 
 // Viewport and perspective projection for a client area of the given size: 45 degrees
@@ -15,5 +17,9 @@ void ResizeScene(int width, int height);
 // The same, with the look-at point seen at (LOOK_AT_X, LOOK_AT_Y), pixels from the client
 // area's top-left corner.
 void ResizeScene(int width, int height, double lookAtX, double lookAtY);
+
+// Viewport WIDTH x HEIGHT showing the window VIEW of one view across several outputs
+// (panorama.h): the same field of view per pixel as above, cut to that output's part.
+void ResizeScene(int width, int height, const ViewWindow& view);
 
 }  // namespace altostrat

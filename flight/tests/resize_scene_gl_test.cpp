@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "flight/gl/gl_headers.h"
 #include "tools/offscreen/offscreen_context.h"
@@ -85,6 +86,39 @@ TEST_F(ResizeSceneTest, TheLookAtPointLandsAtThePrimarysCentre) {
     ASSERT_TRUE(gluProject(0.0, 0.0, -10.0, modelView, projection, viewport, &x, &y, &z));
     EXPECT_NEAR(x, 1424.0, 1e-3);
     EXPECT_NEAR(height - y, 468.0, 1e-3);
+}
+
+// One view across two outputs (panorama.h), each drawn in a surface of its own at its own scale:
+// a point straight ahead lands at the lead's centre, and a point seen on the second output, as
+// GLU projects it through that output's matrices and viewport, lands in logical pixels exactly
+// where the lead's view, carried on past its edge, puts it.
+TEST_F(ResizeSceneTest, OneViewRunsOnAcrossOutputsOfOtherSizesAndScales) {
+    const std::vector<ScreenRect> outputs = {{0, 0, 1024, 768}, {1024, 200, 1424, 500}};
+    const std::vector<ViewWindow> views = PanoramaViews(outputs, 0);
+    GLdouble projection[16], modelView[16];
+    GLint viewport[4];
+    const auto project = [&](double px, double py, double pz, double& x, double& y) {
+        glGetDoublev(GL_PROJECTION_MATRIX, projection);
+        glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        GLdouble z = 0.0;
+        ASSERT_TRUE(gluProject(px, py, pz, modelView, projection, viewport, &x, &y, &z));
+        y = viewport[3] - y;
+    };
+    double x = 0.0, y = 0.0;
+    ResizeScene(1024, 768, views[0]);
+    ExpectProjection(1024.0 / 768.0);
+    project(0.0, 0.0, -10.0, x, y);
+    EXPECT_NEAR(x, 512.0, 1e-3);
+    EXPECT_NEAR(y, 384.0, 1e-3);
+
+    // The second output at scale 2: an 800 x 600 buffer for 400 x 300 logical pixels.
+    ResizeScene(800, 600, views[1]);
+    const double top = std::tan(22.5 * M_PI / 180.0);
+    const double distance = 50.0, ahead = 1.6 * top, up = 0.2 * top;  // right of the seam
+    project(ahead * distance, up * distance, -distance, x, y);
+    EXPECT_NEAR(1024.0 + x / 2.0, 512.0 + ahead / top * 384.0, 1e-2);
+    EXPECT_NEAR(200.0 + y / 2.0, 384.0 - up / top * 384.0, 1e-2);
 }
 
 }  // namespace

@@ -56,6 +56,24 @@ bool ParseWindowId(const std::string& text, std::uint64_t& id) {
     return true;
 }
 
+bool ParseIdleSeconds(const std::string& text, int& seconds) {
+    if (text.empty() || text.size() > 5) {
+        return false;
+    }
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+        value = value * 10 + (c - '0');
+    }
+    if (value < 1 || value > kMostIdleSeconds) {
+        return false;
+    }
+    seconds = value;
+    return true;
+}
+
 HackOptions ParseHackOptions(const std::vector<std::string>& arguments,
                              const char* windowVariable) {
     HackOptions options;
@@ -105,6 +123,16 @@ HackOptions ParseHackOptions(const std::vector<std::string>& arguments,
             options.picture = arguments[++i];
         } else if (name == "no-frame-wait") {
             options.framePeriodWait = false;
+        } else if (name == "x11") {
+            options.x11 = true;
+        } else if (name == "idle") {
+            if (i + 1 >= arguments.size() ||
+                !ParseIdleSeconds(arguments[i + 1], options.idleSeconds)) {
+                options.error =
+                    "--idle needs the seconds of idleness before the flight (1 to 86400)";
+                return options;
+            }
+            ++i;
         } else if (name == "add-to-xscreensaver" || name == "remove-from-xscreensaver") {
             if (arguments.size() != 1) {
                 options.error = "--" + name + " is given alone";
@@ -146,6 +174,8 @@ const char* HackHelp() {
            "  --each-monitor         each monitor a flight of its own over its part of the land\n"
            "  --picture FILE|FOLDER  fly over this JPEG or PNG (from a folder, one at random)\n"
            "  --no-frame-wait        no pacing: one flight step a picture, for speed tests\n"
+           "  --x11                  on a Wayland desktop, fly in an XWayland window instead\n"
+           "  --idle SECONDS         on Wayland, stay resident and fly after SECONDS idle\n"
            "  --add-to-xscreensaver  add the hack to your list in ~/.xscreensaver\n"
            "  --remove-from-xscreensaver\n"
            "                         take it out of that list again\n"
@@ -159,6 +189,7 @@ const char* HackUsage() {
     return "usage: altostrat [--root | --window-id ID] [--fps] [--no-aircraft] "
            "[--sky-follows-clock]\n"
            "                 [--each-monitor] [--picture FILE|FOLDER] [--no-frame-wait]\n"
+           "                 [--x11] [--idle SECONDS]\n"
            "       altostrat --add-to-xscreensaver | --remove-from-xscreensaver";
 }
 

@@ -15,6 +15,10 @@
 // the desktop; its file chooser gives it. "--each-monitor" flies a flight of its own on each
 // monitor the window covers; its third check box gives it.
 //
+// On a Wayland desktop the program flies natively where the compositor lets it cover every
+// output (run/display_path.h); "--x11" keeps it in an XWayland window instead. "--idle SECONDS"
+// stays resident there and flies each time the desktop has been idle that long.
+//
 // "--add-to-xscreensaver" and "--remove-from-xscreensaver" do not fly: they put the hack into
 // the current user's xscreensaver list, or take it out, and end. "--help" (also "-h") and
 // "--version" print the usage or the version on standard output and end, wherever they stand
@@ -39,6 +43,8 @@ struct HackOptions {
     bool skyFollowsClock = false;  // "--sky-follows-clock": dawn, day, dusk and night by the clock
     bool eachMonitor = false;      // "--each-monitor": each monitor its own flight
     bool framePeriodWait = true;   // "--no-frame-wait" turns it off, for speed measurements
+    bool x11 = false;              // "--x11": through XWayland even where Wayland would serve
+    int idleSeconds = 0;           // "--idle SECONDS": resident, flying when idle; 0: not asked
     std::string picture;           // "--picture": a JPEG or PNG file, or a folder of them
     std::string error;             // not empty: the command line is refused, with this reason
 };
@@ -46,6 +52,10 @@ struct HackOptions {
 // Reads a window id as xscreensaver writes it: decimal, or hexadecimal after 0x/0X. False for
 // anything else (empty, signs, trailing characters, 0, or beyond 32 bits: X ids are 29 bits).
 bool ParseWindowId(const std::string& text, std::uint64_t& id);
+
+// Reads the seconds of "--idle": decimal digits only, 1 to kMostIdleSeconds.
+constexpr int kMostIdleSeconds = 86400;
+bool ParseIdleSeconds(const std::string& text, int& seconds);
 
 // arguments excludes the program name; windowVariable is XSCREENSAVER_WINDOW's value, or null
 // when it is not set.

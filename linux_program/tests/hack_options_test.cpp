@@ -100,5 +100,17 @@ TEST(HackOptions, BadCommandLinesAreRefused) {
     EXPECT_EQ(ParseHackOptions({"stray", "-version"}, "0x400001").action, ProgramAction::kVersion);
 }
 
+TEST(HackOptions, WaylandOptionsTakeTheXWaylandWindowOrTheIdleSeconds) {
+    const HackOptions plain = ParseHackOptions({"--x11", "--each-monitor"}, nullptr);
+    EXPECT_TRUE(plain.x11);
+    EXPECT_EQ(plain.idleSeconds, 0);
+    EXPECT_EQ(ParseHackOptions({"-idle", "600", "--picture", "p.png"}, nullptr).idleSeconds, 600);
+    EXPECT_EQ(ParseHackOptions({"--idle", "86400"}, nullptr).idleSeconds, 86400);
+    for (const char* bad : {"0", "-5", "+5", "5s", "", "86401", "1e3", "999999999999"}) {
+        EXPECT_FALSE(ParseHackOptions({"--idle", bad}, nullptr).error.empty()) << bad;
+    }
+    EXPECT_FALSE(ParseHackOptions({"--idle"}, nullptr).error.empty());
+}
+
 }  // namespace
 }  // namespace altostrat

@@ -2,6 +2,8 @@
 
 #include <GL/glx.h>
 
+#include "linux_program/run/pixel_overlay.h"
+
 namespace altostrat {
 namespace {
 
@@ -28,21 +30,7 @@ void DrawFpsOverlay(const FpsOverlay& overlay, const std::string& text, int widt
     if (overlay.listBase == 0) {
         return;
     }
-    glPushAttrib(GL_ALL_ATTRIB_BITS);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0.0, width, 0.0, height, -1.0, 1.0);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    glViewport(0, 0, width, height);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_FOG);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_BLEND);
-
+    BeginPixelOverlay(width, height);
     const int boxWidth = static_cast<int>(text.size()) * overlay.charWidth + 2 * kMargin;
     const int boxHeight = overlay.lineHeight + 2 * kMargin;
     glColor3f(0.0f, 0.0f, 0.0f);
@@ -51,13 +39,7 @@ void DrawFpsOverlay(const FpsOverlay& overlay, const std::string& text, int widt
     glRasterPos2i(kMargin, kMargin + overlay.descent);
     glListBase(overlay.listBase - kFirstChar);
     glCallLists(static_cast<GLsizei>(text.size()), GL_UNSIGNED_BYTE, text.data());
-
-    glMatrixMode(GL_MODELVIEW);
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPopAttrib();
+    EndPixelOverlay();
 }
 
 }  // namespace altostrat

@@ -122,3 +122,67 @@ start_xvfb_two_screens() {
     }
     export DISPLAY="$DISPLAY.0"
 }
+
+# Debian's sway, headless, for the Wayland scenarios. sway refuses to run as root: it runs as a
+# system user of the scenarios' own (altostrat-wayland, made if missing), with a runtime folder
+# of that user's (mode 0700).
+# sway_run_folder: makes that user and the folder, in $run ($user names the user).
+sway_run_folder() {
+    user=altostrat-wayland
+    id -u "$user" >/dev/null 2>&1 ||
+        useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin "$user"
+    run=$(mktemp -d)
+    chmod 700 "$run"
+}
+# start_sway: gives the user the folder and what the scenario put there, starts sway on
+# $run/config and waits for it; SWAYSOCK and WAYLAND name its sockets, SWAY_PID its process.
+start_sway() {
+    chown -R "$user" "$run"
+    start_bg runuser -u "$user" -- env -i HOME="$run" XDG_RUNTIME_DIR="$run" PATH="$PATH" \
+        WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
+        sway -c "$run/config" 2>"$run/sway.log"
+    poll 30 _sway_ready || fail "sway did not start: $(tail -3 "$run/sway.log")"
+    # runuser's child, which env has become.
+    SWAY_PID=$(pgrep -P "$LAST_PID")
+}
+_sway_ready() {
+    SWAYSOCK=$(find "$run" -maxdepth 1 -name 'sway-ipc.*.sock' | head -1)
+    WAYLAND=$(find "$run" -maxdepth 1 -type s -name 'wayland-[0-9]*' | head -1)
+    [ -S "$SWAYSOCK" ] && [ -S "$WAYLAND" ]
+}
+# as_user COMMAND...: runs COMMAND as the user, on that sway.
+as_user() {
+    runuser -u "$user" -- env -i HOME="$run" XDG_RUNTIME_DIR="$run" PATH="$PATH" \
+        WAYLAND_DISPLAY="$(basename "$WAYLAND")" SWAYSOCK="$SWAYSOCK" "$@"
+}
+# start_as_user COMMAND...: the same in the background, recorded (LAST_PID) to be stopped with
+# the rest.
+start_as_user() {
+    start_bg runuser -u "$user" -- env -i HOME="$run" XDG_RUNTIME_DIR="$run" PATH="$PATH" \
+        WAYLAND_DISPLAY="$(basename "$WAYLAND")" SWAYSOCK="$SWAYSOCK" "$@"
+}
+# start_mouse WIDTH HEIGHT: a mouse (tests/x11/wayland/click.c, built here) for a layout of that
+# size, clicking at each "X Y" that click_at writes to file descriptor 3 (opened for reading too,
+# so that neither end waits for the other). Made once, before any flight: a compositor takes up a
+# new device in its own time.
+start_mouse() {
+    cc -o "$run/click" "$ALTOSTRAT_SOURCE_DIR/tests/x11/wayland/click.c" -lwayland-client ||
+        fail "cannot build the click helper"
+    mkfifo "$run/mouse"
+    chown "$user" "$run/click" "$run/mouse"
+    exec 3<>"$run/mouse"
+    start_as_user "$run/click" "$1" "$2" "$run/mouse" 3<&-
+}
+click_at() {
+    echo "$1 $2" >&3
+}
+# ended HOW COMMAND...: COMMAND, again every 5 s, until the flight that $run/fly.sh started ends
+# (within 30 s) and writes its exit code to $run/code, which must be 0.
+ended() {
+    local how=$1
+    shift
+    ends() { "$@" && poll 5 test -s "$run/code"; }
+    poll 30 ends "$@" || fail "the flight still runs 30 s after the first $how"
+    [ "$(cat "$run/code")" = 0 ] || fail "exit code $(cat "$run/code") after $how"
+    echo "$how ended the flight with exit code 0"
+}

@@ -1,0 +1,112 @@
+// The portable decisions the Wayland path carries out: which path the program takes, how large
+// each output's picture is drawn, and when an output is drawn as the compositor's frame
+// callbacks come and stay away.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "linux_program/run/display_path.h"
+#include "linux_program/run/output_frames.h"
+#include "linux_program/run/surface_buffer.h"
+
+namespace altostrat {
+namespace {
+
+TEST(DisplayPath, NativelyOnlyStandaloneOnACompositorThatLetsItCoverTheOutputs) {
+    HackOptions standalone;
+    HackOptions x11;
+    x11.x11 = true;
+    HackOptions hack;
+    hack.target = FlightTarget::kGivenWindow;
+    HackOptions root;
+    root.target = FlightTarget::kRootWindow;
+
+    EXPECT_TRUE(AsksCompositor(standalone, true));
+    EXPECT_FALSE(AsksCompositor(standalone, false));
+    EXPECT_FALSE(AsksCompositor(x11, true));
+    EXPECT_FALSE(AsksCompositor(hack, true));
+    EXPECT_FALSE(AsksCompositor(root, true));
+
+    struct Case {
+        const HackOptions* options;
+        bool wayland;
+        WaylandOffer offer;
+        DisplayPath path;
+        bool says;
+    };
+    const Case cases[] = {
+        {&standalone, false, WaylandOffer::kNotAsked, DisplayPath::kX11, false},
+        {&standalone, true, WaylandOffer::kLayerShell, DisplayPath::kWayland, false},
+        {&standalone, true, WaylandOffer::kNoLayerShell, DisplayPath::kXWayland, true},
+        {&standalone, true, WaylandOffer::kUnreachable, DisplayPath::kXWayland, true},
+        {&x11, true, WaylandOffer::kNotAsked, DisplayPath::kXWayland, true},
+        {&x11, false, WaylandOffer::kNotAsked, DisplayPath::kX11, false},
+        // A hack draws into the X window it is given, Wayland or not.
+        {&hack, true, WaylandOffer::kNotAsked, DisplayPath::kX11, false},
+        {&root, true, WaylandOffer::kNotAsked, DisplayPath::kX11, false},
+    };
+    for (const Case& c : cases) {
+        const DisplayPathChoice choice = ChooseDisplayPath(*c.options, c.wayland, c.offer);
+        EXPECT_EQ(choice.path, c.path) << static_cast<int>(c.offer);
+        EXPECT_EQ(choice.reason != nullptr, c.says) << static_cast<int>(c.offer);
+    }
+}
+
+TEST(SurfaceBuffer, AtTheOutputsScaleFractionalOnlyThroughTheViewporter) {
+    struct Case {
+        int width, height, scale, fractional120;
+        bool viewporter;
+        SurfaceBuffer buffer;
+    };
+    const Case cases[] = {
+        {1024, 768, 1, 0, true, {1024, 768, 1, false}},
+        {400, 300, 2, 0, false, {800, 600, 2, false}},
+        {400, 300, 2, 0, true, {800, 600, 2, false}},        // no fractional scale told yet
+        {1280, 720, 2, 180, true, {1920, 1080, 1, true}},    // 150 %
+        {1707, 960, 2, 180, true, {2561, 1440, 1, true}},    // half a pixel rounds away from 0
+        {1097, 617, 2, 140, true, {1280, 720, 1, true}},     // 116.7 %
+        {1280, 720, 2, 180, false, {2560, 1440, 2, false}},  // no viewporter: the integer scale
+        {0, 0, 0, 0, false, {1, 1, 1, false}},
+    };
+    for (const Case& c : cases) {
+        const SurfaceBuffer b =
+            DecideSurfaceBuffer(c.width, c.height, c.scale, c.fractional120, c.viewporter);
+        EXPECT_EQ(b.width, c.buffer.width) << c.width << " " << c.fractional120;
+        EXPECT_EQ(b.height, c.buffer.height) << c.height << " " << c.fractional120;
+        EXPECT_EQ(b.bufferScale, c.buffer.bufferScale) << c.width;
+        EXPECT_EQ(b.viewport, c.buffer.viewport) << c.width;
+    }
+}
+
+TEST(OutputFrames, DrawnOnePictureAheadAndNeverHeldByASilentOutput) {
+    const std::int64_t now = 10000;
+    const OutputFrame answered{true, false, 0};
+    const OutputFrame justPresented{true, true, now - 5};
+    const OutputFrame silent{true, true, now - kOutputFrameLateMs};
+    const OutputFrame notYet{false, false, 0};
+
+    // The next picture is drawn while the last is on its way; presenting it waits for the
+    // answer, at most until the answer is late.
+    OutputFramePlan plan = PlanOutputFrames({answered, justPresented}, now);
+    EXPECT_TRUE(plan.pass);
+    EXPECT_EQ(plan.draw, (std::vector<bool>{true, true}));
+    EXPECT_EQ(PresentWaitMs(answered, now), 0);
+    EXPECT_EQ(PresentWaitMs(justPresented, now), kOutputFrameLateMs - 5);
+    // An output turned off is neither drawn nor waited for, and holds no other up.
+    plan = PlanOutputFrames({answered, silent, notYet}, now);
+    EXPECT_TRUE(plan.pass);
+    EXPECT_EQ(plan.draw, (std::vector<bool>{true, false, false}));
+    EXPECT_EQ(PresentWaitMs(silent, now), -1);
+    // Its last picture's answer late while presenting waited: that picture is not presented.
+    EXPECT_EQ(PresentWaitMs(justPresented, now + kOutputFrameLateMs), -1);
+    // Every output silent, or none to draw on: no pass, and no timer either.
+    EXPECT_FALSE(PlanOutputFrames({silent, silent}, now).pass);
+    EXPECT_FALSE(PlanOutputFrames({notYet}, now).pass);
+    EXPECT_FALSE(PlanOutputFrames({}, now).pass);
+    // Its answer come at last, the silent output is drawn again.
+    plan = PlanOutputFrames({answered, answered}, now + 1000);
+    EXPECT_EQ(plan.draw, (std::vector<bool>{true, true}));
+}
+
+}  // namespace
+}  // namespace altostrat

@@ -1,0 +1,41 @@
+#pragma once
+// KWin's photograph of one screen, asked over the session bus through its ScreenShot2 interface
+// (CaptureScreen, in the screen's own pixels, without the pointer). KWin writes the pixels into
+// a pipe whose writing end goes with the call, and answers with their size and layout; nothing
+// touches the disk. KWin answers only a program it trusts: one whose installed .desktop file
+// (Exec naming the program's own path) lists org.kde.KWin.ScreenShot2 under
+// X-KDE-DBUS-Restricted-Interfaces. Otherwise, and on any other desktop, the call fails and
+// the reason says so.
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "linux_program/wayland/capture/shot_formats.h"
+
+namespace altostrat {
+
+struct KWinShot {
+    int width = 0;
+    int height = 0;
+    std::size_t stride = 0;
+    ShotFormat format = ShotFormat::kUnknown;
+    std::vector<std::uint8_t> bytes;
+};
+
+// The session bus's address: the one the environment names, else the user's bus socket
+// ($XDG_RUNTIME_DIR/bus) if there is one; empty for none. (libdbus itself would fall back to
+// starting a bus through X11, which a photograph must not do.)
+std::string SessionBusAddress();
+
+// Photographs each of SCREENS (KWin's names for them, the outputs' names) on one connection to
+// the bus at ADDRESS and hands each photograph to TAKE with its index. Asks STOP_NOW at least
+// every 100 ms. False with a reason in ERROR when not one screen could be photographed.
+bool PhotographKWinScreens(const std::string& address, const std::vector<std::string>& screens,
+                           const std::function<bool()>& stopNow,
+                           const std::function<void(std::size_t, const KWinShot&)>& take,
+                           std::string& error);
+
+}  // namespace altostrat

@@ -1,0 +1,78 @@
+#pragma once
+// What the compositor offers for photographing its outputs, gathered on the photograph's own
+// event queue: the copy protocols, shared memory, whether it is KWin, and each output with its
+// name, mode, scale, transform and (from xdg-output) its place in the logical layout.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/screen_rect.h"
+#include "linux_program/wayland/capture/capture_order.h"
+#include "linux_program/wayland/capture/queue_wait.h"
+#include "linux_program/wayland/capture/shots_layout.h"
+
+struct wl_display;
+struct wl_event_queue;
+struct wl_output;
+struct wl_proxy;
+struct wl_registry;
+struct wl_shm;
+struct zxdg_output_manager_v1;
+struct zxdg_output_v1;
+struct zwlr_screencopy_manager_v1;
+struct ext_image_copy_capture_manager_v1;
+struct ext_output_image_capture_source_manager_v1;
+
+namespace altostrat {
+
+struct WaylandOutput {
+    wl_output* output = nullptr;
+    zxdg_output_v1* xdgOutput = nullptr;
+    std::string name;  // the connector's, as KWin names its screens ("DP-1")
+    int x = 0;         // wl_output's own position, for a compositor without xdg-output
+    int y = 0;
+    int transform = kTransformNormal;
+    int modeWidth = 0;
+    int modeHeight = 0;
+    int scale = 1;
+    bool hasLogical = false;  // xdg-output gave both position and size
+    ScreenRect logical;
+};
+
+struct CaptureGlobals {
+    wl_display* display = nullptr;
+    wl_event_queue* queue = nullptr;
+    wl_proxy* wrapper = nullptr;  // the display, on QUEUE
+    wl_registry* registry = nullptr;
+    wl_shm* shm = nullptr;
+    zxdg_output_manager_v1* xdgOutputs = nullptr;
+    zwlr_screencopy_manager_v1* screencopy = nullptr;
+    std::uint32_t screencopyVersion = 0;
+    ext_image_copy_capture_manager_v1* imageCopy = nullptr;
+    ext_output_image_capture_source_manager_v1* outputSources = nullptr;
+    bool kde = false;
+    std::vector<std::unique_ptr<WaylandOutput>> outputs;  // listeners hold their addresses
+    std::function<bool()> stopNow;
+};
+
+// Binds the globals on a new queue of DISPLAY's and waits for every output's description.
+// False when the compositor does not answer within seconds, or on a stop or a broken
+// connection; what was bound is released by ReleaseCaptureGlobals all the same.
+bool GatherCaptureGlobals(wl_display* display, const std::function<bool()>& stopNow,
+                          CaptureGlobals& globals);
+
+void ReleaseCaptureGlobals(CaptureGlobals& globals);
+
+CaptureOffers OffersOf(const CaptureGlobals& globals, bool sessionBus);
+
+// The output's place in the layout and its physical size upright.
+OutputPlace PlaceOf(const WaylandOutput& output);
+
+// Waits on the globals' queue; see DispatchQueueUntil.
+QueueWaitEnd WaitForCapture(CaptureGlobals& globals, const std::function<bool()>& done,
+                            int timeoutMs);
+
+}  // namespace altostrat
