@@ -49,8 +49,9 @@ PictureSize PictureSizeFor(const WaylandScreen& screen, const ScreenRect& box) {
 std::unique_ptr<RgbImage> TakeUserPicture(const WaylandScreen& screen, const ScreenRect& box,
                                           const std::string& path) {
     const std::uint32_t seed = static_cast<std::uint32_t>(std::random_device()());
-    OwnPicture own = LoadOwnPicture(path, PictureSizeFor(screen, box), seed);
-    if (!own.error.empty()) {
+    // A stop signal ends a long decode at once: the program ends without a word about it.
+    OwnPicture own = LoadOwnPicture(path, PictureSizeFor(screen, box), seed, StopSignalled);
+    if (!own.error.empty() && !StopSignalled()) {
         std::fprintf(stderr, "altostrat: %s; flying over fields and woods instead\n",
                      own.error.c_str());
     }
