@@ -140,6 +140,8 @@ Section "Uninstall"
   RMDir "$INSTDIR"
 
   Call un.RemoveEarlierPictures
+  ; The last saver run's account of where its ground came from, in the user's temporary folder.
+  Delete "$TEMP\AltostratGround.txt"
 
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
   ; Windows always has this key; a system where the install made it gets it removed again.

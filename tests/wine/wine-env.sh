@@ -46,6 +46,16 @@ own_wine_home() {
     mkdir -p "$ALTOSTRAT_WINE_HOME"
 }
 
+# scale_prefix DPI: the display scale (96 is 100 %, 144 is 150 %) of $WINEPREFIX, written into
+# its registry file before any program of it runs: the Wine server reads it as it starts, so no
+# restart is needed, and no server that may still be starting can refuse the change.
+scale_prefix() {
+    local value
+    value=$(printf '"LogPixels"=dword:%08x' "$1")
+    sed -i '/^\[Control Panel\\\\Desktop\] /a '"$value" "$WINEPREFIX/user.reg"
+    grep -qx "$value" "$WINEPREFIX/user.reg" || fail "could not set LogPixels to $1"
+}
+
 # fresh_prefix DIR: makes DIR a Wine prefix no program has run in yet, for scenarios that must
 # compare a prefix before and after (the shared prefix has seen every other test): a copy of the
 # pristine template, much faster than a new wineboot. Exports nothing.

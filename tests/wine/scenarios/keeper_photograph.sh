@@ -10,10 +10,7 @@
 # "/stop" ends the keeper. (Wine scales no program, aware or not: that each program declares
 # per-monitor awareness is checked by the resources test.)
 start_xvfb 1024x768
-# The scale is read as the Wine server starts: written into the scenario's own prefix before any
-# program of it runs, which spares a restart of the server.
-sed -i '/^\[Control Panel\\\\Desktop\] /a "LogPixels"=dword:00000090' "$WINEPREFIX/user.reg"
-grep -qx '"LogPixels"=dword:00000090' "$WINEPREFIX/user.reg" || fail "could not set LogPixels"
+scale_prefix 144
 warm_wine
 layout=$(keeper_read layout)
 echo "host reads: $layout"

@@ -13,10 +13,7 @@
 start_xvfb 1024x768
 fresh_prefix "$ALTOSTRAT_WINE_HOME/scaled-prefix"
 export WINEPREFIX=$ALTOSTRAT_WINE_HOME/scaled-prefix
-wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1 ||
-    fail "could not set LogPixels"
-wineserver -k >/dev/null 2>&1 || true
-wineserver -w
+scale_prefix 144
 warm_wine
 host_in_folder
 TITLE="<アルトストラト>"
