@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang libclang-rt-14-dev
+  cmake ninja-build ccache g++ clang libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev
   libosmesa6-dev libglu1-mesa-dev mesa-common-dev mesa-utils
   g++-mingw-w64-x86-64 wine wine64 nsis osslsigncode openssl
