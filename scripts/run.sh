@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # The compiler cache (where installed) shared by every clone, as in the test command.
-export CCACHE_BASEDIR=$PWD CCACHE_SLOPPINESS=pch_defines,time_macros
+export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=true CCACHE_SLOPPINESS=pch_defines,time_macros
 scripts/install-deps.sh
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target altostrat_host altostrat_renderer

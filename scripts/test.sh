@@ -5,9 +5,10 @@
 # lacks when run as root. At the end, and when a tier fails, it prints the seconds each tier took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# The compiler cache's paths are taken relative to the clone, so every clone shares it; the test
-# programs' precompiled GoogleTest header is cached as well.
-export CCACHE_BASEDIR=$PWD CCACHE_SLOPPINESS=pch_defines,time_macros
+# The compiler cache's paths are taken relative to the clone and its folder is left out of the
+# debug information's hash, so every clone shares it; the test programs' precompiled GoogleTest
+# header is cached as well.
+export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=true CCACHE_SLOPPINESS=pch_defines,time_macros
 
 tier_names=()
 tier_seconds=()
