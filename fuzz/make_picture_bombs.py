@@ -58,11 +58,11 @@ class Huffman:
     """A table from (symbol, length) pairs, given shortest first."""
 
     def __init__(self, table_class, ident, symbols):
-        self.spec = bytes([table_class << 4 | ident])
+        self.definition = bytes([table_class << 4 | ident])
         counts = [0] * 16
         for _, length in symbols:
             counts[length - 1] += 1
-        self.spec += bytes(counts) + bytes(s for s, _ in symbols)
+        self.definition += bytes(counts) + bytes(s for s, _ in symbols)
         self.codes = {}
         code = 0
         previous = symbols[0][1]
@@ -113,7 +113,7 @@ def sos(components, start, end, high_low, table):
 
 
 def dht(*tables):
-    return segment(0xC4, b"".join(t.spec for t in tables))
+    return segment(0xC4, b"".join(t.definition for t in tables))
 
 
 def adobe(transform):

@@ -24,7 +24,10 @@ Target amd64-unicode
 !addplugindir /amd64-unicode "${PLUGINS}"
 ; The uninstaller signed as NSIS finishes it, before it goes into the installer; a copy is kept.
 !uninstfinalize 'bash "${SIGN_SCRIPT}" "${SIGN_CONF}" sign "%1" "${UNINSTALLER_COPY}"' = 0
+; Aware of each monitor's scale, as the programs it installs: Windows draws the pages sharp at any
+; display scale instead of stretching a 100 % bitmap of them.
 ManifestDPIAware true
+ManifestDPIAwareness PerMonitorV2,System
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 

@@ -5,7 +5,9 @@
 # the dist target made with it: every file it signed (the three programs, the installer's helper,
 # the NSIS plug-ins the installer unpacks, the uninstaller as NSIS finished it, and the
 # installer) verifies with osslsigncode against that certificate; a file left unsigned does not;
-# and every program the downloads hold carries a version resource naming the product's version.
+# and every program the downloads hold carries a version resource naming the product's version
+# and declares itself aware of each monitor's scale (PerMonitorV2), which only a scaled display
+# shows: Wine scales no program.
 # The Wine tier then installs these signed downloads. No timestamp: no server is reached.
 # Usage: tests/signed-dist.sh BUILD_DIR (the windows preset's, configured).
 set -euo pipefail
@@ -57,4 +59,13 @@ for file in "${signed[@]:0:6}"; do
     [ "$(version_of "$file")" = "$version" ] ||
         fail "$file carries no version resource of version $version: \"$(version_of "$file")\""
 done
-echo "signed-dist: ${#signed[@]} files signed and verified, each program of version $version"
+# dpi_awareness_of FILE: the first value of the dpiAwareness element of FILE's manifest.
+dpi_awareness_of() {
+    strings -n 8 "$1" | grep -o '<dpiAwareness[^>]*>[^<,]*' | head -1 | sed 's/.*>//'
+}
+for file in "${signed[@]:0:6}"; do
+    [ "$(dpi_awareness_of "$file")" = PerMonitorV2 ] ||
+        fail "$file is not aware of each monitor's scale: \"$(dpi_awareness_of "$file")\""
+done
+echo "signed-dist: ${#signed[@]} files signed and verified, each program of version $version and" \
+    "aware of each monitor's scale"
