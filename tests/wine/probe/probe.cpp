@@ -9,9 +9,9 @@
 //                                         when no such window exists
 //   altostrat-probe origin TITLE         prints "X Y", where the window's client area starts on
 //                                         the screen, exit 1 when no such window exists
-//   altostrat-probe texts CLASS TITLE    prints the texts of the window's visible child
-//                                         windows, one a line in UTF-8, exit 1 when no such
-//                                         window exists
+//   altostrat-probe texts CLASS TITLE    prints the texts the window's visible child
+//                                         windows hold now, one a line in UTF-8, exit 1
+//                                         when no such window exists
 //   altostrat-probe exstyle TITLE        prints "topmost=0|1 exstyle=0xXXXXXXXX", the window's
 //                                         extended style, exit 1 when no such window exists
 //   CLASS or TITLE "-" matches any (a wizard's title changes from page to page).
@@ -96,9 +96,15 @@ int ExStyle(const wchar_t* title) {
     return 0;
 }
 
+// The text a control holds now: GetWindowTextW of another process's window gives only the text
+// it was created with, so an edit box's typed content is asked for with WM_GETTEXT.
 BOOL CALLBACK PrintChildText(HWND child, LPARAM) {
-    wchar_t text[512];
-    if (IsWindowVisible(child) && GetWindowTextW(child, text, 512) > 0) {
+    wchar_t text[512] = {};
+    DWORD_PTR length = 0;
+    if (IsWindowVisible(child) &&
+        SendMessageTimeoutW(child, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text),
+                            SMTO_ABORTIFHUNG, 5000, &length) != 0 &&
+        length > 0) {
         char utf8[2048];
         if (WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr) > 0) {
             std::printf("%s\n", utf8);

@@ -63,6 +63,23 @@ pointer_on_open_dialog() {
     [ -n "$id" ] && xdotool mousemove --window "$id" 40 60
 }
 
+# type_file_name PATH: types PATH into the Open dialog's file name box and waits until the box
+# holds it whole. On a busy machine a character xdotool types through a key borrowed for it (写,
+# 真) can reach Wine after the key was given back, and is lost: the box is then emptied and the
+# path typed again, three times at most.
+type_file_name() {
+    local try
+    for try in 1 2 3; do
+        xdotool type --delay 30 "$1"
+        poll 5 file_name_is "$1" && return 0
+        xdotool key ctrl+a BackSpace
+    done
+    fail "the Open dialog's file name is not $1: $(probe texts - "ﾌｧｲﾙを開く" | tr '\n' '|')"
+}
+file_name_is() {
+    probe texts - "ﾌｧｲﾙを開く" | grep -qxF "$1"
+}
+
 # The label of the path has ink once the path is drawn into it.
 label_shows_path() {
     screenshot "$SHOTS/picked.png"
@@ -189,7 +206,7 @@ click 60 142   # ...
 poll 30 window_exists - "ﾌｧｲﾙを開く" || fail "no Open dialog"
 # Without a window manager the keyboard follows the pointer: rest it on the Open dialog.
 poll 30 pointer_on_open_dialog || fail "the Open dialog has no X window"
-xdotool type --delay 30 'C:\music\song.wav'
+type_file_name 'C:\music\song.wav'
 xdotool key Return
 poll 30 window_gone - "ﾌｧｲﾙを開く" || fail "the Open dialog stayed"
 xdotool mousemove 900 700
@@ -229,7 +246,7 @@ open_dialog /c
 click $PICTURE_BUTTON_X $PICTURE_BUTTON_Y
 poll 30 window_exists - "ﾌｧｲﾙを開く" || fail "no Open dialog for the picture"
 poll 30 pointer_on_open_dialog || fail "the picture's Open dialog has no X window"
-xdotool type --delay 30 'C:\写真\field.png'
+type_file_name 'C:\写真\field.png'
 xdotool key Return
 poll 30 window_gone - "ﾌｧｲﾙを開く" || fail "the picture's Open dialog stayed"
 click $SCENERY_X $FOLDER_BOX_Y
