@@ -8,6 +8,11 @@
 # them all with one line on stderr, keeps its memory far below what the smallest of them took,
 # and goes on to its window to fly over its own ground (what that ground looks like after a
 # picture is refused, own_picture.sh sees; a flight costs seconds more here).
+#
+# Stopped once it flies, the program given the refused 12000 x 12000 JPEG ends with exit code 0
+# whatever the length of the picture's path. The sanitizer build's leak check at exit once
+# crashed for most path lengths from 35 to 46 characters: where a library loaded at run time
+# got its thread-local block moved with every allocation before it (run/leak_suppressions.cpp).
 start_xvfb 1024x768
 private_runtime
 bombs="$ALTOSTRAT_SOURCE_DIR/fuzz/seeds/picture"
@@ -24,6 +29,24 @@ for bomb in bomb-sequential-12000.jpg bomb-sequential-65500.jpg bomb-20000-scans
     [ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE after SIGTERM with $bomb"
     at_least 1 "$TOOK" || fail "SIGTERM with $bomb took $TOOK s"
 done
+
+paths=$(mktemp -d /tmp/bombs.XXXXXX)
+shot="$paths/shot.png"
+flying() { screenshot "$shot" && flight_shown "$shot" 0 0 1023 767; }
+crashed=
+for length in $(seq 35 46); do
+    name=$(printf "%0$((length - ${#paths} - 5))d.jpg" 0)
+    cp "$bombs/bomb-sequential-12000.jpg" "$paths/$name"
+    start_bg "$ALTOSTRAT" --picture "$paths/$name" 2>"$paths/log"
+    program=$LAST_PID
+    poll 120 flying || fail "no flight with a path of $length characters: $(cat "$paths/log")"
+    stop_and_time "$program" TERM
+    [ "$EXIT_CODE" -eq 0 ] || crashed+=" $length (exit code $EXIT_CODE: $(grep -m1 -E "Tracer|ERROR" "$paths/log"))"
+    rm "$paths/$name"
+done
+[ -z "$crashed" ] || fail "stopped while flying, the program failed for path lengths$crashed"
+echo "the refused JPEG under paths of 35 to 46 characters: exit code 0 after each flight's stop"
+rm -rf "$paths"
 
 folder=$(mktemp -d)
 cp "$bombs"/bomb-*.jpg "$folder"
