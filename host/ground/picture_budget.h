@@ -11,22 +11,16 @@
 // - a JPEG in several scans (progressive, or one component a scan) keeps all its coefficients,
 //   two bytes each, whatever the reduction;
 // Each scan goes over the whole picture, so a JPEG of thousands of tiny scans keeps a decoder
-// busy for minutes: past kMaxJpegScans it is refused. The figures are the Linux program's, so
-// both refuse the same pictures.
+// busy for minutes: past kMaxJpegScans it is refused. The figures are the Linux program's too
+// (common/picture_limits.h), so both refuse the same pictures.
 
 #include <cstddef>
 #include <cstdint>
 
 #include "common/picture_layout.h"
+#include "common/picture_limits.h"
 
 namespace altostrat {
-
-// A picture file larger than this is not read at all.
-inline constexpr std::size_t kMaxPictureFileBytes = std::size_t{64} << 20;
-// What the decoder may keep for one picture: an 8192 x 8192 frame of four bytes a pixel.
-inline constexpr std::uint64_t kPictureDecodeBudget = std::uint64_t{256} << 20;
-// Encoders write ten scans or so; a hundred is far beyond any of them.
-inline constexpr int kMaxJpegScans = 100;
 
 enum class PictureFormat { kOther, kJpeg, kPng };
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/file_bytes.h"
+#include "common/picture_limits.h"
 #include "linux_program/picture/picture_decode.h"
 
 namespace altostrat {

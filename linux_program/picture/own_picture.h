@@ -12,9 +12,6 @@
 
 namespace altostrat {
 
-// No file larger than this is read: a JPEG of kMaxDecodedPixels is far smaller.
-constexpr std::size_t kMaxPictureFileBytes = std::size_t{64} << 20;
-
 struct OwnPicture {
     RgbPicture laid;    // SCREEN's size, the picture filled over it; no pixels when refused
     std::string error;  // one line naming the file or folder; empty when laid

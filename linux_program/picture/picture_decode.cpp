@@ -146,7 +146,7 @@ bool DecodeJpeg(const std::uint8_t* data, std::size_t size, PictureSize need, De
         return false;
     }
     jpeg_create_decompress(&info);
-    info.mem->max_memory_to_use = kMaxJpegMemory;
+    info.mem->max_memory_to_use = static_cast<long>(kPictureDecodeBudget);
     info.progress = &errors.progress;
     jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
     jpeg_read_header(&info, TRUE);
@@ -156,8 +156,9 @@ bool DecodeJpeg(const std::uint8_t* data, std::size_t size, PictureSize need, De
     info.scale_denom = JpegReduction(static_cast<int>(info.image_width),
                                      static_cast<int>(info.image_height), need);
     jpeg_calc_output_dimensions(&info);
-    const bool wholeKept = jpeg_has_multiple_scans(&info) != 0 &&
-                           WholeCoefficientBytes(info) > std::int64_t{kMaxJpegMemory};
+    const bool wholeKept =
+        jpeg_has_multiple_scans(&info) != 0 &&
+        WholeCoefficientBytes(info) > static_cast<std::int64_t>(kPictureDecodeBudget);
     if (wholeKept || TooLarge(info.output_width, info.output_height) ||
         info.output_components != (cmyk ? 4 : 3)) {
         jpeg_destroy_decompress(&info);

@@ -3,13 +3,14 @@
 // libjpeg-turbo and libpng. Nothing beyond the screen's need is decoded: a JPEG is reduced
 // while it is decoded (by 1/2, 1/4 or 1/8, the smallest reduction still at least the size
 // worth decoding), and a picture that would still hold more than kMaxDecodedPixels is refused
-// before any pixel is made, as PNG cannot be reduced. A corrupt or cut-off picture is refused
-// whole, never shown half grey.
+// before any pixel is made, as PNG cannot be reduced. The figures are the Windows host's too
+// (common/picture_limits.h), so both refuse the same pictures. A corrupt or cut-off picture is
+// refused whole, never shown half grey.
 //
 // A small file must not cost much memory or time. A JPEG in several scans (progressive, or one
 // component a scan) makes libjpeg keep every coefficient of the whole picture, whatever the
-// reduction: one whose coefficients would pass kMaxJpegMemory is refused before they are made,
-// and libjpeg's own memory is capped there too. Each scan goes over the whole picture, so a
+// reduction: one whose coefficients would pass kPictureDecodeBudget is refused before they are
+// made, and libjpeg's own memory is capped there too. Each scan goes over the whole picture, so a
 // file of thousands of tiny scans keeps it busy for minutes: past kMaxJpegScans it is refused.
 // The caller's stop question is asked all through a decode, so that a stop signal does not wait
 // for it.
@@ -23,18 +24,13 @@
 #include <string>
 
 #include "common/picture_layout.h"
+#include "common/picture_limits.h"
 
 namespace altostrat {
 
-// About 8192 x 8192: a photograph far beyond any screen, and the most kept in memory at once.
-constexpr std::int64_t kMaxDecodedPixels = std::int64_t{8192} * 8192;
-
-// libjpeg's memory for one picture: a progressive 8192 x 8192 photograph with its colour
-// halved each way, as cameras and encoders store it, keeps 192 MB of coefficients.
-constexpr long kMaxJpegMemory = 256L << 20;
-
-// Encoders write ten scans or so; a hundred is far beyond any of them.
-constexpr int kMaxJpegScans = 100;
+// The frame the decode budget holds at four bytes a pixel, 8192 x 8192: a photograph far beyond
+// any screen, and the most kept in memory at once.
+constexpr std::int64_t kMaxDecodedPixels = static_cast<std::int64_t>(kPictureDecodeBudget / 4);
 
 // Asked now and then while a picture is decoded: true ends the decode, which is refused.
 using DecodeStop = bool (*)();
