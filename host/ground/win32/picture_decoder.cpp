@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/file_bytes.h"
+#include "common/picture_limits.h"
 #include "host/ground/picture_budget.h"
 
 namespace altostrat {
@@ -97,9 +98,26 @@ bool DecodeReduced(IWICImagingFactory* factory, DecodingTransform* transform, UI
                                            stride, size, pixels));
 }
 
-std::optional<RgbPicture> Decode(IWICImagingFactory* factory, const FileReadResult& file,
-                                 PictureSize need, PictureFit fit) {
-    // Weighed before any decoder sees the file: Wine's make the whole frame at once.
+// What a picture goes through on its way out of WIC, from the file's stream to 32-bit pixels.
+// Each stage pulls its pixels from the one before only when the last is copied out, so all of
+// them live until then.
+struct DecodeStages {
+    Held<IWICStream> stream;
+    Held<IWICBitmapDecoder> decoder;
+    Held<IWICBitmapFrameDecode> frame;
+    Held<DecodingTransform> transform;  // null where the decoder cannot reduce or convert
+    Held<IWICBitmap> reduced;
+    Held<IWICBitmapScaler> scaler;
+    Held<IWICFormatConverter> converter;
+    IWICBitmapSource* last = nullptr;  // the latest stage
+    UINT width = 0;                    // of what the latest stage gives
+    UINT height = 0;
+};
+
+// The file's own header weighed before any decoder sees the file, as Wine's make the whole frame
+// at once; nothing when it claims more than the budget allows.
+std::optional<PictureHeader> WeighHeader(const FileReadResult& file, PictureSize need,
+                                         PictureFit fit) {
     const PictureHeader header = ReadPictureHeader(file.data.get(), file.size);
     if (header.format != PictureFormat::kOther &&
         !PlanPictureDecode({header.width, header.height}, header.bytes_per_pixel, header,
@@ -108,77 +126,85 @@ std::optional<RgbPicture> Decode(IWICImagingFactory* factory, const FileReadResu
              .decode) {
         return std::nullopt;
     }
-    Held<IWICStream> stream;
-    Held<IWICBitmapDecoder> decoder;
-    Held<IWICBitmapFrameDecode> frame;
-    if (FAILED(factory->CreateStream(stream.Out())) ||
-        FAILED(stream.p->InitializeFromMemory(file.data.get(), static_cast<DWORD>(file.size))) ||
-        FAILED(factory->CreateDecoderFromStream(stream.p, nullptr, WICDecodeMetadataCacheOnDemand,
-                                                decoder.Out())) ||
-        FAILED(decoder.p->GetFrame(0, frame.Out()))) {
-        return std::nullopt;
+    return header;
+}
+
+// The file's first frame as the latest stage, and its pixel format in FORMAT; false when WIC
+// knows no such picture, or it is empty or larger than kMaxPictureSide.
+bool OpenFirstFrame(IWICImagingFactory* factory, const FileReadResult& file, DecodeStages& stages,
+                    WICPixelFormatGUID& format) {
+    if (FAILED(factory->CreateStream(stages.stream.Out())) ||
+        FAILED(stages.stream.p->InitializeFromMemory(file.data.get(),
+                                                     static_cast<DWORD>(file.size))) ||
+        FAILED(factory->CreateDecoderFromStream(
+            stages.stream.p, nullptr, WICDecodeMetadataCacheOnDemand, stages.decoder.Out())) ||
+        FAILED(stages.decoder.p->GetFrame(0, stages.frame.Out())) ||
+        FAILED(stages.frame.p->GetSize(&stages.width, &stages.height)) || stages.width == 0 ||
+        stages.height == 0 || stages.width > kMaxPictureSide || stages.height > kMaxPictureSide ||
+        FAILED(stages.frame.p->GetPixelFormat(&format))) {
+        return false;
     }
-    UINT width = 0;
-    UINT height = 0;
-    WICPixelFormatGUID format{};
-    if (FAILED(frame.p->GetSize(&width, &height)) || width == 0 || height == 0 ||
-        width > kMaxPictureSide || height > kMaxPictureSide ||
-        FAILED(frame.p->GetPixelFormat(&format))) {
-        return std::nullopt;
+    stages.last = stages.frame.p;
+    return true;
+}
+
+// The frame weighed again at the size the decoder really makes it, reduced while it decodes
+// where the plan says so and the decoder gives that size, else weighed at its full size; false
+// when it costs more than the budget allows.
+bool PlanFrame(IWICImagingFactory* factory, const PictureHeader& header,
+               const WICPixelFormatGUID& format, PictureSize worth, DecodeStages& stages) {
+    if (FAILED(stages.frame.p->QueryInterface(kDecodingTransformId,
+                                              reinterpret_cast<void**>(stages.transform.Out())))) {
+        stages.transform.p = nullptr;
     }
-    const PictureSize worth =
-        SizeWorthDecoding(static_cast<int>(width), static_cast<int>(height), need, fit);
-    if (worth.width <= 0 || worth.height <= 0) {
-        return std::nullopt;
-    }
-    Held<DecodingTransform> transform;
-    if (FAILED(frame.p->QueryInterface(kDecodingTransformId,
-                                       reinterpret_cast<void**>(transform.Out())))) {
-        transform.p = nullptr;
-    }
-    const PictureSize frame_size{static_cast<int>(width), static_cast<int>(height)};
+    const PictureSize frame_size{static_cast<int>(stages.width), static_cast<int>(stages.height)};
     const int bytes_per_pixel = BytesPerPixel(factory, format);
     DecodePlan plan = PlanPictureDecode(frame_size, bytes_per_pixel, header, worth,
-                                        Reduces(transform.p, width, height));
-    IWICBitmapSource* source = frame.p;
-    Held<IWICBitmap> reduced;
+                                        Reduces(stages.transform.p, stages.width, stages.height));
     if (plan.decode && plan.reduction > 1) {
-        if (DecodeReduced(factory, transform.p, width, height, plan.reduction, worth, reduced)) {
-            source = reduced.p;
-            if (FAILED(reduced.p->GetSize(&width, &height))) {
-                return std::nullopt;
-            }
-        } else {
-            plan = PlanPictureDecode(frame_size, bytes_per_pixel, header, worth, false);
+        if (DecodeReduced(factory, stages.transform.p, stages.width, stages.height, plan.reduction,
+                          worth, stages.reduced)) {
+            stages.last = stages.reduced.p;
+            return SUCCEEDED(stages.reduced.p->GetSize(&stages.width, &stages.height));
         }
+        plan = PlanPictureDecode(frame_size, bytes_per_pixel, header, worth, false);
     }
-    if (!plan.decode) {
-        return std::nullopt;
+    return plan.decode;
+}
+
+// The latest stage scaled down to WORTH where it is larger.
+bool ScaleDown(IWICImagingFactory* factory, PictureSize worth, DecodeStages& stages) {
+    const UINT width = static_cast<UINT>(worth.width);
+    const UINT height = static_cast<UINT>(worth.height);
+    if (width >= stages.width && height >= stages.height) {
+        return true;
     }
-    Held<IWICBitmapScaler> scaler;
-    if (static_cast<UINT>(worth.width) < width || static_cast<UINT>(worth.height) < height) {
-        if (FAILED(factory->CreateBitmapScaler(scaler.Out())) ||
-            FAILED(scaler.p->Initialize(source, static_cast<UINT>(worth.width),
-                                        static_cast<UINT>(worth.height),
-                                        WICBitmapInterpolationModeFant))) {
-            return std::nullopt;
-        }
-        source = scaler.p;
-        width = static_cast<UINT>(worth.width);
-        height = static_cast<UINT>(worth.height);
+    if (FAILED(factory->CreateBitmapScaler(stages.scaler.Out())) ||
+        FAILED(stages.scaler.p->Initialize(stages.last, width, height,
+                                           WICBitmapInterpolationModeFant))) {
+        return false;
     }
+    stages.last = stages.scaler.p;
+    stages.width = width;
+    stages.height = height;
+    return true;
+}
+
+// The latest stage's pixels, decoded at last, as red, green and blue.
+std::optional<RgbPicture> CopyRgb(IWICImagingFactory* factory, DecodeStages& stages) {
     // 32-bit BGRA: Wine's converter refuses 24-bit BGR for a PNG.
-    Held<IWICFormatConverter> converter;
-    if (FAILED(factory->CreateFormatConverter(converter.Out())) ||
-        FAILED(converter.p->Initialize(source, GUID_WICPixelFormat32bppBGRA,
-                                       WICBitmapDitherTypeNone, nullptr, 0.0,
-                                       WICBitmapPaletteTypeCustom))) {
+    if (FAILED(factory->CreateFormatConverter(stages.converter.Out())) ||
+        FAILED(stages.converter.p->Initialize(stages.last, GUID_WICPixelFormat32bppBGRA,
+                                              WICBitmapDitherTypeNone, nullptr, 0.0,
+                                              WICBitmapPaletteTypeCustom))) {
         return std::nullopt;
     }
+    const UINT width = stages.width;
+    const UINT height = stages.height;
     const UINT stride = width * 4;
     std::vector<BYTE> bgra(static_cast<std::size_t>(stride) * height);
-    if (FAILED(converter.p->CopyPixels(nullptr, stride, static_cast<UINT>(bgra.size()),
-                                       bgra.data()))) {
+    if (FAILED(stages.converter.p->CopyPixels(nullptr, stride, static_cast<UINT>(bgra.size()),
+                                              bgra.data()))) {
         return std::nullopt;
     }
     // Four bytes in, three out: blue-green-red-alpha into red-green-blue.
@@ -190,6 +216,23 @@ std::optional<RgbPicture> Decode(IWICImagingFactory* factory, const FileReadResu
         picture.pixels[o + 2] = bgra[i];
     }
     return picture;
+}
+
+std::optional<RgbPicture> Decode(IWICImagingFactory* factory, const FileReadResult& file,
+                                 PictureSize need, PictureFit fit) {
+    const std::optional<PictureHeader> header = WeighHeader(file, need, fit);
+    DecodeStages stages;
+    WICPixelFormatGUID format{};
+    if (!header || !OpenFirstFrame(factory, file, stages, format)) {
+        return std::nullopt;
+    }
+    const PictureSize worth = SizeWorthDecoding(static_cast<int>(stages.width),
+                                                static_cast<int>(stages.height), need, fit);
+    if (worth.width <= 0 || worth.height <= 0 ||
+        !PlanFrame(factory, *header, format, worth, stages) || !ScaleDown(factory, worth, stages)) {
+        return std::nullopt;
+    }
+    return CopyRgb(factory, stages);
 }
 
 }  // namespace
