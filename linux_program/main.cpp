@@ -35,6 +35,7 @@
 #include "linux_program/run/flight_pictures.h"
 #include "linux_program/run/fps_meter.h"
 #include "linux_program/run/several_flights.h"
+#include "linux_program/run/standard_descriptors.h"
 #include "linux_program/run/stop_signals.h"
 #include "linux_program/run/window_monitors.h"
 #include "linux_program/wayland/idle/idle_loop.h"
@@ -317,6 +318,9 @@ int RunProgram(const HackOptions& options) {
 
 int main(int argc, char** argv) {
     using namespace altostrat;
+    if (!OpenStandardDescriptors()) {
+        return 1;
+    }
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const HackOptions options = ParseHackOptions(arguments, std::getenv("XSCREENSAVER_WINDOW"));
     if (!options.error.empty()) {
