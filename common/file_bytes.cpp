@@ -6,9 +6,38 @@
 
 #include "common/utf8.h"
 
+#ifdef _WIN32
+#include "common/win32/durable_replace.h"
+#else
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#endif
+
 namespace altostrat {
 
 namespace fs = std::filesystem;
+
+#ifndef _WIN32
+namespace {
+
+bool WriteAll(int file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = write(file, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+}  // namespace
+#endif
 
 fs::path PathFromUtf8(std::string_view utf8Path) {
 #ifdef _WIN32
@@ -70,26 +99,30 @@ FileReadResult ReadWholeFile(std::string_view utf8Path, std::size_t maxBytes) {
 bool ReplaceFileContents(std::string_view utf8Path, std::string_view bytes) {
     std::string temporary(utf8Path);
     temporary += ".new";
-    const fs::path temporaryPath = PathFromUtf8(temporary);
-    std::error_code error;
-    {
-        std::ofstream out(temporaryPath, std::ios::binary | std::ios::trunc);
-        if (!out.is_open()) {
-            return false;
-        }
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (out.fail()) {
-            fs::remove(temporaryPath, error);
-            return false;
-        }
-    }
-    fs::rename(temporaryPath, PathFromUtf8(utf8Path), error);
-    if (error) {
-        fs::remove(temporaryPath, error);
+#ifdef _WIN32
+    return ReplaceWrittenThrough(PathFromUtf8(temporary).wstring(),
+                                 PathFromUtf8(utf8Path).wstring(), bytes);
+#else
+    const int file = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (file < 0) {
         return false;
     }
+    const bool flushed = WriteAll(file, bytes) && fsync(file) == 0;
+    const bool closed = close(file) == 0;
+    if (!flushed || !closed || rename(temporary.c_str(), std::string(utf8Path).c_str()) != 0) {
+        unlink(temporary.c_str());
+        return false;
+    }
+    // The rename is an entry of the folder: it lasts once the folder is on the disk too.
+    fs::path folder = PathFromUtf8(utf8Path).parent_path();
+    const int directory =
+        open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (directory >= 0) {
+        fsync(directory);
+        close(directory);
+    }
     return true;
+#endif
 }
 
 }  // namespace altostrat

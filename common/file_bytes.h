@@ -37,9 +37,10 @@ struct FileReadResult {
 // Reads at most maxBytes: never more, whatever size the file claims or grows to while read.
 FileReadResult ReadWholeFile(std::string_view utf8Path, std::size_t maxBytes);
 
-// Writes the bytes to PATH.new beside the file, then renames that over the file, so the file is
-// either the old one or the new one, never a half-written mix. False when either step failed;
-// the old file is then untouched and no PATH.new is left behind.
+// Writes the bytes to PATH.new beside the file, flushes them to the disk, then renames that over
+// the file and waits for the rename to reach the disk too, so the file is either the old one or
+// the new one, never a half-written mix nor, after a power cut, an empty one. False when a step
+// failed; the old file is then untouched and no PATH.new is left behind.
 bool ReplaceFileContents(std::string_view utf8Path, std::string_view bytes);
 
 }  // namespace altostrat

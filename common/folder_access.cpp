@@ -1,11 +1,13 @@
 #include "common/folder_access.h"
 
 #include <algorithm>
+#include <string>
 
 namespace altostrat {
 namespace {
 
 constexpr std::uint32_t kFileGenericWrite = 0x120116;
+constexpr std::uint32_t kRightWriteAttributes = 0x100;
 constexpr std::uint32_t kTakeOverRights = kRightWriteDac | kRightWriteOwner;
 constexpr std::uint32_t kWriteInRights =
     kRightAddFile | kRightAddSubfolder | kRightDeleteChild | kRightDelete | kTakeOverRights;
@@ -34,7 +36,55 @@ bool Trusted(const std::string& sid, const std::string& user, const std::string&
            sid == kSidTrustedInstaller || sid == kSidCreatorOwner;
 }
 
-// What one other account's allow entry grants, after the denials for everyone before it.
+// The kinds of logon another party may have, by the well-known accounts they surely hold.
+enum Logon : unsigned { kOtherUser = 1, kGuest = 2, kAnonymousLogon = 4 };
+constexpr unsigned kAnyLogon = kOtherUser | kGuest | kAnonymousLogon;
+
+// "S-1-5-21-...-501": a Guest account, of this computer or a domain.
+bool GuestAccount(const std::string& sid) {
+    constexpr char kPrefix[] = "S-1-5-21-";
+    constexpr char kRid[] = "-501";
+    return sid.rfind(kPrefix, 0) == 0 && sid.size() > sizeof kPrefix + sizeof kRid - 2 &&
+           sid.compare(sid.size() - (sizeof kRid - 1), sizeof kRid - 1, kRid) == 0;
+}
+
+// The kinds of logon that may hold SID. BUILTIN\Users holds INTERACTIVE, and so a Guest signed
+// in at the console.
+unsigned MayHold(const std::string& sid) {
+    if (sid == kSidEveryone || sid == kSidUsers || sid == kSidGuests) {
+        return kOtherUser | kGuest;
+    }
+    if (sid == kSidAuthenticatedUsers) {
+        return kOtherUser;
+    }
+    if (sid == kSidAnonymous) {
+        return kAnonymousLogon;
+    }
+    if (GuestAccount(sid)) {
+        return kGuest;
+    }
+    return kAnyLogon;
+}
+
+// The kinds of logon that surely hold SID, so that a deny for it reaches them.
+unsigned SurelyHold(const std::string& sid) {
+    if (sid == kSidEveryone) {
+        return kOtherUser | kGuest;
+    }
+    if (sid == kSidAuthenticatedUsers) {
+        return kOtherUser;
+    }
+    if (sid == kSidGuests) {
+        return kGuest;
+    }
+    if (sid == kSidAnonymous) {
+        return kAnonymousLogon;
+    }
+    return 0;
+}
+
+// What one other account's allow entry grants, after the denials before it that reach every
+// logon it may be held by.
 struct Grant {
     std::string who;
     std::uint32_t on_folder = 0;  // on the folder itself
@@ -42,32 +92,74 @@ struct Grant {
     bool inherited = false;
 };
 
+// A deny read so far, for the folder and for the files made in it.
+struct Denial {
+    const AccessEntry* entry;
+    std::uint32_t on_folder;
+    std::uint32_t on_files;
+};
+
 std::vector<Grant> OthersGrants(const FolderAccessList& list, const std::string& user) {
     if (!list.has_list) {
         return {{kSidEveryone, kRightsFullControl, kRightsFullControl, false}};
     }
     std::vector<Grant> grants;
-    std::uint32_t denied_folder = 0;
-    std::uint32_t denied_files = 0;
+    std::vector<Denial> denials;
     for (const AccessEntry& entry : list.entries) {
         const std::uint32_t rights = FileRights(entry.rights);
         const bool on_folder = (entry.flags & kEntryInheritOnly) == 0;
         const bool on_files = (entry.flags & kEntryObjectInherit) != 0;
         if (!entry.allow) {
-            if (entry.sid == kSidEveryone || entry.sid == kSidAuthenticatedUsers) {
-                denied_folder |= on_folder ? rights : 0;
-                denied_files |= on_files ? rights : 0;
-            }
+            denials.push_back({&entry, on_folder ? rights : 0, on_files ? rights : 0});
             continue;
         }
         if (Trusted(entry.sid, user, list.owner)) {
             continue;
         }
-        grants.push_back({entry.sid, on_folder ? rights & ~denied_folder : 0,
-                          on_files ? rights & ~denied_files : 0,
-                          (entry.flags & kEntryInherited) != 0});
+        // Whatever any one kind of logon holding the SID keeps of these rights.
+        Grant grant{entry.sid, 0, 0, (entry.flags & kEntryInherited) != 0};
+        const unsigned holders = MayHold(entry.sid);
+        for (unsigned logon = 1; logon <= kAnonymousLogon; logon <<= 1) {
+            if ((holders & logon) == 0) {
+                continue;
+            }
+            std::uint32_t folder = on_folder ? rights : 0;
+            std::uint32_t files = on_files ? rights : 0;
+            for (const Denial& denial : denials) {
+                if (denial.entry->sid == entry.sid ||
+                    (SurelyHold(denial.entry->sid) & logon) != 0) {
+                    folder &= ~denial.on_folder;
+                    files &= ~denial.on_files;
+                }
+            }
+            grant.on_folder |= folder;
+            grant.on_files |= files;
+        }
+        grants.push_back(grant);
     }
     return grants;
+}
+
+// The lowest level that may write the folder itself (or, with FILES, the files made in it): a
+// label without the no-write-up policy keeps no level out. No label is medium.
+std::uint32_t LowestWriter(const FolderAccessList& list, bool files) {
+    std::uint32_t lowest = kLevelMedium;
+    bool labelled = false;
+    for (const MandatoryLabel& label : list.labels) {
+        const bool applies = files ? (label.flags & kEntryObjectInherit) != 0
+                                   : (label.flags & kEntryInheritOnly) == 0;
+        if (!applies) {
+            continue;
+        }
+        const std::uint32_t writer = (label.policy & kLabelNoWriteUp) != 0 ? label.level : 0;
+        lowest = labelled ? std::min(lowest, writer) : writer;
+        labelled = true;
+    }
+    return lowest;
+}
+
+std::string LevelSid(std::uint32_t level) {
+    return "S-1-16-" + std::to_string(level);
 }
 
 // The first grant of LIST giving another account any of RIGHTS on the folder (or, with FILES,
@@ -91,11 +183,19 @@ FolderVerdict JudgeFolderChain(const std::vector<FolderAccessList>& chain,
         if (!Trusted(list.owner, user_sid, "") || list.owner == kSidCreatorOwner) {
             return {FolderRisk::kOwner, i, list.owner, false};
         }
-        const std::vector<Grant> grants = OthersGrants(list, user_sid);
         const bool last = i + 1 == chain.size();
+        const std::uint32_t writer =
+            std::min(LowestWriter(list, false), last ? LowestWriter(list, true) : kLevelMedium);
+        if (writer < kLevelMedium) {
+            return {FolderRisk::kLowLabel, i, LevelSid(writer), false};
+        }
+        const std::vector<Grant> grants = OthersGrants(list, user_sid);
         FolderVerdict found = FirstGrant(grants, kTakeOverRights, false, FolderRisk::kTakeOver, i);
         if (found.risk == FolderRisk::kNone && i > 0) {
-            found = FirstGrant(grants, kRightDelete, false, FolderRisk::kReplace, i);
+            // A link is pointed elsewhere by writing its data or attributes.
+            const std::uint32_t replace =
+                list.link ? kRightDelete | kRightAddFile | kRightWriteAttributes : kRightDelete;
+            found = FirstGrant(grants, replace, false, FolderRisk::kReplace, i);
         }
         if (found.risk == FolderRisk::kNone && !last) {
             // Deleting what is in it deletes or renames the next folder on the path.
@@ -178,8 +278,12 @@ std::vector<std::string> FoldersOnPath(const std::string& path) {
     return folders;
 }
 
-std::string FolderRiskText(const std::string& folder, const std::string& who) {
-    return u8"このコンピューターのほかのアカウント (" + who + u8") が、フォルダー\n" + folder +
+std::string FolderRiskText(const std::string& folder, const std::string& who, FolderRisk risk) {
+    const std::string party =
+        risk == FolderRisk::kLowLabel
+            ? u8"整合性レベルの低いプロセス (" + who + u8") が、フォルダー\n"
+            : u8"このコンピューターのほかのアカウント (" + who + u8") が、フォルダー\n";
+    return party + folder +
            u8"\nの中身を変えられます。そこから動くプログラムは、あなたとして動く前に"
            u8"すり替えられるおそれがあります。";
 }

@@ -16,16 +16,31 @@
 // Adding folders beside one on the path is harmless: users may create folders in C:\.
 //
 // An entry marked inherit-only does not apply to the folder itself, only to what is made in it;
-// whether it came from the folder above (inherited) changes nothing but the explanation. A deny
-// entry takes rights away from every other account only when it names Everyone or
-// Authenticated Users, which every other account belongs to; a deny for one account leaves the
-// others their rights, and entries are read in order, as Windows reads them. Generic rights count
-// as the file rights they stand for. CREATOR OWNER stands for whoever makes a file, which in a
-// folder no one else may write is the user; a folder without a list lets everyone do anything.
+// whether it came from the folder above (inherited) changes nothing but the explanation. Entries
+// are read in order, as Windows reads them, and a deny takes rights only from whoever surely
+// holds the account it names. So each allow is judged for three kinds of other logon: another
+// signed-in user (in Everyone and Authenticated Users), the Guest account (in Everyone and
+// Guests, never in Authenticated Users) and an anonymous logon (ANONYMOUS LOGON only: neither in
+// Everyone nor in Authenticated Users, as Windows has it since XP). A deny for Authenticated Users
+// followed by an allow for Everyone leaves the Guest its rights; a deny for Everyone followed by
+// an allow for ANONYMOUS LOGON leaves the anonymous logon its own. An allow for an account whose
+// members cannot be told from its SID may reach any of the three. Generic rights count as the
+// file rights they stand for. CREATOR OWNER stands for whoever makes a file, which in a folder no
+// one else may write is the user; a folder without a list lets everyone do anything.
+//
+// The user's own processes of low integrity (a browser's sandbox, anything started from
+// AppData\LocalLow) are another party too: a folder whose mandatory label is below medium, or
+// whose label does not forbid writing up, lets them write where the DACL lets the user write. No
+// label is medium. In the programs' folder the label its files inherit counts as well.
+//
+// A junction or symbolic link on the path is judged by its own list, read without following it
+// (the folder it leads to is judged on the resolved path): whoever may delete it, or write its
+// data or attributes (where its target lies), may point it elsewhere.
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace altostrat {
@@ -53,14 +68,24 @@ inline constexpr std::uint8_t kEntryNoPropagate = 0x4;
 inline constexpr std::uint8_t kEntryInheritOnly = 0x8;
 inline constexpr std::uint8_t kEntryInherited = 0x10;
 
+// Mandatory integrity levels (the last part of the label's SID, S-1-16-N) and the label policy
+// that keeps lower levels from writing.
+inline constexpr std::uint32_t kLevelUntrusted = 0x0;
+inline constexpr std::uint32_t kLevelLow = 0x1000;
+inline constexpr std::uint32_t kLevelMedium = 0x2000;
+inline constexpr std::uint32_t kLevelHigh = 0x3000;
+inline constexpr std::uint32_t kLabelNoWriteUp = 0x1;
+
 // Well-known accounts, as SIDs are written out.
 inline constexpr char kSidEveryone[] = "S-1-1-0";
 inline constexpr char kSidCreatorOwner[] = "S-1-3-0";
 inline constexpr char kSidOwnerRights[] = "S-1-3-4";
+inline constexpr char kSidAnonymous[] = "S-1-5-7";
 inline constexpr char kSidAuthenticatedUsers[] = "S-1-5-11";
 inline constexpr char kSidSystem[] = "S-1-5-18";
 inline constexpr char kSidAdministrators[] = "S-1-5-32-544";
 inline constexpr char kSidUsers[] = "S-1-5-32-545";
+inline constexpr char kSidGuests[] = "S-1-5-32-546";
 inline constexpr char kSidTrustedInstaller[] =
     "S-1-5-80-956008885-3418522649-1831038044-1853292631-2271478464";
 
@@ -72,11 +97,24 @@ struct AccessEntry {
     std::uint8_t flags = 0;
 };
 
-// One folder's access list.
+// One mandatory label entry of a folder's system list.
+struct MandatoryLabel {
+    std::uint32_t level = kLevelMedium;
+    std::uint32_t policy = kLabelNoWriteUp;
+    std::uint8_t flags = 0;  // inheritance, as for access entries
+};
+
+// One folder's access list; made from its owner and entries, its labels and link added after.
 struct FolderAccessList {
+    FolderAccessList() = default;
+    FolderAccessList(std::string owner, bool has_list, std::vector<AccessEntry> entries)
+        : owner(std::move(owner)), has_list(has_list), entries(std::move(entries)) {}
+
     std::string owner;     // written out; empty when unknown, which is not trusted
     bool has_list = true;  // false: no list at all, which lets everyone do anything
     std::vector<AccessEntry> entries;
+    std::vector<MandatoryLabel> labels;  // none: medium, writing up forbidden
+    bool link = false;  // a junction or symbolic link, its own list read without following it
 };
 
 enum class FolderRisk {
@@ -85,12 +123,13 @@ enum class FolderRisk {
     kTakeOver,  // another account may rewrite its list or take it over
     kReplace,   // another account may delete or rename it
     kWriteIn,   // another account may add, delete or change files in the programs' folder
+    kLowLabel,  // processes below medium integrity may write there
 };
 
 struct FolderVerdict {
     FolderRisk risk = FolderRisk::kNone;
     std::size_t folder = 0;  // the folder at fault: its place in the chain
-    std::string who;         // the other account, written out
+    std::string who;         // the other account, written out (a low label: "S-1-16-4096")
     bool inherited = false;  // the entry came from the folder above
 };
 
@@ -111,7 +150,8 @@ FolderAccessList PrivateFolderList(const std::string& user_sid);
 std::vector<std::string> FoldersOnPath(const std::string& path);
 
 // A sentence for the user (Japanese, as the settings dialog speaks) saying that WHO (an
-// account's name) may change FOLDER, and so the programs that run from it.
-std::string FolderRiskText(const std::string& folder, const std::string& who);
+// account's name, or with kLowLabel an integrity level's) may change FOLDER, and so the programs
+// that run from it.
+std::string FolderRiskText(const std::string& folder, const std::string& who, FolderRisk risk);
 
 }  // namespace altostrat

@@ -19,9 +19,6 @@ struct HostState {
     // The saver's start hid the cursor and nothing has shown it since: RestoreCursor shows it
     // again exactly once.
     bool cursorHidden = false;
-
-    std::int16_t AnchorX = 0;  // where the settings dialog's zoom effects start and end, pixels
-    std::int16_t AnchorY = 0;
 };
 
 }  // namespace altostrat

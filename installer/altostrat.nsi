@@ -53,7 +53,9 @@ VIFileVersion "${VERSION_NUMBERS}"
 VIAddVersionKey /LANG=0 "ProductName" "${PRODUCT_NAME}"
 VIAddVersionKey /LANG=0 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=0 "FileVersion" "${VERSION}"
-VIAddVersionKey /LANG=0 "FileDescription" "${PRODUCT_NAME} Setup"
+; NSIS writes this one version resource into the uninstaller as well, so the description names
+; both roles: Windows shows it for uninstall.exe too (Task Manager, the file's properties).
+VIAddVersionKey /LANG=0 "FileDescription" "${PRODUCT_NAME} installer and uninstaller"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"

@@ -89,6 +89,9 @@ FolderAccessList ProgramFiles() {
              Allow("S-1-15-2-2", kRightsReadExecute, 0), Allow("S-1-15-2-2", read, OI | CI | IO)}};
 }
 
+// Write (icacls "W"): data, append, attributes and extended attributes.
+constexpr std::uint32_t kFileWriteRights = 0x100116;
+
 FolderRisk RiskOf(const std::vector<FolderAccessList>& chain) {
     return JudgeFolderChain(chain, kAlice).risk;
 }
@@ -196,6 +199,114 @@ TEST(FolderAccess, WhoWhatWhereAndInWhichOrder) {
     EXPECT_EQ(open.who, kSidEveryone);
     // An empty list lets no one in.
     EXPECT_EQ(RiskOf({DriveRoot(), UsersFolder(), {kAlice, true, {}}}), FolderRisk::kNone);
+}
+
+// Lists made to slip past a reading of Everyone and Authenticated Users as "every other account":
+// the built-in Guest is not an authenticated user, and an anonymous logon is not even in
+// Everyone. Also what the user's own low-integrity processes may write, and a junction on the
+// path, judged by its own list.
+TEST(FolderAccess, GuestsAnonymousLogonsLowLabelsAndJunctions) {
+    const auto with = [](std::vector<AccessEntry> extra) {
+        FolderAccessList list = Profile(0);
+        list.entries.insert(list.entries.begin(), extra.begin(), extra.end());
+        return std::vector<FolderAccessList>{DriveRoot(), UsersFolder(), list};
+    };
+    const std::uint32_t write = kRightAddFile | kRightAddSubfolder | kRightDelete;
+    constexpr char kGuest[] = "S-1-5-21-3623811015-3361044348-30300820-501";
+    struct Case {
+        const char* what;
+        std::vector<AccessEntry> entries;
+        FolderRisk risk;
+        const char* who;
+    };
+    const Case cases[] = {
+        {"Authenticated Users denied, Everyone allowed: the Guest writes",
+         {Deny(kSidAuthenticatedUsers, write, OI | CI),
+          Allow(kSidEveryone, kRightsModify, OI | CI)},
+         FolderRisk::kReplace,
+         kSidEveryone},
+        {"Authenticated Users denied, Users allowed: a Guest at the console is in Users",
+         {Deny(kSidAuthenticatedUsers, write, OI | CI), Allow(kSidUsers, kRightsModify, OI | CI)},
+         FolderRisk::kReplace,
+         kSidUsers},
+        {"Authenticated Users and Guests denied, Everyone allowed",
+         {Deny(kSidAuthenticatedUsers, write, OI | CI), Deny(kSidGuests, write, OI | CI),
+          Allow(kSidEveryone, kRightsModify, OI | CI)},
+         FolderRisk::kNone,
+         ""},
+        {"Authenticated Users denied, the Guest account allowed",
+         {Deny(kSidAuthenticatedUsers, write, OI | CI), Allow(kGuest, kRightAddFile, 0)},
+         FolderRisk::kWriteIn,
+         kGuest},
+        {"Everyone denied, the Guest account allowed",
+         {Deny(kSidEveryone, write, OI | CI), Allow(kGuest, kRightAddFile, 0)},
+         FolderRisk::kNone,
+         ""},
+        {"Everyone denied, ANONYMOUS LOGON allowed: not in Everyone",
+         {Deny(kSidEveryone, write, OI | CI), Allow(kSidAnonymous, kRightsModify, OI | CI)},
+         FolderRisk::kReplace,
+         kSidAnonymous},
+        {"Everyone denied, an account of unknown members allowed: an anonymous logon may be one",
+         {Deny(kSidEveryone, write, OI | CI), Allow(kBob, kRightAddFile, 0)},
+         FolderRisk::kWriteIn,
+         kBob},
+        {"Everyone and ANONYMOUS LOGON denied, the same account allowed",
+         {Deny(kSidEveryone, write, OI | CI), Deny(kSidAnonymous, write, OI | CI),
+          Allow(kBob, kRightAddFile, 0)},
+         FolderRisk::kNone,
+         ""},
+        {"Bob denied, then allowed: his own deny reaches him whatever his logon",
+         {Deny(kBob, write, OI | CI), Allow(kBob, kRightsModify, OI | CI)},
+         FolderRisk::kNone,
+         ""},
+    };
+    for (const Case& c : cases) {
+        const FolderVerdict verdict = JudgeFolderChain(with(c.entries), kAlice);
+        EXPECT_EQ(verdict.risk, c.risk) << c.what;
+        EXPECT_EQ(verdict.who, c.who) << c.what;
+    }
+
+    // Labels: AppData\LocalLow is labelled low (icacls: Mandatory Label\Low Mandatory Level:
+    // (OI)(CI)(NW)), and a folder below it inherits that; a label without no-write-up keeps no
+    // one out; a high label, or none, is fine; in the programs' folder a low label handed to its
+    // files counts too, above it one for new subfolders only does not.
+    const MandatoryLabel low{kLevelLow, kLabelNoWriteUp, OI | CI};
+    const auto labelled = [](std::vector<MandatoryLabel> above, std::vector<MandatoryLabel> last) {
+        FolderAccessList folder = Profile(ID);
+        folder.labels = std::move(above);
+        FolderAccessList programs = Profile(ID);
+        programs.labels = std::move(last);
+        return JudgeFolderChain({DriveRoot(), UsersFolder(), Profile(0), folder, programs}, kAlice);
+    };
+    const FolderVerdict local_low = labelled({low}, {{kLevelLow, kLabelNoWriteUp, OI | CI | ID}});
+    EXPECT_EQ(local_low.risk, FolderRisk::kLowLabel);
+    EXPECT_EQ(local_low.folder, 3u);
+    EXPECT_EQ(local_low.who, "S-1-16-4096");
+    EXPECT_EQ(labelled({}, {{kLevelMedium, 0, 0}}).risk, FolderRisk::kLowLabel);
+    EXPECT_EQ(labelled({{kLevelHigh, kLabelNoWriteUp, OI | CI}}, {}).risk, FolderRisk::kNone);
+    const FolderVerdict files = labelled({}, {{kLevelLow, kLabelNoWriteUp, OI | IO}});
+    EXPECT_EQ(files.risk, FolderRisk::kLowLabel);
+    EXPECT_EQ(files.folder, 4u);
+    EXPECT_EQ(labelled({{kLevelLow, kLabelNoWriteUp, CI | IO}}, {}).risk, FolderRisk::kNone);
+
+    // C:\Users\alice\Tools a junction to a private folder, its own list as mklink /J in a
+    // profile leaves it, but with Authenticated Users given Write (data and attributes) or Delete
+    // on it: they may point it elsewhere. The same rights on a plain folder above the programs'
+    // only let them add files beside it.
+    const auto through = [](std::uint32_t rights, bool link) {
+        FolderAccessList junction = Profile(ID);
+        junction.link = link;
+        junction.entries.push_back(Allow(kSidAuthenticatedUsers, rights, 0));
+        return JudgeFolderChain(
+            {DriveRoot(), UsersFolder(), Profile(0), junction, PrivateFolderList(kAlice)}, kAlice);
+    };
+    const FolderVerdict retargeted = through(kFileWriteRights, true);
+    EXPECT_EQ(retargeted.risk, FolderRisk::kReplace);
+    EXPECT_EQ(retargeted.folder, 3u);
+    EXPECT_EQ(retargeted.who, kSidAuthenticatedUsers);
+    EXPECT_EQ(through(kRightDelete, true).risk, FolderRisk::kReplace);
+    EXPECT_EQ(through(kFileWriteRights, false).risk, FolderRisk::kNone);
+    EXPECT_EQ(through(kRightsReadExecute, true).risk, FolderRisk::kNone);
 }
 
 TEST(FolderAccess, FoldersOnThePath) {

@@ -74,6 +74,23 @@ TEST(FolderAccessWin32, TheListsAsWindowsWritesThem) {
         "O:" ALICE "D:P(D;OICI;0x10046;;;WD)(A;OICI;FA;;;" ALICE ")(A;OICI;0x1301bf;;;AU)");
     EXPECT_FALSE(denied.entries[0].allow);
     EXPECT_EQ(JudgeFolderChain({root, users, denied}, ALICE).risk, FolderRisk::kNone);
+
+    // AppData\LocalLow as Windows writes it out: its label (Low Mandatory Level, no-write-up,
+    // handed down) read from the system list and refused; the same list labelled medium is not.
+    const char* const local_low =
+        "O:" ALICE "D:P(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;FA;;;" ALICE ")S:(ML;OICI;NW;;;LW)";
+    const FolderAccessList low = FromSddl(local_low);
+    ASSERT_EQ(low.labels.size(), 1u);
+    EXPECT_EQ(low.labels[0].level, kLevelLow);
+    EXPECT_EQ(low.labels[0].policy, kLabelNoWriteUp);
+    EXPECT_EQ(low.labels[0].flags, kEntryObjectInherit | kEntryContainerInherit);
+    const FolderVerdict low_verdict = JudgeFolderChain({root, users, profile, low}, ALICE);
+    EXPECT_EQ(low_verdict.risk, FolderRisk::kLowLabel);
+    EXPECT_EQ(low_verdict.folder, 3u);
+    std::string medium_sddl = local_low;
+    medium_sddl.replace(medium_sddl.find(";;;LW)"), 6, ";;;ME)");
+    EXPECT_EQ(JudgeFolderChain({root, users, profile, FromSddl(medium_sddl.c_str())}, ALICE).risk,
+              FolderRisk::kNone);
 }
 
 TEST(FolderAccessWin32, APrivateFolderMadeAndJudged) {

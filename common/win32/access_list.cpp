@@ -17,6 +17,36 @@ struct LocalSid {
     ~LocalSid() { LocalFree(sid); }
 };
 
+// The integrity level a label's SID names: its last sub-authority.
+std::uint32_t LevelOf(PSID sid) {
+    if (sid == nullptr || !IsValidSid(sid) || *GetSidSubAuthorityCount(sid) == 0) {
+        return kLevelUntrusted;
+    }
+    return *GetSidSubAuthority(sid, *GetSidSubAuthorityCount(sid) - 1u);
+}
+
+std::vector<MandatoryLabel> LabelsOf(PACL sacl) {
+    std::vector<MandatoryLabel> labels;
+    ACL_SIZE_INFORMATION size{};
+    if (!GetAclInformation(sacl, &size, sizeof(size), AclSizeInformation)) {
+        return {{kLevelUntrusted, kLabelNoWriteUp, 0}};
+    }
+    for (DWORD i = 0; i < size.AceCount; ++i) {
+        void* ace = nullptr;
+        if (!GetAce(sacl, i, &ace)) {
+            labels.push_back({kLevelUntrusted, kLabelNoWriteUp, 0});
+            continue;
+        }
+        const ACE_HEADER* header = static_cast<const ACE_HEADER*>(ace);
+        if (header->AceType == SYSTEM_MANDATORY_LABEL_ACE_TYPE) {
+            const auto* label = static_cast<const SYSTEM_MANDATORY_LABEL_ACE*>(ace);
+            labels.push_back(
+                {LevelOf(const_cast<DWORD*>(&label->SidStart)), label->Mask, header->AceFlags});
+        }
+    }
+    return labels;
+}
+
 }  // namespace
 
 std::string SidText(PSID sid) {
@@ -38,6 +68,12 @@ FolderAccessList AccessListOf(PSECURITY_DESCRIPTOR descriptor) {
     BOOL defaulted = FALSE;
     if (GetSecurityDescriptorOwner(descriptor, &owner, &defaulted)) {
         list.owner = SidText(owner);
+    }
+    BOOL labelled = FALSE;
+    PACL sacl = nullptr;
+    if (GetSecurityDescriptorSacl(descriptor, &labelled, &sacl, &defaulted) && labelled &&
+        sacl != nullptr) {
+        list.labels = LabelsOf(sacl);
     }
     BOOL present = FALSE;
     PACL acl = nullptr;
@@ -78,14 +114,28 @@ FolderAccessList AccessListOf(PSECURITY_DESCRIPTOR descriptor) {
 }
 
 std::optional<FolderAccessList> ReadFolderAccessList(const std::wstring& folder, DWORD& error) {
+    HANDLE handle = CreateFileW(
+        folder.c_str(), READ_CONTROL, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        error = GetLastError();
+        return std::nullopt;
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
     PSECURITY_DESCRIPTOR descriptor = nullptr;
-    error = GetNamedSecurityInfoW(folder.c_str(), SE_FILE_OBJECT,
-                                  OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, nullptr,
-                                  nullptr, nullptr, nullptr, &descriptor);
+    error = GetFileInformationByHandle(handle, &info) ? ERROR_SUCCESS : GetLastError();
+    if (error == ERROR_SUCCESS) {
+        error = GetSecurityInfo(
+            handle, SE_FILE_OBJECT,
+            OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION | LABEL_SECURITY_INFORMATION,
+            nullptr, nullptr, nullptr, nullptr, &descriptor);
+    }
+    CloseHandle(handle);
     if (error != ERROR_SUCCESS) {
         return std::nullopt;
     }
     FolderAccessList list = AccessListOf(descriptor);
+    list.link = (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
     LocalFree(descriptor);
     return list;
 }

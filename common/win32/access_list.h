@@ -1,9 +1,13 @@
 #pragma once
 // Access lists between Windows' form and the portable one common/folder_access.h judges: a
-// folder's owner and entries read as written out, and a protected security descriptor built from
-// portable entries to make a folder with. An entry of a kind this reading does not know might
-// grant anything: it is read as Everyone's full control. A conditional deny may not apply: it is
-// left out.
+// folder's owner, entries and mandatory label read as written out, and a protected security
+// descriptor built from portable entries to make a folder with. An entry of a kind this reading
+// does not know might grant anything: it is read as Everyone's full control. A conditional deny
+// may not apply: it is left out. A label that cannot be read is read as untrusted.
+//
+// A folder is opened by its own name without following it: where the name is a junction or a
+// symbolic link, what is read is the link's own list (GetNamedSecurityInfoW would follow it and
+// read its target's), and the list is read through that handle.
 
 #include <windows.h>
 
@@ -18,11 +22,12 @@ namespace altostrat {
 // SID written out ("S-1-5-18"); empty when it is no valid SID.
 std::string SidText(PSID sid);
 
-// The owner and the access list of DESCRIPTOR.
+// The owner, the access list and the mandatory labels of DESCRIPTOR.
 FolderAccessList AccessListOf(PSECURITY_DESCRIPTOR descriptor);
 
-// FOLDER's owner and access list; nothing when they cannot be read, with Windows' reason in
-// ERROR (ERROR_FILE_NOT_FOUND or ERROR_PATH_NOT_FOUND when there is no such folder).
+// FOLDER's owner, access list and label, and whether it is a link; nothing when they cannot be
+// read, with Windows' reason in ERROR (ERROR_FILE_NOT_FOUND or ERROR_PATH_NOT_FOUND when there
+// is no such folder).
 std::optional<FolderAccessList> ReadFolderAccessList(const std::wstring& folder, DWORD& error);
 
 // A security descriptor holding a list's entries, marked protected so that nothing is

@@ -98,7 +98,8 @@ FolderFinding Judge(const std::wstring& path, const std::string& user) {
     }
     const FolderVerdict verdict = JudgeFolderChain(chain, user);
     if (verdict.risk != FolderRisk::kNone) {
-        finding = {true, false, Wide(folders[verdict.folder]), AccountName(verdict.who)};
+        finding = {true, false, Wide(folders[verdict.folder]), AccountName(verdict.who),
+                   verdict.risk};
     }
     return finding;
 }
@@ -127,7 +128,7 @@ bool FolderOthersCanWrite(const std::wstring& folder, std::string& why) {
         finding.unreadable
             ? u8"フォルダー\n" + Narrow(finding.folder) +
                   u8"\nに誰が書き込めるかを読めません。ほかのアカウントのフォルダーかもしれません。"
-            : FolderRiskText(Narrow(finding.folder), Narrow(finding.who));
+            : FolderRiskText(Narrow(finding.folder), Narrow(finding.who), finding.risk);
     return true;
 }
 

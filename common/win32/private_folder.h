@@ -5,10 +5,13 @@
 // settings dialog may ask before it registers the keeper to start at every sign-in.
 //
 // A folder that does not exist yet counts as one made by MakePrivateFolder. The path is judged
-// as written and, where it runs through a link or junction, also as Windows resolves it. A list
-// that cannot be read counts as one that lets others write: someone else's folder hides its list.
+// as written, each link or junction on it by its own list, and, where it runs through one, also
+// as Windows resolves it. A list that cannot be read counts as one that lets others write:
+// someone else's folder hides its list.
 
 #include <string>
+
+#include "common/folder_access.h"
 
 namespace altostrat {
 
@@ -17,6 +20,7 @@ struct FolderFinding {
     bool unreadable = false;  // a list on the path could not be read (others_can_write too)
     std::wstring folder;      // the folder at fault
     std::wstring who;         // the other account's name ("NT AUTHORITY\Authenticated Users")
+    FolderRisk risk = FolderRisk::kNone;  // what the other may do; kNone when unreadable
 };
 
 // Whether another account may change FOLDER or what is in it, and where and who.

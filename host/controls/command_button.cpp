@@ -12,16 +12,16 @@ void ShowCaptionEnabled(CommandButton& button, CommandSurface& surface, bool ena
 }  // namespace
 
 void Initialize(CommandButton& button) {
-    button.State = 1;
+    button.State = ButtonState::kNormal;
     button.pointerTimerOn = true;
 }
 
 void PaintSkin(CommandButton& button, CommandSurface& surface, ButtonSkin skin) {
-    // Hovering without the focus runs the gradient the other way; state 4 keeps whichever way
-    // it had.
-    if (button.State == 1 || button.State == 3) {
+    // Hovering without the focus runs the gradient the other way; HighLightSelect keeps
+    // whichever way it had.
+    if (button.State == ButtonState::kNormal || button.State == ButtonState::kSelected) {
         button.ReverseGradient = false;
-    } else if (button.State == 2) {
+    } else if (button.State == ButtonState::kHighLight) {
         button.ReverseGradient = true;
     }
     surface.PaintSkin(skin, button.ReverseGradient);
@@ -52,11 +52,11 @@ void PointerLeft(CommandButton& button, CommandSurface& surface) {
     if (!button.Enabled) {
         return;
     }
-    if (button.State == 2) {
-        button.State = 1;
+    if (button.State == ButtonState::kHighLight) {
+        button.State = ButtonState::kNormal;
         PaintSkin(button, surface, ButtonSkin::kNormal);
-    } else if (button.State == 4) {
-        button.State = 3;
+    } else if (button.State == ButtonState::kHighLightSelect) {
+        button.State = ButtonState::kSelected;
         PaintSkin(button, surface, ButtonSkin::kSelected);
     }
 }
@@ -67,66 +67,15 @@ void SetEnabled(CommandButton& button, CommandSurface& surface, bool enabled) {
     ShowEnabledState(button, surface);
 }
 
-bool GetEnabled(CommandButton& button, CommandSurface& surface) {
-    // The first read of a button never loaded from stored data turns it on for good.
-    if (button.FirstRun == 0) {
-        RefreshLook(button, surface);
-        button.FirstRun = 1;
-        button.Enabled = true;
-    }
-    const bool enabled = button.Enabled;
-    ShowEnabledState(button, surface);
-    return enabled;
-}
-
-void SetCaption(CommandButton& button, CommandSurface& surface, const std::string& caption) {
-    button.Caption = caption;
-    surface.PropertyChanged();
-}
-
-void SetFontName(CommandButton& button, CommandSurface& surface, const std::string& face) {
-    button.FontName = face;
-    surface.PropertyChanged();
-}
-
-void SetFontColour(CommandButton& button, CommandSurface& surface, std::uint32_t colour) {
-    button.FontColour = colour;
-    RefreshLook(button, surface);
-    surface.PropertyChanged();
-}
-
-std::uint32_t GetFontColour(CommandButton& button, CommandSurface& surface) {
-    RefreshLook(button, surface);
-    return button.FontColour;
-}
-
-void SetVisible(CommandButton& button, CommandSurface& surface, bool visible) {
-    if (visible) {
-        button.BackStyle = 1;
-        RefreshLook(button, surface);
-    } else {
-        button.BackStyle = 0;
-    }
-    surface.PropertyChanged();
-}
-
-bool GetVisible(CommandButton& button, CommandSurface& surface) {
-    if (button.BackStyle == 0) {
-        return false;
-    }
-    RefreshLook(button, surface);
-    return true;
-}
-
 void OnFocusReceived(CommandButton& button, CommandSurface& surface) {
     if (!button.Enabled) {
         return;
     }
-    if (button.State != 2) {
-        button.State = 3;
+    if (button.State != ButtonState::kHighLight) {
+        button.State = ButtonState::kSelected;
         PaintSkin(button, surface, ButtonSkin::kSelected);
     } else {
-        button.State = 4;
+        button.State = ButtonState::kHighLightSelect;
         PaintSkin(button, surface, ButtonSkin::kPressed);
     }
 }
@@ -135,8 +84,8 @@ void OnFocusLost(CommandButton& button, CommandSurface& surface) {
     if (!button.Enabled) {
         return;
     }
-    if (button.State != 1) {
-        button.State = 1;
+    if (button.State != ButtonState::kNormal) {
+        button.State = ButtonState::kNormal;
         PaintSkin(button, surface, ButtonSkin::kNormal);
     }
 }
@@ -153,12 +102,12 @@ void OnMouseMove(CommandButton& button, CommandSurface& surface) {
     if (!button.Enabled) {
         return;
     }
-    if (button.State == 1) {
-        button.State = 2;
+    if (button.State == ButtonState::kNormal) {
+        button.State = ButtonState::kHighLight;
         PaintSkin(button, surface, ButtonSkin::kHighLight);
     }
-    if (button.State == 3 && !button.MouseIsDown) {
-        button.State = 4;
+    if (button.State == ButtonState::kSelected && !button.MouseIsDown) {
+        button.State = ButtonState::kHighLightSelect;
         PaintSkin(button, surface, ButtonSkin::kHighLightSelect);
     }
 }
@@ -175,13 +124,13 @@ void OnMouseUp(CommandButton& button, CommandSurface& surface, MouseButton which
         PointerLeft(button, surface);
         return;
     }
-    if (button.State == 2) {
+    if (button.State == ButtonState::kHighLight) {
         PaintSkin(button, surface, ButtonSkin::kNormal);
     }
-    if (button.State == 4) {
+    if (button.State == ButtonState::kHighLightSelect) {
         PaintSkin(button, surface, ButtonSkin::kHighLightSelect);
     }
-    if (pressedHere && button.State != 3) {
+    if (pressedHere && button.State != ButtonState::kSelected) {
         surface.Click();
     }
 }

@@ -3,13 +3,13 @@
 // feeds with events and that tells a CommandSurface what to draw.
 //
 // The subtle part is that State and the face drawn are not the same thing: pressing and
-// releasing the left button only change the face, the pointer poll moves 2 -> 1 and 4 -> 3, and
-// a button that has the focus while the pointer is away (state 3) swallows the release, so a
-// press dragged off the focused button never clicks, even if the pointer comes back before the
-// release. As with every Windows button, only the left button presses it, and Click needs a
-// left press on the button and its release over it: a release outside cancels the press however
-// quickly the pointer left (the 100 ms poll may not have seen it go), and a right or middle
-// button does nothing.
+// releasing the left button only change the face, the pointer poll moves HighLight -> Normal and
+// HighLightSelect -> Selected, and a button that has the focus while the pointer is away
+// (Selected) swallows the release, so a press dragged off the focused button never clicks, even
+// if the pointer comes back before the release. As with every Windows button, only the left
+// button presses it, and Click needs a left press on the button and its release over it: a
+// release outside cancels the press however quickly the pointer left (the 100 ms poll may not
+// have seen it go), and a right or middle button does nothing.
 
 #include <cstdint>
 #include <string>
@@ -20,6 +20,15 @@ namespace altostrat {
 enum class ButtonSkin { kNormal, kHighLight, kHighLightSelect, kPressed, kDisable, kSelected };
 
 enum class MouseButton { kLeft, kRight, kMiddle };
+
+// Where the pointer and the focus are, as the button has seen them.
+enum class ButtonState {
+    kUninitialised,    // before Initialize
+    kNormal,           // neither
+    kHighLight,        // the pointer over it, no focus
+    kSelected,         // the focus, the pointer away
+    kHighLightSelect,  // the focus and the pointer over it
+};
 
 // What the button asks of the platform. Calls arrive in the order the drawing must happen.
 class CommandSurface {
@@ -41,7 +50,7 @@ inline constexpr char kCommandDesignFont[] =
 inline constexpr double kCommandDesignFontPoints = 9.75;
 
 struct CommandButton {
-    std::uint8_t State = 0;  // 0 before Initialize, 1 Normal, 2 HighLight, 3 Selected, 4 both
+    ButtonState State = ButtonState::kUninitialised;
     bool Enabled = false;
     std::uint8_t FirstRun = 0;  // 0 only for a button never loaded from stored properties
     bool MouseIsDown = false;
@@ -59,15 +68,8 @@ struct CommandButton {
 // Turns the button on for its form: state Normal and the pointer poll running.
 void Initialize(CommandButton& button);
 
-// The properties. Getters that redraw take the surface too, as the control's do.
+// Enables or disables the button and draws its face for that.
 void SetEnabled(CommandButton& button, CommandSurface& surface, bool enabled);
-bool GetEnabled(CommandButton& button, CommandSurface& surface);
-void SetCaption(CommandButton& button, CommandSurface& surface, const std::string& caption);
-void SetFontName(CommandButton& button, CommandSurface& surface, const std::string& face);
-void SetFontColour(CommandButton& button, CommandSurface& surface, std::uint32_t colour);
-std::uint32_t GetFontColour(CommandButton& button, CommandSurface& surface);
-void SetVisible(CommandButton& button, CommandSurface& surface, bool visible);
-bool GetVisible(CommandButton& button, CommandSurface& surface);
 
 // Events from the platform.
 void OnFocusReceived(CommandButton& button, CommandSurface& surface);

@@ -1,11 +1,10 @@
 #pragma once
-// The button's stored properties: what its container keeps of it in the form's data, and how
-// they come back.
+// The button's stored properties: how what its container keeps of it in the form's data comes
+// back.
 //
 // Keys are matched without regard to letter case (the dialog's data holds "caption" and
-// "font"). A property equal to its write default is not stored, and reading a missing key
-// gives the read default, which differs for the caption: a caption of exactly "Command" is not
-// stored and comes back as "Command1". Only the face name of a stored font is applied.
+// "font"). A missing key gives the read default, "Command1" for the caption. Only the face name
+// of a stored font is applied.
 
 #include <cstdint>
 #include <string>
@@ -20,21 +19,15 @@ namespace altostrat {
 // A form's stored data for one control: keys and values as text, in the order written.
 struct PropertyBag {
     std::vector<std::pair<std::string, std::string>> entries;
-    std::vector<std::string> readOrder;  // the keys asked for, in order
 };
 
-// Reads KEY (any letter case) or gives DEFAULT_VALUE; the request is logged in readOrder.
-std::string ReadProperty(PropertyBag& bag, std::string_view key, std::string_view defaultValue);
-// Stores VALUE under KEY unless it equals WRITE_DEFAULT.
-void WriteProperty(PropertyBag& bag, std::string_view key, std::string_view value,
-                   std::string_view writeDefault);
+// Reads KEY (any letter case) or gives DEFAULT_VALUE.
+std::string ReadProperty(const PropertyBag& bag, std::string_view key,
+                         std::string_view defaultValue);
 
 // Loads the button: Enabled, Caption, Font, FirstRun, FontColour, Visible, then RefreshLook.
 // AMBIENT_FONT is the container's font face, the default of "Font".
-void ReadProperties(CommandButton& button, CommandSurface& surface, PropertyBag& bag,
+void ReadProperties(CommandButton& button, CommandSurface& surface, const PropertyBag& bag,
                     std::string_view ambientFont);
-// Saves it: Enabled, Caption, FirstRun, Font, FontColour, Visible, then RefreshLook.
-void WriteProperties(CommandButton& button, CommandSurface& surface, PropertyBag& bag,
-                     std::string_view ambientFont);
 
 }  // namespace altostrat

@@ -3,29 +3,26 @@
 namespace altostrat {
 
 PropertyBag StoredButtonData(DialogButton button) {
-    // What the form file keeps: the extent, and the caption and font that differ from the
-    // button's write defaults. Enabled, FirstRun, FontColour and Visible are at theirs.
+    // What the form file keeps: the extent, the caption and the font. Enabled, FirstRun,
+    // FontColour and Visible are not stored: they take their read defaults.
     switch (button) {
         case DialogButton::kFile:
         case DialogButton::kPicture:
             return PropertyBag{{{"_extentx", "1085"},
                                 {"_extenty", "556"},
                                 {"caption", "..."},
-                                {"font", kCommandDesignFont}},
-                               {}};
+                                {"font", kCommandDesignFont}}};
         case DialogButton::kSet:
             return PropertyBag{{{"_extentx", "2037"},
                                 {"_extenty", "661"},
                                 {"caption", u8"設定"},
-                                {"font", kCommandDesignFont}},
-                               {}};
+                                {"font", kCommandDesignFont}}};
         case DialogButton::kCancel:
         default:
             return PropertyBag{{{"_extentx", "2037"},
                                 {"_extenty", "661"},
                                 {"caption", u8"ｷｬﾝｾﾙ"},
-                                {"font", kCommandDesignFont}},
-                               {}};
+                                {"font", kCommandDesignFont}}};
     }
 }
 

@@ -70,12 +70,4 @@ void StopCD(MciSender& sender) {
     sender.SendString("close cdaudio", nullptr, 0);
 }
 
-void PauseCD(MciSender& sender) {
-    sender.SendString("pause cdaudio", nullptr, 0);
-}
-
-void ResumeCD(MciSender& sender) {
-    sender.SendString("play cdaudio", nullptr, 0);
-}
-
 }  // namespace altostrat

@@ -1,6 +1,8 @@
 #pragma once
 // The background music of a saver run: an audio CD played and polled through MCI, an MP3 file
-// played through MCI and restarted when it ends, or a WAV file looped by PlaySound.
+// played through MCI and restarted when it ends, or a WAV file looped by PlaySound. While the
+// display is off, the CD and the MP3 are closed at their place and opened there again after
+// (music_sleep.cpp); a WAV is stopped and started again.
 
 #include <cstdint>
 #include <string>
@@ -20,6 +22,9 @@ inline constexpr std::uint32_t kSndFileName = 0x00020000;
 struct MusicState {
     bool CdActive = false;  // the CD is being polled
     std::string MciResult;  // the reply text of the last status query
+    // Where the CD or the MP3 was closed while the display slept, as MCI gave it; "" when not
+    // closed, or not known (it then plays from the top).
+    std::string PlaceAtSleep;
 };
 
 // Sends COMMAND with a reply buffer of 512 characters; REPLY_TEXT gets the reply or, on failure,
@@ -35,18 +40,20 @@ void OpenCD(MciSender& sender);
 // One poll of the playing CD; BGM_REPEAT is the track to loop, 0 for the whole disc.
 void CheckCD(MciSender& sender, MusicState& state, std::int16_t bgmRepeat);
 void StopCD(MciSender& sender);
-// "pause cdaudio"; going on is "play cdaudio", which plays on from where it paused: the CD
-// audio driver knows no "resume".
-void PauseCD(MciSender& sender);
-void ResumeCD(MciSender& sender);
+// The display went off: the CD's place is kept, and the device stopped and closed. It came back:
+// the device is opened again (as OpenCD does), set to that place, and played.
+void SleepCD(MciSender& sender, MusicState& state);
+void WakeCD(MciSender& sender, MusicState& state);
 
+// Opens the file under the alias MP3Play; true when MCI opened it.
+bool OpenMP3(MciSender& sender, std::string_view bgmFile);
 void PlayMP3(MciSender& sender, std::string_view bgmFile);
 bool IsMP3Playing(MciSender& sender);
 void RepeatMP3(MciSender& sender);
 void StopMP3(MciSender& sender);
-// "pause MP3Play" and "resume MP3Play".
-void PauseMP3(MciSender& sender);
-void ResumeMP3(MciSender& sender);
+// The same as SleepCD and WakeCD for the MP3, its place in milliseconds.
+void SleepMP3(MciSender& sender, MusicState& state);
+void WakeMP3(MciSender& sender, MusicState& state, std::string_view bgmFile);
 
 void PlayWave(MciSender& sender, std::string_view bgmFile);
 void StopWave(MciSender& sender);

@@ -14,11 +14,15 @@ constexpr std::size_t kComparedModeLength = 7;
 
 }  // namespace
 
-void PlayMP3(MciSender& sender, std::string_view bgmFile) {
+bool OpenMP3(MciSender& sender, std::string_view bgmFile) {
     std::string open = "open \"";
     open += bgmFile;
     open += "\" type MPEGVideo Alias MP3Play";
-    if (sender.SendString(open, nullptr, 0) == 0) {
+    return sender.SendString(open, nullptr, 0) == 0;
+}
+
+void PlayMP3(MciSender& sender, std::string_view bgmFile) {
+    if (OpenMP3(sender, bgmFile)) {
         sender.SendString("play MP3Play", nullptr, 0);
     }
 }
@@ -39,14 +43,6 @@ void RepeatMP3(MciSender& sender) {
 void StopMP3(MciSender& sender) {
     sender.SendString("stop MP3Play", nullptr, 0);
     sender.SendString("close MP3Play", nullptr, 0);
-}
-
-void PauseMP3(MciSender& sender) {
-    sender.SendString("pause MP3Play", nullptr, 0);
-}
-
-void ResumeMP3(MciSender& sender) {
-    sender.SendString("resume MP3Play", nullptr, 0);
 }
 
 void PlayWave(MciSender& sender, std::string_view bgmFile) {

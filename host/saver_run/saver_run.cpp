@@ -16,27 +16,27 @@ bool PlaysFile(const SaverRun& run, const char* type) {
     return settings.BgmKind == MusicKind::kFile && MusicFileType(settings.BgmFile) == type;
 }
 
-void PauseMusic(SaverRun& run) {
+void SleepMusic(SaverRun& run) {
     if (run.cdPolling) {
-        PauseCD(run.mci);
+        SleepCD(run.mci, run.music);
     }
     if (PlaysFile(run, "WAV")) {
         StopWave(run.mci);
     }
     if (PlaysFile(run, "MP3")) {
-        PauseMP3(run.mci);
+        SleepMP3(run.mci, run.music);
     }
 }
 
-void ResumeMusic(SaverRun& run) {
+void WakeMusic(SaverRun& run) {
     if (run.cdPolling) {
-        ResumeCD(run.mci);
+        WakeCD(run.mci, run.music);
     }
     if (PlaysFile(run, "WAV")) {
         PlayWave(run.mci, run.host.settings.BgmFile);
     }
     if (PlaysFile(run, "MP3")) {
-        ResumeMP3(run.mci);
+        WakeMP3(run.mci, run.music, run.host.settings.BgmFile);
     }
 }
 
@@ -203,9 +203,9 @@ void SaverDisplayPower(SaverRun& run, DisplayPower power) {
     }
     run.display = power;
     if (power == DisplayPower::kOff) {
-        PauseMusic(run);
+        SleepMusic(run);
     } else {
-        ResumeMusic(run);
+        WakeMusic(run);
     }
 }
 

@@ -32,10 +32,10 @@
 // whether the session may end, and another program may refuse: only the end itself cleans up.
 //
 // Music and the display. While the display is powered down nobody hears the music either, and an
-// open audio stream keeps Windows from sleeping: the music pauses (an MP3 and the CD through
-// MCI's pause, a WAV is stopped) and goes on when the display is back (MCI's resume for the MP3;
-// the CD driver knows no resume, so it plays on from where it paused; the WAV starts again). The
-// MP3 restart and the CD poll rest while the music is paused, or they would start it again.
+// open audio stream keeps Windows from sleeping (a paused device keeps its stream): the MP3 and
+// the CD are closed at their place and a WAV is stopped; when the display is back they are opened
+// again at that place (music_sleep.cpp) and the WAV starts again. The MP3 restart and the CD poll
+// rest meanwhile, or they would start the music again.
 
 #include <cstdint>
 #include <string>
@@ -105,7 +105,7 @@ struct SaverRun {
     MusicState music;
     RunFolder folder;
 
-    bool cdPolling = false;  // the CD's poll is on: the CD plays, or is paused with the display
+    bool cdPolling = false;  // the CD's poll is on: the CD plays, or is closed with the display
     bool rendererStarted = false;
     bool rendererWindowSeen = false;
     std::uint64_t rendererStartedAt = 0;

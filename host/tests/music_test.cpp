@@ -135,6 +135,52 @@ TEST(MusicFileTest, Mp3RunStartsRestartsAndStops) {
                                   "status MP3Play mode #30", "status MP3Play mode #30"}));
 }
 
+// Around a display power-down the device is closed, not paused (a paused device keeps the
+// audio stream that keeps Windows awake), and opened again at the place MCI gave at the close.
+// A reply that is no place (an error) starts from the top; a file that no longer opens plays
+// nothing.
+TEST(MusicSleepTest, ClosedAtItsPlaceAndOpenedThereAgain) {
+    RecordingSender mci;
+    MusicState state;
+    PlayMP3(mci, "C:\\a.mp3");
+    mci.calls.clear();
+    mci.Answer("status MP3Play position", 0, "83517");
+    SleepMP3(mci, state);
+    WakeMP3(mci, state, "C:\\a.mp3");
+    const std::string open = "open \"C:\\a.mp3\" type MPEGVideo Alias MP3Play #0";
+    EXPECT_EQ(mci.calls, (Lines{"set MP3Play time format milliseconds #0",
+                                "status MP3Play position #512", "stop MP3Play #0",
+                                "close MP3Play #0", open, "set MP3Play time format milliseconds #0",
+                                "seek MP3Play to 83517 #0", "play MP3Play #0"}));
+    EXPECT_EQ(state.PlaceAtSleep, "");
+
+    mci.calls.clear();
+    mci.Answer("status MP3Play position", 277, "");
+    SleepMP3(mci, state);
+    mci.Answer("open \"C:\\a.mp3\" type MPEGVideo Alias MP3Play", 0, "");
+    WakeMP3(mci, state, "C:\\a.mp3");
+    EXPECT_EQ(Lines(mci.calls.end() - 2, mci.calls.end()),
+              (Lines{"set MP3Play time format milliseconds #0", "play MP3Play #0"}));
+    mci.calls.clear();
+    mci.Answer("status MP3Play position", 0, "1200 to 0; close all");
+    SleepMP3(mci, state);
+    mci.Answer("open \"C:\\a.mp3\" type MPEGVideo Alias MP3Play", 275, "");
+    WakeMP3(mci, state, "C:\\a.mp3");
+    EXPECT_EQ(mci.calls.back(), open);
+
+    // The CD at its track, minute, second and frame, in the time format OpenCD sets again.
+    RecordingSender cd;
+    OpenCD(cd);
+    cd.Answer("status cdaudio position", 0, "03:01:22:40");
+    SleepCD(cd, state);
+    WakeCD(cd, state);
+    EXPECT_EQ(cd.calls,
+              (Lines{"open cdaudio #0", "set cdaudio time format tmsf #0",
+                     "status cdaudio position #512", "stop cdaudio #0", "close cdaudio #0",
+                     "open cdaudio #0", "set cdaudio time format tmsf #0",
+                     "seek cdaudio to 03:01:22:40 #0", "play cdaudio #0"}));
+}
+
 TEST(MusicFileTest, WaveRunLoopsTheFileOnlyAndStops) {
     RecordingSender mci;
     PlayWave(mci, "C:\\a b.wav");

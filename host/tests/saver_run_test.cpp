@@ -420,10 +420,10 @@ TEST(SaverRunTest, WaveAndCdRunsAndTheCursorOnlyWhenItWasHidden) {
     }
 }
 
-// With the display off nobody hears the music: it pauses by the commands MCI publishes for each
-// device (the CD audio driver has no "resume": "play" goes on from where it paused), and the
-// MP3 restart and the CD poll rest meanwhile, since a paused MP3 reports "paused".
-TEST(SaverRunTest, TheMusicPausesWhileTheDisplayIsOff) {
+// With the display off nobody hears the music: the MP3 and the CD are closed (music_test.cpp
+// shows them opened again at their place), the WAV stopped, and the MP3 restart and the CD poll
+// rest meanwhile, since a closed device answers no mode.
+TEST(SaverRunTest, TheMusicClosesWhileTheDisplayIsOff) {
     // tail: the lines the display's changes and the ticks between them added.
     const auto tail = [](const Fixture& f, std::size_t from) {
         return std::vector<std::string>(f.log.lines.begin() + static_cast<std::ptrdiff_t>(from),
@@ -436,15 +436,19 @@ TEST(SaverRunTest, TheMusicPausesWhileTheDisplayIsOff) {
         SaverFormLoad(f.run);
         const std::size_t from = f.log.lines.size();
         SaverDisplayPower(f.run, DisplayPower::kOff);
-        f.mci.mp3Mode = "paused";
+        f.mci.mp3Mode = "stopped";
         Mp3RestartTick(f.run);
         SaverDisplayPower(f.run, DisplayPower::kOff);  // told twice: once is enough
         SaverDisplayPower(f.run, DisplayPower::kOn);
         f.mci.mp3Mode = "playing";
         Mp3RestartTick(f.run);
         EXPECT_EQ(tail(f, from),
-                  (std::vector<std::string>{"mci pause MP3Play", "mci resume MP3Play",
-                                            "mci status MP3Play mode"}));
+                  (std::vector<std::string>{
+                      "mci set MP3Play time format milliseconds", "mci status MP3Play position",
+                      "mci stop MP3Play", "mci close MP3Play",
+                      "mci open \"C:\\a.mp3\" type MPEGVideo Alias MP3Play",
+                      "mci set MP3Play time format milliseconds", "mci seek MP3Play to 1",
+                      "mci play MP3Play", "mci status MP3Play mode"}));
     }
     {
         Fixture f;
@@ -465,9 +469,12 @@ TEST(SaverRunTest, TheMusicPausesWhileTheDisplayIsOff) {
         CdPollTick(f.run);
         SaverDisplayPower(f.run, DisplayPower::kOn);
         EXPECT_EQ(tail(f, from),
-                  (std::vector<std::string>{"mci pause cdaudio", "mci play cdaudio"}));
+                  (std::vector<std::string>{"mci status cdaudio position", "mci stop cdaudio",
+                                            "mci close cdaudio", "mci open cdaudio",
+                                            "mci set cdaudio time format tmsf",
+                                            "mci seek cdaudio to 1", "mci play cdaudio"}));
         EXPECT_TRUE(f.run.cdPolling);
-        // The poll ended (no disc): nothing is paused or played any more.
+        // The poll ended (no disc): nothing is closed or played any more.
         f.mci.cdReply = "error";
         CdPollTick(f.run);
         const std::size_t later = f.log.lines.size();

@@ -288,7 +288,7 @@ std::string FaceNameOf(HFONT font) {
 }  // namespace
 
 HWND CreateCommandWindow(CommandWindow& state, HWND parent, int id, const RECT& pixels,
-                         PropertyBag& data, const CommandLook& look) {
+                         const PropertyBag& data, const CommandLook& look) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterOnce(instance);
     state.look = &look;

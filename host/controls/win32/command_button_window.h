@@ -34,7 +34,7 @@ struct CommandWindow {
 // Creates the button at PIXELS inside PARENT and loads it from its stored DATA (the form's
 // ambient font is the look's). STATE must outlive the window.
 HWND CreateCommandWindow(CommandWindow& state, HWND parent, int id, const RECT& pixels,
-                         PropertyBag& data, const CommandLook& look);
+                         const PropertyBag& data, const CommandLook& look);
 
 // Initialize: state Normal and the 100 ms pointer poll running.
 void InitializeCommandWindow(CommandWindow& state);

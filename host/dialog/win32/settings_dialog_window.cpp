@@ -75,7 +75,7 @@ void ChooseKind(SettingsDialogWindow& d, int kind) {
 
 // Every way the dialog closes: the outline shrinks back while the window is still there.
 void CloseDialog(SettingsDialogWindow& d) {
-    ZoomClose(d.host, d.window);
+    ZoomClose(POINT{d.AnchorX, d.AnchorY}, d.window);
     DestroyWindow(d.window);
 }
 
@@ -516,14 +516,14 @@ void LoadForm(SettingsDialogWindow& d, HINSTANCE instance) {
     // 11. The anchor of the zoom effects: the mouse position, or the top-left corner.
     POINT pointer{};
     if (GetCursorPos(&pointer)) {
-        d.host.AnchorX = static_cast<std::int16_t>(pointer.x);
-        d.host.AnchorY = static_cast<std::int16_t>(pointer.y);
+        d.AnchorX = static_cast<std::int16_t>(pointer.x);
+        d.AnchorY = static_cast<std::int16_t>(pointer.y);
     } else {
-        d.host.AnchorX = 0;
-        d.host.AnchorY = 0;
+        d.AnchorX = 0;
+        d.AnchorY = 0;
     }
     // 12. The outline grows from the mouse position to the dialog.
-    ZoomOpen(d.host, d.window);
+    ZoomOpen(POINT{d.AnchorX, d.AnchorY}, d.window);
 }
 
 }  // namespace

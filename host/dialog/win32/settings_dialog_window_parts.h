@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "host/controls/command_button.h"
@@ -55,6 +56,8 @@ struct SettingsDialogWindow {
     HBITMAP pictureBitmap = nullptr;
     HGDIOBJ pictureOld = nullptr;
     RECT linkRect{};
+    std::int16_t AnchorX = 0;  // where the zoom effects start and end, pixels
+    std::int16_t AnchorY = 0;
 };
 
 inline int Px(const SettingsDialogWindow& d, int twips) {

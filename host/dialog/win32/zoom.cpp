@@ -16,19 +16,19 @@ void Play(HWND window, const ZoomPath& path) {
 
 }  // namespace
 
-ZoomPath ZoomPathOf(const HostState& state, HWND window, ZoomDirection direction) {
+ZoomPath ZoomPathOf(POINT anchor, HWND window, ZoomDirection direction) {
     RECT rect{};
     GetWindowRect(window, &rect);
-    return ZoomPathFor(direction, state.AnchorX, state.AnchorY,
+    return ZoomPathFor(direction, anchor.x, anchor.y,
                        ScreenRect{rect.left, rect.top, rect.right, rect.bottom});
 }
 
-void ZoomOpen(const HostState& state, HWND window) {
-    Play(window, ZoomPathOf(state, window, ZoomDirection::kOpen));
+void ZoomOpen(POINT anchor, HWND window) {
+    Play(window, ZoomPathOf(anchor, window, ZoomDirection::kOpen));
 }
 
-void ZoomClose(const HostState& state, HWND window) {
-    Play(window, ZoomPathOf(state, window, ZoomDirection::kClose));
+void ZoomClose(POINT anchor, HWND window) {
+    Play(window, ZoomPathOf(anchor, window, ZoomDirection::kClose));
 }
 
 }  // namespace altostrat

@@ -7,15 +7,14 @@
 #include <windows.h>
 
 #include "host/dialog/zoom_path.h"
-#include "host/host_state.h"
 
 namespace altostrat {
 
-// The rectangles the effect runs between for WINDOW as it is now (an invalid window gives a
-// rectangle of zeros).
-ZoomPath ZoomPathOf(const HostState& state, HWND window, ZoomDirection direction);
+// The rectangles the effect runs between ANCHOR, in screen pixels, and WINDOW as it is now (an
+// invalid window gives a rectangle of zeros).
+ZoomPath ZoomPathOf(POINT anchor, HWND window, ZoomDirection direction);
 
-void ZoomOpen(const HostState& state, HWND window);
-void ZoomClose(const HostState& state, HWND window);
+void ZoomOpen(POINT anchor, HWND window);
+void ZoomClose(POINT anchor, HWND window);
 
 }  // namespace altostrat

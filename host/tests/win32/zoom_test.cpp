@@ -18,31 +18,29 @@ bool Same(const ScreenRect& a, const RECT& b) {
 }
 
 TEST(Zoom, RunsBetweenTheAnchorAndTheWindowsOwnRectangle) {
-    HostState state;
-    state.AnchorX = 700;
-    state.AnchorY = 500;
+    const POINT anchor_point{700, 500};
     TestWindow window(L"zoom", true, RECT{130, 90, 530, 390});
     RECT actual{};
     ASSERT_TRUE(GetWindowRect(window.handle(), &actual));
     const RECT anchor{700, 500, 700, 500};
 
-    const ZoomPath open = ZoomPathOf(state, window.handle(), ZoomDirection::kOpen);
+    const ZoomPath open = ZoomPathOf(anchor_point, window.handle(), ZoomDirection::kOpen);
     EXPECT_TRUE(Same(open.from, anchor));
     EXPECT_TRUE(Same(open.to, actual));
-    const ZoomPath close = ZoomPathOf(state, window.handle(), ZoomDirection::kClose);
+    const ZoomPath close = ZoomPathOf(anchor_point, window.handle(), ZoomDirection::kClose);
     EXPECT_TRUE(Same(close.from, actual));
     EXPECT_TRUE(Same(close.to, anchor));
 
     // Playing the effects moves, shows and hides nothing.
-    ZoomOpen(state, window.handle());
-    ZoomClose(state, window.handle());
+    ZoomOpen(anchor_point, window.handle());
+    ZoomClose(anchor_point, window.handle());
     RECT after{};
     GetWindowRect(window.handle(), &after);
     EXPECT_TRUE(EqualRect(&actual, &after));
     EXPECT_TRUE(IsWindowVisible(window.handle()));
 
     // No window and an unread mouse position: zeros at both ends.
-    const ZoomPath none = ZoomPathOf(HostState{}, nullptr, ZoomDirection::kClose);
+    const ZoomPath none = ZoomPathOf(POINT{}, nullptr, ZoomDirection::kClose);
     EXPECT_TRUE(Same(none.from, RECT{}));
     EXPECT_TRUE(Same(none.to, RECT{}));
 }
