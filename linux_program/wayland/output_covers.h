@@ -26,7 +26,7 @@ bool TendOutputs(WaylandScreen& screen);
 // black first. False when an EGL surface cannot be made.
 bool PrepareOutputSurfaces(WaylandScreen& screen);
 
-OutputFrame OutputFrameOf(const WaylandOutput& output);
+OutputFrame OutputFrameOf(const CoveredOutput& output);
 std::vector<OutputFrame> OutputFrames(const WaylandScreen& screen);
 
 }  // namespace altostrat

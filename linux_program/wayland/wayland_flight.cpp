@@ -56,7 +56,7 @@ struct WaylandFlightRun {
     int flightsStarted = 0;
     DesktopGround ground;          // the picture, until the flights' scenes hold it
     std::uint32_t leadOutput = 0;  // global name of the output the camera's axis goes through
-    std::vector<WaylandOutput*> drawing;  // this pass's outputs
+    std::vector<CoveredOutput*> drawing;  // this pass's outputs
     std::vector<ViewWindow> views;        // per output, in screen.outputs' order
     FpsMeter meter;                       // with --fps, its figure in the lead output's corner
     WaylandFlightEnd end = WaylandFlightEnd::kInput;
@@ -84,9 +84,9 @@ bool EndAsked(WaylandFlightRun& run) {
     return run.ended;
 }
 
-WaylandOutput* FindOutput(WaylandScreen& screen, std::uint32_t globalName) {
+CoveredOutput* FindOutput(WaylandScreen& screen, std::uint32_t globalName) {
     for (auto& o : screen.outputs) {
-        if (o->globalName == globalName && globalName != 0) {
+        if (o->output.globalName == globalName && globalName != 0) {
             return o.get();
         }
     }
@@ -96,7 +96,8 @@ WaylandOutput* FindOutput(WaylandScreen& screen, std::uint32_t globalName) {
 std::vector<ScreenRect> CoveredRects(const WaylandScreen& screen) {
     std::vector<ScreenRect> rects;
     for (const auto& o : screen.outputs) {
-        rects.push_back(o->surface != nullptr && OutputInUse(*o) ? o->logical : ScreenRect{});
+        rects.push_back(o->surface != nullptr && OutputInUse(*o) ? LogicalRect(o->output)
+                                                                 : ScreenRect{});
     }
     return rects;
 }
@@ -105,7 +106,7 @@ std::vector<ScreenRect> CoveredRects(const WaylandScreen& screen) {
 // first covered.
 void ChooseLead(WaylandFlightRun& run) {
     WaylandScreen& screen = run.screen;
-    const WaylandOutput* current = FindOutput(screen, run.leadOutput);
+    const CoveredOutput* current = FindOutput(screen, run.leadOutput);
     if (current != nullptr && current->surface != nullptr && OutputInUse(*current)) {
         return;
     }
@@ -117,21 +118,21 @@ void ChooseLead(WaylandFlightRun& run) {
     }
     const std::vector<ScreenRect> rects = CoveredRects(screen);
     const std::size_t lead = PanoramaLead(rects, focused);
-    run.leadOutput = lead < screen.outputs.size() ? screen.outputs[lead]->globalName : 0;
+    run.leadOutput = lead < screen.outputs.size() ? screen.outputs[lead]->output.globalName : 0;
 }
 
 void UpdateViews(WaylandFlightRun& run) {
     const std::vector<ScreenRect> rects = CoveredRects(run.screen);
     std::size_t lead = 0;
     for (std::size_t i = 0; i < run.screen.outputs.size(); ++i) {
-        if (run.screen.outputs[i]->globalName == run.leadOutput) {
+        if (run.screen.outputs[i]->output.globalName == run.leadOutput) {
             lead = i;
         }
     }
     run.views = PanoramaViews(rects, lead);
 }
 
-std::size_t IndexOf(const WaylandScreen& screen, const WaylandOutput* output) {
+std::size_t IndexOf(const WaylandScreen& screen, const CoveredOutput* output) {
     for (std::size_t i = 0; i < screen.outputs.size(); ++i) {
         if (screen.outputs[i].get() == output) {
             return i;
@@ -140,14 +141,14 @@ std::size_t IndexOf(const WaylandScreen& screen, const WaylandOutput* output) {
     return 0;
 }
 
-RendererState& FlightOf(WaylandFlightRun& run, const WaylandOutput& output) {
+RendererState& FlightOf(WaylandFlightRun& run, const CoveredOutput& output) {
     return output.flightIndex <= 0
                ? run.lead
                : run.followers[static_cast<std::size_t>(output.flightIndex - 1)];
 }
 
 // The projection for OUTPUT's surface, which is current.
-void ShowOutput(WaylandFlightRun& run, const WaylandOutput& output) {
+void ShowOutput(WaylandFlightRun& run, const CoveredOutput& output) {
     if (run.eachMonitor) {
         ResizeScene(output.bufferWidth, output.bufferHeight);
     } else {
@@ -160,7 +161,7 @@ void ShowOutput(WaylandFlightRun& run, const WaylandOutput& output) {
 // one; an output whose answer is late gets none. Input and stop signals are seen meanwhile.
 void PresentDrawn(WaylandFlightRun& run) {
     WaylandScreen& screen = run.screen;
-    for (WaylandOutput* o : run.drawing) {
+    for (CoveredOutput* o : run.drawing) {
         std::int64_t wait = 0;
         while ((wait = PresentWaitMs(OutputFrameOf(*o), NowMs())) > 0) {
             if (EndAsked(run)) {
@@ -190,8 +191,8 @@ ScenePlatform MakeWaylandPlatform(WaylandFlightRun& run) {
     // with the refresh.
     platform.presentWithRefresh = [] { return true; };
     platform.refreshRate = [&run] {
-        const WaylandOutput* lead = FindOutput(run.screen, run.leadOutput);
-        return lead != nullptr ? lead->refreshMilliHz / 1000.0 : 0.0;
+        const CoveredOutput* lead = FindOutput(run.screen, run.leadOutput);
+        return lead != nullptr ? lead->output.refreshMilliHz / 1000.0 : 0.0;
     };
     platform.localMinutes = SystemLocalMinutes;
     platform.onBattery = [] { return OnBatteryPower(kPowerSupplyRoot); };
@@ -202,7 +203,7 @@ ScenePlatform MakeWaylandPlatform(WaylandFlightRun& run) {
 
 // Sets up STATE's scene on OUTPUT's surface (current, its projection set) over GROUND, its
 // loading screens presented there; a stop signal meanwhile ends the process at once.
-bool SetUpScene(WaylandFlightRun& run, RendererState& state, WaylandOutput& output,
+bool SetUpScene(WaylandFlightRun& run, RendererState& state, CoveredOutput& output,
                 const ScenePlatform& platform, std::unique_ptr<RgbImage> ground) {
     ScenePlatform own = platform;
     own.pictures = HeldPictures(std::move(ground), platform.showError);
@@ -223,7 +224,7 @@ void LoadGlider(RendererState& state, const HackOptions& options) {
 // OUTPUT's own flight with --each-monitor, set up on its surface over its part of the ground
 // (the program's own ground for an output that came after the photograph). False when the
 // scene cannot be set up.
-bool StartOutputFlight(WaylandFlightRun& run, WaylandOutput& output,
+bool StartOutputFlight(WaylandFlightRun& run, CoveredOutput& output,
                        const ScenePlatform& platform) {
     const int index = run.flightsStarted;
     RendererState& state =
@@ -236,7 +237,8 @@ bool StartOutputFlight(WaylandFlightRun& run, WaylandOutput& output,
     output.flightIndex = index;
     ++run.flightsStarted;
     ShowOutput(run, output);
-    return SetUpScene(run, state, output, platform, CutGround(run.ground, output.logical));
+    return SetUpScene(run, state, output, platform,
+                      CutGround(run.ground, LogicalRect(output.output)));
 }
 
 // With --each-monitor, each output covered meanwhile gets its flight. False when a surface or
@@ -255,8 +257,8 @@ bool PrepareOutputs(WaylandFlightRun& run, const ScenePlatform& platform) {
 }
 
 // With --fps, the frame rate over the lead output's picture, at its scale.
-void ShowFps(const WaylandFlightRun& run, const WaylandOutput& output) {
-    if (run.options.printFps && output.globalName == run.leadOutput) {
+void ShowFps(const WaylandFlightRun& run, const CoveredOutput& output) {
+    if (run.options.printFps && output.output.globalName == run.leadOutput) {
         const int scale = std::max(1, output.bufferHeight / std::max(1, output.configuredHeight));
         DrawFpsText(run.meter.text, output.bufferWidth, output.bufferHeight, scale);
     }
@@ -269,7 +271,7 @@ bool RunOutputsPass(WaylandFlightRun& run, const ScenePlatform& platform,
     const bool goOn = RunFrameStep(
         run.lead, platform, true, calendarSeconds,
         [&run, &platform, calendarSeconds](RendererState&) {
-            for (WaylandOutput* o : run.drawing) {
+            for (CoveredOutput* o : run.drawing) {
                 // A software renderer draws the previous output as this one is made current,
                 // which takes a while: a stop signal meanwhile is not kept waiting for the rest.
                 if (EndAsked(run)) {
@@ -345,7 +347,7 @@ bool SetUpFlights(WaylandFlightRun& run, const ScenePlatform& platform) {
         run.ground.image.reset();
         return ready;
     }
-    WaylandOutput* lead = FindOutput(run.screen, run.leadOutput);
+    CoveredOutput* lead = FindOutput(run.screen, run.leadOutput);
     if (lead == nullptr || !DrawOnOutput(run.screen, *lead)) {
         return false;
     }
@@ -362,7 +364,7 @@ void Fly(WaylandFlightRun& run) {
         return;
     }
     if (std::none_of(screen.outputs.begin(), screen.outputs.end(),
-                     [](const std::unique_ptr<WaylandOutput>& o) { return OutputInUse(*o); })) {
+                     [](const std::unique_ptr<CoveredOutput>& o) { return OutputInUse(*o); })) {
         std::fprintf(stderr, "altostrat: the Wayland desktop shows no output to fly on\n");
         EndWith(run, WaylandFlightEnd::kCouldNotStart);
         return;
