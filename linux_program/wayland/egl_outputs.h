@@ -3,7 +3,7 @@
 // fixed-function drawing needs, as Mesa gives it through EGL_OPENGL_API), and a window surface
 // per output made current in turn: the textures, the terrain and the display lists live once in
 // the context and serve every output. Presenting never waits inside EGL (a swap interval of 0):
-// the frame loop follows each surface's frame callbacks itself (run/output_frames.h), so an
+// the frame loop follows each surface's frame callbacks itself (output_frames.h), so an
 // output the compositor turned off can never hold the others, nor the keyboard, up.
 
 #include "linux_program/wayland/wayland_screen.h"

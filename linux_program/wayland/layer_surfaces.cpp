@@ -3,9 +3,9 @@
 #include <wayland-client.h>
 
 #include "fractional-scale-v1-client-protocol.h"
-#include "linux_program/run/surface_buffer.h"
 #include "linux_program/wayland/egl_outputs.h"
 #include "linux_program/wayland/layer_shell_protocol.h"
+#include "linux_program/wayland/surface_buffer.h"
 #include "viewporter-client-protocol.h"
 
 namespace altostrat {

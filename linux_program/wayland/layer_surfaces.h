@@ -3,7 +3,7 @@
 // anchored to all four edges so the compositor sizes it to the whole output, with an exclusive
 // zone of -1 (it covers panels and bars rather than being moved aside by them) and the keyboard
 // held exclusively, so every key comes to the flight. The surface is drawn at the output's scale
-// (run/surface_buffer.h). The compositor may close it: when its output goes, the flight goes on
+// (surface_buffer.h). The compositor may close it: when its output goes, the flight goes on
 // without it; otherwise the flight ends.
 
 #include "linux_program/wayland/wayland_screen.h"

@@ -9,56 +9,48 @@
 #include <memory>
 #include <vector>
 
-#include "flight/display/monitor_flights.h"
 #include "flight/display/panorama.h"
 #include "flight/gl/gl_headers.h"
 #include "flight/loop/frame_step.h"
-#include "flight/pacing/frame_clock.h"
-#include "flight/scene/aircraft.h"
 #include "flight/scene/renderer_state.h"
 #include "flight/scene/resize_scene.h"
 #include "flight/scene/scene.h"
-#include "flight/sky/local_time.h"
 #include "linux_program/options/hack_options.h"
-#include "linux_program/run/embedded_glider.h"
 #include "linux_program/run/flight_pictures.h"
-#include "linux_program/run/fps_meter.h"
-#include "linux_program/run/output_frames.h"
-#include "linux_program/run/power_supply.h"
+#include "linux_program/run/flight_set.h"
+#include "linux_program/run/linux_scene_platform.h"
 #include "linux_program/run/stop_signals.h"
 #include "linux_program/wayland/desktop_ground.h"
 #include "linux_program/wayland/egl_outputs.h"
 #include "linux_program/wayland/fps_text.h"
 #include "linux_program/wayland/layer_surfaces.h"
 #include "linux_program/wayland/output_covers.h"
+#include "linux_program/wayland/output_frames.h"
 #include "linux_program/wayland/wayland_registry.h"
 #include "linux_program/wayland/wayland_wait.h"
 
 namespace altostrat {
 namespace {
 
-constexpr std::int64_t kSecondsPerDay = 86400;
-
 // What the frame loop, the platform's hooks and the drawer share.
 struct WaylandFlightRun {
     WaylandFlightRun(wl_display* display, const HackOptions& o, const std::function<bool()>& e)
         : options(o), endNow(e), eachMonitor(o.eachMonitor) {
         screen.display = display;
+        flights.countFrames = o.printFps;
     }
     WaylandScreen screen;
     const HackOptions& options;
     const std::function<bool()>& endNow;
     bool eachMonitor = false;
-    // The one flight across the outputs; with --each-monitor the first output's, which leads
-    // the others' (followers[i - 1] is flight i), whether or not its output is still there.
-    RendererState lead;
-    std::vector<RendererState> followers;
-    int flightsStarted = 0;
+    // The one flight across the outputs; with --each-monitor each output's, the first one's
+    // leading whether or not its output is still there. With --fps, the frame rate goes in the
+    // lead output's corner.
+    FlightSet flights;
     DesktopGround ground;          // the picture, until the flights' scenes hold it
     std::uint32_t leadOutput = 0;  // global name of the output the camera's axis goes through
     std::vector<CoveredOutput*> drawing;  // this pass's outputs
     std::vector<ViewWindow> views;        // per output, in screen.outputs' order
-    FpsMeter meter;                       // with --fps, its figure in the lead output's corner
     WaylandFlightEnd end = WaylandFlightEnd::kInput;
     bool ended = false;
 };
@@ -142,9 +134,7 @@ std::size_t IndexOf(const WaylandScreen& screen, const CoveredOutput* output) {
 }
 
 RendererState& FlightOf(WaylandFlightRun& run, const CoveredOutput& output) {
-    return output.flightIndex <= 0
-               ? run.lead
-               : run.followers[static_cast<std::size_t>(output.flightIndex - 1)];
+    return run.flights.flights[static_cast<std::size_t>(std::max(output.flightIndex, 0))];
 }
 
 // The projection for OUTPUT's surface, which is current.
@@ -180,13 +170,8 @@ void PresentDrawn(WaylandFlightRun& run) {
 }
 
 ScenePlatform MakeWaylandPlatform(WaylandFlightRun& run) {
-    ScenePlatform platform;
-    platform.clock = SystemClockSource();
+    ScenePlatform platform = LinuxScenePlatform(run.options.framePeriodWait);
     platform.getProcAddress = EglProcAddress;
-    platform.showError = [](const std::string& text) {
-        std::fprintf(stderr, "altostrat: %s\n", text.c_str());
-    };
-    platform.waitForFramePeriod = run.options.framePeriodWait;
     // Each pass starts when the compositor's frame callbacks say so: presenting is in step
     // with the refresh.
     platform.presentWithRefresh = [] { return true; };
@@ -194,8 +179,6 @@ ScenePlatform MakeWaylandPlatform(WaylandFlightRun& run) {
         const CoveredOutput* lead = FindOutput(run.screen, run.leadOutput);
         return lead != nullptr ? lead->output.refreshMilliHz / 1000.0 : 0.0;
     };
-    platform.localMinutes = SystemLocalMinutes;
-    platform.onBattery = [] { return OnBatteryPower(kPowerSupplyRoot); };
     platform.stopRequested = [&run] { return EndAsked(run); };
     platform.swapBuffers = [&run] { PresentDrawn(run); };
     return platform;
@@ -214,28 +197,17 @@ bool SetUpScene(WaylandFlightRun& run, RendererState& state, CoveredOutput& outp
     return ready;
 }
 
-void LoadGlider(RendererState& state, const HackOptions& options) {
-    state.options.skyFollowsClock = options.skyFollowsClock;
-    if (options.showAircraft && !LoadAircraftBytes(state, kGliderMs3d, kGliderMs3dSize)) {
-        std::fprintf(stderr, "altostrat: the built-in glider cannot be read; flying without it\n");
-    }
-}
-
 // OUTPUT's own flight with --each-monitor, set up on its surface over its part of the ground
 // (the program's own ground for an output that came after the photograph). False when the
 // scene cannot be set up.
 bool StartOutputFlight(WaylandFlightRun& run, CoveredOutput& output,
                        const ScenePlatform& platform) {
-    const int index = run.flightsStarted;
-    RendererState& state =
-        index == 0 ? run.lead : (run.followers.emplace_back(), run.followers.back());
-    state.flight = FlightStartFor(index);
-    LoadGlider(state, run.options);
+    const int index = static_cast<int>(run.flights.flights.size());
+    RendererState& state = AddFlight(run.flights, run.options);
     if (!DrawOnOutput(run.screen, output)) {
         return false;
     }
     output.flightIndex = index;
-    ++run.flightsStarted;
     ShowOutput(run, output);
     return SetUpScene(run, state, output, platform,
                       CutGround(run.ground, LogicalRect(output.output)));
@@ -260,7 +232,7 @@ bool PrepareOutputs(WaylandFlightRun& run, const ScenePlatform& platform) {
 void ShowFps(const WaylandFlightRun& run, const CoveredOutput& output) {
     if (run.options.printFps && output.output.globalName == run.leadOutput) {
         const int scale = std::max(1, output.bufferHeight / std::max(1, output.configuredHeight));
-        DrawFpsText(run.meter.text, output.bufferWidth, output.bufferHeight, scale);
+        DrawFpsText(run.flights.meter.text, output.bufferWidth, output.bufferHeight, scale);
     }
 }
 
@@ -268,33 +240,25 @@ void ShowFps(const WaylandFlightRun& run, const CoveredOutput& output) {
 // one view.
 bool RunOutputsPass(WaylandFlightRun& run, const ScenePlatform& platform,
                     std::int64_t calendarSeconds) {
-    const bool goOn = RunFrameStep(
-        run.lead, platform, true, calendarSeconds,
-        [&run, &platform, calendarSeconds](RendererState&) {
+    return RunFlightPass(
+        run.flights, platform, calendarSeconds, [&run, &platform, calendarSeconds] {
             for (CoveredOutput* o : run.drawing) {
-                // A software renderer draws the previous output as this one is made current,
-                // which takes a while: a stop signal meanwhile is not kept waiting for the rest.
+                // A software renderer draws the previous output as this one is made current, which
+                // takes a while: a stop signal meanwhile is not kept waiting for the rest.
                 if (EndAsked(run)) {
                     return;
                 }
-                RendererState& state = FlightOf(run, *o);
                 if (o->flightIndex > 0) {
-                    FollowLeadFlight(state, run.lead,
-                                     calendarSeconds + kSecondsPerDay * o->flightIndex);
+                    FollowLead(run.flights, static_cast<std::size_t>(o->flightIndex),
+                               calendarSeconds);
                 }
                 if (DrawOnOutput(run.screen, *o)) {
                     ShowOutput(run, *o);
-                    DrawFrame(state, platform);
+                    DrawFrame(FlightOf(run, *o), platform);
                     ShowFps(run, *o);
                 }
             }
         });
-    // Flights not drawn this time keep up with the lead.
-    for (std::size_t i = 0; i < run.followers.size(); ++i) {
-        FollowLeadFlight(run.followers[i], run.lead,
-                         calendarSeconds + kSecondsPerDay * static_cast<std::int64_t>(i + 1));
-    }
-    return goOn;
 }
 
 void RunFrameLoop(WaylandFlightRun& run, const ScenePlatform& platform) {
@@ -326,9 +290,6 @@ void RunFrameLoop(WaylandFlightRun& run, const ScenePlatform& platform) {
         if (!RunOutputsPass(run, platform, static_cast<std::int64_t>(std::time(nullptr)))) {
             return;
         }
-        if (run.options.printFps) {
-            CountFrame(run.meter);
-        }
         // Input that came while the picture was drawn is seen before the next.
         if (!WaitForWaylandEvents(screen.display, 0)) {
             screen.broken = true;
@@ -352,8 +313,8 @@ bool SetUpFlights(WaylandFlightRun& run, const ScenePlatform& platform) {
         return false;
     }
     ShowOutput(run, *lead);
-    LoadGlider(run.lead, run.options);
-    return SetUpScene(run, run.lead, *lead, platform, TakeWholeGround(run.ground));
+    return SetUpScene(run, AddFlight(run.flights, run.options), *lead, platform,
+                      TakeWholeGround(run.ground));
 }
 
 void Fly(WaylandFlightRun& run) {
