@@ -122,6 +122,14 @@ std::vector<MonitorFlight> WindowFlights(const X11Window& window, const HackOpti
 void RunFrameLoop(X11FlightRun& run, const ScenePlatform& platform, const HackOptions& options) {
     X11Window& window = run.window;
     run.flying = true;
+    std::int64_t calendarSeconds = 0;
+    // One flight draws itself; several are drawn each in its monitor's viewport.
+    std::function<void()> draw;
+    if (EachMonitor(run)) {
+        draw = [&run, &platform, &calendarSeconds] {
+            DrawInViewports(run.viewports, run.set, platform, calendarSeconds);
+        };
+    }
     for (;;) {
         PumpFlightEvents(window);
         // Nothing more is drawn into a window that is gone.
@@ -141,13 +149,7 @@ void RunFrameLoop(X11FlightRun& run, const ScenePlatform& platform, const HackOp
             // With the display off nothing is drawn, so nothing paces the loop.
             WaitForXEvents(window.display);
         }
-        const std::int64_t calendarSeconds = static_cast<std::int64_t>(std::time(nullptr));
-        std::function<void()> draw;
-        if (EachMonitor(run)) {
-            draw = [&run, &platform, calendarSeconds] {
-                DrawInViewports(run.viewports, run.set, platform, calendarSeconds);
-            };
-        }
+        calendarSeconds = static_cast<std::int64_t>(std::time(nullptr));
         if (!RunFlightPass(run.set, platform, calendarSeconds, draw)) {
             return;
         }
