@@ -37,7 +37,7 @@ struct WaylandFlightRun {
     WaylandFlightRun(wl_display* display, const HackOptions& o, const std::function<bool()>& e)
         : options(o), endNow(e), eachMonitor(o.eachMonitor) {
         screen.display = display;
-        flights.countFrames = o.printFps;
+        set.countFrames = o.printFps;
     }
     WaylandScreen screen;
     const HackOptions& options;
@@ -46,7 +46,7 @@ struct WaylandFlightRun {
     // The one flight across the outputs; with --each-monitor each output's, the first one's
     // leading whether or not its output is still there. With --fps, the frame rate goes in the
     // lead output's corner.
-    FlightSet flights;
+    FlightSet set;
     DesktopGround ground;          // the picture, until the flights' scenes hold it
     std::uint32_t leadOutput = 0;  // global name of the output the camera's axis goes through
     std::vector<CoveredOutput*> drawing;  // this pass's outputs
@@ -134,7 +134,7 @@ std::size_t IndexOf(const WaylandScreen& screen, const CoveredOutput* output) {
 }
 
 RendererState& FlightOf(WaylandFlightRun& run, const CoveredOutput& output) {
-    return run.flights.flights[static_cast<std::size_t>(std::max(output.flightIndex, 0))];
+    return run.set.flights[static_cast<std::size_t>(std::max(output.flightIndex, 0))];
 }
 
 // The projection for OUTPUT's surface, which is current.
@@ -202,8 +202,8 @@ bool SetUpScene(WaylandFlightRun& run, RendererState& state, CoveredOutput& outp
 // scene cannot be set up.
 bool StartOutputFlight(WaylandFlightRun& run, CoveredOutput& output,
                        const ScenePlatform& platform) {
-    const int index = static_cast<int>(run.flights.flights.size());
-    RendererState& state = AddFlight(run.flights, run.options);
+    const int index = static_cast<int>(run.set.flights.size());
+    RendererState& state = AddFlight(run.set, run.options);
     if (!DrawOnOutput(run.screen, output)) {
         return false;
     }
@@ -232,7 +232,7 @@ bool PrepareOutputs(WaylandFlightRun& run, const ScenePlatform& platform) {
 void ShowFps(const WaylandFlightRun& run, const CoveredOutput& output) {
     if (run.options.printFps && output.output.globalName == run.leadOutput) {
         const int scale = std::max(1, output.bufferHeight / std::max(1, output.configuredHeight));
-        DrawFpsText(run.flights.meter.text, output.bufferWidth, output.bufferHeight, scale);
+        DrawFpsText(run.set.meter.text, output.bufferWidth, output.bufferHeight, scale);
     }
 }
 
@@ -240,25 +240,23 @@ void ShowFps(const WaylandFlightRun& run, const CoveredOutput& output) {
 // one view.
 bool RunOutputsPass(WaylandFlightRun& run, const ScenePlatform& platform,
                     std::int64_t calendarSeconds) {
-    return RunFlightPass(
-        run.flights, platform, calendarSeconds, [&run, &platform, calendarSeconds] {
-            for (CoveredOutput* o : run.drawing) {
-                // A software renderer draws the previous output as this one is made current, which
-                // takes a while: a stop signal meanwhile is not kept waiting for the rest.
-                if (EndAsked(run)) {
-                    return;
-                }
-                if (o->flightIndex > 0) {
-                    FollowLead(run.flights, static_cast<std::size_t>(o->flightIndex),
-                               calendarSeconds);
-                }
-                if (DrawOnOutput(run.screen, *o)) {
-                    ShowOutput(run, *o);
-                    DrawFrame(FlightOf(run, *o), platform);
-                    ShowFps(run, *o);
-                }
+    return RunFlightPass(run.set, platform, calendarSeconds, [&run, &platform, calendarSeconds] {
+        for (CoveredOutput* o : run.drawing) {
+            // A software renderer draws the previous output as this one is made current, which
+            // takes a while: a stop signal meanwhile is not kept waiting for the rest.
+            if (EndAsked(run)) {
+                return;
             }
-        });
+            if (o->flightIndex > 0) {
+                FollowLead(run.set, static_cast<std::size_t>(o->flightIndex), calendarSeconds);
+            }
+            if (DrawOnOutput(run.screen, *o)) {
+                ShowOutput(run, *o);
+                DrawFrame(FlightOf(run, *o), platform);
+                ShowFps(run, *o);
+            }
+        }
+    });
 }
 
 void RunFrameLoop(WaylandFlightRun& run, const ScenePlatform& platform) {
@@ -313,7 +311,7 @@ bool SetUpFlights(WaylandFlightRun& run, const ScenePlatform& platform) {
         return false;
     }
     ShowOutput(run, *lead);
-    return SetUpScene(run, AddFlight(run.flights, run.options), *lead, platform,
+    return SetUpScene(run, AddFlight(run.set, run.options), *lead, platform,
                       TakeWholeGround(run.ground));
 }
 
