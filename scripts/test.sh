@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Every test tier: native unit and offscreen OpenGL tests with the Linux program's scenarios, its
-# Debian package, the Windows programs and their tests under Wine, a short run of each benchmark
-# script (so that one that no longer works fails here) and short fuzzing runs. Installs what it
-# lacks when run as root. At the end, and when a tier fails, it prints the seconds each tier took.
+# Debian package and its link-time check of one definition per type, the Windows programs and
+# their tests under Wine, a short run of each benchmark script (so that one that no longer works
+# fails here) and short fuzzing runs. Installs what it lacks when run as root. At the end, and when
+# a tier fails, it prints the seconds each tier took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # The compiler cache's paths are taken relative to the clone and its folder is left out of the
@@ -58,6 +59,13 @@ ctest --preset native -j2
 tier "linux package"
 # The native tier above ran the Linux program under Xvfb and xscreensaver; here its package.
 tests/x11/package-check.sh "$(scripts/package-linux.sh | tail -1)"
+
+tier "link-time type check"
+# The Linux program linked with link-time optimisation, where GCC holds each type of one name to
+# one definition across the whole program: two different types of one name (which may allocate
+# one size and free another) fail the link here. Only the program is built.
+cmake --preset lto-check
+cmake --build --preset lto-check
 
 tier "windows build and tests under Wine"
 cmake --preset windows

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "linux_program/run/display_path.h"
-#include "linux_program/run/output_frames.h"
-#include "linux_program/run/surface_buffer.h"
+#include "linux_program/wayland/output_frames.h"
+#include "linux_program/wayland/surface_buffer.h"
 
 namespace altostrat {
 namespace {

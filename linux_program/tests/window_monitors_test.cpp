@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "linux_program/run/window_monitors.h"
+#include "linux_program/x11/window_monitors.h"
 
 namespace altostrat {
 namespace {

@@ -27,7 +27,7 @@ ScreenRect OutputsBox(const WaylandScreen& screen) {
     std::vector<ScreenRect> rects;
     for (const auto& o : screen.outputs) {
         if (OutputInUse(*o)) {
-            rects.push_back(o->logical);
+            rects.push_back(LogicalRect(o->output));
         }
     }
     return UnionOfMonitors(rects);
@@ -37,7 +37,7 @@ PictureSize PictureSizeFor(const WaylandScreen& screen, const ScreenRect& box) {
     int scale = 1;
     for (const auto& o : screen.outputs) {
         if (OutputInUse(*o)) {
-            scale = std::max(scale, o->scale);
+            scale = std::max(scale, o->output.scale);
         }
     }
     while (scale > 1 && std::max(box.Width(), box.Height()) * scale > kLargestSide) {

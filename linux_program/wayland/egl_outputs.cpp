@@ -61,7 +61,7 @@ bool OpenEgl(WaylandScreen& screen) {
     return true;
 }
 
-bool FitOutputSurface(WaylandScreen& screen, WaylandOutput& output) {
+bool FitOutputSurface(WaylandScreen& screen, CoveredOutput& output) {
     WaylandEgl& egl = screen.egl;
     if (output.eglWindow != nullptr) {
         wl_egl_window_resize(output.eglWindow, output.bufferWidth, output.bufferHeight, 0, 0);
@@ -87,17 +87,17 @@ bool FitOutputSurface(WaylandScreen& screen, WaylandOutput& output) {
     return true;
 }
 
-bool DrawOnOutput(const WaylandScreen& screen, const WaylandOutput& output) {
+bool DrawOnOutput(const WaylandScreen& screen, const CoveredOutput& output) {
     return output.eglSurface != EGL_NO_SURFACE &&
            eglMakeCurrent(screen.egl.display, output.eglSurface, output.eglSurface,
                           screen.egl.context) == EGL_TRUE;
 }
 
-void PresentOutput(const WaylandScreen& screen, const WaylandOutput& output) {
+void PresentOutput(const WaylandScreen& screen, const CoveredOutput& output) {
     eglSwapBuffers(screen.egl.display, output.eglSurface);
 }
 
-void ForgetOutputSurface(WaylandScreen& screen, WaylandOutput& output) {
+void ForgetOutputSurface(WaylandScreen& screen, CoveredOutput& output) {
     WaylandEgl& egl = screen.egl;
     if (output.eglSurface != EGL_NO_SURFACE) {
         if (eglGetCurrentSurface(EGL_DRAW) == output.eglSurface) {

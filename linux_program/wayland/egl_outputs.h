@@ -3,7 +3,7 @@
 // fixed-function drawing needs, as Mesa gives it through EGL_OPENGL_API), and a window surface
 // per output made current in turn: the textures, the terrain and the display lists live once in
 // the context and serve every output. Presenting never waits inside EGL (a swap interval of 0):
-// the frame loop follows each surface's frame callbacks itself (run/output_frames.h), so an
+// the frame loop follows each surface's frame callbacks itself (output_frames.h), so an
 // output the compositor turned off can never hold the others, nor the keyboard, up.
 
 #include "linux_program/wayland/wayland_screen.h"
@@ -16,16 +16,16 @@ bool OpenEgl(WaylandScreen& screen);
 
 // OUTPUT's EGL window surface at its buffer size, made afresh or resized. False when it cannot
 // be made.
-bool FitOutputSurface(WaylandScreen& screen, WaylandOutput& output);
+bool FitOutputSurface(WaylandScreen& screen, CoveredOutput& output);
 
 // Makes OUTPUT's surface current for drawing. False when it has none or EGL refuses.
-bool DrawOnOutput(const WaylandScreen& screen, const WaylandOutput& output);
+bool DrawOnOutput(const WaylandScreen& screen, const CoveredOutput& output);
 
 // Presents what was drawn on OUTPUT's surface (which must be current).
-void PresentOutput(const WaylandScreen& screen, const WaylandOutput& output);
+void PresentOutput(const WaylandScreen& screen, const CoveredOutput& output);
 
 // Destroys OUTPUT's EGL surface and window.
-void ForgetOutputSurface(WaylandScreen& screen, WaylandOutput& output);
+void ForgetOutputSurface(WaylandScreen& screen, CoveredOutput& output);
 
 // Releases the context and the display, once every output's surface is gone.
 void CloseEgl(WaylandScreen& screen);

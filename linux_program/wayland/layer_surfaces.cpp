@@ -3,9 +3,9 @@
 #include <wayland-client.h>
 
 #include "fractional-scale-v1-client-protocol.h"
-#include "linux_program/run/surface_buffer.h"
 #include "linux_program/wayland/egl_outputs.h"
 #include "linux_program/wayland/layer_shell_protocol.h"
+#include "linux_program/wayland/surface_buffer.h"
 #include "viewporter-client-protocol.h"
 
 namespace altostrat {
@@ -13,11 +13,12 @@ namespace {
 
 void OnConfigure(void* data, zwlr_layer_surface_v1* layer, uint32_t serial, uint32_t width,
                  uint32_t height) {
-    auto& o = *static_cast<WaylandOutput*>(data);
+    auto& o = *static_cast<CoveredOutput*>(data);
     zwlr_layer_surface_v1_ack_configure(layer, serial);
     // Anchored to every edge, a size of 0 would mean "yours to choose": the output's own.
-    const int w = width > 0 ? static_cast<int>(width) : o.logical.Width();
-    const int h = height > 0 ? static_cast<int>(height) : o.logical.Height();
+    const ScreenRect logical = LogicalRect(o.output);
+    const int w = width > 0 ? static_cast<int>(width) : logical.Width();
+    const int h = height > 0 ? static_cast<int>(height) : logical.Height();
     if (!o.configured || w != o.configuredWidth || h != o.configuredHeight) {
         o.resized = true;
     }
@@ -27,13 +28,13 @@ void OnConfigure(void* data, zwlr_layer_surface_v1* layer, uint32_t serial, uint
 }
 
 void OnClosed(void* data, zwlr_layer_surface_v1*) {
-    static_cast<WaylandOutput*>(data)->closed = true;
+    static_cast<CoveredOutput*>(data)->closed = true;
 }
 
 const zwlr_layer_surface_v1_listener kLayerListener = {OnConfigure, OnClosed};
 
 void OnPreferredScale(void* data, wp_fractional_scale_v1*, uint32_t scale) {
-    auto& o = *static_cast<WaylandOutput*>(data);
+    auto& o = *static_cast<CoveredOutput*>(data);
     if (static_cast<int>(scale) != o.fractional120) {
         o.fractional120 = static_cast<int>(scale);
         o.resized = true;
@@ -43,7 +44,7 @@ void OnPreferredScale(void* data, wp_fractional_scale_v1*, uint32_t scale) {
 const wp_fractional_scale_v1_listener kFractionalListener = {OnPreferredScale};
 
 void OnFrameDone(void* data, wl_callback* callback, uint32_t) {
-    auto& o = *static_cast<WaylandOutput*>(data);
+    auto& o = *static_cast<CoveredOutput*>(data);
     wl_callback_destroy(callback);
     if (o.frame == callback) {
         o.frame = nullptr;
@@ -54,7 +55,7 @@ const wl_callback_listener kFrameListener = {OnFrameDone};
 
 }  // namespace
 
-bool CoverOutput(WaylandScreen& screen, WaylandOutput& output) {
+bool CoverOutput(WaylandScreen& screen, CoveredOutput& output) {
     output.surface = wl_compositor_create_surface(screen.compositor);
     if (output.surface == nullptr) {
         return false;
@@ -65,9 +66,9 @@ bool CoverOutput(WaylandScreen& screen, WaylandOutput& output) {
         wp_fractional_scale_v1_add_listener(output.fractional, &kFractionalListener, &output);
         output.viewport = wp_viewporter_get_viewport(screen.viewporter, output.surface);
     }
-    output.layer =
-        zwlr_layer_shell_v1_get_layer_surface(screen.layerShell, output.surface, output.output,
-                                              ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY, "altostrat");
+    output.layer = zwlr_layer_shell_v1_get_layer_surface(
+        screen.layerShell, output.surface, output.output.output, ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY,
+        "altostrat");
     zwlr_layer_surface_v1_add_listener(output.layer, &kLayerListener, &output);
     zwlr_layer_surface_v1_set_anchor(
         output.layer, ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP | ZWLR_LAYER_SURFACE_V1_ANCHOR_BOTTOM |
@@ -79,9 +80,9 @@ bool CoverOutput(WaylandScreen& screen, WaylandOutput& output) {
     return true;
 }
 
-void SizeOutputBuffer(WaylandOutput& output) {
+void SizeOutputBuffer(CoveredOutput& output) {
     const SurfaceBuffer buffer =
-        DecideSurfaceBuffer(output.configuredWidth, output.configuredHeight, output.scale,
+        DecideSurfaceBuffer(output.configuredWidth, output.configuredHeight, output.output.scale,
                             output.fractional120, output.viewport != nullptr);
     output.bufferWidth = buffer.width;
     output.bufferHeight = buffer.height;
@@ -99,7 +100,7 @@ void SizeOutputBuffer(WaylandOutput& output) {
     output.resized = false;
 }
 
-void AskFrame(WaylandOutput& output, std::int64_t nowMs) {
+void AskFrame(CoveredOutput& output, std::int64_t nowMs) {
     if (output.frame != nullptr) {
         wl_callback_destroy(output.frame);
     }
@@ -108,7 +109,7 @@ void AskFrame(WaylandOutput& output, std::int64_t nowMs) {
     output.frameAskedMs = nowMs;
 }
 
-void UncoverOutput(WaylandScreen& screen, WaylandOutput& output) {
+void UncoverOutput(WaylandScreen& screen, CoveredOutput& output) {
     ForgetOutputSurface(screen, output);
     if (output.frame != nullptr) {
         wl_callback_destroy(output.frame);

@@ -16,7 +16,7 @@ namespace {
 
 // OUTPUT black at once, so that nothing of the desktop shows while the flight is set up, and
 // the compositor maps the surface and hands it the keyboard.
-void PresentBlack(WaylandScreen& screen, WaylandOutput& output) {
+void PresentBlack(WaylandScreen& screen, CoveredOutput& output) {
     if (!DrawOnOutput(screen, output)) {
         return;
     }
@@ -32,7 +32,7 @@ void PresentBlack(WaylandScreen& screen, WaylandOutput& output) {
 bool TendOutputs(WaylandScreen& screen) {
     const bool closedAny =
         std::any_of(screen.outputs.begin(), screen.outputs.end(),
-                    [](const std::unique_ptr<WaylandOutput>& o) { return o->closed && !o->gone; });
+                    [](const std::unique_ptr<CoveredOutput>& o) { return o->closed && !o->gone; });
     if (closedAny && wl_display_roundtrip(screen.display) < 0) {
         // Whether its output is going too comes with the same dispatch of the compositor's.
         screen.broken = true;
@@ -48,7 +48,7 @@ bool TendOutputs(WaylandScreen& screen) {
     }
     screen.outputsChanged = false;
     for (auto it = screen.outputs.begin(); it != screen.outputs.end();) {
-        WaylandOutput& o = **it;
+        CoveredOutput& o = **it;
         if (!o.gone) {
             ++it;
             continue;
@@ -111,7 +111,7 @@ bool CoverOutputs(WaylandScreen& screen) {
     return true;
 }
 
-OutputFrame OutputFrameOf(const WaylandOutput& o) {
+OutputFrame OutputFrameOf(const CoveredOutput& o) {
     OutputFrame f;
     f.drawable =
         o.eglSurface != EGL_NO_SURFACE && o.configured && !o.closed && !o.gone && !o.poweredOff;

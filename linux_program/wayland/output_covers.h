@@ -3,11 +3,11 @@
 // surface sized as the compositor configures it and shown black at once (nothing of the desktop
 // shows while the scene is set up, and the compositor maps it and hands it the keyboard), an
 // output plugged in covered, one taken away let go; and where each output stands with the
-// compositor's frame callbacks (run/output_frames.h).
+// compositor's frame callbacks (output_frames.h).
 
 #include <vector>
 
-#include "linux_program/run/output_frames.h"
+#include "linux_program/wayland/output_frames.h"
 #include "linux_program/wayland/wayland_screen.h"
 
 namespace altostrat {
@@ -26,7 +26,7 @@ bool TendOutputs(WaylandScreen& screen);
 // black first. False when an EGL surface cannot be made.
 bool PrepareOutputSurfaces(WaylandScreen& screen);
 
-OutputFrame OutputFrameOf(const WaylandOutput& output);
+OutputFrame OutputFrameOf(const CoveredOutput& output);
 std::vector<OutputFrame> OutputFrames(const WaylandScreen& screen);
 
 }  // namespace altostrat

@@ -9,56 +9,48 @@
 #include <memory>
 #include <vector>
 
-#include "flight/display/monitor_flights.h"
 #include "flight/display/panorama.h"
 #include "flight/gl/gl_headers.h"
 #include "flight/loop/frame_step.h"
-#include "flight/pacing/frame_clock.h"
-#include "flight/scene/aircraft.h"
 #include "flight/scene/renderer_state.h"
 #include "flight/scene/resize_scene.h"
 #include "flight/scene/scene.h"
-#include "flight/sky/local_time.h"
 #include "linux_program/options/hack_options.h"
-#include "linux_program/run/embedded_glider.h"
 #include "linux_program/run/flight_pictures.h"
-#include "linux_program/run/fps_meter.h"
-#include "linux_program/run/output_frames.h"
-#include "linux_program/run/power_supply.h"
+#include "linux_program/run/flight_set.h"
+#include "linux_program/run/linux_scene_platform.h"
 #include "linux_program/run/stop_signals.h"
 #include "linux_program/wayland/desktop_ground.h"
 #include "linux_program/wayland/egl_outputs.h"
 #include "linux_program/wayland/fps_text.h"
 #include "linux_program/wayland/layer_surfaces.h"
 #include "linux_program/wayland/output_covers.h"
+#include "linux_program/wayland/output_frames.h"
 #include "linux_program/wayland/wayland_registry.h"
 #include "linux_program/wayland/wayland_wait.h"
 
 namespace altostrat {
 namespace {
 
-constexpr std::int64_t kSecondsPerDay = 86400;
-
 // What the frame loop, the platform's hooks and the drawer share.
 struct WaylandFlightRun {
     WaylandFlightRun(wl_display* display, const HackOptions& o, const std::function<bool()>& e)
         : options(o), endNow(e), eachMonitor(o.eachMonitor) {
         screen.display = display;
+        set.countFrames = o.printFps;
     }
     WaylandScreen screen;
     const HackOptions& options;
     const std::function<bool()>& endNow;
     bool eachMonitor = false;
-    // The one flight across the outputs; with --each-monitor the first output's, which leads
-    // the others' (followers[i - 1] is flight i), whether or not its output is still there.
-    RendererState lead;
-    std::vector<RendererState> followers;
-    int flightsStarted = 0;
+    // The one flight across the outputs; with --each-monitor each output's, the first one's
+    // leading whether or not its output is still there. With --fps, the frame rate goes in the
+    // lead output's corner.
+    FlightSet set;
     DesktopGround ground;          // the picture, until the flights' scenes hold it
     std::uint32_t leadOutput = 0;  // global name of the output the camera's axis goes through
-    std::vector<WaylandOutput*> drawing;  // this pass's outputs
+    std::vector<CoveredOutput*> drawing;  // this pass's outputs
     std::vector<ViewWindow> views;        // per output, in screen.outputs' order
-    FpsMeter meter;                       // with --fps, its figure in the lead output's corner
     WaylandFlightEnd end = WaylandFlightEnd::kInput;
     bool ended = false;
 };
@@ -84,9 +76,9 @@ bool EndAsked(WaylandFlightRun& run) {
     return run.ended;
 }
 
-WaylandOutput* FindOutput(WaylandScreen& screen, std::uint32_t globalName) {
+CoveredOutput* FindOutput(WaylandScreen& screen, std::uint32_t globalName) {
     for (auto& o : screen.outputs) {
-        if (o->globalName == globalName && globalName != 0) {
+        if (o->output.globalName == globalName && globalName != 0) {
             return o.get();
         }
     }
@@ -96,7 +88,8 @@ WaylandOutput* FindOutput(WaylandScreen& screen, std::uint32_t globalName) {
 std::vector<ScreenRect> CoveredRects(const WaylandScreen& screen) {
     std::vector<ScreenRect> rects;
     for (const auto& o : screen.outputs) {
-        rects.push_back(o->surface != nullptr && OutputInUse(*o) ? o->logical : ScreenRect{});
+        rects.push_back(o->surface != nullptr && OutputInUse(*o) ? LogicalRect(o->output)
+                                                                 : ScreenRect{});
     }
     return rects;
 }
@@ -105,7 +98,7 @@ std::vector<ScreenRect> CoveredRects(const WaylandScreen& screen) {
 // first covered.
 void ChooseLead(WaylandFlightRun& run) {
     WaylandScreen& screen = run.screen;
-    const WaylandOutput* current = FindOutput(screen, run.leadOutput);
+    const CoveredOutput* current = FindOutput(screen, run.leadOutput);
     if (current != nullptr && current->surface != nullptr && OutputInUse(*current)) {
         return;
     }
@@ -117,21 +110,21 @@ void ChooseLead(WaylandFlightRun& run) {
     }
     const std::vector<ScreenRect> rects = CoveredRects(screen);
     const std::size_t lead = PanoramaLead(rects, focused);
-    run.leadOutput = lead < screen.outputs.size() ? screen.outputs[lead]->globalName : 0;
+    run.leadOutput = lead < screen.outputs.size() ? screen.outputs[lead]->output.globalName : 0;
 }
 
 void UpdateViews(WaylandFlightRun& run) {
     const std::vector<ScreenRect> rects = CoveredRects(run.screen);
     std::size_t lead = 0;
     for (std::size_t i = 0; i < run.screen.outputs.size(); ++i) {
-        if (run.screen.outputs[i]->globalName == run.leadOutput) {
+        if (run.screen.outputs[i]->output.globalName == run.leadOutput) {
             lead = i;
         }
     }
     run.views = PanoramaViews(rects, lead);
 }
 
-std::size_t IndexOf(const WaylandScreen& screen, const WaylandOutput* output) {
+std::size_t IndexOf(const WaylandScreen& screen, const CoveredOutput* output) {
     for (std::size_t i = 0; i < screen.outputs.size(); ++i) {
         if (screen.outputs[i].get() == output) {
             return i;
@@ -140,14 +133,12 @@ std::size_t IndexOf(const WaylandScreen& screen, const WaylandOutput* output) {
     return 0;
 }
 
-RendererState& FlightOf(WaylandFlightRun& run, const WaylandOutput& output) {
-    return output.flightIndex <= 0
-               ? run.lead
-               : run.followers[static_cast<std::size_t>(output.flightIndex - 1)];
+RendererState& FlightOf(WaylandFlightRun& run, const CoveredOutput& output) {
+    return run.set.flights[static_cast<std::size_t>(std::max(output.flightIndex, 0))];
 }
 
 // The projection for OUTPUT's surface, which is current.
-void ShowOutput(WaylandFlightRun& run, const WaylandOutput& output) {
+void ShowOutput(WaylandFlightRun& run, const CoveredOutput& output) {
     if (run.eachMonitor) {
         ResizeScene(output.bufferWidth, output.bufferHeight);
     } else {
@@ -160,7 +151,7 @@ void ShowOutput(WaylandFlightRun& run, const WaylandOutput& output) {
 // one; an output whose answer is late gets none. Input and stop signals are seen meanwhile.
 void PresentDrawn(WaylandFlightRun& run) {
     WaylandScreen& screen = run.screen;
-    for (WaylandOutput* o : run.drawing) {
+    for (CoveredOutput* o : run.drawing) {
         std::int64_t wait = 0;
         while ((wait = PresentWaitMs(OutputFrameOf(*o), NowMs())) > 0) {
             if (EndAsked(run)) {
@@ -179,22 +170,15 @@ void PresentDrawn(WaylandFlightRun& run) {
 }
 
 ScenePlatform MakeWaylandPlatform(WaylandFlightRun& run) {
-    ScenePlatform platform;
-    platform.clock = SystemClockSource();
+    ScenePlatform platform = LinuxScenePlatform(run.options.framePeriodWait);
     platform.getProcAddress = EglProcAddress;
-    platform.showError = [](const std::string& text) {
-        std::fprintf(stderr, "altostrat: %s\n", text.c_str());
-    };
-    platform.waitForFramePeriod = run.options.framePeriodWait;
     // Each pass starts when the compositor's frame callbacks say so: presenting is in step
     // with the refresh.
     platform.presentWithRefresh = [] { return true; };
     platform.refreshRate = [&run] {
-        const WaylandOutput* lead = FindOutput(run.screen, run.leadOutput);
-        return lead != nullptr ? lead->refreshMilliHz / 1000.0 : 0.0;
+        const CoveredOutput* lead = FindOutput(run.screen, run.leadOutput);
+        return lead != nullptr ? lead->output.refreshMilliHz / 1000.0 : 0.0;
     };
-    platform.localMinutes = SystemLocalMinutes;
-    platform.onBattery = [] { return OnBatteryPower(kPowerSupplyRoot); };
     platform.stopRequested = [&run] { return EndAsked(run); };
     platform.swapBuffers = [&run] { PresentDrawn(run); };
     return platform;
@@ -202,7 +186,7 @@ ScenePlatform MakeWaylandPlatform(WaylandFlightRun& run) {
 
 // Sets up STATE's scene on OUTPUT's surface (current, its projection set) over GROUND, its
 // loading screens presented there; a stop signal meanwhile ends the process at once.
-bool SetUpScene(WaylandFlightRun& run, RendererState& state, WaylandOutput& output,
+bool SetUpScene(WaylandFlightRun& run, RendererState& state, CoveredOutput& output,
                 const ScenePlatform& platform, std::unique_ptr<RgbImage> ground) {
     ScenePlatform own = platform;
     own.pictures = HeldPictures(std::move(ground), platform.showError);
@@ -213,30 +197,20 @@ bool SetUpScene(WaylandFlightRun& run, RendererState& state, WaylandOutput& outp
     return ready;
 }
 
-void LoadGlider(RendererState& state, const HackOptions& options) {
-    state.options.skyFollowsClock = options.skyFollowsClock;
-    if (options.showAircraft && !LoadAircraftBytes(state, kGliderMs3d, kGliderMs3dSize)) {
-        std::fprintf(stderr, "altostrat: the built-in glider cannot be read; flying without it\n");
-    }
-}
-
 // OUTPUT's own flight with --each-monitor, set up on its surface over its part of the ground
 // (the program's own ground for an output that came after the photograph). False when the
 // scene cannot be set up.
-bool StartOutputFlight(WaylandFlightRun& run, WaylandOutput& output,
+bool StartOutputFlight(WaylandFlightRun& run, CoveredOutput& output,
                        const ScenePlatform& platform) {
-    const int index = run.flightsStarted;
-    RendererState& state =
-        index == 0 ? run.lead : (run.followers.emplace_back(), run.followers.back());
-    state.flight = FlightStartFor(index);
-    LoadGlider(state, run.options);
+    const int index = static_cast<int>(run.set.flights.size());
+    RendererState& state = AddFlight(run.set, run.options);
     if (!DrawOnOutput(run.screen, output)) {
         return false;
     }
     output.flightIndex = index;
-    ++run.flightsStarted;
     ShowOutput(run, output);
-    return SetUpScene(run, state, output, platform, CutGround(run.ground, output.logical));
+    return SetUpScene(run, state, output, platform,
+                      CutGround(run.ground, LogicalRect(output.output)));
 }
 
 // With --each-monitor, each output covered meanwhile gets its flight. False when a surface or
@@ -255,10 +229,10 @@ bool PrepareOutputs(WaylandFlightRun& run, const ScenePlatform& platform) {
 }
 
 // With --fps, the frame rate over the lead output's picture, at its scale.
-void ShowFps(const WaylandFlightRun& run, const WaylandOutput& output) {
-    if (run.options.printFps && output.globalName == run.leadOutput) {
+void ShowFps(const WaylandFlightRun& run, const CoveredOutput& output) {
+    if (run.options.printFps && output.output.globalName == run.leadOutput) {
         const int scale = std::max(1, output.bufferHeight / std::max(1, output.configuredHeight));
-        DrawFpsText(run.meter.text, output.bufferWidth, output.bufferHeight, scale);
+        DrawFpsText(run.set.meter.text, output.bufferWidth, output.bufferHeight, scale);
     }
 }
 
@@ -266,33 +240,23 @@ void ShowFps(const WaylandFlightRun& run, const WaylandOutput& output) {
 // one view.
 bool RunOutputsPass(WaylandFlightRun& run, const ScenePlatform& platform,
                     std::int64_t calendarSeconds) {
-    const bool goOn = RunFrameStep(
-        run.lead, platform, true, calendarSeconds,
-        [&run, &platform, calendarSeconds](RendererState&) {
-            for (WaylandOutput* o : run.drawing) {
-                // A software renderer draws the previous output as this one is made current,
-                // which takes a while: a stop signal meanwhile is not kept waiting for the rest.
-                if (EndAsked(run)) {
-                    return;
-                }
-                RendererState& state = FlightOf(run, *o);
-                if (o->flightIndex > 0) {
-                    FollowLeadFlight(state, run.lead,
-                                     calendarSeconds + kSecondsPerDay * o->flightIndex);
-                }
-                if (DrawOnOutput(run.screen, *o)) {
-                    ShowOutput(run, *o);
-                    DrawFrame(state, platform);
-                    ShowFps(run, *o);
-                }
+    return RunFlightPass(run.set, platform, calendarSeconds, [&run, &platform, calendarSeconds] {
+        for (CoveredOutput* o : run.drawing) {
+            // A software renderer draws the previous output as this one is made current, which
+            // takes a while: a stop signal meanwhile is not kept waiting for the rest.
+            if (EndAsked(run)) {
+                return;
             }
-        });
-    // Flights not drawn this time keep up with the lead.
-    for (std::size_t i = 0; i < run.followers.size(); ++i) {
-        FollowLeadFlight(run.followers[i], run.lead,
-                         calendarSeconds + kSecondsPerDay * static_cast<std::int64_t>(i + 1));
-    }
-    return goOn;
+            if (o->flightIndex > 0) {
+                FollowLead(run.set, static_cast<std::size_t>(o->flightIndex), calendarSeconds);
+            }
+            if (DrawOnOutput(run.screen, *o)) {
+                ShowOutput(run, *o);
+                DrawFrame(FlightOf(run, *o), platform);
+                ShowFps(run, *o);
+            }
+        }
+    });
 }
 
 void RunFrameLoop(WaylandFlightRun& run, const ScenePlatform& platform) {
@@ -324,9 +288,6 @@ void RunFrameLoop(WaylandFlightRun& run, const ScenePlatform& platform) {
         if (!RunOutputsPass(run, platform, static_cast<std::int64_t>(std::time(nullptr)))) {
             return;
         }
-        if (run.options.printFps) {
-            CountFrame(run.meter);
-        }
         // Input that came while the picture was drawn is seen before the next.
         if (!WaitForWaylandEvents(screen.display, 0)) {
             screen.broken = true;
@@ -345,13 +306,13 @@ bool SetUpFlights(WaylandFlightRun& run, const ScenePlatform& platform) {
         run.ground.image.reset();
         return ready;
     }
-    WaylandOutput* lead = FindOutput(run.screen, run.leadOutput);
+    CoveredOutput* lead = FindOutput(run.screen, run.leadOutput);
     if (lead == nullptr || !DrawOnOutput(run.screen, *lead)) {
         return false;
     }
     ShowOutput(run, *lead);
-    LoadGlider(run.lead, run.options);
-    return SetUpScene(run, run.lead, *lead, platform, TakeWholeGround(run.ground));
+    return SetUpScene(run, AddFlight(run.set, run.options), *lead, platform,
+                      TakeWholeGround(run.ground));
 }
 
 void Fly(WaylandFlightRun& run) {
@@ -362,7 +323,7 @@ void Fly(WaylandFlightRun& run) {
         return;
     }
     if (std::none_of(screen.outputs.begin(), screen.outputs.end(),
-                     [](const std::unique_ptr<WaylandOutput>& o) { return OutputInUse(*o); })) {
+                     [](const std::unique_ptr<CoveredOutput>& o) { return OutputInUse(*o); })) {
         std::fprintf(stderr, "altostrat: the Wayland desktop shows no output to fly on\n");
         EndWith(run, WaylandFlightEnd::kCouldNotStart);
         return;

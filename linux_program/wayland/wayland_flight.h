@@ -6,9 +6,9 @@
 // part of one view from one camera (flight/display/panorama.h), the aircraft at the centre of
 // the output the compositor gives the keyboard to, else of the first. With "--each-monitor"
 // every output flies a flight of its own over its own part of the desktop, all at the pace of
-// the first. An output plugged in meanwhile is covered at once; one taken away closes its
-// surface and the flight goes on. Drawing follows each surface's frame callbacks
-// (run/output_frames.h).
+// the first (run/flight_set.h). An output plugged in meanwhile is covered at once; one taken
+// away closes its surface and the flight goes on. Drawing follows each surface's frame
+// callbacks (output_frames.h).
 //
 // It ends as a screen saver ends: a key, a pointer button, the pointer moved more than a few
 // pixels, the compositor closing the surfaces or going away, or a stop signal (within a second,

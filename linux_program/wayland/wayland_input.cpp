@@ -12,7 +12,7 @@ namespace {
 // taken as a nudge, not the user coming back.
 constexpr double kPointerSlack = 8.0;
 
-WaylandOutput* OutputOf(WaylandScreen& screen, wl_surface* surface) {
+CoveredOutput* OutputOf(WaylandScreen& screen, wl_surface* surface) {
     for (auto& o : screen.outputs) {
         if (surface != nullptr && o->surface == surface) {
             return o.get();
@@ -27,8 +27,9 @@ void NotePointerAt(WaylandInput& input, wl_fixed_t surfaceX, wl_fixed_t surfaceY
     if (input.pointerOutput == nullptr) {
         return;
     }
-    const double x = input.pointerOutput->logical.left + wl_fixed_to_double(surfaceX);
-    const double y = input.pointerOutput->logical.top + wl_fixed_to_double(surfaceY);
+    const ScreenRect logical = LogicalRect(input.pointerOutput->output);
+    const double x = logical.left + wl_fixed_to_double(surfaceX);
+    const double y = logical.top + wl_fixed_to_double(surfaceY);
     if (!input.anchored) {
         input.anchored = true;
         input.anchorX = x;

@@ -15,85 +15,13 @@
 namespace altostrat {
 namespace {
 
-// wl_output's position and mode, where xdg-output tells no logical rectangle.
-void LogicalFromOutput(WaylandOutput& o) {
-    if (o.logicalFromXdg) {
-        return;
-    }
-    const int scale = std::max(1, o.scale);
-    o.logical = {o.geometryX, o.geometryY, o.geometryX + o.modeWidth / scale,
-                 o.geometryY + o.modeHeight / scale};
-}
-
-void OnGeometry(void* data, wl_output*, int32_t x, int32_t y, int32_t, int32_t, int32_t,
-                const char*, const char*, int32_t) {
-    auto& o = *static_cast<WaylandOutput*>(data);
-    o.geometryX = x;
-    o.geometryY = y;
-}
-
-void OnMode(void* data, wl_output*, uint32_t flags, int32_t width, int32_t height,
-            int32_t refresh) {
-    auto& o = *static_cast<WaylandOutput*>(data);
-    if ((flags & WL_OUTPUT_MODE_CURRENT) != 0) {
-        o.modeWidth = width;
-        o.modeHeight = height;
-        o.refreshMilliHz = refresh;
-    }
-}
-
-void OnDone(void* data, wl_output*) {
-    auto& o = *static_cast<WaylandOutput*>(data);
-    LogicalFromOutput(o);
-    if (!o.described) {
-        o.described = true;
-        o.screen->outputsChanged = true;
-    } else if (o.surface != nullptr) {
-        o.resized = true;
-    }
-}
-
-void OnScale(void* data, wl_output*, int32_t factor) {
-    static_cast<WaylandOutput*>(data)->scale = factor;
-}
-
-void OnName(void* data, wl_output*, const char* name) {
-    static_cast<WaylandOutput*>(data)->name = name;
-}
-
-void OnDescription(void*, wl_output*, const char*) {}
-
-const wl_output_listener kOutputListener = {OnGeometry, OnMode, OnDone,
-                                            OnScale,    OnName, OnDescription};
-
-void OnLogicalPosition(void* data, zxdg_output_v1*, int32_t x, int32_t y) {
-    auto& o = *static_cast<WaylandOutput*>(data);
-    const int width = o.logical.Width(), height = o.logical.Height();
-    o.logical = {x, y, x + width, y + height};
-    o.logicalFromXdg = true;
-}
-
-void OnLogicalSize(void* data, zxdg_output_v1*, int32_t width, int32_t height) {
-    auto& o = *static_cast<WaylandOutput*>(data);
-    o.logical.right = o.logical.left + width;
-    o.logical.bottom = o.logical.top + height;
-    o.logicalFromXdg = true;
-}
-
-void OnXdgDone(void*, zxdg_output_v1*) {}
-void OnXdgName(void*, zxdg_output_v1*, const char*) {}
-void OnXdgDescription(void*, zxdg_output_v1*, const char*) {}
-
-const zxdg_output_v1_listener kXdgOutputListener = {OnLogicalPosition, OnLogicalSize, OnXdgDone,
-                                                    OnXdgName, OnXdgDescription};
-
 void OnPowerMode(void* data, zwlr_output_power_v1*, uint32_t mode) {
-    static_cast<WaylandOutput*>(data)->poweredOff = mode == ZWLR_OUTPUT_POWER_V1_MODE_OFF;
+    static_cast<CoveredOutput*>(data)->poweredOff = mode == ZWLR_OUTPUT_POWER_V1_MODE_OFF;
 }
 
 // The compositor will tell nothing of this output's power: taken as on.
 void OnPowerFailed(void* data, zwlr_output_power_v1* power) {
-    auto& o = *static_cast<WaylandOutput*>(data);
+    auto& o = *static_cast<CoveredOutput*>(data);
     zwlr_output_power_v1_destroy(power);
     o.power = nullptr;
     o.poweredOff = false;
@@ -101,28 +29,29 @@ void OnPowerFailed(void* data, zwlr_output_power_v1* power) {
 
 const zwlr_output_power_v1_listener kPowerListener = {OnPowerMode, OnPowerFailed};
 
-void WatchPower(WaylandScreen& screen, WaylandOutput& o) {
+void WatchPower(WaylandScreen& screen, CoveredOutput& o) {
     if (screen.powerManager != nullptr && o.power == nullptr) {
-        o.power = zwlr_output_power_manager_v1_get_output_power(screen.powerManager, o.output);
+        o.power =
+            zwlr_output_power_manager_v1_get_output_power(screen.powerManager, o.output.output);
         zwlr_output_power_v1_add_listener(o.power, &kPowerListener, &o);
     }
 }
 
-void WatchXdgOutput(WaylandScreen& screen, WaylandOutput& o) {
-    if (screen.xdgOutputManager != nullptr && o.xdgOutput == nullptr) {
-        o.xdgOutput = zxdg_output_manager_v1_get_xdg_output(screen.xdgOutputManager, o.output);
-        zxdg_output_v1_add_listener(o.xdgOutput, &kXdgOutputListener, &o);
-    }
-}
-
+// A new output is covered once its first description is complete; a surface already over one
+// whose mode or scale changed is sized afresh.
 void AddOutput(WaylandScreen& screen, wl_registry* registry, uint32_t name, uint32_t version) {
-    auto o = std::make_unique<WaylandOutput>();
+    auto o = std::make_unique<CoveredOutput>();
     o->screen = &screen;
-    o->globalName = name;
-    o->output = static_cast<wl_output*>(
-        wl_registry_bind(registry, name, &wl_output_interface, std::min<uint32_t>(version, 4)));
-    wl_output_add_listener(o->output, &kOutputListener, o.get());
-    WatchXdgOutput(screen, *o);
+    CoveredOutput* covered = o.get();
+    o->output.onDescribed = [covered](bool first) {
+        if (first) {
+            covered->screen->outputsChanged = true;
+        } else if (covered->surface != nullptr) {
+            covered->resized = true;
+        }
+    };
+    DescribeOutput(o->output, registry, name, version);
+    DescribeLogicalPlace(o->output, screen.xdgOutputManager);
     WatchPower(screen, *o);
     screen.outputs.push_back(std::move(o));
 }
@@ -149,7 +78,7 @@ void OnGlobal(void* data, wl_registry* registry, uint32_t name, const char* inte
         screen.xdgOutputManager = Bind<zxdg_output_manager_v1>(
             registry, name, &zxdg_output_manager_v1_interface, version, 3);
         for (auto& o : screen.outputs) {
-            WatchXdgOutput(screen, *o);
+            DescribeLogicalPlace(o->output, screen.xdgOutputManager);
         }
     } else if (is(zwlr_output_power_manager_v1_interface)) {
         screen.powerManager = Bind<zwlr_output_power_manager_v1>(
@@ -175,7 +104,7 @@ void OnGlobal(void* data, wl_registry* registry, uint32_t name, const char* inte
 void OnGlobalRemove(void* data, wl_registry*, uint32_t name) {
     auto& screen = *static_cast<WaylandScreen*>(data);
     for (auto& o : screen.outputs) {
-        if (o->globalName == name && !o->gone) {
+        if (o->output.globalName == name && !o->gone) {
             o->gone = true;
             screen.outputsChanged = true;
         }
@@ -257,28 +186,17 @@ void ReleaseWaylandGlobals(WaylandScreen& screen) {
     screen.display = display;
 }
 
-void ReleaseOutput(WaylandOutput& output) {
+void ReleaseOutput(CoveredOutput& output) {
     if (output.power != nullptr) {
         zwlr_output_power_v1_destroy(output.power);
         output.power = nullptr;
     }
-    if (output.xdgOutput != nullptr) {
-        zxdg_output_v1_destroy(output.xdgOutput);
-        output.xdgOutput = nullptr;
-    }
-    if (output.output != nullptr) {
-        if (wl_output_get_version(output.output) >= WL_OUTPUT_RELEASE_SINCE_VERSION) {
-            wl_output_release(output.output);
-        } else {
-            wl_output_destroy(output.output);
-        }
-        output.output = nullptr;
-    }
+    ReleaseWaylandOutput(output.output);
 }
 
-bool OutputInUse(const WaylandOutput& output) {
-    return output.described && !output.gone && output.logical.Width() > 0 &&
-           output.logical.Height() > 0;
+bool OutputInUse(const CoveredOutput& output) {
+    const ScreenRect logical = LogicalRect(output.output);
+    return output.output.described && !output.gone && logical.Width() > 0 && logical.Height() > 0;
 }
 
 }  // namespace altostrat

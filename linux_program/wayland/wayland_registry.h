@@ -20,9 +20,9 @@ bool BindWaylandGlobals(WaylandScreen& screen);
 void ReleaseWaylandGlobals(WaylandScreen& screen);
 
 // Destroys OUTPUT's wl_output and xdg-output (its surface must be gone already).
-void ReleaseOutput(WaylandOutput& output);
+void ReleaseOutput(CoveredOutput& output);
 
 // The outputs that are described and still there, with a logical rectangle that is not empty.
-bool OutputInUse(const WaylandOutput& output);
+bool OutputInUse(const CoveredOutput& output);
 
 }  // namespace altostrat

@@ -8,17 +8,15 @@
 
 #include <cstdint>
 #include <memory>
-#include <string>
 #include <vector>
 
-#include "common/screen_rect.h"
+#include "linux_program/wayland/output/wayland_output.h"
 
 struct wl_callback;
 struct wl_compositor;
 struct wl_display;
 struct wl_egl_window;
 struct wl_keyboard;
-struct wl_output;
 struct wl_pointer;
 struct wl_registry;
 struct wl_seat;
@@ -32,31 +30,16 @@ struct zwlr_output_power_manager_v1;
 struct zwlr_output_power_v1;
 struct zwlr_layer_surface_v1;
 struct zxdg_output_manager_v1;
-struct zxdg_output_v1;
 
 namespace altostrat {
 
 struct WaylandScreen;
 
-// One output and the layer surface over it.
-struct WaylandOutput {
+// One output, as the compositor describes it, and the layer surface that covers it.
+struct CoveredOutput {
     WaylandScreen* screen = nullptr;
-    std::uint32_t globalName = 0;
-    wl_output* output = nullptr;
-    zxdg_output_v1* xdgOutput = nullptr;
-    std::string name;  // the connector's, "DP-1"; empty before wl_output v4
-    // In the compositor's logical coordinates: xdg-output's, else wl_output's position with
-    // the mode divided by the scale.
-    ScreenRect logical;
-    bool logicalFromXdg = false;
-    int geometryX = 0;
-    int geometryY = 0;
-    int modeWidth = 0;
-    int modeHeight = 0;
-    int refreshMilliHz = 0;
-    int scale = 1;
-    bool described = false;  // the first description is complete
-    bool gone = false;       // the compositor took the output away
+    WaylandOutput output;
+    bool gone = false;  // the compositor took the output away
     // Where the compositor tells the outputs' power (wlroots' output power management): off,
     // the output is not drawn, though the compositor may still answer its frame callbacks.
     zwlr_output_power_v1* power = nullptr;
@@ -86,11 +69,11 @@ struct WaylandInput {
     std::uint32_t seatName = 0;
     wl_keyboard* keyboard = nullptr;
     wl_pointer* pointer = nullptr;
-    WaylandOutput* pointerOutput = nullptr;  // the output whose surface the pointer is over
+    CoveredOutput* pointerOutput = nullptr;  // the output whose surface the pointer is over
     bool anchored = false;                   // where the pointer was first seen, logical
     double anchorX = 0.0;
     double anchorY = 0.0;
-    WaylandOutput* keyboardOutput = nullptr;  // the output whose surface has the keyboard
+    CoveredOutput* keyboardOutput = nullptr;  // the output whose surface has the keyboard
     bool userBack = false;  // a key, a button, or the pointer moved beyond a few pixels
 };
 
@@ -109,7 +92,7 @@ struct WaylandScreen {
     wp_viewporter* viewporter = nullptr;
     wp_fractional_scale_manager_v1* fractionalScaleManager = nullptr;
     zwlr_output_power_manager_v1* powerManager = nullptr;
-    std::vector<std::unique_ptr<WaylandOutput>> outputs;
+    std::vector<std::unique_ptr<CoveredOutput>> outputs;
     WaylandInput input;
     WaylandEgl egl;
     bool outputsChanged = false;  // an output came or went since the loop last looked

@@ -4,12 +4,10 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
 #include "flight/gl/extension_probe.h"
-#include "flight/sky/local_time.h"
-#include "linux_program/run/power_supply.h"
+#include "linux_program/run/linux_scene_platform.h"
 
 namespace altostrat {
 namespace {
@@ -66,18 +64,11 @@ double RefreshRate(Display* display, Window window) {
 }  // namespace
 
 ScenePlatform MakeGlxScenePlatform(Display* display, Window window, bool framePeriodWait) {
-    ScenePlatform platform;
-    platform.clock = SystemClockSource();
+    ScenePlatform platform = LinuxScenePlatform(framePeriodWait);
     platform.swapBuffers = [display, window] { glXSwapBuffers(display, window); };
     platform.getProcAddress = GlxProcAddress;
-    platform.showError = [](const std::string& text) {
-        std::fprintf(stderr, "altostrat: %s\n", text.c_str());
-    };
-    platform.waitForFramePeriod = framePeriodWait;
     platform.presentWithRefresh = [display, window] { return PresentWithRefresh(display, window); };
     platform.refreshRate = [display, window] { return RefreshRate(display, window); };
-    platform.localMinutes = SystemLocalMinutes;
-    platform.onBattery = [] { return OnBatteryPower(kPowerSupplyRoot); };
     return platform;
 }
 

@@ -135,7 +135,7 @@ void AskAgainForFullScreen(Display* display, int screen, Window window) {
                SubstructureRedirectMask | SubstructureNotifyMask, &event);
 }
 
-bool OpenOnRoot(X11Flight& flight) {
+bool OpenOnRoot(X11Window& flight) {
     Display* display = flight.display;
     XVisualInfo* visual = RootVisual(display, flight.screen, flight.parent);
     if (visual == nullptr) {
@@ -155,7 +155,7 @@ bool OpenOnRoot(X11Flight& flight) {
     return true;
 }
 
-bool OpenOwnWindow(X11Flight& flight) {
+bool OpenOwnWindow(X11Window& flight) {
     Display* display = flight.display;
     XVisualInfo* visual = ChooseFlightVisual(display, flight.screen);
     if (visual == nullptr) {
@@ -222,7 +222,7 @@ bool OpenOwnWindow(X11Flight& flight) {
 
 }  // namespace
 
-bool OpenFlightTarget(X11Flight& flight, const HackOptions& options) {
+bool OpenFlightTarget(X11Window& flight, const HackOptions& options) {
     InstallXErrorHandlers();
     flight.display = XOpenDisplay(nullptr);
     if (flight.display == nullptr) {
@@ -244,7 +244,7 @@ bool OpenFlightTarget(X11Flight& flight, const HackOptions& options) {
     return true;
 }
 
-bool OpenFlightWindow(X11Flight& flight) {
+bool OpenFlightWindow(X11Window& flight) {
     const bool opened =
         flight.target == FlightTarget::kRootWindow ? OpenOnRoot(flight) : OpenOwnWindow(flight);
     if (!opened || StopSignalled()) {
@@ -257,7 +257,7 @@ bool OpenFlightWindow(X11Flight& flight) {
     return true;
 }
 
-void PumpFlightEvents(X11Flight& flight) {
+void PumpFlightEvents(X11Window& flight) {
     Display* display = flight.display;
     // A given window may be destroyed at any time: the round trip brings its end here before
     // the next frame is drawn into it.
@@ -303,7 +303,7 @@ void PumpFlightEvents(X11Flight& flight) {
     }
 }
 
-void CloseFlightWindow(X11Flight& flight) {
+void CloseFlightWindow(X11Window& flight) {
     Display* display = flight.display;
     if (display == nullptr) {
         return;

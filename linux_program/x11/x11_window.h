@@ -34,7 +34,7 @@
 
 namespace altostrat {
 
-struct X11Flight {
+struct X11Window {
     Display* display = nullptr;
     FlightTarget target = FlightTarget::kStandalone;
     bool managed = false;  // standalone on a Wayland desktop: a full-screen managed window
@@ -58,19 +58,19 @@ struct X11Flight {
 // Opens the display and finds the window to draw in (parent, its screen and size); flight.managed
 // is set before. False, with a message on stderr, when there is no display or the given window
 // does not exist.
-bool OpenFlightTarget(X11Flight& flight, const HackOptions& options);
+bool OpenFlightTarget(X11Window& flight, const HackOptions& options);
 
 // Creates our window (or takes the root window) and a current GLX context in it, shows it, and
 // in standalone mode grabs the keyboard and hides the pointer. False, with a message on stderr,
 // when no visual, context or keyboard grab can be had, or when a stop signal came meanwhile;
 // the caller then runs CloseFlightWindow.
-bool OpenFlightWindow(X11Flight& flight);
+bool OpenFlightWindow(X11Window& flight);
 
 // Handles every event waiting, without blocking.
-void PumpFlightEvents(X11Flight& flight);
+void PumpFlightEvents(X11Window& flight);
 
 // Releases the context, the grab, the window and the display, after the server's blanking
 // settings are restored. Safe with any of them missing.
-void CloseFlightWindow(X11Flight& flight);
+void CloseFlightWindow(X11Window& flight);
 
 }  // namespace altostrat

@@ -7,10 +7,6 @@
 namespace altostrat {
 namespace {
 
-bool QuarterTurn(int transform) {
-    return (transform & 1) != 0;
-}
-
 // The buffer's pixel (x, y) shown at (u, v) of the upright W x H picture. The compositor drew
 // the buffer by turning the upright picture (after a flip for the flipped ones) a quarter turn
 // counter-clockwise per step; this undoes that.
@@ -41,19 +37,6 @@ int Sample(int i, int target, int source) {
 }
 
 }  // namespace
-
-void UprightSize(int width, int height, int transform, int& uprightWidth, int& uprightHeight) {
-    uprightWidth = QuarterTurn(transform) ? height : width;
-    uprightHeight = QuarterTurn(transform) ? width : height;
-}
-
-ScreenRect LogicalFromMode(int x, int y, int modeWidth, int modeHeight, int scale, int transform) {
-    int width = 0;
-    int height = 0;
-    UprightSize(modeWidth, modeHeight, transform, width, height);
-    scale = std::max(scale, 1);
-    return ScreenRect{x, y, x + width / scale, y + height / scale};
-}
 
 CanvasPlan PlanCanvas(const std::vector<OutputPlace>& outputs, int maxSide) {
     CanvasPlan plan;

@@ -17,21 +17,9 @@
 #include "common/picture_layout.h"
 #include "common/screen_rect.h"
 #include "linux_program/wayland/capture/shot_formats.h"
+#include "linux_program/wayland/output/output_transform.h"
 
 namespace altostrat {
-
-// wl_output's transforms, by their protocol values: the rotations counter-clockwise, and the
-// same after a flip about the vertical axis.
-enum OutputTransform {
-    kTransformNormal = 0,
-    kTransform90 = 1,
-    kTransform180 = 2,
-    kTransform270 = 3,
-    kTransformFlipped = 4,
-    kTransformFlipped90 = 5,
-    kTransformFlipped180 = 6,
-    kTransformFlipped270 = 7,
-};
 
 struct OutputPlace {
     ScreenRect logical;     // where the output lies in the compositor's logical layout
@@ -49,13 +37,6 @@ struct CanvasPlan {
 // The picture for OUTPUTS, no side longer than MAX_SIDE. Outputs with an empty logical
 // rectangle get an empty place.
 CanvasPlan PlanCanvas(const std::vector<OutputPlace>& outputs, int maxSide);
-
-// An output's logical rectangle when the compositor gives no xdg-output: its position, and its
-// mode's size upright divided by its (integer) scale.
-ScreenRect LogicalFromMode(int x, int y, int modeWidth, int modeHeight, int scale, int transform);
-
-// The size of a WIDTH x HEIGHT buffer once turned upright: sides swapped for a quarter turn.
-void UprightSize(int width, int height, int transform, int& uprightWidth, int& uprightHeight);
 
 // One photograph as the compositor delivered it.
 struct ShotPixels {

@@ -15,64 +15,6 @@ namespace {
 
 constexpr int kAnswerMs = 5000;
 
-WaylandOutput& OutputOf(void* data) {
-    return *static_cast<WaylandOutput*>(data);
-}
-
-void OnGeometry(void* data, wl_output*, int32_t x, int32_t y, int32_t, int32_t, int32_t,
-                const char*, const char*, int32_t transform) {
-    OutputOf(data).x = x;
-    OutputOf(data).y = y;
-    OutputOf(data).transform = transform;
-}
-
-void OnMode(void* data, wl_output*, uint32_t flags, int32_t width, int32_t height, int32_t) {
-    if ((flags & WL_OUTPUT_MODE_CURRENT) != 0) {
-        OutputOf(data).modeWidth = width;
-        OutputOf(data).modeHeight = height;
-    }
-}
-
-void OnOutputDone(void*, wl_output*) {}
-
-void OnScale(void* data, wl_output*, int32_t factor) {
-    OutputOf(data).scale = factor;
-}
-
-void OnName(void* data, wl_output*, const char* name) {
-    OutputOf(data).name = name;
-}
-
-void OnDescription(void*, wl_output*, const char*) {}
-
-const wl_output_listener kOutputListener = {OnGeometry, OnMode, OnOutputDone,
-                                            OnScale,    OnName, OnDescription};
-
-void OnLogicalPosition(void* data, zxdg_output_v1*, int32_t x, int32_t y) {
-    ScreenRect& r = OutputOf(data).logical;
-    r = ScreenRect{x, y, x + r.Width(), y + r.Height()};
-}
-
-void OnLogicalSize(void* data, zxdg_output_v1*, int32_t width, int32_t height) {
-    ScreenRect& r = OutputOf(data).logical;
-    r.right = r.left + width;
-    r.bottom = r.top + height;
-    OutputOf(data).hasLogical = width > 0 && height > 0;
-}
-
-void OnXdgDone(void*, zxdg_output_v1*) {}
-
-void OnXdgName(void* data, zxdg_output_v1*, const char* name) {
-    if (OutputOf(data).name.empty()) {
-        OutputOf(data).name = name;
-    }
-}
-
-void OnXdgDescription(void*, zxdg_output_v1*, const char*) {}
-
-const zxdg_output_v1_listener kXdgOutputListener = {OnLogicalPosition, OnLogicalSize, OnXdgDone,
-                                                    OnXdgName, OnXdgDescription};
-
 template <typename T>
 T* Bind(wl_registry* registry, uint32_t name, const wl_interface* interface, uint32_t offered,
         uint32_t wanted) {
@@ -87,8 +29,7 @@ void OnGlobal(void* data, wl_registry* registry, uint32_t name, const char* inte
     };
     if (is(wl_output_interface)) {
         auto output = std::make_unique<WaylandOutput>();
-        output->output = Bind<wl_output>(registry, name, &wl_output_interface, version, 4);
-        wl_output_add_listener(output->output, &kOutputListener, output.get());
+        DescribeOutput(*output, registry, name, version);
         g.outputs.push_back(std::move(output));
     } else if (is(wl_shm_interface) && g.shm == nullptr) {
         g.shm = Bind<wl_shm>(registry, name, &wl_shm_interface, version, 1);
@@ -130,25 +71,15 @@ bool GatherCaptureGlobals(wl_display* display, const std::function<bool()>& stop
     if (RoundtripQueue(display, g.wrapper, g.queue, stopNow, kAnswerMs) != QueueWaitEnd::kDone) {
         return false;
     }
-    if (g.xdgOutputs != nullptr) {
-        for (auto& output : g.outputs) {
-            output->xdgOutput = zxdg_output_manager_v1_get_xdg_output(g.xdgOutputs, output->output);
-            zxdg_output_v1_add_listener(output->xdgOutput, &kXdgOutputListener, output.get());
-        }
+    for (auto& output : g.outputs) {
+        DescribeLogicalPlace(*output, g.xdgOutputs);
     }
     return RoundtripQueue(display, g.wrapper, g.queue, stopNow, kAnswerMs) == QueueWaitEnd::kDone;
 }
 
 void ReleaseCaptureGlobals(CaptureGlobals& g) {
     for (auto& output : g.outputs) {
-        if (output->xdgOutput != nullptr) {
-            zxdg_output_v1_destroy(output->xdgOutput);
-        }
-        if (wl_output_get_version(output->output) >= WL_OUTPUT_RELEASE_SINCE_VERSION) {
-            wl_output_release(output->output);
-        } else {
-            wl_output_destroy(output->output);
-        }
+        ReleaseWaylandOutput(*output);
     }
     g.outputs.clear();
     if (g.xdgOutputs != nullptr) {
@@ -197,10 +128,7 @@ CaptureOffers OffersOf(const CaptureGlobals& g, bool sessionBus) {
 
 OutputPlace PlaceOf(const WaylandOutput& output) {
     OutputPlace place;
-    place.logical = output.hasLogical
-                        ? output.logical
-                        : LogicalFromMode(output.x, output.y, output.modeWidth, output.modeHeight,
-                                          output.scale, output.transform);
+    place.logical = LogicalRect(output);
     UprightSize(output.modeWidth, output.modeHeight, output.transform, place.physicalWidth,
                 place.physicalHeight);
     return place;

@@ -1,7 +1,7 @@
 #pragma once
 // What the compositor offers for photographing its outputs, gathered on the photograph's own
-// event queue: the copy protocols, shared memory, whether it is KWin, and each output with its
-// name, mode, scale, transform and (from xdg-output) its place in the logical layout.
+// event queue: the copy protocols, shared memory, whether it is KWin, and each output described
+// as the flight describes it (output/wayland_output.h).
 
 #include <cstdint>
 #include <functional>
@@ -13,34 +13,19 @@
 #include "linux_program/wayland/capture/capture_order.h"
 #include "linux_program/wayland/capture/queue_wait.h"
 #include "linux_program/wayland/capture/shots_layout.h"
+#include "linux_program/wayland/output/wayland_output.h"
 
 struct wl_display;
 struct wl_event_queue;
-struct wl_output;
 struct wl_proxy;
 struct wl_registry;
 struct wl_shm;
 struct zxdg_output_manager_v1;
-struct zxdg_output_v1;
 struct zwlr_screencopy_manager_v1;
 struct ext_image_copy_capture_manager_v1;
 struct ext_output_image_capture_source_manager_v1;
 
 namespace altostrat {
-
-struct WaylandOutput {
-    wl_output* output = nullptr;
-    zxdg_output_v1* xdgOutput = nullptr;
-    std::string name;  // the connector's, as KWin names its screens ("DP-1")
-    int x = 0;         // wl_output's own position, for a compositor without xdg-output
-    int y = 0;
-    int transform = kTransformNormal;
-    int modeWidth = 0;
-    int modeHeight = 0;
-    int scale = 1;
-    bool hasLogical = false;  // xdg-output gave both position and size
-    ScreenRect logical;
-};
 
 struct CaptureGlobals {
     wl_display* display = nullptr;

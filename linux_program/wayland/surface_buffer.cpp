@@ -1,4 +1,4 @@
-#include "linux_program/run/surface_buffer.h"
+#include "linux_program/wayland/surface_buffer.h"
 
 #include <algorithm>
 

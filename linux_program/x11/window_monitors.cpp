@@ -1,4 +1,4 @@
-#include "linux_program/run/window_monitors.h"
+#include "linux_program/x11/window_monitors.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "linux_program/run/output_frames.h"
+#include "linux_program/wayland/output_frames.h"
 
 namespace altostrat {
 
