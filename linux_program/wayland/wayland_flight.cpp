@@ -31,8 +31,8 @@
 #include "linux_program/wayland/fps_text.h"
 #include "linux_program/wayland/layer_surfaces.h"
 #include "linux_program/wayland/output_covers.h"
+#include "linux_program/wayland/wait/display_wait.h"
 #include "linux_program/wayland/wayland_registry.h"
-#include "linux_program/wayland/wayland_wait.h"
 
 namespace altostrat {
 namespace {
@@ -166,7 +166,8 @@ void PresentDrawn(WaylandFlightRun& run) {
             if (EndAsked(run)) {
                 return;
             }
-            if (!WaitForWaylandEvents(screen.display, static_cast<int>(wait))) {
+            if (WaitOnce({screen.display, nullptr, StopDescriptor()}, NowMs() + wait) ==
+                WaitEnd::kBroken) {
                 screen.broken = true;
                 return;
             }
@@ -309,7 +310,8 @@ void RunFrameLoop(WaylandFlightRun& run, const ScenePlatform& platform) {
         ChooseLead(run);
         const OutputFramePlan plan = PlanOutputFrames(OutputFrames(screen), NowMs());
         if (!plan.pass) {
-            if (!WaitForWaylandEvents(screen.display, -1)) {
+            if (WaitOnce({screen.display, nullptr, StopDescriptor()}, kNoDeadline) ==
+                WaitEnd::kBroken) {
                 screen.broken = true;
             }
             continue;
@@ -328,7 +330,7 @@ void RunFrameLoop(WaylandFlightRun& run, const ScenePlatform& platform) {
             CountFrame(run.meter);
         }
         // Input that came while the picture was drawn is seen before the next.
-        if (!WaitForWaylandEvents(screen.display, 0)) {
+        if (WaitOnce({screen.display, nullptr, StopDescriptor()}, NowMs()) == WaitEnd::kBroken) {
             screen.broken = true;
         }
     }
@@ -394,7 +396,7 @@ void TakeDown(WaylandFlightRun& run) {
     CloseEgl(screen);
     ReleaseWaylandGlobals(screen);
     if (!screen.broken) {
-        wl_display_roundtrip(screen.display);
+        Roundtrip({screen.display, nullptr, StopDescriptor()}, NowMs() + kCompositorAnswerMs);
     }
 }
 

@@ -6,18 +6,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
+#include <algorithm>
 #include <chrono>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
+
+#include "linux_program/wayland/capture/shot_pipe.h"
+#include "linux_program/wayland/wait/display_wait.h"
 
 namespace altostrat {
 namespace {
 
 constexpr int kAnswerMs = 10000;
-// More than any screen's photograph (16384 x 16384 at 4 bytes); a pipe that gives more is not
-// read further.
-constexpr std::size_t kMostBytes = std::size_t(1) << 30;
 
 void AppendBoolOption(DBusMessageIter& dict, const char* key, bool value) {
     DBusMessageIter entry;
@@ -108,33 +110,56 @@ bool ReadAnswer(DBusMessage* reply, KWinShot& shot, std::string& error) {
     return true;
 }
 
-// Reads what is in the pipe now; true once it has ended (or gives more than a photograph).
-bool ReadPipe(int fd, std::vector<std::uint8_t>& bytes) {
-    std::uint8_t chunk[65536];
-    for (;;) {
-        const ssize_t n = read(fd, chunk, sizeof chunk);
-        if (n > 0) {
-            bytes.insert(bytes.end(), chunk, chunk + n);
-            if (bytes.size() > kMostBytes) {
-                return true;
-            }
-        } else if (n == 0) {
-            return true;
-        } else {
-            return errno != EAGAIN && errno != EINTR;
-        }
+// The pipe bounded by the answer's size: false with a reason when the answer's size is refused
+// or the pipe has given more already.
+bool LimitToAnswer(const KWinShot& shot, int mostSide, ShotPipe& pipe, std::string& error) {
+    const std::int64_t size = ShotBytes(
+        shot.width, shot.height, static_cast<std::int64_t>(shot.stride), shot.format, mostSide);
+    if (size == 0) {
+        error = "KWin's photograph is not of its screen's size (" + std::to_string(shot.width) +
+                "x" + std::to_string(shot.height) + ", " + std::to_string(shot.stride) +
+                " bytes a row)";
+        return false;
     }
+    if (!LimitShotPipe(pipe, static_cast<std::size_t>(size))) {
+        error = "KWin's pipe gives more than its photograph";
+        return false;
+    }
+    return true;
 }
 
-// One screen: the call sent, the pipe read while the answer is awaited.
-bool PhotographScreen(DBusConnection* bus, const std::string& screen,
-                      const std::function<bool()>& stopNow, KWinShot& shot, std::string& error) {
+// The photograph in PIPE once the answer has come: whole, and not a byte more.
+bool PipeHoldsShot(const ShotPipe& pipe, std::string& error) {
+    if (pipe.overran) {
+        error = "KWin's pipe gives more than its photograph";
+    } else if (!pipe.ended || pipe.failed || pipe.bytes.size() != pipe.most) {
+        error = "KWin's photograph did not come";
+    } else {
+        return true;
+    }
+    return false;
+}
+
+// Milliseconds until DEADLINE, for poll.
+int MsUntil(std::chrono::steady_clock::time_point deadline) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                          deadline - std::chrono::steady_clock::now())
+                          .count();
+    return static_cast<int>(std::clamp<long long>(left, 0, INT_MAX));
+}
+
+// One screen: the call sent, the pipe read while the answer is awaited and after it, up to the
+// size it gives.
+bool PhotographScreen(DBusConnection* bus, const KWinScreen& screen, int stop, KWinShot& shot,
+                      std::string& error) {
     int pipe[2];
     if (pipe2(pipe, O_CLOEXEC | O_NONBLOCK) != 0) {
         error = "no pipe";
         return false;
     }
-    DBusMessage* call = CaptureScreenCall(screen, pipe[1]);
+    ShotPipe pixels;
+    StartShotPipe(pixels, static_cast<std::size_t>(ShotMostBytes(screen.mostSide)));
+    DBusMessage* call = CaptureScreenCall(screen.name, pipe[1]);
     close(pipe[1]);  // the message holds its own copy until it is sent
     DBusPendingCall* pending = nullptr;
     const bool sent = dbus_connection_send_with_reply(bus, call, &pending, kAnswerMs) && pending;
@@ -144,16 +169,13 @@ bool PhotographScreen(DBusConnection* bus, const std::string& screen,
     dbus_connection_get_unix_fd(bus, &busFd);
     using Clock = std::chrono::steady_clock;
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(kAnswerMs);
-    bool pipeEnded = false;
+    bool pipeDone = false;
     DBusMessage* reply = nullptr;
     bool answered = false;
     error = "KWin did not answer";
-    while (sent && !(pipeEnded && reply != nullptr) && !(stopNow && stopNow()) &&
-           Clock::now() < deadline) {
-        pollfd fds[2] = {{pipeEnded ? -1 : pipe[0], POLLIN, 0}, {busFd, POLLIN, 0}};
-        poll(fds, 2, 100);
-        if (!pipeEnded) {
-            pipeEnded = ReadPipe(pipe[0], shot.bytes);
+    while (sent && Clock::now() < deadline) {
+        if (!pipeDone) {
+            pipeDone = ReadShotPipe(pipe[0], pixels);
         }
         if (reply == nullptr) {
             dbus_connection_read_write(bus, 0);
@@ -161,19 +183,31 @@ bool PhotographScreen(DBusConnection* bus, const std::string& screen,
             }
             if (dbus_pending_call_get_completed(pending)) {
                 reply = dbus_pending_call_steal_reply(pending);
-                answered = reply != nullptr && ReadAnswer(reply, shot, error);
+                answered = reply != nullptr && ReadAnswer(reply, shot, error) &&
+                           LimitToAnswer(shot, screen.mostSide, pixels, error);
                 if (!answered) {
                     break;  // an error: the pipe may never end
                 }
+                continue;  // the pipe read again, up to the size now known
             }
         }
+        if (pipeDone && (reply != nullptr || pixels.overran || pixels.failed)) {
+            break;
+        }
+        pollfd fds[3] = {{pipeDone ? -1 : pipe[0], POLLIN, 0},
+                         {reply != nullptr ? -1 : busFd, POLLIN, 0},
+                         {stop, POLLIN, 0}};
+        if (poll(fds, 3, MsUntil(deadline)) > 0 && fds[2].revents != 0) {
+            error = "stopped";
+            answered = false;
+            break;
+        }
     }
-    if (answered && !pipeEnded) {
+    if (answered && !PipeHoldsShot(pixels, error)) {
         answered = false;
-        error = "KWin's photograph did not come";
-    } else if (answered && shot.bytes.size() > kMostBytes) {
-        answered = false;
-        error = "KWin's photograph is larger than any screen";
+    }
+    if (answered) {
+        shot.bytes = std::move(pixels.bytes);
     }
     if (pending != nullptr) {
         dbus_pending_call_cancel(pending);
@@ -208,9 +242,8 @@ std::string SessionBusAddress() {
     return address;
 }
 
-bool PhotographKWinScreens(const std::string& address, const std::vector<std::string>& screens,
-                           const std::function<bool()>& stopNow,
-                           const std::function<void(std::size_t, const KWinShot&)>& take,
+bool PhotographKWinScreens(const std::string& address, const std::vector<KWinScreen>& screens,
+                           int stop, const std::function<void(std::size_t, const KWinShot&)>& take,
                            std::string& error) {
     DBusError failure;
     dbus_error_init(&failure);
@@ -230,9 +263,9 @@ bool PhotographKWinScreens(const std::string& address, const std::vector<std::st
     }
     bool any = false;
     error = "KWin names no screen";
-    for (std::size_t i = 0; i < screens.size() && !(stopNow && stopNow()); ++i) {
+    for (std::size_t i = 0; i < screens.size() && !DescriptorReady(stop); ++i) {
         KWinShot shot;
-        if (!screens[i].empty() && PhotographScreen(bus, screens[i], stopNow, shot, error)) {
+        if (!screens[i].name.empty() && PhotographScreen(bus, screens[i], stop, shot, error)) {
             take(i, shot);
             any = true;
         }

@@ -1,0 +1,46 @@
+#include "linux_program/wayland/capture/shot_pipe.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace altostrat {
+
+void StartShotPipe(ShotPipe& pipe, std::size_t most) {
+    pipe = ShotPipe();
+    pipe.most = most;
+    pipe.bytes.reserve(most);
+}
+
+bool LimitShotPipe(ShotPipe& pipe, std::size_t size) {
+    if (size > pipe.most || pipe.bytes.size() > size) {
+        pipe.overran = true;
+        return false;
+    }
+    pipe.most = size;
+    return true;
+}
+
+bool ReadShotPipe(int fd, ShotPipe& pipe) {
+    std::uint8_t chunk[65536];
+    while (!pipe.ended && !pipe.overran && !pipe.failed) {
+        // One byte past the most is asked for, so that a pipe that has more says so.
+        const std::size_t room = pipe.most - pipe.bytes.size() + 1;
+        const ssize_t n = read(fd, chunk, std::min(room, sizeof chunk));
+        if (n > 0) {
+            const std::size_t kept = std::min(static_cast<std::size_t>(n), room - 1);
+            pipe.bytes.insert(pipe.bytes.end(), chunk, chunk + kept);
+            pipe.overran = kept < static_cast<std::size_t>(n);
+        } else if (n == 0) {
+            pipe.ended = true;
+        } else if (errno == EAGAIN || errno == EINTR) {
+            return false;
+        } else {
+            pipe.failed = true;
+        }
+    }
+    return true;
+}
+
+}  // namespace altostrat
