@@ -110,34 +110,17 @@ bool ReadAnswer(DBusMessage* reply, KWinShot& shot, std::string& error) {
     return true;
 }
 
-// The pipe bounded by the answer's size: false with a reason when the answer's size is refused
-// or the pipe has given more already.
-bool LimitToAnswer(const KWinShot& shot, int mostSide, ShotPipe& pipe, std::string& error) {
+// The bytes the answer's photograph fills, bounded by the screen's mode; 0, with a reason, when
+// it is refused.
+std::size_t AnsweredSize(const KWinShot& shot, int mostSide, std::string& error) {
     const std::int64_t size = ShotBytes(
         shot.width, shot.height, static_cast<std::int64_t>(shot.stride), shot.format, mostSide);
     if (size == 0) {
         error = "KWin's photograph is not of its screen's size (" + std::to_string(shot.width) +
                 "x" + std::to_string(shot.height) + ", " + std::to_string(shot.stride) +
                 " bytes a row)";
-        return false;
     }
-    if (!LimitShotPipe(pipe, static_cast<std::size_t>(size))) {
-        error = "KWin's pipe gives more than its photograph";
-        return false;
-    }
-    return true;
-}
-
-// The photograph in PIPE once the answer has come: whole, and not a byte more.
-bool PipeHoldsShot(const ShotPipe& pipe, std::string& error) {
-    if (pipe.overran) {
-        error = "KWin's pipe gives more than its photograph";
-    } else if (!pipe.ended || pipe.failed || pipe.bytes.size() != pipe.most) {
-        error = "KWin's photograph did not come";
-    } else {
-        return true;
-    }
-    return false;
+    return static_cast<std::size_t>(size);
 }
 
 // Milliseconds until DEADLINE, for poll.
@@ -148,8 +131,8 @@ int MsUntil(std::chrono::steady_clock::time_point deadline) {
     return static_cast<int>(std::clamp<long long>(left, 0, INT_MAX));
 }
 
-// One screen: the call sent, the pipe read while the answer is awaited and after it, up to the
-// size it gives.
+// One screen: the call sent; once the answer has said the photograph's size, the pipe read up
+// to it. (KWin answers before it writes, from a thread of its own: the pipe waits meanwhile.)
 bool PhotographScreen(DBusConnection* bus, const KWinScreen& screen, int stop, KWinShot& shot,
                       std::string& error) {
     int pipe[2];
@@ -157,8 +140,6 @@ bool PhotographScreen(DBusConnection* bus, const KWinScreen& screen, int stop, K
         error = "no pipe";
         return false;
     }
-    ShotPipe pixels;
-    StartShotPipe(pixels, static_cast<std::size_t>(ShotMostBytes(screen.mostSide)));
     DBusMessage* call = CaptureScreenCall(screen.name, pipe[1]);
     close(pipe[1]);  // the message holds its own copy until it is sent
     DBusPendingCall* pending = nullptr;
@@ -169,43 +150,42 @@ bool PhotographScreen(DBusConnection* bus, const KWinScreen& screen, int stop, K
     dbus_connection_get_unix_fd(bus, &busFd);
     using Clock = std::chrono::steady_clock;
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(kAnswerMs);
-    bool pipeDone = false;
+    ShotPipe pixels;
     DBusMessage* reply = nullptr;
     bool answered = false;
     error = "KWin did not answer";
     while (sent && Clock::now() < deadline) {
-        if (!pipeDone) {
-            pipeDone = ReadShotPipe(pipe[0], pixels);
-        }
         if (reply == nullptr) {
             dbus_connection_read_write(bus, 0);
             while (dbus_connection_dispatch(bus) == DBUS_DISPATCH_DATA_REMAINS) {
             }
             if (dbus_pending_call_get_completed(pending)) {
                 reply = dbus_pending_call_steal_reply(pending);
-                answered = reply != nullptr && ReadAnswer(reply, shot, error) &&
-                           LimitToAnswer(shot, screen.mostSide, pixels, error);
-                if (!answered) {
+                answered = reply != nullptr && ReadAnswer(reply, shot, error);
+                const std::size_t size = answered ? AnsweredSize(shot, screen.mostSide, error) : 0;
+                if (size == 0) {
+                    answered = false;
                     break;  // an error: the pipe may never end
                 }
-                continue;  // the pipe read again, up to the size now known
+                StartShotPipe(pixels, size);
+                error = "KWin's photograph did not come";
             }
         }
-        if (pipeDone && (reply != nullptr || pixels.overran || pixels.failed)) {
+        if (answered && ReadShotPipe(pipe[0], pixels)) {
             break;
         }
-        pollfd fds[3] = {{pipeDone ? -1 : pipe[0], POLLIN, 0},
-                         {reply != nullptr ? -1 : busFd, POLLIN, 0},
+        pollfd fds[3] = {{answered ? pipe[0] : -1, POLLIN, 0},
+                         {answered ? -1 : busFd, POLLIN, 0},
                          {stop, POLLIN, 0}};
         if (poll(fds, 3, MsUntil(deadline)) > 0 && fds[2].revents != 0) {
-            error = "stopped";
             answered = false;
             break;
         }
     }
-    if (answered && !PipeHoldsShot(pixels, error)) {
-        answered = false;
+    if (answered && pixels.overran) {
+        error = "KWin's pipe gives more than its photograph";
     }
+    answered = answered && ShotPipeWhole(pixels);
     if (answered) {
         shot.bytes = std::move(pixels.bytes);
     }

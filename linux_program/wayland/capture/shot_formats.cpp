@@ -145,11 +145,6 @@ std::int64_t ShotBytes(int width, int height, std::int64_t stride, ShotFormat fo
     return stride * height;
 }
 
-std::int64_t ShotMostBytes(int mostSide) {
-    const int side = SideLimit(mostSide);
-    return (ShotRowBytes(side, ShotFormat::kXbgr16161616) + kShotMostRowPadding) * side;
-}
-
 void ReadShotPixel(ShotFormat format, const std::uint8_t* p, std::uint8_t rgb[3]) {
     switch (format) {
         case ShotFormat::kXrgb8888:

@@ -59,10 +59,6 @@ std::int64_t ShotRowBytes(int width, ShotFormat format);
 // row of MOST_SIDE pixels with its padding.
 std::int64_t ShotBytes(int width, int height, std::int64_t stride, ShotFormat format, int mostSide);
 
-// The most bytes ShotBytes allows for MOST_SIDE in any format: what may come before the
-// photograph's own size is known.
-std::int64_t ShotMostBytes(int mostSide);
-
 // Red, green and blue of the pixel at PIXEL, each scaled to 0..255 (rounded).
 void ReadShotPixel(ShotFormat format, const std::uint8_t* pixel, std::uint8_t rgb[3]);
 

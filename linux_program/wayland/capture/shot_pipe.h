@@ -1,10 +1,9 @@
 #pragma once
-// A photograph read from a pipe (KWin writes its screen's pixels into one while its answer on the
-// bus says their size and layout), never further than a photograph can go. Until the size is
-// known the pipe may give at most the largest photograph of the output (ShotMostBytes); once it is
-// known, exactly that many bytes (stride x height). The memory for the most is taken once, before
-// the first byte, and never grows: a writer that does not stop is read up to the size and then
-// refused, instead of filling memory until something gives.
+// A photograph read from a pipe (KWin writes its screen's pixels into one once its answer on the
+// bus has said their size and layout), never further than its size: the memory for exactly
+// stride x height bytes is taken once, before the first byte is read, and never grows. A writer
+// that gives more, or does not stop, is read up to the size and then refused, instead of filling
+// memory until something gives.
 
 #include <cstddef>
 #include <cstdint>
@@ -13,22 +12,21 @@
 namespace altostrat {
 
 struct ShotPipe {
-    std::size_t most = 0;             // the bytes the pipe may give at most, as far as known
-    std::vector<std::uint8_t> bytes;  // what it gave, its capacity taken once
+    std::size_t size = 0;             // the bytes the photograph fills
+    std::vector<std::uint8_t> bytes;  // what the pipe gave, its memory taken once
     bool ended = false;               // the writer closed it
-    bool overran = false;             // it gave more than MOST: refused
+    bool overran = false;             // it gave more than SIZE: refused
     bool failed = false;              // reading it failed
 };
 
-// Ready to read at most MOST bytes.
-void StartShotPipe(ShotPipe& pipe, std::size_t most);
+// Ready to read a photograph of SIZE bytes.
+void StartShotPipe(ShotPipe& pipe, std::size_t size);
 
-// The photograph's own size is known: no more than SIZE bytes may come (false, overran, when
-// more already have, or SIZE is more than the most allowed before).
-bool LimitShotPipe(ShotPipe& pipe, std::size_t size);
-
-// Reads what FD (non-blocking) holds now, up to the most and one byte past it, which is refused.
+// Reads what FD (non-blocking) holds now, up to the size and one byte past it, which is refused.
 // True once there is nothing more to wait for: ended, overran or failed.
 bool ReadShotPipe(int fd, ShotPipe& pipe);
+
+// Whether the pipe gave the photograph whole, and not a byte more.
+bool ShotPipeWhole(const ShotPipe& pipe);
 
 }  // namespace altostrat
