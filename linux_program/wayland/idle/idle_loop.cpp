@@ -74,7 +74,9 @@ IdleEnd Fly(const DisplayWait& waiting, const IdleWatch& watch, const IdleFlight
             ReapFlightChild(child);
             return IdleEnd::kChildGone;
         } else if (end == WaitEnd::kTimedOut) {
-            std::fprintf(stderr, "altostrat: the flight did not end when told; it is ended\n");
+            std::fprintf(stderr,
+                         "altostrat: the flight did not end within 2 s of the user's return; it "
+                         "was killed\n");
             KillFlightChild(child);
             return IdleEnd::kChildGone;
         } else {
