@@ -37,13 +37,13 @@ void TellOfXWayland(const char* reason) {
 // resident, a flight each time the desktop has been idle long enough (idle/idle_loop.h).
 int FlyOnWayland(wl_display* display, const HackOptions& options) {
     if (options.idleSeconds > 0) {
-        return RunIdleLoop(display, options.idleSeconds,
+        return RunIdleLoop(display, StopDescriptor(), options.idleSeconds,
                            [&options](wl_display* own, const std::function<bool()>& endNow) {
                                RunWaylandFlight(own, options, endNow);
                            });
     }
     const WaylandFlightEnd end = RunWaylandFlight(display, options, {});
-    return end == WaylandFlightEnd::kCouldNotStart ? 1 : 0;
+    return end == WaylandFlightEnd::kCouldNotStart && !StopSignalled() ? 1 : 0;
 }
 
 // The path as run/display_path.h chooses it; the compositor is asked only where it matters.

@@ -5,6 +5,13 @@
 // the program reads often (between frames, while it waits for the image helper, while it waits
 // for its window or the keyboard) and then tidies up itself.
 //
+// A wait in a poll cannot read a flag: a signal that lands after the last look at it and before
+// the poll begins would leave the poll waiting for an event that may never come. For those the
+// handler also writes into a pipe (the stop descriptor), which turns readable and stays so, and
+// the poll waits on it beside its other descriptors. A pipe is the process's own: a child made
+// with fork (the --idle flight) has one of its own the first time it asks, and the handler
+// writes only the pipe of the process it runs in, so neither hears the other's signals.
+//
 // The making of the window (GLX loads its driver, a second or more on a busy machine) and the
 // scene set-up are long calls that read no flag. For their duration the handler ends the
 // process itself, with a call that is safe inside a handler; nothing of the run is on disk to
@@ -18,6 +25,10 @@ void InstallStopSignals();
 
 // True once one of the signals has arrived.
 bool StopSignalled();
+
+// The stop descriptor: readable once one of the signals has arrived in this process (-1 when no
+// pipe can be had; the flag still works). Never read from it.
+int StopDescriptor();
 
 // From now until EndAtOnceOff, a stop signal ends the process with exit code 0 at once. A
 // signal that came before is acted on here.

@@ -67,7 +67,7 @@ DesktopGround TakeDesktopGround(WaylandScreen& screen, const HackOptions& option
         ground.image = TakeUserPicture(screen, ground.logical, options.picture);
         return ground;
     }
-    WaylandDesktopPicture photograph = PhotographWaylandDesktop(screen.display, StopSignalled);
+    WaylandDesktopPicture photograph = PhotographWaylandDesktop(screen.display, StopDescriptor());
     if (StopSignalled()) {
         return ground;
     }

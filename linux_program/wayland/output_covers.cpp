@@ -6,10 +6,11 @@
 #include <cstdio>
 
 #include "flight/gl/gl_headers.h"
+#include "linux_program/run/stop_signals.h"
 #include "linux_program/wayland/egl_outputs.h"
 #include "linux_program/wayland/layer_surfaces.h"
+#include "linux_program/wayland/wait/display_wait.h"
 #include "linux_program/wayland/wayland_registry.h"
-#include "linux_program/wayland/wayland_wait.h"
 
 namespace altostrat {
 namespace {
@@ -33,7 +34,8 @@ bool TendOutputs(WaylandScreen& screen) {
     const bool closedAny =
         std::any_of(screen.outputs.begin(), screen.outputs.end(),
                     [](const std::unique_ptr<CoveredOutput>& o) { return o->closed && !o->gone; });
-    if (closedAny && wl_display_roundtrip(screen.display) < 0) {
+    if (closedAny && CompositorLost(Roundtrip({screen.display, nullptr, StopDescriptor()},
+                                              NowMs() + kCompositorAnswerMs))) {
         // Whether its output is going too comes with the same dispatch of the compositor's.
         screen.broken = true;
         return false;
@@ -95,7 +97,8 @@ bool CoverOutputs(WaylandScreen& screen) {
     screen.outputsChanged = true;
     TendOutputs(screen);
     for (int i = 0; i < 2; ++i) {
-        if (wl_display_roundtrip(screen.display) < 0) {
+        if (CompositorLost(Roundtrip({screen.display, nullptr, StopDescriptor()},
+                                     NowMs() + kCompositorAnswerMs))) {
             screen.broken = true;
             return false;
         }
@@ -104,7 +107,8 @@ bool CoverOutputs(WaylandScreen& screen) {
         return false;
     }
     // The keyboard's enter, for the lead.
-    if (wl_display_roundtrip(screen.display) < 0) {
+    if (CompositorLost(Roundtrip({screen.display, nullptr, StopDescriptor()},
+                                 NowMs() + kCompositorAnswerMs))) {
         screen.broken = true;
         return false;
     }

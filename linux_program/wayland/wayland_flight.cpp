@@ -26,8 +26,8 @@
 #include "linux_program/wayland/layer_surfaces.h"
 #include "linux_program/wayland/output_covers.h"
 #include "linux_program/wayland/output_frames.h"
+#include "linux_program/wayland/wait/display_wait.h"
 #include "linux_program/wayland/wayland_registry.h"
-#include "linux_program/wayland/wayland_wait.h"
 
 namespace altostrat {
 namespace {
@@ -157,7 +157,8 @@ void PresentDrawn(WaylandFlightRun& run) {
             if (EndAsked(run)) {
                 return;
             }
-            if (!WaitForWaylandEvents(screen.display, static_cast<int>(wait))) {
+            if (WaitOnce({screen.display, nullptr, StopDescriptor()}, NowMs() + wait) ==
+                WaitEnd::kBroken) {
                 screen.broken = true;
                 return;
             }
@@ -273,7 +274,8 @@ void RunFrameLoop(WaylandFlightRun& run, const ScenePlatform& platform) {
         ChooseLead(run);
         const OutputFramePlan plan = PlanOutputFrames(OutputFrames(screen), NowMs());
         if (!plan.pass) {
-            if (!WaitForWaylandEvents(screen.display, -1)) {
+            if (WaitOnce({screen.display, nullptr, StopDescriptor()}, kNoDeadline) ==
+                WaitEnd::kBroken) {
                 screen.broken = true;
             }
             continue;
@@ -289,7 +291,7 @@ void RunFrameLoop(WaylandFlightRun& run, const ScenePlatform& platform) {
             return;
         }
         // Input that came while the picture was drawn is seen before the next.
-        if (!WaitForWaylandEvents(screen.display, 0)) {
+        if (WaitOnce({screen.display, nullptr, StopDescriptor()}, NowMs()) == WaitEnd::kBroken) {
             screen.broken = true;
         }
     }
@@ -355,7 +357,7 @@ void TakeDown(WaylandFlightRun& run) {
     CloseEgl(screen);
     ReleaseWaylandGlobals(screen);
     if (!screen.broken) {
-        wl_display_roundtrip(screen.display);
+        Roundtrip({screen.display, nullptr, StopDescriptor()}, NowMs() + kCompositorAnswerMs);
     }
 }
 

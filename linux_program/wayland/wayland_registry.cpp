@@ -6,7 +6,9 @@
 #include <cstring>
 
 #include "fractional-scale-v1-client-protocol.h"
+#include "linux_program/run/stop_signals.h"
 #include "linux_program/wayland/layer_shell_protocol.h"
+#include "linux_program/wayland/wait/display_wait.h"
 #include "linux_program/wayland/wayland_input.h"
 #include "viewporter-client-protocol.h"
 #include "wlr-output-power-management-unstable-v1-client-protocol.h"
@@ -132,7 +134,8 @@ bool OffersLayerShell(wl_display* display) {
     bool offered = false;
     wl_registry* registry = wl_display_get_registry(display);
     wl_registry_add_listener(registry, &kProbeListener, &offered);
-    const bool answered = wl_display_roundtrip(display) >= 0;
+    const bool answered = Roundtrip({display, nullptr, StopDescriptor()},
+                                    NowMs() + kCompositorAnswerMs) == WaitEnd::kEvents;
     wl_registry_destroy(registry);
     return answered && offered;
 }
@@ -143,7 +146,8 @@ bool BindWaylandGlobals(WaylandScreen& screen) {
     // The globals; then the outputs' and the seat's first descriptions, and the xdg-outputs
     // asked for meanwhile; then those.
     for (int i = 0; i < 3; ++i) {
-        if (wl_display_roundtrip(screen.display) < 0) {
+        if (CompositorLost(Roundtrip({screen.display, nullptr, StopDescriptor()},
+                                     NowMs() + kCompositorAnswerMs))) {
             screen.broken = true;
             return false;
         }

@@ -1,5 +1,6 @@
 #include "linux_program/wayland/capture/desktop_photograph.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 
@@ -14,13 +15,13 @@ namespace {
 // KWin's photographs, each laid into its output's place as it comes.
 bool PhotographThroughKWin(const CaptureGlobals& g, const CanvasPlan& plan, RgbPicture& canvas,
                            std::string& error) {
-    std::vector<std::string> screens;
+    std::vector<KWinScreen> screens;
     for (const auto& output : g.outputs) {
-        screens.push_back(output->name);
+        screens.push_back({output->name, std::max(output->modeWidth, output->modeHeight)});
     }
     bool laid = false;
     const bool any = PhotographKWinScreens(
-        SessionBusAddress(), screens, g.stopNow,
+        SessionBusAddress(), screens, g.stop,
         [&](std::size_t i, const KWinShot& shot) {
             ShotPixels pixels;
             pixels.width = shot.width;
@@ -45,7 +46,7 @@ bool PhotographOutputs(CaptureGlobals& g, CaptureSource source, const CanvasPlan
         return PhotographThroughKWin(g, plan, canvas, error);
     }
     bool laid = false;
-    for (std::size_t i = 0; i < g.outputs.size() && !(g.stopNow && g.stopNow()); ++i) {
+    for (std::size_t i = 0; i < g.outputs.size() && !DescriptorReady(g.stop); ++i) {
         if (plan.outputs[i].Width() <= 0) {
             continue;
         }
@@ -60,11 +61,10 @@ bool PhotographOutputs(CaptureGlobals& g, CaptureSource source, const CanvasPlan
 
 }  // namespace
 
-WaylandDesktopPicture PhotographWaylandDesktop(wl_display* display,
-                                               const std::function<bool()>& stopNow) {
+WaylandDesktopPicture PhotographWaylandDesktop(wl_display* display, int stop) {
     WaylandDesktopPicture result;
     CaptureGlobals g;
-    if (!GatherCaptureGlobals(display, stopNow, g)) {
+    if (!GatherCaptureGlobals(display, stop, g)) {
         ReleaseCaptureGlobals(g);
         result.reason = "the compositor did not answer";
         return result;
@@ -91,12 +91,12 @@ WaylandDesktopPicture PhotographWaylandDesktop(wl_display* display,
             break;
         }
         result.reason = std::string(CaptureSourceName(source)) + ": " + error;
-        if (stopNow && stopNow()) {
+        if (DescriptorReady(stop)) {
             break;
         }
     }
     ReleaseCaptureGlobals(g);
-    if (stopNow && stopNow()) {
+    if (DescriptorReady(stop)) {
         return WaylandDesktopPicture();
     }
     return result;

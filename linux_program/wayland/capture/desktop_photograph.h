@@ -6,7 +6,6 @@
 // default queue and objects are neither dispatched nor touched, and every object made here is
 // gone when it returns. Nothing of the photograph touches the disk.
 
-#include <functional>
 #include <string>
 
 #include "common/picture_layout.h"
@@ -27,9 +26,8 @@ struct WaylandDesktopPicture {
 // The picture is the bounding box at the largest output scale, its longest side at most this.
 constexpr int kDesktopPictureMostSide = 8192;
 
-// Asks STOP_NOW (may be empty) at least every 100 ms while it waits; when it answers true, the
-// result is empty.
-WaylandDesktopPicture PhotographWaylandDesktop(wl_display* display,
-                                               const std::function<bool()>& stopNow);
+// Every wait also ends once STOP (the stop descriptor, wait/display_wait.h; -1: none) is
+// readable, and the result is then empty.
+WaylandDesktopPicture PhotographWaylandDesktop(wl_display* display, int stop);
 
 }  // namespace altostrat

@@ -110,7 +110,6 @@ bool ImageCopyOutput(CaptureGlobals& g, const WaylandOutput& output, const Scree
         g, [&constraints] { return constraints.done || constraints.stopped; }, kCopyMs);
     bool found = false;
     const std::uint32_t format = ChooseFormat(constraints.formats, found);
-    const int bytes = ShotBytesPerPixel(ShotFormatFromShm(format));
     ShmBuffer buffer;
     Frame frame;
     ext_image_copy_capture_frame_v1* proxy = nullptr;
@@ -119,7 +118,8 @@ bool ImageCopyOutput(CaptureGlobals& g, const WaylandOutput& output, const Scree
     } else if (!found) {
         error = "no pixel format offered is taken";
     } else if (!MakeShmBuffer(g.shm, constraints.width, constraints.height,
-                              constraints.width * bytes, format, buffer)) {
+                              ShotRowBytes(constraints.width, ShotFormatFromShm(format)), format,
+                              buffer)) {
         error = "no shared memory for the copy";
     } else {
         proxy = ext_image_copy_capture_session_v1_create_frame(session);

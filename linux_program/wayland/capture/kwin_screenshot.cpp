@@ -6,18 +6,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
+#include <algorithm>
 #include <chrono>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
+
+#include "linux_program/wayland/capture/shot_pipe.h"
+#include "linux_program/wayland/wait/display_wait.h"
 
 namespace altostrat {
 namespace {
 
 constexpr int kAnswerMs = 10000;
-// More than any screen's photograph (16384 x 16384 at 4 bytes); a pipe that gives more is not
-// read further.
-constexpr std::size_t kMostBytes = std::size_t(1) << 30;
 
 void AppendBoolOption(DBusMessageIter& dict, const char* key, bool value) {
     DBusMessageIter entry;
@@ -108,33 +110,37 @@ bool ReadAnswer(DBusMessage* reply, KWinShot& shot, std::string& error) {
     return true;
 }
 
-// Reads what is in the pipe now; true once it has ended (or gives more than a photograph).
-bool ReadPipe(int fd, std::vector<std::uint8_t>& bytes) {
-    std::uint8_t chunk[65536];
-    for (;;) {
-        const ssize_t n = read(fd, chunk, sizeof chunk);
-        if (n > 0) {
-            bytes.insert(bytes.end(), chunk, chunk + n);
-            if (bytes.size() > kMostBytes) {
-                return true;
-            }
-        } else if (n == 0) {
-            return true;
-        } else {
-            return errno != EAGAIN && errno != EINTR;
-        }
+// The bytes the answer's photograph fills, bounded by the screen's mode; 0, with a reason, when
+// it is refused.
+std::size_t AnsweredSize(const KWinShot& shot, int mostSide, std::string& error) {
+    const std::int64_t size = ShotBytes(
+        shot.width, shot.height, static_cast<std::int64_t>(shot.stride), shot.format, mostSide);
+    if (size == 0) {
+        error = "KWin's photograph is not of its screen's size (" + std::to_string(shot.width) +
+                "x" + std::to_string(shot.height) + ", " + std::to_string(shot.stride) +
+                " bytes a row)";
     }
+    return static_cast<std::size_t>(size);
 }
 
-// One screen: the call sent, the pipe read while the answer is awaited.
-bool PhotographScreen(DBusConnection* bus, const std::string& screen,
-                      const std::function<bool()>& stopNow, KWinShot& shot, std::string& error) {
+// Milliseconds until DEADLINE, for poll.
+int MsUntil(std::chrono::steady_clock::time_point deadline) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                          deadline - std::chrono::steady_clock::now())
+                          .count();
+    return static_cast<int>(std::clamp<long long>(left, 0, INT_MAX));
+}
+
+// One screen: the call sent; once the answer has said the photograph's size, the pipe read up
+// to it. (KWin answers before it writes, from a thread of its own: the pipe waits meanwhile.)
+bool PhotographScreen(DBusConnection* bus, const KWinScreen& screen, int stop, KWinShot& shot,
+                      std::string& error) {
     int pipe[2];
     if (pipe2(pipe, O_CLOEXEC | O_NONBLOCK) != 0) {
         error = "no pipe";
         return false;
     }
-    DBusMessage* call = CaptureScreenCall(screen, pipe[1]);
+    DBusMessage* call = CaptureScreenCall(screen.name, pipe[1]);
     close(pipe[1]);  // the message holds its own copy until it is sent
     DBusPendingCall* pending = nullptr;
     const bool sent = dbus_connection_send_with_reply(bus, call, &pending, kAnswerMs) && pending;
@@ -144,17 +150,11 @@ bool PhotographScreen(DBusConnection* bus, const std::string& screen,
     dbus_connection_get_unix_fd(bus, &busFd);
     using Clock = std::chrono::steady_clock;
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(kAnswerMs);
-    bool pipeEnded = false;
+    ShotPipe pixels;
     DBusMessage* reply = nullptr;
     bool answered = false;
     error = "KWin did not answer";
-    while (sent && !(pipeEnded && reply != nullptr) && !(stopNow && stopNow()) &&
-           Clock::now() < deadline) {
-        pollfd fds[2] = {{pipeEnded ? -1 : pipe[0], POLLIN, 0}, {busFd, POLLIN, 0}};
-        poll(fds, 2, 100);
-        if (!pipeEnded) {
-            pipeEnded = ReadPipe(pipe[0], shot.bytes);
-        }
+    while (sent && Clock::now() < deadline) {
         if (reply == nullptr) {
             dbus_connection_read_write(bus, 0);
             while (dbus_connection_dispatch(bus) == DBUS_DISPATCH_DATA_REMAINS) {
@@ -162,18 +162,32 @@ bool PhotographScreen(DBusConnection* bus, const std::string& screen,
             if (dbus_pending_call_get_completed(pending)) {
                 reply = dbus_pending_call_steal_reply(pending);
                 answered = reply != nullptr && ReadAnswer(reply, shot, error);
-                if (!answered) {
+                const std::size_t size = answered ? AnsweredSize(shot, screen.mostSide, error) : 0;
+                if (size == 0) {
+                    answered = false;
                     break;  // an error: the pipe may never end
                 }
+                StartShotPipe(pixels, size);
+                error = "KWin's photograph did not come";
             }
         }
+        if (answered && ReadShotPipe(pipe[0], pixels)) {
+            break;
+        }
+        pollfd fds[3] = {{answered ? pipe[0] : -1, POLLIN, 0},
+                         {answered ? -1 : busFd, POLLIN, 0},
+                         {stop, POLLIN, 0}};
+        if (poll(fds, 3, MsUntil(deadline)) > 0 && fds[2].revents != 0) {
+            answered = false;
+            break;
+        }
     }
-    if (answered && !pipeEnded) {
-        answered = false;
-        error = "KWin's photograph did not come";
-    } else if (answered && shot.bytes.size() > kMostBytes) {
-        answered = false;
-        error = "KWin's photograph is larger than any screen";
+    if (answered && pixels.overran) {
+        error = "KWin's pipe gives more than its photograph";
+    }
+    answered = answered && ShotPipeWhole(pixels);
+    if (answered) {
+        shot.bytes = std::move(pixels.bytes);
     }
     if (pending != nullptr) {
         dbus_pending_call_cancel(pending);
@@ -208,9 +222,8 @@ std::string SessionBusAddress() {
     return address;
 }
 
-bool PhotographKWinScreens(const std::string& address, const std::vector<std::string>& screens,
-                           const std::function<bool()>& stopNow,
-                           const std::function<void(std::size_t, const KWinShot&)>& take,
+bool PhotographKWinScreens(const std::string& address, const std::vector<KWinScreen>& screens,
+                           int stop, const std::function<void(std::size_t, const KWinShot&)>& take,
                            std::string& error) {
     DBusError failure;
     dbus_error_init(&failure);
@@ -230,9 +243,9 @@ bool PhotographKWinScreens(const std::string& address, const std::vector<std::st
     }
     bool any = false;
     error = "KWin names no screen";
-    for (std::size_t i = 0; i < screens.size() && !(stopNow && stopNow()); ++i) {
+    for (std::size_t i = 0; i < screens.size() && !DescriptorReady(stop); ++i) {
         KWinShot shot;
-        if (!screens[i].empty() && PhotographScreen(bus, screens[i], stopNow, shot, error)) {
+        if (!screens[i].name.empty() && PhotographScreen(bus, screens[i], stop, shot, error)) {
             take(i, shot);
             any = true;
         }

@@ -20,7 +20,7 @@ struct Frame {
     std::uint32_t format = 0;
     int width = 0;
     int height = 0;
-    int stride = 0;
+    std::int64_t stride = 0;
     std::uint32_t flags = 0;
 };
 
@@ -35,7 +35,7 @@ void OnBuffer(void* data, zwlr_screencopy_frame_v1*, uint32_t format, uint32_t w
     f.format = format;
     f.width = static_cast<int>(width);
     f.height = static_cast<int>(height);
-    f.stride = static_cast<int>(stride);
+    f.stride = stride;
 }
 
 void OnFlags(void* data, zwlr_screencopy_frame_v1*, uint32_t flags) {

@@ -1,25 +1,31 @@
 #include "linux_program/wayland/capture/shm_buffer.h"
 
+#include <fcntl.h>
 #include <sys/mman.h>
 #include <unistd.h>
 #include <wayland-client.h>
 
+#include <cstdint>
+
+#include "linux_program/wayland/capture/shot_formats.h"
 #include "linux_program/wayland/capture/shots_layout.h"
 
 namespace altostrat {
 
-bool MakeShmBuffer(wl_shm* shm, int width, int height, int stride, std::uint32_t format,
+bool MakeShmBuffer(wl_shm* shm, int width, int height, std::int64_t stride, std::uint32_t format,
                    ShmBuffer& buffer) {
-    const std::size_t size = static_cast<std::size_t>(stride) * height;
-    if (width <= 0 || height <= 0 || stride <= 0 || size > 0x7FFFFFFF) {
+    const std::int64_t bytes = ShotBytes(width, height, stride, ShotFormatFromShm(format), 0);
+    if (bytes == 0 || bytes > INT32_MAX) {
         return false;  // wl_shm pools are sized in a signed 32-bit number
     }
-    const int fd = memfd_create("altostrat-photograph", MFD_CLOEXEC);
+    const auto size = static_cast<std::size_t>(bytes);
+    const int fd = memfd_create("altostrat-photograph", MFD_CLOEXEC | MFD_ALLOW_SEALING);
     if (fd < 0) {
         return false;
     }
     void* data = MAP_FAILED;
-    if (ftruncate(fd, static_cast<off_t>(size)) == 0) {
+    if (ftruncate(fd, static_cast<off_t>(size)) == 0 &&
+        fcntl(fd, F_ADD_SEALS, F_SEAL_SHRINK | F_SEAL_SEAL) == 0) {
         data = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
     }
     if (data == MAP_FAILED) {
@@ -27,14 +33,15 @@ bool MakeShmBuffer(wl_shm* shm, int width, int height, int stride, std::uint32_t
         return false;
     }
     wl_shm_pool* pool = wl_shm_create_pool(shm, fd, static_cast<std::int32_t>(size));
-    buffer.buffer = wl_shm_pool_create_buffer(pool, 0, width, height, stride, format);
+    buffer.buffer = wl_shm_pool_create_buffer(pool, 0, width, height,
+                                              static_cast<std::int32_t>(stride), format);
     wl_shm_pool_destroy(pool);
     close(fd);
     buffer.data = static_cast<std::uint8_t*>(data);
     buffer.size = size;
     buffer.width = width;
     buffer.height = height;
-    buffer.stride = stride;
+    buffer.stride = static_cast<int>(stride);
     buffer.format = format;
     return true;
 }

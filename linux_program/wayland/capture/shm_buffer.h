@@ -1,7 +1,9 @@
 #pragma once
 // A buffer in shared memory for the compositor to copy an output into, and laid into the
 // desktop's picture once the copy has come. The memory is an anonymous file (memfd): nothing of
-// the photograph is ever on disk.
+// the photograph is ever on disk. The compositor holds the file too, and a file made shorter
+// under a mapping kills its reader (SIGBUS) at the first page past the end: the file is sealed
+// against shrinking before the compositor is given it.
 
 #include <cstddef>
 #include <cstdint>
@@ -25,9 +27,9 @@ struct ShmBuffer {
     std::uint32_t format = 0;  // wl_shm's
 };
 
-// A WIDTH x HEIGHT buffer of STRIDE bytes a line in wl_shm format FORMAT; false when the
-// memory cannot be had.
-bool MakeShmBuffer(wl_shm* shm, int width, int height, int stride, std::uint32_t format,
+// A WIDTH x HEIGHT buffer of STRIDE bytes a line in wl_shm format FORMAT; false when the sizes
+// are refused (ShotBytes, and a pool's signed 32-bit size) or the memory cannot be had.
+bool MakeShmBuffer(wl_shm* shm, int width, int height, std::int64_t stride, std::uint32_t format,
                    ShmBuffer& buffer);
 
 void FreeShmBuffer(ShmBuffer& buffer);

@@ -32,6 +32,10 @@ void FromWord(std::uint32_t word, int bits, int red, int green, int blue, std::u
     rgb[2] = Scale(word >> blue & max, max);
 }
 
+int SideLimit(int mostSide) {
+    return mostSide < 1 || mostSide > kShotMostSide ? kShotMostSide : mostSide;
+}
+
 }  // namespace
 
 ShotFormat ShotFormatFromShm(std::uint32_t format) {
@@ -121,6 +125,24 @@ int ShotBytesPerPixel(ShotFormat format) {
         default:
             return 4;
     }
+}
+
+std::int64_t ShotRowBytes(int width, ShotFormat format) {
+    if (width < 1 || width > kShotMostSide) {
+        return 0;
+    }
+    return static_cast<std::int64_t>(width) * ShotBytesPerPixel(format);
+}
+
+std::int64_t ShotBytes(int width, int height, std::int64_t stride, ShotFormat format,
+                       int mostSide) {
+    const int side = SideLimit(mostSide);
+    const std::int64_t row = ShotRowBytes(width, format);
+    if (row == 0 || width > side || height < 1 || height > side || stride < row ||
+        stride > ShotRowBytes(side, format) + kShotMostRowPadding) {
+        return 0;
+    }
+    return stride * height;
 }
 
 void ReadShotPixel(ShotFormat format, const std::uint8_t* p, std::uint8_t rgb[3]) {

@@ -37,6 +37,28 @@ ShotFormat ShotFormatFromQtImage(std::uint32_t format);
 // Bytes to a pixel; 0 for kUnknown.
 int ShotBytesPerPixel(ShotFormat format);
 
+// Sizes come from the compositor (its buffer's, KWin's answer) and are checked before memory is
+// taken for them, in 64-bit arithmetic: a product of two of them overflows an int.
+//
+// The longest side of one output's photograph taken at all: more than any screen made (16K is
+// 15360 wide), and its shared memory at 4 bytes a pixel (1 GiB) still fits wl_shm's signed 32-bit
+// pool size.
+constexpr int kShotMostSide = 16384;
+
+// The padding a row may carry beyond its pixels: compositors align rows to a few dozen bytes, a
+// graphics card's buffers to 256 at most.
+constexpr std::int64_t kShotMostRowPadding = 256;
+
+// The bytes of a row of WIDTH pixels in FORMAT; 0 for a width outside 1..kShotMostSide or an
+// unknown format.
+std::int64_t ShotRowBytes(int width, ShotFormat format);
+
+// The bytes a WIDTH x HEIGHT photograph of STRIDE bytes a row in FORMAT fills (STRIDE x HEIGHT),
+// or 0 when it is refused: a side outside 1..MOST_SIDE (the output's longest side; 0 or more
+// than kShotMostSide: kShotMostSide), a stride shorter than a row of its pixels or longer than a
+// row of MOST_SIDE pixels with its padding.
+std::int64_t ShotBytes(int width, int height, std::int64_t stride, ShotFormat format, int mostSide);
+
 // Red, green and blue of the pixel at PIXEL, each scaled to 0..255 (rounded).
 void ReadShotPixel(ShotFormat format, const std::uint8_t* pixel, std::uint8_t rgb[3]);
 

@@ -58,23 +58,22 @@ const wl_registry_listener kRegistryListener = {OnGlobal, OnGlobalRemove};
 
 }  // namespace
 
-bool GatherCaptureGlobals(wl_display* display, const std::function<bool()>& stopNow,
-                          CaptureGlobals& g) {
+bool GatherCaptureGlobals(wl_display* display, int stop, CaptureGlobals& g) {
     g.display = display;
-    g.stopNow = stopNow;
+    g.stop = stop;
     g.queue = wl_display_create_queue(display);
     g.wrapper = static_cast<wl_proxy*>(wl_proxy_create_wrapper(display));
     wl_proxy_set_queue(g.wrapper, g.queue);
     g.registry = wl_display_get_registry(reinterpret_cast<wl_display*>(g.wrapper));
     wl_registry_add_listener(g.registry, &kRegistryListener, &g);
     // The globals first; then each output's description and logical place.
-    if (RoundtripQueue(display, g.wrapper, g.queue, stopNow, kAnswerMs) != QueueWaitEnd::kDone) {
+    if (Roundtrip({display, g.queue, stop}, NowMs() + kAnswerMs) != WaitEnd::kEvents) {
         return false;
     }
     for (auto& output : g.outputs) {
         DescribeLogicalPlace(*output, g.xdgOutputs);
     }
-    return RoundtripQueue(display, g.wrapper, g.queue, stopNow, kAnswerMs) == QueueWaitEnd::kDone;
+    return Roundtrip({display, g.queue, stop}, NowMs() + kAnswerMs) == WaitEnd::kEvents;
 }
 
 void ReleaseCaptureGlobals(CaptureGlobals& g) {
@@ -134,8 +133,8 @@ OutputPlace PlaceOf(const WaylandOutput& output) {
     return place;
 }
 
-QueueWaitEnd WaitForCapture(CaptureGlobals& g, const std::function<bool()>& done, int timeoutMs) {
-    return DispatchQueueUntil(g.display, g.queue, done, g.stopNow, timeoutMs);
+WaitEnd WaitForCapture(CaptureGlobals& g, const std::function<bool()>& done, int timeoutMs) {
+    return WaitUntil({g.display, g.queue, g.stop}, done, NowMs() + timeoutMs);
 }
 
 }  // namespace altostrat

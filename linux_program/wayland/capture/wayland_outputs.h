@@ -11,9 +11,9 @@
 
 #include "common/screen_rect.h"
 #include "linux_program/wayland/capture/capture_order.h"
-#include "linux_program/wayland/capture/queue_wait.h"
 #include "linux_program/wayland/capture/shots_layout.h"
 #include "linux_program/wayland/output/wayland_output.h"
+#include "linux_program/wayland/wait/display_wait.h"
 
 struct wl_display;
 struct wl_event_queue;
@@ -40,14 +40,13 @@ struct CaptureGlobals {
     ext_output_image_capture_source_manager_v1* outputSources = nullptr;
     bool kde = false;
     std::vector<std::unique_ptr<WaylandOutput>> outputs;  // listeners hold their addresses
-    std::function<bool()> stopNow;
+    int stop = -1;  // the stop descriptor (wait/display_wait.h); -1: none
 };
 
 // Binds the globals on a new queue of DISPLAY's and waits for every output's description.
 // False when the compositor does not answer within seconds, or on a stop or a broken
 // connection; what was bound is released by ReleaseCaptureGlobals all the same.
-bool GatherCaptureGlobals(wl_display* display, const std::function<bool()>& stopNow,
-                          CaptureGlobals& globals);
+bool GatherCaptureGlobals(wl_display* display, int stop, CaptureGlobals& globals);
 
 void ReleaseCaptureGlobals(CaptureGlobals& globals);
 
@@ -56,8 +55,7 @@ CaptureOffers OffersOf(const CaptureGlobals& globals, bool sessionBus);
 // The output's place in the layout and its physical size upright.
 OutputPlace PlaceOf(const WaylandOutput& output);
 
-// Waits on the globals' queue; see DispatchQueueUntil.
-QueueWaitEnd WaitForCapture(CaptureGlobals& globals, const std::function<bool()>& done,
-                            int timeoutMs);
+// Waits on the globals' queue until DONE, for at most TIMEOUT_MS; see WaitUntil.
+WaitEnd WaitForCapture(CaptureGlobals& globals, const std::function<bool()>& done, int timeoutMs);
 
 }  // namespace altostrat

@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "linux_program/wayland/wait/display_wait.h"
+
 namespace altostrat {
 namespace {
 
@@ -57,7 +59,12 @@ void TellUserBack(FlightChild& child) {
         const char back = 1;
         // Not a signal if the child has just gone: its end is read as gone anyway.
         child.told = send(child.socket, &back, 1, MSG_NOSIGNAL) == 1 || errno == EPIPE;
+        child.toldAtMs = NowMs();
     }
+}
+
+std::int64_t ChildGoneBy(const FlightChild& child) {
+    return child.told ? child.toldAtMs + kChildGraceMs : kNoDeadline;
 }
 
 void ReapFlightChild(FlightChild& child) {
@@ -67,9 +74,20 @@ void ReapFlightChild(FlightChild& child) {
     child = FlightChild();
 }
 
+void KillFlightChild(FlightChild& child) {
+    kill(child.pid, SIGKILL);
+    ReapFlightChild(child);
+}
+
 void StopFlightChild(FlightChild& child) {
     kill(child.pid, SIGTERM);
-    ReapFlightChild(child);
+    // The stop descriptor is left out: the waiting process's own stop is often why.
+    if (WaitOnce({nullptr, nullptr, -1, child.socket}, NowMs() + kChildGraceMs) ==
+        WaitEnd::kOther) {
+        ReapFlightChild(child);
+    } else {
+        KillFlightChild(child);
+    }
 }
 
 }  // namespace altostrat

@@ -1,19 +1,17 @@
 #include "linux_program/wayland/idle/idle_loop.h"
 
-#include <poll.h>
-#include <signal.h>
 #include <wayland-client.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <functional>
 
 #include "ext-idle-notify-v1-client-protocol.h"
-#include "linux_program/run/stop_signals.h"
 #include "linux_program/wayland/idle/flight_child.h"
+#include "linux_program/wayland/idle/reconnect_schedule.h"
+#include "linux_program/wayland/wait/display_wait.h"
 
 namespace altostrat {
 namespace {
@@ -50,83 +48,41 @@ void OnResumed(void* data, ext_idle_notification_v1*) {
 
 const ext_idle_notification_v1_listener kNotificationListener = {OnIdled, OnResumed};
 
-enum class WaitEnd { kReached, kChildGone, kStopSignal, kCompositorGone };
+// How a time of watching ended.
+enum class IdleEnd { kChildGone, kStopped, kGone };
 
-// Sleeps on the compositor's socket (and on CHILD_SOCKET, unless -1) until REACHED answers true
-// after the compositor's events, or the child has gone. The stop signals are blocked from the look
-// at their flag until the poll begins, which lets them in again, so one that comes in between ends
-// the poll instead of being missed.
-WaitEnd WaitFor(wl_display* display, const std::function<bool()>& reached, int childSocket) {
-    sigset_t stops;
-    sigset_t before;
-    sigemptyset(&stops);
-    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
-        sigaddset(&stops, signal);
-    }
-    for (;;) {
-        if (wl_display_dispatch_pending(display) < 0) {
-            return WaitEnd::kCompositorGone;
-        }
-        if (reached()) {
-            return WaitEnd::kReached;
-        }
-        sigprocmask(SIG_BLOCK, &stops, &before);
-        if (StopSignalled()) {
-            sigprocmask(SIG_SETMASK, &before, nullptr);
-            return WaitEnd::kStopSignal;
-        }
-        if (wl_display_prepare_read(display) != 0) {
-            sigprocmask(SIG_SETMASK, &before, nullptr);
-            continue;  // events came in meanwhile: dispatched above
-        }
-        pollfd fds[2] = {{wl_display_get_fd(display), POLLIN, 0}, {childSocket, POLLIN, 0}};
-        if (wl_display_flush(display) < 0) {
-            if (errno != EAGAIN) {
-                wl_display_cancel_read(display);
-                sigprocmask(SIG_SETMASK, &before, nullptr);
-                return WaitEnd::kCompositorGone;
-            }
-            fds[0].events |= POLLOUT;  // the rest goes once the socket takes it
-        }
-        const int ready = ppoll(fds, 2, nullptr, &before);
-        sigprocmask(SIG_SETMASK, &before, nullptr);
-        if (ready > 0 && (fds[0].revents & (POLLIN | POLLHUP | POLLERR)) != 0) {
-            if (wl_display_read_events(display) < 0) {
-                return WaitEnd::kCompositorGone;
-            }
-        } else {
-            wl_display_cancel_read(display);
-            if (ready < 0 && errno != EINTR) {
-                return WaitEnd::kCompositorGone;
-            }
-        }
-        if (ready > 0 && fds[1].revents != 0) {
-            return WaitEnd::kChildGone;
-        }
-    }
+IdleEnd EndOf(WaitEnd wait) {
+    return wait == WaitEnd::kStopped ? IdleEnd::kStopped : IdleEnd::kGone;
 }
 
-// One flight in a child, told when the user is back: kChildGone once it has ended, or how the
-// wait ended (the child then stopped).
-WaitEnd Fly(wl_display* display, const IdleWatch& watch, const IdleFlight& fly) {
+// One flight in a child, told when the user is back: kChildGone once it has ended (or, told, was
+// killed for not ending in time), or how the wait ended (the child then stopped).
+IdleEnd Fly(const DisplayWait& waiting, const IdleWatch& watch, const IdleFlight& fly) {
     FlightChild child;
-    if (!StartFlightChild(display, fly, child)) {
+    if (!StartFlightChild(waiting.display, fly, child)) {
         std::fprintf(stderr, "altostrat: no process for the flight\n");
-        return WaitEnd::kChildGone;
+        return IdleEnd::kChildGone;
     }
+    DisplayWait wait = waiting;
+    wait.other = child.socket;
     for (;;) {
-        const WaitEnd wait = WaitFor(
-            display, [&watch, &child] { return !watch.idle && !child.told; }, child.socket);
-        if (wait == WaitEnd::kReached) {
+        const WaitEnd end = WaitUntil(
+            wait, [&watch, &child] { return !watch.idle && !child.told; }, ChildGoneBy(child));
+        if (end == WaitEnd::kEvents) {
             TellUserBack(child);
-            continue;
-        }
-        if (wait == WaitEnd::kChildGone) {
+        } else if (end == WaitEnd::kOther) {
             ReapFlightChild(child);
+            return IdleEnd::kChildGone;
+        } else if (end == WaitEnd::kTimedOut) {
+            std::fprintf(stderr,
+                         "altostrat: the flight did not end within 2 s of the user's return; it "
+                         "was killed\n");
+            KillFlightChild(child);
+            return IdleEnd::kChildGone;
         } else {
             StopFlightChild(child);
+            return EndOf(end);
         }
-        return wait;
     }
 }
 
@@ -143,59 +99,115 @@ void Release(IdleWatch& watch) {
     watch = IdleWatch();
 }
 
-int Gone(IdleWatch& watch) {
-    std::fprintf(stderr, "altostrat: the compositor has gone\n");
-    Release(watch);
-    return 1;
-}
+enum class Watching { kWatching, kNoIdleNotify, kStopped, kGone };
 
-}  // namespace
-
-int RunIdleLoop(wl_display* display, int idleSeconds, const IdleFlight& fly) {
-    IdleWatch watch;
+// The idle notification asked for on DISPLAY; WATCH is left empty unless kWatching.
+Watching Watch(wl_display* display, int stop, int idleSeconds, IdleWatch& watch) {
     wl_registry* registry = wl_display_get_registry(display);
     wl_registry_add_listener(registry, &kRegistryListener, &watch);
-    const bool answered = wl_display_roundtrip(display) >= 0;
+    const WaitEnd answer = Roundtrip({display, nullptr, stop}, NowMs() + kCompositorAnswerMs);
     wl_registry_destroy(registry);
-    if (!answered) {
-        return Gone(watch);
-    }
-    if (watch.notifier == nullptr || watch.seat == nullptr) {
-        std::fprintf(stderr,
-                     "altostrat: this desktop does not tell programs when it is idle (it offers "
-                     "no ext-idle-notify); let its idle tool start altostrat instead, for "
-                     "example: swayidle -w timeout 600 'altostrat'\n");
+    if (answer != WaitEnd::kEvents || watch.notifier == nullptr || watch.seat == nullptr) {
         Release(watch);
-        return 2;
+        return answer == WaitEnd::kStopped ? Watching::kStopped
+               : CompositorLost(answer)    ? Watching::kGone
+                                           : Watching::kNoIdleNotify;
     }
     const std::uint32_t milliseconds =
         static_cast<std::uint32_t>(std::clamp(idleSeconds, 1, 4000000)) * 1000u;
     watch.notification =
         ext_idle_notifier_v1_get_idle_notification(watch.notifier, milliseconds, watch.seat);
     ext_idle_notification_v1_add_listener(watch.notification, &kNotificationListener, &watch);
+    return Watching::kWatching;
+}
+
+// Flights on WAIT's display whenever the seat is idle, until a stop or the connection's end.
+IdleEnd WatchAndFly(const DisplayWait& wait, const IdleWatch& watch, const IdleFlight& fly) {
     const auto idle = [&watch] { return watch.idle; };
     const auto back = [&watch] { return !watch.idle; };
     for (;;) {
-        WaitEnd wait = WaitFor(display, idle, -1);
-        if (wait == WaitEnd::kReached) {
-            wait = Fly(display, watch, fly);
+        const WaitEnd idled = WaitUntil(wait, idle, kNoDeadline);
+        if (idled != WaitEnd::kEvents) {
+            return EndOf(idled);
         }
-        if (wait == WaitEnd::kChildGone) {
-            // The next flight waits for the user to come back, if this one ended without them
-            // (its surfaces closed, it could not start, it was stopped alone), and to leave
-            // again. A stop signal or the compositor's end that ended the flight ends this wait
-            // too.
-            wait = WaitFor(display, back, -1);
+        const IdleEnd flown = Fly(wait, watch, fly);
+        if (flown != IdleEnd::kChildGone) {
+            return flown;
         }
-        if (wait == WaitEnd::kStopSignal) {
-            Release(watch);
-            wl_display_flush(display);
-            return 0;
-        }
-        if (wait == WaitEnd::kCompositorGone) {
-            return Gone(watch);
+        // The next flight waits for the user to come back, if this one ended without them (its
+        // surfaces closed, it could not start, it was stopped alone), and to leave again.
+        const WaitEnd returned = WaitUntil(wait, back, kNoDeadline);
+        if (returned != WaitEnd::kEvents) {
+            return EndOf(returned);
         }
     }
+}
+
+// A new connection watching for idle, asked for on the schedule; nullptr on a stop or once the
+// tries are over.
+wl_display* Reconnect(int stop, int idleSeconds, IdleWatch& watch) {
+    const std::int64_t lost = NowMs();
+    for (int attempt = 0; ReconnectAttemptMs(attempt) >= 0; ++attempt) {
+        if (WaitOnce({nullptr, nullptr, stop}, lost + ReconnectAttemptMs(attempt)) ==
+            WaitEnd::kStopped) {
+            return nullptr;
+        }
+        wl_display* display = wl_display_connect(nullptr);
+        if (display == nullptr) {
+            continue;
+        }
+        const Watching watching = Watch(display, stop, idleSeconds, watch);
+        if (watching == Watching::kWatching) {
+            std::fprintf(stderr, "altostrat: the compositor is back\n");
+            return display;
+        }
+        wl_display_disconnect(display);
+        if (watching == Watching::kStopped) {
+            return nullptr;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+int RunIdleLoop(wl_display* display, int stop, int idleSeconds, const IdleFlight& fly) {
+    IdleWatch watch;
+    const Watching first = Watch(display, stop, idleSeconds, watch);
+    if (first == Watching::kNoIdleNotify) {
+        std::fprintf(stderr,
+                     "altostrat: this desktop does not tell programs when it is idle (it offers "
+                     "no ext-idle-notify); let its idle tool start altostrat instead, for "
+                     "example: swayidle -w timeout 600 'altostrat'\n");
+        return 2;
+    }
+    wl_display* own = nullptr;  // the connection made here once DISPLAY's broke
+    IdleEnd end = first == Watching::kStopped ? IdleEnd::kStopped
+                  : first == Watching::kGone  ? IdleEnd::kGone
+                                              : WatchAndFly({display, nullptr, stop}, watch, fly);
+    while (end == IdleEnd::kGone) {
+        Release(watch);
+        if (own != nullptr) {
+            wl_display_disconnect(own);
+        }
+        std::fprintf(stderr, "altostrat: the compositor has gone; asking for it again for %d s\n",
+                     static_cast<int>(kReconnectForMs / 1000));
+        own = Reconnect(stop, idleSeconds, watch);
+        if (own == nullptr) {
+            if (DescriptorReady(stop)) {
+                return 0;
+            }
+            std::fprintf(stderr, "altostrat: the compositor has not come back; --idle ends\n");
+            return 1;
+        }
+        end = WatchAndFly({own, nullptr, stop}, watch, fly);
+    }
+    Release(watch);
+    wl_display_flush(own != nullptr ? own : display);
+    if (own != nullptr) {
+        wl_display_disconnect(own);
+    }
+    return 0;
 }
 
 }  // namespace altostrat

@@ -6,7 +6,12 @@
 // signal wakes it. When the seat has been idle for SECONDS, it flies; the flight ends on input
 // or when the compositor says the user is back ("resumed"), and the loop then waits for the
 // user to come back (if the flight ended otherwise) and to leave again before the next flight.
-// SIGTERM, SIGINT and SIGHUP end it with exit code 0, at any moment.
+// SIGTERM, SIGINT and SIGHUP end it with exit code 0, at any moment: the program hands in its
+// stop descriptor (wait/display_wait.h), which every wait here watches.
+//
+// A compositor may go and come back (KWin restarts itself after a crash): a broken connection
+// is asked for again, on reconnect_schedule.h's times, and the idle watch made afresh on the new
+// one; only when it has not come back within 30 s does the loop give up, saying so.
 //
 // Each flight runs in a child process with a connection of its own. A flight loads the OpenGL
 // driver (with llvmpipe, LLVM: some 100 MB) and leaves memory behind that the process could not
@@ -26,9 +31,10 @@ namespace altostrat {
 // pictures. However it ends, the loop then waits for the user to be back and to leave again.
 using IdleFlight = std::function<void(wl_display* display, const std::function<bool()>& endNow)>;
 
-// The program's exit code: 0 after a stop signal; 1 when the compositor goes; 2, with a line on
-// standard error saying what to use instead, when the compositor has no ext-idle-notify or no
-// seat.
-int RunIdleLoop(wl_display* display, int idleSeconds, const IdleFlight& fly);
+// The program's exit code: 0 after a stop signal (STOP turned readable); 1 when the compositor
+// has gone and not come back; 2, with a line on standard error saying what to use instead, when
+// the compositor has no ext-idle-notify or no seat. DISPLAY stays the caller's; a connection
+// made here after it broke is closed here.
+int RunIdleLoop(wl_display* display, int stop, int idleSeconds, const IdleFlight& fly);
 
 }  // namespace altostrat

@@ -19,8 +19,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "wayland_photograph: no compositor\n");
         return 2;
     }
-    const altostrat::WaylandDesktopPicture shot =
-        altostrat::PhotographWaylandDesktop(display, nullptr);
+    const altostrat::WaylandDesktopPicture shot = altostrat::PhotographWaylandDesktop(display, -1);
     wl_display_disconnect(display);
     if (shot.picture.pixels.empty()) {
         std::printf("none: %s\n", shot.reason.c_str());

@@ -76,5 +76,39 @@ TEST(ShotFormats, KWinsQtFormatsAreTheLayoutsTheyName) {
     }
 }
 
+// The sizes a compositor gives, checked before memory is taken: real photographs pass with their
+// exact size; sides past the output's mode or the limit, and strides that could not hold their
+// row or overflow an int once multiplied, are refused (0).
+TEST(ShotFormats, APhotographsSizeIsItsStrideTimesItsHeightWithinItsOutput) {
+    const struct {
+        int width;
+        int height;
+        std::int64_t stride;
+        ShotFormat format;
+        int mostSide;
+        std::int64_t bytes;
+    } cases[] = {
+        {1024, 768, 4096, ShotFormat::kXrgb8888, 0, 4096 * 768},       // sway's screen copy
+        {1366, 768, 4100, ShotFormat::kBgr888, 1366, 4100 * 768},      // Qt's RGB888, rows of 4
+        {1366, 768, 5632, ShotFormat::kXrgb8888, 1366, 5632 * 768},    // rows aligned to 256
+        {1080, 1920, 4320, ShotFormat::kXrgb8888, 1920, 4320 * 1920},  // a turned output
+        {16384, 16384, 65536, ShotFormat::kXrgb8888, 0, std::int64_t(1) << 30},
+        {3840, 2160, 15360, ShotFormat::kXrgb8888, 1920, 0},      // larger than its output's mode
+        {16385, 10, 65540, ShotFormat::kXrgb8888, 0, 0},          // wider than any screen
+        {600000000, 1, 2400000000, ShotFormat::kXrgb8888, 0, 0},  // 4 x width overflows an int
+        {1024, 768, 4000, ShotFormat::kXrgb8888, 0, 0},           // a row does not fit its stride
+        {1024, 768, std::int64_t(1) << 40, ShotFormat::kXrgb8888, 0, 0},
+        {1024, 0, 4096, ShotFormat::kXrgb8888, 0, 0},
+        {-1, 768, 4096, ShotFormat::kXrgb8888, 0, 0},  // 2^32 - 1 wide, as an int
+        {1024, 768, 4096, ShotFormat::kUnknown, 0, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ShotBytes(c.width, c.height, c.stride, c.format, c.mostSide), c.bytes)
+            << c.width << "x" << c.height << " stride " << c.stride;
+    }
+    EXPECT_EQ(ShotRowBytes(600000000, ShotFormat::kXrgb8888), 0);
+    EXPECT_EQ(ShotRowBytes(16384, ShotFormat::kXbgr16161616), 131072);
+}
+
 }  // namespace
 }  // namespace altostrat
