@@ -2,7 +2,7 @@
 // What the host and the renderer agree on. The two programs share no memory and send each other
 // nothing: the host writes three pictures into a fixed folder and starts the renderer by its
 // file name beside itself; the host then watches for the renderer's window by its title. The
-// host's own window titles keep a second copy of the host from starting while one runs.
+// host's own windows keep a second copy of the host from starting while one runs.
 
 #include <string>
 #include <string_view>
@@ -70,13 +70,18 @@ RendererOptions ParseRendererWords(const std::vector<std::string>& words);
 RendererOptions ParseRendererArguments(std::string_view arguments);
 std::vector<std::string> SplitCommandLineWords(std::string_view arguments);
 
-// The renderer's window: created by the renderer, looked for by the host.
+// The renderer's window: created by the renderer, looked for by the host and the keeper. Windows
+// are looked for by class and title, and only among those of our own programs' processes
+// (common/win32/our_window.h): any program may give a window these names.
 inline constexpr char kRendererWindowTitle[] = "Altostrat_VC";
+inline constexpr char kRendererWindowClass[] = "OpenGL";
 // A running saver's hidden window, and the settings dialog: while either exists, a new start
 // of the host does nothing.
 inline constexpr char kSaverFormTitle[] = "Altostrat_Main";
+inline constexpr char kSaverFormClass[] = "AltostratSaverForm";
 inline constexpr char kSettingsDialogTitle[] =
     u8"<\u30A2\u30EB\u30C8\u30B9\u30C8\u30E9\u30C8>";  // <アルトストラト>
+inline constexpr char kSettingsDialogClass[] = "AltostratSettings";
 // The still picture shown in the Display Properties' small monitor.
 inline constexpr char kPreviewWindowTitle[] = "Preview Window";
 

@@ -160,6 +160,13 @@ KeeperVerdict CheckKeeperSection(const std::uint8_t* bytes, std::size_t availabl
     return KeeperVerdict::kUsable;
 }
 
+SessionLock SessionLockFromFlags(std::int32_t sessionFlags, bool reversed) {
+    if (sessionFlags != 0 && sessionFlags != 1) {
+        return SessionLock::kUnknown;
+    }
+    return (sessionFlags == 0) != reversed ? SessionLock::kLocked : SessionLock::kUnlocked;
+}
+
 BgrRows KeeperRows(const std::uint8_t* bytes, const KeeperHeader& header) {
     return {header.screen.Width(), header.screen.Height(), bytes + kKeeperHeaderSize,
             header.rowStride};

@@ -23,13 +23,16 @@
 
 namespace altostrat {
 
-// The section, the one-per-session lock and the keeper's stop signal, in the session's own
-// namespace: another session (another user signed in at the same time) has its own.
-inline constexpr char kKeeperPhotographName[] = "Local\\AltostratKeeperPhotograph";
-inline constexpr char kKeeperMutexName[] = "Local\\AltostratKeeper";
+// The section, the one-per-session lock and the keeper's stop signal, by their names inside the
+// user's private namespace of the session (common/win32/keeper_names.h): another session (another
+// user signed in at the same time) has its own, and no other account or lower integrity can take
+// them. Where there are no private namespaces, the same names under "Local\".
+inline constexpr char kKeeperNamespace[] = "AltostratKeeper";
+inline constexpr char kKeeperPhotographName[] = "AltostratKeeperPhotograph";
+inline constexpr char kKeeperMutexName[] = "AltostratKeeper";
 // Set by whoever wants the keeper to end (the installer through the keeper's /stop, the
 // settings dialog directly).
-inline constexpr char kKeeperStopEventName[] = "Local\\AltostratKeeperStop";
+inline constexpr char kKeeperStopEventName[] = "AltostratKeeperStop";
 // The keeper's own file, beside the host; its start-at-sign-in entry's value name.
 inline constexpr char kKeeperFileName[] =
     u8"\u30A2\u30EB\u30C8\u30B9\u30C8\u30E9\u30C8\u5E38\u99D0.exe";  // アルトストラト常駐.exe
@@ -119,6 +122,15 @@ enum class KeeperVerdict {
 // The tick count wraps after 49.7 days: times are compared as differences.
 KeeperVerdict CheckKeeperSection(const std::uint8_t* bytes, std::size_t available,
                                  const KeeperSightNow& now, KeeperHeader* header);
+
+// Whether the session is locked, as the session service tells it (WTSSessionInfoEx's
+// SessionFlags). Nothing of the user's screen is used over a locked session: whoever stands at
+// the machine then is not known to be the user. Where the service cannot say, the keeper's own
+// notices decide: it drops its photograph at the lock.
+enum class SessionLock { kUnknown, kLocked, kUnlocked };
+// SESSION_FLAGS as the service gives it: 0 locked, 1 unlocked, anything else unknown; on Windows 7
+// and Server 2008 R2 (REVERSED) the service gives the two the other way round.
+SessionLock SessionLockFromFlags(std::int32_t sessionFlags, bool reversed);
 
 // The photograph's rows in a section judged usable.
 BgrRows KeeperRows(const std::uint8_t* bytes, const KeeperHeader& header);

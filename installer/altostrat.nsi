@@ -145,7 +145,11 @@ Section "Uninstall"
   RMDir "$INSTDIR"
 
   Call un.RemoveEarlierPictures
-  ; The last saver run's account of where its ground came from, in the user's temporary folder.
+  ; The last saver run's account of where its ground came from, in the program's folder of the
+  ; user's local application data (a link planted there goes itself, never what it leads to);
+  ; earlier versions kept it in the temporary folder.
+  Delete "$LOCALAPPDATA\Altostrat\AltostratGround.txt"
+  RMDir "$LOCALAPPDATA\Altostrat"
   Delete "$TEMP\AltostratGround.txt"
 
   DeleteRegKey HKCU "${UNINSTALL_KEY}"

@@ -11,6 +11,10 @@ bool Watching(const KeeperSight& sight) {
     return sight.oursChosen && sight.saverActive && sight.timeoutSeconds > 0;
 }
 
+bool Away(const KeeperState& state) {
+    return state.locked || state.disconnected || state.suspended;
+}
+
 std::uint64_t TimeoutMilliseconds(const KeeperSight& sight) {
     return std::uint64_t{sight.timeoutSeconds} * 1000;
 }
@@ -45,7 +49,11 @@ KeeperAction StepKeeper(KeeperState& state, const KeeperSight& sight) {
         if (runStarted || held >= kKeeperHoldMilliseconds) {
             state.stretchDone = true;
         }
-        if (!state.inStretch || state.stretchDone || !Watching(sight)) {
+        // Not the user's desktop and no saver's: a lock the notices missed, or another desktop.
+        if (!sight.usersDesktopShown && !sight.saverRunning) {
+            state.stretchDone = true;
+        }
+        if (!state.inStretch || state.stretchDone || !Watching(sight) || Away(state)) {
             state.holding = false;
             return KeeperAction::kDrop;
         }
@@ -54,7 +62,8 @@ KeeperAction StepKeeper(KeeperState& state, const KeeperSight& sight) {
         }
         return KeeperAction::kNothing;
     }
-    if (!Watching(sight) || !sight.usersDesktopShown || sight.saverRunning || state.stretchDone) {
+    if (!Watching(sight) || !sight.usersDesktopShown || sight.saverRunning || state.stretchDone ||
+        Away(state)) {
         return KeeperAction::kNothing;
     }
     if (IdleMilliseconds(sight) + std::uint64_t{kKeeperLeadMilliseconds} <
@@ -66,6 +75,39 @@ KeeperAction StepKeeper(KeeperState& state, const KeeperSight& sight) {
     return KeeperAction::kPhotograph;
 }
 
+KeeperAction KeeperSessionNotice(KeeperState& state, KeeperNotice notice,
+                                 std::uint32_t lastInputTick) {
+    switch (notice) {
+        case KeeperNotice::kUnlocked:
+            state.locked = false;
+            return KeeperAction::kNothing;
+        case KeeperNotice::kConnected:
+            state.disconnected = false;
+            return KeeperAction::kNothing;
+        case KeeperNotice::kResumed:
+            state.suspended = false;
+            return KeeperAction::kNothing;
+        case KeeperNotice::kLocked:
+            state.locked = true;
+            break;
+        case KeeperNotice::kDisconnected:
+            state.disconnected = true;
+            break;
+        case KeeperNotice::kSuspending:
+            state.suspended = true;
+            break;
+    }
+    // This stretch is over for photographs: the next one begins with the user's next input.
+    state.inStretch = true;
+    state.stretchInputTick = lastInputTick;
+    state.stretchDone = true;
+    if (!state.holding) {
+        return KeeperAction::kNothing;
+    }
+    state.holding = false;
+    return KeeperAction::kDrop;
+}
+
 void KeeperPhotographResult(KeeperState& state, bool held, std::uint32_t nowTick) {
     state.holding = held;
     state.heldSinceTick = nowTick;
@@ -74,6 +116,9 @@ void KeeperPhotographResult(KeeperState& state, bool held, std::uint32_t nowTick
 std::uint32_t KeeperNextStep(const KeeperState& state, const KeeperSight& sight) {
     if (!Watching(sight)) {
         return kKeeperNoStep;
+    }
+    if (Away(state) && !state.holding) {
+        return kKeeperNoStep;  // only the session's return, a notice, can change anything
     }
     const std::uint32_t recheck = RecheckMilliseconds(sight);
     if (state.holding) {

@@ -133,5 +133,25 @@ TEST(KeeperSection, RowsAreTheBitmapRowsTopFirstPaddedToFourBytes) {
     EXPECT_EQ(rows.stride, 8u);
 }
 
+// The session service's SessionFlags as Windows documents them (WTS_SESSIONSTATE_LOCK 0,
+// WTS_SESSIONSTATE_UNLOCK 1, WTS_SESSIONSTATE_UNKNOWN 0xFFFFFFFF), and Windows 7's reversal of
+// the first two.
+TEST(SessionLock, ReadsTheServicesFlagsTheWayEachWindowsWritesThem) {
+    const struct {
+        std::int32_t flags;
+        bool reversed;
+        SessionLock expected;
+    } cases[] = {
+        {0, false, SessionLock::kLocked},   {1, false, SessionLock::kUnlocked},
+        {0, true, SessionLock::kUnlocked},  {1, true, SessionLock::kLocked},
+        {-1, false, SessionLock::kUnknown}, {-1, true, SessionLock::kUnknown},
+        {2, false, SessionLock::kUnknown},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SessionLockFromFlags(c.flags, c.reversed), c.expected)
+            << c.flags << (c.reversed ? " on Windows 7" : "");
+    }
+}
+
 }  // namespace
 }  // namespace altostrat

@@ -79,14 +79,18 @@ bool HasIntegrityLevels() {
 
 }  // namespace
 
-KeeperSectionSecurity::KeeperSectionSecurity() {
+KeeperSectionSecurity::KeeperSectionSecurity(DWORD access) {
     const std::wstring user = TokenUserSidText();
     if (user.empty()) {
         return;
     }
-    // SECTION_ALL_ACCESS for the user alone, nothing inherited; the label's NRNW is
-    // no-read-up and no-write-up, at ME, medium.
-    const std::wstring owned = L"O:" + user + L"D:P(A;;0xf001f;;;" + user + L")";
+    // ACCESS for the user alone, nothing inherited; the label's NRNW is no-read-up and
+    // no-write-up, at ME, medium.
+    std::wstring mask;
+    for (int shift = 28; shift >= 0; shift -= 4) {
+        mask += L"0123456789abcdef"[(access >> shift) & 0xF];
+    }
+    const std::wstring owned = L"O:" + user + L"D:P(A;;0x" + mask + L";;;" + user + L")";
     for (const std::wstring& sddl : {owned + L"S:(ML;;NRNW;;;ME)", owned}) {
         if (ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl.c_str(), SDDL_REVISION_1,
                                                                  &descriptor, nullptr)) {

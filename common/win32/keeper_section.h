@@ -12,20 +12,22 @@
 
 namespace altostrat {
 
-// The security attributes the keeper makes its section with; its descriptor is freed by the
+// The security attributes the keeper makes its section with (and its lock, its stop signal and
+// their namespace, each with its own kind's full ACCESS); its descriptor is freed by the
 // destructor. Before Windows Vista, which has no integrity levels, the label is left out.
 struct KeeperSectionSecurity {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     SECURITY_ATTRIBUTES attributes{};
 
-    KeeperSectionSecurity();
+    explicit KeeperSectionSecurity(DWORD access = SECTION_ALL_ACCESS);
     ~KeeperSectionSecurity();
     KeeperSectionSecurity(const KeeperSectionSecurity&) = delete;
     KeeperSectionSecurity& operator=(const KeeperSectionSecurity&) = delete;
     bool Made() const { return descriptor != nullptr; }
 };
 
-// What SECTION's owner, access list and integrity label say (it is opened with READ_CONTROL).
+// What SECTION's owner, access list and integrity label say (it is opened with READ_CONTROL); the
+// same for the keeper's other objects.
 KeeperSectionTrust ReadKeeperSectionTrust(HANDLE section);
 
 }  // namespace altostrat

@@ -22,6 +22,14 @@ DesktopStep NextDesktopStep(const DesktopFacts& facts) {
             return Take(DesktopSource::kOwnPicture);
         }
     }
+    if (!facts.sessionLocked) {
+        return Ask(DesktopQuestion::kSessionLocked);
+    }
+    if (*facts.sessionLocked) {
+        return facts.wallpaperRead
+                   ? Take(*facts.wallpaperRead ? DesktopSource::kWallpaper : DesktopSource::kGround)
+                   : Ask(DesktopQuestion::kWallpaper);
+    }
     if (!facts.photographUsable) {
         return Ask(DesktopQuestion::kPhotograph);
     }
@@ -59,6 +67,13 @@ GroundAccount GatherDesktopPicture(bool ownPictureChosen, DesktopGatherer& gathe
                 return account;
             case DesktopQuestion::kOwnPicture:
                 facts.ownPictureRead = ask(DesktopSource::kOwnPicture, gatherer.ReadOwnPicture());
+                break;
+            case DesktopQuestion::kSessionLocked:
+                facts.sessionLocked = gatherer.SessionLocked();
+                if (*facts.sessionLocked) {
+                    ask(DesktopSource::kPhotograph, {SourceMiss::kSessionLocked});
+                    ask(DesktopSource::kKeeperPhotograph, {SourceMiss::kSessionLocked});
+                }
                 break;
             case DesktopQuestion::kPhotograph:
                 facts.photographUsable = ask(DesktopSource::kPhotograph, gatherer.Photograph());
@@ -149,6 +164,8 @@ std::string Reason(const SourceAnswer& answer) {
             return std::string(u8"写真を使えません: ") + KeeperReason(answer.keeper);
         case SourceMiss::kNoWallpaper:
             return u8"壁紙が設定されていません";
+        case SourceMiss::kSessionLocked:
+            return u8"ロックされた画面にはあなたの画面を映しません";
         case SourceMiss::kNone:
             break;
     }

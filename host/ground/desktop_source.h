@@ -4,16 +4,22 @@
 // that desktop's plain background, or nothing at all, instead of the user's windows. So the
 // host tries its sources in a fixed order and takes the first that gives a picture:
 //
-//   own picture chosen   read    photograph usable   keeper's taken   wallpaper read   source
-//   yes                  yes     -                   -                -                own picture
-//   yes                  no      yes                 -                -                photograph
-//   no                   -       yes                 -                -                photograph
-//   either               either  no                  yes              -                keeper's
-//   either               either  no                  no               yes              wallpaper
-//   either               either  no                  no               no               ground
+//   own picture chosen  read    locked  photograph usable  keeper's taken  wallpaper read  source
+//   yes                 yes     -       -                  -               -               own
+//   picture yes                 no      no      yes                -               - photograph no
+//   -       no      yes                -               -               photograph either either  no
+//   no                 yes             -               keeper's either              either  no no
+//   no              yes             wallpaper either              either  yes     - - yes wallpaper
+//   either              either  either  no / -             no / -          no              ground
 //
 // ("-": not asked.) The decision asks one question at a time, so a source is gathered (a picture
 // decoded, a wallpaper read) only when every source before it has failed.
+//
+// Over a locked session nothing of the user's screen is shown: whoever stands at the machine is
+// not known to be the user, and the user's windows (mail, documents) would be the land. Neither
+// photograph is then asked for; the user's own picture, chosen for the screensaver to show, the
+// wallpaper as Windows places it, or the built-in ground is the one. Where the session service
+// cannot tell a lock, the keeper's notices decide: it dropped its photograph at the lock.
 //
 // Every source passed over says why, and the run's account of it (the source taken, and each
 // one before it with its reason) is written where a user finds it without tools: a flight over
@@ -34,6 +40,7 @@ enum class DesktopSource { kOwnPicture, kPhotograph, kKeeperPhotograph, kWallpap
 enum class DesktopQuestion {
     kNone,  // decided
     kOwnPicture,
+    kSessionLocked,
     kPhotograph,
     kKeeperPhotograph,
     kWallpaper,
@@ -43,6 +50,7 @@ enum class DesktopQuestion {
 struct DesktopFacts {
     bool ownPictureChosen = false;  // the settings say 景色 = 1
     std::optional<bool> ownPictureRead;
+    std::optional<bool> sessionLocked;  // the session service says it is locked
     std::optional<bool> photographUsable;
     std::optional<bool> keeperPhotographTaken;
     std::optional<bool> wallpaperRead;
@@ -73,6 +81,7 @@ enum class SourceMiss {
     kNoKeeperPhotograph,  // none held: the keeper does not run, or took none this time
     kKeeperRefused,       // one held, refused for the keeper's verdict
     kNoWallpaper,         // no wallpaper is set
+    kSessionLocked,       // the session is locked: nothing of the user's screen is shown
 };
 
 struct SourceAnswer {
@@ -87,6 +96,8 @@ class DesktopGatherer {
     virtual ~DesktopGatherer() = default;
     // The user's picture (file or folder) decodes.
     virtual SourceAnswer ReadOwnPicture() = 0;
+    // The session service says this session is locked (false where it cannot say).
+    virtual bool SessionLocked() = 0;
     // The screen's photograph is the user's desktop: taken on the desktop named "Default", the
     // copy succeeded, and it is not one colour.
     virtual SourceAnswer Photograph() = 0;
@@ -109,7 +120,9 @@ GroundAccount GatherDesktopPicture(bool ownPictureChosen, DesktopGatherer& gathe
 // "own picture", "photograph", "keeper's photograph", "wallpaper", "ground".
 const char* DesktopSourceName(DesktopSource source);
 
-// The account's file, in the user's temporary folder (%TEMP%), replaced at every saver run.
+// The account's file, replaced at every saver run, in the program's folder of the user's own
+// application data (%LOCALAPPDATA%\Altostrat), where no other account can plant anything.
+inline constexpr char kGroundReportFolderName[] = "Altostrat";
 inline constexpr char kGroundReportFileName[] = "AltostratGround.txt";
 
 // The account as the user reads it (UTF-8, Japanese as the program's other texts, lines ended

@@ -7,9 +7,9 @@
 namespace altostrat {
 
 int Main(HostState& state, HostPlatform& platform) {
-    // Both titles are looked up on every start; either window ends it.
-    const bool saverRunning = platform.WindowExists(kSaverFormTitle);
-    const bool dialogOpen = platform.WindowExists(kSettingsDialogTitle);
+    // Both windows are looked up on every start; either ends it.
+    const bool saverRunning = platform.WindowExists(kSaverFormClass, kSaverFormTitle);
+    const bool dialogOpen = platform.WindowExists(kSettingsDialogClass, kSettingsDialogTitle);
     if (saverRunning || dialogOpen) {
         return 0;
     }

@@ -12,8 +12,9 @@ namespace altostrat {
 class HostPlatform {
   public:
     virtual ~HostPlatform() = default;
-    // A top-level window with exactly this title exists, hidden windows included.
-    virtual bool WindowExists(std::string_view title) = 0;
+    // A top-level window of one of our programs with exactly this class and title exists, hidden
+    // windows included; another program's window of the same names does not count.
+    virtual bool WindowExists(std::string_view className, std::string_view title) = 0;
     // Removes the picture folders that earlier runs left behind and no running host holds.
     virtual void SweepRunFolders() = 0;
     virtual void LoadSettings(HostState& state) = 0;

@@ -17,6 +17,7 @@ struct Answers {
     bool photograph;
     bool keeper;
     bool wallpaper;
+    bool locked = false;  // the session service says the session is locked
 };
 
 // Answers each question from ANSWERS and records the questions asked, in order.
@@ -27,6 +28,10 @@ class RecordingGatherer final : public DesktopGatherer {
 
     SourceAnswer ReadOwnPicture() override {
         return Answer(DesktopQuestion::kOwnPicture, answers_.own);
+    }
+    bool SessionLocked() override {
+        asked.push_back(DesktopQuestion::kSessionLocked);
+        return answers_.locked;
     }
     SourceAnswer Photograph() override {
         return Answer(DesktopQuestion::kPhotograph, answers_.photograph);
@@ -64,24 +69,32 @@ TEST(DesktopSource, TakesTheFirstSourceThatGivesAPictureAndAsksNothingBeyondIt) 
         // 景色 = 1 and a picture that decodes: nothing else is gathered.
         {{true, true, true, true, true}, S::kOwnPicture, {Q::kOwnPicture}},
         // A picture that fails falls back to the desktop's sources, in their order.
-        {{true, false, true, true, true}, S::kPhotograph, {Q::kOwnPicture, Q::kPhotograph}},
+        {{true, false, true, true, true},
+         S::kPhotograph,
+         {Q::kOwnPicture, Q::kSessionLocked, Q::kPhotograph}},
         {{true, false, false, true, true},
          S::kKeeperPhotograph,
-         {Q::kOwnPicture, Q::kPhotograph, Q::kKeeperPhotograph}},
+         {Q::kOwnPicture, Q::kSessionLocked, Q::kPhotograph, Q::kKeeperPhotograph}},
         {{true, false, false, false, false},
          S::kGround,
-         {Q::kOwnPicture, Q::kPhotograph, Q::kKeeperPhotograph, Q::kWallpaper}},
+         {Q::kOwnPicture, Q::kSessionLocked, Q::kPhotograph, Q::kKeeperPhotograph, Q::kWallpaper}},
         // 景色 = 0: the user's picture is never read, whatever it would give.
-        {{false, true, true, false, false}, S::kPhotograph, {Q::kPhotograph}},
+        {{false, true, true, false, false}, S::kPhotograph, {Q::kSessionLocked, Q::kPhotograph}},
         {{false, true, false, true, true},
          S::kKeeperPhotograph,
-         {Q::kPhotograph, Q::kKeeperPhotograph}},
+         {Q::kSessionLocked, Q::kPhotograph, Q::kKeeperPhotograph}},
         {{false, true, false, false, true},
          S::kWallpaper,
-         {Q::kPhotograph, Q::kKeeperPhotograph, Q::kWallpaper}},
+         {Q::kSessionLocked, Q::kPhotograph, Q::kKeeperPhotograph, Q::kWallpaper}},
         {{false, false, false, false, false},
          S::kGround,
-         {Q::kPhotograph, Q::kKeeperPhotograph, Q::kWallpaper}},
+         {Q::kSessionLocked, Q::kPhotograph, Q::kKeeperPhotograph, Q::kWallpaper}},
+        // Locked: neither photograph is asked for, however usable; the user's picture still is.
+        {{false, false, true, true, true, true}, S::kWallpaper, {Q::kSessionLocked, Q::kWallpaper}},
+        {{true, false, true, true, false, true},
+         S::kGround,
+         {Q::kOwnPicture, Q::kSessionLocked, Q::kWallpaper}},
+        {{true, true, true, true, true, true}, S::kOwnPicture, {Q::kOwnPicture}},
     };
     for (const Row& row : rows) {
         std::vector<Q> asked;
@@ -94,7 +107,9 @@ TEST(DesktopSource, TakesTheFirstSourceThatGivesAPictureAndAsksNothingBeyondIt) 
 class ReasonedGatherer final : public DesktopGatherer {
   public:
     SourceAnswer own, photograph, keeper, wallpaper;
+    bool locked = false;
     SourceAnswer ReadOwnPicture() override { return own; }
+    bool SessionLocked() override { return locked; }
     SourceAnswer Photograph() override { return photograph; }
     SourceAnswer TakeKeeperPhotograph() override { return keeper; }
     SourceAnswer ReadWallpaper() override { return wallpaper; }
@@ -126,6 +141,20 @@ TEST(DesktopSource, TheAccountNamesTheSourceTakenAndWhyEachOneBeforeItWasPassedO
     EXPECT_EQ(ground.find(u8"自分の画像"), std::string::npos) << ground;
     EXPECT_EQ(ground.rfind(u8"地面: 組み込みの野原と森\r\n", 0), 0u) << ground;
     EXPECT_NE(ground.find(u8"壁紙 — 壁紙が設定されていません\r\n"), std::string::npos) << ground;
+
+    // Locked: both photographs passed over for the lock, whatever they would have given.
+    gatherer.locked = true;
+    gatherer.photograph = {};
+    gatherer.keeper = {};
+    gatherer.wallpaper = {};
+    const std::string locked = GroundReport(GatherDesktopPicture(false, gatherer));
+    EXPECT_EQ(
+        locked,
+        std::string(
+            u8"地面: 壁紙\r\n"
+            u8"使わなかったもの: 画面の写真 — ロックされた画面にはあなたの画面を映しません\r\n"
+            u8"使わなかったもの: 常駐プログラムの写真 — "
+            u8"ロックされた画面にはあなたの画面を映しません\r\n"));
 }
 
 RgbPicture Filled(int width, int height, RgbColour colour) {

@@ -17,10 +17,12 @@ class RecordingPlatform : public HostPlatform {
     int cursorCount = 0;
     int exitCode = 0;
 
-    bool WindowExists(std::string_view title) override {
-        calls.push_back("find " + std::string(title));
+    // A window is named "CLASS TITLE".
+    bool WindowExists(std::string_view className, std::string_view title) override {
+        const std::string name = std::string(className) + " " + std::string(title);
+        calls.push_back("find " + name);
         for (const std::string& window : existingWindows) {
-            if (window == title) {
+            if (window == name) {
                 return true;
             }
         }
@@ -47,8 +49,8 @@ class RecordingPlatform : public HostPlatform {
     }
 };
 
-const std::string kFindSaver = "find Altostrat_Main";
-const std::string kFindDialog = u8"find <アルトストラト>";
+const std::string kFindSaver = "find AltostratSaverForm Altostrat_Main";
+const std::string kFindDialog = u8"find AltostratSettings <アルトストラト>";
 const std::string kSweep = "sweep";
 
 std::vector<std::string> RunMain(const char* arguments, RecordingPlatform& platform) {
@@ -84,7 +86,8 @@ TEST(Main, EachModeMakesItsStepsInOrder) {
 }
 
 TEST(Main, AnotherInstanceEndsEveryModeAfterBothLookUps) {
-    for (const char* title : {"Altostrat_Main", u8"<アルトストラト>"}) {
+    for (const char* title :
+         {"AltostratSaverForm Altostrat_Main", u8"AltostratSettings <アルトストラト>"}) {
         for (const char* arguments : {"/s", "/p 1234", "/c", "", "/a"}) {
             RecordingPlatform platform;
             platform.existingWindows = {title};
@@ -94,7 +97,7 @@ TEST(Main, AnotherInstanceEndsEveryModeAfterBothLookUps) {
     }
     // The preview window's own title does not block.
     RecordingPlatform platform;
-    platform.existingWindows = {"Preview Window"};
+    platform.existingWindows = {"AltostratPreviewForm Preview Window"};
     EXPECT_EQ(RunMain("/p 5", platform).back(), "preview 5");
 }
 

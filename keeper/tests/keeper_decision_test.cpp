@@ -2,7 +2,8 @@
 // timeout, only for this saver, switched on, on the user's own unlocked desktop; renew it while
 // the user stays away and no saver starts; drop it when the user comes back or a saver run
 // starts, and photograph nothing more until the user is back (it would be of the flight); look
-// again only when something can have changed.
+// again only when something can have changed; and keep nothing of the user's once the session is
+// locked, disconnected or asleep, until the user is back.
 #include "keeper/keeper_decision.h"
 
 #include <gtest/gtest.h>
@@ -84,7 +85,8 @@ TEST(KeeperDecision, HoldsAndRenewsUntilInputOrARunThenWaitsForNewIdleness) {
         {"input came back", Idle(1000, 170000), KeeperAction::kDrop},
         {"the host took it", taken, KeeperAction::kDrop},
         {"renewal due", renewDue, KeeperAction::kPhotograph},
-        {"renewal due, the desktop locked", renewDueLocked, KeeperAction::kNothing},
+        // A lock the notices missed: the screen is someone else's to see.
+        {"renewal due, the desktop locked", renewDueLocked, KeeperAction::kDrop},
         {"ten minutes held", Idle(57000 + kKeeperHoldMilliseconds), KeeperAction::kDrop},
         {"another saver chosen", otherSaver, KeeperAction::kDrop},
     };
@@ -107,6 +109,50 @@ TEST(KeeperDecision, HoldsAndRenewsUntilInputOrARunThenWaitsForNewIdleness) {
     // A photograph that could not be taken is tried again at the next step.
     KeeperPhotographResult(state, false, Idle(57500, 200000).nowTick);
     EXPECT_EQ(StepKeeper(state, Idle(58500, 200000)), KeeperAction::kPhotograph);
+}
+
+TEST(KeeperDecision, ALockADisconnectOrASleepDropsAtOnceAndNothingIsTakenUntilTheUserIsBack) {
+    struct Case {
+        const char* what;
+        KeeperNotice away;
+        KeeperNotice back;
+    };
+    const Case cases[] = {
+        {"locked without a keystroke", KeeperNotice::kLocked, KeeperNotice::kUnlocked},
+        {"the console or the remote connection lost", KeeperNotice::kDisconnected,
+         KeeperNotice::kConnected},
+        {"asleep", KeeperNotice::kSuspending, KeeperNotice::kResumed},
+    };
+    for (const Case& c : cases) {
+        KeeperState state;
+        ASSERT_EQ(StepKeeper(state, Idle(57000)), KeeperAction::kPhotograph) << c.what;
+        KeeperPhotographResult(state, true, Idle(57000).nowTick);
+        EXPECT_EQ(KeeperSessionNotice(state, c.away, 100000), KeeperAction::kDrop) << c.what;
+        // The step the notice brings, the desktop still reported as the user's (as Wine does).
+        EXPECT_EQ(StepKeeper(state, Idle(58000)), KeeperAction::kNothing) << c.what;
+        EXPECT_EQ(KeeperNextStep(state, Idle(58000)), kKeeperNoStep) << c.what;
+        // Input while away (a password typed) is not yet the session's return.
+        EXPECT_EQ(StepKeeper(state, Idle(57000, 150000)), KeeperAction::kNothing) << c.what;
+        // Back without any input since the notice: the user has not come and gone again.
+        KeeperState quiet;
+        StepKeeper(quiet, Idle(57000));
+        KeeperPhotographResult(quiet, true, Idle(57000).nowTick);
+        KeeperSessionNotice(quiet, c.away, 100000);
+        EXPECT_EQ(KeeperSessionNotice(quiet, c.back, 100000), KeeperAction::kNothing) << c.what;
+        EXPECT_EQ(StepKeeper(quiet, Idle(900000)), KeeperAction::kNothing) << c.what;
+        // Back, and idle again after an input: photographed before the next timeout.
+        KeeperSessionNotice(state, c.back, 150000);
+        EXPECT_EQ(StepKeeper(state, Idle(57000, 200000)), KeeperAction::kPhotograph) << c.what;
+    }
+
+    // Each reason lasts until its own counterpart: waking from sleep does not unlock.
+    KeeperState state;
+    EXPECT_EQ(KeeperSessionNotice(state, KeeperNotice::kLocked, 100000), KeeperAction::kNothing);
+    KeeperSessionNotice(state, KeeperNotice::kSuspending, 100000);
+    KeeperSessionNotice(state, KeeperNotice::kResumed, 100000);
+    EXPECT_EQ(StepKeeper(state, Idle(57000, 200000)), KeeperAction::kNothing);
+    KeeperSessionNotice(state, KeeperNotice::kUnlocked, 200000);
+    EXPECT_EQ(StepKeeper(state, Idle(57000, 250000)), KeeperAction::kPhotograph);
 }
 
 TEST(KeeperDecision, TheNextStepIsDueOnlyWhenSomethingCanHaveChanged) {

@@ -7,19 +7,18 @@
 
 namespace altostrat {
 
-bool TakeAndHold(HeldPhotograph& held, std::uint32_t tick) {
+bool TakeAndHold(HeldPhotograph& held, const std::wstring& name, std::uint32_t tick) {
     Drop(held);
     const ScreenLayout layout = ReadScreenLayout();
     const std::size_t size = KeeperSectionSize(layout.virtualScreen);
     KeeperSectionSecurity security;
-    if (size == 0 || !security.Made()) {
+    if (size == 0 || !security.Made() || name.empty()) {
         return false;
     }
     const std::uint64_t size64 = size;
     HANDLE section = CreateFileMappingW(INVALID_HANDLE_VALUE, &security.attributes, PAGE_READWRITE,
                                         static_cast<DWORD>(size64 >> 32),
-                                        static_cast<DWORD>(size64 & 0xFFFFFFFFu),
-                                        Wide(kKeeperPhotographName).c_str());
+                                        static_cast<DWORD>(size64 & 0xFFFFFFFFu), name.c_str());
     if (section == nullptr) {
         return false;
     }

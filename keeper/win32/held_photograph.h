@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 namespace altostrat {
 
@@ -13,10 +14,11 @@ struct HeldPhotograph {
     std::uint8_t* view = nullptr;
 };
 
-// Drops what is held and photographs the virtual screen into a new section. False (and nothing
-// held) when the section cannot be made private to the user, already exists (made by someone
-// else, or the old one still open in a host), or the copy fails.
-bool TakeAndHold(HeldPhotograph& held, std::uint32_t tick);
+// Drops what is held and photographs the virtual screen into a new section of that NAME
+// (keeper_names.h; "" when there is none). False (and nothing held) when the section cannot be
+// made private to the user, already exists (made by someone else, or the old one still open in a
+// host), or the copy fails.
+bool TakeAndHold(HeldPhotograph& held, const std::wstring& name, std::uint32_t tick);
 // Whether the host has marked the held photograph taken.
 bool HostTookIt(const HeldPhotograph& held);
 // Lets the photograph go: the section ends once the host, if it has it open, closes it too.

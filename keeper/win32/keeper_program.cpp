@@ -27,6 +27,55 @@ bool MayHaveChanged(UINT message, WPARAM wParam) {
     }
 }
 
+// The notices that take the session away from the user or give it back; false for the others.
+bool SessionNoticeOf(UINT message, WPARAM wParam, KeeperNotice& notice) {
+    if (message == WM_WTSSESSION_CHANGE) {
+        switch (wParam) {
+            case WTS_SESSION_LOCK:
+                notice = KeeperNotice::kLocked;
+                return true;
+            case WTS_SESSION_UNLOCK:
+                notice = KeeperNotice::kUnlocked;
+                return true;
+            case WTS_CONSOLE_DISCONNECT:
+            case WTS_REMOTE_DISCONNECT:
+                notice = KeeperNotice::kDisconnected;
+                return true;
+            case WTS_CONSOLE_CONNECT:
+            case WTS_REMOTE_CONNECT:
+                notice = KeeperNotice::kConnected;
+                return true;
+            default:
+                return false;
+        }
+    }
+    if (message == WM_POWERBROADCAST) {
+        switch (wParam) {
+            case PBT_APMSUSPEND:
+                notice = KeeperNotice::kSuspending;
+                return true;
+            case PBT_APMRESUMEAUTOMATIC:
+            case PBT_APMRESUMESUSPEND:
+                notice = KeeperNotice::kResumed;
+                return true;
+            default:
+                return false;
+        }
+    }
+    return false;
+}
+
+// Tells the decision of the notice and drops at once what it says must go: before the step the
+// notice also brings, and whatever that step may find.
+void HearSessionNotice(KeeperProgram& program, KeeperNotice notice) {
+    LASTINPUTINFO input{};
+    input.cbSize = sizeof input;
+    const std::uint32_t lastInput = GetLastInputInfo(&input) ? input.dwTime : GetTickCount();
+    if (KeeperSessionNotice(program.decision, notice, lastInput) == KeeperAction::kDrop) {
+        Drop(program.held);
+    }
+}
+
 LRESULT CALLBACK KeeperWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
@@ -34,6 +83,11 @@ LRESULT CALLBACK KeeperWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
                           reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     auto* program = reinterpret_cast<KeeperProgram*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    KeeperNotice notice{};
+    if (program != nullptr && program->window == window &&
+        SessionNoticeOf(message, wParam, notice)) {
+        HearSessionNotice(*program, notice);
+    }
     if (program != nullptr && program->window == window &&
         ((message == WM_TIMER && wParam == kStepTimer) || MayHaveChanged(message, wParam))) {
         StepKeeperProgram(*program);
@@ -42,6 +96,8 @@ LRESULT CALLBACK KeeperWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_TIMER:
             return 0;
         case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_POWERBROADCAST:
             return TRUE;
         case WM_ENDSESSION:
             if (wParam != FALSE) {
@@ -72,7 +128,7 @@ void StepKeeperProgram(KeeperProgram& program) {
     sight.hostTookIt = HostTookIt(program.held);
     switch (StepKeeper(program.decision, sight)) {
         case KeeperAction::kPhotograph: {
-            const bool held = TakeAndHold(program.held, sight.nowTick);
+            const bool held = TakeAndHold(program.held, program.photographName, sight.nowTick);
             KeeperPhotographResult(program.decision, held, sight.nowTick);
             break;
         }

@@ -17,6 +17,7 @@ struct KeeperProgram {
     KeeperState decision;
     HeldPhotograph held;
     std::wstring hostPath;
+    std::wstring photographName;  // the section's full name; its namespace held by the entry point
     HWND window = nullptr;
     HKEY desktopSettings = nullptr;       // HKCU\Control Panel\Desktop, while watched
     HANDLE desktopSettingsSet = nullptr;  // set when a value under it changes

@@ -3,10 +3,11 @@
 #include <windows.h>
 
 #include "common/agreement.h"
+#include "common/win32/our_window.h"
 #include "common/win32/registry_text.h"
 #include "common/win32/same_file.h"
 #include "common/win32/screen_reading.h"
-#include "common/win32/wide_text.h"
+#include "common/win32/session_lock.h"
 
 namespace altostrat {
 
@@ -23,7 +24,7 @@ KeeperSight LookAround(const std::wstring& hostPath) {
     // A run started by hand (the settings dialog's test, a shortcut) is no saver to Windows, but
     // its flight window on this desktop is as much not the user's desktop.
     sight.saverRunning =
-        running != FALSE || FindWindowW(nullptr, Wide(kRendererWindowTitle).c_str()) != nullptr;
+        running != FALSE || FindOurWindow(kRendererWindowClass, kRendererWindowTitle) != nullptr;
 
     // The input first, then the clock: read the other way round, an input in between would lie
     // after "now" and the idle time would wrap to 49 days.
@@ -38,7 +39,9 @@ KeeperSight LookAround(const std::wstring& hostPath) {
     if (sight.saverActive && sight.timeoutSeconds > 0) {
         sight.oursChosen =
             SameFile(UserRegistryText(kDesktopSettingsKey, L"SCRNSAVE.EXE"), hostPath);
-        sight.usersDesktopShown = UsersDesktopShown();
+        // A locked session may still show "Default" as its input desktop to a program (Wine's
+        // always does); the session service, where it can say, knows better.
+        sight.usersDesktopShown = UsersDesktopShown() && ReadSessionLock() != SessionLock::kLocked;
     }
     return sight;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // What the keeper sees at a step: the screensaver's settings, the idle time, whether the user's
-// own desktop is the one shown, and whether a saver or the flight runs.
+// own desktop is the one shown (and the session not locked), and whether a saver or the flight
+// runs.
 
 #include <string>
 

@@ -8,6 +8,8 @@
 
 #include "common/agreement.h"
 #include "common/keeper_photograph.h"
+#include "common/win32/keeper_names.h"
+#include "common/win32/keeper_section.h"
 #include "common/win32/keeper_stop.h"
 #include "common/win32/wide_text.h"
 #include "keeper/win32/keeper_program.h"
@@ -17,7 +19,9 @@ namespace {
 
 int StopRunningKeeper() {
     SignalKeeperStop();
-    HANDLE lock = OpenMutexW(SYNCHRONIZE, FALSE, Wide(kKeeperMutexName).c_str());
+    const KeeperNames names;
+    const std::wstring lockName = names.Of(kKeeperMutexName);
+    HANDLE lock = lockName.empty() ? nullptr : OpenMutexW(SYNCHRONIZE, FALSE, lockName.c_str());
     if (lock == nullptr) {
         return 0;  // no keeper runs
     }
@@ -67,15 +71,44 @@ void KeepWatch(HANDLE stop, KeeperProgram& program) {
     }
 }
 
+// Made new with the user alone let in; one found already made is taken only when it is the
+// user's alone (the session's shared names: a squatter's is never obeyed nor signalled through).
+// Nullptr otherwise; ALREADY tells which.
+HANDLE MakeOrJudge(HANDLE made, const KeeperNames& names, bool& already) {
+    already = made != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
+    if (made != nullptr && already && names.Shared() &&
+        !KeeperSectionTrusted(ReadKeeperSectionTrust(made))) {
+        CloseHandle(made);
+        return nullptr;
+    }
+    return made;
+}
+
 int RunKeeper(HINSTANCE instance) {
-    HANDLE lock = CreateMutexW(nullptr, TRUE, Wide(kKeeperMutexName).c_str());
-    if (lock == nullptr || GetLastError() == ERROR_ALREADY_EXISTS) {
+    // Held open as long as the keeper runs: the namespace, and the names in it, last as long.
+    const KeeperNames names;
+    const std::wstring lockName = names.Of(kKeeperMutexName);
+    const std::wstring stopName = names.Of(kKeeperStopEventName);
+    if (lockName.empty()) {
+        return 1;  // nowhere only the user can reach: nothing is photographed
+    }
+    KeeperSectionSecurity lockSecurity(MUTEX_ALL_ACCESS);
+    KeeperSectionSecurity stopSecurity(EVENT_ALL_ACCESS);
+    if (!lockSecurity.Made() || !stopSecurity.Made()) {
+        return 1;
+    }
+    bool already = false;
+    HANDLE lock =
+        MakeOrJudge(CreateMutexW(&lockSecurity.attributes, TRUE, lockName.c_str()), names, already);
+    if (lock == nullptr || already) {
         if (lock != nullptr) {
             CloseHandle(lock);
+            return 0;  // another keeper keeps this session
         }
-        return 0;  // another keeper keeps this session
+        return 1;
     }
-    HANDLE stop = CreateEventW(nullptr, FALSE, FALSE, Wide(kKeeperStopEventName).c_str());
+    HANDLE stop = MakeOrJudge(
+        CreateEventW(&stopSecurity.attributes, FALSE, FALSE, stopName.c_str()), names, already);
     if (stop == nullptr) {
         ReleaseMutex(lock);
         CloseHandle(lock);
@@ -89,6 +122,7 @@ int RunKeeper(HINSTANCE instance) {
     }
     KeeperProgram program;
     program.hostPath = HostBesideUs();
+    program.photographName = names.Of(kKeeperPhotographName);
     HWND window = CreateKeeperWindow(instance, program);
     int code = 1;
     if (window != nullptr) {

@@ -44,6 +44,7 @@ bool SetRendererPixelFormat(HDC dc) {
 }  // namespace
 
 bool RegisterRendererClass(HINSTANCE instance) {
+    const std::wstring className = Wide(kRendererWindowClass);
     WNDCLASSW wc;
     ZeroMemory(&wc, sizeof wc);
     wc.style = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
@@ -51,7 +52,7 @@ bool RegisterRendererClass(HINSTANCE instance) {
     wc.hInstance = instance;
     wc.hIcon = LoadIconW(nullptr, IDI_WINLOGO);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kRendererClassName;
+    wc.lpszClassName = className.c_str();
     return RegisterClassW(&wc) != 0 && RegisterCoverClass(instance);
 }
 
@@ -63,9 +64,9 @@ bool CreateFlightWindowAt(RendererWindow& window, HINSTANCE instance, const Scre
                           bool takeForeground) {
     window.flightRect = r;
     window.mainWindow =
-        CreateWindowExW(kFullScreenExStyle, kRendererClassName, Wide(kRendererWindowTitle).c_str(),
-                        kFullScreenStyle, r.left, r.top, r.Width(), r.Height(), nullptr, nullptr,
-                        instance, &window);
+        CreateWindowExW(kFullScreenExStyle, Wide(kRendererWindowClass).c_str(),
+                        Wide(kRendererWindowTitle).c_str(), kFullScreenStyle, r.left, r.top,
+                        r.Width(), r.Height(), nullptr, nullptr, instance, &window);
     if (window.mainWindow == nullptr) {
         return false;
     }

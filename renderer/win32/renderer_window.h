@@ -45,8 +45,6 @@ struct RendererWindow {
     void* displayStateNotice = nullptr;  // the console display state registration
 };
 
-constexpr wchar_t kRendererClassName[] = L"OpenGL";
-
 // Registers the window class "OpenGL" and the covers' class; false when the system refuses
 // either.
 bool RegisterRendererClass(HINSTANCE instance);

@@ -232,6 +232,17 @@ find_temp_folder() {
     TEMP_DIR=$(realpath -e "$TEMP_DIR" 2>/dev/null) || fail "no temporary folder: '$windows'"
 }
 
+# find_report_file: REPORT_FILE becomes where the host writes its account of the ground, in the
+# program's folder of the user's local application data (%LOCALAPPDATA%\Altostrat), as Wine
+# itself tells where that lies on the Unix side.
+find_report_file() {
+    local windows folder
+    windows=$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')
+    folder=$(winepath -u "$windows" 2>/dev/null | tr -d '\r')
+    folder=$(realpath -e "$folder" 2>/dev/null) || fail "no local application data: '$windows'"
+    REPORT_FILE=$folder/Altostrat/AltostratGround.txt
+}
+
 # run_folders: the names of the saver runs' picture folders in TEMP_DIR, one a line, sorted.
 run_folders() {
     find "$TEMP_DIR" -mindepth 1 -maxdepth 1 -name 'Altostrat-*' -printf '%f\n' | LC_ALL=C sort

@@ -29,7 +29,6 @@ using namespace settings_window;
 
 namespace {
 
-constexpr wchar_t kDialogClass[] = L"AltostratSettings";
 constexpr int kFirstButtonId = 101;  // by DialogButton; clear of IDOK and IDCANCEL
 constexpr int kRepeatComboId = 301;
 constexpr std::size_t kMessageColumns = 64;
@@ -317,12 +316,13 @@ LRESULT CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 void RegisterClasses(HINSTANCE instance) {
+    const std::wstring className = Wide(kSettingsDialogClass);
     WNDCLASSW dialogClass{};
     dialogClass.lpfnWndProc = DialogProc;
     dialogClass.hInstance = instance;
     dialogClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(ALTOSTRAT_ICON));
     dialogClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    dialogClass.lpszClassName = kDialogClass;
+    dialogClass.lpszClassName = className.c_str();
     RegisterClassW(&dialogClass);
     RegisterRowClass(instance);
 }
@@ -478,9 +478,9 @@ void LoadForm(SettingsDialogWindow& d, HINSTANCE instance) {
     const int height = outer.bottom - outer.top;
     const PixelPoint at =
         DialogPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), width, height);
-    d.window =
-        CreateWindowExW(WS_EX_CONTROLPARENT, kDialogClass, Wide(kSettingsDialogTitle).c_str(),
-                        kDialogStyle, at.x, at.y, width, height, nullptr, nullptr, instance, &d);
+    d.window = CreateWindowExW(WS_EX_CONTROLPARENT, Wide(kSettingsDialogClass).c_str(),
+                               Wide(kSettingsDialogTitle).c_str(), kDialogStyle, at.x, at.y, width,
+                               height, nullptr, nullptr, instance, &d);
     if (!d.window) {
         return;
     }

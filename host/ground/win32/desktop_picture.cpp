@@ -8,10 +8,12 @@
 #include "common/picture_layout.h"
 #include "common/win32/registry_text.h"
 #include "common/win32/screen_reading.h"
+#include "common/win32/session_lock.h"
 #include "common/win32/wide_text.h"
 #include "host/ground/picture_names.h"
 #include "host/ground/plain_picture.h"
 #include "host/ground/wallpaper_style.h"
+#include "host/ground/win32/ground_report.h"
 #include "host/ground/win32/keeper_photograph.h"
 #include "host/ground/win32/picture_decoder.h"
 #include "host/ground/win32/screen_capture.h"
@@ -114,6 +116,8 @@ class Win32DesktopGatherer final : public DesktopGatherer {
         return {SourceMiss::kUnreadable};
     }
 
+    bool SessionLocked() override { return ReadSessionLock() == SessionLock::kLocked; }
+
     SourceAnswer Photograph() override {
         if (!UsersDesktopShown()) {
             return {SourceMiss::kOtherDesktop};
@@ -174,34 +178,14 @@ class Win32DesktopGatherer final : public DesktopGatherer {
     ScreenArea area_;
 };
 
-// Replaces the account's file in the user's temporary folder; a run whose account cannot be
-// written flies all the same.
-void WriteGroundReport(const std::string& report) {
-    wchar_t folder[MAX_PATH + 1] = {};
-    const DWORD length = GetTempPathW(MAX_PATH + 1, folder);
-    if (length == 0 || length > MAX_PATH) {
-        return;
-    }
-    const std::wstring path = folder + Wide(kGroundReportFileName);
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return;
-    }
-    // With the byte-order mark, so that every Notepad reads it as UTF-8.
-    const std::string bytes = "\xEF\xBB\xBF" + report;
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-}
-
 }  // namespace
 
 bool WriteDesktopPictureFile(HINSTANCE module, const DesktopRequest& request,
                              const std::string& path) {
     Win32DesktopGatherer gatherer(request);
     const GroundAccount account = GatherDesktopPicture(request.ownPictureChosen, gatherer);
-    WriteGroundReport(GroundReport(account));
+    WriteGroundReport(
+        GroundReport(account));  // a run whose account is not written flies all the same
     if (account.source == DesktopSource::kGround || !gatherer.picture) {
         return WriteBitmapResourceToFile(module, ALTOSTRAT_IDB_GROUND, path);
     }

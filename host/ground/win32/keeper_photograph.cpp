@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "common/keeper_photograph.h"
+#include "common/win32/keeper_names.h"
 #include "common/win32/keeper_section.h"
 #include "common/win32/wide_text.h"
 #include "host/ground/photograph_pixels.h"
@@ -11,8 +12,11 @@ namespace altostrat {
 
 std::optional<RgbPicture> TakeKeeperPhotograph(const ScreenLayout& layout,
                                                std::optional<KeeperVerdict>* verdict) {
-    HANDLE section = OpenFileMappingW(FILE_MAP_READ | FILE_MAP_WRITE | READ_CONTROL, FALSE,
-                                      Wide(kKeeperPhotographName).c_str());
+    const KeeperNames names;
+    const std::wstring name = names.Of(kKeeperPhotographName);
+    HANDLE section = name.empty() ? nullptr
+                                  : OpenFileMappingW(FILE_MAP_READ | FILE_MAP_WRITE | READ_CONTROL,
+                                                     FALSE, name.c_str());
     if (section == nullptr) {
         return std::nullopt;
     }

@@ -24,8 +24,6 @@
 namespace altostrat {
 namespace {
 
-constexpr wchar_t kFormClass[] = L"AltostratSaverForm";
-
 // The form's timer of each kind: its SetTimer identifier is the kind's number plus one.
 UINT_PTR TimerId(SaverTimer timer) {
     return static_cast<UINT_PTR>(timer) + 1;
@@ -228,15 +226,16 @@ LRESULT CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 HWND CreateSaverForm(HINSTANCE instance) {
+    const std::wstring className = Wide(kSaverFormClass);
     WNDCLASSW formClass{};
     formClass.lpfnWndProc = FormProc;
     formClass.hInstance = instance;
-    formClass.lpszClassName = kFormClass;
+    formClass.lpszClassName = className.c_str();
     RegisterClassW(&formClass);
     // Borderless and the screen's size like the form it stands for, and never shown.
-    return CreateWindowExW(WS_EX_TOOLWINDOW, kFormClass, Wide(kSaverFormTitle).c_str(), WS_POPUP, 0,
-                           0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
-                           nullptr, instance, nullptr);
+    return CreateWindowExW(WS_EX_TOOLWINDOW, className.c_str(), Wide(kSaverFormTitle).c_str(),
+                           WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
+                           GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, instance, nullptr);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "common/win32/wide_text.h"
+#include "common/win32/our_window.h"
 #include "host/dialog/win32/settings_dialog_window.h"
 #include "host/run_folder/win32/win32_run_folder.h"
 #include "host/saver_run/win32/preview_form.h"
@@ -12,9 +12,8 @@
 
 namespace altostrat {
 
-bool Win32HostPlatform::WindowExists(std::string_view title) {
-    // With no class given, FindWindow compares the title alone and sees hidden windows too.
-    return FindWindowW(nullptr, Wide(title).c_str()) != nullptr;
+bool Win32HostPlatform::WindowExists(std::string_view className, std::string_view title) {
+    return FindOurWindow(std::string(className), std::string(title)) != nullptr;
 }
 
 void Win32HostPlatform::SweepRunFolders() {

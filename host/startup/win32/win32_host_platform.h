@@ -7,7 +7,7 @@ namespace altostrat {
 
 class Win32HostPlatform : public HostPlatform {
   public:
-    bool WindowExists(std::string_view title) override;
+    bool WindowExists(std::string_view className, std::string_view title) override;
     void SweepRunFolders() override;
     void LoadSettings(HostState& state) override;
     int ShowCursor(bool show) override;

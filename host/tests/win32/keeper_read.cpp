@@ -17,6 +17,7 @@
 #include <string>
 
 #include "common/keeper_photograph.h"
+#include "common/win32/keeper_names.h"
 #include "common/win32/screen_reading.h"
 #include "common/win32/user_sid.h"
 #include "common/win32/wide_text.h"
@@ -68,7 +69,9 @@ std::string Label(HANDLE section) {
 }
 
 int Held() {
-    HANDLE section = OpenFileMappingW(READ_CONTROL, FALSE, Wide(kKeeperPhotographName).c_str());
+    const KeeperNames names;
+    const std::wstring name = names.Of(kKeeperPhotographName);
+    HANDLE section = name.empty() ? nullptr : OpenFileMappingW(READ_CONTROL, FALSE, name.c_str());
     if (section == nullptr) {
         std::printf("none\n");
         return 0;

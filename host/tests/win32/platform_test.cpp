@@ -26,19 +26,25 @@ TEST(WideText, ConvertsJapaneseBothWays) {
     EXPECT_EQ(Narrow(L"C:\\音楽\\ﾘﾋﾟｰﾄ.mp3"), u8"C:\\音楽\\ﾘﾋﾟｰﾄ.mp3");
 }
 
-TEST(Win32HostPlatform, FindsHiddenAndShownWindowsByTheirTitleAlone) {
+// Windows of this very process, hidden or shown, by class and whole title; a window of the
+// title alone, of another class, is not ours. (Another program's window of our class and title
+// is the Wine scenario host_squatted_names.)
+TEST(Win32HostPlatform, FindsOurHiddenAndShownWindowsByClassAndTitleNeverByTitleAlone) {
+    constexpr char kTestClass[] = "AltostratHostTestWindow";  // test_window.cpp's
     Win32HostPlatform platform;
-    EXPECT_FALSE(platform.WindowExists(kSettingsDialogTitle));
+    EXPECT_FALSE(platform.WindowExists(kTestClass, kSettingsDialogTitle));
     {
         TestWindow hidden(L"<アルトストラト>", false);
         ASSERT_NE(hidden.handle(), nullptr);
-        EXPECT_TRUE(platform.WindowExists(kSettingsDialogTitle));
-        EXPECT_FALSE(platform.WindowExists(kSaverFormTitle));
+        EXPECT_TRUE(platform.WindowExists(kTestClass, kSettingsDialogTitle));
+        EXPECT_FALSE(platform.WindowExists(kSettingsDialogClass, kSettingsDialogTitle));
+        EXPECT_FALSE(platform.WindowExists(kTestClass, kSaverFormTitle));
     }
-    EXPECT_FALSE(platform.WindowExists(kSettingsDialogTitle));
+    EXPECT_FALSE(platform.WindowExists(kTestClass, kSettingsDialogTitle));
     TestWindow shown(L"Altostrat_Main", true);
-    EXPECT_TRUE(platform.WindowExists(kSaverFormTitle));
-    EXPECT_FALSE(platform.WindowExists("Altostrat_Mai"));  // the whole title must match
+    EXPECT_TRUE(platform.WindowExists(kTestClass, kSaverFormTitle));
+    EXPECT_FALSE(platform.WindowExists(kSaverFormClass, kSaverFormTitle));
+    EXPECT_FALSE(platform.WindowExists(kTestClass, "Altostrat_Mai"));  // the whole title
 }
 
 TEST(Win32HostPlatform, LoadsTheIniBesideTheProgram) {

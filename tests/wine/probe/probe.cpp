@@ -18,6 +18,8 @@
 //   altostrat-probe hold TITLE hidden|visible
 //                                         creates a top-level window with that title and keeps
 //                                         it until the window gets a close request (WM_CLOSE)
+//   altostrat-probe squat CLASS TITLE    as hold's hidden window, but of that window class: another
+//                                         program taking the names of one of ours
 //   altostrat-probe front TITLE          as hold's visible window, which then takes the
 //                                         foreground as another program would put itself in
 //                                         front (SetForegroundWindow); prints "front=1" once it
@@ -141,11 +143,12 @@ LRESULT CALLBACK HoldProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 
 enum class HoldKind { kHidden, kVisible, kParent, kFront, kWatched };
 
-int Hold(const wchar_t* title, HoldKind kind, int width = 0, int height = 0) {
+int Hold(const wchar_t* title, HoldKind kind, int width = 0, int height = 0,
+         const wchar_t* className = L"AltostratProbeHold") {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = HoldProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"AltostratProbeHold";
+    windowClass.lpszClassName = className;
     // A white parent, so whatever covers it shows.
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     if (!RegisterClassW(&windowClass)) {
@@ -225,6 +228,9 @@ int wmain(int argc, wchar_t** argv) {
         return Hold(argv[2],
                     std::wcscmp(argv[3], L"visible") == 0 ? HoldKind::kVisible : HoldKind::kHidden);
     }
+    if (argc == 4 && std::wcscmp(argv[1], L"squat") == 0) {
+        return Hold(argv[3], HoldKind::kHidden, 0, 0, argv[2]);
+    }
     if (argc == 3 && std::wcscmp(argv[1], L"front") == 0) {
         return Hold(argv[2], HoldKind::kFront);
     }
@@ -240,7 +246,7 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr,
                  "usage: altostrat-probe window CLASS TITLE | post [CLASS] TITLE MSG WP LP"
                  " | texts CLASS TITLE | origin TITLE | exstyle TITLE"
-                 " | hold TITLE hidden|visible | front TITLE | watched TITLE"
+                 " | hold TITLE hidden|visible | squat CLASS TITLE | front TITLE | watched TITLE"
                  " | parent TITLE W H | child PARENT TITLE\n");
     return 2;
 }

@@ -6,14 +6,16 @@
 # wallpaper, a JPEG stretched over the screen as the registry's WallpaperStyle 2 says; with no
 # wallpaper either: the built-in ground, the generated fields and woods; with 景色 = 1 and a PNG:
 # that picture laid as "fill" lays it; with 景色 = 1 and a corrupt picture: the wallpaper again.
-# Each run's account in %TEMP%\AltostratGround.txt names the source taken and why the ones before
-# it were passed over: the picture that could not be read, the photograph of another desktop, no
-# keeper's photograph, no wallpaper.
+# Each run's account in %LOCALAPPDATA%\Altostrat\AltostratGround.txt names the source taken and
+# why the ones before it were passed over: the picture that could not be read, the photograph of
+# another desktop, no keeper's photograph, no wallpaper. A link planted where the account goes,
+# or a second name of another file there, leaves that file as it was.
 start_xvfb 1024x768
 warm_wine
 host_in_folder
 cp "$RENDERER_EXE" "$HOST_DIR/"
 find_temp_folder
+find_report_file
 rm -rf "$TEMP_DIR"/Altostrat-*
 display -window root "$ALTOSTRAT_SOURCE_DIR/assets/sample-desktop.png" 2>/dev/null || true
 
@@ -115,7 +117,7 @@ near "$GROUND" 524 394 224 224 32
 
 # report_says LINE...: each line is one of the last run's account, in the order given.
 report_says() {
-    local report=$TEMP_DIR/AltostratGround.txt lines
+    local report=$REPORT_FILE lines
     lines=$(sed -e '1s/^\xEF\xBB\xBF//' -e 's/\r$//' "$report") || fail "no account of the ground"
     local expected
     expected=$(printf '%s\n' "$@")
@@ -141,3 +143,17 @@ report_says "地面: 組み込みの野原と森" \
     "使わなかったもの: 画面の写真 — スクリーンセーバーがあなたのデスクトップではない別のデスクトップで始まったため、画面を写せません" \
     "使わなかったもの: 常駐プログラムの写真 — 写真がありません (常駐プログラムが動いていないか、今回は撮っていません)" \
     "使わなかったもの: 壁紙 — 壁紙が設定されていません"
+
+# Planted where the account goes: a link to a file of the user's elsewhere, then a second name
+# (a hard link) of it. Neither run writes into that file, and the link stays a link.
+victim=$ALTOSTRAT_WINE_HOME/victim.txt
+echo "the user's own file" >"$victim"
+rm -f "$REPORT_FILE"
+ln -s "$victim" "$REPORT_FILE"
+ground_of linked-report
+[ "$(cat "$victim")" = "the user's own file" ] || fail "the account was written through a link"
+[ -L "$REPORT_FILE" ] || fail "the planted link was replaced"
+rm -f "$REPORT_FILE"
+ln "$victim" "$REPORT_FILE"
+ground_of second-name
+[ "$(cat "$victim")" = "the user's own file" ] || fail "the account was written into a file of two names"
