@@ -1,6 +1,8 @@
 #include "host/dialog/settings_dialog.h"
 
-#include "host/text/cp932.h"
+#include "common/utf8.h"
+#include "host/settings/ini_file.h"
+#include "host/settings/ini_text.h"
 #include "host/text/number_conversion.h"
 #include "host/text/number_format.h"
 #include "host/text/paths.h"
@@ -142,11 +144,13 @@ std::int16_t RepeatFromText(std::string_view text) {
 }
 
 PathRefusal RefusalOf(std::string_view path) {
-    const std::optional<std::string> bytes = Utf8ToCp932Exactly(path);
-    if (!bytes) {
+    // A name's unpaired surrogate, which no UTF-8 can carry, arrives as U+FFFD: kept, the path
+    // would name another file.
+    if (!IsValidUtf8(path) || path.find(u8"\uFFFD") != std::string_view::npos ||
+        !IsWritableValue(path)) {
         return PathRefusal::kCharacters;
     }
-    return bytes->size() > kMaxStoredPathBytes ? PathRefusal::kTooLong : PathRefusal::kNone;
+    return IniKeepsWhole(path) ? PathRefusal::kNone : PathRefusal::kTooLong;
 }
 
 std::optional<std::string> StorablePath(std::string_view path, std::string_view shortPath) {

@@ -101,14 +101,15 @@ void TakePickedPicture(SettingsDialogForm& form, HostSettings& settings, const s
 // path is one.
 std::string PictureChooserFolder(const SettingsDialogForm& form, const HostSettings& settings);
 
-// Why the settings file cannot hold a path: characters code page 932 has no place for, or more
-// Shift-JIS bytes than its reader gives back (kMaxStoredPathBytes).
+// Why the settings file cannot keep a path whole: characters that did not survive the way from
+// Windows (U+FFFD, malformed UTF-8) or that no line holds, or more than its reader gives back
+// (IniKeepsWhole). Any letter is kept: the file turns UTF-16 for those code page 932 lacks.
 enum class PathRefusal { kNone, kCharacters, kTooLong };
 PathRefusal RefusalOf(std::string_view path);
 
-// The form of a picked file's path the Shift-JIS settings file can hold: the path itself, else
-// its short (8.3) form SHORT_PATH when that one can be held, else nothing (the caller then
-// tells the user why, by RefusalOf the path, and keeps the previous choice).
+// The form of a picked file's path the settings file can keep: the path itself, else its short
+// (8.3) form SHORT_PATH when that one can be kept, else nothing (the caller then tells the user
+// why, by RefusalOf the path, and keeps the previous choice).
 std::optional<std::string> StorablePath(std::string_view path, std::string_view shortPath);
 
 // TEXT with a line break after every COLUMNS characters (counted as UTF-8 characters, never

@@ -1,6 +1,7 @@
 #include "host/settings/ini_encoding.h"
 
 #include "common/utf8.h"
+#include "host/text/cp932.h"
 
 namespace altostrat {
 
@@ -68,6 +69,14 @@ std::string EncodeIniFile(const IniText& ini) {
             break;
     }
     return ini.text;
+}
+
+IniText AsUtf16Le(IniText ini) {
+    if (ini.form == IniFileForm::kCp932) {
+        ini.text = Cp932ToUtf8(ini.text);
+    }
+    ini.form = IniFileForm::kUtf16LeBom;
+    return ini;
 }
 
 IniCharset CharsetOf(IniFileForm form) {

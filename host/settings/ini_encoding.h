@@ -1,8 +1,12 @@
 #pragma once
-// The settings file is Shift-JIS without a byte-order mark, as the program writes it. A file
-// that a user saved from an editor as UTF-8 or UTF-16 with a byte-order mark is read as the
-// Windows profile functions read Unicode files, and written back in its own form, so that an
-// edit by the program never garbles the rest of it.
+// The settings file is Shift-JIS without a byte-order mark while code page 932 holds everything
+// written into it, so existing files keep every byte. A value it cannot hold (or holds only in
+// more bytes than its reader gives back, see ini_file.h) turns the whole file into UTF-16LE with a
+// byte-order mark, the Unicode form the Windows profile functions read and write themselves; it
+// never turns back, which would cost the values that needed it. A file that a user saved from an
+// editor as UTF-8 or UTF-16 with a byte-order mark is read as the Windows profile functions read
+// Unicode files, and written back in its own form, so that an edit by the program never garbles
+// the rest of it.
 
 #include <string>
 #include <string_view>
@@ -23,6 +27,10 @@ struct IniText {
 IniText DecodeIniFile(std::string_view bytes);
 
 std::string EncodeIniFile(const IniText& ini);
+
+// The same text as a UTF-16LE file with a byte-order mark; Shift-JIS is converted character by
+// character as the reader sees it, so every entry reads as before.
+IniText AsUtf16Le(IniText ini);
 
 IniCharset CharsetOf(IniFileForm form);
 

@@ -79,6 +79,16 @@ void LoadSettings(HostSettings& settings, std::string_view iniPath,
     }
 }
 
+std::optional<UnkeptSetting> UnkeptPath(const HostSettings& settings) {
+    for (const UnkeptSetting& path : {UnkeptSetting{kBgmFileKey, settings.BgmFile},
+                                      UnkeptSetting{kSceneryFileKey, settings.SceneryFile}}) {
+        if (!IniKeepsWhole(path.value)) {
+            return path;
+        }
+    }
+    return std::nullopt;
+}
+
 bool SaveSettings(const HostSettings& settings, std::string_view iniPath) {
     const FileReadResult file = ReadWholeFile(iniPath, kMaxIniFileBytes);
     if (file.status != FileReadStatus::kRead && file.status != FileReadStatus::kMissing) {

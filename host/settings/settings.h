@@ -2,8 +2,8 @@
 // The host's settings (the background music and how the flight looks): what the settings file
 // holds, and how they are loaded at start-up and saved by the settings dialog.
 
-#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -62,10 +62,17 @@ void LoadSettings(HostSettings& settings, std::string_view iniPath, std::string_
 // sky, scenery, scenery file) as the dialog saves them: numbers as " 5" or "-5", the paths as
 // they are. All eight go into the file in one replacement, so they land together or not at all;
 // false when nothing was written (the file could not be read or written, or a path has
-// characters the file cannot hold).
+// characters or a length no form of the file gives back: UnkeptPath).
 bool SaveSettings(const HostSettings& settings, std::string_view iniPath);
 
-// The longest path the settings file gives back whole: its reader keeps 255 bytes of Shift-JIS.
-inline constexpr std::size_t kMaxStoredPathBytes = 255;
+// A stored path SaveSettings refused, with its key. The numbers are always kept, so a path the
+// file cannot give back whole (IniKeepsWhole in ini_file.h) is the only setting of the user's
+// that stops a save; this names it, so that the user learns which one. The first such path
+// (BGMﾌｧｲﾙ, then 景色ﾌｧｲﾙ), or nothing when the file keeps both.
+struct UnkeptSetting {
+    std::string key;
+    std::string value;
+};
+std::optional<UnkeptSetting> UnkeptPath(const HostSettings& settings);
 
 }  // namespace altostrat

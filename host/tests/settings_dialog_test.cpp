@@ -1,6 +1,6 @@
 // The settings dialog's decisions: which controls each music kind enables, the 画面 choices and
 // the aircraft and sky boxes, what the repeat entry saves, which picked paths can be kept (their
-// length counted in Shift-JIS bytes, worked out by hand below), where the file chooser opens, when
+// length counted in UTF-16 units, worked out by hand below), where the file chooser opens, when
 // the link opens, and the exact bytes "設定" leaves in the settings file (written out literally
 // below as the oracle).
 #include <gtest/gtest.h>
@@ -67,15 +67,17 @@ TEST(SettingsDialog, ChoicesEnableTheirControlsAndKeepThePath) {
     EXPECT_FALSE(form.repeatEnabled || form.fileButtonEnabled);
     EXPECT_EQ(form.repeatText, "-3");
 
-    // A picked file moves the chooser's start folder; a path the file cannot hold falls back
-    // to its short form, or is refused.
+    // A picked file moves the chooser's start folder; a path of any letters is kept as it is,
+    // one that lost a character on its way from Windows falls back to its short form, or is
+    // refused.
     TakePickedFile(form, settings, "C:\\Music\\b.wav");
     EXPECT_EQ(form.fileLabel, "C:\\Music\\b.wav");
     EXPECT_EQ(settings.BgmFolder, "C:\\Music");
     EXPECT_EQ(StorablePath(u8"C:\\曲\\a.mp3", ""), u8"C:\\曲\\a.mp3");
-    EXPECT_EQ(StorablePath(u8"C:\\Músic\\a.mp3", "C:\\MSIC~1\\a.mp3"), "C:\\MSIC~1\\a.mp3");
-    EXPECT_EQ(StorablePath(u8"C:\\한\\a.mp3", ""), std::nullopt);
-    EXPECT_EQ(StorablePath(u8"C:\\한\\a.mp3", u8"C:\\한\\a.mp3"), std::nullopt);
+    EXPECT_EQ(StorablePath(u8"C:\\Músic\\a.mp3", "C:\\MSIC~1\\a.mp3"), u8"C:\\Músic\\a.mp3");
+    EXPECT_EQ(StorablePath(u8"C:\\한\\a.mp3", ""), u8"C:\\한\\a.mp3");
+    EXPECT_EQ(StorablePath(u8"C:\\\uFFFD\\a.mp3", "C:\\A~1\\a.mp3"), "C:\\A~1\\a.mp3");
+    EXPECT_EQ(StorablePath(u8"C:\\\uFFFD\\a.mp3", ""), std::nullopt);
 }
 
 TEST(SettingsDialog, ScreenChoicesAndTheAircraftAndSkyBoxes) {
@@ -151,24 +153,25 @@ TEST(SettingsDialog, SceneryPictureAndItsFolder) {
 }
 
 TEST(SettingsDialog, PathLengthRootFolderAndLink) {
-    // 曲 is two bytes in Shift-JIS (8B C8) and three in UTF-8; ｱ one and three. "C:\" + 126 x 曲
-    // is 3 + 252 = 255 bytes, the most the settings file gives back whole.
+    // The settings file gives back 255 UTF-16 units in any form: "C:\" + 252 x 曲 (504 bytes in
+    // Shift-JIS, 759 in UTF-8) is the longest such path.
     std::string at255 = "C:\\";
-    for (int i = 0; i < 126; ++i) {
+    for (int i = 0; i < 252; ++i) {
         at255 += u8"曲";
     }
-    EXPECT_EQ(at255.size(), 3u + 126u * 3u);  // the UTF-8 length is no measure here
     EXPECT_EQ(RefusalOf(at255), PathRefusal::kNone);
     EXPECT_EQ(StorablePath(at255, ""), at255);
     const std::string at256 = at255 + u8"ｱ";
     EXPECT_EQ(RefusalOf(at256), PathRefusal::kTooLong);
     EXPECT_EQ(StorablePath(at256, ""), std::nullopt);
-    // A short form that fits is kept instead, as for a path with foreign characters.
+    // A short form that fits is kept instead.
     EXPECT_EQ(StorablePath(at256, "C:\\ABCDEF~1\\A.MP3"), "C:\\ABCDEF~1\\A.MP3");
     EXPECT_EQ(StorablePath(at256, at256), std::nullopt);
     EXPECT_EQ(RefusalOf("C:\\" + std::string(252, 'a')), PathRefusal::kNone);
     EXPECT_EQ(RefusalOf("C:\\" + std::string(253, 'a')), PathRefusal::kTooLong);
-    EXPECT_EQ(RefusalOf(u8"C:\\한\\a.mp3"), PathRefusal::kCharacters);
+    EXPECT_EQ(RefusalOf(u8"C:\\Users\\Jürgen\\Musik\\한.mp3"), PathRefusal::kNone);
+    EXPECT_EQ(RefusalOf(u8"C:\\\uFFFD.mp3"), PathRefusal::kCharacters);
+    EXPECT_EQ(RefusalOf("C:\\\xC3.mp3"), PathRefusal::kCharacters);
     // Shown in the refusal, a long path is broken into lines of whole characters.
     EXPECT_EQ(BrokenIntoLines(u8"C:\\曲曲\\abc", 3), u8"C:\\\n曲曲\\\nabc");
     EXPECT_EQ(BrokenIntoLines("abcdef", 3), "abc\ndef");

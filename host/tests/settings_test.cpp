@@ -206,14 +206,42 @@ TEST_F(SettingsTest, SavingKeepsWhatElseTheFileHoldsAndLoadsBack) {
     EXPECT_EQ(loaded.BgmFolder, MusicFolder());
 }
 
-TEST_F(SettingsTest, APathTheFileCannotHoldWritesNothingAtAll) {
-    const std::string original = "[Section]\r\n" + kKind + "= 1\r\n";
-    folder.Write("a.ini", original);
+TEST_F(SettingsTest, AnyLetterIsKeptAndOnlyAPathTooLongForTheFileStopsTheSave) {
+    folder.Write("a.ini", "[Section]\r\n" + kKind + "= 1\r\n");
     HostSettings settings;
     settings.BgmKind = MusicKind::kFile;
-    settings.BgmFile = u8"C:\\Musique\\été.mp3";
+    settings.BgmFile = MusicFile(u8"Jürgen été.mp3");
+    settings.SceneryKind = Scenery::kPicture;
+    settings.SceneryFile = u8"C:\\Users\\José\\Música\\Å.jpg";
+    ASSERT_TRUE(SaveSettings(settings, folder.File("a.ini")));
+    EXPECT_EQ(folder.Read("a.ini").substr(0, 2), "\xFF\xFE");
+    HostSettings loaded = Load("");
+    EXPECT_EQ(loaded.BgmKind, MusicKind::kFile);
+    EXPECT_EQ(loaded.BgmFile, settings.BgmFile);
+    EXPECT_EQ(loaded.SceneryFile, settings.SceneryFile);
+
+    // 255 characters, 507 bytes in Shift-JIS: whole in the UTF-16 file.
+    settings.SceneryFile = "C:\\";
+    for (int i = 0; i < 252; ++i) {
+        settings.SceneryFile += u8"曲";
+    }
+    ASSERT_TRUE(SaveSettings(settings, folder.File("a.ini")));
+    EXPECT_EQ(Load("").SceneryFile, settings.SceneryFile);
+    EXPECT_FALSE(UnkeptPath(settings));
+
+    // One more is more than any form gives back: nothing is written, and the path is named.
+    const std::string before = folder.Read("a.ini");
+    settings.SceneryFile += "x";
     EXPECT_FALSE(SaveSettings(settings, folder.File("a.ini")));
-    EXPECT_EQ(folder.Read("a.ini"), original);
+    EXPECT_EQ(folder.Read("a.ini"), before);
+    std::optional<UnkeptSetting> unkept = UnkeptPath(settings);
+    ASSERT_TRUE(unkept);
+    EXPECT_EQ(unkept->key, kSceneryFileKey);
+    EXPECT_EQ(unkept->value, settings.SceneryFile);
+    settings.BgmFile = "C:\\a\r\n[Evil]";
+    unkept = UnkeptPath(settings);
+    ASSERT_TRUE(unkept);
+    EXPECT_EQ(unkept->key, kBgmFileKey);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ namespace altostrat {
 
 namespace {
 
-// Room for longer paths than the settings file holds (255 bytes of Shift-JIS): a longer pick
+// Room for longer paths than the settings file holds (255 UTF-16 units): a longer pick
 // comes back, so the dialog can tell the user why it cannot keep it, where a buffer of the
 // file's size would make the Open dialog fail silently.
 constexpr DWORD kPathBuffer = 1024;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -86,7 +87,7 @@ std::optional<std::string> KeepablePath(SettingsDialogWindow& d, const PickedFil
         const std::string why =
             RefusalOf(picked.path) == PathRefusal::kTooLong
                 ? u8"このファイルの場所は長すぎて、設定ファイルに書けません (書けるのは 255 "
-                  u8"バイトまで)。\nもっと短い場所のファイルを選んでください。\n\n"
+                  u8"文字まで)。\nもっと短い場所のファイルを選んでください。\n\n"
                 : u8"このファイルの場所には、設定ファイルに書けない文字が含まれています。\n"
                   u8"別の場所のファイルを選んでください。\n\n";
         // A long path has no blank to wrap at: broken into lines, the message stays on screen.
@@ -156,10 +157,14 @@ void Confirm(SettingsDialogWindow& d) {
     d.form.repeatText = Narrow(text);
     FileStore store(SettingsPath(d.host.programFolder));
     if (!ConfirmSettings(d.form, d.host.settings, store)) {
-        const std::wstring message = Wide(
-            u8"設定を保存できませんでした。\nアルトストラト.ini のあるフォルダーに書き込めるか"
-            u8"確かめてください。\n\n" +
-            SettingsPath(d.host.programFolder));
+        // The setting that stopped the save, else the file that could not be written.
+        const std::optional<UnkeptSetting> unkept = UnkeptPath(d.host.settings);
+        const std::wstring message =
+            Wide(unkept ? u8"設定を保存できませんでした。\n次の値は設定ファイルに書けません。\n\n" +
+                              unkept->key + "=" + BrokenIntoLines(unkept->value, kMessageColumns)
+                        : u8"設定を保存できませんでした。\nアルトストラト.ini のあるフォルダーに"
+                          u8"書き込めるか確かめてください。\n\n" +
+                              SettingsPath(d.host.programFolder));
         MessageBoxW(d.window, message.c_str(), Wide(kSettingsDialogTitle).c_str(),
                     MB_OK | MB_ICONWARNING);
         return;

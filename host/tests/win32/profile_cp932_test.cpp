@@ -1,11 +1,13 @@
 // Our settings file against the system's own profile functions on a Japanese system (ANSI code
-// page 932): each reads what the other wrote, byte for byte where the format is fixed.
+// page 932): each reads what the other wrote, byte for byte where the format is fixed, in
+// Shift-JIS and, once a path needs letters code page 932 lacks, in UTF-16.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "common/win32/wide_text.h"
 #include "host/settings/ini_file.h"
 #include "host/settings/settings.h"
 #include "host/tests/test_folder.h"
@@ -31,6 +33,15 @@ std::string SystemRead(const std::string& section, const std::string& key,
     char buffer[256] = {};
     GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer, sizeof buffer, file.c_str());
     return buffer;
+}
+
+// The same through the wide function, which reads Shift-JIS and UTF-16 files alike.
+std::string SystemReadWide(const std::string& section, const std::string& key,
+                           const std::string& file) {
+    wchar_t buffer[256] = {};
+    GetPrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), L"", buffer, 256,
+                             Wide(file).c_str());
+    return Narrow(buffer);
 }
 
 bool SystemWrite(const std::string& section, const std::string& key, const std::string& value,
@@ -100,6 +111,42 @@ TEST_F(ProfileTest, SystemWrittenSettingsReadBackThroughOursAndMatchOurBytes) {
         ourBytes.erase(at + 1, 1);
     }
     EXPECT_EQ(ourBytes, folder.Read("theirs.ini"));
+}
+
+TEST_F(ProfileTest, TheSystemReadsOurShiftJisAndOurUtf16FilesAlike) {
+    HostSettings sjis;
+    sjis.BgmKind = MusicKind::kFile;
+    sjis.BgmRepeat = 3;
+    sjis.BgmFile = u8"C:\\音楽\\ｿﾌﾄ\\表.mp3";
+    sjis.SceneryKind = Scenery::kPicture;
+    sjis.SceneryFile = u8"D:\\写真";
+    HostSettings unicode = sjis;
+    unicode.BgmFile = u8"C:\\Users\\Jürgen\\Musik\\表.mp3";
+    unicode.SceneryFile = u8"C:\\Users\\José\\Música\\Å.jpg";
+    const struct {
+        const char* name;
+        const HostSettings& settings;
+        const char* start;  // the byte-order mark, or the section's first bytes
+    } files[] = {{"sjis.ini", sjis, "[S"}, {"utf16.ini", unicode, "\xFF\xFE"}};
+    for (const auto& file : files) {
+        const std::string ini = folder.File(file.name);
+        ASSERT_TRUE(SaveSettings(file.settings, ini));
+        EXPECT_EQ(folder.Read(file.name).substr(0, 2), file.start) << file.name;
+        EXPECT_EQ(SystemReadWide("Section", kBgmKindKey, ini), "2");
+        EXPECT_EQ(SystemReadWide("Section", kBgmRepeatKey, ini), "3");
+        EXPECT_EQ(SystemReadWide("Section", kBgmFileKey, ini), file.settings.BgmFile);
+        EXPECT_EQ(SystemReadWide("Section", kSceneryKindKey, ini), "1");
+        EXPECT_EQ(SystemReadWide("Section", kSceneryFileKey, ini), file.settings.SceneryFile);
+        EXPECT_EQ(SystemReadWide("Section", kAircraftShownKey, ini), "1");
+    }
+
+    // The system's own edit of our UTF-16 file keeps it UTF-16, and we read it.
+    const std::string ini = folder.File("utf16.ini");
+    ASSERT_TRUE(WritePrivateProfileStringW(L"Section", Wide(kBgmFileKey).c_str(),
+                                           L"C:\\Ni\u00F1o\\\u00D8.wav", Wide(ini).c_str()));
+    EXPECT_EQ(folder.Read("utf16.ini").substr(0, 2), "\xFF\xFE");
+    EXPECT_EQ(ReadIni("Section", kBgmFileKey, ini), u8"C:\\Niño\\Ø.wav");
+    EXPECT_EQ(ReadIni("Section", kSceneryFileKey, ini), unicode.SceneryFile);
 }
 
 TEST_F(ProfileTest, BothReadAnUntidyHandWrittenFileAlike) {
