@@ -1,7 +1,10 @@
 // The Linux program: the same scene, frame step and flight model as the Windows renderer, flown
 // over X11 and GLX (x11/x11_flight.h) or natively on a Wayland desktop whose compositor lets it
-// cover every output (wayland/wayland_flight.h); which path, run/display_path.h. Here only the
-// command line, the choice of path and the dispatch to it.
+// cover every output (wayland/wayland_flight.h); which path, and who says when the user is away
+// for --idle (the compositor, or GNOME's idle monitor: gnome/idle/gnome_idle_loop.h),
+// run/display_path.h. Here only the command line, the choices and the dispatch.
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -11,6 +14,7 @@
 #include <wayland-client.h>
 
 #include "assets/version.h"
+#include "linux_program/gnome/idle/gnome_idle_loop.h"
 #include "linux_program/options/hack_options.h"
 #include "linux_program/options/user_hack_list.h"
 #include "linux_program/run/display_path.h"
@@ -27,8 +31,8 @@ namespace {
 // In an XWayland window the flight is less than natively: the user is told once why.
 void TellOfXWayland(const char* reason) {
     std::printf(
-        "altostrat: %s: it covers one output, is not above full-screen windows, and flies over "
-        "its own ground or --picture, as it cannot photograph the desktop there\n",
+        "altostrat: %s: it is not above full-screen windows, and does not fly over the desktop, "
+        "which it cannot photograph there\n",
         reason);
     std::fflush(stdout);
 }
@@ -46,8 +50,28 @@ int FlyOnWayland(wl_display* display, const HackOptions& options) {
     return end == WaylandFlightEnd::kCouldNotStart && !StopSignalled() ? 1 : 0;
 }
 
-// The path as run/display_path.h chooses it; the compositor is asked only where it matters.
-int RunProgram(const HackOptions& options) {
+// This program's own file, which each flight of a resident --idle on GNOME runs afresh.
+std::string OwnProgram() {
+    std::string path(4096, '\0');
+    const ssize_t length = readlink("/proc/self/exe", &path[0], path.size());
+    path.resize(length > 0 && static_cast<std::size_t>(length) < path.size() ? length : 0);
+    return path;
+}
+
+// Resident on GNOME: each flight is the program itself with the same options but --idle.
+int IdleOnGnome(const HackOptions& options, const std::vector<std::string>& arguments) {
+    const std::string program = OwnProgram();
+    if (program.empty()) {
+        std::fprintf(stderr, "altostrat: cannot find the program's own file for its flights\n");
+        return 1;
+    }
+    return RunGnomeIdleLoop(StopDescriptor(), options.idleSeconds, program,
+                            ArgumentsOfOneFlight(arguments));
+}
+
+// The path as run/display_path.h chooses it; the compositor and the session bus are asked only
+// where it matters.
+int RunProgram(const HackOptions& options, const std::vector<std::string>& arguments) {
     InstallStopSignals();
     const char* waylandName = std::getenv("WAYLAND_DISPLAY");
     const bool waylandSet = waylandName != nullptr && *waylandName != '\0';
@@ -68,11 +92,16 @@ int RunProgram(const HackOptions& options) {
     if (wayland != nullptr) {
         wl_display_disconnect(wayland);
     }
-    if (options.idleSeconds > 0) {
-        std::fprintf(stderr,
-                     "altostrat: --idle needs a Wayland desktop that lets the program cover its "
-                     "outputs (sway, Hyprland, KDE Plasma); on X11, xscreensaver starts the "
-                     "flight when the computer is idle\n");
+    const GnomeIdleMonitor monitor = AsksGnomeIdleMonitor(options, choice.path)
+                                         ? AskGnomeIdleMonitor()
+                                         : GnomeIdleMonitor::kNotAsked;
+    const IdleChoice idle = ChooseIdleWay(options, choice.path, monitor,
+                                          DesktopSaysGnome(std::getenv("XDG_CURRENT_DESKTOP")));
+    if (idle.way == IdleWay::kGnome) {
+        return IdleOnGnome(options, arguments);
+    }
+    if (idle.way == IdleWay::kRefused) {
+        std::fprintf(stderr, "altostrat: %s\n", idle.refusal);
         return 2;
     }
     if (choice.reason != nullptr) {
@@ -109,5 +138,5 @@ int main(int argc, char** argv) {
         case ProgramAction::kFly:
             break;
     }
-    return RunProgram(options);
+    return RunProgram(options, arguments);
 }

@@ -12,6 +12,7 @@ packages=(
   xscreensaver xscreensaver-data dpkg-dev fakeroot
   sway xwayland wtype grim libwayland-dev wayland-protocols libegl-dev wayland-utils
   libdbus-1-dev dbus-daemon kwin-wayland
+  libglib2.0-dev gnome-shell mutter dbus-x11 dbus-user-session python3-gi gir1.2-glib-2.0 webp-pixbuf-loader
   libxml2-utils lintian
   fonts-ipafont-gothic locales
   pulseaudio pulseaudio-utils sox libsox-fmt-mp3 lame gstreamer1.0-plugins-good

@@ -175,7 +175,8 @@ const char* HackHelp() {
            "  --picture FILE|FOLDER  fly over this JPEG or PNG (from a folder, one at random)\n"
            "  --no-frame-wait        no pacing: one flight step a picture, for speed tests\n"
            "  --x11                  on a Wayland desktop, fly in an XWayland window instead\n"
-           "  --idle SECONDS         on Wayland, stay resident and fly after SECONDS idle\n"
+           "  --idle SECONDS         on Wayland or GNOME, stay resident and fly after SECONDS "
+           "idle\n"
            "  --add-to-xscreensaver  add the hack to your list in ~/.xscreensaver\n"
            "  --remove-from-xscreensaver\n"
            "                         take it out of that list again\n"
@@ -183,6 +184,23 @@ const char* HackHelp() {
            "  --version              show the version and end\n"
            "\n"
            "Options may start with one dash or two. The manual: man 6 altostrat.\n";
+}
+
+std::vector<std::string> ArgumentsOfOneFlight(const std::vector<std::string>& arguments) {
+    std::vector<std::string> flight;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string name = OptionName(arguments[i]);
+        if (name == "idle") {
+            ++i;
+            continue;
+        }
+        flight.push_back(arguments[i]);
+        // A value is never read as an option, whatever it looks like.
+        if ((name == "picture" || name == "window-id") && i + 1 < arguments.size()) {
+            flight.push_back(arguments[++i]);
+        }
+    }
+    return flight;
 }
 
 const char* HackUsage() {

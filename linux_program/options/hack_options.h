@@ -61,6 +61,10 @@ bool ParseIdleSeconds(const std::string& text, int& seconds);
 // when it is not set.
 HackOptions ParseHackOptions(const std::vector<std::string>& arguments, const char* windowVariable);
 
+// ARGUMENTS (parsed without an error) with "--idle SECONDS" left out: the command line of one
+// flight of a resident --idle that runs its flights as processes of the program itself.
+std::vector<std::string> ArgumentsOfOneFlight(const std::vector<std::string>& arguments);
+
 // The short usage for the error message.
 const char* HackUsage();
 // The whole usage "--help" prints: every option on a line of its own, with what it does.

@@ -112,5 +112,33 @@ TEST(HackOptions, WaylandOptionsTakeTheXWaylandWindowOrTheIdleSeconds) {
     EXPECT_FALSE(ParseHackOptions({"--idle"}, nullptr).error.empty());
 }
 
+// A resident --idle's flight reads its own command line again: every option but the idle
+// seconds must come out the same, also where a picture's name looks like an option.
+TEST(HackOptions, AFlightOfTheResidentProgramKeepsEveryOptionButTheIdleSeconds) {
+    const std::vector<std::vector<std::string>> lines = {
+        {"--idle", "3"},
+        {"-idle", "600", "--picture", "p.png", "--each-monitor"},
+        {"--fps", "--idle", "60", "--no-aircraft", "--sky-follows-clock"},
+        {"--picture", "--idle", "--idle", "5"},
+        {"--picture", "-idle", "--x11", "--idle", "5", "--no-frame-wait"},
+    };
+    for (const std::vector<std::string>& line : lines) {
+        const HackOptions resident = ParseHackOptions(line, nullptr);
+        ASSERT_TRUE(resident.error.empty()) << resident.error;
+        ASSERT_GT(resident.idleSeconds, 0);
+        const HackOptions flight = ParseHackOptions(ArgumentsOfOneFlight(line), nullptr);
+        EXPECT_TRUE(flight.error.empty()) << flight.error;
+        EXPECT_EQ(flight.idleSeconds, 0);
+        EXPECT_EQ(flight.picture, resident.picture);
+        EXPECT_EQ(flight.eachMonitor, resident.eachMonitor);
+        EXPECT_EQ(flight.printFps, resident.printFps);
+        EXPECT_EQ(flight.showAircraft, resident.showAircraft);
+        EXPECT_EQ(flight.skyFollowsClock, resident.skyFollowsClock);
+        EXPECT_EQ(flight.framePeriodWait, resident.framePeriodWait);
+        EXPECT_EQ(flight.x11, resident.x11);
+        EXPECT_EQ(flight.target, resident.target);
+    }
+}
+
 }  // namespace
 }  // namespace altostrat

@@ -3,6 +3,7 @@
 // callbacks come and stay away.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "linux_program/run/display_path.h"
@@ -50,6 +51,63 @@ TEST(DisplayPath, NativelyOnlyStandaloneOnACompositorThatLetsItCoverTheOutputs) 
         EXPECT_EQ(choice.path, c.path) << static_cast<int>(c.offer);
         EXPECT_EQ(choice.reason != nullptr, c.says) << static_cast<int>(c.offer);
     }
+}
+
+// --idle's way: the compositor natively, GNOME's idle monitor where the session bus has it
+// (Wayland through XWayland, or GNOME's X11 session), else a refusal that names what is missing.
+TEST(DisplayPath, IdleGoesThroughTheCompositorOrGnomesIdleMonitorElseIsRefused) {
+    HackOptions idle;
+    idle.idleSeconds = 3;
+    HackOptions once;
+    HackOptions idleX11 = idle;
+    idleX11.x11 = true;
+
+    EXPECT_FALSE(AsksGnomeIdleMonitor(idle, DisplayPath::kWayland));
+    EXPECT_TRUE(AsksGnomeIdleMonitor(idle, DisplayPath::kXWayland));
+    EXPECT_TRUE(AsksGnomeIdleMonitor(idle, DisplayPath::kX11));
+    EXPECT_FALSE(AsksGnomeIdleMonitor(once, DisplayPath::kXWayland));
+
+    using M = GnomeIdleMonitor;
+    struct Case {
+        const HackOptions* options;
+        DisplayPath path;
+        M monitor;
+        bool saysGnome;
+        IdleWay way;
+        const char* named;  // a word the refusal says
+    };
+    const Case cases[] = {
+        {&once, DisplayPath::kXWayland, M::kNotAsked, true, IdleWay::kNone, nullptr},
+        {&idle, DisplayPath::kWayland, M::kNotAsked, false, IdleWay::kWayland, nullptr},
+        // GNOME on Wayland, with or without the hint, and with --x11 (it is XWayland anyway).
+        {&idle, DisplayPath::kXWayland, M::kOwned, true, IdleWay::kGnome, nullptr},
+        {&idle, DisplayPath::kXWayland, M::kOwned, false, IdleWay::kGnome, nullptr},
+        {&idleX11, DisplayPath::kXWayland, M::kOwned, true, IdleWay::kGnome, nullptr},
+        // GNOME's X11 session: the same monitor.
+        {&idle, DisplayPath::kX11, M::kOwned, true, IdleWay::kGnome, nullptr},
+        // Says GNOME, but the bus has no idle monitor (a broken or foreign session bus).
+        {&idle, DisplayPath::kXWayland, M::kAbsent, true, IdleWay::kRefused, "Mutter"},
+        {&idle, DisplayPath::kXWayland, M::kAbsent, false, IdleWay::kRefused, "sway"},
+        {&idle, DisplayPath::kX11, M::kAbsent, false, IdleWay::kRefused, "xscreensaver"},
+    };
+    for (const Case& c : cases) {
+        const IdleChoice choice = ChooseIdleWay(*c.options, c.path, c.monitor, c.saysGnome);
+        EXPECT_EQ(choice.way, c.way) << static_cast<int>(c.path) << static_cast<int>(c.monitor);
+        EXPECT_EQ(choice.refusal != nullptr, c.named != nullptr);
+        if (c.named != nullptr && choice.refusal != nullptr) {
+            EXPECT_NE(std::string(choice.refusal).find(c.named), std::string::npos)
+                << choice.refusal;
+        }
+    }
+
+    // XDG_CURRENT_DESKTOP as GNOME-based desktops set it, and others.
+    for (const char* gnome : {"GNOME", "ubuntu:GNOME", "GNOME-Classic:GNOME", "pop:GNOME"}) {
+        EXPECT_TRUE(DesktopSaysGnome(gnome)) << gnome;
+    }
+    for (const char* other : {"KDE", "sway", "GNOME-Flashback", "", "XFCE:GNOMEish"}) {
+        EXPECT_FALSE(DesktopSaysGnome(other)) << other;
+    }
+    EXPECT_FALSE(DesktopSaysGnome(nullptr));
 }
 
 TEST(SurfaceBuffer, AtTheOutputsScaleFractionalOnlyThroughTheViewporter) {

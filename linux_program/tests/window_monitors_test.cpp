@@ -6,8 +6,10 @@
 // to a smaller one (its head in the laptop's corner), beside a monitor of their own.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
+#include "linux_program/x11/fullscreen_monitors.h"
 #include "linux_program/x11/window_monitors.h"
 
 namespace altostrat {
@@ -93,6 +95,58 @@ TEST(WindowFlights, AMirroredMonitorFliesOnceAndGapsAreFoundByTheUnionOfTheHeads
     EXPECT_TRUE(FlightsLeaveGaps(DecideWindowFlights({kDesk[0], wide}, desk), 1824, 768));
     const Monitor tall{{624, 0, 1824, 768}, false};
     EXPECT_FALSE(FlightsLeaveGaps(DecideWindowFlights({kDesk[0], tall}, desk), 1824, 768));
+}
+
+}  // namespace
+}  // namespace altostrat
+
+namespace altostrat {
+namespace {
+
+// The monitors a managed full-screen window names to span them all, on desks as X lists them:
+// the rectangle the named monitors' edges bound must be every head's bounding rectangle. GNOME's
+// two virtual monitors side by side take 0 0 0 1, the indices that covered both when tried there.
+TEST(FullScreenMonitors, TheNamedEdgesBoundEveryMonitor) {
+    struct Case {
+        const char* what;
+        std::vector<ScreenRect> heads;
+        FullScreenMonitors expected;
+    };
+    const Case cases[] = {
+        {"GNOME's 1024 x 768 and 800 x 600 side by side",
+         {{0, 0, 1024, 768}, {1024, 0, 1824, 600}},
+         {0, 0, 0, 1}},
+        {"the smaller one on the left", {{800, 0, 1824, 768}, {0, 0, 800, 600}}, {0, 0, 1, 0}},
+        {"stacked, the second above", {{0, 600, 1024, 1368}, {112, 0, 912, 600}}, {1, 0, 0, 0}},
+        {"three in a row, the primary in the middle",
+         {{1280, 0, 3200, 1080}, {0, 56, 1280, 1080}, {3200, 0, 4480, 1024}},
+         {0, 0, 1, 2}},
+        {"a mirrored pair beside a third",
+         {{0, 0, 1920, 1080}, {0, 0, 1920, 1080}, {1920, 0, 3840, 1080}},
+         {0, 0, 0, 2}},
+        {"one below the other's right half, reaching further right",
+         {{0, 0, 1920, 1080}, {1200, 1080, 2480, 2104}},
+         {0, 1, 0, 1}},
+    };
+    for (const Case& c : cases) {
+        FullScreenMonitors span;
+        ASSERT_TRUE(SpanAllMonitors(c.heads, span)) << c.what;
+        EXPECT_EQ(span.top, c.expected.top) << c.what;
+        EXPECT_EQ(span.bottom, c.expected.bottom) << c.what;
+        EXPECT_EQ(span.left, c.expected.left) << c.what;
+        EXPECT_EQ(span.right, c.expected.right) << c.what;
+        ScreenRect bounds = c.heads[0];
+        for (const ScreenRect& head : c.heads) {
+            bounds = {std::min(bounds.left, head.left), std::min(bounds.top, head.top),
+                      std::max(bounds.right, head.right), std::max(bounds.bottom, head.bottom)};
+        }
+        const ScreenRect spanned = {c.heads[span.left].left, c.heads[span.top].top,
+                                    c.heads[span.right].right, c.heads[span.bottom].bottom};
+        EXPECT_EQ(spanned, bounds) << c.what;
+    }
+    FullScreenMonitors none;
+    EXPECT_FALSE(SpanAllMonitors({{0, 0, 1024, 768}}, none));
+    EXPECT_FALSE(SpanAllMonitors({}, none));
 }
 
 }  // namespace

@@ -7,10 +7,13 @@
 #include <chrono>
 #include <cstdio>
 #include <thread>
+#include <vector>
 
 #include "common/agreement.h"
 #include "linux_program/run/stop_signals.h"
+#include "linux_program/x11/fullscreen_monitors.h"
 #include "linux_program/x11/x_errors.h"
+#include "linux_program/x11/x_monitors.h"
 
 namespace altostrat {
 namespace {
@@ -135,6 +138,31 @@ void AskAgainForFullScreen(Display* display, int screen, Window window) {
                SubstructureRedirectMask | SubstructureNotifyMask, &event);
 }
 
+// With several monitors, the full screen asked for spans them all (fullscreen_monitors.h). A
+// window manager heeds it only from a window it manages, so it follows the full screen's wish.
+void AskToSpanAllMonitors(Display* display, int screen, Window window) {
+    std::vector<ScreenRect> heads;
+    for (const Monitor& monitor : ListXMonitors(display)) {
+        heads.push_back(monitor.bounds);
+    }
+    FullScreenMonitors span;
+    if (!SpanAllMonitors(heads, span)) {
+        return;
+    }
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "_NET_WM_FULLSCREEN_MONITORS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = span.top;
+    event.xclient.data.l[1] = span.bottom;
+    event.xclient.data.l[2] = span.left;
+    event.xclient.data.l[3] = span.right;
+    event.xclient.data.l[4] = 1;  // from an application
+    XSendEvent(display, RootWindow(display, screen), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+}
+
 bool OpenOnRoot(X11Window& flight) {
     Display* display = flight.display;
     XVisualInfo* visual = RootVisual(display, flight.screen, flight.parent);
@@ -205,6 +233,7 @@ bool OpenOwnWindow(X11Window& flight) {
     WaitUntilMapped(display, flight.window);
     if (flight.managed) {
         AskAgainForFullScreen(display, flight.screen, flight.window);
+        AskToSpanAllMonitors(display, flight.screen, flight.window);
     }
     if (standalone && !flight.managed) {
         flight.keyboardGrabbed = GrabKeyboard(display, flight.window);

@@ -11,8 +11,9 @@
 // On a Wayland desktop the X server is the compositor's XWayland, which need not hand the
 // keyboard to an override-redirect window at all (and may report a grab as taken while keys go
 // elsewhere). There the window is an ordinary one that asks the window manager for the full
-// screen (_NET_WM_STATE_FULLSCREEN), so the compositor maps it over the output and focuses it;
-// Escape or a click of any mouse button ends the flight.
+// screen (_NET_WM_STATE_FULLSCREEN), so the compositor maps it over the output and focuses it,
+// and with several monitors to span them all (fullscreen_monitors.h): on GNOME one window over
+// every monitor and the top bar. Escape or a click of any mouse button ends the flight.
 //
 // With "--root" and no window from xscreensaver, the flight is drawn on the root window itself,
 // as xscreensaver's hacks do; nothing is grabbed, a stop signal ends it, and the root window's

@@ -12,12 +12,10 @@
 
 #include <cstdint>
 
+#include "linux_program/run/child_grace.h"
 #include "linux_program/wayland/idle/idle_loop.h"
 
 namespace altostrat {
-
-// How long a child has to end once told: the flight answers within a second.
-constexpr std::int64_t kChildGraceMs = 2000;
 
 struct FlightChild {
     pid_t pid = -1;
