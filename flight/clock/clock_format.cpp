@@ -169,8 +169,8 @@ void Convert(std::string_view format, std::string_view twelveHour, bool insideTw
         }
         // Flags and the E and O modifiers change only padding or the digits' script.
         ++i;
-        while (i < format.size() && std::string_view("-_0^#EO").find(format[i]) !=
-                                        std::string_view::npos) {
+        while (i < format.size() &&
+               std::string_view("-_0^#EO").find(format[i]) != std::string_view::npos) {
             ++i;
         }
         if (i >= format.size()) {
