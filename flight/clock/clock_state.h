@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "flight/clock/clock_format.h"
+#include "common/clock_format.h"
 #include "flight/clock/pixel_font.h"
 
 namespace altostrat {

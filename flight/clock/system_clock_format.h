@@ -4,7 +4,7 @@
 // Windows the C library knows no such thing: the renderer reads the user's format from Windows
 // itself and hands it in (scene_platform.h), and this gives the 24-hour default.
 
-#include "flight/clock/clock_format.h"
+#include "common/clock_format.h"
 
 namespace altostrat {
 

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "common/agreement.h"
+#include "common/clock_format.h"
 #include "flight/bitmap/dib_image.h"
-#include "flight/clock/clock_format.h"
 #include "flight/pacing/frame_clock.h"
 
 namespace altostrat {

@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "flight/clock/clock_format.h"
+#include "common/clock_format.h"
 #include "flight/clock/clock_place.h"
 #include "flight/clock/pixel_font.h"
 

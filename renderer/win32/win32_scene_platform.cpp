@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "common/win32/wide_text.h"
+#include "common/win32/user_clock_format.h"
 #include "flight/gl/extension_probe.h"
 #include "flight/gl/gl_headers.h"
 #include "renderer/win32/error_message_box.h"
@@ -62,28 +62,6 @@ bool PresentWithRefresh(HDC dc) {
     const auto swapInterval =
         reinterpret_cast<SwapIntervalProc>(WglProcAddress("wglSwapIntervalEXT"));
     return swapInterval != nullptr && swapInterval(1) != FALSE;
-}
-
-// One of the user's locale settings, as the user set it in the region settings; "" when it cannot
-// be read.
-std::string UserLocaleText(LCTYPE type) {
-    wchar_t text[96] = {};
-    const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, text, 96);
-    return length > 1 ? Narrow(std::wstring_view(text, static_cast<std::size_t>(length - 1)))
-                      : std::string();
-}
-
-// The user's long time format with its designators, as GetTimeFormatEx writes the time; the
-// clock leaves the seconds out as TIME_NOSECONDS would.
-ClockFormat UserClockFormat() {
-    ClockFormat format;
-    const std::string picture = UserLocaleText(LOCALE_STIMEFORMAT);
-    if (!picture.empty()) {
-        format.picture = picture;
-        format.am = UserLocaleText(LOCALE_S1159);
-        format.pm = UserLocaleText(LOCALE_S2359);
-    }
-    return format;
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "flight/clock/clock_format.h"
+#include "common/clock_format.h"
 
 #include <cctype>
 #include <cstddef>
