@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstddef>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace altostrat {
