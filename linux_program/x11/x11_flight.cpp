@@ -119,6 +119,14 @@ std::vector<MonitorFlight> WindowFlights(const X11Window& window, const HackOpti
                                WindowOnRoot(window.display, window.parent));
 }
 
+// One flight across several monitors shows its clock on the primary's part of the window, the
+// part the monitors' own flights would give the primary; over one monitor, anywhere in it.
+void PlaceClock(RendererState& state, const X11Window& window) {
+    const std::vector<MonitorFlight> parts = DecideWindowFlights(
+        ListXMonitors(window.display), WindowOnRoot(window.display, window.parent));
+    state.clockArea = parts.empty() ? ScreenRect() : parts.front().window;
+}
+
 void RunFrameLoop(X11FlightRun& run, const ScenePlatform& platform, const HackOptions& options) {
     X11Window& window = run.window;
     run.flying = true;
@@ -142,6 +150,7 @@ void RunFrameLoop(X11FlightRun& run, const ScenePlatform& platform, const HackOp
                                   window.height);
             } else {
                 ResizeScene(window.width, window.height);
+                PlaceClock(run.set.flights.front(), window);
             }
             window.resized = false;
         }
@@ -197,9 +206,14 @@ int Fly(X11FlightRun& run, const HackOptions& options) {
     const ScenePlatform platform =
         MakePlatform(run, options.framePeriodWait,
                      eachMonitor ? std::unique_ptr<RgbImage>() : std::move(ground));
-    const bool ready = eachMonitor ? InitEachMonitor(run, options, std::move(monitors),
-                                                     std::move(ground), platform)
-                                   : InitScene(AddFlight(run.set, options), platform);
+    bool ready = false;
+    if (eachMonitor) {
+        ready = InitEachMonitor(run, options, std::move(monitors), std::move(ground), platform);
+    } else {
+        RendererState& state = AddFlight(run.set, options);
+        PlaceClock(state, window);
+        ready = InitScene(state, platform);
+    }
     EndAtOnceOff();
     if (ready) {
         if (window.target == FlightTarget::kStandalone) {
