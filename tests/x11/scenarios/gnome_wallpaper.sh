@@ -3,7 +3,8 @@
 # backend), a purple WebP wallpaper, its name percent-encoded as GNOME writes it, gives a purple
 # ground over the teal sample desktop. A slideshow wallpaper gives the wallpaper's colour and one
 # line on stderr naming it. The settings are only read: the keyfile and its folder stay as they
-# were.
+# were. A machine without GNOME's settings schemas (GSettings would end the program over one it
+# does not know) gives the own ground and one line saying so.
 start_xvfb 1024x768
 display -window root "$ALTOSTRAT_SOURCE_DIR/assets/sample-desktop.png" || true
 private_runtime
@@ -19,12 +20,13 @@ settings() {
         "$1" "$2" "$3" >"$keyfile"
 }
 
-# fly_and_look: starts a flight on "GNOME", waits for it, takes the screenshot, ends it.
+# fly_and_look [VARIABLE=VALUE...]: starts a flight on "GNOME", waits for it, takes the
+# screenshot, ends it.
 fly_and_look() {
     local before
     before=$(cd "$home" && find . -type f ! -name log -exec md5sum {} + | sort)
     start_bg env XDG_CURRENT_DESKTOP=ubuntu:GNOME GSETTINGS_BACKEND=keyfile XDG_CONFIG_HOME="$home" \
-        "$ALTOSTRAT" 2>"$home/log"
+        "$@" "$ALTOSTRAT" 2>"$home/log"
     local program=$LAST_PID
     flight_on_screen() { screenshot "$shot" && flight_shown "$shot" 0 0 1023 767 &&
             [ "$(pixel "$shot" 300 755)" != "192 192 192" ]; }
@@ -50,4 +52,10 @@ echo "slideshow: $purple of 15 ground samples purple; $(cat "$home/log")"
 [ "$purple" -ge 8 ] || fail "the ground does not show the wallpaper's colour: $purple $bars"
 [ "$(wc -l <"$home/log")" -eq 1 ] && grep -q "adwaita-timed.xml: a slideshow" "$home/log" ||
     fail "not one line naming the slideshow: $(cat "$home/log")"
+
+fly_and_look XDG_DATA_DIRS="$home" XDG_DATA_HOME="$home"
+own_ground "$shot" || fail "not the own ground without GNOME's schemas: $(ground_kinds "$shot")"
+[ "$(wc -l <"$home/log")" -eq 1 ] && grep -q "settings are not installed" "$home/log" ||
+    fail "not one line on the missing settings: $(cat "$home/log")"
+echo "no schemas: own ground; $(cat "$home/log")"
 rm -rf "$home"
