@@ -71,6 +71,7 @@ std::unique_ptr<RgbImage> TakeWallpaper(const X11Window& window) {
                      "fields and woods instead\n");
         return nullptr;
     }
+    // GNOME lays its wallpaper monitor by monitor: the monitors in the window's pixels.
     const ScreenRect onRoot = WindowOnRoot(window.display, window.parent);
     std::vector<ScreenRect> monitors;
     for (const Monitor& monitor : ListXMonitors(window.display)) {
@@ -88,8 +89,8 @@ std::unique_ptr<RgbImage> TakeWallpaper(const X11Window& window) {
     return GroundFromPicture(std::move(ground.laid));
 }
 
-// The ground as ChooseGround decides it. Standalone the program photographs the root window
-// itself; as a hack it asks xscreensaver's image helper.
+// The ground as ChooseGround decides it. A window of ours that the window manager places is one
+// on a Wayland desktop, whose X server (XWayland) holds no picture of the desktop to give.
 std::unique_ptr<RgbImage> TakeGround(const X11Window& window, const HackOptions& options) {
     const char* desktop = std::getenv("XDG_CURRENT_DESKTOP");
     GroundFacts facts;
