@@ -12,9 +12,9 @@ packages=(
   xscreensaver xscreensaver-data dpkg-dev fakeroot
   sway xwayland wtype grim libwayland-dev wayland-protocols libegl-dev wayland-utils
   libdbus-1-dev dbus-daemon kwin-wayland
-  libwebp-dev libglib2.0-dev gsettings-desktop-schemas
   libxml2-utils lintian
   fonts-ipafont-gothic locales
+  libwebp-dev libglib2.0-dev gsettings-desktop-schemas
   pulseaudio pulseaudio-utils sox libsox-fmt-mp3 lame gstreamer1.0-plugins-good
 )
 
