@@ -14,6 +14,7 @@ packages=(
   libdbus-1-dev dbus-daemon kwin-wayland
   libxml2-utils lintian
   fonts-ipafont-gothic locales
+  libwebp-dev libglib2.0-dev gsettings-desktop-schemas
   pulseaudio pulseaudio-utils sox libsox-fmt-mp3 lame gstreamer1.0-plugins-good
 )
 

@@ -175,7 +175,7 @@ const char* HackHelp() {
            "  --sky-follows-clock    the sky's light follows the local time of day\n"
            "  --clock                show the local time in the picture's bottom right corner\n"
            "  --each-monitor         each monitor a flight of its own over its part of the land\n"
-           "  --picture FILE|FOLDER  fly over this JPEG or PNG (from a folder, one at random)\n"
+           "  --picture FILE|FOLDER  fly over this JPEG/PNG/WebP (from a folder, one at random)\n"
            "  --no-frame-wait        no pacing: one flight step a picture, for speed tests\n"
            "  --x11                  on a Wayland desktop, fly in an XWayland window instead\n"
            "  --idle SECONDS         on Wayland, stay resident and fly after SECONDS idle\n"
