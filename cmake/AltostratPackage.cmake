@@ -16,12 +16,14 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "altostrat --add-to-xscreensaver) or standalone (altostrat; Escape ends it).")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "x11")
-# Built with Debian's libwayland-dev, wayland-protocols and libegl-dev besides the X and GL
-# development packages (scripts/install-deps.sh installs them; linux_program/wayland/CMakeLists.txt
-# asks pkg-config for them).
-# The libraries it links (libjpeg-turbo and libpng for --picture among them), found by
-# dpkg-shlibdeps, and nothing more: GLX finds whatever driver the system has, and a hard Mesa
-# dependency would pull Mesa onto systems with other drivers.
+# Built with Debian's libwayland-dev, wayland-protocols, libegl-dev, libwebp-dev and
+# libglib2.0-dev besides the X and GL development packages (scripts/install-deps.sh installs
+# them; linux_program/wayland/CMakeLists.txt and linux_program/gnome/wallpaper/CMakeLists.txt ask
+# pkg-config for them).
+# The libraries it links (libjpeg-turbo, libpng and libwebp for --picture and GNOME's wallpaper,
+# GLib's GIO for GNOME's settings, among them), found by dpkg-shlibdeps, and nothing more: GLX
+# finds whatever driver the system has, and a hard Mesa dependency would pull Mesa onto systems
+# with other drivers.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xscreensaver (>= 6)")
 set(CPACK_STRIP_FILES ON)

@@ -14,6 +14,9 @@ may claim a size far beyond the data that follows.
   all 262144 blocks (seconds for every thousand scans) while it costs some forty bytes.
 - bomb-1000000x1.png: a picture a million pixels wide and one high, the left half red and the
   right half blue: filled over a screen 2160 pixels high it is 2.16 billion pixels wide.
+- bomb-7000x7000.webp: a lossless WebP header claiming 7000 x 7000 in some forty bytes: within
+  the pixel limit, but libwebp's own copy of a lossless picture and the decoded one are seven
+  bytes a pixel, 343 MB, past the decode budget.
 - grey-16bit-8080.png: 16 x 16 grey, every sample 0x8080, no word on its gamma: 128 as sRGB.
 - cmyk.jpg, cmyk-adobe.jpg: 64 x 32, the left half cyan ink, the right half magenta and yellow
   ink with half black (red 127 by the usual product); the first without Adobe's marker, the
@@ -185,6 +188,15 @@ def png(width, height, depth, colour_type, rows):
             chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
+def lossless_webp_header(width, height):
+    bits = (width - 1) | (height - 1) << 14
+    payload = b"\x2f" + struct.pack("<I", bits) + bytes(16)
+    if len(payload) % 2:
+        payload += b"\x00"
+    chunk = b"VP8L" + struct.pack("<I", len(payload)) + payload
+    return b"RIFF" + struct.pack("<I", 4 + len(chunk)) + b"WEBP" + chunk
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     half = 500000
@@ -194,6 +206,7 @@ def main():
         "bomb-20000-scans.jpg": many_scans(4096, 20000),
         "bomb-1000000x1.png": png(2 * half, 1, 8, 2,
                                   [b"\xFF\x00\x00" * half + b"\x00\x00\xFF" * half]),
+        "bomb-7000x7000.webp": lossless_webp_header(7000, 7000),
         "grey-16bit-8080.png": png(16, 16, 16, 0, [b"\x80\x80" * 16] * 16),
         "cmyk.jpg": cmyk(False),
         "cmyk-adobe.jpg": cmyk(True),

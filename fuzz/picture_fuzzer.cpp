@@ -1,6 +1,6 @@
-// Any bytes at all given as a picture of the user's own (JPEG, PNG or anything else). Beyond
-// what AddressSanitizer and UBSan catch, every input must give either a whole picture no larger
-// than the limit and no reason, or a reason and no pixels.
+// Any bytes at all given as a picture of the user's own or as GNOME's wallpaper (JPEG, PNG, WebP
+// or anything else). Beyond what AddressSanitizer and UBSan catch, every input must give either
+// a whole picture no larger than the limit and no reason, or a reason and no pixels.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

@@ -15,6 +15,7 @@ packages=(
   libglib2.0-dev gnome-shell mutter dbus-x11 dbus-user-session python3-gi gir1.2-glib-2.0 webp-pixbuf-loader
   libxml2-utils lintian
   fonts-ipafont-gothic locales
+  libwebp-dev libglib2.0-dev gsettings-desktop-schemas
   pulseaudio pulseaudio-utils sox libsox-fmt-mp3 lame gstreamer1.0-plugins-good
 )
 

@@ -2,8 +2,9 @@
 # Every test tier: native unit and offscreen OpenGL tests with the Linux program's scenarios, its
 # Debian package and its link-time check of one definition per type, the Windows programs and
 # their tests under Wine, a short run of each benchmark script (so that one that no longer works
-# fails here) and short fuzzing runs. Installs what it lacks when run as root. At the end, and when
-# a tier fails, it prints the seconds each tier took.
+# fails here) and short fuzzing runs. Installs what it lacks when run as root. The Windows build
+# runs behind the native tests, and the fuzzers' build behind the Windows tests. At the end, and
+# when a tier fails, it prints the seconds each tier took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # The compiler cache's paths are taken relative to the clone and its folder is left out of the
@@ -39,8 +40,30 @@ print_times() {
     done
     printf '%-40s %7d\n' total "$total"
 }
+# build_behind PRESET [TARGET]: configures and builds PRESET in the background, at a lower
+# priority than the tests that run meanwhile (they mostly wait on X servers, compositors and
+# Wine, which leaves a core to a build), its output in build/PRESET-behind.log. join_build
+# PRESET waits for it and shows that output when it failed.
+declare -A behind_pids=()
+build_behind() {
+    mkdir -p build
+    nice -n 10 bash -c 'cmake --preset "$1" && cmake --build --preset "$1" ${2:+--target "$2"}' \
+        build_behind "$1" "${2:-}" >"build/$1-behind.log" 2>&1 &
+    behind_pids[$1]=$!
+}
+join_build() {
+    wait "${behind_pids[$1]}" || {
+        cat "build/$1-behind.log"
+        echo "the $1 build failed" >&2
+        return 1
+    }
+    unset "behind_pids[$1]"
+}
 finish() {
     local status=$? failed=$tier_name
+    if [ "${#behind_pids[@]}" -gt 0 ]; then
+        kill "${behind_pids[@]}" 2>/dev/null || true
+    fi
     [ "$status" -ne 0 ] || return 0
     end_tier
     echo "== the tier \"${failed:-?}\" failed (exit status $status); the times so far:"
@@ -54,6 +77,7 @@ scripts/install-deps.sh
 tier "native build and tests"
 cmake --preset native
 cmake --build --preset native
+build_behind windows
 ctest --preset native -j2
 
 tier "linux package"
@@ -68,11 +92,13 @@ cmake --preset lto-check
 cmake --build --preset lto-check
 
 tier "windows build and tests under Wine"
-cmake --preset windows
-cmake --build --preset windows
+join_build windows
 # The downloads signed with a throwaway certificate and every signature verified; the Wine tier
 # then installs the signed downloads.
 tests/signed-dist.sh build/windows
+if compgen -G "fuzz/*_fuzzer.cpp" >/dev/null; then
+    build_behind fuzz altostrat_fuzzers
+fi
 tests/wine/run-windows-tier.sh
 
 tier "benchmark scripts (short runs)"
@@ -91,6 +117,7 @@ benchmarks/saver_start.sh 1
 
 if compgen -G "fuzz/*_fuzzer.cpp" >/dev/null; then
     tier "fuzzing (short runs)"
+    join_build fuzz
     scripts/fuzz.sh "${ALTOSTRAT_FUZZ_SECONDS:-10}"
 fi
 end_tier

@@ -13,6 +13,10 @@
 
 namespace altostrat {
 
+// The sky and the glow are the host's own 256 x 256 pictures whatever the screen: a limit never
+// falls below that, also on a screen smaller than they are.
+constexpr std::int32_t kLeastPictureLimit = 256;
+
 // The largest picture accepted, in pixels: the virtual screen's width and height.
 struct PictureLimit {
     std::int32_t width = 0;

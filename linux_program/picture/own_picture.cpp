@@ -12,10 +12,11 @@
 
 namespace altostrat {
 namespace {
-
 namespace fs = std::filesystem;
+}  // namespace
 
-PictureDecode DecodeFile(const std::string& path, PictureSize screen, DecodeStop stop) {
+PictureDecode DecodePictureFile(const std::string& path, PictureSize screen, DecodeStop stop,
+                                PictureFit fit) {
     PictureDecode result;
     std::error_code error;
     if (!fs::is_regular_file(PathFromUtf8(path), error)) {
@@ -25,7 +26,7 @@ PictureDecode DecodeFile(const std::string& path, PictureSize screen, DecodeStop
     const FileReadResult read = ReadWholeFile(path, kMaxPictureFileBytes);
     switch (read.status) {
         case FileReadStatus::kRead:
-            return DecodePictureBytes(read.data.get(), read.size, screen, stop);
+            return DecodePictureBytes(read.data.get(), read.size, screen, stop, fit);
         case FileReadStatus::kTooLarge:
             result.error = "too large a file";
             return result;
@@ -38,6 +39,8 @@ PictureDecode DecodeFile(const std::string& path, PictureSize screen, DecodeStop
     result.error = "cannot be read";
     return result;
 }
+
+namespace {
 
 // The folder's files (links followed), in name order before they are shuffled, so the seed
 // alone decides the choice.
@@ -66,7 +69,7 @@ PictureDecode DecodeOneOf(const std::string& folder, PictureSize screen, std::ui
             none.error = "stopped";
             break;
         }
-        PictureDecode decoded = DecodeFile(file, screen, stop);
+        PictureDecode decoded = DecodePictureFile(file, screen, stop);
         if (decoded.error.empty()) {
             return decoded;
         }
@@ -82,7 +85,7 @@ OwnPicture LoadOwnPicture(const std::string& path, PictureSize screen, std::uint
     std::error_code error;
     const bool folder = fs::is_directory(PathFromUtf8(path), error);
     const PictureDecode decoded =
-        folder ? DecodeOneOf(path, screen, seed, stop) : DecodeFile(path, screen, stop);
+        folder ? DecodeOneOf(path, screen, seed, stop) : DecodePictureFile(path, screen, stop);
     if (!decoded.error.empty()) {
         own.error = path + ": " + decoded.error;
         return own;

@@ -17,6 +17,11 @@ struct OwnPicture {
     std::string error;  // one line naming the file or folder; empty when laid
 };
 
+// One picture file, read no further than kMaxPictureFileBytes and decoded for a picture laid by
+// FIT over SCREEN; the error says why not in a few words ("no such file", "not a file", ...).
+PictureDecode DecodePictureFile(const std::string& path, PictureSize screen,
+                                DecodeStop stop = nullptr, PictureFit fit = PictureFit::kFill);
+
 // SEED picks the folder's picture; the same seed, the same choice. STOP (may be null) is asked
 // while pictures are decoded: true gives up, and the error says "stopped".
 OwnPicture LoadOwnPicture(const std::string& path, PictureSize screen, std::uint32_t seed,

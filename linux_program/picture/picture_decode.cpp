@@ -7,6 +7,13 @@
 // odd order) leave a whole picture and are let pass, as picture viewers do. libpng is used
 // through its simplified API, which reports errors by its return; it reads the file through a
 // stream of glibc's made over the bytes in memory, which asks the stop question as it is read.
+//
+// libwebp decodes straight into the caller's pixels through its incremental decoder, handed the
+// file a piece more at a time so that the stop question is asked between pieces. A lossless
+// WebP keeps the whole picture once more inside the decoder (four bytes a pixel) beside the
+// caller's three: a WebP is refused when those seven bytes a pixel would pass the decode
+// budget, before any pixel is made. An animated WebP is refused; a transparent one shows the
+// colours its transparent pixels keep.
 #include "linux_program/picture/picture_decode.h"
 
 #include <algorithm>
@@ -17,6 +24,7 @@
 #include <jerror.h>
 #include <jpeglib.h>
 #include <png.h>
+#include <webp/decode.h>
 
 namespace altostrat {
 namespace {
@@ -27,6 +35,10 @@ bool IsJpeg(const std::uint8_t* data, std::size_t size) {
 
 bool IsPng(const std::uint8_t* data, std::size_t size) {
     return size >= 8 && png_sig_cmp(data, 0, 8) == 0;
+}
+
+bool IsWebp(const std::uint8_t* data, std::size_t size) {
+    return size >= 12 && std::memcmp(data, "RIFF", 4) == 0 && std::memcmp(data + 8, "WEBP", 4) == 0;
 }
 
 bool TooLarge(std::int64_t width, std::int64_t height) {
@@ -80,8 +92,8 @@ void OnJpegProgress(j_common_ptr info) {
 }
 
 // The smallest of 1/1, 1/2, 1/4, 1/8 that still gives at least the size worth decoding.
-unsigned JpegReduction(int width, int height, PictureSize need) {
-    const PictureSize worth = SizeWorthDecoding(width, height, need, PictureFit::kFill);
+unsigned JpegReduction(int width, int height, PictureSize need, PictureFit fit) {
+    const PictureSize worth = SizeWorthDecoding(width, height, need, fit);
     unsigned denominator = 1;
     while (denominator < 8) {
         const unsigned next = denominator * 2;
@@ -128,8 +140,8 @@ void CmykToRgb(const JSAMPLE* inks, int width, bool inverted, std::uint8_t* rgb)
     }
 }
 
-bool DecodeJpeg(const std::uint8_t* data, std::size_t size, PictureSize need, DecodeStop stop,
-                RgbPicture& picture, std::string& error) {
+bool DecodeJpeg(const std::uint8_t* data, std::size_t size, PictureSize need, PictureFit fit,
+                DecodeStop stop, RgbPicture& picture, std::string& error) {
     jpeg_decompress_struct info;
     JpegErrors errors;
     info.err = jpeg_std_error(&errors.manager);
@@ -154,7 +166,7 @@ bool DecodeJpeg(const std::uint8_t* data, std::size_t size, PictureSize need, De
     info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
     info.scale_num = 1;
     info.scale_denom = JpegReduction(static_cast<int>(info.image_width),
-                                     static_cast<int>(info.image_height), need);
+                                     static_cast<int>(info.image_height), need, fit);
     jpeg_calc_output_dimensions(&info);
     const bool wholeKept =
         jpeg_has_multiple_scans(&info) != 0 &&
@@ -253,20 +265,68 @@ bool DecodePng(const std::uint8_t* data, std::size_t size, DecodeStop stop, RgbP
     return read && !source.stopped;
 }
 
+// The bytes libwebp is handed at a time, between two stop questions.
+constexpr std::size_t kWebpPiece = std::size_t{64} << 10;
+
+bool DecodeWebp(const std::uint8_t* data, std::size_t size, DecodeStop stop, RgbPicture& picture,
+                std::string& error) {
+    WebPBitstreamFeatures features;
+    if (WebPGetFeatures(data, size, &features) != VP8_STATUS_OK) {
+        return false;
+    }
+    if (features.has_animation) {
+        error = "an animated WebP";
+        return false;
+    }
+    const std::int64_t pixels = std::int64_t{features.width} * features.height;
+    if (TooLarge(features.width, features.height) ||
+        pixels * 7 > static_cast<std::int64_t>(kPictureDecodeBudget)) {
+        error = "too large a picture";
+        return false;
+    }
+    picture.width = features.width;
+    picture.height = features.height;
+    picture.pixels.resize(static_cast<std::size_t>(pixels) * 3);
+    WebPIDecoder* decoder =
+        WebPINewRGB(MODE_RGB, picture.pixels.data(), picture.pixels.size(), picture.width * 3);
+    if (decoder == nullptr) {
+        error = "cannot be read";
+        return false;
+    }
+    // The whole file so far each time: libwebp then reads it in place instead of copying it.
+    VP8StatusCode status = VP8_STATUS_SUSPENDED;
+    for (std::size_t given = 0; status == VP8_STATUS_SUSPENDED && given < size;) {
+        if (stop != nullptr && stop()) {
+            error = "stopped";
+            break;
+        }
+        given = std::min(size, given + kWebpPiece);
+        status = WebPIUpdate(decoder, data, given);
+    }
+    WebPIDelete(decoder);
+    if (status != VP8_STATUS_OK) {
+        picture.pixels.clear();
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 PictureDecode DecodePictureBytes(const std::uint8_t* data, std::size_t size, PictureSize need,
-                                 DecodeStop stop) {
+                                 DecodeStop stop, PictureFit fit) {
     PictureDecode result;
     bool decoded = false;
     if (data == nullptr || size == 0) {
         result.error = "an empty file";
     } else if (IsJpeg(data, size)) {
-        decoded = DecodeJpeg(data, size, need, stop, result.picture, result.error);
+        decoded = DecodeJpeg(data, size, need, fit, stop, result.picture, result.error);
     } else if (IsPng(data, size)) {
         decoded = DecodePng(data, size, stop, result.picture, result.error);
+    } else if (IsWebp(data, size)) {
+        decoded = DecodeWebp(data, size, stop, result.picture, result.error);
     } else {
-        result.error = "neither a JPEG nor a PNG picture";
+        result.error = "neither a JPEG, a PNG nor a WebP picture";
     }
     if (!decoded) {
         result.picture = RgbPicture();

@@ -1,11 +1,11 @@
 #pragma once
-// A picture of the user's own, JPEG or PNG, decoded from bytes in memory by the system's
-// libjpeg-turbo and libpng. Nothing beyond the screen's need is decoded: a JPEG is reduced
-// while it is decoded (by 1/2, 1/4 or 1/8, the smallest reduction still at least the size
-// worth decoding), and a picture that would still hold more than kMaxDecodedPixels is refused
-// before any pixel is made, as PNG cannot be reduced. The figures are the Windows host's too
-// (common/picture_limits.h), so both refuse the same pictures. A corrupt or cut-off picture is
-// refused whole, never shown half grey.
+// A picture of the user's own, JPEG, PNG or WebP (GNOME's own wallpapers are WebP), decoded
+// from bytes in memory by the system's libjpeg-turbo, libpng and libwebp. Nothing beyond the
+// screen's need is decoded: a JPEG is reduced while it is decoded (by 1/2, 1/4 or 1/8, the
+// smallest reduction still at least the size worth decoding), and a picture that would still
+// hold more than kMaxDecodedPixels is refused before any pixel is made, as PNG and WebP cannot
+// be reduced. The figures are the Windows host's too (common/picture_limits.h), so both refuse
+// the same pictures. A corrupt or cut-off picture is refused whole, never shown half grey.
 //
 // A small file must not cost much memory or time. A JPEG in several scans (progressive, or one
 // component a scan) makes libjpeg keep every coefficient of the whole picture, whatever the
@@ -41,8 +41,8 @@ struct PictureDecode {
 };
 
 // data[0, size) is the whole file. NEED is the screen's size; the picture will be laid over it
-// as "fill" lays it. STOP may be null.
+// as FIT lays it (a centred or tiled picture is never reduced). STOP may be null.
 PictureDecode DecodePictureBytes(const std::uint8_t* data, std::size_t size, PictureSize need,
-                                 DecodeStop stop = nullptr);
+                                 DecodeStop stop = nullptr, PictureFit fit = PictureFit::kFill);
 
 }  // namespace altostrat

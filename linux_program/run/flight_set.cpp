@@ -19,6 +19,7 @@ RendererState& AddFlight(FlightSet& set, const HackOptions& options) {
     RendererState& state = set.flights.emplace_back();
     state.flight = FlightStartFor(index);
     state.options.skyFollowsClock = options.skyFollowsClock;
+    state.options.showClock = options.clock;
     // Read from the program's own bytes before the scene set-up records it.
     if (options.showAircraft && !LoadAircraftBytes(state, kGliderMs3d, kGliderMs3dSize)) {
         std::fprintf(stderr, "altostrat: the built-in glider cannot be read; flying without it\n");

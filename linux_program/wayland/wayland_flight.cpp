@@ -253,7 +253,12 @@ bool RunOutputsPass(WaylandFlightRun& run, const ScenePlatform& platform,
             }
             if (DrawOnOutput(run.screen, *o)) {
                 ShowOutput(run, *o);
-                DrawFrame(FlightOf(run, *o), platform);
+                RendererState& state = FlightOf(run, *o);
+                // One view across the outputs shows its clock on the lead's part alone.
+                state.options.showClock =
+                    run.options.clock &&
+                    (run.eachMonitor || o->output.globalName == run.leadOutput);
+                DrawFrame(state, platform);
                 ShowFps(run, *o);
             }
         }

@@ -1,9 +1,11 @@
 #include "linux_program/x11/x11_flight.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -13,6 +15,8 @@
 #include "flight/scene/renderer_state.h"
 #include "flight/scene/resize_scene.h"
 #include "flight/scene/scene.h"
+#include "linux_program/gnome/wallpaper/gsettings_wallpaper.h"
+#include "linux_program/gnome/wallpaper/wallpaper_ground.h"
 #include "linux_program/options/hack_options.h"
 #include "linux_program/picture/own_picture.h"
 #include "linux_program/run/flight_pictures.h"
@@ -21,6 +25,7 @@
 #include "linux_program/x11/desktop_grab.h"
 #include "linux_program/x11/fps_overlay.h"
 #include "linux_program/x11/glx_scene_platform.h"
+#include "linux_program/x11/ground_choice.h"
 #include "linux_program/x11/monitor_viewports.h"
 #include "linux_program/x11/window_monitors.h"
 #include "linux_program/x11/x11_window.h"
@@ -42,19 +47,6 @@ bool EachMonitor(const X11FlightRun& run) {
     return !run.viewports.monitors.empty();
 }
 
-// Standalone the program photographs the root window itself; as a hack it asks xscreensaver's
-// image helper. On a Wayland desktop it does not try: the compositor's X server has no picture
-// of the desktop to give.
-DesktopPicture TakeDesktopPicture(const X11Window& window) {
-    if (window.target != FlightTarget::kStandalone) {
-        return LoadPictureThroughHelper(window.display, window.parent, window.width, window.height);
-    }
-    if (window.managed) {
-        return DesktopPicture();
-    }
-    return GrabDesktopPicture(window.display, window.parent, window.width, window.height);
-}
-
 // The user's own picture, filled over the flight's window; the own ground, with one line
 // naming the file, when it cannot be had.
 std::unique_ptr<RgbImage> TakeOwnPicture(const X11Window& window, const std::string& path) {
@@ -67,6 +59,60 @@ std::unique_ptr<RgbImage> TakeOwnPicture(const X11Window& window, const std::str
                      own.error.c_str());
     }
     return GroundFromPicture(std::move(own.laid));
+}
+
+// GNOME's wallpaper laid over the flight's window, each monitor's part of it as GNOME lays it
+// there; its colour alone, with one line saying why, when the picture cannot be had.
+std::unique_ptr<RgbImage> TakeWallpaper(const X11Window& window) {
+    const std::optional<WallpaperTexts> texts = ReadGnomeWallpaperTexts();
+    if (!texts) {
+        std::fprintf(stderr,
+                     "altostrat: GNOME's wallpaper settings are not installed; flying over "
+                     "fields and woods instead\n");
+        return nullptr;
+    }
+    // GNOME lays its wallpaper monitor by monitor: the monitors in the window's pixels.
+    const ScreenRect onRoot = WindowOnRoot(window.display, window.parent);
+    std::vector<ScreenRect> monitors;
+    for (const Monitor& monitor : ListXMonitors(window.display)) {
+        const ScreenRect& b = monitor.bounds;
+        monitors.push_back(ScreenRect{b.left - onRoot.left, b.top - onRoot.top,
+                                      b.right - onRoot.left, b.bottom - onRoot.top});
+    }
+    WallpaperGround ground =
+        LayWallpaper(ReadWallpaper(*texts), ScreenRect{0, 0, window.width, window.height},
+                     std::move(monitors), StopSignalled);
+    if (!ground.note.empty() && !StopSignalled()) {
+        std::fprintf(stderr, "altostrat: the wallpaper %s; flying over its colour instead\n",
+                     ground.note.c_str());
+    }
+    return GroundFromPicture(std::move(ground.laid));
+}
+
+// The ground as ChooseGround decides it. A window of ours that the window manager places is one
+// on a Wayland desktop, whose X server (XWayland) holds no picture of the desktop to give.
+std::unique_ptr<RgbImage> TakeGround(const X11Window& window, const HackOptions& options) {
+    const char* desktop = std::getenv("XDG_CURRENT_DESKTOP");
+    GroundFacts facts;
+    facts.pictureOption = !options.picture.empty();
+    facts.hack = window.target != FlightTarget::kStandalone;
+    facts.gnomeSession = GnomeSession(desktop == nullptr ? "" : desktop);
+    facts.photographPossible = !window.managed;
+    switch (ChooseGround(facts)) {
+        case GroundSource::kOwnPicture:
+            return TakeOwnPicture(window, options.picture);
+        case GroundSource::kXscreensaverPicture:
+            return GroundFromDesktop(LoadPictureThroughHelper(window.display, window.parent,
+                                                              window.width, window.height));
+        case GroundSource::kWallpaper:
+            return TakeWallpaper(window);
+        case GroundSource::kPhotograph:
+            return GroundFromDesktop(
+                GrabDesktopPicture(window.display, window.parent, window.width, window.height));
+        case GroundSource::kOwnGround:
+            break;
+    }
+    return nullptr;
 }
 
 // In the flight, the frame rate goes on the frame just before it is shown.
@@ -119,6 +165,14 @@ std::vector<MonitorFlight> WindowFlights(const X11Window& window, const HackOpti
                                WindowOnRoot(window.display, window.parent));
 }
 
+// One flight across several monitors shows its clock on the primary's part of the window, the
+// part the monitors' own flights would give the primary; over one monitor, anywhere in it.
+void PlaceClock(RendererState& state, const X11Window& window) {
+    const std::vector<MonitorFlight> parts = DecideWindowFlights(
+        ListXMonitors(window.display), WindowOnRoot(window.display, window.parent));
+    state.clockArea = parts.empty() ? ScreenRect() : parts.front().window;
+}
+
 void RunFrameLoop(X11FlightRun& run, const ScenePlatform& platform, const HackOptions& options) {
     X11Window& window = run.window;
     run.flying = true;
@@ -142,6 +196,7 @@ void RunFrameLoop(X11FlightRun& run, const ScenePlatform& platform, const HackOp
                                   window.height);
             } else {
                 ResizeScene(window.width, window.height);
+                PlaceClock(run.set.flights.front(), window);
             }
             window.resized = false;
         }
@@ -176,8 +231,7 @@ int Fly(X11FlightRun& run, const HackOptions& options) {
     }
     std::unique_ptr<RgbImage> ground;
     if (!StopSignalled()) {
-        ground = options.picture.empty() ? GroundFromDesktop(TakeDesktopPicture(window))
-                                         : TakeOwnPicture(window, options.picture);
+        ground = TakeGround(window, options);
     }
     // Making the window (GLX loads its driver) and setting the scene up read no flag: from here
     // to the flight, a stop signal ends the process at once.
@@ -197,9 +251,14 @@ int Fly(X11FlightRun& run, const HackOptions& options) {
     const ScenePlatform platform =
         MakePlatform(run, options.framePeriodWait,
                      eachMonitor ? std::unique_ptr<RgbImage>() : std::move(ground));
-    const bool ready = eachMonitor ? InitEachMonitor(run, options, std::move(monitors),
-                                                     std::move(ground), platform)
-                                   : InitScene(AddFlight(run.set, options), platform);
+    bool ready = false;
+    if (eachMonitor) {
+        ready = InitEachMonitor(run, options, std::move(monitors), std::move(ground), platform);
+    } else {
+        RendererState& state = AddFlight(run.set, options);
+        PlaceClock(state, window);
+        ready = InitScene(state, platform);
+    }
     EndAtOnceOff();
     if (ready) {
         if (window.target == FlightTarget::kStandalone) {

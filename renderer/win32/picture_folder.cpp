@@ -20,7 +20,8 @@ constexpr std::uint64_t kMaxPictureBytes = (std::uint64_t{1} << 28) + 4096;
 
 PictureLimit ScreenLimit() {
     const ScreenRect screen = ReadScreenLayout().virtualScreen;
-    PictureLimit limit{screen.Width(), screen.Height()};
+    PictureLimit limit{std::max(screen.Width(), kLeastPictureLimit),
+                       std::max(screen.Height(), kLeastPictureLimit)};
     DEVMODEW mode{};
     mode.dmSize = sizeof mode;
     if (EnumDisplaySettingsW(nullptr, ENUM_REGISTRY_SETTINGS, &mode)) {

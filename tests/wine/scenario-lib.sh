@@ -264,11 +264,14 @@ plant_leftover() {
     done
 }
 
-# drive_c_changes MARKER: what under drive_c changed since MARKER was touched, the user's
-# temporary folder left out, one path a line.
+# drive_c_changes MARKER: what under drive_c changed since MARKER was touched, one path a line,
+# leaving out the user's temporary folder and the ground's account in the user's own application
+# data (find_report_file), with the folder that holds it, whose time changes as it is first made.
 drive_c_changes() {
+    local local_data="$WINEPREFIX/drive_c/users/*/AppData/Local"
     find "$WINEPREFIX/drive_c" -newer "$1" -not -path "$TEMP_DIR" -not -path "$TEMP_DIR/*" \
-        -printf '%y %P\n' | LC_ALL=C sort
+        -not -path "$local_data" -not -path "$local_data/Altostrat" \
+        -not -path "$local_data/Altostrat/*" -printf '%y %P\n' | LC_ALL=C sort
 }
 
 # keeper_in_folder: the keeper beside a copy of the host and the renderer in a folder of the
@@ -291,6 +294,21 @@ choose_saver() {
     wine reg add "$key" /v SCRNSAVE.EXE /t REG_SZ /d "$1" /f >/dev/null 2>&1
     wine reg add "$key" /v ScreenSaveActive /t REG_SZ /d 1 /f >/dev/null 2>&1
     wine reg add "$key" /v ScreenSaveTimeOut /t REG_SZ /d "$2" /f >/dev/null 2>&1
+}
+
+# keeper_saver_desktop_setup: the sample desktop on a server whose second X screen holds the
+# pointer, so that the saver's desktop (where no window of Wine's appears on that screen) brings
+# no input; the keeper in a folder of its own, chosen as the user's saver with an 8-second
+# timeout, and the run folders of earlier runs gone (TEMP_DIR names the temporary folder).
+keeper_saver_desktop_setup() {
+    _start_x_server 90 190 Xvfb -screen 0 1024x768x24 -screen 1 640x480x24 +extension GLX \
+        +extension RANDR -nolisten tcp -noreset || fail "could not start Xvfb"
+    warm_wine
+    display -window root "$ALTOSTRAT_SOURCE_DIR/assets/sample-desktop.png" 2>/dev/null || true
+    xdotool mousemove --screen 1 100 100
+    keeper_in_folder
+    printf '[Section]\r\n' >"$KEEPER_DIR/アルトストラト.ini"
+    choose_saver "$KEEPER_DIR_WIN\\アルトストラト.scr" 8
 }
 
 # keeper_read ARGS...: the host's view of the keeper's photograph (see keeper_read.cpp).

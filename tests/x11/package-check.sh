@@ -10,8 +10,9 @@
 #   check box that is set by default; one, clear by default, lets the sky follow the time of
 #   day), and the manual page tells of each;
 # - no maintainer script: the package edits no file of xscreensaver's;
-# - Depends names, as whole package names, the package of every GL and X library the program
-#   links itself (its NEEDED entries), and no Mesa driver; Recommends xscreensaver 6 or later.
+# - Depends names, as whole package names, the package of every GL, X, picture (libjpeg, libpng,
+#   libwebp) and GLib library the program links itself (its NEEDED entries), and no Mesa driver;
+#   Recommends xscreensaver 6 or later.
 #   package-check.sh PACKAGE.deb
 set -euo pipefail
 deb=$1
@@ -89,5 +90,7 @@ while read -r library path; do
 done < <(ldd "$root$hackdir/altostrat" |
     awk -v needed="$(objdump -p "$root$hackdir/altostrat" | awk '/NEEDED/ {print $2}')" \
         'BEGIN {split(needed, n, "\n"); for (i in n) direct[n[i]] = 1}
-         ($1 in direct) && /libGL|libX11|libXext|libOpenGL/ {print $1, $3}')
+         ($1 in direct) && /libGL|libX11|libXext|libOpenGL|libjpeg|libpng|libwebp|libgio|libglib/ {
+             print $1, $3
+         }')
 echo "package check passed"

@@ -11,14 +11,7 @@
 # session service's own lock flag (WTSSessionInfoEx), which Wine cannot report: the host then
 # has only the keeper's notices to go by, as here. The pointer waits on a second X screen, as in
 # keeper_saver_desktop, so that the saver's desktop brings no input.
-_start_x_server 90 190 Xvfb -screen 0 1024x768x24 -screen 1 640x480x24 +extension GLX \
-    +extension RANDR -nolisten tcp -noreset || fail "could not start Xvfb"
-warm_wine
-display -window root "$ALTOSTRAT_SOURCE_DIR/assets/sample-desktop.png" 2>/dev/null || true
-xdotool mousemove --screen 1 100 100
-keeper_in_folder
-printf '[Section]\r\n' >"$KEEPER_DIR/アルトストラト.ini"
-choose_saver "$KEEPER_DIR_WIN\\アルトストラト.scr" 8
+keeper_saver_desktop_setup
 wine reg add 'HKCU\Control Panel\Desktop' /v Wallpaper /t REG_SZ /d "" /f >/dev/null 2>&1
 find_temp_folder
 find_report_file

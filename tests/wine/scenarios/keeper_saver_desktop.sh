@@ -13,14 +13,7 @@
 # taken before it would rightly be refused as older than the last input (and dropped by the
 # keeper). Windows switches desktops without any input. So the pointer waits on a second X screen
 # of the same server, where no window of Wine's appears.
-_start_x_server 90 190 Xvfb -screen 0 1024x768x24 -screen 1 640x480x24 +extension GLX \
-    +extension RANDR -nolisten tcp -noreset || fail "could not start Xvfb"
-warm_wine
-display -window root "$ALTOSTRAT_SOURCE_DIR/assets/sample-desktop.png" 2>/dev/null || true
-xdotool mousemove --screen 1 100 100
-keeper_in_folder
-printf '[Section]\r\n' >"$KEEPER_DIR/アルトストラト.ini"
-choose_saver "$KEEPER_DIR_WIN\\アルトストラト.scr" 8
+keeper_saver_desktop_setup
 find_temp_folder
 rm -rf "$TEMP_DIR"/Altostrat-*
 
