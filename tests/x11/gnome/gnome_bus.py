@@ -7,11 +7,13 @@
                        connection, as Mutter wants; each line read from FIFO is "key KEYSYM"
                        (pressed and released) or "move": input that GNOME counts as the
                        user's, ending the idle time (XTEST into XWayland does not)
-  session-manager LOG  a stand-in for gnome-session, which the headless shell runs without:
-                       owns org.gnome.SessionManager with Inhibit, Uninhibit, IsInhibited and
-                       the InhibitorAdded / InhibitorRemoved signals; each IsInhibited answer is
-                       appended to LOG. Unlike gnome-session it keeps an inhibitor when its
-                       caller leaves, so a one-off gdbus call can hold the idle back.
+  stand-ins LOG        what the headless shell runs without, as their interfaces are documented:
+                       org.gnome.SessionManager (gnome-session's) with Inhibit, Uninhibit,
+                       IsInhibited and the InhibitorAdded / InhibitorRemoved signals, each
+                       IsInhibited answer appended to LOG; unlike gnome-session it keeps an
+                       inhibitor when its caller leaves, so a one-off gdbus call can hold the idle
+                       back. And org.gnome.ScreenSaver (the lock screen, which this shell does not
+                       offer) with GetActive, Lock and SetActive, and the ActiveChanged signal.
 """
 import sys
 
@@ -104,29 +106,40 @@ SESSION_MANAGER_XML = """
 """
 
 
-def session_manager(log):
+SCREENSAVER_XML = """
+<node>
+  <interface name="org.gnome.ScreenSaver">
+    <method name="Lock"/>
+    <method name="GetActive"><arg type="b" name="active" direction="out"/></method>
+    <method name="SetActive"><arg type="b" name="value" direction="in"/></method>
+    <signal name="ActiveChanged"><arg name="new_value" type="b"/></signal>
+  </interface>
+</node>
+"""
+
+
+def stand_ins(log):
     connection = bus()
     inhibitors = {}  # cookie: flags
-    node = Gio.DBusNodeInfo.new_for_xml(SESSION_MANAGER_XML)
-    path = "/org/gnome/SessionManager"
+    manager_path = "/org/gnome/SessionManager"
 
-    def signal(name, cookie):
-        connection.emit_signal(None, path, "org.gnome.SessionManager", name,
-                               GLib.Variant("(o)", ("%s/Inhibitor%d" % (path, cookie),)))
+    def inhibitor_signal(name, cookie):
+        connection.emit_signal(None, manager_path, "org.gnome.SessionManager", name,
+                               GLib.Variant("(o)", ("%s/Inhibitor%d" % (manager_path, cookie),)))
 
-    def method(_connection, _sender, _path, _interface, name, parameters, invocation):
+    def manager(_connection, _sender, _path, _interface, name, parameters, invocation):
         if name == "Inhibit":
-            cookie = len(inhibitors) + 1
+            cookie = 1
             while cookie in inhibitors:
                 cookie += 1
             inhibitors[cookie] = parameters.unpack()[3]
             invocation.return_value(GLib.Variant("(u)", (cookie,)))
-            signal("InhibitorAdded", cookie)
+            inhibitor_signal("InhibitorAdded", cookie)
         elif name == "Uninhibit":
             cookie = parameters.unpack()[0]
             inhibitors.pop(cookie, None)
             invocation.return_value(None)
-            signal("InhibitorRemoved", cookie)
+            inhibitor_signal("InhibitorRemoved", cookie)
         elif name == "IsInhibited":
             flags = parameters.unpack()[0]
             inhibited = any(held & flags for held in inhibitors.values())
@@ -134,12 +147,30 @@ def session_manager(log):
                 out.write("IsInhibited %d %s\n" % (flags, "true" if inhibited else "false"))
             invocation.return_value(GLib.Variant("(b)", (inhibited,)))
 
-    connection.register_object(path, node.interfaces[0], method, None, None)
+    lock = {"active": False}
+    saver_path = "/org/gnome/ScreenSaver"
+
+    def saver(_connection, _sender, _path, _interface, name, parameters, invocation):
+        if name == "GetActive":
+            invocation.return_value(GLib.Variant("(b)", (lock["active"],)))
+            return
+        active = True if name == "Lock" else parameters.unpack()[0]
+        invocation.return_value(None)
+        if active != lock["active"]:
+            lock["active"] = active
+            connection.emit_signal(None, saver_path, "org.gnome.ScreenSaver", "ActiveChanged",
+                                   GLib.Variant("(b)", (active,)))
+
+    for path, xml, handler in ((manager_path, SESSION_MANAGER_XML, manager),
+                               (saver_path, SCREENSAVER_XML, saver)):
+        node = Gio.DBusNodeInfo.new_for_xml(xml)
+        connection.register_object(path, node.interfaces[0], handler, None, None)
     own(connection, "org.gnome.SessionManager")
+    own(connection, "org.gnome.ScreenSaver")
     print("ready", flush=True)
     GLib.MainLoop().run()
 
 
 if __name__ == "__main__":
     command, argument = sys.argv[1], sys.argv[2]
-    {"shot": shot, "input": remote_input, "session-manager": session_manager}[command](argument)
+    {"shot": shot, "input": remote_input, "stand-ins": stand_ins}[command](argument)

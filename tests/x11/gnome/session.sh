@@ -4,21 +4,27 @@
 # tests/x11/x11-lib.sh; its processes are stopped with the rest, one by one, the shell last.
 # The session has no gnome-session and no settings daemons: no lock, no blanking of its own.
 
-# gnome_session SETTINGS SIZE...: starts the session with the settings file's "SCHEMA KEY VALUE"
-# lines set first and a monitor of each SIZE, and waits until the shell and XWayland answer and
-# the overview it starts in is closed; false, with the shell's last words on standard error, when
-# it does not come up. Sets: $gnome (the session's folder, the user's own),
-# GNOME_USER, SHELL_PID, and for gnome_env: SESSION_BUS, X_DISPLAY, X_AUTHORITY.
-gnome_session() {
-    local settings=$1 here
-    shift
-    here=$ALTOSTRAT_SOURCE_DIR/tests/x11/gnome
+# gnome_folder: the session's folder, $gnome, the user's own (made if missing); what the scenario
+# puts there for the session (a wallpaper) is given to the user too, and the folder goes with
+# the session's end, whenever the scenario ends.
+gnome_folder() {
     GNOME_USER=altostrat-gnome
     id -u "$GNOME_USER" >/dev/null 2>&1 ||
         useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin \
             "$GNOME_USER"
     gnome=$(mktemp -d)
     chmod 755 "$gnome"
+    trap 'stop_started; gnome_session_end' EXIT
+}
+
+# gnome_session SETTINGS SIZE...: starts the session with the settings file's "SCHEMA KEY VALUE"
+# lines set first and a monitor of each SIZE, and waits until the shell and XWayland answer and
+# the overview it starts in is closed; false, with the shell's last words on standard error, when
+# it does not come up. Sets SHELL_PID, and for gnome_env: SESSION_BUS, X_DISPLAY, X_AUTHORITY.
+gnome_session() {
+    local settings=$1 here
+    shift
+    here=$ALTOSTRAT_SOURCE_DIR/tests/x11/gnome
     mkdir -p "$gnome/run" "$gnome/home/.config" "$gnome/home/.local/share/gnome-shell"
     chmod 700 "$gnome/run"
     # The first-run dialogs stay away.
@@ -33,7 +39,6 @@ gnome_session() {
         XDG_CURRENT_DESKTOP=GNOME dbus-run-session -- "$gnome/inner.sh" "$gnome/settings" "$@" \
         >"$gnome/session.log" 2>&1 &
     GNOME_SESSION_PID=$!
-    trap 'stop_started; gnome_session_end' EXIT
     poll 30 test -s "$gnome/run/session-bus" || {
         echo "no session bus" >&2
         return 1
@@ -64,7 +69,10 @@ _gnome_overview_closed() {
 # started; then whatever of the user's is left, each by its process ID.
 gnome_session_end() {
     local pid
-    [ -n "${GNOME_SESSION_PID:-}" ] || return 0
+    if [ -z "${GNOME_SESSION_PID:-}" ]; then
+        rm -rf "$gnome"
+        return 0
+    fi
     [ -s "$gnome/run/system-bus.pid" ] && kill "$(cat "$gnome/run/system-bus.pid")" 2>/dev/null
     [ -n "${SHELL_PID:-}" ] && kill "$SHELL_PID" 2>/dev/null
     poll 20 eval '! running '"$GNOME_SESSION_PID" >/dev/null 2>&1 || kill "$GNOME_SESSION_PID"

@@ -5,11 +5,15 @@
 # - Idle inhibited: the session has no gnome-session, so a stand-in owns org.gnome.SessionManager
 #   (tests/x11/gnome/gnome_bus.py); with an idle inhibitor held there, the program asks, flies
 #   nothing and waits without using the processor. Its removal lets the flight come.
+# - The lock: this shell offers no lock screen, so a stand-in owns org.gnome.ScreenSaver too; its
+#   ActiveChanged(true) ends the flight, and the program flies again only after the unlock and
+#   the user's next time away.
 # - The flight covers both monitors, the top bar too (the sky at the top of each), with the
 #   wallpaper's colour in the ground near the camera.
 # - Input through GNOME's remote desktop (which GNOME counts as the user's; XTEST does not) ends
 #   it: the session shows as before (the same picture but for the clock), no flight process.
-# - It waits again and flies again; SIGTERM then ends it with exit code 0, the flight with it.
+# - It waits again and flies again, the lock ends that flight; the third flight SIGTERM ends with
+#   exit code 0, the flight with it.
 # Pictures come from the shell's screenshot interface. Where gnome-shell is not installed or does
 # not start, the scenario says so and is skipped.
 command -v gnome-shell >/dev/null || {
@@ -18,17 +22,15 @@ command -v gnome-shell >/dev/null || {
 }
 # shellcheck source=../gnome/session.sh
 source "$ALTOSTRAT_SOURCE_DIR/tests/x11/gnome/session.sh"
-paper=$(mktemp -d)
-chmod 755 "$paper"
-convert -size 1600x1200 xc:'#b040d0' "$paper/wall.png"
-chmod 644 "$paper/wall.png"
-cat >"$paper/settings" <<SETTINGS
-org.gnome.desktop.background picture-uri 'file://$paper/wall.png'
-org.gnome.desktop.background picture-uri-dark 'file://$paper/wall.png'
+gnome_folder
+convert -size 1600x1200 xc:'#b040d0' "$gnome/wall.png"
+cat >"$gnome/settings.in" <<SETTINGS
+org.gnome.desktop.background picture-uri 'file://$gnome/wall.png'
+org.gnome.desktop.background picture-uri-dark 'file://$gnome/wall.png'
 org.gnome.desktop.background picture-options 'zoom'
 org.gnome.desktop.background primary-color '#20a040'
 SETTINGS
-gnome_session "$paper/settings" 1024x768 800x600 || {
+gnome_session "$gnome/settings.in" 1024x768 800x600 || {
     echo "SKIPPED: GNOME does not start here"
     exit 77
 }
@@ -69,9 +71,10 @@ wallpaper_ground() {
 }
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 
-shot && cp "$gnome/shot.png" "$gnome/before.png" || fail "no picture of the session"
-start_in_gnome python3 "$gnome/gnome_bus.py" session-manager "$gnome/inhibit.log" >"$gnome/sm.out"
-poll 20 grep -q ready "$gnome/sm.out" || fail "the session manager's stand-in did not start"
+shot || fail "no picture of the session"
+cp "$gnome/shot.png" "$gnome/before.png"
+start_in_gnome python3 "$gnome/gnome_bus.py" stand-ins "$gnome/inhibit.log" >"$gnome/stand-ins.out"
+poll 20 grep -q ready "$gnome/stand-ins.out" || fail "the stand-ins did not start"
 gnome_gdbus call --session -d org.gnome.SessionManager -o /org/gnome/SessionManager \
     -m org.gnome.SessionManager.Inhibit video 0 "a video plays" 8 >/dev/null ||
     fail "cannot inhibit idle"
@@ -103,6 +106,18 @@ echo "input: the flight ended, the session shows as before"
 
 poll 90 flying || fail "no flight the second time: $(cat "$gnome/err")"
 echo "idle again: the flight is back"
+screensaver() {
+    gnome_gdbus call --session -d org.gnome.ScreenSaver -o /org/gnome/ScreenSaver \
+        -m "org.gnome.ScreenSaver.$1" "${@:2}" >/dev/null
+}
+screensaver Lock || fail "cannot lock"
+poll 10 eval '[ -z "$(pgrep -P '"$program"')" ]' || fail "the flight goes on behind the lock"
+running "$program" || fail "the program ended with the lock"
+screensaver SetActive false || fail "cannot unlock"
+gnome_move
+echo "the lock: the flight ended, the program waits"
+poll 90 flying || fail "no flight after the unlock: $(cat "$gnome/err")"
+echo "idle after the unlock: the flight is back"
 kill -TERM "$program"
 wait_exit "$runner" 10
 [ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE after SIGTERM: $(cat "$gnome/err")"
@@ -113,4 +128,3 @@ echo "SIGTERM: exit code 0, the session shows as before"
     fail "the wallpaper's colour is not in the ground ($ground_left and $ground_right purple" \
         "samples of 15 on the two monitors; $SHOTS/gnome_idle_flight.png)"
 echo "the ground: the wallpaper's colour ($ground_left and $ground_right of 15 samples)"
-rm -rf "$paper"
