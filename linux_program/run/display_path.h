@@ -5,8 +5,8 @@
 // layer shell (sway, Hyprland, KDE Plasma): only a layer surface can cover every output above
 // full-screen windows, and only there can the desktop be photographed. Elsewhere (GNOME's
 // Mutter offers no layer shell; or "--x11") it flies in a full-screen XWayland window as on any
-// X desktop, and says once why, as that window covers one output, is not above everything and
-// shows no photograph of the desktop.
+// X desktop, and says once why, as that window is not above everything and shows no photograph
+// of the desktop (it spans every monitor only where the window manager lets it, as GNOME's does).
 //
 // "--idle SECONDS" needs someone to say when the user is away. Natively on Wayland the
 // compositor does (ext-idle-notify). On GNOME, whose Mutter offers no layer shell, its idle
