@@ -7,7 +7,8 @@
 #   nothing and waits without using the processor. Its removal lets the flight come.
 # - The lock: this shell offers no lock screen, so a stand-in owns org.gnome.ScreenSaver too; its
 #   ActiveChanged(true) ends the flight, and the program flies again only after the unlock and
-#   the user's next time away.
+#   the user's next time away, then with neither stand-in on the bus: where no session manager
+#   answers, nothing inhibits.
 # - The flight covers both monitors, the top bar too (the sky at the top of each), with the
 #   wallpaper's colour in the ground near the camera.
 # - Input through GNOME's remote desktop (which GNOME counts as the user's; XTEST does not) ends
@@ -74,6 +75,7 @@ ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 shot || fail "no picture of the session"
 cp "$gnome/shot.png" "$gnome/before.png"
 start_in_gnome python3 "$gnome/gnome_bus.py" stand-ins "$gnome/inhibit.log" >"$gnome/stand-ins.out"
+stand_ins=$LAST_PID
 poll 20 grep -q ready "$gnome/stand-ins.out" || fail "the stand-ins did not start"
 gnome_gdbus call --session -d org.gnome.SessionManager -o /org/gnome/SessionManager \
     -m org.gnome.SessionManager.Inhibit video 0 "a video plays" 8 >/dev/null ||
@@ -114,10 +116,13 @@ screensaver Lock || fail "cannot lock"
 poll 10 eval '[ -z "$(pgrep -P '"$program"')" ]' || fail "the flight goes on behind the lock"
 running "$program" || fail "the program ended with the lock"
 screensaver SetActive false || fail "cannot unlock"
-gnome_move
 echo "the lock: the flight ended, the program waits"
-poll 90 flying || fail "no flight after the unlock: $(cat "$gnome/err")"
-echo "idle after the unlock: the flight is back"
+# As in a session without gnome-session: nobody answers whether idle is inhibited.
+kill "$(pgrep -P "$stand_ins")"
+wait_exit "$stand_ins" 10
+gnome_move
+poll 90 flying || fail "no flight after the unlock without a session manager: $(cat "$gnome/err")"
+echo "idle after the unlock, no session manager on the bus: the flight is back"
 kill -TERM "$program"
 wait_exit "$runner" 10
 [ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE after SIGTERM: $(cat "$gnome/err")"
