@@ -15,6 +15,7 @@
 
 #include "assets/version.h"
 #include "linux_program/gnome/idle/gnome_idle_loop.h"
+#include "linux_program/gnome/idle/idle_monitor_owner.h"
 #include "linux_program/options/hack_options.h"
 #include "linux_program/options/user_hack_list.h"
 #include "linux_program/run/display_path.h"

@@ -2,12 +2,11 @@
 
 #include <gio/gio.h>
 #include <glib-unix.h>
-#include <signal.h>
 
 #include <cstdio>
 
+#include "linux_program/gnome/idle/flight_process.h"
 #include "linux_program/gnome/idle/idle_steps.h"
-#include "linux_program/run/child_grace.h"
 
 namespace altostrat {
 namespace {
@@ -32,8 +31,7 @@ struct GnomeIdleRun {
     GnomeIdleState state;
     guint idleWatch = 0;  // the idle monitor's ids for our watches; 0: none
     guint activeWatch = 0;
-    GPid flight = 0;
-    guint killSource = 0;  // kills the flight once its time to end is over
+    FlightProcess flight;
     guint stopSource = 0;  // the stop descriptor, until it has been read as stopped
     bool stopping = false;
     int exitCode = 0;
@@ -45,7 +43,7 @@ void Handle(GnomeIdleRun& run, GnomeIdleEvent event) {
     Carry(run, StepGnomeIdle(run.state, event));
 }
 
-// One method call, its reply handed to ON_REPLY with RUN (null on an error or no answer).
+// One method call; ON_REPLY is called with RUN once it has been answered, refused or not in time.
 void Call(GnomeIdleRun& run, const char* name, const char* path, const char* interface,
           const char* method, GVariant* parameters, GAsyncReadyCallback onReply) {
     // A service that is not running is not started for us: no session manager means no inhibitor.
@@ -90,58 +88,13 @@ void OnLockAnswer(GObject* bus, GAsyncResult* result, gpointer data) {
     }
 }
 
-gboolean KillFlight(gpointer data) {
+void OnFlightEnded(void* data) {
     GnomeIdleRun& run = *static_cast<GnomeIdleRun*>(data);
-    std::fprintf(stderr,
-                 "altostrat: the flight did not end within %d s of being told; it was "
-                 "killed\n",
-                 static_cast<int>(kChildGraceMs / 1000));
-    kill(run.flight, SIGKILL);
-    run.killSource = 0;
-    return G_SOURCE_REMOVE;
-}
-
-void TellFlightToEnd(GnomeIdleRun& run) {
-    if (run.flight != 0 && run.killSource == 0) {
-        kill(run.flight, SIGTERM);
-        run.killSource = g_timeout_add(static_cast<guint>(kChildGraceMs), KillFlight, &run);
-    }
-}
-
-void OnFlightEnded(GPid pid, gint, gpointer data) {
-    GnomeIdleRun& run = *static_cast<GnomeIdleRun*>(data);
-    g_spawn_close_pid(pid);
-    run.flight = 0;
-    if (run.killSource != 0) {
-        g_source_remove(run.killSource);
-        run.killSource = 0;
-    }
     if (run.stopping) {
         g_main_loop_quit(run.loop);
         return;
     }
     Handle(run, GnomeIdleEvent::kFlightEnded);
-}
-
-// False when no process could be made.
-bool StartFlight(GnomeIdleRun& run) {
-    std::vector<char*> argv;
-    for (std::string& word : run.flightCommand) {
-        argv.push_back(&word[0]);
-    }
-    argv.push_back(nullptr);
-    GError* error = nullptr;
-    const GSpawnFlags flags =
-        static_cast<GSpawnFlags>(G_SPAWN_DO_NOT_REAP_CHILD | G_SPAWN_STDOUT_TO_DEV_NULL);
-    if (!g_spawn_async(nullptr, argv.data(), nullptr, flags, nullptr, nullptr, &run.flight,
-                       &error)) {
-        std::fprintf(stderr, "altostrat: no process for the flight: %s\n", error->message);
-        g_error_free(error);
-        run.flight = 0;
-        return false;
-    }
-    g_child_watch_add(run.flight, OnFlightEnded, &run);
-    return true;
 }
 
 void Carry(GnomeIdleRun& run, const GnomeIdleSteps& steps) {
@@ -153,11 +106,12 @@ void Carry(GnomeIdleRun& run, const GnomeIdleSteps& steps) {
         Call(run, kSessionManager, kSessionManagerPath, kSessionManager, "IsInhibited",
              g_variant_new("(u)", kInhibitIdle), OnInhibitedAnswer);
     }
-    if (steps.startFlight && !StartFlight(run)) {
+    if (steps.startFlight &&
+        !StartFlightProcess(run.flight, run.flightCommand, OnFlightEnded, &run)) {
         Handle(run, GnomeIdleEvent::kFlightEnded);
     }
     if (steps.endFlight) {
-        TellFlightToEnd(run);
+        TellFlightProcessToEnd(run.flight);
     }
 }
 
@@ -212,10 +166,10 @@ void OnIdleMonitorVanished(GDBusConnection*, const gchar*, gpointer data) {
 
 void EndLoop(GnomeIdleRun& run) {
     run.stopping = true;
-    if (run.flight == 0) {
+    if (run.flight.pid == 0) {
         g_main_loop_quit(run.loop);
     } else {
-        TellFlightToEnd(run);
+        TellFlightProcessToEnd(run.flight);
     }
 }
 
@@ -241,24 +195,6 @@ guint Subscribe(GnomeIdleRun& run, const char* interface, const char* member, co
 }
 
 }  // namespace
-
-GnomeIdleMonitor AskGnomeIdleMonitor() {
-    GDBusConnection* bus = g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr);
-    if (bus == nullptr) {
-        return GnomeIdleMonitor::kAbsent;
-    }
-    GVariant* reply = g_dbus_connection_call_sync(
-        bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
-        "NameHasOwner", g_variant_new("(s)", kIdleMonitorName), G_VARIANT_TYPE("(b)"),
-        G_DBUS_CALL_FLAGS_NONE, kAnswerMs, nullptr, nullptr);
-    gboolean owned = FALSE;
-    if (reply != nullptr) {
-        g_variant_get(reply, "(b)", &owned);
-        g_variant_unref(reply);
-    }
-    g_object_unref(bus);
-    return owned ? GnomeIdleMonitor::kOwned : GnomeIdleMonitor::kAbsent;
-}
 
 int RunGnomeIdleLoop(int stop, int idleSeconds, const std::string& program,
                      const std::vector<std::string>& arguments) {

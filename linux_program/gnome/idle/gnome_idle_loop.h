@@ -10,21 +10,15 @@
 // that wake it. A stop signal ends it with exit code 0, after the flight (told to end, killed
 // if it has not within kChildGraceMs).
 //
-// Each flight is a process of the program itself, started afresh with the flight's command line:
-// a process that GIO's bus thread runs in may not go on after a fork into Xlib, GLX and GIO again,
-// and the waiting process stays small and never loads the OpenGL driver. The flight ends on
-// SIGTERM within a second; the waiting process sends it when the user is back or the screen
-// locks. Its standard output (the XWayland flight's note on where it flies) is left out.
+// Each flight is a process of the program itself, started afresh with the flight's command line
+// (flight_process.h): a process that GIO's bus thread runs in may not go on after a fork into
+// Xlib, GLX and GIO again, and the waiting process stays small and never loads the OpenGL
+// driver. It is told to end when the user is back or the screen locks.
 
 #include <string>
 #include <vector>
 
-#include "linux_program/run/display_path.h"
-
 namespace altostrat {
-
-// Whether the session bus has GNOME's idle monitor: the sign of GNOME.
-GnomeIdleMonitor AskGnomeIdleMonitor();
 
 // PROGRAM with ARGUMENTS is one flight. The exit code: 0 after a stop signal (STOP turned
 // readable); 1 when the session bus has gone.
