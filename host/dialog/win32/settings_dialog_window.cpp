@@ -84,22 +84,19 @@ void CloseDialog(SettingsDialogWindow& d) {
 std::optional<std::string> KeepablePath(SettingsDialogWindow& d, const PickedFile& picked) {
     std::optional<std::string> storable = StorablePath(picked.path, picked.shortPath);
     if (!storable) {
-        const std::string why =
-            RefusalOf(picked.path) == PathRefusal::kTooLong
-                ? u8"このファイルの場所は長すぎて、設定ファイルに書けません (書けるのは 255 "
-                  u8"文字まで)。\nもっと短い場所のファイルを選んでください。\n\n"
-                : u8"このファイルの場所には、設定ファイルに書けない文字が含まれています。\n"
-                  u8"別の場所のファイルを選んでください。\n\n";
+        const std::string why = RefusalOf(picked.path) == PathRefusal::kTooLong
+                                    ? d.texts.pathTooLong
+                                    : d.texts.pathUnwritable;
         // A long path has no blank to wrap at: broken into lines, the message stays on screen.
         const std::wstring text = Wide(why + BrokenIntoLines(picked.path, kMessageColumns));
-        MessageBoxW(d.window, text.c_str(), Wide(kSettingsDialogTitle).c_str(),
+        MessageBoxW(d.window, text.c_str(), Wide(d.texts.dialogTitle).c_str(),
                     MB_OK | MB_ICONWARNING);
     }
     return storable;
 }
 
 void PickFile(SettingsDialogWindow& d) {
-    const std::optional<PickedFile> picked = ChooseMusicFile(d.host.settings, d.window);
+    const std::optional<PickedFile> picked = ChooseMusicFile(d.host.settings, d.window, d.texts);
     if (!picked) {
         return;
     }
@@ -113,7 +110,7 @@ void PickFile(SettingsDialogWindow& d) {
 // (CLEAR_FOLDER_BOX): a cancelled chooser or a refused path changes nothing.
 void PickPicture(SettingsDialogWindow& d, bool clearFolderBox) {
     const std::optional<PickedFile> picked =
-        ChoosePictureFile(d.window, PictureChooserFolder(d.form, d.host.settings));
+        ChoosePictureFile(d.window, PictureChooserFolder(d.form, d.host.settings), d.texts);
     if (!picked) {
         return;
     }
@@ -126,10 +123,11 @@ void PickPicture(SettingsDialogWindow& d, bool clearFolderBox) {
 
 class Win32KeeperSwitch final : public KeeperSwitch {
   public:
-    explicit Win32KeeperSwitch(std::wstring keeper) : keeper_(std::move(keeper)) {}
+    Win32KeeperSwitch(std::wstring keeper, UiLanguage language)
+        : keeper_(std::move(keeper)), language_(language) {}
     bool FolderIsPrivate(std::string& why) override {
         const std::wstring folder = keeper_.substr(0, keeper_.find_last_of(L'\\'));
-        return !FolderOthersCanWrite(folder, why);
+        return !FolderOthersCanWrite(folder, why, language_);
     }
     bool SetAtSignIn(bool on) override { return SetKeeperAtSignIn(keeper_, on); }
     bool Start() override { return StartKeeper(keeper_); }
@@ -137,17 +135,20 @@ class Win32KeeperSwitch final : public KeeperSwitch {
 
   private:
     std::wstring keeper_;
+    UiLanguage language_;
 };
 
 // The keeper's box, once the settings are saved (keeper_box.h).
 void ApplyKeeperChoice(SettingsDialogWindow& d) {
     const std::wstring keeper = KeeperBesideHost();
-    Win32KeeperSwitch keeperSwitch(keeper);
+    Win32KeeperSwitch keeperSwitch(keeper, d.host.language);
     const KeeperOutcome outcome =
         ApplyKeeperChange(KeeperChangeOnConfirm(d.form, d.keeperWasOn), keeperSwitch);
     if (outcome.failed != KeeperFailure::kNone) {
-        MessageBoxW(d.window, Wide(KeeperFailureMessage(outcome) + "\n\n" + Narrow(keeper)).c_str(),
-                    Wide(kSettingsDialogTitle).c_str(), MB_OK | MB_ICONWARNING);
+        MessageBoxW(
+            d.window,
+            Wide(KeeperFailureMessage(outcome, d.host.language) + "\n\n" + Narrow(keeper)).c_str(),
+            Wide(d.texts.dialogTitle).c_str(), MB_OK | MB_ICONWARNING);
     }
 }
 
@@ -160,12 +161,10 @@ void Confirm(SettingsDialogWindow& d) {
         // The setting that stopped the save, else the file that could not be written.
         const std::optional<UnkeptSetting> unkept = UnkeptPath(d.host.settings);
         const std::wstring message =
-            Wide(unkept ? u8"設定を保存できませんでした。\n次の値は設定ファイルに書けません。\n\n" +
-                              unkept->key + "=" + BrokenIntoLines(unkept->value, kMessageColumns)
-                        : u8"設定を保存できませんでした。\nアルトストラト.ini のあるフォルダーに"
-                          u8"書き込めるか確かめてください。\n\n" +
-                              SettingsPath(d.host.programFolder));
-        MessageBoxW(d.window, message.c_str(), Wide(kSettingsDialogTitle).c_str(),
+            Wide(unkept ? d.texts.settingUnkept + unkept->key + "=" +
+                              BrokenIntoLines(unkept->value, kMessageColumns)
+                        : d.texts.settingsFileUnwritten + SettingsPath(d.host.programFolder));
+        MessageBoxW(d.window, message.c_str(), Wide(d.texts.dialogTitle).c_str(),
                     MB_OK | MB_ICONWARNING);
         return;
     }
@@ -400,7 +399,7 @@ void MoveTo(HWND window, const RECT& place) {
 
 void CreateButton(SettingsDialogWindow& d, DialogButton which) {
     const int index = static_cast<int>(which);
-    PropertyBag data = StoredButtonData(which);
+    PropertyBag data = StoredButtonData(which, d.texts);
     CreateCommandWindow(d.buttons[index], d.window, kFirstButtonId + index,
                         PixelRect(d, kDialogButtons[index].place), data, d.look);
 }
@@ -411,18 +410,18 @@ void PlaceControls(SettingsDialogWindow& d) {
         MoveTo(d.buttons[static_cast<int>(place.button)].window, PixelRect(d, place.place));
     }
     for (int kind = 0; kind < 3; ++kind) {
-        MoveTo(d.choices[kind], RowRect(d, ChoiceRow(kind)));
+        MoveTo(d.choices[kind], RowRect(d, kFirstChoiceId + kind));
     }
     for (int choice = 0; choice < 3; ++choice) {
-        MoveTo(d.screenChoices[choice], RowRect(d, ScreenRow(choice)));
+        MoveTo(d.screenChoices[choice], RowRect(d, kFirstScreenId + choice));
     }
-    MoveTo(d.aircraftBox, RowRect(d, kAircraftRow));
-    MoveTo(d.skyBox, RowRect(d, kSkyRow));
+    MoveTo(d.aircraftBox, RowRect(d, kAircraftId));
+    MoveTo(d.skyBox, RowRect(d, kSkyId));
     for (int kind = 0; kind < 2; ++kind) {
-        MoveTo(d.sceneryChoices[kind], RowRect(d, SceneryRow(kind)));
+        MoveTo(d.sceneryChoices[kind], RowRect(d, kFirstSceneryId + kind));
     }
-    MoveTo(d.sceneryFolderBox, RowRect(d, kSceneryFolderRow));
-    MoveTo(d.keeperBox, RowRect(d, kKeeperRow));
+    MoveTo(d.sceneryFolderBox, RowRect(d, kSceneryFolderId));
+    MoveTo(d.keeperBox, RowRect(d, kKeeperId));
     const RECT combo = PixelRect(d, kRepeatComboPlace);
     SendMessageW(d.combo, WM_SETFONT, reinterpret_cast<WPARAM>(d.look.font), FALSE);
     MoveTo(d.combo, RECT{combo.left, combo.top, combo.right, combo.top + Px(d, 300) * 10});
@@ -433,24 +432,24 @@ void PlaceControls(SettingsDialogWindow& d) {
 // the sky box, then the 景色 group beside them from the top (its two choices, its "...", the
 // folder box, the keeper's box), then 設定 and ｷｬﾝｾﾙ.
 void CreateControls(SettingsDialogWindow& d, HINSTANCE instance) {
-    d.choices[1] = CreateRow(d, instance, ChoiceRow(1), kFirstChoiceId + 1);
+    d.choices[1] = CreateRow(d, instance, kFirstChoiceId + 1);
     d.combo = CreateWindowExW(
         0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN, 0, 0,
         0, 0, d.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kRepeatComboId)), instance,
         nullptr);
-    d.choices[0] = CreateRow(d, instance, ChoiceRow(0), kFirstChoiceId);
-    d.choices[2] = CreateRow(d, instance, ChoiceRow(2), kFirstChoiceId + 2);
+    d.choices[0] = CreateRow(d, instance, kFirstChoiceId);
+    d.choices[2] = CreateRow(d, instance, kFirstChoiceId + 2);
     CreateButton(d, DialogButton::kFile);
-    d.screenChoices[0] = CreateRow(d, instance, ScreenRow(0), kFirstScreenId);
-    d.screenChoices[1] = CreateRow(d, instance, ScreenRow(1), kFirstScreenId + 1);
-    d.screenChoices[2] = CreateRow(d, instance, ScreenRow(2), kFirstScreenId + 2);
-    d.aircraftBox = CreateRow(d, instance, kAircraftRow, kAircraftId);
-    d.skyBox = CreateRow(d, instance, kSkyRow, kSkyId);
-    d.sceneryChoices[0] = CreateRow(d, instance, SceneryRow(0), kFirstSceneryId);
-    d.sceneryChoices[1] = CreateRow(d, instance, SceneryRow(1), kFirstSceneryId + 1);
+    d.screenChoices[0] = CreateRow(d, instance, kFirstScreenId);
+    d.screenChoices[1] = CreateRow(d, instance, kFirstScreenId + 1);
+    d.screenChoices[2] = CreateRow(d, instance, kFirstScreenId + 2);
+    d.aircraftBox = CreateRow(d, instance, kAircraftId);
+    d.skyBox = CreateRow(d, instance, kSkyId);
+    d.sceneryChoices[0] = CreateRow(d, instance, kFirstSceneryId);
+    d.sceneryChoices[1] = CreateRow(d, instance, kFirstSceneryId + 1);
     CreateButton(d, DialogButton::kPicture);
-    d.sceneryFolderBox = CreateRow(d, instance, kSceneryFolderRow, kSceneryFolderId);
-    d.keeperBox = CreateRow(d, instance, kKeeperRow, kKeeperId);
+    d.sceneryFolderBox = CreateRow(d, instance, kSceneryFolderId);
+    d.keeperBox = CreateRow(d, instance, kKeeperId);
     CreateButton(d, DialogButton::kSet);
     CreateButton(d, DialogButton::kCancel);
     PlaceControls(d);
@@ -484,7 +483,7 @@ void LoadForm(SettingsDialogWindow& d, HINSTANCE instance) {
     const PixelPoint at =
         DialogPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), width, height);
     d.window = CreateWindowExW(WS_EX_CONTROLPARENT, Wide(kSettingsDialogClass).c_str(),
-                               Wide(kSettingsDialogTitle).c_str(), kDialogStyle, at.x, at.y, width,
+                               Wide(d.texts.dialogTitle).c_str(), kDialogStyle, at.x, at.y, width,
                                height, nullptr, nullptr, instance, &d);
     if (!d.window) {
         return;

@@ -135,13 +135,13 @@ void PaintPicture(SettingsDialogWindow& d) {
     PaintGradientRows(dc, client.right, client.bottom);
     TileBackground(d, dc, PixelRect(d, kPanelPlace));
 
-    DrawHeading(d, dc, kHeadingShapePlace, kHeadingPlace, kHeadingCaption);
-    DrawHeading(d, dc, kScreenHeadingShapePlace, kScreenHeadingPlace, kScreenHeadingCaption);
-    DrawHeading(d, dc, kSceneryHeadingShapePlace, kSceneryHeadingPlace, kSceneryHeadingCaption);
+    DrawHeading(d, dc, kHeadingShapePlace, kHeadingPlace, d.texts.musicHeading);
+    DrawHeading(d, dc, kScreenHeadingShapePlace, kScreenHeadingPlace, d.texts.screenHeading);
+    DrawHeading(d, dc, kSceneryHeadingShapePlace, kSceneryHeadingPlace, d.texts.sceneryHeading);
 
     const COLORREF black = RGB(0, 0, 0);
     const COLORREF white = RGB(255, 255, 255);
-    DrawLabel(dc, d.look.font, black, kRepeatCaption, PixelRect(d, kRepeatCaptionPlace),
+    DrawLabel(dc, d.look.font, black, d.texts.repeatCaption, PixelRect(d, kRepeatCaptionPlace),
               DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
 
     // lbl_Fname: a single-line border round the path, which wraps inside it.
@@ -164,23 +164,23 @@ void PaintPicture(SettingsDialogWindow& d) {
     // 設定, and whatever is drawn is cut there.
     const int room = Px(d, kCreditRoomTwips);
     std::vector<int> widths;
-    for (const char* caption : kCreditCaptions) {
+    for (const char* caption : d.texts.credits) {
         widths.push_back(TextWidth(dc, d.look.font, caption));
     }
     RECT credit = PixelRect(d, kCreditPlace);
     credit.right = credit.left + room;
     credit.bottom = PixelRect(d, kLinkPlace).top;  // the whole height of a taller fallback font
-    DrawLabel(dc, d.look.font, white, kCreditCaptions[FittingText(widths, room)], credit,
+    DrawLabel(dc, d.look.font, white, d.texts.credits[FittingText(widths, room)], credit,
               DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS);
     // lbl_URL, sized to its text: the pointing hand and the click follow that size.
     RECT link = PixelRect(d, kLinkPlace);
     const HGDIOBJ oldFont = SelectObject(dc, d.linkFont);
-    const std::wstring url = Wide(kManualLinkCaption);
+    const std::wstring url = Wide(d.texts.manualLink);
     DrawTextW(dc, url.c_str(), -1, &link, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, oldFont);
     link.right = std::min<LONG>(link.right, link.left + room);
     d.linkRect = link;
-    DrawLabel(dc, d.linkFont, white, kManualLinkCaption, link,
+    DrawLabel(dc, d.linkFont, white, d.texts.manualLink, link,
               DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS);
 }
 

@@ -60,6 +60,26 @@ const ChoicePlace& PlaceOfRow(const RowOf& row) {
     }
 }
 
+const char* TextOfRow(const SettingsDialogWindow& d, const RowOf& row) {
+    switch (row.group) {
+        case RowGroup::kMusic:
+            return d.texts.musicChoices[row.index];
+        case RowGroup::kScreen:
+            return d.texts.screenChoices[row.index];
+        case RowGroup::kScenery:
+            return d.texts.sceneryChoices[row.index];
+        case RowGroup::kSceneryFolder:
+            return d.texts.sceneryFolderBox;
+        case RowGroup::kSky:
+            return d.texts.skyBox;
+        case RowGroup::kKeeper:
+            return d.texts.keeperBox;
+        case RowGroup::kAircraft:
+        default:
+            return d.texts.aircraftBox;
+    }
+}
+
 HBITMAP MarkOfRow(const SettingsDialogWindow& d, const RowOf& row) {
     switch (row.group) {
         case RowGroup::kMusic:
@@ -116,7 +136,8 @@ void PaintRow(HWND window, HWND parent, SettingsDialogWindow& d, const RowOf& ro
     const ChoicePlace& place = PlaceOfRow(row);
     RECT text = client;
     text.left = Px(d, place.caption.left - place.mark.left);
-    DrawLabel(dc, d.look.font, RGB(0, 0, 0), place.text, text, DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
+    DrawLabel(dc, d.look.font, RGB(0, 0, 0), TextOfRow(d, row), text,
+              DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
     if (GetFocus() == window) {
         RECT focus = text;
         InflateRect(&focus, 1, 0);
@@ -197,18 +218,20 @@ void RegisterRowClass(HINSTANCE instance) {
     RegisterClassW(&choiceClass);
 }
 
-HWND CreateRow(SettingsDialogWindow& d, HINSTANCE instance, const ChoicePlace& place, int id) {
-    return CreateWindowExW(0, kChoiceClass, Wide(place.text).c_str(),
+HWND CreateRow(SettingsDialogWindow& d, HINSTANCE instance, int id) {
+    return CreateWindowExW(0, kChoiceClass, Wide(TextOfRow(d, RowFromId(id))).c_str(),
                            WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, d.window,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }
 
-RECT RowRect(SettingsDialogWindow& d, const ChoicePlace& place) {
+RECT RowRect(SettingsDialogWindow& d, int id) {
+    const RowOf row = RowFromId(id);
+    const ChoicePlace& place = PlaceOfRow(row);
     const RECT mark = PixelRect(d, place.mark);
     const HDC screen = GetDC(d.window);
     const HGDIOBJ old = SelectObject(screen, d.look.font);
     SIZE text{};
-    const std::wstring caption = Wide(place.text);
+    const std::wstring caption = Wide(TextOfRow(d, row));
     GetTextExtentPoint32W(screen, caption.c_str(), static_cast<int>(caption.size()), &text);
     SelectObject(screen, old);
     ReleaseDC(d.window, screen);
