@@ -71,13 +71,32 @@ void ExpectIconAndVersion(const std::wstring& file, const wchar_t* originalName)
     EXPECT_EQ(VersionString(file, L"OriginalFilename"), originalName);
 }
 
-TEST(Resources, TheHostHasItsIconVersionAndNameAsStringOne) {
+// String 1 of LANGUAGE's block: the second string of the table's first block of sixteen.
+std::wstring StringOne(HMODULE module, WORD language) {
+    const HRSRC found = FindResourceExW(module, RT_STRING, MAKEINTRESOURCEW(1), language);
+    const HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
+    const wchar_t* block =
+        loaded != nullptr ? static_cast<const wchar_t*>(LockResource(loaded)) : nullptr;
+    if (block == nullptr) {
+        return L"";
+    }
+    block += 1 + block[0];  // past string 0, its length first
+    return std::wstring(block + 1, block[0]);
+}
+
+// Windows' screen saver list reads the name with LoadStringW, whose block follows the user's
+// display language: Japanese on a Japanese Windows, English on any other.
+TEST(Resources, TheHostHasItsIconVersionAndItsNameInBothLanguagesAsStringOne) {
     const std::wstring host = Built(L"host\\アルトストラト.scr");
     ExpectIconAndVersion(host, L"アルトストラト.scr");
     const Module module(host);
+    EXPECT_EQ(StringOne(module.get(), MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT)),
+              L"アルトストラト");
+    EXPECT_EQ(StringOne(module.get(), MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)), L"Altostrat");
     wchar_t name[64] = {};
     ASSERT_GT(LoadStringW(module.get(), 1, name, 64), 0);
-    EXPECT_STREQ(name, L"アルトストラト");
+    const bool japanese = PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE;
+    EXPECT_STREQ(name, japanese ? L"アルトストラト" : L"Altostrat");
 }
 
 TEST(Resources, TheRendererHasItsIconAndVersion) {
