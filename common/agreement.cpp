@@ -75,6 +75,9 @@ std::string RendererArguments(const RendererOptions& options) {
     if (options.skyFollowsClock) {
         add(kSkyFollowsClockArgument);
     }
+    if (options.showClock) {
+        add(kShowClockArgument);
+    }
     if (!options.pictureFolder.empty()) {
         add(kPictureFolderArgument);
         add(QuoteCommandLineWord(options.pictureFolder));
@@ -150,6 +153,8 @@ RendererOptions ParseRendererWords(const std::vector<std::string>& words) {
             options.aircraftShown = false;
         } else if (SameWord(word, kSkyFollowsClockArgument)) {
             options.skyFollowsClock = true;
+        } else if (SameWord(word, kShowClockArgument)) {
+            options.showClock = true;
         } else if (SameWord(word, kPictureFolderArgument) && i + 1 < words.size()) {
             options.pictureFolder = words[++i];
         }

@@ -45,6 +45,7 @@ struct RendererOptions {
     bool eachMonitor = false;
     bool aircraftShown = true;
     bool skyFollowsClock = false;  // the sky's light follows the local time of day
+    bool showClock = false;        // the local time in a corner, in the user's format
     // The folder of this run's pictures, without a trailing separator; "" for kCaptureFolder.
     std::string pictureFolder;
 };
@@ -52,6 +53,7 @@ inline constexpr char kAcrossAllMonitorsArgument[] = "/allmonitors";
 inline constexpr char kEachMonitorArgument[] = "/eachmonitor";
 inline constexpr char kNoAircraftArgument[] = "/noaircraft";
 inline constexpr char kSkyFollowsClockArgument[] = "/skyclock";
+inline constexpr char kShowClockArgument[] = "/clock";
 // Followed by the folder as the next word.
 inline constexpr char kPictureFolderArgument[] = "/folder";
 

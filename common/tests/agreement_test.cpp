@@ -18,21 +18,27 @@ TEST(RendererArgumentsTest, EveryChoiceSurvivesTheTripAndStrangeLinesStillFly) {
             options.acrossAllMonitors = across;
             options.eachMonitor = !shown;
             options.aircraftShown = shown;
+            options.showClock = across != shown;
             const RendererOptions read = ParseRendererArguments(RendererArguments(options));
             EXPECT_EQ(read.acrossAllMonitors, across);
             EXPECT_EQ(read.eachMonitor, !shown);
             EXPECT_EQ(read.aircraftShown, shown);
+            EXPECT_EQ(read.showClock, across != shown);
+            EXPECT_FALSE(read.skyFollowsClock);
         }
     }
     EXPECT_EQ(RendererArguments({}), "");
     const RendererOptions odd =
-        ParseRendererArguments("  /S /AllMonitors\t/noaircraftx /NOAIRCRAFT /EachMonitor");
+        ParseRendererArguments("  /S /AllMonitors\t/noaircraftx /NOAIRCRAFT /EachMonitor /CLOCK");
     EXPECT_TRUE(odd.acrossAllMonitors);
     EXPECT_FALSE(odd.aircraftShown);
     EXPECT_TRUE(odd.eachMonitor);
-    const RendererOptions prefix = ParseRendererArguments("/allmonitorsx /noaircraf");
+    EXPECT_TRUE(odd.showClock);
+    EXPECT_FALSE(odd.skyFollowsClock);
+    const RendererOptions prefix = ParseRendererArguments("/allmonitorsx /noaircraf /clocks");
     EXPECT_FALSE(prefix.acrossAllMonitors);
     EXPECT_TRUE(prefix.aircraftShown);
+    EXPECT_FALSE(prefix.showClock);
     EXPECT_EQ(ParseRendererArguments("/noaircraft /folder").pictureFolder, "");
 }
 

@@ -41,6 +41,7 @@ DisplayLayout DecideDisplayLayout(const std::vector<Monitor>& monitors, bool acr
         layout.flightWindow = {0, 0, kSwitchedWidth, kSwitchedHeight};
         layout.lookAtX = kSwitchedWidth / 2.0;
         layout.lookAtY = kSwitchedHeight / 2.0;
+        layout.primaryPart = {0, 0, kSwitchedWidth, kSwitchedHeight};
         return layout;
     }
     const std::size_t primary = PrimaryIndex(monitors);
@@ -50,6 +51,8 @@ DisplayLayout DecideDisplayLayout(const std::vector<Monitor>& monitors, bool acr
         const ScreenRect& p = monitors[primary].bounds;
         layout.lookAtX = (p.left + p.right) / 2.0 - layout.flightWindow.left;
         layout.lookAtY = (p.top + p.bottom) / 2.0 - layout.flightWindow.top;
+        const ScreenRect& w = layout.flightWindow;
+        layout.primaryPart = {p.left - w.left, p.top - w.top, p.right - w.left, p.bottom - w.top};
         return layout;
     }
     layout.flightWindow = monitors[primary].bounds;
@@ -59,6 +62,7 @@ DisplayLayout DecideDisplayLayout(const std::vector<Monitor>& monitors, bool acr
     }
     layout.lookAtX = layout.flightWindow.Width() / 2.0;
     layout.lookAtY = layout.flightWindow.Height() / 2.0;
+    layout.primaryPart = {0, 0, layout.flightWindow.Width(), layout.flightWindow.Height()};
     for (std::size_t i = 0; i < monitors.size(); ++i) {
         if (i != primary) {
             layout.covers.push_back(monitors[i].bounds);

@@ -24,6 +24,10 @@ struct DisplayLayout {
     // primary's centre.
     double lookAtX = 0.0;
     double lookAtY = 0.0;
+    // The primary's part of the flight window, in pixels from the window's top-left corner: the
+    // whole window, except across all monitors. What belongs to the primary alone (the clock)
+    // goes there.
+    ScreenRect primaryPart;
 };
 
 // The size the display is switched to for the flight, unless it flies across all monitors.

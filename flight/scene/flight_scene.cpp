@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "flight/gl/gl_headers.h"
+#include "flight/scene/clock_scene.h"
 #include "flight/scene/daylight_scene.h"
 #include "flight/scene/scene.h"
 #include "flight/sky/sky_geometry.h"
@@ -251,6 +252,7 @@ void KeepFlightInsidePeriod(FlightState& flight) {
 
 void DrawFrame(RendererState& state, const ScenePlatform& platform) {
     FollowDaylight(state, platform);
+    FollowClock(state, platform);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_TEXTURE_2D);
@@ -272,6 +274,7 @@ void DrawFrame(RendererState& state, const ScenePlatform& platform) {
     DrawStars(state, camera.viewYaw);
     DrawAircraft(state, camera, flight);
     DrawGlow(state, camera);
+    DrawClock(state);
 
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_DEPTH_TEST);

@@ -7,6 +7,8 @@
 #include <string>
 
 #include "common/agreement.h"
+#include "common/screen_rect.h"
+#include "flight/clock/clock_state.h"
 #include "flight/display/monitor_flights.h"
 #include "flight/gl/extension_probe.h"
 #include "flight/gl/gl_headers.h"
@@ -63,6 +65,10 @@ struct RendererState {
     float loadingProgress = 0.0f;
     float viewRange = 100.0f;  // fog end, and half the width of the terrain drawn
     DaylightState daylight;    // the colours the frames are drawn with (midday's unless asked)
+    ClockState clock;          // the clock's text for the minute, when one is shown
+    // Where in the viewport the clock keeps to, in pixels from its top-left corner: for one
+    // flight across several monitors, the primary's part. Empty: the whole viewport.
+    ScreenRect clockArea;
 
     FrameClock frameClock;
     FramePacer pacer;  // the flight's step schedule and what the frames draw of it

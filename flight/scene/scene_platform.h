@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "common/agreement.h"
+#include "common/clock_format.h"
 #include "flight/bitmap/dib_image.h"
 #include "flight/pacing/frame_clock.h"
 
@@ -48,6 +49,9 @@ struct ScenePlatform {
     // The local time of day in minutes since midnight (seconds as the fraction), which the sky
     // follows when the renderer is asked to. Empty: always midday.
     std::function<double()> localMinutes;
+    // The user's time format for the clock, read once at the scene set-up. Empty: the C
+    // library's, from the environment (system_clock_format.h).
+    std::function<ClockFormat()> clockFormat;
 };
 
 }  // namespace altostrat

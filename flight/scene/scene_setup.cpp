@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "flight/gl/gl_headers.h"
+#include "flight/scene/clock_scene.h"
 #include "flight/scene/daylight_scene.h"
 #include "flight/scene/scene.h"
 #include "flight/scene/texture_upload.h"
@@ -161,6 +162,7 @@ bool InitScene(RendererState& state, const ScenePlatform& platform) {
         platform.picturesLoaded();
     }
     SetUpDaylight(state, platform);
+    SetUpClock(state, platform);
     if (textures.sky == 0 && textures.ground == 0 && textures.glow == 0 &&
         !state.flyWithoutPictures) {
         return false;

@@ -17,6 +17,7 @@ TEST(DisplayLayout, TwoMonitorsAsWineReportsThem) {
     const DisplayLayout switched = DecideDisplayLayout(desk, false, true);
     EXPECT_EQ(switched.flightWindow, (ScreenRect{0, 0, 1024, 768}));
     EXPECT_EQ(switched.covers, (Rects{{1024, 0, 1824, 600}}));
+    EXPECT_EQ(switched.primaryPart, (ScreenRect{0, 0, 1024, 768}));
 
     // Monitors of different heights: the virtual screen Wine measured is 1824 x 768.
     const DisplayLayout across = DecideDisplayLayout(desk, true, false);
@@ -33,12 +34,15 @@ TEST(DisplayLayout, NegativeCoordinatesAPortraitMonitorAndAPrimaryAwayFromTheOri
     const DisplayLayout refused = DecideDisplayLayout(desk, false, false);
     EXPECT_EQ(refused.flightWindow, (ScreenRect{0, 0, 1920, 1080}));
     EXPECT_EQ(refused.covers, (Rects{{-1680, -300, 0, 750}, {1920, -420, 3000, 1500}}));
+    EXPECT_EQ(refused.primaryPart, (ScreenRect{0, 0, 1920, 1080}));
 
     const DisplayLayout across = DecideDisplayLayout(desk, true, false);
     EXPECT_EQ(across.flightWindow, (ScreenRect{-1680, -420, 3000, 1500}));
     EXPECT_EQ(across.flightWindow.Width(), 4680);
     EXPECT_EQ(across.flightWindow.Height(), 1920);
     EXPECT_TRUE(across.covers.empty());
+    // The primary's own part of the window, where its clock goes.
+    EXPECT_EQ(across.primaryPart, (ScreenRect{1680, 420, 3600, 1500}));
 
     // The primary listed second and not at the origin: the flight still follows the flag, and
     // a switch gives it 1024 x 768 from its own corner; the portrait monitor is covered whole.

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "common/file_bytes.h"
+#include "flight/clock/clock_place.h"
+#include "flight/clock/pixel_font.h"
 #include "flight/gl/gl_headers.h"
 #include "flight/loop/frame_step.h"
 #include "flight/scene/aircraft.h"
@@ -634,6 +636,80 @@ TEST_F(SceneTest, PositionIsKeptInsideOnePeriod) {
     DrawFrame(state, platform);
     EXPECT_FLOAT_EQ(state.flight.flightX, -499.6f);
     EXPECT_NEAR(state.flight.flightZ, -0.2f, 1e-4f);
+}
+
+// The clock over the flight, read back: with the time 13:07 in a 24-hour format, exactly the
+// font's lit pixels for "13:07" are light inside the minute's plate, the rest of the plate is the
+// ground darkened, and nothing outside the plate differs from the flight without a clock. At
+// night under the sky that follows the clock, the same digits are dimmed, though still light.
+TEST_F(SceneTest, TheClockDrawsTheMinuteOnADarkPlateInItsCornerAndDimsAtNight) {
+    captures.WriteAll();
+    double minutes = 13 * 60 + 7.5;
+    platform.localMinutes = [&minutes] { return minutes; };
+    platform.clockFormat = [] { return ClockFormat{"HH:mm:ss", "AM", "PM"}; };
+    const auto fly = [&](RendererState& flying, bool clock, bool followSky) {
+        flying.captureFolder = captures.Folder();
+        flying.options.showClock = clock;
+        flying.options.skyFollowsClock = followSky;
+        EXPECT_TRUE(InitScene(flying, platform));
+        RunFrameStep(flying, platform, true, 1700000000);
+        return context.ReadRgbTopDown();
+    };
+    RendererState plain, withClock;
+    const auto without = fly(plain, false, false);
+    const auto with = fly(withClock, true, false);
+    ASSERT_EQ(withClock.clock.text, "13:07");
+
+    const int scale = ClockScale(768);
+    const ScreenRect plate = ClockPlate({0, 0, 1024, 768}, PixelTextWidth("13:07"), 13 * 60 + 7);
+    std::vector<bool> lit(1024 * 768, false);
+    for (const PixelRun& run : LayOutPixelText("13:07")) {
+        const int left = plate.left + (kClockPadding + run.x) * scale;
+        const int bottom = plate.bottom - (kClockPadding + run.y) * scale;
+        for (int y = bottom - scale; y < bottom; ++y) {
+            for (int x = left; x < left + run.length * scale; ++x) {
+                lit[y * 1024 + x] = true;
+            }
+        }
+    }
+    int litPixels = 0, outsideDiffers = 0, plateNotDarker = 0, digitsNotLight = 0;
+    for (int y = 0; y < 768; ++y) {
+        for (int x = 0; x < 1024; ++x) {
+            const Rgb before = At(without, x, y), after = At(with, x, y);
+            const bool onPlate =
+                x >= plate.left && x < plate.right && y >= plate.top && y < plate.bottom;
+            if (!onPlate) {
+                outsideDiffers += Distance(before, after) > 0;
+            } else if (lit[y * 1024 + x]) {
+                ++litPixels;
+                digitsNotLight += std::min({after.r, after.g, after.b}) < 220;
+            } else {
+                plateNotDarker +=
+                    after.r + after.g + after.b > (before.r + before.g + before.b) / 2;
+            }
+        }
+    }
+    EXPECT_GT(litPixels, 100);
+    EXPECT_EQ(outsideDiffers, 0);
+    EXPECT_EQ(digitsNotLight, 0);
+    EXPECT_EQ(plateNotDarker, 0);
+
+    // One in the morning, a minute with the same place in the drift box.
+    minutes = 1 * 60 + 7.5;
+    RendererState night;
+    const auto dark = fly(night, true, true);
+    ASSERT_EQ(night.clock.text, "01:07");
+    const ScreenRect nightPlate =
+        ClockPlate({0, 0, 1024, 768}, PixelTextWidth("01:07"), 1 * 60 + 7);
+    ASSERT_EQ(nightPlate, plate);
+    int brightest = 0;
+    for (int y = plate.top; y < plate.bottom; ++y) {
+        for (int x = plate.left; x < plate.right; ++x) {
+            brightest = std::max<int>(brightest, At(dark, x, y).g);
+        }
+    }
+    EXPECT_GT(brightest, 60);
+    EXPECT_LT(brightest, 140);
 }
 
 }  // namespace

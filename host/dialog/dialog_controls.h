@@ -61,8 +61,8 @@ inline constexpr ChoicePlace kSkyRow{{600, 4530, 195, 195}, {840, 4530, 0, 0}};
 
 // The 景色 group, in the column right of the 画面 rows and level with them: a heading box like
 // 画面's, the two choices on one row, the picture's "..." with its one-line path box, the folder
-// box, and the keeper's box. Everything ends inside the panel (right edge 7215), the path box at
-// the music path's right edge.
+// box, the keeper's box and the clock's. Everything ends inside the panel (right edge 7215), the
+// path box at the music path's right edge.
 inline constexpr TwipsRect kSceneryHeadingPlace{3990, 2850, 1665, 195};       // centred
 inline constexpr TwipsRect kSceneryHeadingShapePlace{3990, 2790, 1695, 315};  // its frame
 // 0 the desktop, 1 a picture of the user's own
@@ -70,6 +70,9 @@ const ChoicePlace& SceneryRow(int kind);
 inline constexpr TwipsRect kPicturePathPlace{4770, 3615, 2085, 300};  // bordered, one line
 inline constexpr ChoicePlace kSceneryFolderRow{{4110, 3930, 195, 195}, {4350, 3930, 0, 0}};
 inline constexpr ChoicePlace kKeeperRow{{4110, 4230, 195, 195}, {4350, 4230, 0, 0}};
+// The clock's box under the keeper's, level with the sky's: the panel has room for no sixth row
+// on the left, and here the dialog keeps its size.
+inline constexpr ChoicePlace kClockRow{{4110, 4530, 195, 195}, {4350, 4530, 0, 0}};
 
 // The credit line is the first of the texts' credits (longest first) that fits kCreditRoomTwips
 // in the font the dialog got (a fallback font may be much wider than the designed one).

@@ -59,6 +59,7 @@ void LoadSettingsDialog(SettingsDialogForm& form, const HostSettings& settings,
     MarkScreen(form, settings.Screen);
     form.aircraftChecked = settings.AircraftShown;
     form.skyChecked = settings.SkyFollowsClock;
+    form.clockChecked = settings.ClockShown;
     MarkScenery(form, settings.SceneryKind);
     form.sceneryLabel = settings.SceneryFile;
     form.sceneryFolderChecked = sceneryIsFolder;
@@ -123,6 +124,11 @@ KeeperChange KeeperChangeOnConfirm(const SettingsDialogForm& form, bool wasOn) {
 void ToggleSky(SettingsDialogForm& form, HostSettings& settings) {
     form.skyChecked = !form.skyChecked;
     settings.SkyFollowsClock = form.skyChecked;
+}
+
+void ToggleClock(SettingsDialogForm& form, HostSettings& settings) {
+    form.clockChecked = !form.clockChecked;
+    settings.ClockShown = form.clockChecked;
 }
 
 void ChooseMusicKind(SettingsDialogForm& form, HostSettings& settings, MusicKind kind) {

@@ -1,6 +1,6 @@
 #pragma once
 // What the settings dialog decides, apart from its windows: which controls a music kind
-// enables, the marks of the music and screen choices and the aircraft and sky boxes, the
+// enables, the marks of the music and screen choices and the aircraft, sky and clock boxes, the
 // repeat-track list, which picked path can be kept and where the chooser opens, when the link
 // opens, and what "設定" saves.
 //
@@ -38,6 +38,7 @@ struct SettingsDialogForm {
     std::array<bool, 3> screenMark{};  // the 画面 choices' marks; by ScreenChoice
     bool aircraftChecked = true;       // "紙飛行機を表示する"
     bool skyChecked = false;           // "空を時刻に合わせる"
+    bool clockChecked = false;         // "時計を表示する"
     // "待機中の画面を覚えておく": the keeper starts at sign-in. Not a setting of the file: the
     // dialog reads it from, and on "設定" writes it to, the keeper's start-at-sign-in entry.
     bool keeperChecked = false;
@@ -76,6 +77,9 @@ void ToggleAircraft(SettingsDialogForm& form, HostSettings& settings);
 
 // The sky box, the same way.
 void ToggleSky(SettingsDialogForm& form, HostSettings& settings);
+
+// The clock box, the same way.
+void ToggleClock(SettingsDialogForm& form, HostSettings& settings);
 
 // The keeper's box toggled; a box without a keeper to start stays as it is.
 void ToggleKeeper(SettingsDialogForm& form);

@@ -111,6 +111,7 @@ void SaverFormLoad(SaverRun& run) {
     options.eachMonitor = chosen.Screen == ScreenChoice::kEachMonitor;
     options.aircraftShown = chosen.AircraftShown;
     options.skyFollowsClock = chosen.SkyFollowsClock;
+    options.showClock = chosen.ClockShown;
     options.pictureFolder = run.folder.path;
     run.rendererStarted = run.platform.StartRenderer(renderer, RendererArguments(options));
     run.rendererStartedAt = run.platform.Milliseconds();

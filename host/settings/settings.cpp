@@ -67,6 +67,7 @@ void LoadSettings(HostSettings& settings, std::string_view iniPath,
     settings.SkyFollowsClock = LoadChoice(ini, kSkyFollowsClockKey, {true}, false);
     settings.SceneryKind = LoadChoice(ini, kSceneryKindKey, {Scenery::kPicture}, Scenery::kDesktop);
     settings.SceneryFile = ReadIniValue(ini, kSettingsSection, kSceneryFileKey);
+    settings.ClockShown = LoadChoice(ini, kClockShownKey, {true}, false);
     settings.BgmFolder.assign(programFolder);
     settings.BgmFile = ReadIniValue(ini, kSettingsSection, kBgmFileKey);
     if (!settings.BgmFile.empty() && FileExists(settings.BgmFile)) {
@@ -121,6 +122,10 @@ bool SaveSettings(const HostSettings& settings, std::string_view iniPath) {
     }
     if (bytes) {
         bytes = WriteIniToBytes(*bytes, kSettingsSection, kSceneryFileKey, settings.SceneryFile);
+    }
+    if (bytes) {
+        bytes = WriteIniToBytes(*bytes, kSettingsSection, kClockShownKey,
+                                NumberOf(settings.ClockShown));
     }
     return bytes && ReplaceFileContents(iniPath, *bytes);
 }

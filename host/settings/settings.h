@@ -33,6 +33,7 @@ struct HostSettings {
     // file holds it even when nothing is there now (a drive not plugged in): the run falls back
     // to the desktop then.
     std::string SceneryFile;
+    bool ClockShown = false;  // 時計: the local time in a corner of the flight; only 1 shows it
 };
 
 // The file's section and keys. The keys are half-width katakana and kanji, and stay exactly so
@@ -46,21 +47,22 @@ inline constexpr char kAircraftShownKey[] = u8"\u6A5F\u4F53";                   
 inline constexpr char kSkyFollowsClockKey[] = u8"\u7A7A";                       // 空
 inline constexpr char kSceneryKindKey[] = u8"\u666F\u8272";                     // 景色
 inline constexpr char kSceneryFileKey[] = u8"\u666F\u8272\uFF8C\uFF67\uFF72\uFF99";  // 景色ﾌｧｲﾙ
+inline constexpr char kClockShownKey[] = u8"\u6642\u8A08";                           // 時計
 
 // Fills SETTINGS from the file at INI_PATH: the numbers become the settings' own values here, and
 // nowhere else. Numbers are rounded down into 16 bits; a music number that is not one or does
 // not fit leaves the setting as it was. The display numbers have a default instead: 画面 is 1 or
-// 2 only for a 1 or a 2, 空 and 景色 1 only for a 1, and 機体 0 only for a 0, so missing, empty or
-// unreadable values give the 1024 x 768 switch, the glider shown, the midday sky and the
-// desktop.
+// 2 only for a 1 or a 2, 空, 景色 and 時計 1 only for a 1, and 機体 0 only for a 0, so missing,
+// empty or unreadable values give the 1024 x 768 switch, the glider shown, the midday sky and the
+// desktop, and no clock.
 // BgmFolder becomes PROGRAM_FOLDER, or the folder of BgmFile when that file exists; a music file
 // that does not exist is forgotten (BgmFile "", and kind 2 falls back to 0). The file itself is not
 // changed.
 void LoadSettings(HostSettings& settings, std::string_view iniPath, std::string_view programFolder);
 
-// Writes the eight stored settings in their order (kind, repeat track, file, screen, aircraft,
-// sky, scenery, scenery file) as the dialog saves them: numbers as " 5" or "-5", the paths as
-// they are. All eight go into the file in one replacement, so they land together or not at all;
+// Writes the nine stored settings in their order (kind, repeat track, file, screen, aircraft,
+// sky, scenery, scenery file, clock) as the dialog saves them: numbers as " 5" or "-5", the paths
+// as they are. All nine go into the file in one replacement, so they land together or not at all;
 // false when nothing was written (the file could not be read or written, or a path has
 // characters or a length no form of the file gives back: UnkeptPath).
 bool SaveSettings(const HostSettings& settings, std::string_view iniPath);

@@ -287,14 +287,16 @@ TEST(SaverRunTest, TheRendererFliesWhateverBecameOfThePictures) {
 }
 
 TEST(SaverRunTest, TheRendererGetsTheChoicesAndTheForeground) {
-    {  // The renderer's own reader finds both choices and the folder in what it is started with.
+    {  // The renderer's own reader finds the choices and the folder in what it is started with.
         Fixture f;
         f.host.settings.Screen = ScreenChoice::kAcrossAll;
         f.host.settings.AircraftShown = false;
+        f.host.settings.ClockShown = true;
         SaverFormLoad(f.run);
         const RendererOptions options = ParseRendererArguments(f.platform.rendererArguments);
         EXPECT_TRUE(options.acrossAllMonitors);
         EXPECT_FALSE(options.aircraftShown);
+        EXPECT_TRUE(options.showClock);
         EXPECT_EQ(options.pictureFolder, kFolder);
     }
     {  // Each monitor its own flight: the renderer hears it, the photograph takes every monitor.

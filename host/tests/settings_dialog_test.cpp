@@ -102,6 +102,10 @@ TEST(SettingsDialog, ScreenChoicesAndTheAircraftAndSkyBoxes) {
     EXPECT_TRUE(form.aircraftChecked);  // each box is its own
     ToggleSky(form, settings);
     EXPECT_EQ(settings.SkyFollowsClock, false);
+    ToggleClock(form, settings);
+    EXPECT_TRUE(form.clockChecked);
+    EXPECT_EQ(settings.ClockShown, true);
+    EXPECT_FALSE(form.skyChecked);
     // The music choices leave the 画面 marks alone, and the other way round.
     ChooseMusicKind(form, settings, MusicKind::kFile);
     EXPECT_EQ(form.screenMark, (std::array<bool, 3>{false, true, false}));
@@ -109,9 +113,11 @@ TEST(SettingsDialog, ScreenChoicesAndTheAircraftAndSkyBoxes) {
     settings.AircraftShown = false;
     settings.Screen = ScreenChoice::kSwitchTo1024;
     settings.SkyFollowsClock = true;
+    settings.ClockShown = false;
     LoadSettingsDialog(form, settings);
     EXPECT_FALSE(form.aircraftChecked);
     EXPECT_TRUE(form.skyChecked);
+    EXPECT_FALSE(form.clockChecked);
     EXPECT_EQ(form.screenMark, (std::array<bool, 3>{true, false, false}));
 }
 
@@ -240,6 +246,7 @@ TEST(SettingsDialog, SetWritesTheSixKeysAndCancelWritesNothing) {
     ChooseScreen(form, settings, ScreenChoice::kAcrossAll);
     ToggleAircraft(form, settings);
     ToggleSky(form, settings);
+    ToggleClock(form, settings);
     form.repeatText = "3.5";
     FileStore store(ini);
     ASSERT_TRUE(ConfirmSettings(form, settings, store));
@@ -253,7 +260,8 @@ TEST(SettingsDialog, SetWritesTheSixKeysAndCancelWritesNothing) {
               "\x8B\x40\x91\xCC= 0\r\n"
               "\x8B\xF3= 1\r\n"
               "\x8C\x69\x90\x46= 0\r\n"
-              "\x8C\x69\x90\x46\xCC\xA7\xB2\xD9=\r\n");
+              "\x8C\x69\x90\x46\xCC\xA7\xB2\xD9=\r\n"
+              "\x8E\x9E\x8C\x76= 1\r\n");
 
     RecordingStore recorder;
     SettingsDialogForm cancelled;

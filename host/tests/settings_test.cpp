@@ -18,6 +18,7 @@ const std::string kAircraft = "\x8B\x40\x91\xCC";  // 機体
 const std::string kSky = "\x8B\xF3";               // 空
 const std::string kScenery = "\x8C\x69\x90\x46";   // 景色
 const std::string kSceneryFile = kScenery + "\xCC\xA7\xB2\xD9";
+const std::string kClock = "\x8E\x9E\x8C\x76";  // 時計
 
 struct SettingsTest : ::testing::Test {
     TestFolder folder;
@@ -105,17 +106,19 @@ TEST_F(SettingsTest, NumbersRoundDownAndBadOnesKeepTheEarlierValue) {
 }
 
 TEST_F(SettingsTest, TheDisplayKeysReadByTheirOneMeaningfulValue) {
-    // 画面 and 空 are 1 only for the number 1 (rounded down, as the other numbers), 画面 also 2
-    // only for 2, 機体 0 only for 0; missing, empty, unreadable and other numbers give 0, 1 and 0.
-    // A value read before does not stay, unlike the music numbers.
+    // 画面, 空 and 時計 are 1 only for the number 1 (rounded down, as the other numbers), 画面 also
+    // 2 only for 2, 機体 0 only for 0; missing, empty, unreadable and other numbers give 0, 1 and
+    // 0. A value read before does not stay, unlike the music numbers.
     HostSettings earlier;
     earlier.Screen = ScreenChoice::kAcrossAll;
     earlier.AircraftShown = false;
     earlier.SkyFollowsClock = true;
+    earlier.ClockShown = true;
     const HostSettings none = Load("", earlier);
     EXPECT_EQ(none.Screen, ScreenChoice::kSwitchTo1024);
     EXPECT_EQ(none.AircraftShown, true);
     EXPECT_EQ(none.SkyFollowsClock, false);
+    EXPECT_EQ(none.ClockShown, false);
     const struct {
         const char* value;
         int screenAndSky;
@@ -125,18 +128,21 @@ TEST_F(SettingsTest, TheDisplayKeysReadByTheirOneMeaningfulValue) {
         {"-1", 0, 1}, {"-0.5", 0, 1}, {"", 0, 1},   {" ", 0, 1},   {"abc", 0, 1}, {"40000", 0, 1},
     };
     for (const auto& c : cases) {
-        const HostSettings settings = Load(kScreen + "=" + c.value + "\r\n" + kAircraft + "=" +
-                                               c.value + "\r\n" + kSky + "=" + c.value + "\r\n",
-                                           earlier);
+        const HostSettings settings =
+            Load(kScreen + "=" + c.value + "\r\n" + kAircraft + "=" + c.value + "\r\n" + kSky +
+                     "=" + c.value + "\r\n" + kClock + "=" + c.value + "\r\n",
+                 earlier);
         const int screen = std::string(c.value) == "2" ? 2 : c.screenAndSky;
         EXPECT_EQ(static_cast<int>(settings.Screen), screen) << '"' << c.value << '"';
         EXPECT_EQ(settings.AircraftShown, c.aircraft == 1) << '"' << c.value << '"';
         EXPECT_EQ(settings.SkyFollowsClock, c.screenAndSky == 1) << '"' << c.value << '"';
+        EXPECT_EQ(settings.ClockShown, c.screenAndSky == 1) << '"' << c.value << '"';
     }
     // The keys' other spellings (UTF-8, or the full-width forms) are other keys.
     EXPECT_EQ(Load(u8"画面=1\r\n機体=0\r\n空=1\r\n").Screen, ScreenChoice::kSwitchTo1024);
     EXPECT_EQ(Load(u8"画面=1\r\n機体=0\r\n空=1\r\n").AircraftShown, true);
     EXPECT_EQ(Load(u8"画面=1\r\n機体=0\r\n空=1\r\n").SkyFollowsClock, false);
+    EXPECT_EQ(Load(u8"時計=1\r\n").ClockShown, false);
 }
 
 TEST_F(SettingsTest, KeysMatchOnlyTheirExactKatakanaAndKanjiBytes) {
@@ -163,7 +169,7 @@ TEST_F(SettingsTest, SavingWritesTheSixLinesInOrderAsShiftJis) {
     EXPECT_EQ(folder.Read("a.ini"), "[Section]\r\n" + kKind + "= 1\r\n" + kRepeat + "= 5\r\n" +
                                         kFile + "=\r\n" + kScreen + "= 0\r\n" + kAircraft +
                                         "= 1\r\n" + kSky + "= 0\r\n" + kScenery + "= 0\r\n" +
-                                        kSceneryFile + "=\r\n");
+                                        kSceneryFile + "=\r\n" + kClock + "= 0\r\n");
 
     settings.BgmKind = MusicKind{-1};
     settings.BgmRepeat = 0;
@@ -173,18 +179,20 @@ TEST_F(SettingsTest, SavingWritesTheSixLinesInOrderAsShiftJis) {
     settings.SkyFollowsClock = true;
     settings.SceneryKind = Scenery::kPicture;
     settings.SceneryFile = u8"D:\\写真\\";  // a folder, and one not there now: kept as it is
+    settings.ClockShown = true;
     ASSERT_TRUE(SaveSettings(settings, folder.File("a.ini")));
     EXPECT_EQ(folder.Read("a.ini"), "[Section]\r\n" + kKind + "=-1\r\n" + kRepeat + "= 0\r\n" +
                                         kFile + "=C:\\\x89\xB9\x8A\x79\\\x83\x5C.mp3\r\n" +
                                         kScreen + "= 1\r\n" + kAircraft + "= 0\r\n" + kSky +
                                         "= 1\r\n" + kScenery + "= 1\r\n" + kSceneryFile +
-                                        "=D:\\\x8E\xCA\x90\x5E\\\r\n");
+                                        "=D:\\\x8E\xCA\x90\x5E\\\r\n" + kClock + "= 1\r\n");
     const HostSettings loaded = Load("", HostSettings{});
     EXPECT_EQ(loaded.Screen, ScreenChoice::kAcrossAll);
     EXPECT_EQ(loaded.AircraftShown, false);
     EXPECT_EQ(loaded.SkyFollowsClock, true);
     EXPECT_EQ(loaded.SceneryKind, Scenery::kPicture);
     EXPECT_EQ(loaded.SceneryFile, settings.SceneryFile);
+    EXPECT_EQ(loaded.ClockShown, true);
 }
 
 TEST_F(SettingsTest, SavingKeepsWhatElseTheFileHoldsAndLoadsBack) {
@@ -195,10 +203,11 @@ TEST_F(SettingsTest, SavingKeepsWhatElseTheFileHoldsAndLoadsBack) {
     settings.BgmFile = MusicFile(u8"表ソ.mp3");
     ASSERT_TRUE(SaveSettings(settings, folder.File("a.ini")));
     const std::string sjisFile = folder.File("sub\\") + "\x95\x5C\x83\x5C.mp3";
-    EXPECT_EQ(folder.Read("a.ini"),
-              "; my notes\r\n[Other]\r\nx=1\r\n[section]\r\n" + kRepeat + "= 3\r\n" + kKind +
-                  "= 2\r\n" + kFile + "=" + sjisFile + "\r\n" + kScreen + "= 0\r\n" + kAircraft +
-                  "= 1\r\n" + kSky + "= 0\r\n" + kScenery + "= 0\r\n" + kSceneryFile + "=\r\n");
+    EXPECT_EQ(folder.Read("a.ini"), "; my notes\r\n[Other]\r\nx=1\r\n[section]\r\n" + kRepeat +
+                                        "= 3\r\n" + kKind + "= 2\r\n" + kFile + "=" + sjisFile +
+                                        "\r\n" + kScreen + "= 0\r\n" + kAircraft + "= 1\r\n" +
+                                        kSky + "= 0\r\n" + kScenery + "= 0\r\n" + kSceneryFile +
+                                        "=\r\n" + kClock + "= 0\r\n");
     const HostSettings loaded = Load("", HostSettings{});
     EXPECT_EQ(loaded.BgmKind, MusicKind::kFile);
     EXPECT_EQ(loaded.BgmRepeat, 3);

@@ -28,6 +28,7 @@ struct HostTexts {
     std::array<const char*, 2> sceneryChoices;  // desktop, a picture of one's own
     const char* sceneryFolderBox;
     const char* keeperBox;
+    const char* clockBox;
     std::array<const char*, 3> credits;  // longest first: the first that fits is shown
     const char* manualLink;
 

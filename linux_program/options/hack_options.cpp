@@ -113,6 +113,8 @@ HackOptions ParseHackOptions(const std::vector<std::string>& arguments,
             options.showAircraft = false;
         } else if (name == "sky-follows-clock") {
             options.skyFollowsClock = true;
+        } else if (name == "clock") {
+            options.clock = true;
         } else if (name == "each-monitor") {
             options.eachMonitor = true;
         } else if (name == "picture") {
@@ -171,6 +173,7 @@ const char* HackHelp() {
            "  --fps                  show the frame rate in the picture's bottom left corner\n"
            "  --no-aircraft          leave the paper glider out\n"
            "  --sky-follows-clock    the sky's light follows the local time of day\n"
+           "  --clock                show the local time in the picture's bottom right corner\n"
            "  --each-monitor         each monitor a flight of its own over its part of the land\n"
            "  --picture FILE|FOLDER  fly over this JPEG or PNG (from a folder, one at random)\n"
            "  --no-frame-wait        no pacing: one flight step a picture, for speed tests\n"
@@ -188,7 +191,7 @@ const char* HackHelp() {
 const char* HackUsage() {
     return "usage: altostrat [--root | --window-id ID] [--fps] [--no-aircraft] "
            "[--sky-follows-clock]\n"
-           "                 [--each-monitor] [--picture FILE|FOLDER] [--no-frame-wait]\n"
+           "                 [--clock] [--each-monitor] [--picture FILE|FOLDER] [--no-frame-wait]\n"
            "                 [--x11] [--idle SECONDS]\n"
            "       altostrat --add-to-xscreensaver | --remove-from-xscreensaver";
 }

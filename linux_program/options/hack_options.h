@@ -10,7 +10,8 @@
 //
 // The paper glider the camera chases is shown unless "--no-aircraft" is given; xscreensaver's
 // settings give that option when its check box is cleared. The sky's light follows the local
-// time of day with "--sky-follows-clock", which its other check box gives when ticked.
+// time of day with "--sky-follows-clock", which its other check box gives when ticked, and
+// "--clock" shows the local time in a corner, as its clock's check box gives.
 // "--picture FILE|FOLDER" flies over that picture (from a folder, one at random) instead of
 // the desktop; its file chooser gives it. "--each-monitor" flies a flight of its own on each
 // monitor the window covers; its third check box gives it.
@@ -41,6 +42,7 @@ struct HackOptions {
     bool printFps = false;
     bool showAircraft = true;      // "--no-aircraft" hides the glider
     bool skyFollowsClock = false;  // "--sky-follows-clock": dawn, day, dusk and night by the clock
+    bool clock = false;            // "--clock": the local time in the LC_TIME format
     bool eachMonitor = false;      // "--each-monitor": each monitor its own flight
     bool framePeriodWait = true;   // "--no-frame-wait" turns it off, for speed measurements
     bool x11 = false;              // "--x11": through XWayland even where Wayland would serve

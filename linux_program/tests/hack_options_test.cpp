@@ -51,7 +51,8 @@ TEST(HackOptions, TargetFollowsOptionsThenTheVariable) {
 
 // The glider is shown unless the check box of xscreensaver's settings, when cleared, adds
 // "--no-aircraft" (in either dash form) to the command, wherever it stands; the sky keeps to
-// midday unless its box, when ticked, adds "--sky-follows-clock". Each option sets only its own.
+// midday unless its box, when ticked, adds "--sky-follows-clock", and the clock stays away unless
+// its box adds "--clock". Each option sets only its own.
 TEST(HackOptions, GliderAndSkyBoxesGiveTheirOptions) {
     EXPECT_TRUE(ParseHackOptions({}, nullptr).showAircraft);
     EXPECT_TRUE(ParseHackOptions({"--root", "--fps"}, "0x400001").showAircraft);
@@ -62,9 +63,14 @@ TEST(HackOptions, GliderAndSkyBoxesGiveTheirOptions) {
     EXPECT_TRUE(sky.skyFollowsClock);
     EXPECT_TRUE(sky.showAircraft);
     EXPECT_EQ(sky.target, FlightTarget::kGivenWindow);
+    EXPECT_FALSE(sky.clock);
     const HackOptions both = ParseHackOptions({"-sky-follows-clock", "-no-aircraft"}, nullptr);
     EXPECT_TRUE(both.skyFollowsClock);
     EXPECT_FALSE(both.showAircraft);
+    const HackOptions clock = ParseHackOptions({"--root", "-clock"}, "0x400001");
+    EXPECT_TRUE(clock.error.empty());
+    EXPECT_TRUE(clock.clock);
+    EXPECT_FALSE(clock.skyFollowsClock);
 
     HackOptions hidden = ParseHackOptions({"--root", "--no-aircraft"}, "0x400001");
     EXPECT_TRUE(hidden.error.empty());
@@ -79,6 +85,7 @@ TEST(HackOptions, GliderAndSkyBoxesGiveTheirOptions) {
     EXPECT_FALSE(ParseHackOptions({"--aircraft"}, nullptr).error.empty());
     EXPECT_FALSE(ParseHackOptions({"--no-aircraft=1"}, nullptr).error.empty());
     EXPECT_FALSE(ParseHackOptions({"--sky-follows-clock", "1"}, nullptr).error.empty());
+    EXPECT_FALSE(ParseHackOptions({"--clocks"}, nullptr).error.empty());
 }
 
 TEST(HackOptions, BadCommandLinesAreRefused) {

@@ -103,6 +103,10 @@ int RunRenderer(HINSTANCE instance) {
                     window.lookAtY);
         ScenePlatform platform = MakeWin32ScenePlatform(window.mainDC);
         UsePictureFolder(state, platform);
+        // One flight over every monitor shows the time on the primary alone.
+        if (state.options.acrossAllMonitors) {
+            state.clockArea = window.primaryPart;
+        }
         if (InitScene(state, platform)) {
             exitCode = RunFrameLoop(window, state, platform, 0);
         }

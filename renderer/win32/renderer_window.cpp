@@ -101,6 +101,7 @@ bool CreateRendererWindow(RendererWindow& window, HINSTANCE instance, bool acros
         DecideDisplayLayout(ListMonitors(), acrossAllMonitors, window.fullScreen);
     window.lookAtX = layout.lookAtX;
     window.lookAtY = layout.lookAtY;
+    window.primaryPart = layout.primaryPart;
     if (!CreateFlightWindowAt(window, instance, layout.flightWindow, true)) {
         return false;
     }

@@ -40,6 +40,7 @@ struct RendererWindow {
     // Where in the window the aircraft is seen (DisplayLayout), kept for every resize.
     double lookAtX = 0.0;
     double lookAtY = 0.0;
+    ScreenRect primaryPart;              // the primary's part of the window (DisplayLayout)
     FlightSignals* signals = nullptr;    // shared with the other monitors' flights; null for one
     std::vector<HWND> covers;            // black windows over the monitors the flight does not fill
     void* displayStateNotice = nullptr;  // the console display state registration

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/win32/user_clock_format.h"
 #include "flight/gl/extension_probe.h"
 #include "flight/gl/gl_headers.h"
 #include "renderer/win32/error_message_box.h"
@@ -97,6 +98,7 @@ ScenePlatform MakeWin32ScenePlatform(HDC mainDC) {
         GetLocalTime(&local);
         return local.wHour * 60.0 + local.wMinute + local.wSecond / 60.0;
     };
+    platform.clockFormat = UserClockFormat;
     return platform;
 }
 

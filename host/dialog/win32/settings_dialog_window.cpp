@@ -62,6 +62,7 @@ void ShowChoiceControls(SettingsDialogWindow& d) {
     InvalidateRect(d.aircraftBox, nullptr, FALSE);
     InvalidateRect(d.skyBox, nullptr, FALSE);
     InvalidateRect(d.keeperBox, nullptr, FALSE);
+    InvalidateRect(d.clockBox, nullptr, FALSE);
     for (HWND choice : d.sceneryChoices) {
         InvalidateRect(choice, nullptr, FALSE);
     }
@@ -213,6 +214,9 @@ void OnCommand(SettingsDialogWindow& d, int id) {
         ShowChoiceControls(d);
     } else if (id == kKeeperId) {
         ToggleKeeper(d.form);
+        ShowChoiceControls(d);
+    } else if (id == kClockId) {
+        ToggleClock(d.form, d.host.settings);
         ShowChoiceControls(d);
     }
 }
@@ -422,6 +426,7 @@ void PlaceControls(SettingsDialogWindow& d) {
     }
     MoveTo(d.sceneryFolderBox, RowRect(d, kSceneryFolderId));
     MoveTo(d.keeperBox, RowRect(d, kKeeperId));
+    MoveTo(d.clockBox, RowRect(d, kClockId));
     const RECT combo = PixelRect(d, kRepeatComboPlace);
     SendMessageW(d.combo, WM_SETFONT, reinterpret_cast<WPARAM>(d.look.font), FALSE);
     MoveTo(d.combo, RECT{combo.left, combo.top, combo.right, combo.top + Px(d, 300) * 10});
@@ -430,7 +435,7 @@ void PlaceControls(SettingsDialogWindow& d) {
 // The children in the order Tab visits them, which is the order they are made in: the music
 // rows from the top with the combo after the audio CD, "...", the 画面 rows, the aircraft box and
 // the sky box, then the 景色 group beside them from the top (its two choices, its "...", the
-// folder box, the keeper's box), then 設定 and ｷｬﾝｾﾙ.
+// folder box, the keeper's box, the clock's box), then 設定 and ｷｬﾝｾﾙ.
 void CreateControls(SettingsDialogWindow& d, HINSTANCE instance) {
     d.choices[1] = CreateRow(d, instance, kFirstChoiceId + 1);
     d.combo = CreateWindowExW(
@@ -450,6 +455,7 @@ void CreateControls(SettingsDialogWindow& d, HINSTANCE instance) {
     CreateButton(d, DialogButton::kPicture);
     d.sceneryFolderBox = CreateRow(d, instance, kSceneryFolderId);
     d.keeperBox = CreateRow(d, instance, kKeeperId);
+    d.clockBox = CreateRow(d, instance, kClockId);
     CreateButton(d, DialogButton::kSet);
     CreateButton(d, DialogButton::kCancel);
     PlaceControls(d);

@@ -24,6 +24,7 @@ constexpr int kFirstScreenId = 211;  // by 画面 choice
 constexpr int kAircraftId = 221;
 constexpr int kSkyId = 222;
 constexpr int kKeeperId = 223;
+constexpr int kClockId = 224;
 constexpr int kFirstSceneryId = 231;  // by 景色 choice
 constexpr int kSceneryFolderId = 233;
 constexpr int kMarkPixels = 12;  // the marks' own size, at 96 DPI
@@ -43,6 +44,7 @@ struct SettingsDialogWindow {
     HWND aircraftBox = nullptr;
     HWND skyBox = nullptr;
     HWND keeperBox = nullptr;
+    HWND clockBox = nullptr;
     std::array<HWND, 2> sceneryChoices{};
     HWND sceneryFolderBox = nullptr;
     bool keeperWasOn = false;                // the keeper's entry as the dialog found it

@@ -1,8 +1,8 @@
 // The settings dialog's rows: the music, 画面 and 景色 choices (a mark and its caption, chosen by
-// any mouse button or the keyboard) and the aircraft's, the sky's, the 景色 folder's and the
-// keeper's check boxes (the left button or Space). Each row is a child window that takes the
-// keyboard focus; arrows move among the rows of a section.
-// A row tells the form by WM_COMMAND with its id; the form decides and repaints the marks.
+// any mouse button or the keyboard) and the aircraft's, the sky's, the 景色 folder's, the
+// keeper's and the clock's check boxes (the left button or Space). Each row is a child window that
+// takes the keyboard focus; arrows move among the rows of a section. A row tells the form by
+// WM_COMMAND with its id; the form decides and repaints the marks.
 #include <windows.h>
 
 #include <algorithm>
@@ -14,7 +14,7 @@ namespace altostrat::settings_window {
 
 namespace {
 
-enum class RowGroup { kMusic, kScreen, kScenery, kAircraft, kSky, kSceneryFolder, kKeeper };
+enum class RowGroup { kMusic, kScreen, kScenery, kAircraft, kSky, kSceneryFolder, kKeeper, kClock };
 
 struct RowOf {
     RowGroup group;
@@ -33,6 +33,9 @@ RowOf RowFromId(int id) {
     }
     if (id == kKeeperId) {
         return {RowGroup::kKeeper, 0};
+    }
+    if (id == kClockId) {
+        return {RowGroup::kClock, 0};
     }
     if (id == kSceneryFolderId) {
         return {RowGroup::kSceneryFolder, 0};
@@ -54,6 +57,8 @@ const ChoicePlace& PlaceOfRow(const RowOf& row) {
             return kSkyRow;
         case RowGroup::kKeeper:
             return kKeeperRow;
+        case RowGroup::kClock:
+            return kClockRow;
         case RowGroup::kAircraft:
         default:
             return kAircraftRow;
@@ -74,6 +79,8 @@ const char* TextOfRow(const SettingsDialogWindow& d, const RowOf& row) {
             return d.texts.skyBox;
         case RowGroup::kKeeper:
             return d.texts.keeperBox;
+        case RowGroup::kClock:
+            return d.texts.clockBox;
         case RowGroup::kAircraft:
         default:
             return d.texts.aircraftBox;
@@ -94,6 +101,8 @@ HBITMAP MarkOfRow(const SettingsDialogWindow& d, const RowOf& row) {
             return d.checks[d.form.skyChecked ? 1 : 0];
         case RowGroup::kKeeper:
             return d.checks[d.form.keeperChecked ? 1 : 0];
+        case RowGroup::kClock:
+            return d.checks[d.form.clockChecked ? 1 : 0];
         case RowGroup::kAircraft:
         default:
             return d.checks[d.form.aircraftChecked ? 1 : 0];

@@ -13,6 +13,10 @@
 // form is made under the parent's awareness, where Windows has awareness contexts (looked up at
 // run time, Windows 10 1607 and later), and it covers the parent's client area as the parent
 // measures it.
+//
+// With the clock chosen in the settings the still shows the local time as the flight does, in
+// the same corner and font, at the preview's size; the parent poll repaints it when the minute
+// changes.
 #include "host/saver_run/win32/preview_form.h"
 
 #include <windows.h>
@@ -20,8 +24,13 @@
 #include <cstdint>
 
 #include "common/agreement.h"
+#include "common/clock_format.h"
+#include "common/win32/user_clock_format.h"
 #include "common/win32/wide_text.h"
+#include "flight/clock/clock_place.h"
+#include "flight/clock/pixel_font.h"
 #include "host/resource_ids.h"
+#include "host/text/paths.h"
 
 namespace altostrat {
 namespace {
@@ -33,9 +42,39 @@ constexpr UINT kParentPollInterval = 250;
 struct PreviewForm {
     HWND parent = nullptr;
     HBITMAP still = nullptr;
+    bool clockShown = false;
+    ClockFormat clockFormat;  // as the pixel font draws it
+    int minute = -1;          // the local minute last painted
 };
 
-void PaintStill(HWND window, const PreviewForm& form) {
+int LocalMinuteNow() {
+    SYSTEMTIME local;
+    GetLocalTime(&local);
+    return local.wHour * 60 + local.wMinute;
+}
+
+// The time over the still: the flight's plate and digits, solid, as GDI paints them.
+void PaintClock(HDC target, const RECT& client, PreviewForm& form) {
+    form.minute = LocalMinuteNow();
+    const std::string text = ClockText(form.clockFormat, form.minute / 60, form.minute % 60);
+    const ScreenRect area{0, 0, client.right, client.bottom};
+    const int scale = ClockScale(area.Height());
+    const ScreenRect plate = ClockPlate(area, PixelTextWidth(text), form.minute);
+    const RECT plateRect{plate.left, plate.top, plate.right, plate.bottom};
+    FillRect(target, &plateRect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    HBRUSH digits = CreateSolidBrush(RGB(255, 247, 230));
+    const int textLeft = plate.left + kClockPadding * scale;
+    const int textBottom = plate.bottom - kClockPadding * scale;
+    for (const PixelRun& run : LayOutPixelText(text)) {
+        const int left = textLeft + run.x * scale;
+        const int bottom = textBottom - run.y * scale;
+        const RECT lit{left, bottom - scale, left + run.length * scale, bottom};
+        FillRect(target, &lit, digits);
+    }
+    DeleteObject(digits);
+}
+
+void PaintStill(HWND window, PreviewForm& form) {
     PAINTSTRUCT paint;
     HDC target = BeginPaint(window, &paint);
     RECT client;
@@ -52,6 +91,9 @@ void PaintStill(HWND window, const PreviewForm& form) {
         DeleteDC(source);
     } else {
         FillRect(target, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    }
+    if (form.clockShown) {
+        PaintClock(target, client, form);
     }
     EndPaint(window, &paint);
 }
@@ -70,6 +112,8 @@ LRESULT CALLBACK PreviewProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         case WM_TIMER:
             if (wParam == kParentPoll && form != nullptr && !IsWindow(form->parent)) {
                 DestroyWindow(window);
+            } else if (form != nullptr && form->clockShown && form->minute != LocalMinuteNow()) {
+                InvalidateRect(window, nullptr, FALSE);
             }
             return 0;
         case WM_DESTROY:
@@ -132,6 +176,11 @@ int RunPreview(HostState& state) {
     form.still =
         static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(ALTOSTRAT_IDB_PREVIEW_STILL),
                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    // Only the clock's choice is wanted from the settings here.
+    HostSettings settings;
+    LoadSettings(settings, SettingsPath(state.programFolder), state.programFolder);
+    form.clockShown = settings.ClockShown;
+    form.clockFormat = FitClockFormat(UserClockFormat(), PixelFontDraws);
     WNDCLASSW previewClass{};
     previewClass.lpfnWndProc = PreviewProc;
     previewClass.hInstance = instance;

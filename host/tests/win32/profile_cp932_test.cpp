@@ -26,6 +26,7 @@ const std::string kAircraftSjis = "\x8B\x40\x91\xCC";                     // 機
 const std::string kSkySjis = "\x8B\xF3";                                  // 空
 const std::string kScenerySjis = "\x8C\x69\x90\x46";                      // 景色
 const std::string kSceneryFileSjis = "\x8C\x69\x90\x46\xCC\xA7\xB2\xD9";  // 景色ﾌｧｲﾙ
+const std::string kClockSjis = "\x8E\x9E\x8C\x76";                        // 時計
 
 // The system's reading with the buffer ReadIni stands for: 256 bytes, default "".
 std::string SystemRead(const std::string& section, const std::string& key,
@@ -70,6 +71,7 @@ TEST_F(ProfileTest, OurSavedSettingsReadBackThroughTheSystem) {
     settings.Screen = ScreenChoice::kAcrossAll;
     settings.AircraftShown = false;
     settings.SkyFollowsClock = true;
+    settings.ClockShown = true;
     const std::string ini = folder.File("ours.ini");
     ASSERT_TRUE(SaveSettings(settings, ini));
     EXPECT_EQ(SystemRead("Section", kKindSjis, ini), "1");
@@ -78,6 +80,7 @@ TEST_F(ProfileTest, OurSavedSettingsReadBackThroughTheSystem) {
     EXPECT_EQ(SystemRead("Section", kScreenSjis, ini), "1");
     EXPECT_EQ(SystemRead("Section", kAircraftSjis, ini), "0");
     EXPECT_EQ(SystemRead("Section", kSkySjis, ini), "1");
+    EXPECT_EQ(SystemRead("Section", kClockSjis, ini), "1");
 }
 
 TEST_F(ProfileTest, SystemWrittenSettingsReadBackThroughOursAndMatchOurBytes) {
@@ -91,6 +94,7 @@ TEST_F(ProfileTest, SystemWrittenSettingsReadBackThroughOursAndMatchOurBytes) {
     ASSERT_TRUE(SystemWrite("Section", kSkySjis, " 0", theirs));
     ASSERT_TRUE(SystemWrite("Section", kScenerySjis, " 0", theirs));
     ASSERT_TRUE(SystemWrite("Section", kSceneryFileSjis, "", theirs));
+    ASSERT_TRUE(SystemWrite("Section", kClockSjis, " 0", theirs));
     EXPECT_EQ(ReadIni("Section", u8"画面", theirs), "0");
     EXPECT_EQ(ReadIni("Section", u8"機体", theirs), "1");
     EXPECT_EQ(ReadIni("Section", u8"空", theirs), "0");

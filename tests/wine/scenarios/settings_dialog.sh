@@ -9,7 +9,8 @@
 # refuses with a message a path longer than the settings file holds. The 景色 group: reached by
 # Tab after the sky box, its choices swapped by an arrow; a picture picked through its "..."
 # chooses 画像, the folder box turns it into its folder, and "設定" writes 景色 and 景色ﾌｧｲﾙ
-# (a Japanese folder name, in Shift-JIS) after 空; the window's picture goes to the README.
+# (a Japanese folder name, in Shift-JIS) after 空, and 時計 last; the window's picture goes to
+# the README.
 # Clicks go to places in the dialog's client area at 96 DPI: the music panel as before, the
 # 画面 section under it with the 景色 group beside it, and the footer 150 pixels lower than
 # without that section.
@@ -93,7 +94,7 @@ sjis_settings() {
     printf '[Section]\r\nBGM\x8b\xe6\x95\xaa= %s\r\nBGM\xd8\xcb\xdf\xb0\xc4= %s\r\nBGM\xcc\xa7\xb2\xd9=%s\r\n\x89\xe6\x96\xca= %s\r\n\x8b\x40\x91\xcc= %s\r\n\x8b\xf3= %s\r\n\x8c\x69\x90\x46= %s\r\n\x8c\x69\x90\x46\xcc\xa7\xb2\xd9=' \
         "$1" "$2" "$3" "${4:-0}" "${5:-1}" "${6:-0}" "${7:-0}"
     printf "${8:-}"
-    printf '\r\n'
+    printf '\r\n\x8e\x9e\x8c\x76= %s\r\n' "${9:-0}"  # 時計
 }
 
 SET_Y=362          # 設定 and ｷｬﾝｾﾙ, under the 画面 section
@@ -110,6 +111,7 @@ SCENERY_Y=228
 PICTURE_BUTTON_X=294
 PICTURE_BUTTON_Y=251
 FOLDER_BOX_Y=268
+CLOCK_Y=308  # "時計を表示する", under the keeper's box, level with the sky's
 
 # 1. The three choices and "設定", with 5 typed as the track to repeat.
 rm -f "$HOST_INI"
@@ -140,23 +142,24 @@ cmp "$SHOTS/expected.ini" "$HOST_INI" || fail "設定 wrote: $(od -c "$HOST_INI"
 # aircraft box, Space clears it, Tab reaches the sky box, Space ticks it; Tab goes on to
 # "デスクトップ" and Right chooses "画像"; two Tabs pass "..." to the folder box, Space
 # ticks it (no keeper lies beside the host here, so its box is off and Tab passes it); Tab
-# reaches 設定, Return.
+# reaches the clock's box, Space ticks it; Tab reaches 設定, Return.
 open_dialog /c
 click 45 78
 xdotool key --delay 80 Tab Tab Tab Tab Down Down Tab space Tab space Tab Right Tab Tab space
 screenshot "$SHOTS/keyboard.png"
-xdotool key --delay 80 Tab Return
+xdotool key --delay 80 Tab space Tab Return
 wait_exit "$HOST_PID" 30
-sjis_settings 1 5 "" 2 0 1 1 >"$SHOTS/expected.ini"
+sjis_settings 1 5 "" 2 0 1 1 "" 1 >"$SHOTS/expected.ini"
 cmp "$SHOTS/expected.ini" "$HOST_INI" || fail "the keyboard wrote: $(od -c "$HOST_INI" | head)"
 
-# 1c. The mouse: the third 画面 choice, then the first, and the two boxes again, and
+# 1c. The mouse: the third 画面 choice, then the first, and the three boxes again, and
 # "デスクトップ" again, then 設定.
 open_dialog /c
 click 45 $SCREEN_EACH_Y
 click 45 $SCREEN_SWITCH_Y
 click 45 $AIRCRAFT_Y
 click 45 $SKY_Y
+click $SCENERY_X $CLOCK_Y
 click $SCENERY_X $SCENERY_Y
 click 362 $SET_Y
 wait_exit "$HOST_PID" 30
