@@ -374,8 +374,10 @@ void ReleaseGdi(SettingsDialogWindow& d) {
 void UseDpi(SettingsDialogWindow& d, int dpi) {
     d.dpi = dpi;
     d.look.dpi = dpi;
-    d.look.font = CreateDialogFont(dpi, false);
-    d.linkFont = CreateDialogFont(dpi, true);
+    d.look.font = CreateDialogFont(dpi, false, d.host.language);
+    d.linkFont = CreateDialogFont(dpi, true, d.host.language);
+    // The design's captions keep the design's places; others are measured in the font just made.
+    d.growth = d.host.language == UiLanguage::kJapanese ? DialogGrowth{} : MeasuredGrowth(d);
 }
 
 int DisplayDpi() {
@@ -401,17 +403,33 @@ void MoveTo(HWND window, const RECT& place) {
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// A button's place at the dialog's DPI after the growth: the picture's "..." in the 景色
+// column, 設定 and ｷｬﾝｾﾙ with the form's right side.
+RECT PlaceOfButton(const SettingsDialogWindow& d, DialogButton button) {
+    const TwipsRect place = kDialogButtons[static_cast<int>(button)].place;
+    switch (button) {
+        case DialogButton::kPicture:
+            return PixelRect(d, InSceneryColumn(place, d.growth));
+        case DialogButton::kSet:
+        case DialogButton::kCancel:
+            return PixelRect(d, MovedRight(place, d.growth));
+        case DialogButton::kFile:
+        default:
+            return PixelRect(d, place);
+    }
+}
+
 void CreateButton(SettingsDialogWindow& d, DialogButton which) {
     const int index = static_cast<int>(which);
     PropertyBag data = StoredButtonData(which, d.texts);
-    CreateCommandWindow(d.buttons[index], d.window, kFirstButtonId + index,
-                        PixelRect(d, kDialogButtons[index].place), data, d.look);
+    CreateCommandWindow(d.buttons[index], d.window, kFirstButtonId + index, PlaceOfButton(d, which),
+                        data, d.look);
 }
 
 // Every child at its place for the dialog's DPI, in the dialog's font.
 void PlaceControls(SettingsDialogWindow& d) {
     for (const DialogButtonPlace& place : kDialogButtons) {
-        MoveTo(d.buttons[static_cast<int>(place.button)].window, PixelRect(d, place.place));
+        MoveTo(d.buttons[static_cast<int>(place.button)].window, PlaceOfButton(d, place.button));
     }
     for (int kind = 0; kind < 3; ++kind) {
         MoveTo(d.choices[kind], RowRect(d, kFirstChoiceId + kind));
@@ -482,7 +500,8 @@ void Rescale(SettingsDialogWindow& d, int dpi, const RECT& suggested) {
 // Form_Load, in its order.
 void LoadForm(SettingsDialogWindow& d, HINSTANCE instance) {
     // 1. Place: centred across, a third of the free height from the top.
-    RECT outer{0, 0, Px(d, kDialogClientWidthTwips), Px(d, kDialogClientHeightTwips)};
+    RECT outer{0, 0, Px(d, kDialogClientWidthTwips + d.growth.width),
+               Px(d, kDialogClientHeightTwips)};
     AdjustWindowRectEx(&outer, kDialogStyle, FALSE, 0);
     const int width = outer.right - outer.left;
     const int height = outer.bottom - outer.top;

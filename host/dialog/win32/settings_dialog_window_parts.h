@@ -35,6 +35,7 @@ struct SettingsDialogWindow {
         : host(state), texts(TextsFor(state.language)) {}
     HostState& host;
     const HostTexts& texts;  // in the user's language
+    DialogGrowth growth;     // for captions longer than the design's, at the current DPI
     SettingsDialogForm form;
     int dpi = 96;
     HWND window = nullptr;
@@ -95,5 +96,8 @@ void RefreshPicture(SettingsDialogWindow& d);
 void RegisterRowClass(HINSTANCE instance);
 HWND CreateRow(SettingsDialogWindow& d, HINSTANCE instance, int id);
 RECT RowRect(SettingsDialogWindow& d, int id);
+
+// How much the dialog grows for the rows' captions in the current font (dialog_layout.h).
+DialogGrowth MeasuredGrowth(SettingsDialogWindow& d);
 
 }  // namespace altostrat::settings_window

@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "common/win32/wide_text.h"
 #include "host/dialog/win32/settings_dialog_window_parts.h"
@@ -85,6 +87,12 @@ const char* TextOfRow(const SettingsDialogWindow& d, const RowOf& row) {
         default:
             return d.texts.aircraftBox;
     }
+}
+
+// The rows that stand in the 景色 column and move with it.
+bool InSceneryColumnGroup(RowGroup group) {
+    return group == RowGroup::kScenery || group == RowGroup::kSceneryFolder ||
+           group == RowGroup::kKeeper || group == RowGroup::kClock;
 }
 
 HBITMAP MarkOfRow(const SettingsDialogWindow& d, const RowOf& row) {
@@ -236,7 +244,8 @@ HWND CreateRow(SettingsDialogWindow& d, HINSTANCE instance, int id) {
 RECT RowRect(SettingsDialogWindow& d, int id) {
     const RowOf row = RowFromId(id);
     const ChoicePlace& place = PlaceOfRow(row);
-    const RECT mark = PixelRect(d, place.mark);
+    const RECT mark = PixelRect(
+        d, InSceneryColumnGroup(row.group) ? InSceneryColumn(place.mark, d.growth) : place.mark);
     const HDC screen = GetDC(d.window);
     const HGDIOBJ old = SelectObject(screen, d.look.font);
     SIZE text{};
@@ -247,6 +256,32 @@ RECT RowRect(SettingsDialogWindow& d, int id) {
     const int width = Px(d, place.caption.left - place.mark.left) + text.cx + 2;
     const int height = std::max<int>(mark.bottom - mark.top, text.cy);
     return RECT{mark.left, mark.top, mark.left + width, mark.top + height};
+}
+
+// The left column's rows that end before the 景色 column (the music rows end before the combo
+// and the file label, which English words clear), and the 景色 rows that end before the panel's
+// right edge ("デスクトップ" ends before "画像", which English words clear too).
+DialogGrowth MeasuredGrowth(SettingsDialogWindow& d) {
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(screen, d.look.font);
+    auto end = [&](int id) {
+        const RowOf row = RowFromId(id);
+        const std::wstring caption = Wide(TextOfRow(d, row));
+        SIZE text{};
+        GetTextExtentPoint32W(screen, caption.c_str(), static_cast<int>(caption.size()), &text);
+        return PlaceOfRow(row).caption.left + MulDiv(text.cx, 1440, d.dpi);
+    };
+    std::vector<int> left;
+    for (int id : {kFirstScreenId, kFirstScreenId + 1, kFirstScreenId + 2, kAircraftId, kSkyId}) {
+        left.push_back(end(id));
+    }
+    std::vector<int> right;
+    for (int id : {kFirstSceneryId + 1, kSceneryFolderId, kKeeperId, kClockId}) {
+        right.push_back(end(id));
+    }
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    return GrowthFor(left, right);
 }
 
 }  // namespace altostrat::settings_window
