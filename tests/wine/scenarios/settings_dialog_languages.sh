@@ -15,17 +15,6 @@ japanese() {
     grep -qP '[\x{3000}-\x{30FF}\x{4E00}-\x{9FFF}\x{FF00}-\x{FFEF}]'
 }
 
-# overlaps: of "LEFT TOP RIGHT BOTTOM TEXT" lines, the first two rectangles that overlap, or
-# the first outside WIDTH x HEIGHT; nothing when none.
-overlaps() {
-    awk -v W="$1" -v H="$2" '
-        { l[NR] = $1; t[NR] = $2; r[NR] = $3; b[NR] = $4; $1 = $2 = $3 = $4 = ""; s[NR] = $0
-          if (l[NR] < 0 || t[NR] < 0 || r[NR] > W || b[NR] > H) { print "outside:" s[NR]; exit } }
-        END { for (i = 1; i <= NR; i++) for (j = i + 1; j <= NR; j++)
-                if (l[i] < r[j] && l[j] < r[i] && t[i] < b[j] && t[j] < b[i]) {
-                    print s[i] " /" s[j]; exit } }'
-}
-
 # check_language LANG TITLE ROW BUTTON MESSAGE: opens the dialog under LANG, checks its title,
 # that it has a row ROW and a button BUTTON, its layout, and the message "設定" gives.
 check_language() {
@@ -42,7 +31,7 @@ check_language() {
     grep -qxF "$4" <<<"$texts" || fail "$lang: no button \"$4\": $(tr '\n' '|' <<<"$texts")"
     read -r w h <<<"$(sed -E 's/client=([0-9]+)x([0-9]+).*/\1 \2/' <<<"$size")"
     local bad
-    bad=$(overlaps "$w" "$h" <<<"$places")
+    bad=$(overlapping_places "$w" "$h" <<<"$places")
     [ -z "$bad" ] || fail "$lang: controls overlap or stand outside ${w}x$h: $bad"
     probe post AltostratSettings "$title" 0x0111 102 0 >/dev/null || fail "$lang: no Save"
     poll 30 window_exists "#32770" "$title" || fail "$lang: no message of an unwritable file"
