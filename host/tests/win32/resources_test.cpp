@@ -40,7 +40,9 @@ class Module {
     HMODULE module_;
 };
 
-std::wstring VersionString(const std::wstring& file, const wchar_t* name) {
+// NAME of the version information's block BLOCK ("041104B0" Japanese, "040904B0" English).
+std::wstring VersionString(const std::wstring& file, const wchar_t* name,
+                           const wchar_t* block = L"041104B0") {
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeW(file.c_str(), &ignored);
     if (size == 0) {
@@ -50,7 +52,7 @@ std::wstring VersionString(const std::wstring& file, const wchar_t* name) {
     if (!GetFileVersionInfoW(file.c_str(), 0, size, data.data())) {
         return L"";
     }
-    const std::wstring query = std::wstring(L"\\StringFileInfo\\041104B0\\") + name;
+    const std::wstring query = std::wstring(L"\\StringFileInfo\\") + block + L"\\" + name;
     wchar_t* value = nullptr;
     UINT length = 0;
     if (!VerQueryValueW(data.data(), query.c_str(), reinterpret_cast<void**>(&value), &length)) {
@@ -69,6 +71,12 @@ void ExpectIconAndVersion(const std::wstring& file, const wchar_t* originalName)
     EXPECT_EQ(VersionString(file, L"FileVersion"), L"1.0.0");
     EXPECT_EQ(VersionString(file, L"ProductName"), L"アルトストラト");
     EXPECT_EQ(VersionString(file, L"OriginalFilename"), originalName);
+    // Explorer shows the block of the user's language: the English one names no Japanese but
+    // the file's own name.
+    EXPECT_EQ(VersionString(file, L"ProductName", L"040904B0"), L"Altostrat");
+    const std::wstring description = VersionString(file, L"FileDescription", L"040904B0");
+    EXPECT_EQ(description.rfind(L"Altostrat ", 0), 0u) << Narrow(description);
+    EXPECT_EQ(VersionString(file, L"OriginalFilename", L"040904B0"), originalName);
 }
 
 // String 1 of LANGUAGE's block: the second string of the table's first block of sixteen.
