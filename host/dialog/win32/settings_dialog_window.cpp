@@ -492,7 +492,15 @@ void Rescale(SettingsDialogWindow& d, int dpi, const RECT& suggested) {
     PlaceControls(d);
     DeleteObject(oldFont);
     DeleteObject(oldLinkFont);
-    SetWindowPos(d.window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+    // English captions measured at the new scale may round to another growth than the old one:
+    // the window then takes the width its own layout needs, where Windows suggests it.
+    int width = suggested.right - suggested.left;
+    if (d.host.language != UiLanguage::kJapanese) {
+        RECT outer{0, 0, Px(d, kDialogClientWidthTwips + d.growth.width), 0};
+        AdjustWindowRectEx(&outer, kDialogStyle, FALSE, 0);
+        width = outer.right - outer.left;
+    }
+    SetWindowPos(d.window, nullptr, suggested.left, suggested.top, width,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     RefreshPicture(d);
 }
