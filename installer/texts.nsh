@@ -2,6 +2,9 @@
 ; NSIS picks the language of the system's user interface, English when it has neither. A line
 ; ending in a backslash goes on with the next line, spaces included.
 
+LangString ProductName ${LANG_ENGLISH} "${PRODUCT_NAME_EN}"
+LangString ProductName ${LANG_JAPANESE} "${PRODUCT_NAME}"
+
 LangString ChooseScreensaver ${LANG_ENGLISH} \
   "Make ${PRODUCT_NAME_EN} the screensaver and open the Screen Saver Settings"
 LangString ChooseScreensaver ${LANG_JAPANESE} \
