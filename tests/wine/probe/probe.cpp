@@ -12,9 +12,10 @@
 //   altostrat-probe texts CLASS TITLE    prints the texts the window's visible child
 //                                         windows hold now, one a line in UTF-8, exit 1
 //                                         when no such window exists
-//   altostrat-probe places CLASS TITLE   of each visible child window (not their children) with a
-//                                         text: "LEFT TOP RIGHT BOTTOM TEXT", in the window's
-//                                         client area, exit 1 when no such window exists
+//   altostrat-probe places CLASS TITLE   of each visible child window (not their children):
+//                                         "LEFT TOP RIGHT BOTTOM TEXT" (TEXT maybe empty), in
+//                                         the window's client area, exit 1 when no such window
+//                                         exists
 //   altostrat-probe exstyle TITLE        prints "topmost=0|1 exstyle=0xXXXXXXXX", the window's
 //                                         extended style, exit 1 when no such window exists
 //   CLASS or TITLE "-" matches any (a wizard's title changes from page to page).
@@ -122,10 +123,10 @@ BOOL CALLBACK PrintChildText(HWND child, LPARAM) {
 BOOL CALLBACK PrintChildPlace(HWND child, LPARAM parentValue) {
     const HWND parent = reinterpret_cast<HWND>(parentValue);
     wchar_t text[512] = {};
-    if (GetParent(child) != parent || !IsWindowVisible(child) ||
-        GetWindowTextW(child, text, 512) == 0) {
+    if (GetParent(child) != parent || !IsWindowVisible(child)) {
         return TRUE;
     }
+    GetWindowTextW(child, text, 512);
     RECT place{};
     GetWindowRect(child, &place);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
