@@ -81,8 +81,11 @@ inline constexpr char kRendererWindowClass[] = "OpenGL";
 // of the host does nothing.
 inline constexpr char kSaverFormTitle[] = "Altostrat_Main";
 inline constexpr char kSaverFormClass[] = "AltostratSaverForm";
+// The dialog is titled in the user's language (common/ui_language.h); a start looks for both
+// titles, as a user may change the display language while the dialog is open.
 inline constexpr char kSettingsDialogTitle[] =
     u8"<\u30A2\u30EB\u30C8\u30B9\u30C8\u30E9\u30C8>";  // <アルトストラト>
+inline constexpr char kSettingsDialogTitleEnglish[] = "<Altostrat>";
 inline constexpr char kSettingsDialogClass[] = "AltostratSettings";
 // The still picture shown in the Display Properties' small monitor.
 inline constexpr char kPreviewWindowTitle[] = "Preview Window";

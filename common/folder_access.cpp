@@ -278,7 +278,18 @@ std::vector<std::string> FoldersOnPath(const std::string& path) {
     return folders;
 }
 
-std::string FolderRiskText(const std::string& folder, const std::string& who, FolderRisk risk) {
+// The two sentences' texts, in the two languages the programs speak; the setup helper's
+// finding is worded by the installer itself.
+std::string FolderRiskText(const std::string& folder, const std::string& who, FolderRisk risk,
+                           UiLanguage language) {
+    if (language == UiLanguage::kEnglish) {
+        const std::string party =
+            risk == FolderRisk::kLowLabel
+                ? "Processes of low integrity (" + who + ") may change\n"
+                : "Other accounts of this computer (" + who + ") may change\n";
+        return party + folder +
+               "\nand what is in it, so a program there could be replaced before it runs as you.";
+    }
     const std::string party =
         risk == FolderRisk::kLowLabel
             ? u8"整合性レベルの低いプロセス (" + who + u8") が、フォルダー\n"
@@ -286,6 +297,15 @@ std::string FolderRiskText(const std::string& folder, const std::string& who, Fo
     return party + folder +
            u8"\nの中身を変えられます。そこから動くプログラムは、あなたとして動く前に"
            u8"すり替えられるおそれがあります。";
+}
+
+std::string FolderUnreadableText(const std::string& folder, UiLanguage language) {
+    if (language == UiLanguage::kEnglish) {
+        return "Who may write to the folder\n" + folder +
+               "\ncannot be read: it may belong to another account.";
+    }
+    return u8"フォルダー\n" + folder +
+           u8"\nに誰が書き込めるかを読めません。ほかのアカウントのフォルダーかもしれません。";
 }
 
 }  // namespace altostrat

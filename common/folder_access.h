@@ -43,6 +43,8 @@
 #include <utility>
 #include <vector>
 
+#include "common/ui_language.h"
+
 namespace altostrat {
 
 // Rights and entry flags as Windows numbers them (winnt.h). In a folder, FILE_WRITE_DATA adds a
@@ -149,9 +151,11 @@ FolderAccessList PrivateFolderList(const std::string& user_sid);
 // Empty for a path that names no drive or share.
 std::vector<std::string> FoldersOnPath(const std::string& path);
 
-// A sentence for the user (Japanese, as the settings dialog speaks) saying that WHO (an
-// account's name, or with kLowLabel an integrity level's) may change FOLDER, and so the programs
-// that run from it.
-std::string FolderRiskText(const std::string& folder, const std::string& who, FolderRisk risk);
+// A sentence for the user in LANGUAGE (the settings dialog's) saying that WHO (an account's
+// name, or with kLowLabel an integrity level's) may change FOLDER, and so the programs that run
+// from it; and the one saying that who may change FOLDER cannot be read.
+std::string FolderRiskText(const std::string& folder, const std::string& who, FolderRisk risk,
+                           UiLanguage language);
+std::string FolderUnreadableText(const std::string& folder, UiLanguage language);
 
 }  // namespace altostrat

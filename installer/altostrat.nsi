@@ -39,12 +39,14 @@ RequestExecutionLevel user
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT_NAME}"
 !define UNINSTALLER "uninstall.exe"
 
-Name "${PRODUCT_NAME}"
+; The name the pages show is the page language's (texts.nsh); the folder and the uninstall
+; entry keep the one name in every language.
+Name "$(ProductName)"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\${PRODUCT_NAME}"
 ; An upgrade goes where the earlier install went, so the settings file there is kept.
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
-BrandingText "${PRODUCT_NAME} ${VERSION}"
+BrandingText "$(ProductName) ${VERSION}"
 
 ; No copyright line is claimed in the version information, as in the programs' own.
 !pragma warning disable 9100

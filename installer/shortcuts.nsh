@@ -3,13 +3,17 @@
 ; user picks another saver; these bring it back in one click, and open its settings without
 ; going through Windows' dialog.
 ;
-; Their names follow the installer's language; the uninstaller removes the names of every
-; language, so an uninstall on a system whose language has changed since leaves none behind.
+; Their names follow the installer's language, the English ones with the English name; the
+; uninstaller removes the names of every language, so an uninstall on a system whose language has
+; changed since leaves none behind, and the English names of earlier versions, which held the
+; Japanese name.
 
-!define SHORTCUT_CHOOSE_EN "Make ${PRODUCT_NAME} the screensaver"
+!define SHORTCUT_CHOOSE_EN "Make ${PRODUCT_NAME_EN} the screensaver"
 !define SHORTCUT_CHOOSE_JA "${PRODUCT_NAME} をスクリーンセーバーにする"
-!define SHORTCUT_SETTINGS_EN "${PRODUCT_NAME} settings"
+!define SHORTCUT_SETTINGS_EN "${PRODUCT_NAME_EN} settings"
 !define SHORTCUT_SETTINGS_JA "${PRODUCT_NAME} の設定"
+!define SHORTCUT_CHOOSE_EARLIER "Make ${PRODUCT_NAME} the screensaver"
+!define SHORTCUT_SETTINGS_EARLIER "${PRODUCT_NAME} settings"
 
 LangString ShortcutChoose ${LANG_ENGLISH} "${SHORTCUT_CHOOSE_EN}"
 LangString ShortcutChoose ${LANG_JAPANESE} "${SHORTCUT_CHOOSE_JA}"
@@ -32,4 +36,6 @@ Function un.RemoveStartMenuEntries
   Delete "$SMPROGRAMS\${SHORTCUT_CHOOSE_JA}.lnk"
   Delete "$SMPROGRAMS\${SHORTCUT_SETTINGS_EN}.lnk"
   Delete "$SMPROGRAMS\${SHORTCUT_SETTINGS_JA}.lnk"
+  Delete "$SMPROGRAMS\${SHORTCUT_CHOOSE_EARLIER}.lnk"
+  Delete "$SMPROGRAMS\${SHORTCUT_SETTINGS_EARLIER}.lnk"
 FunctionEnd

@@ -2,8 +2,11 @@
 ; NSIS picks the language of the system's user interface, English when it has neither. A line
 ; ending in a backslash goes on with the next line, spaces included.
 
+LangString ProductName ${LANG_ENGLISH} "${PRODUCT_NAME_EN}"
+LangString ProductName ${LANG_JAPANESE} "${PRODUCT_NAME}"
+
 LangString ChooseScreensaver ${LANG_ENGLISH} \
-  "Make ${PRODUCT_NAME} the screensaver and open the Screen Saver Settings"
+  "Make ${PRODUCT_NAME_EN} the screensaver and open the Screen Saver Settings"
 LangString ChooseScreensaver ${LANG_JAPANESE} \
   "${PRODUCT_NAME} をスクリーンセーバーにして、スクリーンセーバーの設定を開く"
 
@@ -13,7 +16,7 @@ LangString StartKeeper ${LANG_JAPANESE} \
   "待機中の画面を覚えておく (サインイン時に常駐プログラムを起動する)"
 
 LangString FolderNotWritable ${LANG_ENGLISH} \
-  "${PRODUCT_NAME} cannot be installed into$\r$\n$INSTDIR$\r$\nbecause that folder cannot be \
+  "${PRODUCT_NAME_EN} cannot be installed into$\r$\n$INSTDIR$\r$\nbecause that folder cannot be \
 created or written to. Nothing has been changed.$\r$\nChoose a folder of your own, such as the \
 one the installer suggests."
 LangString FolderNotWritable ${LANG_JAPANESE} \
@@ -22,7 +25,7 @@ LangString FolderNotWritable ${LANG_JAPANESE} \
 ご自分のフォルダーを選んでください。"
 
 LangString FolderOthersMayWrite ${LANG_ENGLISH} \
-  "${PRODUCT_NAME} cannot be installed into$\r$\n$INSTDIR$\r$\nbecause other accounts of this \
+  "${PRODUCT_NAME_EN} cannot be installed into$\r$\n$INSTDIR$\r$\nbecause other accounts of this \
 computer ($R2) may change$\r$\n$R1$\r$\nand so replace the programs that would run as you from \
 there. Nothing has been changed.$\r$\nChoose a folder of your own, such as the one the installer \
 suggests."
@@ -33,7 +36,7 @@ LangString FolderOthersMayWrite ${LANG_JAPANESE} \
 ご自分のフォルダーを選んでください。"
 
 LangString FolderOwnerUnknown ${LANG_ENGLISH} \
-  "${PRODUCT_NAME} cannot be installed into$\r$\n$INSTDIR$\r$\nbecause who may change$\r$\n$R1$\r$\n\
+  "${PRODUCT_NAME_EN} cannot be installed into$\r$\n$INSTDIR$\r$\nbecause who may change$\r$\n$R1$\r$\n\
 cannot be read: it may belong to another account. Nothing has been changed.$\r$\nChoose a \
 folder of your own, such as the one the installer suggests."
 LangString FolderOwnerUnknown ${LANG_JAPANESE} \

@@ -121,7 +121,7 @@ TEST(FolderAccessWin32, APrivateFolderMadeAndJudged) {
     ASSERT_TRUE(MakePrivateFolder(folder));
     EXPECT_NE(GetFileAttributesW(folder.c_str()), INVALID_FILE_ATTRIBUTES);
     std::string why = "left over";
-    EXPECT_FALSE(FolderOthersCanWrite(folder, why));
+    EXPECT_FALSE(FolderOthersCanWrite(folder, why, UiLanguage::kJapanese));
     EXPECT_EQ(why, "");
     // A file on the way cannot become a folder.
     const std::wstring file = folder + L"\\file";
@@ -138,8 +138,12 @@ TEST(FolderAccessWin32, APrivateFolderMadeAndJudged) {
     const FolderFinding nowhere = FindOthersWhoMayWrite(L"Q:\\アルトストラト");
     EXPECT_TRUE(nowhere.others_can_write);
     EXPECT_TRUE(nowhere.unreadable);
-    EXPECT_TRUE(FolderOthersCanWrite(L"Q:\\アルトストラト", why));
+    EXPECT_TRUE(FolderOthersCanWrite(L"Q:\\アルトストラト", why, UiLanguage::kJapanese));
     EXPECT_NE(why.find("Q:\\"), std::string::npos);
+    EXPECT_NE(why.find(u8"読めません"), std::string::npos);
+    EXPECT_TRUE(FolderOthersCanWrite(L"Q:\\アルトストラト", why, UiLanguage::kEnglish));
+    EXPECT_NE(why.find("Q:\\"), std::string::npos);
+    EXPECT_NE(why.find("cannot be read"), std::string::npos);
 }
 
 }  // namespace

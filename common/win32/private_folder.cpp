@@ -118,17 +118,15 @@ FolderFinding FindOthersWhoMayWrite(const std::wstring& folder) {
     return finding;
 }
 
-bool FolderOthersCanWrite(const std::wstring& folder, std::string& why) {
+bool FolderOthersCanWrite(const std::wstring& folder, std::string& why, UiLanguage language) {
     const FolderFinding finding = FindOthersWhoMayWrite(folder);
     if (!finding.others_can_write) {
         why.clear();
         return false;
     }
-    why =
-        finding.unreadable
-            ? u8"フォルダー\n" + Narrow(finding.folder) +
-                  u8"\nに誰が書き込めるかを読めません。ほかのアカウントのフォルダーかもしれません。"
-            : FolderRiskText(Narrow(finding.folder), Narrow(finding.who), finding.risk);
+    why = finding.unreadable
+              ? FolderUnreadableText(Narrow(finding.folder), language)
+              : FolderRiskText(Narrow(finding.folder), Narrow(finding.who), finding.risk, language);
     return true;
 }
 

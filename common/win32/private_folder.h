@@ -27,8 +27,8 @@ struct FolderFinding {
 FolderFinding FindOthersWhoMayWrite(const std::wstring& folder);
 
 // The same for the settings dialog: true when another account may change FOLDER, WHY then
-// saying so for the user (UTF-8, Japanese).
-bool FolderOthersCanWrite(const std::wstring& folder, std::string& why);
+// saying so for the user (UTF-8, in LANGUAGE).
+bool FolderOthersCanWrite(const std::wstring& folder, std::string& why, UiLanguage language);
 
 // Makes the folders of FOLDER's path that do not exist yet, each with a protected list giving
 // only the user, SYSTEM and Administrators access. False when one cannot be made; folders that

@@ -4,6 +4,7 @@
 #include "flight/clock/system_clock_format.h"
 #include "flight/gl/gl_headers.h"
 #include "flight/scene/daylight_scene.h"
+#include "flight/scene/pixel_overlay.h"
 #include "flight/scene/renderer_state.h"
 #include "flight/scene/scene_platform.h"
 
@@ -64,20 +65,8 @@ void DrawClock(const RendererState& state) {
     const float light =
         state.options.skyFollowsClock ? ClockBrightness(state.daylight.colours) : 1.0f;
 
-    glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_CURRENT_BIT);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
     // The window's own pixels, top-left origin, as the clock's place is given.
-    glOrtho(0.0, whole.right, whole.bottom, 0.0, -1.0, 1.0);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_FOG);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_CULL_FACE);
+    BeginPixelOverlay(whole.right, whole.bottom, OverlayOrigin::kTopLeft);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 
@@ -93,12 +82,7 @@ void DrawClock(const RendererState& state) {
         Rectangle(left, bottom - scale, left + run.length * scale, bottom);
     }
     glEnd();
-
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPopAttrib();
+    EndPixelOverlay();
 }
 
 }  // namespace altostrat

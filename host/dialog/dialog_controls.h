@@ -1,13 +1,14 @@
 #pragma once
 // The settings dialog's controls: their places in twips relative to the form's client area
-// (the music panel's controls already moved by the panel's place), their captions, and the
-// stored data its three Command buttons are loaded from.
+// (the music panel's controls already moved by the panel's place), and the stored data its
+// Command buttons are loaded from. Their captions are the host's texts (host/text/host_texts.h).
 
 #include <array>
 #include <string>
 
 #include "host/controls/command_properties.h"
 #include "host/dialog/dialog_layout.h"
+#include "host/text/host_texts.h"
 
 namespace altostrat {
 
@@ -29,15 +30,14 @@ inline constexpr std::array<DialogButtonPlace, 4> kDialogButtons{{
 }};
 
 // The form's stored data of a button, as its form file holds it (lower-case keys, the extent,
-// and what differs from the write defaults).
-PropertyBag StoredButtonData(DialogButton button);
+// and what differs from the write defaults), with the caption of TEXTS.
+PropertyBag StoredButtonData(DialogButton button, const HostTexts& texts);
 
 // The three choice rows, by music kind: the mark's place (its picture is 12 x 12 pixels at the
 // top-left), and where the caption starts.
 struct ChoicePlace {
     TwipsRect mark;
     TwipsRect caption;  // width and height 0: sized to the text
-    const char* text;
 };
 const ChoicePlace& ChoiceRow(int kind);
 
@@ -54,13 +54,10 @@ inline constexpr TwipsRect kLinkPlace{180, 3120 + kScreenSectionTwips, 3105, 195
 // and the sky's check boxes on the rows after them, all on the column of the music choices.
 inline constexpr TwipsRect kScreenHeadingPlace{480, 2850, 1665, 195};       // centred
 inline constexpr TwipsRect kScreenHeadingShapePlace{480, 2790, 1695, 315};  // its frame
-inline constexpr char kScreenHeadingCaption[] = u8"画面";
 // 0 switch to 1024 x 768, 1 across all monitors, 2 each monitor its own flight
 const ChoicePlace& ScreenRow(int choice);
-inline constexpr ChoicePlace kAircraftRow{
-    {600, 4230, 195, 195}, {840, 4230, 0, 0}, u8"紙飛行機を表示する"};
-inline constexpr ChoicePlace kSkyRow{
-    {600, 4530, 195, 195}, {840, 4530, 0, 0}, u8"空を時刻に合わせる"};
+inline constexpr ChoicePlace kAircraftRow{{600, 4230, 195, 195}, {840, 4230, 0, 0}};
+inline constexpr ChoicePlace kSkyRow{{600, 4530, 195, 195}, {840, 4530, 0, 0}};
 
 // The 景色 group, in the column right of the 画面 rows and level with them: a heading box like
 // 画面's, the two choices on one row, the picture's "..." with its one-line path box, the folder
@@ -68,41 +65,25 @@ inline constexpr ChoicePlace kSkyRow{
 // path box at the music path's right edge.
 inline constexpr TwipsRect kSceneryHeadingPlace{3990, 2850, 1665, 195};       // centred
 inline constexpr TwipsRect kSceneryHeadingShapePlace{3990, 2790, 1695, 315};  // its frame
-inline constexpr char kSceneryHeadingCaption[] = u8"景色";
 // 0 the desktop, 1 a picture of the user's own
 const ChoicePlace& SceneryRow(int kind);
 inline constexpr TwipsRect kPicturePathPlace{4770, 3615, 2085, 300};  // bordered, one line
-inline constexpr ChoicePlace kSceneryFolderRow{
-    {4110, 3930, 195, 195}, {4350, 3930, 0, 0}, u8"フォルダーの画像から毎回選ぶ"};
-inline constexpr ChoicePlace kKeeperRow{
-    {4110, 4230, 195, 195}, {4350, 4230, 0, 0}, u8"待機中の画面を覚えておく"};
+inline constexpr ChoicePlace kSceneryFolderRow{{4110, 3930, 195, 195}, {4350, 3930, 0, 0}};
+inline constexpr ChoicePlace kKeeperRow{{4110, 4230, 195, 195}, {4350, 4230, 0, 0}};
 // The clock's box under the keeper's, level with the sky's: the panel has room for no sixth row
 // on the left, and here the dialog keeps its size.
-inline constexpr ChoicePlace kClockRow{
-    {4110, 4530, 195, 195}, {4350, 4530, 0, 0}, u8"時計を表示する"};
+inline constexpr ChoicePlace kClockRow{{4110, 4530, 195, 195}, {4350, 4530, 0, 0}};
 
-inline constexpr char kHeadingCaption[] = "BGM";
-inline constexpr char kRepeatCaption[] = u8"曲目をﾘﾋﾟｰﾄ";
-// The credit line, longest first: the dialog shows the first that fits kCreditRoomTwips in the
-// font it got (a fallback font may be much wider than the designed one).
-inline constexpr std::array<const char*, 3> kCreditCaptions{
-    u8"アルトストラト Version 1.0.0  © Altostrat developers",
-    u8"アルトストラト 1.0.0  © Altostrat developers",
-    u8"アルトストラト 1.0.0",
-};
+// The credit line is the first of the texts' credits (longest first) that fits kCreditRoomTwips
+// in the font the dialog got (a fallback font may be much wider than the designed one).
 // The link opens the manual installed beside the programs (the README's part for users).
 inline constexpr char kManualFileName[] = "MANUAL.txt";
-inline constexpr char kManualLinkCaption[] = u8"使い方を読む (MANUAL.txt)";
 
-// The file chooser's request.
-inline constexpr char kFileChooserTitle[] = u8"ﾌｧｲﾙを開く";
-inline constexpr char kFileFilterName[] = u8"BGMﾌｧｲﾙ (MP3 WAV)";
+// The file chooser's patterns, after the texts' filter names.
 inline constexpr char kFileFilterPattern[] = "*.MP3;*.WAV";
 // The picture chooser's: the formats Windows' imaging component decodes, and any file (a codec
 // the machine has may read more).
-inline constexpr char kPictureFilterName[] = u8"画像 (*.jpg;*.jpeg;*.png;*.bmp;*.gif;*.tif;*.tiff)";
 inline constexpr char kPictureFilterPattern[] = "*.jpg;*.jpeg;*.png;*.bmp;*.gif;*.tif;*.tiff";
-inline constexpr char kAnyFilterName[] = u8"すべてのファイル (*.*)";
 inline constexpr char kAnyFilterPattern[] = "*.*";
 
 }  // namespace altostrat

@@ -15,6 +15,47 @@ PixelPoint DialogPosition(int screenWidth, int screenHeight, int dialogWidth, in
     return PixelPoint{(screenWidth - dialogWidth) / 2, (screenHeight - dialogHeight) / 3};
 }
 
+namespace {
+
+// The smallest multiple of 60 twips that is at least OVERFLOW; 0 for none.
+int WholeSteps(int overflow) {
+    constexpr int step = 60;
+    return overflow <= 0 ? 0 : (overflow + step - 1) / step * step;
+}
+
+int Widest(const std::vector<int>& ends) {
+    int widest = 0;
+    for (int end : ends) {
+        widest = end > widest ? end : widest;
+    }
+    return widest;
+}
+
+}  // namespace
+
+DialogGrowth GrowthFor(const std::vector<int>& leftEnds, const std::vector<int>& rightEnds) {
+    DialogGrowth growth;
+    growth.column = WholeSteps(Widest(leftEnds) - (kSceneryColumnLeft - kCaptionGapTwips));
+    const int panelRight = kPanelPlace.left + kPanelPlace.width;
+    growth.width = growth.column + WholeSteps(Widest(rightEnds) - (panelRight - kCaptionGapTwips));
+    return growth;
+}
+
+TwipsRect InSceneryColumn(TwipsRect place, const DialogGrowth& growth) {
+    place.left += growth.column;
+    return place;
+}
+
+TwipsRect MovedRight(TwipsRect place, const DialogGrowth& growth) {
+    place.left += growth.width;
+    return place;
+}
+
+TwipsRect Widened(TwipsRect place, const DialogGrowth& growth) {
+    place.width += growth.width;
+    return place;
+}
+
 std::size_t FittingText(const std::vector<int>& widths, int room) {
     for (std::size_t i = 0; i < widths.size(); ++i) {
         if (widths[i] <= room) {

@@ -43,6 +43,30 @@ inline constexpr TwipsRect kPanelPlace{180, 240, 7035, 2475 + kScreenSectionTwip
 // The credit line's widest place: from its left edge to a little before 設定.
 inline constexpr int kCreditRoomTwips = 4860 - 120 - 180;
 
+// Captions in another language than the design's (English) are measured in the dialog's font,
+// and the dialog grows where one would run past its room: the 景色 column moves right by COLUMN
+// so that no caption of the left column reaches it, and the panel, the form and the footer's
+// buttons by WIDTH, which also gives the 景色 captions room before the panel's right edge. Both
+// are whole multiples of 60 twips, a whole number of pixels at 96, 120, 144 and 192 DPI, so the
+// scaled dialog stays the smaller one made larger. The design's own captions keep the design's
+// places: the dialog does not grow for them.
+struct DialogGrowth {
+    int column = 0;  // twips
+    int width = 0;   // twips, never less than column
+};
+inline constexpr int kSceneryColumnLeft = 3990;  // the 景色 heading's frame
+inline constexpr int kCaptionGapTwips = 120;     // kept free after a caption (8 pixels at 96 DPI)
+
+// LEFT_ENDS and RIGHT_ENDS: where the captions of the left column's rows and of the 景色
+// column's rows end, in twips of the form, at the design's places.
+DialogGrowth GrowthFor(const std::vector<int>& leftEnds, const std::vector<int>& rightEnds);
+
+// A place of the 景色 column, of the form's right side (the footer's buttons) and a place that
+// widens with the form (the panel, the music file's label), after GROWTH.
+TwipsRect InSceneryColumn(TwipsRect place, const DialogGrowth& growth);
+TwipsRect MovedRight(TwipsRect place, const DialogGrowth& growth);
+TwipsRect Widened(TwipsRect place, const DialogGrowth& growth);
+
 // Of texts of the widths WIDTHS (in the order they are preferred), the first that fits ROOM;
 // the last when none does (it is then drawn cut with an ellipsis, never under the buttons).
 std::size_t FittingText(const std::vector<int>& widths, int room);

@@ -1,5 +1,7 @@
 #include "host/dialog/keeper_box.h"
 
+#include "host/text/host_texts.h"
+
 namespace altostrat {
 
 KeeperOutcome ApplyKeeperChange(KeeperChange change, KeeperSwitch& keeper) {
@@ -21,30 +23,24 @@ KeeperOutcome ApplyKeeperChange(KeeperChange change, KeeperSwitch& keeper) {
                          ""};
 }
 
-std::string KeeperFailureMessage(const KeeperOutcome& outcome) {
-    std::string message = u8"「待機中の画面を覚えておく」を変更できませんでした。\n\n";
+std::string KeeperFailureMessage(const KeeperOutcome& outcome, UiLanguage language) {
+    const HostTexts& texts = TextsFor(language);
+    std::string message = texts.keeperUnchanged;
     switch (outcome.failed) {
         case KeeperFailure::kNone:
             return "";
         case KeeperFailure::kFolderOpenToOthers:
-            return message + outcome.why +
-                   u8"\nほかのアカウントが置き換えたプログラムがサインインのたびに動かないよう、"
-                   u8"常駐プログラムは登録も起動もしませんでした。自分だけが書き込めるフォルダー"
-                   u8"(例: %LOCALAPPDATA%\\Programs\\アルトストラト) "
-                   u8"に置いてから、もう一度選んでください。";
+            return message + outcome.why + texts.keeperFolderOpen;
         case KeeperFailure::kSignInEntry:
-            return message +
-                   u8"サインイン時の起動の設定 (レジストリの Run キー) を書き換えられません"
-                   u8"でした。常駐プログラムはそのままです。";
+            return message + texts.keeperSignInEntry;
         case KeeperFailure::kStart:
-            message += u8"常駐プログラムを起動できませんでした。";
+            message += texts.keeperNotStarted;
             break;
         case KeeperFailure::kEnd:
-            message += u8"常駐プログラムに終了を伝えられませんでした。";
+            message += texts.keeperNotEnded;
             break;
     }
-    return message + (outcome.undone ? u8"サインイン時の起動の設定は元に戻しました。"
-                                     : u8"サインイン時の起動の設定も元に戻せませんでした。");
+    return message + (outcome.undone ? texts.keeperEntryUndone : texts.keeperEntryNotUndone);
 }
 
 }  // namespace altostrat

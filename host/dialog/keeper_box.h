@@ -11,6 +11,7 @@
 
 #include <string>
 
+#include "common/ui_language.h"
 #include "host/dialog/settings_dialog.h"
 
 namespace altostrat {
@@ -41,7 +42,7 @@ struct KeeperOutcome {
 KeeperOutcome ApplyKeeperChange(KeeperChange change, KeeperSwitch& keeper);
 
 // The message for a change that failed (UTF-8): what could not be changed, which half, and
-// whether the other half was put back. "" for kNone.
-std::string KeeperFailureMessage(const KeeperOutcome& outcome);
+// whether the other half was put back, in LANGUAGE. "" for kNone.
+std::string KeeperFailureMessage(const KeeperOutcome& outcome, UiLanguage language);
 
 }  // namespace altostrat

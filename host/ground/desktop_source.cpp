@@ -1,5 +1,9 @@
 #include "host/ground/desktop_source.h"
 
+#include <cstddef>
+
+#include "host/text/host_texts.h"
+
 namespace altostrat {
 namespace {
 
@@ -105,80 +109,26 @@ const char* DesktopSourceName(DesktopSource source) {
     return "ground";
 }
 
-namespace {
+// The report's texts stand in the tables by these enumerations' values.
+static_assert(static_cast<std::size_t>(DesktopSource::kGround) + 1 ==
+              std::tuple_size<decltype(HostTexts::groundSources)>::value);
+static_assert(static_cast<std::size_t>(SourceMiss::kSessionLocked) + 1 ==
+              std::tuple_size<decltype(HostTexts::misses)>::value);
+static_assert(static_cast<std::size_t>(KeeperVerdict::kAlreadyTaken) + 1 ==
+              std::tuple_size<decltype(HostTexts::keeperVerdicts)>::value);
 
-const char* JapaneseName(DesktopSource source) {
-    switch (source) {
-        case DesktopSource::kOwnPicture:
-            return u8"自分の画像";
-        case DesktopSource::kPhotograph:
-            return u8"画面の写真";
-        case DesktopSource::kKeeperPhotograph:
-            return u8"常駐プログラムの写真";
-        case DesktopSource::kWallpaper:
-            return u8"壁紙";
-        case DesktopSource::kGround:
-            break;
-    }
-    return u8"組み込みの野原と森";
-}
-
-const char* KeeperReason(KeeperVerdict verdict) {
-    switch (verdict) {
-        case KeeperVerdict::kNotOurs:
-            return u8"あなたのものではありませんでした";
-        case KeeperVerdict::kTruncated:
-        case KeeperVerdict::kMalformed:
-            return u8"壊れていました";
-        case KeeperVerdict::kOtherLayout:
-            return u8"撮ったときと画面の並びや大きさが違います";
-        case KeeperVerdict::kBeforeInput:
-            return u8"撮ったあとにマウスかキーボードが使われました";
-        case KeeperVerdict::kTooOld:
-            return u8"古すぎました";
-        case KeeperVerdict::kAlreadyTaken:
-            return u8"すでに使われていました";
-        case KeeperVerdict::kUsable:
-            break;
-    }
-    return u8"使えませんでした";
-}
-
-std::string Reason(const SourceAnswer& answer) {
-    switch (answer.miss) {
-        case SourceMiss::kMissing:
-            return u8"ファイルもフォルダーも見つかりません";
-        case SourceMiss::kUnreadable:
-            return u8"読める画像がありませんでした (壊れている、空、大きすぎる、"
-                   u8"フォルダーに画像がない)";
-        case SourceMiss::kOtherDesktop:
-            return u8"スクリーンセーバーがあなたのデスクトップではない別のデスクトップで"
-                   u8"始まったため、画面を写せません";
-        case SourceMiss::kCopyFailed:
-            return u8"画面を写せませんでした";
-        case SourceMiss::kOneColour:
-            return u8"一色だけの写真で、あなたのデスクトップではありません";
-        case SourceMiss::kNoKeeperPhotograph:
-            return u8"写真がありません (常駐プログラムが動いていないか、今回は撮っていません)";
-        case SourceMiss::kKeeperRefused:
-            return std::string(u8"写真を使えません: ") + KeeperReason(answer.keeper);
-        case SourceMiss::kNoWallpaper:
-            return u8"壁紙が設定されていません";
-        case SourceMiss::kSessionLocked:
-            return u8"ロックされた画面にはあなたの画面を映しません";
-        case SourceMiss::kNone:
-            break;
-    }
-    return "";
-}
-
-}  // namespace
-
-std::string GroundReport(const GroundAccount& account) {
-    std::string report = std::string(u8"地面: ") + JapaneseName(account.source) + "\r\n";
+std::string GroundReport(const GroundAccount& account, UiLanguage language) {
+    const HostTexts& texts = TextsFor(language);
+    auto name = [&](DesktopSource source) {
+        return std::string(texts.groundSources[static_cast<std::size_t>(source)]);
+    };
+    std::string report = texts.groundLine + name(account.source) + "\r\n";
     for (const auto& [source, answer] : account.passedOver) {
-        report += std::string(u8"使わなかったもの: ") + JapaneseName(source) + u8" — " +
-                  Reason(answer) + "\r\n";
+        std::string reason = texts.misses[static_cast<std::size_t>(answer.miss)];
+        if (answer.miss == SourceMiss::kKeeperRefused) {
+            reason += texts.keeperVerdicts[static_cast<std::size_t>(answer.keeper)];
+        }
+        report += texts.passedOverLine + name(source) + u8" \u2014 " + reason + "\r\n";
     }
     return report;
 }

@@ -32,6 +32,7 @@
 #include <vector>
 
 #include "common/keeper_photograph.h"
+#include "common/ui_language.h"
 
 namespace altostrat {
 
@@ -68,6 +69,7 @@ struct DesktopRequest {
     bool virtualScreen = false;  // every monitor (any screen choice but 0), else the primary
     bool ownPictureChosen = false;
     std::string ownPicturePath;  // a picture file, or a folder to take one from at random
+    UiLanguage language = UiLanguage::kJapanese;  // of the ground report
 };
 
 // Why a source gave no picture; kNone when it gave one.
@@ -125,8 +127,9 @@ const char* DesktopSourceName(DesktopSource source);
 inline constexpr char kGroundReportFolderName[] = "Altostrat";
 inline constexpr char kGroundReportFileName[] = "AltostratGround.txt";
 
-// The account as the user reads it (UTF-8, Japanese as the program's other texts, lines ended
-// by CR LF): the source taken on the first line, then each one passed over with its reason.
-std::string GroundReport(const GroundAccount& account);
+// The account as the user reads it (UTF-8, in the user's language as the program's other texts,
+// lines ended by CR LF): the source taken on the first line, then each one passed over with its
+// reason.
+std::string GroundReport(const GroundAccount& account, UiLanguage language);
 
 }  // namespace altostrat

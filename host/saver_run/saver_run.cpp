@@ -81,6 +81,7 @@ void SaverFormLoad(SaverRun& run) {
         request.ownPictureChosen =
             settings.SceneryKind == Scenery::kPicture && !settings.SceneryFile.empty();
         request.ownPicturePath = settings.SceneryFile;
+        request.language = run.host.language;
         run.platform.WriteDesktopPicture(request, PicturePath(run, CapturePicture::kDesktop));
         run.platform.WriteBuiltInPicture(BuiltInPicture::kSky,
                                          PicturePath(run, CapturePicture::kSky));

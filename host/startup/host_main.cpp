@@ -7,10 +7,13 @@
 namespace altostrat {
 
 int Main(HostState& state, HostPlatform& platform) {
-    // Both windows are looked up on every start; either ends it.
+    // Both windows are looked up on every start, the dialog by its title in either language;
+    // any of them ends it.
     const bool saverRunning = platform.WindowExists(kSaverFormClass, kSaverFormTitle);
     const bool dialogOpen = platform.WindowExists(kSettingsDialogClass, kSettingsDialogTitle);
-    if (saverRunning || dialogOpen) {
+    const bool englishDialogOpen =
+        platform.WindowExists(kSettingsDialogClass, kSettingsDialogTitleEnglish);
+    if (saverRunning || dialogOpen || englishDialogOpen) {
         return 0;
     }
     const StartDecision decision = DecideStart(state.arguments);

@@ -126,7 +126,7 @@ TEST(DesktopSource, TheAccountNamesTheSourceTakenAndWhyEachOneBeforeItWasPassedO
     EXPECT_EQ(account.passedOver[0].first, DesktopSource::kOwnPicture);
     EXPECT_EQ(account.passedOver[1].first, DesktopSource::kPhotograph);
     EXPECT_EQ(account.passedOver[2].first, DesktopSource::kKeeperPhotograph);
-    const std::string report = GroundReport(account);
+    const std::string report = GroundReport(account, UiLanguage::kJapanese);
     EXPECT_EQ(report.substr(0, report.find("\r\n")), u8"地面: 壁紙");
     const std::size_t picture = report.find(u8"自分の画像 — 読める画像がありませんでした");
     const std::size_t plain = report.find(u8"画面の写真 — 一色だけの写真");
@@ -137,7 +137,8 @@ TEST(DesktopSource, TheAccountNamesTheSourceTakenAndWhyEachOneBeforeItWasPassedO
     gatherer.photograph = {SourceMiss::kOtherDesktop};
     gatherer.keeper = {SourceMiss::kNoKeeperPhotograph};
     gatherer.wallpaper = {SourceMiss::kNoWallpaper};
-    const std::string ground = GroundReport(GatherDesktopPicture(false, gatherer));
+    const std::string ground =
+        GroundReport(GatherDesktopPicture(false, gatherer), UiLanguage::kJapanese);
     EXPECT_EQ(ground.find(u8"自分の画像"), std::string::npos) << ground;
     EXPECT_EQ(ground.rfind(u8"地面: 組み込みの野原と森\r\n", 0), 0u) << ground;
     EXPECT_NE(ground.find(u8"壁紙 — 壁紙が設定されていません\r\n"), std::string::npos) << ground;
@@ -147,7 +148,8 @@ TEST(DesktopSource, TheAccountNamesTheSourceTakenAndWhyEachOneBeforeItWasPassedO
     gatherer.photograph = {};
     gatherer.keeper = {};
     gatherer.wallpaper = {};
-    const std::string locked = GroundReport(GatherDesktopPicture(false, gatherer));
+    const std::string locked =
+        GroundReport(GatherDesktopPicture(false, gatherer), UiLanguage::kJapanese);
     EXPECT_EQ(
         locked,
         std::string(
@@ -155,6 +157,43 @@ TEST(DesktopSource, TheAccountNamesTheSourceTakenAndWhyEachOneBeforeItWasPassedO
             u8"使わなかったもの: 画面の写真 — ロックされた画面にはあなたの画面を映しません\r\n"
             u8"使わなかったもの: 常駐プログラムの写真 — "
             u8"ロックされた画面にはあなたの画面を映しません\r\n"));
+    EXPECT_EQ(
+        GroundReport(GatherDesktopPicture(false, gatherer), UiLanguage::kEnglish),
+        u8"Ground: the wallpaper\r\n"
+        u8"Not used: the screen's photograph \u2014 a locked screen never shows your screen\r\n"
+        u8"Not used: the keeper's photograph \u2014 a locked screen never shows your screen\r\n");
+}
+
+// Outside Japan the report is read in English: every source, miss and verdict has its words,
+// none of them Japanese (a letter from U+3000 to U+9FFF or a full- or half-width form).
+TEST(GroundReportTest, EveryLineHasEnglishWordsWithoutJapanese) {
+    auto japanese = [](const std::string& text) {
+        for (std::size_t i = 0; i + 2 < text.size(); ++i) {
+            const auto lead = static_cast<unsigned char>(text[i]);
+            const auto next = static_cast<unsigned char>(text[i + 1]);
+            if ((lead >= 0xE3 && lead <= 0xE9) || (lead == 0xEF && next >= 0xBC && next <= 0xBF)) {
+                return true;
+            }
+        }
+        return false;
+    };
+    for (int source = 0; source <= static_cast<int>(DesktopSource::kGround); ++source) {
+        for (int miss = 1; miss <= static_cast<int>(SourceMiss::kSessionLocked); ++miss) {
+            for (int verdict = 0; verdict <= static_cast<int>(KeeperVerdict::kAlreadyTaken);
+                 ++verdict) {
+                GroundAccount account;
+                account.source = static_cast<DesktopSource>(source);
+                account.passedOver.push_back({static_cast<DesktopSource>(source),
+                                              SourceAnswer{static_cast<SourceMiss>(miss),
+                                                           static_cast<KeeperVerdict>(verdict)}});
+                const std::string english = GroundReport(account, UiLanguage::kEnglish);
+                EXPECT_FALSE(japanese(english)) << english;
+                // Some words after the dash, not an empty place in the table.
+                EXPECT_GT(english.size(), english.find(u8"\u2014 \r") + 8) << english;
+                EXPECT_TRUE(japanese(GroundReport(account, UiLanguage::kJapanese)));
+            }
+        }
+    }
 }
 
 RgbPicture Filled(int width, int height, RgbColour colour) {

@@ -62,6 +62,31 @@ TEST(DialogLayout, TheFirstTextThatFits) {
     EXPECT_EQ(FittingText({}, 200), 0u);
 }
 
+// The left column's captions end before the 景色 column with 120 twips to spare, and the 景色
+// captions before the panel's right edge (7215) with as much; what runs further moves the
+// column, and widens the form, by whole steps of 60 twips.
+TEST(DialogLayout, TheDialogGrowsByWholeStepsWhereACaptionRunsPastItsRoom) {
+    const struct {
+        std::vector<int> left;
+        std::vector<int> right;
+        int column;
+        int width;
+    } rows[] = {
+        {{}, {}, 0, 0},
+        {{2000, 3870}, {7095}, 0, 0},  // both just fit
+        {{3871}, {}, 60, 60},          // one twip too long: a whole step
+        {{2000, 3930}, {}, 60, 60},
+        {{3931}, {6000}, 120, 120},  // the moved 景色 captions still fit
+        {{}, {7096}, 0, 60},         // only the right side is too long
+        {{3990}, {7200}, 120, 240},
+    };
+    for (const auto& row : rows) {
+        const DialogGrowth growth = GrowthFor(row.left, row.right);
+        EXPECT_EQ(growth.column, row.column) << row.column << " " << row.width;
+        EXPECT_EQ(growth.width, row.width) << row.column << " " << row.width;
+    }
+}
+
 TEST(DialogLayout, BackgroundGradient) {
     ASSERT_EQ(std::fegetround(), FE_TONEAREST);
     for (int height : {1, 2, 246, 369}) {

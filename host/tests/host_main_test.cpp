@@ -51,6 +51,7 @@ class RecordingPlatform : public HostPlatform {
 
 const std::string kFindSaver = "find AltostratSaverForm Altostrat_Main";
 const std::string kFindDialog = u8"find AltostratSettings <アルトストラト>";
+const std::string kFindEnglishDialog = "find AltostratSettings <Altostrat>";
 const std::string kSweep = "sweep";
 
 std::vector<std::string> RunMain(const char* arguments, RecordingPlatform& platform) {
@@ -64,34 +65,39 @@ using Calls = std::vector<std::string>;
 
 TEST(Main, EachModeMakesItsStepsInOrder) {
     RecordingPlatform saver;
-    EXPECT_EQ(RunMain("/s", saver), (Calls{kFindSaver, kFindDialog, kSweep, "load", "hide",
-                                           "saver (cursor hidden)", "show"}));
+    EXPECT_EQ(RunMain("/s", saver), (Calls{kFindSaver, kFindDialog, kFindEnglishDialog, kSweep,
+                                           "load", "hide", "saver (cursor hidden)", "show"}));
     EXPECT_EQ(saver.cursorCount, 0);
 
     RecordingPlatform opened;
-    EXPECT_EQ(RunMain("", opened), (Calls{kFindSaver, kFindDialog, kSweep, "load", "dialog"}));
+    EXPECT_EQ(RunMain("", opened),
+              (Calls{kFindSaver, kFindDialog, kFindEnglishDialog, kSweep, "load", "dialog"}));
 
     RecordingPlatform preview;
-    EXPECT_EQ(RunMain("/p 1234", preview), (Calls{kFindSaver, kFindDialog, "preview 1234"}));
+    EXPECT_EQ(RunMain("/p 1234", preview),
+              (Calls{kFindSaver, kFindDialog, kFindEnglishDialog, "preview 1234"}));
 
     RecordingPlatform settings;
     EXPECT_EQ(RunMain("/c:99", settings),
-              (Calls{kFindSaver, kFindDialog, kSweep, "load", "dialog"}));
+              (Calls{kFindSaver, kFindDialog, kFindEnglishDialog, kSweep, "load", "dialog"}));
 
     for (const char* other : {"/a", "s", "/x 5"}) {
         RecordingPlatform platform;
-        EXPECT_EQ(RunMain(other, platform), (Calls{kFindSaver, kFindDialog, kSweep, "load"}))
+        EXPECT_EQ(RunMain(other, platform),
+                  (Calls{kFindSaver, kFindDialog, kFindEnglishDialog, kSweep, "load"}))
             << other;
     }
 }
 
 TEST(Main, AnotherInstanceEndsEveryModeAfterBothLookUps) {
     for (const char* title :
-         {"AltostratSaverForm Altostrat_Main", u8"AltostratSettings <アルトストラト>"}) {
+         {"AltostratSaverForm Altostrat_Main", u8"AltostratSettings <アルトストラト>",
+          "AltostratSettings <Altostrat>"}) {
         for (const char* arguments : {"/s", "/p 1234", "/c", "", "/a"}) {
             RecordingPlatform platform;
             platform.existingWindows = {title};
-            EXPECT_EQ(RunMain(arguments, platform), (Calls{kFindSaver, kFindDialog}))
+            EXPECT_EQ(RunMain(arguments, platform),
+                      (Calls{kFindSaver, kFindDialog, kFindEnglishDialog}))
                 << title << " " << arguments;
         }
     }
@@ -120,7 +126,8 @@ TEST(Main, TheModeExitCodeIsTheProgramsAndTheCursorIsBackAfterAnySaverEnd) {
     HostState second;
     second.arguments = "/s";
     Main(second, restoring);
-    EXPECT_EQ(restoring.calls, (Calls{kFindSaver, kFindDialog, kSweep, "load", "hide", "show"}));
+    EXPECT_EQ(restoring.calls,
+              (Calls{kFindSaver, kFindDialog, kFindEnglishDialog, kSweep, "load", "hide", "show"}));
 }
 
 TEST(RestoreCursor, ShowsOnlyWhatWasHiddenAndAlwaysAsAShowRequest) {

@@ -327,15 +327,21 @@ TEST(SettingsDialog, TheKeepersBoxUndoesTheHalfThatWorkedAndNamesTheOneThatFaile
         EXPECT_EQ(keeper.calls, row.calls) << row.fails;
         EXPECT_EQ(outcome.failed, row.failed) << row.fails;
         EXPECT_TRUE(outcome.undone) << row.fails;
-        EXPECT_EQ(KeeperFailureMessage(outcome).empty(), row.failed == F::kNone) << row.fails;
+        EXPECT_EQ(KeeperFailureMessage(outcome, UiLanguage::kJapanese).empty(),
+                  row.failed == F::kNone)
+            << row.fails;
     }
     // The start failed and so did the undo: the message says the entry stayed.
     RecordingKeeper stubborn({"start", "entry off"});
     const KeeperOutcome stuck = ApplyKeeperChange(C::kStartAtSignIn, stubborn);
     EXPECT_EQ(stuck.failed, F::kStart);
     EXPECT_FALSE(stuck.undone);
-    EXPECT_NE(KeeperFailureMessage(stuck).find(u8"起動できませんでした"), std::string::npos);
-    EXPECT_NE(KeeperFailureMessage(stuck).find(u8"元に戻せませんでした"), std::string::npos);
+    const std::string japanese = KeeperFailureMessage(stuck, UiLanguage::kJapanese);
+    EXPECT_NE(japanese.find(u8"起動できませんでした"), std::string::npos);
+    EXPECT_NE(japanese.find(u8"元に戻せませんでした"), std::string::npos);
+    const std::string english = KeeperFailureMessage(stuck, UiLanguage::kEnglish);
+    EXPECT_NE(english.find("could not be started"), std::string::npos) << english;
+    EXPECT_NE(english.find("could not be put back either"), std::string::npos) << english;
 }
 
 }  // namespace

@@ -21,9 +21,9 @@
 #include "linux_program/picture/own_picture.h"
 #include "linux_program/run/flight_pictures.h"
 #include "linux_program/run/flight_set.h"
+#include "linux_program/run/fps_text.h"
 #include "linux_program/run/stop_signals.h"
 #include "linux_program/x11/desktop_grab.h"
-#include "linux_program/x11/fps_overlay.h"
 #include "linux_program/x11/glx_scene_platform.h"
 #include "linux_program/x11/ground_choice.h"
 #include "linux_program/x11/monitor_viewports.h"
@@ -39,8 +39,7 @@ struct X11FlightRun {
     X11Window window;
     FlightSet set;
     MonitorViewports viewports;  // with --each-monitor over several monitors; else none
-    FpsOverlay overlay;
-    bool flying = false;  // the scene is set up; frames, not loading screens, are presented
+    bool flying = false;         // the scene is set up; frames, not loading screens, are presented
 };
 
 bool EachMonitor(const X11FlightRun& run) {
@@ -135,7 +134,7 @@ ScenePlatform MakePlatform(X11FlightRun& run, bool framePeriodWait,
             }
         }
         if (run.flying && run.set.countFrames) {
-            DrawFpsOverlay(run.overlay, run.set.meter.text, run.window.width, run.window.height);
+            DrawFpsText(run.set.meter.text, run.window.width, run.window.height, 2);
         }
         present();
     };
@@ -242,9 +241,6 @@ int Fly(X11FlightRun& run, const HackOptions& options) {
     }
     ResizeScene(window.width, window.height);
     run.set.countFrames = options.printFps;
-    if (run.set.countFrames) {
-        MakeFpsOverlay(window.display, run.overlay);
-    }
     std::vector<MonitorFlight> monitors = WindowFlights(window, options);
     const bool eachMonitor = !monitors.empty();
     // Each monitor's flight is handed its own part of the ground as it is set up.

@@ -114,6 +114,18 @@ screenshot() {
     import -window root "$1"
 }
 
+# overlapping_places W H: of the probe's places ("LEFT TOP RIGHT BOTTOM TEXT" lines), the first
+# one outside W x H, or else the first two that overlap; nothing when none.
+overlapping_places() {
+    awk -v W="$1" -v H="$2" '
+        { l[NR] = $1; t[NR] = $2; r[NR] = $3; b[NR] = $4; $1 = $2 = $3 = $4 = ""; s[NR] = $0
+          if (l[NR] < 0 || t[NR] < 0 || r[NR] > W || b[NR] > H) { print "outside:" s[NR]; out = 1; exit } }
+        END { if (out) exit
+              for (i = 1; i <= NR; i++) for (j = i + 1; j <= NR; j++)
+                if (l[i] < r[j] && l[j] < r[i] && t[i] < b[j] && t[j] < b[i]) {
+                    print s[i] " /" s[j]; exit } }'
+}
+
 # window_shown CLASS TITLE: the window exists and is visible.
 window_shown() {
     [[ $(window_info "$1" "$2") == *visible=1 ]]

@@ -107,27 +107,33 @@ _altostrat_copy_prefix() {
         -exec ln -sfn "$(dirname "$to")" {} \;
 }
 
-# _altostrat_locale HOME LOCALE: a UTF-8 locale the system lacks (ja_JP.UTF-8 gives Wine the
-# Japanese ANSI code page 932) is generated once under HOME/locale and used through LOCPATH.
+# _altostrat_locale HOME LOCALE: the UTF-8 locales Wine's user interface languages are tested
+# under: ja_JP.UTF-8 (Japanese, ANSI code page 932) and en_US.UTF-8 (English), and LOCALE. When
+# the system lacks one, all of them are generated once under HOME/locale and used through
+# LOCPATH, which hides the system's own locales: a scenario may switch from one to the other.
 _altostrat_locale() {
-    local h=$1 name=$2 base
-    case $name in C.UTF-8 | C.utf8 | C | POSIX) return 0 ;; esac
-    if locale -a 2>/dev/null | grep -qix "${name/UTF-8/utf8}"; then
-        return 0
-    fi
-    base=${name%%.*}
-    if [ ! -f "$h/locale/$name/LC_CTYPE" ]; then
-        mkdir -p "$h/locale"
-        (
-            flock 9
+    local h=$1 name base missing=0
+    local names=(ja_JP.UTF-8 en_US.UTF-8)
+    case $2 in C.UTF-8 | C.utf8 | C | POSIX | ja_JP.UTF-8 | en_US.UTF-8) ;; *) names+=("$2") ;; esac
+    for name in "${names[@]}"; do
+        locale -a 2>/dev/null | grep -qix "${name/UTF-8/utf8}" || missing=1
+    done
+    [ "$missing" = 1 ] || return 0
+    mkdir -p "$h/locale"
+    (
+        flock 9
+        for name in "${names[@]}"; do
+            base=${name%%.*}
             [ -f "$h/locale/$name/LC_CTYPE" ] ||
                 localedef -i "$base" -f UTF-8 "$h/locale/$name" >/dev/null 2>&1 || true
-        ) 9>"$h/locale.lock"
-    fi
-    [ -f "$h/locale/$name/LC_CTYPE" ] || {
-        echo "could not generate the locale $name" >&2
-        return 1
-    }
+        done
+    ) 9>"$h/locale.lock"
+    for name in "${names[@]}"; do
+        [ -f "$h/locale/$name/LC_CTYPE" ] || {
+            echo "could not generate the locale $name" >&2
+            return 1
+        }
+    done
     export LOCPATH=$h/locale
 }
 

@@ -12,7 +12,18 @@ int CALLBACK FoundFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
     return 0;
 }
 
-std::wstring ChosenFace() {
+std::wstring MessageFace() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    return metrics.lfMessageFont.lfFaceName;
+}
+
+std::wstring EnglishFace() {
+    return FontFaceExists(L"Segoe UI") ? L"Segoe UI" : MessageFace();
+}
+
+std::wstring JapaneseFace() {
     const std::wstring design = Wide(kCommandDesignFont);
     if (FontFaceExists(design)) {
         return design;
@@ -22,10 +33,7 @@ std::wstring ChosenFace() {
             return face;
         }
     }
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    return metrics.lfMessageFont.lfFaceName;
+    return MessageFace();
 }
 
 }  // namespace
@@ -41,13 +49,15 @@ bool FontFaceExists(const std::wstring& face) {
     return found;
 }
 
-HFONT CreateDialogFont(int dpi, bool underlined) {
-    static const std::wstring face = ChosenFace();
-    // 9.75 points: the character height in pixels, negative for the em height.
-    const int height = -MulDiv(975, dpi, 7200);
+HFONT CreateDialogFont(int dpi, bool underlined, UiLanguage language) {
+    const bool japanese = language == UiLanguage::kJapanese;
+    const std::wstring face = japanese ? JapaneseFace() : EnglishFace();
+    // 9.75 or 9 points: the character height in pixels, negative for the em height.
+    const int height = -MulDiv(japanese ? 975 : 900, dpi, 7200);
     return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, underlined ? TRUE : FALSE, FALSE,
-                       SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+                       japanese ? SHIFTJIS_CHARSET : DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       face.c_str());
 }
 
 }  // namespace altostrat

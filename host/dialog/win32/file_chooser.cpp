@@ -33,14 +33,14 @@ std::string ShortPathOf(const std::wstring& path) {
 // FILTER_PARTS: each filter's name, then its pattern; the Open dialog's list ends with an empty
 // name.
 std::optional<PickedFile> ChooseFile(HWND owner, const std::vector<const char*>& filterParts,
-                                     const std::string& startFolder) {
+                                     const std::string& startFolder, const char* chooserTitle) {
     std::wstring filter;
     for (const char* part : filterParts) {
         filter += Wide(part);
         filter.push_back(L'\0');
     }
     filter.push_back(L'\0');
-    const std::wstring title = Wide(kFileChooserTitle);
+    const std::wstring title = Wide(chooserTitle);
     const std::wstring folder = Wide(startFolder);
     std::vector<wchar_t> file(kPathBuffer, L'\0');
     std::vector<wchar_t> fileTitle(kPathBuffer, L'\0');
@@ -67,15 +67,17 @@ std::optional<PickedFile> ChooseFile(HWND owner, const std::vector<const char*>&
 
 }  // namespace
 
-std::optional<PickedFile> ChooseMusicFile(const HostSettings& settings, HWND owner) {
-    return ChooseFile(owner, {kFileFilterName, kFileFilterPattern},
-                      ChooserStartFolder(settings.BgmFolder));
+std::optional<PickedFile> ChooseMusicFile(const HostSettings& settings, HWND owner,
+                                          const HostTexts& texts) {
+    return ChooseFile(owner, {texts.musicFilter, kFileFilterPattern},
+                      ChooserStartFolder(settings.BgmFolder), texts.fileChooserTitle);
 }
 
-std::optional<PickedFile> ChoosePictureFile(HWND owner, const std::string& startFolder) {
+std::optional<PickedFile> ChoosePictureFile(HWND owner, const std::string& startFolder,
+                                            const HostTexts& texts) {
     return ChooseFile(
-        owner, {kPictureFilterName, kPictureFilterPattern, kAnyFilterName, kAnyFilterPattern},
-        startFolder);
+        owner, {texts.pictureFilter, kPictureFilterPattern, texts.anyFilter, kAnyFilterPattern},
+        startFolder, texts.fileChooserTitle);
 }
 
 }  // namespace altostrat

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "host/settings/settings.h"
+#include "host/text/host_texts.h"
 
 namespace altostrat {
 
@@ -16,10 +17,13 @@ struct PickedFile {
     std::string shortPath;  // its 8.3 form, "" when there is none (the file does not exist)
 };
 
-// The music file, opening in the folder of BgmFolder; nothing when the user cancelled.
-std::optional<PickedFile> ChooseMusicFile(const HostSettings& settings, HWND owner);
+// The music file, opening in the folder of BgmFolder, with the title and filter names of TEXTS;
+// nothing when the user cancelled.
+std::optional<PickedFile> ChooseMusicFile(const HostSettings& settings, HWND owner,
+                                          const HostTexts& texts);
 
 // The same for a picture, opening in START_FOLDER.
-std::optional<PickedFile> ChoosePictureFile(HWND owner, const std::string& startFolder);
+std::optional<PickedFile> ChoosePictureFile(HWND owner, const std::string& startFolder,
+                                            const HostTexts& texts);
 
 }  // namespace altostrat

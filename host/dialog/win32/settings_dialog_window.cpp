@@ -85,22 +85,19 @@ void CloseDialog(SettingsDialogWindow& d) {
 std::optional<std::string> KeepablePath(SettingsDialogWindow& d, const PickedFile& picked) {
     std::optional<std::string> storable = StorablePath(picked.path, picked.shortPath);
     if (!storable) {
-        const std::string why =
-            RefusalOf(picked.path) == PathRefusal::kTooLong
-                ? u8"このファイルの場所は長すぎて、設定ファイルに書けません (書けるのは 255 "
-                  u8"文字まで)。\nもっと短い場所のファイルを選んでください。\n\n"
-                : u8"このファイルの場所には、設定ファイルに書けない文字が含まれています。\n"
-                  u8"別の場所のファイルを選んでください。\n\n";
+        const std::string why = RefusalOf(picked.path) == PathRefusal::kTooLong
+                                    ? d.texts.pathTooLong
+                                    : d.texts.pathUnwritable;
         // A long path has no blank to wrap at: broken into lines, the message stays on screen.
         const std::wstring text = Wide(why + BrokenIntoLines(picked.path, kMessageColumns));
-        MessageBoxW(d.window, text.c_str(), Wide(kSettingsDialogTitle).c_str(),
+        MessageBoxW(d.window, text.c_str(), Wide(d.texts.dialogTitle).c_str(),
                     MB_OK | MB_ICONWARNING);
     }
     return storable;
 }
 
 void PickFile(SettingsDialogWindow& d) {
-    const std::optional<PickedFile> picked = ChooseMusicFile(d.host.settings, d.window);
+    const std::optional<PickedFile> picked = ChooseMusicFile(d.host.settings, d.window, d.texts);
     if (!picked) {
         return;
     }
@@ -114,7 +111,7 @@ void PickFile(SettingsDialogWindow& d) {
 // (CLEAR_FOLDER_BOX): a cancelled chooser or a refused path changes nothing.
 void PickPicture(SettingsDialogWindow& d, bool clearFolderBox) {
     const std::optional<PickedFile> picked =
-        ChoosePictureFile(d.window, PictureChooserFolder(d.form, d.host.settings));
+        ChoosePictureFile(d.window, PictureChooserFolder(d.form, d.host.settings), d.texts);
     if (!picked) {
         return;
     }
@@ -127,10 +124,11 @@ void PickPicture(SettingsDialogWindow& d, bool clearFolderBox) {
 
 class Win32KeeperSwitch final : public KeeperSwitch {
   public:
-    explicit Win32KeeperSwitch(std::wstring keeper) : keeper_(std::move(keeper)) {}
+    Win32KeeperSwitch(std::wstring keeper, UiLanguage language)
+        : keeper_(std::move(keeper)), language_(language) {}
     bool FolderIsPrivate(std::string& why) override {
         const std::wstring folder = keeper_.substr(0, keeper_.find_last_of(L'\\'));
-        return !FolderOthersCanWrite(folder, why);
+        return !FolderOthersCanWrite(folder, why, language_);
     }
     bool SetAtSignIn(bool on) override { return SetKeeperAtSignIn(keeper_, on); }
     bool Start() override { return StartKeeper(keeper_); }
@@ -138,17 +136,20 @@ class Win32KeeperSwitch final : public KeeperSwitch {
 
   private:
     std::wstring keeper_;
+    UiLanguage language_;
 };
 
 // The keeper's box, once the settings are saved (keeper_box.h).
 void ApplyKeeperChoice(SettingsDialogWindow& d) {
     const std::wstring keeper = KeeperBesideHost();
-    Win32KeeperSwitch keeperSwitch(keeper);
+    Win32KeeperSwitch keeperSwitch(keeper, d.host.language);
     const KeeperOutcome outcome =
         ApplyKeeperChange(KeeperChangeOnConfirm(d.form, d.keeperWasOn), keeperSwitch);
     if (outcome.failed != KeeperFailure::kNone) {
-        MessageBoxW(d.window, Wide(KeeperFailureMessage(outcome) + "\n\n" + Narrow(keeper)).c_str(),
-                    Wide(kSettingsDialogTitle).c_str(), MB_OK | MB_ICONWARNING);
+        MessageBoxW(
+            d.window,
+            Wide(KeeperFailureMessage(outcome, d.host.language) + "\n\n" + Narrow(keeper)).c_str(),
+            Wide(d.texts.dialogTitle).c_str(), MB_OK | MB_ICONWARNING);
     }
 }
 
@@ -161,12 +162,10 @@ void Confirm(SettingsDialogWindow& d) {
         // The setting that stopped the save, else the file that could not be written.
         const std::optional<UnkeptSetting> unkept = UnkeptPath(d.host.settings);
         const std::wstring message =
-            Wide(unkept ? u8"設定を保存できませんでした。\n次の値は設定ファイルに書けません。\n\n" +
-                              unkept->key + "=" + BrokenIntoLines(unkept->value, kMessageColumns)
-                        : u8"設定を保存できませんでした。\nアルトストラト.ini のあるフォルダーに"
-                          u8"書き込めるか確かめてください。\n\n" +
-                              SettingsPath(d.host.programFolder));
-        MessageBoxW(d.window, message.c_str(), Wide(kSettingsDialogTitle).c_str(),
+            Wide(unkept ? d.texts.settingUnkept + unkept->key + "=" +
+                              BrokenIntoLines(unkept->value, kMessageColumns)
+                        : d.texts.settingsFileUnwritten + SettingsPath(d.host.programFolder));
+        MessageBoxW(d.window, message.c_str(), Wide(d.texts.dialogTitle).c_str(),
                     MB_OK | MB_ICONWARNING);
         return;
     }
@@ -375,8 +374,10 @@ void ReleaseGdi(SettingsDialogWindow& d) {
 void UseDpi(SettingsDialogWindow& d, int dpi) {
     d.dpi = dpi;
     d.look.dpi = dpi;
-    d.look.font = CreateDialogFont(dpi, false);
-    d.linkFont = CreateDialogFont(dpi, true);
+    d.look.font = CreateDialogFont(dpi, false, d.host.language);
+    d.linkFont = CreateDialogFont(dpi, true, d.host.language);
+    // The design's captions keep the design's places; others are measured in the font just made.
+    d.growth = d.host.language == UiLanguage::kJapanese ? DialogGrowth{} : MeasuredGrowth(d);
 }
 
 int DisplayDpi() {
@@ -402,32 +403,48 @@ void MoveTo(HWND window, const RECT& place) {
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// A button's place at the dialog's DPI after the growth: the picture's "..." in the 景色
+// column, 設定 and ｷｬﾝｾﾙ with the form's right side.
+RECT PlaceOfButton(const SettingsDialogWindow& d, DialogButton button) {
+    const TwipsRect place = kDialogButtons[static_cast<int>(button)].place;
+    switch (button) {
+        case DialogButton::kPicture:
+            return PixelRect(d, InSceneryColumn(place, d.growth));
+        case DialogButton::kSet:
+        case DialogButton::kCancel:
+            return PixelRect(d, MovedRight(place, d.growth));
+        case DialogButton::kFile:
+        default:
+            return PixelRect(d, place);
+    }
+}
+
 void CreateButton(SettingsDialogWindow& d, DialogButton which) {
     const int index = static_cast<int>(which);
-    PropertyBag data = StoredButtonData(which);
-    CreateCommandWindow(d.buttons[index], d.window, kFirstButtonId + index,
-                        PixelRect(d, kDialogButtons[index].place), data, d.look);
+    PropertyBag data = StoredButtonData(which, d.texts);
+    CreateCommandWindow(d.buttons[index], d.window, kFirstButtonId + index, PlaceOfButton(d, which),
+                        data, d.look);
 }
 
 // Every child at its place for the dialog's DPI, in the dialog's font.
 void PlaceControls(SettingsDialogWindow& d) {
     for (const DialogButtonPlace& place : kDialogButtons) {
-        MoveTo(d.buttons[static_cast<int>(place.button)].window, PixelRect(d, place.place));
+        MoveTo(d.buttons[static_cast<int>(place.button)].window, PlaceOfButton(d, place.button));
     }
     for (int kind = 0; kind < 3; ++kind) {
-        MoveTo(d.choices[kind], RowRect(d, ChoiceRow(kind)));
+        MoveTo(d.choices[kind], RowRect(d, kFirstChoiceId + kind));
     }
     for (int choice = 0; choice < 3; ++choice) {
-        MoveTo(d.screenChoices[choice], RowRect(d, ScreenRow(choice)));
+        MoveTo(d.screenChoices[choice], RowRect(d, kFirstScreenId + choice));
     }
-    MoveTo(d.aircraftBox, RowRect(d, kAircraftRow));
-    MoveTo(d.skyBox, RowRect(d, kSkyRow));
+    MoveTo(d.aircraftBox, RowRect(d, kAircraftId));
+    MoveTo(d.skyBox, RowRect(d, kSkyId));
     for (int kind = 0; kind < 2; ++kind) {
-        MoveTo(d.sceneryChoices[kind], RowRect(d, SceneryRow(kind)));
+        MoveTo(d.sceneryChoices[kind], RowRect(d, kFirstSceneryId + kind));
     }
-    MoveTo(d.sceneryFolderBox, RowRect(d, kSceneryFolderRow));
-    MoveTo(d.keeperBox, RowRect(d, kKeeperRow));
-    MoveTo(d.clockBox, RowRect(d, kClockRow));
+    MoveTo(d.sceneryFolderBox, RowRect(d, kSceneryFolderId));
+    MoveTo(d.keeperBox, RowRect(d, kKeeperId));
+    MoveTo(d.clockBox, RowRect(d, kClockId));
     const RECT combo = PixelRect(d, kRepeatComboPlace);
     SendMessageW(d.combo, WM_SETFONT, reinterpret_cast<WPARAM>(d.look.font), FALSE);
     MoveTo(d.combo, RECT{combo.left, combo.top, combo.right, combo.top + Px(d, 300) * 10});
@@ -438,25 +455,25 @@ void PlaceControls(SettingsDialogWindow& d) {
 // the sky box, then the 景色 group beside them from the top (its two choices, its "...", the
 // folder box, the keeper's box, the clock's box), then 設定 and ｷｬﾝｾﾙ.
 void CreateControls(SettingsDialogWindow& d, HINSTANCE instance) {
-    d.choices[1] = CreateRow(d, instance, ChoiceRow(1), kFirstChoiceId + 1);
+    d.choices[1] = CreateRow(d, instance, kFirstChoiceId + 1);
     d.combo = CreateWindowExW(
         0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN, 0, 0,
         0, 0, d.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kRepeatComboId)), instance,
         nullptr);
-    d.choices[0] = CreateRow(d, instance, ChoiceRow(0), kFirstChoiceId);
-    d.choices[2] = CreateRow(d, instance, ChoiceRow(2), kFirstChoiceId + 2);
+    d.choices[0] = CreateRow(d, instance, kFirstChoiceId);
+    d.choices[2] = CreateRow(d, instance, kFirstChoiceId + 2);
     CreateButton(d, DialogButton::kFile);
-    d.screenChoices[0] = CreateRow(d, instance, ScreenRow(0), kFirstScreenId);
-    d.screenChoices[1] = CreateRow(d, instance, ScreenRow(1), kFirstScreenId + 1);
-    d.screenChoices[2] = CreateRow(d, instance, ScreenRow(2), kFirstScreenId + 2);
-    d.aircraftBox = CreateRow(d, instance, kAircraftRow, kAircraftId);
-    d.skyBox = CreateRow(d, instance, kSkyRow, kSkyId);
-    d.sceneryChoices[0] = CreateRow(d, instance, SceneryRow(0), kFirstSceneryId);
-    d.sceneryChoices[1] = CreateRow(d, instance, SceneryRow(1), kFirstSceneryId + 1);
+    d.screenChoices[0] = CreateRow(d, instance, kFirstScreenId);
+    d.screenChoices[1] = CreateRow(d, instance, kFirstScreenId + 1);
+    d.screenChoices[2] = CreateRow(d, instance, kFirstScreenId + 2);
+    d.aircraftBox = CreateRow(d, instance, kAircraftId);
+    d.skyBox = CreateRow(d, instance, kSkyId);
+    d.sceneryChoices[0] = CreateRow(d, instance, kFirstSceneryId);
+    d.sceneryChoices[1] = CreateRow(d, instance, kFirstSceneryId + 1);
     CreateButton(d, DialogButton::kPicture);
-    d.sceneryFolderBox = CreateRow(d, instance, kSceneryFolderRow, kSceneryFolderId);
-    d.keeperBox = CreateRow(d, instance, kKeeperRow, kKeeperId);
-    d.clockBox = CreateRow(d, instance, kClockRow, kClockId);
+    d.sceneryFolderBox = CreateRow(d, instance, kSceneryFolderId);
+    d.keeperBox = CreateRow(d, instance, kKeeperId);
+    d.clockBox = CreateRow(d, instance, kClockId);
     CreateButton(d, DialogButton::kSet);
     CreateButton(d, DialogButton::kCancel);
     PlaceControls(d);
@@ -475,7 +492,15 @@ void Rescale(SettingsDialogWindow& d, int dpi, const RECT& suggested) {
     PlaceControls(d);
     DeleteObject(oldFont);
     DeleteObject(oldLinkFont);
-    SetWindowPos(d.window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+    // English captions measured at the new scale may round to another growth than the old one:
+    // the window then takes the width its own layout needs, where Windows suggests it.
+    int width = suggested.right - suggested.left;
+    if (d.host.language != UiLanguage::kJapanese) {
+        RECT outer{0, 0, Px(d, kDialogClientWidthTwips + d.growth.width), 0};
+        AdjustWindowRectEx(&outer, kDialogStyle, FALSE, 0);
+        width = outer.right - outer.left;
+    }
+    SetWindowPos(d.window, nullptr, suggested.left, suggested.top, width,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     RefreshPicture(d);
 }
@@ -483,14 +508,15 @@ void Rescale(SettingsDialogWindow& d, int dpi, const RECT& suggested) {
 // Form_Load, in its order.
 void LoadForm(SettingsDialogWindow& d, HINSTANCE instance) {
     // 1. Place: centred across, a third of the free height from the top.
-    RECT outer{0, 0, Px(d, kDialogClientWidthTwips), Px(d, kDialogClientHeightTwips)};
+    RECT outer{0, 0, Px(d, kDialogClientWidthTwips + d.growth.width),
+               Px(d, kDialogClientHeightTwips)};
     AdjustWindowRectEx(&outer, kDialogStyle, FALSE, 0);
     const int width = outer.right - outer.left;
     const int height = outer.bottom - outer.top;
     const PixelPoint at =
         DialogPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), width, height);
     d.window = CreateWindowExW(WS_EX_CONTROLPARENT, Wide(kSettingsDialogClass).c_str(),
-                               Wide(kSettingsDialogTitle).c_str(), kDialogStyle, at.x, at.y, width,
+                               Wide(d.texts.dialogTitle).c_str(), kDialogStyle, at.x, at.y, width,
                                height, nullptr, nullptr, instance, &d);
     if (!d.window) {
         return;

@@ -31,8 +31,11 @@ constexpr int kMarkPixels = 12;  // the marks' own size, at 96 DPI
 
 // The form Altostrat_P: its logic's state, its windows and the GDI objects it draws with.
 struct SettingsDialogWindow {
-    explicit SettingsDialogWindow(HostState& state) : host(state) {}
+    explicit SettingsDialogWindow(HostState& state)
+        : host(state), texts(TextsFor(state.language)) {}
     HostState& host;
+    const HostTexts& texts;  // in the user's language
+    DialogGrowth growth;     // for captions longer than the design's, at the current DPI
     SettingsDialogForm form;
     int dpi = 96;
     HWND window = nullptr;
@@ -88,10 +91,13 @@ void PaintPicture(SettingsDialogWindow& d);
 void ReleasePicture(SettingsDialogWindow& d);
 void RefreshPicture(SettingsDialogWindow& d);
 
-// The rows: registering their class, making one (placed later) and its place at the dialog's
-// DPI, from its mark to the end of its caption in the dialog's font.
+// The rows, by their control ids: registering their class, making one (placed later) and its
+// place at the dialog's DPI, from its mark to the end of its caption in the dialog's font.
 void RegisterRowClass(HINSTANCE instance);
-HWND CreateRow(SettingsDialogWindow& d, HINSTANCE instance, const ChoicePlace& place, int id);
-RECT RowRect(SettingsDialogWindow& d, const ChoicePlace& place);
+HWND CreateRow(SettingsDialogWindow& d, HINSTANCE instance, int id);
+RECT RowRect(SettingsDialogWindow& d, int id);
+
+// How much the dialog grows for the rows' captions in the current font (dialog_layout.h).
+DialogGrowth MeasuredGrowth(SettingsDialogWindow& d);
 
 }  // namespace altostrat::settings_window

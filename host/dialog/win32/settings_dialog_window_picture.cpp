@@ -133,19 +133,20 @@ void PaintPicture(SettingsDialogWindow& d) {
     FillRect(dc, &client, back);
     DeleteObject(back);
     PaintGradientRows(dc, client.right, client.bottom);
-    TileBackground(d, dc, PixelRect(d, kPanelPlace));
+    TileBackground(d, dc, PixelRect(d, Widened(kPanelPlace, d.growth)));
 
-    DrawHeading(d, dc, kHeadingShapePlace, kHeadingPlace, kHeadingCaption);
-    DrawHeading(d, dc, kScreenHeadingShapePlace, kScreenHeadingPlace, kScreenHeadingCaption);
-    DrawHeading(d, dc, kSceneryHeadingShapePlace, kSceneryHeadingPlace, kSceneryHeadingCaption);
+    DrawHeading(d, dc, kHeadingShapePlace, kHeadingPlace, d.texts.musicHeading);
+    DrawHeading(d, dc, kScreenHeadingShapePlace, kScreenHeadingPlace, d.texts.screenHeading);
+    DrawHeading(d, dc, InSceneryColumn(kSceneryHeadingShapePlace, d.growth),
+                InSceneryColumn(kSceneryHeadingPlace, d.growth), d.texts.sceneryHeading);
 
     const COLORREF black = RGB(0, 0, 0);
     const COLORREF white = RGB(255, 255, 255);
-    DrawLabel(dc, d.look.font, black, kRepeatCaption, PixelRect(d, kRepeatCaptionPlace),
+    DrawLabel(dc, d.look.font, black, d.texts.repeatCaption, PixelRect(d, kRepeatCaptionPlace),
               DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
 
     // lbl_Fname: a single-line border round the path, which wraps inside it.
-    const RECT fileLabel = PixelRect(d, kFileLabelPlace);
+    const RECT fileLabel = PixelRect(d, Widened(kFileLabelPlace, d.growth));
     Frame(dc, fileLabel, Scaled(d, 1), static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     RECT fileText = fileLabel;
     InflateRect(&fileText, -Scaled(d, 2), -Scaled(d, 2));
@@ -153,7 +154,7 @@ void PaintPicture(SettingsDialogWindow& d) {
               DT_LEFT | DT_WORDBREAK | DT_EDITCONTROL);
     // The 景色 picture's path on one line: a long one keeps its end, the picture's or the
     // folder's own name, and loses its middle.
-    const RECT pictureLabel = PixelRect(d, kPicturePathPlace);
+    const RECT pictureLabel = PixelRect(d, InSceneryColumn(kPicturePathPlace, d.growth));
     Frame(dc, pictureLabel, Scaled(d, 1), static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     RECT pictureText = pictureLabel;
     InflateRect(&pictureText, -Scaled(d, 2), -Scaled(d, 1));
@@ -162,25 +163,25 @@ void PaintPicture(SettingsDialogWindow& d) {
 
     // The credit line, measured in the font the dialog got: the longest wording that ends before
     // 設定, and whatever is drawn is cut there.
-    const int room = Px(d, kCreditRoomTwips);
+    const int room = Px(d, kCreditRoomTwips + d.growth.width);
     std::vector<int> widths;
-    for (const char* caption : kCreditCaptions) {
+    for (const char* caption : d.texts.credits) {
         widths.push_back(TextWidth(dc, d.look.font, caption));
     }
     RECT credit = PixelRect(d, kCreditPlace);
     credit.right = credit.left + room;
     credit.bottom = PixelRect(d, kLinkPlace).top;  // the whole height of a taller fallback font
-    DrawLabel(dc, d.look.font, white, kCreditCaptions[FittingText(widths, room)], credit,
+    DrawLabel(dc, d.look.font, white, d.texts.credits[FittingText(widths, room)], credit,
               DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS);
     // lbl_URL, sized to its text: the pointing hand and the click follow that size.
     RECT link = PixelRect(d, kLinkPlace);
     const HGDIOBJ oldFont = SelectObject(dc, d.linkFont);
-    const std::wstring url = Wide(kManualLinkCaption);
+    const std::wstring url = Wide(d.texts.manualLink);
     DrawTextW(dc, url.c_str(), -1, &link, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, oldFont);
     link.right = std::min<LONG>(link.right, link.left + room);
     d.linkRect = link;
-    DrawLabel(dc, d.linkFont, white, kManualLinkCaption, link,
+    DrawLabel(dc, d.linkFont, white, d.texts.manualLink, link,
               DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS);
 }
 

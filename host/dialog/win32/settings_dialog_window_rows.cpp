@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "common/win32/wide_text.h"
 #include "host/dialog/win32/settings_dialog_window_parts.h"
@@ -63,6 +65,34 @@ const ChoicePlace& PlaceOfRow(const RowOf& row) {
         default:
             return kAircraftRow;
     }
+}
+
+const char* TextOfRow(const SettingsDialogWindow& d, const RowOf& row) {
+    switch (row.group) {
+        case RowGroup::kMusic:
+            return d.texts.musicChoices[row.index];
+        case RowGroup::kScreen:
+            return d.texts.screenChoices[row.index];
+        case RowGroup::kScenery:
+            return d.texts.sceneryChoices[row.index];
+        case RowGroup::kSceneryFolder:
+            return d.texts.sceneryFolderBox;
+        case RowGroup::kSky:
+            return d.texts.skyBox;
+        case RowGroup::kKeeper:
+            return d.texts.keeperBox;
+        case RowGroup::kClock:
+            return d.texts.clockBox;
+        case RowGroup::kAircraft:
+        default:
+            return d.texts.aircraftBox;
+    }
+}
+
+// The rows that stand in the 景色 column and move with it.
+bool InSceneryColumnGroup(RowGroup group) {
+    return group == RowGroup::kScenery || group == RowGroup::kSceneryFolder ||
+           group == RowGroup::kKeeper || group == RowGroup::kClock;
 }
 
 HBITMAP MarkOfRow(const SettingsDialogWindow& d, const RowOf& row) {
@@ -123,7 +153,8 @@ void PaintRow(HWND window, HWND parent, SettingsDialogWindow& d, const RowOf& ro
     const ChoicePlace& place = PlaceOfRow(row);
     RECT text = client;
     text.left = Px(d, place.caption.left - place.mark.left);
-    DrawLabel(dc, d.look.font, RGB(0, 0, 0), place.text, text, DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
+    DrawLabel(dc, d.look.font, RGB(0, 0, 0), TextOfRow(d, row), text,
+              DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
     if (GetFocus() == window) {
         RECT focus = text;
         InflateRect(&focus, 1, 0);
@@ -204,24 +235,53 @@ void RegisterRowClass(HINSTANCE instance) {
     RegisterClassW(&choiceClass);
 }
 
-HWND CreateRow(SettingsDialogWindow& d, HINSTANCE instance, const ChoicePlace& place, int id) {
-    return CreateWindowExW(0, kChoiceClass, Wide(place.text).c_str(),
+HWND CreateRow(SettingsDialogWindow& d, HINSTANCE instance, int id) {
+    return CreateWindowExW(0, kChoiceClass, Wide(TextOfRow(d, RowFromId(id))).c_str(),
                            WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, d.window,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }
 
-RECT RowRect(SettingsDialogWindow& d, const ChoicePlace& place) {
-    const RECT mark = PixelRect(d, place.mark);
+RECT RowRect(SettingsDialogWindow& d, int id) {
+    const RowOf row = RowFromId(id);
+    const ChoicePlace& place = PlaceOfRow(row);
+    const RECT mark = PixelRect(
+        d, InSceneryColumnGroup(row.group) ? InSceneryColumn(place.mark, d.growth) : place.mark);
     const HDC screen = GetDC(d.window);
     const HGDIOBJ old = SelectObject(screen, d.look.font);
     SIZE text{};
-    const std::wstring caption = Wide(place.text);
+    const std::wstring caption = Wide(TextOfRow(d, row));
     GetTextExtentPoint32W(screen, caption.c_str(), static_cast<int>(caption.size()), &text);
     SelectObject(screen, old);
     ReleaseDC(d.window, screen);
     const int width = Px(d, place.caption.left - place.mark.left) + text.cx + 2;
     const int height = std::max<int>(mark.bottom - mark.top, text.cy);
     return RECT{mark.left, mark.top, mark.left + width, mark.top + height};
+}
+
+// The left column's rows that end before the 景色 column (the music rows end before the combo
+// and the file label, which English words clear), and the 景色 rows that end before the panel's
+// right edge ("デスクトップ" ends before "画像", which English words clear too).
+DialogGrowth MeasuredGrowth(SettingsDialogWindow& d) {
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(screen, d.look.font);
+    auto end = [&](int id) {
+        const RowOf row = RowFromId(id);
+        const std::wstring caption = Wide(TextOfRow(d, row));
+        SIZE text{};
+        GetTextExtentPoint32W(screen, caption.c_str(), static_cast<int>(caption.size()), &text);
+        return PlaceOfRow(row).caption.left + MulDiv(text.cx, 1440, d.dpi);
+    };
+    std::vector<int> left;
+    for (int id : {kFirstScreenId, kFirstScreenId + 1, kFirstScreenId + 2, kAircraftId, kSkyId}) {
+        left.push_back(end(id));
+    }
+    std::vector<int> right;
+    for (int id : {kFirstSceneryId + 1, kSceneryFolderId, kKeeperId, kClockId}) {
+        right.push_back(end(id));
+    }
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    return GrowthFor(left, right);
 }
 
 }  // namespace altostrat::settings_window

@@ -184,8 +184,8 @@ bool WriteDesktopPictureFile(HINSTANCE module, const DesktopRequest& request,
                              const std::string& path) {
     Win32DesktopGatherer gatherer(request);
     const GroundAccount account = GatherDesktopPicture(request.ownPictureChosen, gatherer);
-    WriteGroundReport(
-        GroundReport(account));  // a run whose account is not written flies all the same
+    WriteGroundReport(GroundReport(
+        account, request.language));  // a run whose account is not written flies all the same
     if (account.source == DesktopSource::kGround || !gatherer.picture) {
         return WriteBitmapResourceToFile(module, ALTOSTRAT_IDB_GROUND, path);
     }

@@ -2,6 +2,7 @@
 // "Configure" starts it with nothing.
 #include <windows.h>
 
+#include "common/win32/ui_language.h"
 #include "common/win32/wide_text.h"
 #include "host/host_state.h"
 #include "host/startup/command_line.h"
@@ -16,6 +17,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     state.arguments =
         altostrat::ArgumentsOf(altostrat::Narrow(GetCommandLineW()), altostrat::ProgramPathForms());
     state.programFolder = altostrat::ProgramFolder();
+    state.language = altostrat::UserUiLanguage();
     altostrat::Win32HostPlatform platform;
     return altostrat::Main(state, platform);
 }

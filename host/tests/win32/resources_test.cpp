@@ -40,7 +40,9 @@ class Module {
     HMODULE module_;
 };
 
-std::wstring VersionString(const std::wstring& file, const wchar_t* name) {
+// NAME of the version information's block BLOCK ("041104B0" Japanese, "040904B0" English).
+std::wstring VersionString(const std::wstring& file, const wchar_t* name,
+                           const wchar_t* block = L"041104B0") {
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeW(file.c_str(), &ignored);
     if (size == 0) {
@@ -50,7 +52,7 @@ std::wstring VersionString(const std::wstring& file, const wchar_t* name) {
     if (!GetFileVersionInfoW(file.c_str(), 0, size, data.data())) {
         return L"";
     }
-    const std::wstring query = std::wstring(L"\\StringFileInfo\\041104B0\\") + name;
+    const std::wstring query = std::wstring(L"\\StringFileInfo\\") + block + L"\\" + name;
     wchar_t* value = nullptr;
     UINT length = 0;
     if (!VerQueryValueW(data.data(), query.c_str(), reinterpret_cast<void**>(&value), &length)) {
@@ -69,15 +71,40 @@ void ExpectIconAndVersion(const std::wstring& file, const wchar_t* originalName)
     EXPECT_EQ(VersionString(file, L"FileVersion"), L"1.0.0");
     EXPECT_EQ(VersionString(file, L"ProductName"), L"アルトストラト");
     EXPECT_EQ(VersionString(file, L"OriginalFilename"), originalName);
+    // Explorer shows the block of the user's language: the English one names no Japanese but
+    // the file's own name.
+    EXPECT_EQ(VersionString(file, L"ProductName", L"040904B0"), L"Altostrat");
+    const std::wstring description = VersionString(file, L"FileDescription", L"040904B0");
+    EXPECT_EQ(description.rfind(L"Altostrat ", 0), 0u) << Narrow(description);
+    EXPECT_EQ(VersionString(file, L"OriginalFilename", L"040904B0"), originalName);
 }
 
-TEST(Resources, TheHostHasItsIconVersionAndNameAsStringOne) {
+// String 1 of LANGUAGE's block: the second string of the table's first block of sixteen.
+std::wstring StringOne(HMODULE module, WORD language) {
+    const HRSRC found = FindResourceExW(module, RT_STRING, MAKEINTRESOURCEW(1), language);
+    const HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
+    const wchar_t* block =
+        loaded != nullptr ? static_cast<const wchar_t*>(LockResource(loaded)) : nullptr;
+    if (block == nullptr) {
+        return L"";
+    }
+    block += 1 + block[0];  // past string 0, its length first
+    return std::wstring(block + 1, block[0]);
+}
+
+// Windows' screen saver list reads the name with LoadStringW, whose block follows the user's
+// display language: Japanese on a Japanese Windows, English on any other.
+TEST(Resources, TheHostHasItsIconVersionAndItsNameInBothLanguagesAsStringOne) {
     const std::wstring host = Built(L"host\\アルトストラト.scr");
     ExpectIconAndVersion(host, L"アルトストラト.scr");
     const Module module(host);
+    EXPECT_EQ(StringOne(module.get(), MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT)),
+              L"アルトストラト");
+    EXPECT_EQ(StringOne(module.get(), MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)), L"Altostrat");
     wchar_t name[64] = {};
     ASSERT_GT(LoadStringW(module.get(), 1, name, 64), 0);
-    EXPECT_STREQ(name, L"アルトストラト");
+    const bool japanese = PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE;
+    EXPECT_STREQ(name, japanese ? L"アルトストラト" : L"Altostrat");
 }
 
 TEST(Resources, TheRendererHasItsIconAndVersion) {

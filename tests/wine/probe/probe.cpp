@@ -12,6 +12,10 @@
 //   altostrat-probe texts CLASS TITLE    prints the texts the window's visible child
 //                                         windows hold now, one a line in UTF-8, exit 1
 //                                         when no such window exists
+//   altostrat-probe places CLASS TITLE   of each visible child window (not their children):
+//                                         "LEFT TOP RIGHT BOTTOM TEXT" (TEXT maybe empty), in
+//                                         the window's client area, exit 1 when no such window
+//                                         exists
 //   altostrat-probe exstyle TITLE        prints "topmost=0|1 exstyle=0xXXXXXXXX", the window's
 //                                         extended style, exit 1 when no such window exists
 //   CLASS or TITLE "-" matches any (a wizard's title changes from page to page).
@@ -113,6 +117,34 @@ BOOL CALLBACK PrintChildText(HWND child, LPARAM) {
         }
     }
     return TRUE;
+}
+
+// LPARAM: the window whose own children are printed with their places.
+BOOL CALLBACK PrintChildPlace(HWND child, LPARAM parentValue) {
+    const HWND parent = reinterpret_cast<HWND>(parentValue);
+    wchar_t text[512] = {};
+    if (GetParent(child) != parent || !IsWindowVisible(child)) {
+        return TRUE;
+    }
+    GetWindowTextW(child, text, 512);
+    RECT place{};
+    GetWindowRect(child, &place);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
+    char utf8[2048];
+    if (WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr) > 0) {
+        std::printf("%ld %ld %ld %ld %s\n", place.left, place.top, place.right, place.bottom, utf8);
+    }
+    return TRUE;
+}
+
+int Places(const wchar_t* className, const wchar_t* title) {
+    HWND hwnd = Find(className, title);
+    if (hwnd == nullptr) {
+        std::printf("none\n");
+        return 1;
+    }
+    EnumChildWindows(hwnd, PrintChildPlace, reinterpret_cast<LPARAM>(hwnd));
+    return 0;
 }
 
 int Texts(const wchar_t* className, const wchar_t* title) {
@@ -217,6 +249,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (argc == 4 && std::wcscmp(argv[1], L"texts") == 0) {
         return Texts(argv[2], argv[3]);
+    }
+    if (argc == 4 && std::wcscmp(argv[1], L"places") == 0) {
+        return Places(argv[2], argv[3]);
     }
     if (argc == 3 && std::wcscmp(argv[1], L"origin") == 0) {
         return Origin(argv[2]);

@@ -150,8 +150,8 @@ rm -rf "$unzipped"
 # The Start-menu entries, English on this system, and no Japanese ones.
 appdata=$(wine cmd /c 'echo %APPDATA%' 2>/dev/null | tr -d '\r')
 start_menu=$(unix_path "$appdata\\Microsoft\\Windows\\Start Menu\\Programs")
-choose_en="$start_menu/Make アルトストラト the screensaver.lnk"
-settings_en="$start_menu/アルトストラト settings.lnk"
+choose_en="$start_menu/Make Altostrat the screensaver.lnk"
+settings_en="$start_menu/Altostrat settings.lnk"
 choose_ja="$start_menu/アルトストラト をスクリーンセーバーにする.lnk"
 settings_ja="$start_menu/アルトストラト の設定.lnk"
 [ -f "$choose_en" ] && [ -f "$settings_en" ] || fail "no Start-menu entries: $(ls "$start_menu")"

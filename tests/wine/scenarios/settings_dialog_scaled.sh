@@ -9,7 +9,9 @@
 # of other scales (WM_DPICHANGED with the rectangle Windows would suggest, which Wine never sends
 # by itself), the dialog lays itself out at 100 % (496 x 396) and back at 150 %, where it looks
 # as it did when it opened at 150 %: nearly every pixel the same. The scaling is set in a prefix
-# of the scenario's own, so no other scenario runs at 150 %.
+# of the scenario's own, so no other scenario runs at 150 %. On an English system the dialog,
+# grown for its English captions, keeps every row and button inside its client area and apart
+# from each other at 150 % too.
 start_xvfb 1024x768
 fresh_prefix "$ALTOSTRAT_WINE_HOME/scaled-prefix"
 export WINEPREFIX=$ALTOSTRAT_WINE_HOME/scaled-prefix
@@ -93,3 +95,24 @@ poll 20 again || fail "laid out again at 150 %, $differing pixels differ from th
 xdotool mousemove $((OX + 700)) $((OY + 8)) key Escape
 wait_exit "$HOST_PID" 30
 [ ! -f "$HOST_INI" ] || fail "Escape wrote the settings file"
+
+# English at 150 %: captions measured at this scale, the dialog grown by as much; then moved to a
+# monitor of 100 %.
+LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 start_program "$HOST_COPY" /c
+HOST_PID=$PROGRAM_PID
+poll 60 window_shown AltostratSettings "<Altostrat>" || fail "no English dialog at 150 %"
+read -r w h <<<"$(window_info AltostratSettings "<Altostrat>" |
+    sed -E 's/client=([0-9]+)x([0-9]+).*/\1 \2/')"
+[ "$w" -ge 744 ] && [ "$h" = 594 ] || fail "the English dialog at 150 %: ${w}x$h"
+places=$(probe places AltostratSettings "<Altostrat>")
+bad=$(overlapping_places "$w" "$h" <<<"$places")
+[ -z "$bad" ] || fail "at 150 %, controls overlap or stand outside ${w}x$h: $bad"
+# Moved to a 100 % monitor: laid out again in the captions measured there, and as whole.
+wine "$DPI_CHANGE" "<Altostrat>" 144 96 || fail "no WM_DPICHANGED to 96 sent to the English dialog"
+read -r w h <<<"$(window_info AltostratSettings "<Altostrat>" |
+    sed -E 's/client=([0-9]+)x([0-9]+).*/\1 \2/')"
+[ "$w" -ge 496 ] && [ "$h" = 396 ] || fail "the English dialog at 100 %: ${w}x$h"
+bad=$(overlapping_places "$w" "$h" <<<"$(probe places AltostratSettings "<Altostrat>")")
+[ -z "$bad" ] || fail "at 100 %, controls overlap or stand outside ${w}x$h: $bad"
+probe post AltostratSettings "<Altostrat>" 0x0010 0 0 >/dev/null
+wait_exit "$HOST_PID" 30

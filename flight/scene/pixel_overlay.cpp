@@ -1,19 +1,22 @@
-#include "linux_program/run/pixel_overlay.h"
+#include "flight/scene/pixel_overlay.h"
 
 #include "flight/gl/gl_headers.h"
 
 namespace altostrat {
 
-void BeginPixelOverlay(int width, int height) {
+void BeginPixelOverlay(int width, int height, OverlayOrigin origin) {
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    glOrtho(0.0, width, 0.0, height, -1.0, 1.0);
+    if (origin == OverlayOrigin::kTopLeft) {
+        glOrtho(0.0, width, height, 0.0, -1.0, 1.0);
+    } else {
+        glOrtho(0.0, width, 0.0, height, -1.0, 1.0);
+    }
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
-    glViewport(0, 0, width, height);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_FOG);

@@ -1,8 +1,8 @@
-#include "linux_program/wayland/fps_text.h"
+#include "linux_program/run/fps_text.h"
 
 #include "flight/clock/pixel_font.h"
 #include "flight/gl/gl_headers.h"
-#include "linux_program/run/pixel_overlay.h"
+#include "flight/scene/pixel_overlay.h"
 
 namespace altostrat {
 namespace {
@@ -19,7 +19,9 @@ void Quad(int x, int y, int width, int height) {
 }  // namespace
 
 void DrawFpsText(const std::string& text, int width, int height, int scale) {
-    BeginPixelOverlay(width, height);
+    BeginPixelOverlay(width, height, OverlayOrigin::kBottomLeft);
+    // The whole surface, whatever part of it the last flight was drawn in; given back after.
+    glViewport(0, 0, width, height);
     glBegin(GL_QUADS);
     glColor3f(0.0f, 0.0f, 0.0f);
     Quad(0, 0, (PixelTextWidth(text) + 2 * kMargin) * scale,
