@@ -1,5 +1,5 @@
 # GNOME (Debian 12's gnome-shell, headless on Wayland) with two monitors of different sizes,
-# 1024 x 768 and 800 x 600 to its right, and a wallpaper of one known colour (purple, with a green
+# 1024 x 768 and 800 x 600 to its right, and a wallpaper of one known colour (a reddish purple, with a green
 # background colour that must not show): "altostrat --idle 2" as a user starts it there, an
 # XWayland program waiting on GNOME's idle monitor.
 # - Idle inhibited: the session has no gnome-session, so a stand-in owns org.gnome.SessionManager
@@ -24,7 +24,8 @@ command -v gnome-shell >/dev/null || {
 # shellcheck source=../gnome/session.sh
 source "$ALTOSTRAT_SOURCE_DIR/tests/x11/gnome/session.sh"
 gnome_folder
-convert -size 1600x1200 xc:'#b040d0' "$gnome/wall.png"
+# Red above blue: neither the wallpaper nor a picture of it is ever taken for the sky.
+convert -size 1600x1200 xc:'#d040a0' "$gnome/wall.png"
 cat >"$gnome/settings.in" <<SETTINGS
 org.gnome.desktop.background picture-uri 'file://$gnome/wall.png'
 org.gnome.desktop.background picture-uri-dark 'file://$gnome/wall.png'
