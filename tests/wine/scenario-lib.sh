@@ -323,6 +323,19 @@ keeper_saver_desktop_setup() {
     choose_saver "$KEEPER_DIR_WIN\\アルトストラト.scr" 8
 }
 
+# end_desktop_run: ends a saver run on a desktop of its own. Its flight's window lies out of
+# reach of programs on the user's desktop: the renderer's process is ended instead of pressing
+# Escape, the host's watch ends the run, and the desktop's explorer ($explorer) is stopped.
+end_desktop_run() {
+    local renderer="" host=""
+    poll 60 eval 'renderer=$(program_pid "アルトストラト.dll")' || fail "no flight"
+    host=$(host_process) || fail "no host process"
+    kill "$renderer"
+    poll 30 eval '! running '"$host" || fail "the host did not end after the renderer"
+    kill "$explorer" 2>/dev/null || true
+    wait "$explorer" 2>/dev/null || true
+}
+
 # keeper_read ARGS...: the host's view of the keeper's photograph (see keeper_read.cpp).
 keeper_read() {
     wine "$KEEPER_READ_EXE" "$@" 2>/dev/null | tr -d '\r'

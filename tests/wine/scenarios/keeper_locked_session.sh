@@ -38,13 +38,7 @@ echo "$report"
 grep -qx "使わなかったもの: 常駐プログラムの写真 — 写真がありません (常駐プログラムが動いていないか、今回は撮っていません)" \
     <<<"$report" || fail "the account does not name the keeper's photograph as missing"
 
-renderer="" host=""
-poll 60 eval 'renderer=$(program_pid "アルトストラト.dll")' || fail "no flight"
-host=$(host_process) || fail "no host process"
-kill "$renderer"
-poll 30 eval '! running '"$host" || fail "the host did not end after the renderer"
-kill "$explorer" 2>/dev/null || true
-wait "$explorer" 2>/dev/null || true
+end_desktop_run
 keeper_dropped || fail "the keeper photographed the locked session again"
 wine "$KEEPER_COPY" /stop
 wait_exit "$keeper" 10

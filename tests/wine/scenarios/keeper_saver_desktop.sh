@@ -42,15 +42,7 @@ differing=$(compare -metric AE "$desktop" "$screen" null: 2>&1) || true
     fail "the renderer's desktop differs from the user's screen in $differing pixels"
 poll 10 keeper_dropped || fail "the keeper still holds the photograph the host took"
 
-# The flight's window lies on the saver's desktop, out of reach of programs on the user's: the
-# renderer's process is ended instead of pressing Escape, and the host's watch ends the run.
-renderer="" host=""
-poll 60 eval 'renderer=$(program_pid "アルトストラト.dll")' || fail "no flight"
-host=$(host_process) || fail "no host process"
-kill "$renderer"
-poll 30 eval '! running '"$host" || fail "the host did not end after the renderer"
-kill "$explorer" 2>/dev/null || true
-wait "$explorer" 2>/dev/null || true
+end_desktop_run
 wine "$KEEPER_COPY" /stop
 wait_exit "$keeper" 10
 [ "$EXIT_CODE" = 0 ] || fail "the keeper ended with $EXIT_CODE"
