@@ -2,13 +2,10 @@
 
 #include <dbus/dbus.h>
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <chrono>
-#include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
@@ -123,14 +120,6 @@ std::size_t AnsweredSize(const KWinShot& shot, int mostSide, std::string& error)
     return static_cast<std::size_t>(size);
 }
 
-// Milliseconds until DEADLINE, for poll.
-int MsUntil(std::chrono::steady_clock::time_point deadline) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                          deadline - std::chrono::steady_clock::now())
-                          .count();
-    return static_cast<int>(std::clamp<long long>(left, 0, INT_MAX));
-}
-
 // One screen: the call sent; once the answer has said the photograph's size, the pipe read up
 // to it. (KWin answers before it writes, from a thread of its own: the pipe waits meanwhile.)
 bool PhotographScreen(DBusConnection* bus, const KWinScreen& screen, int stop, KWinShot& shot,
@@ -148,13 +137,12 @@ bool PhotographScreen(DBusConnection* bus, const KWinScreen& screen, int stop, K
     dbus_connection_flush(bus);
     int busFd = -1;
     dbus_connection_get_unix_fd(bus, &busFd);
-    using Clock = std::chrono::steady_clock;
-    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(kAnswerMs);
+    const std::int64_t deadline = NowMs() + kAnswerMs;
     ShotPipe pixels;
     DBusMessage* reply = nullptr;
     bool answered = false;
     error = "KWin did not answer";
-    while (sent && Clock::now() < deadline) {
+    while (sent && NowMs() < deadline) {
         if (reply == nullptr) {
             dbus_connection_read_write(bus, 0);
             while (dbus_connection_dispatch(bus) == DBUS_DISPATCH_DATA_REMAINS) {
@@ -174,10 +162,9 @@ bool PhotographScreen(DBusConnection* bus, const KWinScreen& screen, int stop, K
         if (answered && ReadShotPipe(pipe[0], pixels)) {
             break;
         }
-        pollfd fds[3] = {{answered ? pipe[0] : -1, POLLIN, 0},
-                         {answered ? -1 : busFd, POLLIN, 0},
-                         {stop, POLLIN, 0}};
-        if (poll(fds, 3, MsUntil(deadline)) > 0 && fds[2].revents != 0) {
+        // Until the pipe (once answered) or the bus has more, the stop, or the deadline.
+        if (WaitOnce({nullptr, nullptr, stop, answered ? pipe[0] : busFd}, deadline) ==
+            WaitEnd::kStopped) {
             answered = false;
             break;
         }
