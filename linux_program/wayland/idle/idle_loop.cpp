@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "ext-idle-notify-v1-client-protocol.h"
+#include "linux_program/run/child_grace.h"
 #include "linux_program/wayland/idle/flight_child.h"
 #include "linux_program/wayland/idle/reconnect_schedule.h"
 #include "linux_program/wayland/wait/display_wait.h"
@@ -75,8 +76,9 @@ IdleEnd Fly(const DisplayWait& waiting, const IdleWatch& watch, const IdleFlight
             return IdleEnd::kChildGone;
         } else if (end == WaitEnd::kTimedOut) {
             std::fprintf(stderr,
-                         "altostrat: the flight did not end within 2 s of the user's return; it "
-                         "was killed\n");
+                         "altostrat: the flight did not end within %d s of the user's return; it "
+                         "was killed\n",
+                         static_cast<int>(kChildGraceMs / 1000));
             KillFlightChild(child);
             return IdleEnd::kChildGone;
         } else {
