@@ -13,8 +13,6 @@
 namespace altostrat {
 namespace {
 
-constexpr int kAnswerMs = 5000;
-
 template <typename T>
 T* Bind(wl_registry* registry, uint32_t name, const wl_interface* interface, uint32_t offered,
         uint32_t wanted) {
@@ -67,13 +65,13 @@ bool GatherCaptureGlobals(wl_display* display, int stop, CaptureGlobals& g) {
     g.registry = wl_display_get_registry(reinterpret_cast<wl_display*>(g.wrapper));
     wl_registry_add_listener(g.registry, &kRegistryListener, &g);
     // The globals first; then each output's description and logical place.
-    if (Roundtrip({display, g.queue, stop}, NowMs() + kAnswerMs) != WaitEnd::kEvents) {
+    if (Roundtrip({display, g.queue, stop}, NowMs() + kCompositorAnswerMs) != WaitEnd::kEvents) {
         return false;
     }
     for (auto& output : g.outputs) {
         DescribeLogicalPlace(*output, g.xdgOutputs);
     }
-    return Roundtrip({display, g.queue, stop}, NowMs() + kAnswerMs) == WaitEnd::kEvents;
+    return Roundtrip({display, g.queue, stop}, NowMs() + kCompositorAnswerMs) == WaitEnd::kEvents;
 }
 
 void ReleaseCaptureGlobals(CaptureGlobals& g) {
