@@ -155,20 +155,21 @@ ScenePlatform MakePlatform(X11FlightRun& run, bool framePeriodWait,
 }
 
 // The flights for the monitors the window covers, asked afresh whenever the window changes;
-// none unless asked for and at least two monitors are covered.
-std::vector<MonitorFlight> WindowFlights(const X11Window& window, const HackOptions& options) {
-    if (!options.eachMonitor) {
-        return {};
-    }
+// none unless at least two monitors are covered.
+std::vector<MonitorFlight> CoveredMonitors(const X11Window& window) {
     return DecideWindowFlights(ListXMonitors(window.display),
                                WindowOnRoot(window.display, window.parent));
+}
+
+// The monitors' own flights: none unless asked for.
+std::vector<MonitorFlight> WindowFlights(const X11Window& window, const HackOptions& options) {
+    return options.eachMonitor ? CoveredMonitors(window) : std::vector<MonitorFlight>();
 }
 
 // One flight across several monitors shows its clock on the primary's part of the window, the
 // part the monitors' own flights would give the primary; over one monitor, anywhere in it.
 void PlaceClock(RendererState& state, const X11Window& window) {
-    const std::vector<MonitorFlight> parts = DecideWindowFlights(
-        ListXMonitors(window.display), WindowOnRoot(window.display, window.parent));
+    const std::vector<MonitorFlight> parts = CoveredMonitors(window);
     state.clockArea = parts.empty() ? ScreenRect() : parts.front().window;
 }
 
