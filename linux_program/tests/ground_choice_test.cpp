@@ -3,6 +3,7 @@
 // sessions of Debian, Ubuntu, Fedora and others set them.
 #include <gtest/gtest.h>
 
+#include "linux_program/run/display_path.h"
 #include "linux_program/x11/ground_choice.h"
 
 namespace altostrat {
@@ -36,11 +37,11 @@ TEST(GroundChoice, ThePictureWinsThenXscreensaverThenGnomesWallpaperThenThePhoto
 TEST(GroundChoice, GnomeIsOneOfTheDesktopsNamed) {
     for (const char* gnome : {"GNOME", "ubuntu:GNOME", "GNOME-Classic:GNOME",
                               "GNOME-Flashback:GNOME", "Pop:GNOME", "GNOME:other"}) {
-        EXPECT_TRUE(GnomeSession(gnome)) << gnome;
+        EXPECT_TRUE(DesktopSaysGnome(gnome)) << gnome;
     }
     for (const char* other : {"", "KDE", "XFCE", "sway", "MATE", "X-Cinnamon", "GNOME-Classic",
                               "Budgie:GNOMEish", "gnome", ":"}) {
-        EXPECT_FALSE(GnomeSession(other)) << other;
+        EXPECT_FALSE(DesktopSaysGnome(other)) << other;
     }
 }
 

@@ -15,16 +15,4 @@ GroundSource ChooseGround(const GroundFacts& facts) {
     return facts.photographPossible ? GroundSource::kPhotograph : GroundSource::kOwnGround;
 }
 
-bool GnomeSession(std::string_view xdgCurrentDesktop) {
-    while (!xdgCurrentDesktop.empty()) {
-        const std::size_t colon = xdgCurrentDesktop.find(':');
-        if (xdgCurrentDesktop.substr(0, colon) == "GNOME") {
-            return true;
-        }
-        xdgCurrentDesktop.remove_prefix(colon == std::string_view::npos ? xdgCurrentDesktop.size()
-                                                                        : colon + 1);
-    }
-    return false;
-}
-
 }  // namespace altostrat

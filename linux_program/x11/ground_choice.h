@@ -8,8 +8,6 @@
 // is photographed where X can give a picture of it (not on a Wayland desktop, whose X server
 // holds none), and the flight goes over its own ground where it cannot.
 
-#include <string_view>
-
 namespace altostrat {
 
 enum class GroundSource { kOwnPicture, kXscreensaverPicture, kWallpaper, kPhotograph, kOwnGround };
@@ -17,13 +15,10 @@ enum class GroundSource { kOwnPicture, kXscreensaverPicture, kWallpaper, kPhotog
 struct GroundFacts {
     bool pictureOption = false;       // "--picture" given
     bool hack = false;                // drawn where xscreensaver says, not standalone
-    bool gnomeSession = false;        // see GnomeSession
+    bool gnomeSession = false;        // see DesktopSaysGnome (run/display_path.h)
     bool photographPossible = false;  // X holds the desktop's picture
 };
 
 GroundSource ChooseGround(const GroundFacts& facts);
-
-// Whether XDG_CURRENT_DESKTOP (a list like "ubuntu:GNOME") names GNOME.
-bool GnomeSession(std::string_view xdgCurrentDesktop);
 
 }  // namespace altostrat

@@ -19,6 +19,7 @@
 #include "linux_program/gnome/wallpaper/wallpaper_ground.h"
 #include "linux_program/options/hack_options.h"
 #include "linux_program/picture/own_picture.h"
+#include "linux_program/run/display_path.h"
 #include "linux_program/run/flight_pictures.h"
 #include "linux_program/run/flight_set.h"
 #include "linux_program/run/fps_text.h"
@@ -91,11 +92,10 @@ std::unique_ptr<RgbImage> TakeWallpaper(const X11Window& window) {
 // The ground as ChooseGround decides it. A window of ours that the window manager places is one
 // on a Wayland desktop, whose X server (XWayland) holds no picture of the desktop to give.
 std::unique_ptr<RgbImage> TakeGround(const X11Window& window, const HackOptions& options) {
-    const char* desktop = std::getenv("XDG_CURRENT_DESKTOP");
     GroundFacts facts;
     facts.pictureOption = !options.picture.empty();
     facts.hack = window.target != FlightTarget::kStandalone;
-    facts.gnomeSession = GnomeSession(desktop == nullptr ? "" : desktop);
+    facts.gnomeSession = DesktopSaysGnome(std::getenv("XDG_CURRENT_DESKTOP"));
     facts.photographPossible = !window.managed;
     switch (ChooseGround(facts)) {
         case GroundSource::kOwnPicture:
@@ -155,20 +155,21 @@ ScenePlatform MakePlatform(X11FlightRun& run, bool framePeriodWait,
 }
 
 // The flights for the monitors the window covers, asked afresh whenever the window changes;
-// none unless asked for and at least two monitors are covered.
-std::vector<MonitorFlight> WindowFlights(const X11Window& window, const HackOptions& options) {
-    if (!options.eachMonitor) {
-        return {};
-    }
+// none unless at least two monitors are covered.
+std::vector<MonitorFlight> CoveredMonitors(const X11Window& window) {
     return DecideWindowFlights(ListXMonitors(window.display),
                                WindowOnRoot(window.display, window.parent));
+}
+
+// The monitors' own flights: none unless asked for.
+std::vector<MonitorFlight> WindowFlights(const X11Window& window, const HackOptions& options) {
+    return options.eachMonitor ? CoveredMonitors(window) : std::vector<MonitorFlight>();
 }
 
 // One flight across several monitors shows its clock on the primary's part of the window, the
 // part the monitors' own flights would give the primary; over one monitor, anywhere in it.
 void PlaceClock(RendererState& state, const X11Window& window) {
-    const std::vector<MonitorFlight> parts = DecideWindowFlights(
-        ListXMonitors(window.display), WindowOnRoot(window.display, window.parent));
+    const std::vector<MonitorFlight> parts = CoveredMonitors(window);
     state.clockArea = parts.empty() ? ScreenRect() : parts.front().window;
 }
 

@@ -35,10 +35,8 @@ GnomeIdleSteps StepGnomeIdle(GnomeIdleState& state, GnomeIdleEvent event) {
             state.away = false;
             return EndFlight(state);
         case GnomeIdleEvent::kInhibited:
-            state.inhibited = true;
             return steps;
         case GnomeIdleEvent::kNotInhibited:
-            state.inhibited = false;
             if (Waiting(state)) {
                 state.flying = true;
                 state.spent = true;

@@ -18,7 +18,6 @@ namespace altostrat {
 struct GnomeIdleState {
     bool away = false;       // the idle watch fired, the user-active watch has not yet
     bool spent = false;      // this spell has had its flight
-    bool inhibited = false;  // the session manager's last answer
     bool locked = false;     // GNOME's lock screen is up
     bool flying = false;     // a flight process runs
     bool toldToEnd = false;  // ...and has been told to end
