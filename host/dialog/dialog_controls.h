@@ -29,8 +29,8 @@ inline constexpr std::array<DialogButtonPlace, 4> kDialogButtons{{
     {DialogButton::kPicture, {4110, 3615, 615, 300}},
 }};
 
-// The form's stored data of a button, as its form file holds it (lower-case keys, the extent,
-// and what differs from the write defaults), with the caption of TEXTS.
+// The form's stored data of a button, as its form file holds it (lower-case keys: the extent,
+// the caption of TEXTS and the font).
 PropertyBag StoredButtonData(DialogButton button, const HostTexts& texts);
 
 // The three choice rows, by music kind: the mark's place (its picture is 12 x 12 pixels at the

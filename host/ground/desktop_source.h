@@ -4,13 +4,15 @@
 // that desktop's plain background, or nothing at all, instead of the user's windows. So the
 // host tries its sources in a fixed order and takes the first that gives a picture:
 //
-//   own picture chosen  read    locked  photograph usable  keeper's taken  wallpaper read  source
-//   yes                 yes     -       -                  -               -               own
-//   picture yes                 no      no      yes                -               - photograph no
-//   -       no      yes                -               -               photograph either either  no
-//   no                 yes             -               keeper's either              either  no no
-//   no              yes             wallpaper either              either  yes     - - yes wallpaper
-//   either              either  either  no / -             no / -          no              ground
+//   own picture                  photograph  keeper's  wallpaper
+//   chosen       read    locked  usable      taken     read       source
+//   yes          yes     -       -           -         -          own picture
+//   yes          no      no      yes         -         -          photograph
+//   no           -       no      yes         -         -          photograph
+//   either       either  no      no          yes       -          keeper's
+//   either       either  no      no          no        yes        wallpaper
+//   either       either  yes     -           -         yes        wallpaper
+//   either       either  either  no / -      no / -    no         ground
 //
 // ("-": not asked.) The decision asks one question at a time, so a source is gathered (a picture
 // decoded, a wallpaper read) only when every source before it has failed.

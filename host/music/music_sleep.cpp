@@ -25,11 +25,9 @@ std::string PlaceOf(std::string_view reply) {
     return std::string(reply);
 }
 
-// Takes the device's place, then stops and closes it.
-void Close(MciSender& sender, MusicState& state, const std::string& device) {
+// Keeps the device's place, before it is stopped and closed.
+void KeepPlace(MciSender& sender, MusicState& state, const std::string& device) {
     state.PlaceAtSleep = PlaceOf(MciStatus(sender, state, "status " + device + " position"));
-    sender.SendString("stop " + device, nullptr, 0);
-    sender.SendString("close " + device, nullptr, 0);
 }
 
 // Goes to the remembered place of the open device and plays on from there.
@@ -48,7 +46,8 @@ constexpr char kMilliseconds[] = "set MP3Play time format milliseconds";
 }  // namespace
 
 void SleepCD(MciSender& sender, MusicState& state) {
-    Close(sender, state, kCd);
+    KeepPlace(sender, state, kCd);
+    StopCD(sender);
 }
 
 void WakeCD(MciSender& sender, MusicState& state) {
@@ -58,7 +57,8 @@ void WakeCD(MciSender& sender, MusicState& state) {
 
 void SleepMP3(MciSender& sender, MusicState& state) {
     sender.SendString(kMilliseconds, nullptr, 0);
-    Close(sender, state, kMp3);
+    KeepPlace(sender, state, kMp3);
+    StopMP3(sender);
 }
 
 void WakeMP3(MciSender& sender, MusicState& state, std::string_view bgmFile) {

@@ -84,6 +84,8 @@ inline int Scaled(const SettingsDialogWindow& d, int pixels) {
 
 void DrawLabel(HDC dc, HFONT font, COLORREF colour, const std::string& text, RECT rect,
                UINT format);
+// The width of TEXT in FONT on DC, in pixels.
+int TextWidth(HDC dc, HFONT font, const std::string& text);
 
 // The form's persistent picture: gradient, panel, strip, headings and the drawn labels, for the
 // current client size, DPI and path. Refresh draws it again and repaints the window.

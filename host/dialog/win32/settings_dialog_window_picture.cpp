@@ -83,6 +83,8 @@ void DrawHeading(SettingsDialogWindow& d, HDC dc, const TwipsRect& shapePlace,
               DT_CENTER | DT_SINGLELINE | DT_NOCLIP);
 }
 
+}  // namespace
+
 int TextWidth(HDC dc, HFONT font, const std::string& text) {
     const HGDIOBJ old = SelectObject(dc, font);
     const std::wstring wide = Wide(text);
@@ -91,8 +93,6 @@ int TextWidth(HDC dc, HFONT font, const std::string& text) {
     SelectObject(dc, old);
     return size.cx;
 }
-
-}  // namespace
 
 void DrawLabel(HDC dc, HFONT font, COLORREF colour, const std::string& text, RECT rect,
                UINT format) {

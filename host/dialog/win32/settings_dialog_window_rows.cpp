@@ -263,13 +263,10 @@ RECT RowRect(SettingsDialogWindow& d, int id) {
 // right edge ("デスクトップ" ends before "画像", which English words clear too).
 DialogGrowth MeasuredGrowth(SettingsDialogWindow& d) {
     const HDC screen = GetDC(nullptr);
-    const HGDIOBJ old = SelectObject(screen, d.look.font);
     auto end = [&](int id) {
         const RowOf row = RowFromId(id);
-        const std::wstring caption = Wide(TextOfRow(d, row));
-        SIZE text{};
-        GetTextExtentPoint32W(screen, caption.c_str(), static_cast<int>(caption.size()), &text);
-        return PlaceOfRow(row).caption.left + MulDiv(text.cx, 1440, d.dpi);
+        return PlaceOfRow(row).caption.left +
+               MulDiv(TextWidth(screen, d.look.font, TextOfRow(d, row)), 1440, d.dpi);
     };
     std::vector<int> left;
     for (int id : {kFirstScreenId, kFirstScreenId + 1, kFirstScreenId + 2, kAircraftId, kSkyId}) {
@@ -279,7 +276,6 @@ DialogGrowth MeasuredGrowth(SettingsDialogWindow& d) {
     for (int id : {kFirstSceneryId + 1, kSceneryFolderId, kKeeperId, kClockId}) {
         right.push_back(end(id));
     }
-    SelectObject(screen, old);
     ReleaseDC(nullptr, screen);
     return GrowthFor(left, right);
 }
