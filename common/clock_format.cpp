@@ -17,21 +17,12 @@ struct Token {
     std::string text;  // kText only
 };
 
+// The picture's letter for each part of the time, in the order of Part.
+constexpr char kLetters[] = "Hhmst";
+
 Part PartOf(char letter) {
-    switch (letter) {
-        case 'H':
-            return Part::kHour24;
-        case 'h':
-            return Part::kHour12;
-        case 'm':
-            return Part::kMinute;
-        case 's':
-            return Part::kSecond;
-        case 't':
-            return Part::kDesignator;
-        default:
-            return Part::kText;
-    }
+    const char* found = std::char_traits<char>::find(kLetters, sizeof kLetters - 1, letter);
+    return found != nullptr ? static_cast<Part>(found - kLetters) : Part::kText;
 }
 
 void AddText(std::vector<Token>& tokens, std::string_view text) {
@@ -237,32 +228,14 @@ std::string Trimmed(const std::string& text) {
 std::string PictureOf(const std::vector<Token>& tokens) {
     std::string picture;
     for (const Token& token : tokens) {
-        const char* letter = "";
-        switch (token.part) {
-            case Part::kHour24:
-                letter = "H";
-                break;
-            case Part::kHour12:
-                letter = "h";
-                break;
-            case Part::kMinute:
-                letter = "m";
-                break;
-            case Part::kSecond:
-                letter = "s";
-                break;
-            case Part::kDesignator:
-                letter = "t";
-                break;
-            case Part::kText:
-                if (!token.text.empty()) {
-                    picture += Quoted(token.text);
-                }
-                continue;
+        if (token.part == Part::kText) {
+            if (!token.text.empty()) {
+                picture += Quoted(token.text);
+            }
+            continue;
         }
-        for (int i = 0; i < token.width; ++i) {
-            picture += letter;
-        }
+        picture.append(static_cast<std::size_t>(token.width),
+                       kLetters[static_cast<int>(token.part)]);
     }
     return picture;
 }
