@@ -148,6 +148,11 @@ struct Conversion {
     bool lowerDesignators = false;
 };
 
+// The pictures of the strftime conversions that stand for a fixed part of a time of day.
+constexpr std::pair<char, const char*> kPictures[] = {
+    {'H', "HH"}, {'k', "H"},  {'I', "hh"},    {'l', "h"},        {'M', "mm"}, {'S', "ss"},
+    {'p', "tt"}, {'P', "tt"}, {'R', "HH:mm"}, {'T', "HH:mm:ss"}, {'n', " "},  {'t', " "}};
+
 // The picture for one strftime format; "%r" opens TWELVE_HOUR once.
 void Convert(std::string_view format, std::string_view twelveHour, bool insideTwelveHour,
              Conversion& out) {
@@ -168,45 +173,19 @@ void Convert(std::string_view format, std::string_view twelveHour, bool insideTw
         if (i >= format.size()) {
             break;
         }
+        for (const auto& [conversion, picture] : kPictures) {
+            if (format[i] == conversion) {
+                out.picture += picture;
+                break;
+            }
+        }
         switch (format[i]) {
-            case 'H':
-                out.picture += "HH";
-                break;
-            case 'k':
-                out.picture += "H";
-                break;
-            case 'I':
-                out.picture += "hh";
-                break;
-            case 'l':
-                out.picture += "h";
-                break;
-            case 'M':
-                out.picture += "mm";
-                break;
-            case 'S':
-                out.picture += "ss";
-                break;
-            case 'p':
-                out.picture += "tt";
-                break;
             case 'P':
-                out.picture += "tt";
                 out.lowerDesignators = true;
-                break;
-            case 'R':
-                out.picture += "HH:mm";
-                break;
-            case 'T':
-                out.picture += "HH:mm:ss";
                 break;
             case 'r':
                 Convert(insideTwelveHour || twelveHour.empty() ? "%I:%M:%S %p" : twelveHour, "",
                         true, out);
-                break;
-            case 'n':
-            case 't':
-                out.picture += ' ';
                 break;
             case '%':
                 out.picture += Quoted("%");
