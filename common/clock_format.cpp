@@ -17,21 +17,12 @@ struct Token {
     std::string text;  // kText only
 };
 
+// The picture's letter for each part of the time, in the order of Part.
+constexpr char kLetters[] = "Hhmst";
+
 Part PartOf(char letter) {
-    switch (letter) {
-        case 'H':
-            return Part::kHour24;
-        case 'h':
-            return Part::kHour12;
-        case 'm':
-            return Part::kMinute;
-        case 's':
-            return Part::kSecond;
-        case 't':
-            return Part::kDesignator;
-        default:
-            return Part::kText;
-    }
+    const char* found = std::char_traits<char>::find(kLetters, sizeof kLetters - 1, letter);
+    return found != nullptr ? static_cast<Part>(found - kLetters) : Part::kText;
 }
 
 void AddText(std::vector<Token>& tokens, std::string_view text) {
@@ -157,6 +148,11 @@ struct Conversion {
     bool lowerDesignators = false;
 };
 
+// The pictures of the strftime conversions that stand for a fixed part of a time of day.
+constexpr std::pair<char, const char*> kPictures[] = {
+    {'H', "HH"}, {'k', "H"},  {'I', "hh"},    {'l', "h"},        {'M', "mm"}, {'S', "ss"},
+    {'p', "tt"}, {'P', "tt"}, {'R', "HH:mm"}, {'T', "HH:mm:ss"}, {'n', " "},  {'t', " "}};
+
 // The picture for one strftime format; "%r" opens TWELVE_HOUR once.
 void Convert(std::string_view format, std::string_view twelveHour, bool insideTwelveHour,
              Conversion& out) {
@@ -177,45 +173,19 @@ void Convert(std::string_view format, std::string_view twelveHour, bool insideTw
         if (i >= format.size()) {
             break;
         }
+        for (const auto& [conversion, picture] : kPictures) {
+            if (format[i] == conversion) {
+                out.picture += picture;
+                break;
+            }
+        }
         switch (format[i]) {
-            case 'H':
-                out.picture += "HH";
-                break;
-            case 'k':
-                out.picture += "H";
-                break;
-            case 'I':
-                out.picture += "hh";
-                break;
-            case 'l':
-                out.picture += "h";
-                break;
-            case 'M':
-                out.picture += "mm";
-                break;
-            case 'S':
-                out.picture += "ss";
-                break;
-            case 'p':
-                out.picture += "tt";
-                break;
             case 'P':
-                out.picture += "tt";
                 out.lowerDesignators = true;
-                break;
-            case 'R':
-                out.picture += "HH:mm";
-                break;
-            case 'T':
-                out.picture += "HH:mm:ss";
                 break;
             case 'r':
                 Convert(insideTwelveHour || twelveHour.empty() ? "%I:%M:%S %p" : twelveHour, "",
                         true, out);
-                break;
-            case 'n':
-            case 't':
-                out.picture += ' ';
                 break;
             case '%':
                 out.picture += Quoted("%");
@@ -237,32 +207,14 @@ std::string Trimmed(const std::string& text) {
 std::string PictureOf(const std::vector<Token>& tokens) {
     std::string picture;
     for (const Token& token : tokens) {
-        const char* letter = "";
-        switch (token.part) {
-            case Part::kHour24:
-                letter = "H";
-                break;
-            case Part::kHour12:
-                letter = "h";
-                break;
-            case Part::kMinute:
-                letter = "m";
-                break;
-            case Part::kSecond:
-                letter = "s";
-                break;
-            case Part::kDesignator:
-                letter = "t";
-                break;
-            case Part::kText:
-                if (!token.text.empty()) {
-                    picture += Quoted(token.text);
-                }
-                continue;
+        if (token.part == Part::kText) {
+            if (!token.text.empty()) {
+                picture += Quoted(token.text);
+            }
+            continue;
         }
-        for (int i = 0; i < token.width; ++i) {
-            picture += letter;
-        }
+        picture.append(static_cast<std::size_t>(token.width),
+                       kLetters[static_cast<int>(token.part)]);
     }
     return picture;
 }

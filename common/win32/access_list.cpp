@@ -25,7 +25,9 @@ std::uint32_t LevelOf(PSID sid) {
     return *GetSidSubAuthority(sid, *GetSidSubAuthorityCount(sid) - 1u);
 }
 
-std::vector<MandatoryLabel> LabelsOf(PACL sacl) {
+}  // namespace
+
+std::vector<MandatoryLabel> MandatoryLabelsOf(PACL sacl) {
     std::vector<MandatoryLabel> labels;
     ACL_SIZE_INFORMATION size{};
     if (!GetAclInformation(sacl, &size, sizeof(size), AclSizeInformation)) {
@@ -46,8 +48,6 @@ std::vector<MandatoryLabel> LabelsOf(PACL sacl) {
     }
     return labels;
 }
-
-}  // namespace
 
 std::string SidText(PSID sid) {
     if (sid == nullptr || !IsValidSid(sid)) {
@@ -73,7 +73,7 @@ FolderAccessList AccessListOf(PSECURITY_DESCRIPTOR descriptor) {
     PACL sacl = nullptr;
     if (GetSecurityDescriptorSacl(descriptor, &labelled, &sacl, &defaulted) && labelled &&
         sacl != nullptr) {
-        list.labels = LabelsOf(sacl);
+        list.labels = MandatoryLabelsOf(sacl);
     }
     BOOL present = FALSE;
     PACL acl = nullptr;

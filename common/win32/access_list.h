@@ -22,6 +22,9 @@ namespace altostrat {
 // SID written out ("S-1-5-18"); empty when it is no valid SID.
 std::string SidText(PSID sid);
 
+// The mandatory labels of SACL, a system list; a label that cannot be read is read as untrusted.
+std::vector<MandatoryLabel> MandatoryLabelsOf(PACL sacl);
+
 // The owner, the access list and the mandatory labels of DESCRIPTOR.
 FolderAccessList AccessListOf(PSECURITY_DESCRIPTOR descriptor);
 

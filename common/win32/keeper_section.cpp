@@ -4,23 +4,15 @@
 #include <sddl.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "common/win32/access_list.h"
 #include "common/win32/user_sid.h"
 
 namespace altostrat {
 namespace {
-
-// The integrity level of a label ACE: its SID's last sub-authority.
-DWORD LabelLevel(const ACE_HEADER* ace) {
-    const auto* label = reinterpret_cast<const SYSTEM_MANDATORY_LABEL_ACE*>(ace);
-    PSID sid = const_cast<DWORD*>(&label->SidStart);
-    if (!IsValidSid(sid) || *GetSidSubAuthorityCount(sid) == 0) {
-        return 0;
-    }
-    return *GetSidSubAuthority(sid, *GetSidSubAuthorityCount(sid) - 1u);
-}
 
 // Every ACE that allows anything names USER, and at least one does. Denials are fine; any other
 // kind of ACE (object, callback) is not one the keeper writes.
@@ -48,20 +40,16 @@ bool OnlyUserAllowed(const ACL* dacl, const std::vector<BYTE>& user) {
     return allowed;
 }
 
-// The lowest level any label ACE of SACL gives; medium when there is none, as Windows reads an
+// The lowest level any label of SACL gives; medium when there is none, as Windows reads an
 // object without a label.
-DWORD IntegrityLevel(const ACL* sacl) {
-    bool labelled = false;
-    DWORD level = ~DWORD{0};
-    for (DWORD i = 0; sacl != nullptr && i < sacl->AceCount; ++i) {
-        void* ace = nullptr;
-        if (GetAce(const_cast<ACL*>(sacl), i, &ace) &&
-            static_cast<ACE_HEADER*>(ace)->AceType == SYSTEM_MANDATORY_LABEL_ACE_TYPE) {
-            labelled = true;
-            level = std::min(level, LabelLevel(static_cast<ACE_HEADER*>(ace)));
-        }
+std::uint32_t IntegrityLevel(PACL sacl) {
+    const std::vector<MandatoryLabel> labels =
+        sacl != nullptr ? MandatoryLabelsOf(sacl) : std::vector<MandatoryLabel>();
+    std::uint32_t level = labels.empty() ? kLevelMedium : labels.front().level;
+    for (const MandatoryLabel& label : labels) {
+        level = std::min(level, label.level);
     }
-    return labelled ? level : SECURITY_MANDATORY_MEDIUM_RID;
+    return level;
 }
 
 // Windows before Vista has no integrity levels: its tokens have none, and it reads no labels.
@@ -121,7 +109,7 @@ KeeperSectionTrust ReadKeeperSectionTrust(HANDLE section) {
     if (GetSecurityInfo(section, SE_KERNEL_OBJECT, wanted, nullptr, nullptr, &dacl, &sacl,
                         &descriptor) == ERROR_SUCCESS) {
         trust.onlyUserLetIn = OnlyUserAllowed(dacl, TokenUserSid());
-        trust.labelAtLeastMedium = !levels || IntegrityLevel(sacl) >= SECURITY_MANDATORY_MEDIUM_RID;
+        trust.labelAtLeastMedium = !levels || IntegrityLevel(sacl) >= kLevelMedium;
         LocalFree(descriptor);
     }
     return trust;

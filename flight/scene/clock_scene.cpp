@@ -33,16 +33,12 @@ void SetUpClock(RendererState& state, const ScenePlatform& platform) {
     const ClockFormat user = platform.clockFormat ? platform.clockFormat() : SystemClockFormat();
     state.clock.format = FitClockFormat(user, PixelFontDraws);
     state.clock.minute = -1;
-    FollowClock(state, platform);
+    FollowClock(state, LocalMinuteOfDay(platform));
 }
 
-void FollowClock(RendererState& state, const ScenePlatform& platform) {
-    if (!state.options.showClock) {
-        return;
-    }
+void FollowClock(RendererState& state, int minute) {
     ClockState& clock = state.clock;
-    const int minute = LocalMinuteOfDay(platform);
-    if (minute == clock.minute) {
+    if (!state.options.showClock || minute == clock.minute) {
         return;
     }
     clock.minute = minute;

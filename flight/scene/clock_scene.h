@@ -13,8 +13,9 @@ struct ScenePlatform;
 // makes the first minute's text. Does nothing without the clock.
 void SetUpClock(RendererState& state, const ScenePlatform& platform);
 
-// Once per frame, before drawing: renews the text when the local minute has changed.
-void FollowClock(RendererState& state, const ScenePlatform& platform);
+// Once per frame, before drawing, with the frame's local MINUTE of the day: renews the text when
+// the minute has changed.
+void FollowClock(RendererState& state, int minute);
 
 // Draws the clock into RendererState::clockArea of the current viewport (all of it when that is
 // empty), as bright as the sky's light allows.

@@ -42,12 +42,8 @@ void SetUpDaylight(RendererState& state, const ScenePlatform& platform) {
     TakeMinute(state, LocalMinuteOfDay(platform));
 }
 
-void FollowDaylight(RendererState& state, const ScenePlatform& platform) {
-    if (!state.options.skyFollowsClock) {
-        return;
-    }
-    const int minute = LocalMinuteOfDay(platform);
-    if (minute == state.daylight.minute) {
+void FollowDaylight(RendererState& state, int minute) {
+    if (!state.options.skyFollowsClock || minute == state.daylight.minute) {
         return;
     }
     TakeMinute(state, minute);

@@ -21,9 +21,10 @@ int LocalMinuteOfDay(const ScenePlatform& platform);
 // makes both textures for the local time and takes that time's colours. Does nothing otherwise.
 void SetUpDaylight(RendererState& state, const ScenePlatform& platform);
 
-// Once per frame, before drawing: when the sky follows the clock and the local minute has
-// changed, renews the textures and colours for it and sets the clear colour, fog colour and light.
-void FollowDaylight(RendererState& state, const ScenePlatform& platform);
+// Once per frame, before drawing, with the frame's local MINUTE of the day: when the sky follows
+// the clock and the minute has changed, renews the textures and colours for it and sets the clear
+// colour, fog colour and light.
+void FollowDaylight(RendererState& state, int minute);
 
 // Draws the stars as far as the colours hold any, into the sky already drawn, with the view
 // turned by viewYaw degrees. Draws nothing when the sky does not follow the clock.

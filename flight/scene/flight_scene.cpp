@@ -251,8 +251,12 @@ void KeepFlightInsidePeriod(FlightState& flight) {
 }
 
 void DrawFrame(RendererState& state, const ScenePlatform& platform) {
-    FollowDaylight(state, platform);
-    FollowClock(state, platform);
+    // The local time, read once a frame for the sky and the clock, and only when one follows it.
+    if (state.options.skyFollowsClock || state.options.showClock) {
+        const int minute = LocalMinuteOfDay(platform);
+        FollowDaylight(state, minute);
+        FollowClock(state, minute);
+    }
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_TEXTURE_2D);

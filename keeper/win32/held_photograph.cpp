@@ -3,7 +3,6 @@
 #include "common/keeper_photograph.h"
 #include "common/win32/keeper_section.h"
 #include "common/win32/screen_reading.h"
-#include "common/win32/wide_text.h"
 
 namespace altostrat {
 
