@@ -126,6 +126,11 @@ overlapping_places() {
                     print s[i] " /" s[j]; exit } }'
 }
 
+# client_size INFO: "W H", the client area's size in window_info's line INFO.
+client_size() {
+    sed -E 's/client=([0-9]+)x([0-9]+).*/\1 \2/' <<<"$1"
+}
+
 # window_shown CLASS TITLE: the window exists and is visible.
 window_shown() {
     [[ $(window_info "$1" "$2") == *visible=1 ]]

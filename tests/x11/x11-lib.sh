@@ -42,6 +42,14 @@ flight_shown() {
     [ $((r + g + b)) -lt 600 ]
 }
 
+# flight_over_sample_desktop FILE: takes a screenshot into FILE and finds the flight in it over the
+# whole 1024 x 768 screen. The sample desktop has blue above and darker below too: its plain grey
+# taskbar tells it apart.
+flight_over_sample_desktop() {
+    screenshot "$1" && flight_shown "$1" 0 0 1023 767 &&
+        [ "$(pixel "$1" 300 755)" != "192 192 192" ]
+}
+
 # The ground near the camera, in 15 samples of a full-screen 1024 x 768 screenshot: "purple"
 # counts those of a plain purple desktop, "bars" those that look like xscreensaver's colour bars:
 # a strong colour (a channel far from another), a grey (white and black under the fog and the

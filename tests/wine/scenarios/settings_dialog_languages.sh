@@ -29,7 +29,7 @@ check_language() {
     echo "$places"
     grep -qxF "$3" <<<"$texts" || fail "$lang: no row \"$3\": $(tr '\n' '|' <<<"$texts")"
     grep -qxF "$4" <<<"$texts" || fail "$lang: no button \"$4\": $(tr '\n' '|' <<<"$texts")"
-    read -r w h <<<"$(sed -E 's/client=([0-9]+)x([0-9]+).*/\1 \2/' <<<"$size")"
+    read -r w h < <(client_size "$size")
     local bad
     bad=$(overlapping_places "$w" "$h" <<<"$places")
     [ -z "$bad" ] || fail "$lang: controls overlap or stand outside ${w}x$h: $bad"

@@ -101,16 +101,14 @@ wait_exit "$HOST_PID" 30
 LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 start_program "$HOST_COPY" /c
 HOST_PID=$PROGRAM_PID
 poll 60 window_shown AltostratSettings "<Altostrat>" || fail "no English dialog at 150 %"
-read -r w h <<<"$(window_info AltostratSettings "<Altostrat>" |
-    sed -E 's/client=([0-9]+)x([0-9]+).*/\1 \2/')"
+read -r w h < <(client_size "$(window_info AltostratSettings "<Altostrat>")")
 [ "$w" -ge 744 ] && [ "$h" = 594 ] || fail "the English dialog at 150 %: ${w}x$h"
 places=$(probe places AltostratSettings "<Altostrat>")
 bad=$(overlapping_places "$w" "$h" <<<"$places")
 [ -z "$bad" ] || fail "at 150 %, controls overlap or stand outside ${w}x$h: $bad"
 # Moved to a 100 % monitor: laid out again in the captions measured there, and as whole.
 wine "$DPI_CHANGE" "<Altostrat>" 144 96 || fail "no WM_DPICHANGED to 96 sent to the English dialog"
-read -r w h <<<"$(window_info AltostratSettings "<Altostrat>" |
-    sed -E 's/client=([0-9]+)x([0-9]+).*/\1 \2/')"
+read -r w h < <(client_size "$(window_info AltostratSettings "<Altostrat>")")
 [ "$w" -ge 496 ] && [ "$h" = 396 ] || fail "the English dialog at 100 %: ${w}x$h"
 bad=$(overlapping_places "$w" "$h" <<<"$(probe places AltostratSettings "<Altostrat>")")
 [ -z "$bad" ] || fail "at 100 %, controls overlap or stand outside ${w}x$h: $bad"

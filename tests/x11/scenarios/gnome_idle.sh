@@ -56,20 +56,19 @@ as_before() {
 # wallpaper_ground FILE: the ground near the camera, in 15 samples on each monitor, mostly
 # purple (red and blue well above green): the wallpaper's colour under the fog and the light.
 wallpaper_ground() {
-    local x y r g b left=0 right=0
-    for y in 600 680 740; do
-        for x in 96 304 512 720 928; do
+    echo "$(purple_samples "$1" "600 680 740" "96 304 512 720 928")" \
+        "$(purple_samples "$1" "470 530 580" "1100 1260 1420 1580 1740")"
+}
+# purple_samples FILE YS XS: how many of the pixels at each of YS by each of XS are purple.
+purple_samples() {
+    local x y r g b purple=0
+    for y in $2; do
+        for x in $3; do
             read -r r g b < <(pixel "$1" "$x" "$y")
-            [ "$r" -gt $((g + 40)) ] && [ "$b" -gt $((g + 40)) ] && left=$((left + 1))
+            [ "$r" -gt $((g + 40)) ] && [ "$b" -gt $((g + 40)) ] && purple=$((purple + 1))
         done
     done
-    for y in 470 530 580; do
-        for x in 1100 1260 1420 1580 1740; do
-            read -r r g b < <(pixel "$1" "$x" "$y")
-            [ "$r" -gt $((g + 40)) ] && [ "$b" -gt $((g + 40)) ] && right=$((right + 1))
-        done
-    done
-    echo "$left $right"
+    echo "$purple"
 }
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 

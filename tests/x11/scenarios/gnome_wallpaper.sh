@@ -28,9 +28,7 @@ fly_and_look() {
     start_bg env XDG_CURRENT_DESKTOP=ubuntu:GNOME GSETTINGS_BACKEND=keyfile XDG_CONFIG_HOME="$home" \
         "$@" "$ALTOSTRAT" 2>"$home/log"
     local program=$LAST_PID
-    flight_on_screen() { screenshot "$shot" && flight_shown "$shot" 0 0 1023 767 &&
-            [ "$(pixel "$shot" 300 755)" != "192 192 192" ]; }
-    poll 180 flight_on_screen || fail "no flight: $(cat "$home/log")"
+    poll 180 flight_over_sample_desktop "$shot" || fail "no flight: $(cat "$home/log")"
     press_key Escape
     wait_exit "$program" 60
     [ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE"

@@ -13,9 +13,7 @@ shot="$SHOTS/x11-own-picture.png"
 fly_and_look() {
     start_bg "$ALTOSTRAT" "$@" 2>"$pictures/log"
     local program=$LAST_PID
-    flight_on_screen() { screenshot "$shot" && flight_shown "$shot" 0 0 1023 767 &&
-            [ "$(pixel "$shot" 300 755)" != "192 192 192" ]; }
-    poll 180 flight_on_screen || fail "no flight with $*: $(cat "$pictures/log")"
+    poll 180 flight_over_sample_desktop "$shot" || fail "no flight with $*: $(cat "$pictures/log")"
     press_key Escape
     wait_exit "$program" 60
     [ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE with $*"

@@ -6,9 +6,6 @@ start_xvfb 1024x768
 display -window root "$ALTOSTRAT_SOURCE_DIR/assets/sample-desktop.png" || true
 user_home=$(getent passwd "$(id -u)" | cut -d: -f6)
 shot="$SHOTS/x11-user-environment.png"
-# The sample desktop has blue above and darker below too: its plain grey taskbar tells it apart.
-flight_on_screen() { screenshot "$shot" && flight_shown "$shot" 0 0 1023 767 &&
-        [ "$(pixel "$shot" 300 755)" != "192 192 192" ]; }
 
 # Traced: every call on a path, in every thread. The leak check needs ptrace itself, which
 # strace holds, so it is off for this run only.
@@ -16,7 +13,7 @@ trace=$(mktemp)
 start_bg env HOME="$user_home" MESA_SHADER_CACHE_DISABLE=true ASAN_OPTIONS=detect_leaks=0 \
     strace -f -qq -e trace=%file -e status=successful -o "$trace" "$ALTOSTRAT"
 traced=$LAST_PID
-poll 180 flight_on_screen || fail "no flight under strace"
+poll 180 flight_over_sample_desktop "$shot" || fail "no flight under strace"
 press_key Escape
 wait_exit "$traced" 60
 [ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE under strace"
@@ -30,7 +27,8 @@ rm -f "$trace"
 log=$(mktemp)
 start_bg env -u XDG_RUNTIME_DIR HOME="$user_home" "$ALTOSTRAT" 2>"$log"
 program=$LAST_PID
-poll 180 flight_on_screen || fail "no flight in the user's environment: $(cat "$log")"
+poll 180 flight_over_sample_desktop "$shot" ||
+    fail "no flight in the user's environment: $(cat "$log")"
 press_key Escape
 wait_exit "$program" 60
 [ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE after Escape: $(tail -20 "$log")"
